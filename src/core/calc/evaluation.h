@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/tolerance_class.h"
+#include "tables/deviation_tables.h"
+
+namespace kalmo {
+
+// The evaluated limits of one tolerance class, in mm, exactly as the record
+// stores them. An undefined class (no table value, or a grade outside the
+// letter's range) carries upper = DeviationUndefined, lower = 0, tolerance = 0.
+struct ClassResult {
+  double toleranceMm = 0;  // IT; 0 also for a grade the size range lacks
+  double upperMm = 0;      // ES or es
+  double lowerMm = 0;      // EI or ei
+  friend constexpr bool operator==(const ClassResult&, const ClassResult&) = default;
+
+  // Marked undefined by the evaluation.
+  constexpr bool undefined() const { return upperMm >= DeviationUndefined; }
+  // The views' test: a class is shown only with a real tolerance.
+  constexpr bool defined() const { return !undefined() && toleranceMm > 0; }
+};
+
+inline constexpr ClassResult kUndefinedClass{0, DeviationUndefined, 0};
+
+enum class FitKind { Undefined, Clearance, Transition, Interference };
+
+// Signed clearances, hole minus shaft: positive is clearance, negative
+// interference. value1 is the maximum clearance (clearance and transition) or
+// the maximum interference (interference); value2 the minimum clearance, the
+// maximum interference (transition) or the minimum interference.
+struct FitResult {
+  FitKind kind = FitKind::Undefined;
+  double value1Mm = 0;
+  double value2Mm = 0;
+  double toleranceMm = 0;  // |value1 - value2|, never negative
+  friend constexpr bool operator==(const FitResult&, const FitResult&) = default;
+};
+
+struct Evaluation {
+  ClassResult hole = kUndefinedClass;
+  ClassResult shaft = kUndefinedClass;
+  FitResult fit;
+  friend constexpr bool operator==(const Evaluation&, const Evaluation&) = default;
+};
+
+// Limits of a hole class at a nominal size in mm (size > 0).
+ClassResult EvaluateHole(ToleranceClass cls, double sizeMm);
+// Limits of a shaft class at a nominal size in mm (size > 0). Shafts take no Δ.
+ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm);
+// Kind, limit values and tolerance of the fit of two evaluated classes.
+FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft);
+
+// The one evaluation of the program: hole, shaft and fit at a nominal size.
+// A member without a class (a picker without a selection) counts as undefined.
+// Sizes that are not greater than 0 (and NaN) are not evaluated: nullopt.
+std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,
+                                   std::optional<ToleranceClass> shaft);
+
+// Interface-text numbers of the fit kind and of the captions of the two values.
+int fitKindTextId(FitKind kind);  // 16, 17, 18, or 0 for an undefined fit (empty text)
+int fitLabel1Id(FitKind kind);    // 19, 21, or 14 ("Max.") for an undefined fit
+int fitLabel2Id(FitKind kind);    // 20, 21, 22, or 15 ("Min.") for an undefined fit
+
+}  // namespace kalmo

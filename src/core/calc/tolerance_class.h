@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <compare>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalmo {
+
+// Which member of a fit a tolerance class belongs to. Hole letters are upper
+// case, shaft letters lower case.
+enum class Side { Hole, Shaft };
+
+inline constexpr int kLetterCount = 28;
+
+// Fundamental-deviation letter codes in picker order (letter index 0..27).
+// JS comes before J, as in the pickers.
+inline constexpr std::array<std::string_view, kLetterCount> kHoleLetters = {
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J", "K",
+    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC"};
+inline constexpr std::array<std::string_view, kLetterCount> kShaftLetters = {
+    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j", "k",
+    "m", "n", "p", "r", "s", "t", "u", "v", "x", "y", "z", "za", "zb", "zc"};
+
+// Grade labels in picker order (grade index 0..19: IT01, IT0, IT1 .. IT18).
+inline constexpr std::array<std::string_view, 20> kGradeLabels = {
+    "01", "0", "1", "2", "3", "4", "5", "6", "7", "8",
+    "9", "10", "11", "12", "13", "14", "15", "16", "17", "18"};
+
+// Letter indexes with a meaning of their own in the evaluation.
+namespace letter {
+inline constexpr int G = 9;
+inline constexpr int H = 10;
+inline constexpr int JS = 11;
+inline constexpr int J = 12;
+inline constexpr int K = 13;
+inline constexpr int M = 14;
+inline constexpr int N = 15;
+inline constexpr int P = 16;
+}  // namespace letter
+
+// A tolerance class as selected in the pickers: letter index 0..27 and grade
+// index 0..19. Grade index = grade number + 1 for IT1..IT18.
+struct ToleranceClass {
+  int letter = 0;
+  int grade = 0;
+  friend constexpr auto operator<=>(const ToleranceClass&, const ToleranceClass&) = default;
+};
+
+constexpr std::string_view letterText(Side side, int letterIndex) {
+  return side == Side::Hole ? kHoleLetters[static_cast<std::size_t>(letterIndex)]
+                            : kShaftLetters[static_cast<std::size_t>(letterIndex)];
+}
+
+constexpr std::string_view gradeText(int gradeIndex) {
+  return kGradeLabels[static_cast<std::size_t>(gradeIndex)];
+}
+
+// "H7", "js6", "ZC01".
+std::string Designation(Side side, ToleranceClass cls);
+
+// Letter index of an exact letter code of the side ("JS", "zc"), if any.
+std::optional<int> letterIndex(Side side, std::string_view code);
+// Grade index of an exact grade label ("01", "0", "7"), if any.
+std::optional<int> gradeIndex(std::string_view label);
+
+// A class text split into its leading letters and the rest ("ZC11" -> "ZC", "11").
+struct ClassTextParts {
+  std::string_view letters;
+  std::string_view grade;
+};
+ClassTextParts splitClassText(std::string_view text);
+
+// Why a typed class or fit designation was rejected.
+enum class DesignationError {
+  None,
+  Empty,           // nothing given
+  UnknownLetter,   // letters that are no fundamental deviation ("Q7")
+  WrongCase,       // a shaft letter given for the hole or vice versa ("h7/H7")
+  MissingGrade,    // letters without a grade ("H")
+  UnknownGrade,    // digits that are no grade label ("H77", "H019")
+  MissingSlash,    // a fit without "/" between hole and shaft ("H7g6")
+};
+
+struct ClassParse {
+  std::optional<ToleranceClass> value;
+  DesignationError error = DesignationError::None;
+};
+
+// Parses a class designation for the given side: letter code of that side's
+// case, followed by one grade label ("H7", "js6", "ZC01", "a0").
+ClassParse parseToleranceClass(std::string_view text, Side side);
+
+struct FitClasses {
+  ToleranceClass hole;
+  ToleranceClass shaft;
+  friend constexpr auto operator<=>(const FitClasses&, const FitClasses&) = default;
+};
+
+struct FitParse {
+  std::optional<FitClasses> value;
+  DesignationError error = DesignationError::None;
+  Side failedSide = Side::Hole;  // which member the error concerns
+};
+
+// Parses "HOLE/SHAFT" ("H7/g6", "JS7/h6").
+FitParse parseFitDesignation(std::string_view text);
+
+// "H7/g6".
+std::string FitDesignation(FitClasses fit);
+
+}  // namespace kalmo

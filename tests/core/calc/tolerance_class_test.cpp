@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "calc/tolerance_class.h"
+
+namespace kalmo {
+namespace {
+
+TEST(Designation, RoundTripsEveryClassOfBothSides) {
+  for (Side side : {Side::Hole, Side::Shaft}) {
+    for (int l = 0; l < kLetterCount; ++l) {
+      for (int g = 0; g < 20; ++g) {
+        const ToleranceClass c{l, g};
+        const std::string text = Designation(side, c);
+        const ClassParse parsed = parseToleranceClass(text, side);
+        ASSERT_TRUE(parsed.value) << text;
+        EXPECT_EQ(*parsed.value, c) << text;
+      }
+    }
+  }
+  EXPECT_EQ(Designation(Side::Hole, {letter::JS, 8}), "JS7");
+  EXPECT_EQ(Designation(Side::Shaft, {27, 0}), "zc01");
+}
+
+TEST(Designation, RejectsWhatNoPickerOffers) {
+  struct Case {
+    const char* text;
+    DesignationError error;
+    Side side;
+  };
+  const Case cases[] = {
+      {"H7g6", DesignationError::MissingSlash, Side::Hole},
+      {"H77/g6", DesignationError::UnknownGrade, Side::Hole},
+      {"Q7/g6", DesignationError::UnknownLetter, Side::Hole},
+      {"h7/H7", DesignationError::WrongCase, Side::Hole},
+      {"H7/G6", DesignationError::WrongCase, Side::Shaft},
+      {"H/g6", DesignationError::MissingGrade, Side::Hole},
+      {"H7/", DesignationError::Empty, Side::Shaft},
+      {"", DesignationError::Empty, Side::Hole},
+      {"H007/g6", DesignationError::UnknownGrade, Side::Hole},
+      {"H7/g19", DesignationError::UnknownGrade, Side::Shaft},
+      {"H 7/g6", DesignationError::UnknownLetter, Side::Hole},
+      {"H7/g6/h6", DesignationError::UnknownGrade, Side::Shaft},
+      {"Js7/h6", DesignationError::UnknownLetter, Side::Hole},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const FitParse fit = parseFitDesignation(c.text);
+    EXPECT_FALSE(fit.value);
+    EXPECT_EQ(fit.error, c.error);
+    EXPECT_EQ(fit.failedSide, c.side);
+  }
+  const FitParse ok = parseFitDesignation("ZC01/a0");
+  ASSERT_TRUE(ok.value);
+  EXPECT_EQ(FitDesignation(*ok.value), "ZC01/a0");
+}
+
+TEST(Designation, SplitsLettersFromGrade) {
+  EXPECT_EQ(splitClassText("ZC11").letters, "ZC");
+  EXPECT_EQ(splitClassText("ZC11").grade, "11");
+  EXPECT_EQ(splitClassText("js6").letters, "js");
+  EXPECT_EQ(splitClassText("h").grade, "");
+}
+
+}  // namespace
+}  // namespace kalmo

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lang/lang_table.h"
+
+namespace kalmo {
+namespace {
+
+std::vector<std::uint8_t> utf16le(std::u16string_view text, bool bom = true) {
+  std::vector<std::uint8_t> bytes;
+  if (bom) bytes = {0xFF, 0xFE};
+  for (char16_t u : text) {
+    bytes.push_back(static_cast<std::uint8_t>(u & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(u >> 8));
+  }
+  return bytes;
+}
+
+TEST(LangTable, LookupTakesTheFirstExactNumber) {
+  const LangTable table = LoadLangTable(utf16le(u"10=Ten\r\n1=One\r\nno equals\r\n5=\r\n1=Again\r\n7= Seven"));
+  EXPECT_EQ(table.lines.size(), 6u);
+  EXPECT_EQ(GetLangString(table, 1), "One");
+  EXPECT_EQ(GetLangString(table, 10), "Ten");
+  EXPECT_EQ(GetLangString(table, 5), "");
+  EXPECT_EQ(GetLangString(table, 7), " Seven");
+  EXPECT_EQ(GetLangString(table, 500), "");
+}
+
+TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
+  const int numbers[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                         16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 61, 69, 70, 71,
+                         72, 76, 81, 82, 86, 87, 88, 89, 90, 91, 93, 94, 95, 96, 97,
+                         98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110};
+  for (int code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
+    const LangTable table = LoadLanguage(code);
+    EXPECT_EQ(table.lines.size(), std::size(numbers));
+    for (int n : numbers) {
+      EXPECT_FALSE(GetLangString(table, n).empty()) << "language " << code << " text " << n;
+    }
+    EXPECT_EQ(GetLangString(table, 500), "");
+  }
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageEnglish), 1), "Hole");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), 1), " Bohrung");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageBulgarian), 1), "Отвор");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), 17), " Übermasspassung");
+  EXPECT_TRUE(LoadLanguage(0).lines.empty());
+  EXPECT_TRUE(LoadLanguage(4).lines.empty());
+}
+
+TEST(LangTable, ResourceLookupLeavesTheStreamOnFailure) {
+  std::vector<std::uint8_t> stream = {1, 2, 3};
+  EXPECT_FALSE(LoadLangResource("FR", stream));
+  EXPECT_EQ(stream, (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_TRUE(LoadLangResource("EN", stream));
+  ASSERT_GE(stream.size(), 2u);
+  EXPECT_EQ(stream[0], 0xFF);
+  EXPECT_EQ(stream[1], 0xFE);
+}
+
+TEST(LangTable, MalformedBytesNeverFail) {
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::string> lines;
+  };
+  std::vector<std::uint8_t> odd = utf16le(u"1=A");
+  odd.push_back(0x41);
+  const Case cases[] = {
+      {"empty", {}, {}},
+      {"mark only", {0xFF, 0xFE}, {}},
+      {"no mark", utf16le(u"1=A", false), {}},
+      {"odd length", odd, {"1=A"}},
+      {"lone high surrogate", utf16le(u"1=\xD800x"), {"1=\xEF\xBF\xBDx"}},
+      {"lone low surrogate", utf16le(u"1=\xDC00"), {"1=\xEF\xBF\xBD"}},
+      {"surrogate pair", utf16le(u"1=\xD83D\xDE00"), {"1=\xF0\x9F\x98\x80"}},
+      {"lone CR and LF", utf16le(u"1=a\r2=b\n3=c\r\n"), {"1=a", "2=b", "3=c"}},
+      {"no equals", utf16le(u"abc"), {"abc"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(LoadLangTable(c.bytes).lines, c.lines);
+  }
+}
+
+}  // namespace
+}  // namespace kalmo
