@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "format/number_format.h"
+
+namespace kalmo {
+
+// Display conversions of a length stored in mm.
+
+// Results grid, design table and export in inch mode: fixed-4 of the mm value
+// in millimetre mode, fixed-5 of value / 25.4 in inch mode.
+std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator = ".");
+
+// Diagram value: micrometres (not rounded) in millimetre mode; thousandths of
+// an inch rounded to 2 decimals in inch mode.
+double diagramValue(double mm, bool inchMode);
+
+// " [µm]" or " [milli in]": the unit tag of the diagram heading.
+std::string_view diagramUnitTag(bool inchMode);
+// " [mm]." or " [in].": the ending of the unit note.
+std::string_view noteUnitSuffix(bool inchMode);
+
+// The unit note after a unit switch: the first "[mm]" becomes "[in]" (to
+// inches) or the first "[in]" becomes "[mm]"; a text without it is unchanged.
+std::string switchNoteUnit(std::string note, bool inchMode);
+
+}  // namespace kalmo
