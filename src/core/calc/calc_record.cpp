@@ -15,7 +15,8 @@ void StoreEvaluation(CalcRecord& record, const Evaluation& evaluation, const Lan
   record.ShaftEI = evaluation.shaft.lowerMm;
   const FitResult& fit = evaluation.fit;
   record.fitKind = fit.kind;
-  record.FitKindText = fit.kind == FitKind::Undefined ? std::string() : GetLangString(lang, fitKindTextId(fit.kind));
+  record.FitKindText =
+      fit.kind == FitKind::Undefined ? std::string() : GetLangString(lang, fitKindTextId(fit.kind));
   record.FitLabel1 = GetLangString(lang, fitLabel1Id(fit.kind));
   record.FitLabel2 = GetLangString(lang, fitLabel2Id(fit.kind));
   record.FitValue1 = fit.value1Mm;

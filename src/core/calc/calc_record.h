@@ -12,22 +12,22 @@ namespace kalmo {
 // unit the window shows. Only RecalculateRecord writes the computed fields.
 struct CalcRecord {
   // Inputs.
-  bool InchMode = false;         // lengths are entered and shown in inches
-  double NominalSize = 10;       // mm
-  double DesignMin = 0;          // design-search targets, mm
+  bool InchMode = false;    // lengths are entered and shown in inches
+  double NominalSize = 10;  // mm
+  double DesignMin = 0;     // design-search targets, mm
   double DesignMax = 0;
-  bool NominalEditLive = true;   // false while code writes the nominal-size field
+  bool NominalEditLive = true;  // false while code writes the nominal-size field
 
   // Computed by RecalculateRecord.
   double HoleIT = 0;
   double ShaftIT = 0;
-  double HoleES = 0;             // DeviationUndefined when the hole is undefined
+  double HoleES = 0;  // DeviationUndefined when the hole is undefined
   double HoleEI = 0;
-  double ShaftES = 0;            // DeviationUndefined when the shaft is undefined
+  double ShaftES = 0;  // DeviationUndefined when the shaft is undefined
   double ShaftEI = 0;
   FitKind fitKind = FitKind::Undefined;
-  std::string FitKindText;       // interface text of fitKind, empty when undefined
-  std::string FitLabel1;         // captions of the two fit values
+  std::string FitKindText;  // interface text of fitKind, empty when undefined
+  std::string FitLabel1;    // captions of the two fit values
   std::string FitLabel2;
   double FitValue1 = 0;
   double FitValue2 = 0;

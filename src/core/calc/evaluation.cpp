@@ -14,24 +14,51 @@ namespace {
 // taken on those rounded doubles in the order below. The order matters to the
 // last bit: k4 at 40 mm has es = 0.002 + 0.007, one bit above 0.009, and the
 // fit tests compare such doubles as they are.
-constexpr double toMm(double um) { return um / 1000; }
-
-// Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
-double deltaMm(int grade, double sizeMm) {
-  if (grade >= 4 && grade <= 9 && sizeMm > 3 && sizeMm <= 500) {
-    return toMm(DeltaValue(grade, sizeMm));
-  }
-  return 0;
+constexpr double toMm(double um) {
+  return um / 1000;
 }
 
-}  // namespace
+constexpr bool deltaRowsFollowDeviationRows() {
+  for (std::size_t i = 0; i < kDeltaBoundsMm.size(); ++i) {
+    if (kDeltaBoundsMm[i] != kDeviationBoundsMm[i]) return false;
+  }
+  return true;
+}
+static_assert(deltaRowsFollowDeviationRows());
 
-ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
+// The table rows of one nominal size, looked up once for hole and shaft (the
+// design search evaluates tens of thousands of classes at one size).
+struct SizeRows {
+  double sizeMm;
+  std::size_t itRow;
+  int deviationRow;
+
+  explicit SizeRows(double size)
+      : sizeMm(size), itRow(SizeRow(kItBoundsMm, size)), deviationRow(DeviationRow(size)) {}
+
+  double itMm(int grade) const {
+    return toMm(ItTable[itRow].toleranceUm[static_cast<std::size_t>(grade)]);
+  }
+
+  // Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
+  // The Δ table shares the deviation tables' bounds up to 500 mm, so the
+  // deviation row is its row too.
+  double deltaMm(int grade) const {
+    if (grade >= 4 && grade <= 9 && sizeMm > 3 && sizeMm <= 500) {
+      return toMm(DeltaTable[static_cast<std::size_t>(deviationRow)]
+                      .deltaUm[static_cast<std::size_t>(grade - 4)]);
+    }
+    return 0;
+  }
+};
+
+ClassResult evaluateHole(ToleranceClass cls, const SizeRows& rows) {
   const int l = cls.letter;
   const int g = cls.grade;
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double it = toMm(ItValue(g, sizeMm));
-  const int row = DeviationRow(sizeMm);
+  const double sizeMm = rows.sizeMm;
+  const double it = rows.itMm(g);
+  const int row = rows.deviationRow;
   const auto cell = [row](int column) { return HoleDeviationCell(row, column); };
 
   if (l <= letter::G) {  // A..G: EI from the table
@@ -42,7 +69,7 @@ ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
   }
   if (l == letter::H) return {it, it, 0};
   if (l == letter::JS) {
-    const double es = it / 2;  // no rounding of odd µm: JS7 at 25 mm is ±0.0105
+    const double es = it / 2;   // no rounding of odd µm: JS7 at 25 mm is ±0.0105
     return {it, es, 0.0 - es};  // 0 - x, not -x: a zero tolerance gives +0, not -0
   }
   if (l == letter::J) {
@@ -61,23 +88,23 @@ ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
     const int d = cell(g <= 9 ? base : base + 1);
     if (d == DeviationUndefined) return kUndefinedClass;
     double es = toMm(d);
-    if (g <= 9) es = es + deltaMm(g, sizeMm);
+    if (g <= 9) es = es + rows.deltaMm(g);
     return {it, es, es - it};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
   const int d = cell(l + 4);
   if (d == DeviationUndefined) return kUndefinedClass;
   double es = toMm(d);
-  if (g <= 8) es = es + deltaMm(g, sizeMm);
+  if (g <= 8) es = es + rows.deltaMm(g);
   return {it, es, es - it};
 }
 
-ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
+ClassResult evaluateShaft(ToleranceClass cls, const SizeRows& rows) {
   const int l = cls.letter;
   const int g = cls.grade;
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double it = toMm(ItValue(g, sizeMm));
-  const int row = DeviationRow(sizeMm);
+  const double it = rows.itMm(g);
+  const int row = rows.deviationRow;
 
   int column = 0;
   if (l <= letter::G) {  // a..g: es from the table
@@ -105,14 +132,24 @@ ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
   return {it, ei + it, ei};
 }
 
+}  // namespace
+
+ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
+  return evaluateHole(cls, SizeRows(sizeMm));
+}
+
+ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
+  return evaluateShaft(cls, SizeRows(sizeMm));
+}
+
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
   // A class without tolerance (a grade the size range lacks, such as IT1 above
   // 3150 mm) forms no fit: it would otherwise pass as a fit of zero width.
   if (hole.undefined() || shaft.undefined() || hole.toleranceMm <= 0 || shaft.toleranceMm <= 0) {
     return {};
   }
-  const double maxClearance = hole.upperMm - shaft.lowerMm;   // ES - ei
-  const double minClearance = hole.lowerMm - shaft.upperMm;   // EI - es
+  const double maxClearance = hole.upperMm - shaft.lowerMm;  // ES - ei
+  const double minClearance = hole.lowerMm - shaft.upperMm;  // EI - es
   if (minClearance >= 0) {  // EI = es (H7/h6) is still a clearance fit
     return {FitKind::Clearance, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
   }
@@ -128,9 +165,10 @@ std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> 
   if (!(sizeMm > 0)) {
     return std::nullopt;
   }
+  const SizeRows rows(sizeMm);
   Evaluation e;
-  if (hole) e.hole = EvaluateHole(*hole, sizeMm);
-  if (shaft) e.shaft = EvaluateShaft(*shaft, sizeMm);
+  if (hole) e.hole = evaluateHole(*hole, rows);
+  if (shaft) e.shaft = evaluateShaft(*shaft, rows);
   e.fit = EvaluateFit(e.hole, e.shaft);
   return e;
 }

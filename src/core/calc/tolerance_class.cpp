@@ -6,7 +6,9 @@ namespace kalmo {
 
 namespace {
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 const std::array<std::string_view, kLetterCount>& lettersOf(Side side) {
   return side == Side::Hole ? kHoleLetters : kShaftLetters;

@@ -17,16 +17,16 @@ inline constexpr int kLetterCount = 28;
 // Fundamental-deviation letter codes in picker order (letter index 0..27).
 // JS comes before J, as in the pickers.
 inline constexpr std::array<std::string_view, kLetterCount> kHoleLetters = {
-    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J", "K",
-    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC"};
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J",  "K",
+    "M", "N", "P", "R",  "S", "T", "U",  "V", "X",  "Y", "Z", "ZA", "ZB", "ZC"};
 inline constexpr std::array<std::string_view, kLetterCount> kShaftLetters = {
-    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j", "k",
-    "m", "n", "p", "r", "s", "t", "u", "v", "x", "y", "z", "za", "zb", "zc"};
+    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j",  "k",
+    "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
 
 // Grade labels in picker order (grade index 0..19: IT01, IT0, IT1 .. IT18).
 inline constexpr std::array<std::string_view, 20> kGradeLabels = {
-    "01", "0", "1", "2", "3", "4", "5", "6", "7", "8",
-    "9", "10", "11", "12", "13", "14", "15", "16", "17", "18"};
+    "01", "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
+    "9",  "10", "11", "12", "13", "14", "15", "16", "17", "18"};
 
 // Letter indexes with a meaning of their own in the evaluation.
 namespace letter {
@@ -75,12 +75,12 @@ ClassTextParts splitClassText(std::string_view text);
 // Why a typed class or fit designation was rejected.
 enum class DesignationError {
   None,
-  Empty,           // nothing given
-  UnknownLetter,   // letters that are no fundamental deviation ("Q7")
-  WrongCase,       // a shaft letter given for the hole or vice versa ("h7/H7")
-  MissingGrade,    // letters without a grade ("H")
-  UnknownGrade,    // digits that are no grade label ("H77", "H019")
-  MissingSlash,    // a fit without "/" between hole and shaft ("H7g6")
+  Empty,          // nothing given
+  UnknownLetter,  // letters that are no fundamental deviation ("Q7")
+  WrongCase,      // a shaft letter given for the hole or vice versa ("h7/H7")
+  MissingGrade,   // letters without a grade ("H")
+  UnknownGrade,   // digits that are no grade label ("H77", "H019")
+  MissingSlash,   // a fit without "/" between hole and shaft ("H7g6")
 };
 
 struct ClassParse {

@@ -15,6 +15,7 @@ struct DeltaRow {
 // IT8) and P..ZC (up to IT7). ISO 286-1:1988, table 3. The rows follow the
 // bounds of the deviation tables, so the sub-ranges of one standard range
 // repeat its row; the row up to 3 mm holds zeros. Above 500 mm no Δ applies.
+// clang-format off
 inline constexpr std::array<DeltaRow, 25> DeltaTable = {{
     DeltaRow{3, {0, 0, 0, 0, 0, 0}},
     DeltaRow{6, {1, 1.5, 1, 3, 4, 6}},
@@ -42,6 +43,7 @@ inline constexpr std::array<DeltaRow, 25> DeltaTable = {{
     DeltaRow{450, {5, 5, 7, 13, 23, 34}},
     DeltaRow{500, {5, 5, 7, 13, 23, 34}},
 }};
+// clang-format on
 
 inline constexpr std::array<double, DeltaTable.size()> kDeltaBoundsMm = [] {
   std::array<double, DeltaTable.size()> bounds{};
@@ -55,7 +57,8 @@ static_assert(kDeltaBoundsMm.front() == 3 && kDeltaBoundsMm.back() == 500);
 
 // Δ in µm for grade index 4..9 (IT3..IT8) at a nominal size in mm.
 constexpr double DeltaValue(int gradeIndex, double sizeMm) {
-  return DeltaTable[SizeRow(kDeltaBoundsMm, sizeMm)].deltaUm[static_cast<std::size_t>(gradeIndex - 4)];
+  return DeltaTable[SizeRow(kDeltaBoundsMm, sizeMm)]
+      .deltaUm[static_cast<std::size_t>(gradeIndex - 4)];
 }
 
 }  // namespace kalmo

@@ -26,6 +26,7 @@ inline constexpr int N = DeviationUndefined;
 // 15: k for every other grade; 16..29: m, n, p, r, s, t, u, v, x, y, z, za,
 // zb, zc (lower deviation ei).
 // Up to 3150 mm: ISO 286-1:1988, tables 2 and 3. Above: DIN 7172:1991.
+// clang-format off
 inline constexpr std::array<ShaftDeviationRow, kDeviationRows> kShaftDeviations = {{
     {3, -270, -140, -60, -34, -20, -14, -10, -6, -4, -2, -2, -4, -6, 0, 0, 2, 4, 6, 10, 14, N, 18, N, 20, N, 26, 32, 40, 60},
     {6, -270, -140, -70, -46, -30, -20, -14, -10, -6, -4, -2, -4, N, 1, 0, 4, 8, 12, 15, 19, N, 23, N, 28, N, 35, 42, 50, 80},
@@ -79,9 +80,11 @@ inline constexpr std::array<ShaftDeviationRow, kDeviationRows> kShaftDeviations 
     {9000, N, N, N, N, -880, -460, N, -230, N, -55, N, N, N, 0, 0, 230, 380, 680, 1600, 3900, 5900, 9000, N, N, N, N, N, N, N},
     {10000, N, N, N, N, -880, -460, N, -230, N, -55, N, N, N, 0, 0, 230, 380, 680, 1750, 4400, 6600, 10000, N, N, N, N, N, N, N},
 }};
+// clang-format on
 
 // Upper deviation ES of hole J for IT6, IT7, IT8 in µm, rows up to 500 mm
 // (ISO 286-2:1988). J is not defined above 500 mm.
+// clang-format off
 inline constexpr std::array<std::array<int, 3>, 25> kHoleJDeviations = {{
     {2, 4, 6},
     {5, 6, 10},
@@ -109,8 +112,11 @@ inline constexpr std::array<std::array<int, 3>, 25> kHoleJDeviations = {{
     {33, 43, 66},
     {33, 43, 66},
 }};
+// clang-format on
 
-constexpr int negated(int cell) { return cell == N ? N : -cell; }
+constexpr int negated(int cell) {
+  return cell == N ? N : -cell;
+}
 
 // Hole fundamental deviations follow the shaft ones by the sign rule of the
 // standard (EI = -es for A..G, ES = -ei for K, M, N, P..ZC); J, K above IT8
@@ -128,10 +134,10 @@ constexpr std::array<HoleDeviationRow, kDeviationRows> makeHoleDeviations() {
     for (int g = 0; g < 3; ++g) {
       h[11 + g] = r < kRowsUpTo500 ? kHoleJDeviations[r][g] : N;  // J6, J7, J8
     }
-    h[14] = negated(s[14]);                  // K up to IT8 from k (IT4..IT7)
-    h[15] = r == 0 ? 0 : N;                  // K above IT8: only up to 3 mm
-    h[16] = h[17] = negated(s[16]);          // M, both grade groups
-    h[18] = negated(s[17]);                  // N up to IT8
+    h[14] = negated(s[14]);                                       // K up to IT8 from k (IT4..IT7)
+    h[15] = r == 0 ? 0 : N;                                       // K above IT8: only up to 3 mm
+    h[16] = h[17] = negated(s[16]);                               // M, both grade groups
+    h[18] = negated(s[17]);                                       // N up to IT8
     h[19] = r == 0 ? -4 : r < kRowsUpTo500 ? 0 : negated(s[17]);  // N above IT8
     for (int c = 20; c <= 31; ++c) {
       h[c] = negated(s[c - 2]);  // P..ZC from p..zc
@@ -160,14 +166,21 @@ inline constexpr std::array<double, kDeviationRows> kDeviationBoundsMm = [] {
 
 static_assert(kDeviationBoundsMm.front() == 3 && kDeviationBoundsMm.back() == 10000);
 static_assert(HoleDeviationTable[0][1] == 270 && HoleDeviationTable[0][31] == -60);
-static_assert(HoleDeviationTable[50][0] == 10000 && HoleDeviationTable[50][15] == DeviationUndefined);
+static_assert(HoleDeviationTable[50][0] == 10000 &&
+              HoleDeviationTable[50][15] == DeviationUndefined);
 
 // The cell's value in µm, or DeviationUndefined; column 0 gives the row's
 // upper bound in mm. Row 0..50, column 0..31 (holes) or 0..29 (shafts).
-constexpr int HoleDeviationCell(int row, int column) { return HoleDeviationTable[row][column]; }
-constexpr int ShaftDeviationCell(int row, int column) { return ShaftDeviationTable[row][column]; }
+constexpr int HoleDeviationCell(int row, int column) {
+  return HoleDeviationTable[row][column];
+}
+constexpr int ShaftDeviationCell(int row, int column) {
+  return ShaftDeviationTable[row][column];
+}
 
 // Row of the deviation tables for a nominal size in mm.
-constexpr int DeviationRow(double sizeMm) { return static_cast<int>(SizeRow(kDeviationBoundsMm, sizeMm)); }
+constexpr int DeviationRow(double sizeMm) {
+  return static_cast<int>(SizeRow(kDeviationBoundsMm, sizeMm));
+}
 
 }  // namespace kalmo

@@ -10,7 +10,7 @@ namespace kalmo {
 inline constexpr int kGradeCount = 20;
 
 struct ItRow {
-  double upperBoundMm;                            // the range ends here, inclusive
+  double upperBoundMm;                          // the range ends here, inclusive
   std::array<double, kGradeCount> toleranceUm;  // by grade index; 0 = grade not defined
 };
 
@@ -18,6 +18,7 @@ struct ItRow {
 // Up to 3150 mm: ISO 286-1:1988, table 1 (IT01 and IT0 above 500 mm are not
 // tabulated there; the values used are the ones this program has always shown).
 // Above 3150 mm up to 10000 mm: DIN 7172:1991, which defines IT5..IT16 only.
+// clang-format off
 inline constexpr std::array<ItRow, 26> ItTable = {{
     ItRow{3, {0.3, 0.5, 0.8, 1.2, 2, 3, 4, 6, 10, 14, 25, 40, 60, 100, 140, 250, 400, 600, 1000, 1400}},
     ItRow{6, {0.4, 0.6, 1, 1.5, 2.5, 4, 5, 8, 12, 18, 30, 48, 75, 120, 180, 300, 480, 750, 1200, 1800}},
@@ -46,6 +47,7 @@ inline constexpr std::array<ItRow, 26> ItTable = {{
     ItRow{8000, {0, 0, 0, 0, 0, 0, 195, 310, 490, 760, 1200, 1950, 3100, 4900, 7600, 12000, 19500, 31000, 0, 0}},
     ItRow{10000, {0, 0, 0, 0, 0, 0, 240, 380, 600, 940, 1500, 2400, 3800, 6000, 9400, 15000, 24000, 38000, 0, 0}},
 }};
+// clang-format on
 
 inline constexpr std::array<double, ItTable.size()> kItBoundsMm = [] {
   std::array<double, ItTable.size()> bounds{};

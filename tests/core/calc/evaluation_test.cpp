@@ -1,10 +1,11 @@
+#include "calc/evaluation.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 #include "calc/calc_record.h"
-#include "calc/evaluation.h"
 
 namespace kalmo {
 namespace {
@@ -15,8 +16,12 @@ ToleranceClass cls(std::string_view text, Side side) {
   return parsed.value.value_or(ToleranceClass{});
 }
 
-ClassResult hole(std::string_view text, double size) { return EvaluateHole(cls(text, Side::Hole), size); }
-ClassResult shaft(std::string_view text, double size) { return EvaluateShaft(cls(text, Side::Shaft), size); }
+ClassResult hole(std::string_view text, double size) {
+  return EvaluateHole(cls(text, Side::Hole), size);
+}
+ClassResult shaft(std::string_view text, double size) {
+  return EvaluateShaft(cls(text, Side::Shaft), size);
+}
 
 // Expected limits in mm. The tolerances are compared exactly against the
 // decimal values: the evaluation stores table values divided by 1000, so
@@ -30,12 +35,12 @@ struct ClassCase {
 
 TEST(ClassEvaluation, HoleLimitDeviations) {
   const ClassCase cases[] = {
-      {"H7", 10, 0.015, 0},         {"K7", 30, 0.006, -0.015},    {"K9", 3, 0, -0.025},
-      {"M6", 300, -0.009, -0.041},  {"M6", 250, -0.008, -0.037},  {"N7", 70, -0.009, -0.039},
-      {"N9", 30, 0, -0.052},        {"P7", 50, -0.017, -0.042},   {"P8", 50, -0.026, -0.065},
-      {"U6", 190, -0.227, -0.256},  {"D9", 60, 0.174, 0.100},     {"JS7", 25, 0.0105, -0.0105},
-      {"J6", 10, 0.005, -0.004},    {"H7", 4000, 0.26, 0},        {"H1", 4000, 0, 0},
-      {"T7", 24.001, -0.033, -0.054}, {"G7", 40, 0.034, 0.009},   {"D5", 6, 0.035, 0.030},
+      {"H7", 10, 0.015, 0},           {"K7", 30, 0.006, -0.015},   {"K9", 3, 0, -0.025},
+      {"M6", 300, -0.009, -0.041},    {"M6", 250, -0.008, -0.037}, {"N7", 70, -0.009, -0.039},
+      {"N9", 30, 0, -0.052},          {"P7", 50, -0.017, -0.042},  {"P8", 50, -0.026, -0.065},
+      {"U6", 190, -0.227, -0.256},    {"D9", 60, 0.174, 0.100},    {"JS7", 25, 0.0105, -0.0105},
+      {"J6", 10, 0.005, -0.004},      {"H7", 4000, 0.26, 0},       {"H1", 4000, 0, 0},
+      {"T7", 24.001, -0.033, -0.054}, {"G7", 40, 0.034, 0.009},    {"D5", 6, 0.035, 0.030},
   };
   for (const ClassCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
@@ -68,14 +73,16 @@ TEST(ClassEvaluation, UndefinedClassesCarryTheMarker) {
     Side side;
     double size;
   };
-  const Case cases[] = {{"K9", Side::Hole, 30},  {"J9", Side::Hole, 10},    {"J5", Side::Hole, 10},
-                        {"T7", Side::Hole, 24},  {"t6", Side::Shaft, 24},   {"zc9", Side::Shaft, 600},
-                        {"j4", Side::Shaft, 10}, {"j9", Side::Shaft, 10},   {"j8", Side::Shaft, 3.001},
-                        {"CD7", Side::Hole, 10.001}, {"a11", Side::Shaft, 500.001}};
+  const Case cases[] = {
+      {"K9", Side::Hole, 30},      {"J9", Side::Hole, 10},       {"J5", Side::Hole, 10},
+      {"T7", Side::Hole, 24},      {"t6", Side::Shaft, 24},      {"zc9", Side::Shaft, 600},
+      {"j4", Side::Shaft, 10},     {"j9", Side::Shaft, 10},      {"j8", Side::Shaft, 3.001},
+      {"CD7", Side::Hole, 10.001}, {"a11", Side::Shaft, 500.001}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
     const ToleranceClass tc = cls(c.cls, c.side);
-    const ClassResult r = c.side == Side::Hole ? EvaluateHole(tc, c.size) : EvaluateShaft(tc, c.size);
+    const ClassResult r =
+        c.side == Side::Hole ? EvaluateHole(tc, c.size) : EvaluateShaft(tc, c.size);
     EXPECT_EQ(r, kUndefinedClass);
   }
 }
@@ -137,7 +144,8 @@ TEST(FitEvaluation, UndefinedMembersGiveNoFit) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->fit, FitResult{});
   }
-  const std::optional<Evaluation> noShaft = Evaluate(10, ToleranceClass{letter::H, 8}, std::nullopt);
+  const std::optional<Evaluation> noShaft =
+      Evaluate(10, ToleranceClass{letter::H, 8}, std::nullopt);
   ASSERT_TRUE(noShaft);
   EXPECT_TRUE(noShaft->shaft.undefined());
   EXPECT_EQ(noShaft->fit.kind, FitKind::Undefined);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calc/tolerance_class.h"
+
+#include <gtest/gtest.h>
 
 namespace kalmo {
 namespace {

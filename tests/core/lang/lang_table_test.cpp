@@ -1,9 +1,9 @@
+#include "lang/lang_table.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "lang/lang_table.h"
 
 namespace kalmo {
 namespace {
@@ -19,7 +19,8 @@ std::vector<std::uint8_t> utf16le(std::u16string_view text, bool bom = true) {
 }
 
 TEST(LangTable, LookupTakesTheFirstExactNumber) {
-  const LangTable table = LoadLangTable(utf16le(u"10=Ten\r\n1=One\r\nno equals\r\n5=\r\n1=Again\r\n7= Seven"));
+  const LangTable table =
+      LoadLangTable(utf16le(u"10=Ten\r\n1=One\r\nno equals\r\n5=\r\n1=Again\r\n7= Seven"));
   EXPECT_EQ(table.lines.size(), 6u);
   EXPECT_EQ(GetLangString(table, 1), "One");
   EXPECT_EQ(GetLangString(table, 10), "Ten");
@@ -29,9 +30,9 @@ TEST(LangTable, LookupTakesTheFirstExactNumber) {
 }
 
 TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
-  const int numbers[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                         16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 61, 69, 70, 71,
-                         72, 76, 81, 82, 86, 87, 88, 89, 90, 91, 93, 94, 95, 96, 97,
+  const int numbers[] = {1,  2,  3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13, 14, 15,
+                         16, 17, 18,  19,  20,  21,  22,  24,  25,  26,  27,  61,  69, 70, 71,
+                         72, 76, 81,  82,  86,  87,  88,  89,  90,  91,  93,  94,  95, 96, 97,
                          98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110};
   for (int code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
     const LangTable table = LoadLanguage(code);

@@ -15,9 +15,10 @@ TEST(SizeRow, BoundBelongsToTheRangeItCloses) {
     double size;
     std::size_t row;
   };
-  const Case cases[] = {{0.5, 0}, {3, 0}, {3.0001, 1}, {10, 2}, {10.0001, 3}, {500, 12},
-                        {500.0001, 13}, {3150, 20}, {3150.5, 21}, {10000, 25}, {20000, 25},
-                        {std::nan(""), 0}, {-1, 0}};
+  const Case cases[] = {{0.5, 0},     {3, 0},      {3.0001, 1},    {10, 2},
+                        {10.0001, 3}, {500, 12},   {500.0001, 13}, {3150, 20},
+                        {3150.5, 21}, {10000, 25}, {20000, 25},    {std::nan(""), 0},
+                        {-1, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
     EXPECT_EQ(SizeRow(kItBoundsMm, c.size), c.row);
@@ -31,10 +32,10 @@ TEST(ItTable, TellingValues) {
     double um;
   };
   const Case cases[] = {
-      {8, 3, 10},     {8, 3.0001, 12},  {9, 500, 97},    {9, 500.0001, 110},
-      {8, 10000, 600}, {8, 12000, 600},  {0, 4000, 0},    {19, 3150.5, 0},
-      {0, 0.5, 0.3},  {19, 0.5, 1400},  {0, 600, 4.5},   {1, 3000, 18},
-      {19, 3000, 33000}, {7, 3200, 165}, {17, 9000, 38000}, {18, 9000, 0}, {6, 9000, 240},
+      {8, 3, 10},      {8, 3.0001, 12}, {9, 500, 97},      {9, 500.0001, 110}, {8, 10000, 600},
+      {8, 12000, 600}, {0, 4000, 0},    {19, 3150.5, 0},   {0, 0.5, 0.3},      {19, 0.5, 1400},
+      {0, 600, 4.5},   {1, 3000, 18},   {19, 3000, 33000}, {7, 3200, 165},     {17, 9000, 38000},
+      {18, 9000, 0},   {6, 9000, 240},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "grade " << c.grade << " at " << c.size);
@@ -83,21 +84,21 @@ TEST(DeviationTables, TellingCells) {
   };
   constexpr int N = DeviationUndefined;
   const Case cases[] = {
-      {true, 5, 60, 100},   {true, 5, 80, 100},  {false, 5, 60, -100},
-      {true, 18, 70, -20},  {true, 18, 300, -34}, {true, 24, 190, -236},
-      {true, 24, 210, -258}, {true, 23, 24, N},   {true, 23, 24.001, -41},
-      {false, 21, 24, N},   {false, 21, 24.001, 41}, {false, 13, 3, -6},
-      {false, 13, 3.001, N}, {true, 15, 3, 0},    {true, 15, 4, N},
-      {true, 4, 10, 56},    {true, 4, 10.001, N}, {true, 31, 500, -2600},
-      {true, 31, 500.001, N}, {true, 19, 3, -4},  {true, 19, 100, 0},
-      {true, 19, 600, -44}, {false, 5, 10000, -880}, {false, 5, 50000, -880},
-      {true, 5, 3200, 580}, {true, 14, 3200, 0},  {true, 15, 3200, N},
-      {true, 16, 3200, -98}, {true, 17, 3200, -98}, {true, 24, 9500, -10000},
-      {true, 11, 500, 33},  {true, 11, 500.001, N}, {true, 28, 3200, N},
+      {true, 5, 60, 100},     {true, 5, 80, 100},      {false, 5, 60, -100},
+      {true, 18, 70, -20},    {true, 18, 300, -34},    {true, 24, 190, -236},
+      {true, 24, 210, -258},  {true, 23, 24, N},       {true, 23, 24.001, -41},
+      {false, 21, 24, N},     {false, 21, 24.001, 41}, {false, 13, 3, -6},
+      {false, 13, 3.001, N},  {true, 15, 3, 0},        {true, 15, 4, N},
+      {true, 4, 10, 56},      {true, 4, 10.001, N},    {true, 31, 500, -2600},
+      {true, 31, 500.001, N}, {true, 19, 3, -4},       {true, 19, 100, 0},
+      {true, 19, 600, -44},   {false, 5, 10000, -880}, {false, 5, 50000, -880},
+      {true, 5, 3200, 580},   {true, 14, 3200, 0},     {true, 15, 3200, N},
+      {true, 16, 3200, -98},  {true, 17, 3200, -98},   {true, 24, 9500, -10000},
+      {true, 11, 500, 33},    {true, 11, 500.001, N},  {true, 28, 3200, N},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << (c.hole ? "hole" : "shaft") << " column " << c.column
-                                    << " at " << c.size);
+    SCOPED_TRACE(testing::Message()
+                 << (c.hole ? "hole" : "shaft") << " column " << c.column << " at " << c.size);
     const int row = DeviationRow(c.size);
     EXPECT_EQ(c.hole ? HoleDeviationCell(row, c.column) : ShaftDeviationCell(row, c.column), c.um);
   }
@@ -105,12 +106,12 @@ TEST(DeviationTables, TellingCells) {
 
 TEST(DeviationTables, FirstRowsAsPrinted) {
   constexpr int N = DeviationUndefined;
-  const HoleDeviationRow holes = {3,  270, 140, 60,  34,  20,  14,  10,  6,  4,   2,
-                                  2,  4,   6,   0,   0,   -2,  -2,  -4,  -4, -6,  -10,
-                                  -14, N,  -18, N,   -20, N,   -26, -32, -40, -60};
-  const ShaftDeviationRow shafts = {3, -270, -140, -60, -34, -20, -14, -10, -6, -4,
-                                    -2, -2, -4,   -6,  0,   0,   2,   4,   6,  10,
-                                    14, N,  18,   N,   20,  N,   26,  32,  40, 60};
+  const HoleDeviationRow holes = {3,   270, 140, 60, 34,  20, 14,  10,  6,   4,  2,
+                                  2,   4,   6,   0,  0,   -2, -2,  -4,  -4,  -6, -10,
+                                  -14, N,   -18, N,  -20, N,  -26, -32, -40, -60};
+  const ShaftDeviationRow shafts = {3,  -270, -140, -60, -34, -20, -14, -10, -6, -4,
+                                    -2, -2,   -4,   -6,  0,   0,   2,   4,   6,  10,
+                                    14, N,    18,   N,   20,  N,   26,  32,  40, 60};
   EXPECT_EQ(HoleDeviationTable[0], holes);
   EXPECT_EQ(ShaftDeviationTable[0], shafts);
 }
