@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number
+# of seconds (default 30): tests/fuzz/run.sh [SECONDS] [TARGET...]
+# Findings are written to build/fuzz/findings/<target>/; the committed seeds
+# under tests/fuzz/corpus/ are only read.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+seconds="${1:-30}"
+shift || true
+
+packages=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build/fuzz
+# The fuzz flags also instrument the core library, so every target sees it.
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
+  -DKALMO_BUILD_GUI=OFF -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=OFF -DKALMO_FUZZ=ON >/dev/null
+if ! cmake --build "$build" -j "$(nproc)" >"$build/build.log" 2>&1; then
+  tail -n 30 "$build/build.log" >&2
+  exit 1
+fi
+
+targets=("$@")
+if ((${#targets[@]} == 0)); then
+  mapfile -t targets < <(sed -n 's/^kalmo_fuzz(\([a-z_]*\) .*/\1/p' tests/fuzz/CMakeLists.txt)
+fi
+
+for t in "${targets[@]}"; do
+  work="$build/findings/$t"
+  mkdir -p "$work/corpus"
+  echo "== $t (${seconds}s)"
+  "$build/tests/fuzz/$t" "$work/corpus" "tests/fuzz/corpus/${t#fuzz_}" \
+    -max_total_time="$seconds" -artifact_prefix="$work/" -print_final_stats=1 2>&1 |
+    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==[0-9]+==ERROR|SUMMARY|artifact_prefix|Test unit written)' || true
+  if ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* >/dev/null 2>&1; then
+    echo "$t: findings in $work" >&2
+    exit 1
+  fi
+done
