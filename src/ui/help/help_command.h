@@ -1,11 +1,22 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace kalmo {
 
+class HelpViewer;
+
 // Opens the help file of the language beside the executable at its start
 // topic. Does nothing when the file is missing; every failure is silent.
+// The help opens in its own window and the program goes on at once.
 void showHelp(QWidget* parent, int languageCode);
+
+// Opens the help file of the language in the given folder in the program's
+// help viewer, reusing the viewer already open. nullptr, and nothing shown,
+// when the file is missing or cannot be read. The viewer closes when `owner`
+// is destroyed (none: it lives until the user closes it).
+HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* owner = nullptr);
 
 }  // namespace kalmo

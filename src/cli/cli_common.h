@@ -1,0 +1,52 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/tolerance_class.h"
+#include "cli.h"
+
+namespace kalmo::cli {
+
+// Largest nominal size the tables cover, mm.
+inline constexpr double kMaxNominalMm = 10000;
+
+// A value read from a command-line argument, or the one-line reason why not.
+template <typename T>
+struct Parsed {
+  std::optional<T> value;
+  std::string error;  // empty when value holds
+};
+
+// User text for a message: in quotes, at most about 40 bytes of it ("..."
+// marks a cut), control characters shown as "?" and invalid UTF-8 replaced,
+// so that an error stays one readable line whatever was typed.
+std::string quoteUserText(std::string_view text);
+
+// Writes "kalmo-cli: <message>" as one line on ctx.err; returns kExitUsage.
+int reportUsageError(Context& ctx, std::string_view message);
+
+// --lang en|de|bg (any letter case), default "en"; the option stores the
+// lower-case code.
+CLI::Option* addLanguageOption(CLI::App& command, std::string& code);
+// Language code (kLanguageEnglish ...) of "en", "de" or "bg"; English otherwise.
+int languageCodeOf(std::string_view code);
+
+// A nominal size as typed, in mm or inches.
+struct SizeArgument {
+  double typed = 0;  // in the unit the user gave (inches with --inch)
+  double mm = 0;     // the nominal size, mm: typed, or typed * 25.4 with --inch
+};
+
+// Reads SIZE ("." as decimal point in every locale) and checks it:
+// a finite number, greater than 0 and at most 10000 mm after conversion.
+Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
+
+// Reads HOLE/SHAFT ("H7/g6"): hole letters upper case, shaft letters lower
+// case, grades 01, 0, 1 .. 18. Every such class is accepted, also one the
+// tables leave undefined.
+Parsed<FitClasses> parseFitArgument(std::string_view text);
+
+}  // namespace kalmo::cli

@@ -1,0 +1,249 @@
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "calc/calc_record.h"
+#include "cli_common.h"
+#include "commands.h"
+#include "format/export_text.h"
+#include "format/number_format.h"
+#include "format/units.h"
+#include "json_writer.h"
+#include "lang/lang_table.h"
+
+namespace kalmo::cli {
+
+namespace {
+
+constexpr const char* kFitFooter = R"(Output:
+  Without --json the result text of the window's copy button: 22 tab-separated
+  lines, each ending in CR LF (hole and shaft side by side, then the fit, then
+  the unit note). Millimetre values with 4 decimals; with --inch every length in
+  inches with 5 decimals and the sizes as entered. Fit values keep their sign:
+  interference is negative.
+  With --json one object on one line:
+    {"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},
+     "shaft":{...},"fit":{"kind":"interference","label1":"Max. interference",
+     "value1":-0.048,"label2":"Min. interference","value2":-0.014000000000000002,
+     "tolerance":0.034}}
+  All numbers in mm (also with --inch), exactly the computed doubles, written in
+  the shortest form that reads back as the same double; so a difference may
+  show its binary rounding, as value2 above. An undefined class has upper
+  100000, lower 0, it 0
+  and "defined":false; "kind" is "clearance", "transition", "interference", or
+  null when the fit is undefined. Labels are in the chosen language.
+
+Classes:
+  Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
+  shaft letters the same in lower case; grades 01 0 1 2 ... 18 (H7/g6, JS7/h6,
+  ZC01/a0). Classes the tables leave undefined at the size are not errors.
+
+Batch (--batch):
+  Reads lines "SIZE HOLE/SHAFT" from standard input; blank lines and lines
+  starting with # are skipped. Answers come in input order; without --json
+  consecutive answers are separated by one empty line (CR LF), with --json
+  there is one object per line (JSON Lines). A bad line writes
+  "line N: <reason>" to standard error, and with --json also
+  {"line":N,"error":"<reason>"} to the output; the other lines still run and
+  the exit status is 2.
+
+Examples:
+  kalmo-cli fit 10 H7/g6
+  kalmo-cli fit 30 H7/s6 --json --lang de
+  kalmo-cli fit 0.5 H7/g6 --inch
+  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)";
+
+struct FitOptions {
+  std::string size;
+  std::string fit;
+  bool inch = false;
+  bool json = false;
+  bool batch = false;
+  std::string lang = "en";
+};
+
+struct FitRequest {
+  SizeArgument size;
+  FitClasses classes;
+};
+
+Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitText, bool inch) {
+  const Parsed<SizeArgument> size = parseSizeArgument(sizeText, inch);
+  if (!size.value) return {std::nullopt, size.error};
+  const Parsed<FitClasses> classes = parseFitArgument(fitText);
+  if (!classes.value) return {std::nullopt, classes.error};
+  return {FitRequest{*size.value, *classes.value}, {}};
+}
+
+// Everything a fit answer is built from; the table is loaded once per run.
+struct FitSettings {
+  bool inch = false;
+  bool json = false;
+  LangTable lang;
+};
+
+CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
+  CalcRecord record;
+  record.InchMode = settings.inch;
+  record.NominalSize = request.size.mm;
+  // The size has been checked to be greater than 0, so this always stores.
+  RecalculateRecord(record, request.classes.hole, request.classes.shaft, settings.lang);
+  return record;
+}
+
+std::string answerText(const FitRequest& request, const CalcRecord& record,
+                       const FitSettings& settings) {
+  const FitClasses& c = request.classes;
+  ExportInput input;
+  input.record = record;
+  input.holeLetter = std::string(letterText(Side::Hole, c.hole.letter));
+  input.holeGrade = std::string(gradeText(c.hole.grade));
+  input.shaftLetter = std::string(letterText(Side::Shaft, c.shaft.letter));
+  input.shaftGrade = std::string(gradeText(c.shaft.grade));
+  // What the size field would show after typing the number.
+  input.nominalText = formatPlain(request.size.typed);
+  input.inputsCaption = GetLangString(settings.lang, 82);
+  input.unitNote = GetLangString(settings.lang, 76) + std::string(noteUnitSuffix(settings.inch));
+  input.lang = settings.lang;
+  return BuildExportText(input);
+}
+
+JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
+  JsonObject o;
+  o.add("class", Designation(side, cls))
+      .add("it", result.toleranceMm)
+      .add("upper", result.upperMm)
+      .add("lower", result.lowerMm)
+      .add("defined", result.defined());
+  return o;
+}
+
+const char* kindName(FitKind kind) {
+  switch (kind) {
+    case FitKind::Clearance: return "clearance";
+    case FitKind::Transition: return "transition";
+    case FitKind::Interference: return "interference";
+    case FitKind::Undefined: break;
+  }
+  return nullptr;
+}
+
+std::string answerJson(const FitRequest& request, const CalcRecord& r) {
+  JsonObject fit;
+  if (const char* kind = kindName(r.fitKind)) {
+    fit.add("kind", kind);
+  } else {
+    fit.addNull("kind");
+  }
+  fit.add("label1", r.FitLabel1)
+      .add("value1", r.FitValue1)
+      .add("label2", r.FitLabel2)
+      .add("value2", r.FitValue2)
+      .add("tolerance", r.FitTolerance);
+  return JsonObject()
+      .add("size", r.NominalSize)
+      .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
+      .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
+      .add("fit", fit)
+      .str();
+}
+
+// The answer to one request: the export text, or one JSON line.
+std::string answer(const FitRequest& request, const FitSettings& settings) {
+  const CalcRecord record = evaluate(request, settings);
+  return settings.json ? answerJson(request, record) + "\n" : answerText(request, record, settings);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+int runBatch(const FitSettings& settings, Context& ctx) {
+  bool anyError = false;
+  bool firstAnswer = true;
+  std::string raw;
+  for (long lineNumber = 1; std::getline(ctx.in, raw); ++lineNumber) {
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();  // CR LF input
+    const std::string_view line = trimBlanks(raw);
+    if (line.empty() || line.front() == '#') continue;
+
+    std::istringstream fields{std::string(line)};
+    std::string size;
+    std::string fit;
+    std::string extra;
+    Parsed<FitRequest> request;
+    if (!(fields >> size >> fit) || (fields >> extra)) {
+      request.error = "expected \"SIZE HOLE/SHAFT\", got " + quoteUserText(line);
+    } else {
+      request = parseRequest(size, fit, settings.inch);
+    }
+
+    if (!request.value) {
+      anyError = true;
+      // to_string, not operator<<: the stream's locale might group digits.
+      ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
+      if (settings.json) {
+        ctx.out << JsonObject()
+                       .add("line", static_cast<double>(lineNumber))
+                       .add("error", request.error)
+                       .str()
+                << '\n';
+      }
+      continue;
+    }
+    if (!settings.json && !firstAnswer) ctx.out << "\r\n";
+    ctx.out << answer(*request.value, settings);
+    firstAnswer = false;
+  }
+  return anyError ? kExitUsage : kExitOk;
+}
+
+int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
+  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang))};
+  if (options.batch) {
+    if (sizeGiven || fitGiven) {
+      return reportUsageError(ctx,
+                              "fit --batch reads its sizes and fits from standard input; "
+                              "give no SIZE or HOLE/SHAFT");
+    }
+    return runBatch(settings, ctx);
+  }
+  if (!sizeGiven || !fitGiven) {
+    return reportUsageError(ctx,
+                            "fit needs SIZE and HOLE/SHAFT (such as: fit 10 H7/g6), "
+                            "or --batch");
+  }
+  const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
+  if (!request.value) return reportUsageError(ctx, request.error);
+  ctx.out << answer(*request.value, settings);
+  return kExitOk;
+}
+
+}  // namespace
+
+void registerFitCommand(CLI::App& app, Context& ctx) {
+  auto options = std::make_shared<FitOptions>();
+  CLI::App* fit = app.add_subcommand(
+      "fit", "Tolerances, limit deviations, limit sizes and fit of a hole/shaft pair");
+  fit->footer(kFitFooter);
+  CLI::Option* size =
+      fit->add_option("SIZE", options->size,
+                      "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
+          ->type_name("");
+  CLI::Option* classes =
+      fit->add_option("HOLE/SHAFT", options->fit, "Hole and shaft class, such as H7/g6")
+          ->type_name("");
+  fit->add_flag("--inch", options->inch, "SIZE is in inches, and the text shows inches");
+  fit->add_flag("--json", options->json, "Write JSON instead of the result text");
+  fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
+  addLanguageOption(*fit, options->lang);
+  fit->callback([&ctx, options, size, classes] {
+    ctx.exitCode = runFit(*options, size->count() > 0, classes->count() > 0, ctx);
+  });
+}
+
+}  // namespace kalmo::cli

@@ -1,0 +1,115 @@
+#include "json_writer.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace kalmo::cli {
+
+std::string jsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  if (value == 0) return "0";  // also -0: a signed zero means nothing here
+  // to_chars without a precision gives the shortest round-trip digits; the
+  // fixed form keeps 100000 from turning into 1e+05.
+  const double magnitude = std::fabs(value);
+  const std::chars_format format =
+      magnitude >= 1e-6 && magnitude < 1e15 ? std::chars_format::fixed : std::chars_format::general;
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::string validUtf8(std::string_view text) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b = byte(i);
+    std::size_t length = 0;
+    char32_t min = 0;
+    if (b < 0x80) {
+      out += text[i++];
+      continue;
+    } else if ((b & 0xE0) == 0xC0) {
+      length = 2;
+      min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+      length = 3;
+      min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+      length = 4;
+      min = 0x10000;
+    }
+    bool ok = length > 0 && i + length <= text.size();
+    char32_t cp = length > 0 ? b & (0x7F >> length) : 0;
+    for (std::size_t k = 1; ok && k < length; ++k) {
+      ok = (byte(i + k) & 0xC0) == 0x80;
+      cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    ok = ok && cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    if (ok) {
+      out += text.substr(i, length);
+      i += length;
+    } else {
+      out += kReplacement;
+      ++i;  // resynchronise on the next byte
+    }
+  }
+  return out;
+}
+
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : validUtf8(text)) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          constexpr std::string_view hex = "0123456789abcdef";
+          out += "\\u00";
+          out += hex[static_cast<unsigned char>(c) >> 4];
+          out += hex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+JsonObject& JsonObject::addRaw(std::string_view key, std::string_view json) {
+  if (body_.size() > 1) body_ += ',';
+  body_ += jsonString(key);
+  body_ += ':';
+  body_ += json;
+  return *this;
+}
+
+JsonObject& JsonObject::add(std::string_view key, double value) {
+  return addRaw(key, jsonNumber(value));
+}
+
+JsonObject& JsonObject::add(std::string_view key, bool value) {
+  return addRaw(key, value ? "true" : "false");
+}
+
+JsonObject& JsonObject::add(std::string_view key, std::string_view value) {
+  return addRaw(key, jsonString(value));
+}
+
+JsonObject& JsonObject::add(std::string_view key, const JsonObject& value) {
+  return addRaw(key, value.str());
+}
+
+JsonObject& JsonObject::addNull(std::string_view key) {
+  return addRaw(key, "null");
+}
+
+}  // namespace kalmo::cli

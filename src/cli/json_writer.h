@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalmo::cli {
+
+// The shortest text that reads back as the same double, in plain decimal
+// notation for the magnitudes of this program (30 not 30.0, 0.021, 100000,
+// -0.048); an exponent only below 1e-6 or from 1e15 on. -0 prints as 0.
+// NaN and infinities, which JSON cannot hold, print as null.
+std::string jsonNumber(double value);
+
+// The text with every byte sequence that is not valid UTF-8 (a stray byte,
+// an overlong form, a surrogate, a truncated sequence) replaced by U+FFFD.
+std::string validUtf8(std::string_view text);
+
+// A JSON string literal: quotes, with '"', '\\' and control characters
+// escaped; valid UTF-8 passes through unchanged, invalid bytes become U+FFFD
+// so that the output stays valid JSON whatever a user typed.
+std::string jsonString(std::string_view text);
+
+// Builds one JSON object on a single line, members in the order added.
+//   JsonObject().add("size", 30).add("class", "H7").str()  ->  {"size":30,"class":"H7"}
+class JsonObject {
+ public:
+  JsonObject& add(std::string_view key, double value);
+  JsonObject& add(std::string_view key, int value) { return add(key, static_cast<double>(value)); }
+  JsonObject& add(std::string_view key, bool value);
+  JsonObject& add(std::string_view key, std::string_view value);
+  JsonObject& add(std::string_view key, const char* value) {
+    return add(key, std::string_view(value));
+  }
+  JsonObject& add(std::string_view key, const JsonObject& value);
+  JsonObject& addNull(std::string_view key);
+  // A member whose value is already JSON text (an array built elsewhere).
+  JsonObject& addRaw(std::string_view key, std::string_view json);
+
+  std::string str() const { return body_ + "}"; }
+
+ private:
+  std::string body_ = "{";
+};
+
+}  // namespace kalmo::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "calc/tolerance_class.h"
+
+namespace kalmo {
+
+// One accepted candidate of a design search. Lengths in mm whatever unit the
+// window shows; the fit values are signed clearances as the evaluation gives
+// them (positive clearance, negative interference).
+struct TSglobka {
+  double Deviation = 0;     // distance of the two fit values from the two targets, >= 0
+  std::string Designation;  // "H7/g6"
+  double FitValue1 = 0;     // maximum clearance, or maximum interference for an interference fit
+  double FitValue2 = 0;     // minimum clearance, maximum or minimum interference
+  double FitTolerance = 0;  // |FitValue1 - FitValue2|
+  bool Preferred = false;   // a preferred entry of the catalogue range the search consulted
+  FitClasses classes;       // the classes Designation names, to apply the fit without parsing it
+
+  friend bool operator==(const TSglobka&, const TSglobka&) = default;
+};
+
+// The ranked results of one search, best first.
+using DesignResults = std::vector<TSglobka>;
+
+// Sorts by ascending Deviation with the program's own quicksort (Hoare
+// partition around the middle record, no second key). Records with equal
+// Deviation end up in the order that quicksort leaves them in, which depends
+// on the order they were generated in; a stable sort would order some of them
+// differently, and users compare result lists across versions, so the
+// procedure itself is kept.
+void sortDesignResults(DesignResults& results);
+
+// The result-count picker of the design page: entries 0..3 show at most 10,
+// 20, 50 or 100 rows, entry 4 every result.
+inline constexpr std::array<std::size_t, 4> kResultCountLimits = {10, 20, 50, 100};
+inline constexpr int kResultCountAllIndex = 4;
+
+// Number of result rows to show for a picker index and a result count. An
+// index outside 0..4 (a stored setting edited by hand) counts as the default
+// entry 0.
+std::size_t designRowsToShow(int resultCountIndex, std::size_t resultCount);
+
+}  // namespace kalmo

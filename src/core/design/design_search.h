@@ -1,0 +1,115 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "calc/tolerance_class.h"
+#include "design/class_lists.h"
+#include "design/design_results.h"
+#include "design/fit_catalogue.h"
+#include "design/grade_range.h"
+
+namespace kalmo {
+
+// The fit system of a search (the value is the system picker index).
+enum class DesignSystem {
+  HoleBasis = 0,        // H of each grade in range with every shaft class in range
+  ShaftBasis = 1,       // every hole class in range with h of each grade in range
+  HoleTolerance = 2,    // the fixed hole class with every shaft class in range
+  ShaftTolerance = 3,   // every hole class in range with the fixed shaft class
+  AllCombinations = 4,  // every hole class in range with every shaft class in range
+};
+
+// The two target fit values in the unit the window shows (mm, or inches in
+// inch mode). max is compared with FitValue1, min with FitValue2.
+struct DesignTargets {
+  double max = 0;
+  double min = 0;
+  friend constexpr bool operator==(const DesignTargets&, const DesignTargets&) = default;
+};
+
+struct DesignRequest {
+  double nominalSizeMm = 10;
+  bool inchMode = false;  // targets are in inches; results stay in mm
+  FitType fitType = FitType::Clearance;
+  DesignSystem system = DesignSystem::HoleBasis;
+  // The fixed member of systems 2 (hole) and 3 (shaft); nullopt when the
+  // fixed-class picker is empty, which gives no candidates. Other systems
+  // ignore it. It is not checked against the grade range.
+  std::optional<ToleranceClass> fixedClass;
+  GradeBounds grades;         // grade values in range, "01" counting as 1
+  bool onlyStandard = false;  // only fits of the standard catalogue
+  DesignTargets targets;      // as typed
+};
+
+// Why a search did not run.
+enum class DesignInputError {
+  None,
+  // Min exceeds Max (clearance, transition) or Max exceeds Min (interference,
+  // where Max is the larger amount of interference). Shown as text 61.
+  TargetsReversed,
+  // A target is NaN or infinite. The page's numeric fields cannot produce
+  // one; a script can.
+  TargetNotFinite,
+};
+
+// Each target whose sign contradicts the fit type is negated: clearance wants
+// Max >= 0 and Min >= 0, transition Max >= 0 and Min <= 0, interference both
+// <= 0. Zero stays zero.
+DesignTargets correctTargetSigns(FitType type, DesignTargets typed);
+
+// The input check on sign-corrected targets; equal values pass.
+DesignInputError checkTargets(FitType type, DesignTargets corrected);
+
+// The ranking score of a fit in mm: f * (|value2 / f - min| + |value1 / f -
+// max|) with f = 25.4 in inch mode and 1 otherwise, the terms and the sum in
+// extended precision, rounded to double once at the end.
+double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets targets,
+                       bool inchMode);
+
+// Generates the candidates of the request's system in their fixed order,
+// evaluates each with Evaluate, keeps those of the requested fit type and
+// ranks them with sortDesignResults. The targets are used as given (call
+// correctTargetSigns and checkTargets first, or use runDesignSearch). A
+// nominal size not greater than 0 gives no results.
+DesignResults searchFits(const DesignRequest& request);
+
+struct DesignOutcome {
+  // The sign-corrected targets, in the request's unit; the page writes them
+  // back into its fields whether or not the check passed.
+  DesignTargets targets;
+  DesignInputError error = DesignInputError::None;
+  // The ranked results when the check passed. When it failed this is empty
+  // and the caller keeps the results of its previous search.
+  DesignResults results;
+};
+
+// Sign correction, input check and search in one call: what the search
+// button does, apart from applying the best result.
+DesignOutcome runDesignSearch(const DesignRequest& request);
+
+// The fixed-class picker of systems 2 and 3: the classes of the hole list
+// (system 2) or the shaft list (system 3) of the size band whose grade value
+// is in range, in list order, with their preferred marks. Empty for the
+// other systems.
+std::vector<ClassListItem> fixedClassChoices(DesignSystem system, double nominalSizeMm,
+                                             GradeBounds grades);
+
+// Interface-text numbers of the captions of the Max and the Min target, which
+// are also the headings of the result table's two value columns.
+struct TargetCaptionIds {
+  int max;
+  int min;
+  friend constexpr bool operator==(const TargetCaptionIds&, const TargetCaptionIds&) = default;
+};
+
+constexpr TargetCaptionIds targetCaptionIds(FitType type) {
+  switch (type) {
+    case FitType::Clearance: return {107, 108};     // max. clearance, min. clearance
+    case FitType::Transition: return {107, 109};    // max. clearance, max. interference
+    case FitType::Interference: return {109, 110};  // max. interference, min. interference
+  }
+  return {107, 108};
+}
+
+}  // namespace kalmo

@@ -1,0 +1,32 @@
+#include "format/units.h"
+
+namespace kalmo {
+
+std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator) {
+  return inchMode ? formatFixed(mmToInch(mm), 5, decimalSeparator)
+                  : formatFixed(mm, 4, decimalSeparator);
+}
+
+double diagramValue(double mm, bool inchMode) {
+  // Thousandths of an inch: mm * 1000 first, then / 25.4, as the labels have
+  // always been computed; the order can move the last bit.
+  return inchMode ? roundTo(mm * 1000 / kMmPerInch, 2) : mm * 1000;
+}
+
+std::string_view diagramUnitTag(bool inchMode) {
+  return inchMode ? " [milli in]" : " [\xC2\xB5m]";  // U+00B5 MICRO SIGN in UTF-8
+}
+
+std::string_view noteUnitSuffix(bool inchMode) {
+  return inchMode ? " [in]." : " [mm].";
+}
+
+std::string switchNoteUnit(std::string note, bool inchMode) {
+  const std::string_view from = inchMode ? "[mm]" : "[in]";
+  const std::string_view to = inchMode ? "[in]" : "[mm]";
+  const std::size_t at = note.find(from);
+  if (at != std::string::npos) note.replace(at, from.size(), to);
+  return note;
+}
+
+}  // namespace kalmo

@@ -1,0 +1,53 @@
+#include "tables/preferred_series.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "format/number_format.h"
+
+namespace kalmo {
+
+namespace {
+
+// Limits of the nominal-size field, in the unit it currently shows.
+constexpr double kNominalFieldMin = 0.001;
+constexpr double kNominalFieldMax = 10000;
+
+// Decimals the nominal-size field shows in inch mode.
+constexpr int kInchFieldDecimals = 5;
+
+}  // namespace
+
+std::vector<PreferredRow> preferredRows(int seriesIndex) {
+  std::vector<PreferredRow> rows;
+  if (seriesIndex < 0 || seriesIndex >= static_cast<int>(PreferredSeries.size())) {
+    return rows;
+  }
+  const auto values = PreferredSeries[static_cast<std::size_t>(seriesIndex)].values;
+  rows.reserve(values.size());
+  for (double v : values) rows.push_back(preferredRow(v));
+  return rows;
+}
+
+std::optional<int> findPreferredSeries(std::string_view name) {
+  if (name == "all") return kAllSeriesIndex;
+  if (name.empty()) return std::nullopt;
+  for (std::size_t i = 1; i < PreferredSeries.size(); ++i) {
+    const std::string_view candidate = PreferredSeries[i].name;
+    // Only the series letter is case-blind; "r'20" is a harmless slip to
+    // accept, whereas the marks and digits tell the series apart.
+    if (name.size() == candidate.size() &&
+        std::toupper(static_cast<unsigned char>(name.front())) == candidate.front() &&
+        name.substr(1) == candidate.substr(1)) {
+      return static_cast<int>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+double nominalFieldValueForPick(double selectedMm, bool inchMode) {
+  const double shown = inchMode ? roundTo(mmToInch(selectedMm), kInchFieldDecimals) : selectedMm;
+  return std::clamp(shown, kNominalFieldMin, kNominalFieldMax);
+}
+
+}  // namespace kalmo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/calc_record.h"
+#include "calc/tolerance_class.h"
+
+namespace kalmo {
+
+class Language;
+
+// What the side pages (fit catalogue, design search) need of the main window:
+// the one calculation record, the current language, the class selection of
+// the four main pickers and the one Recalculate. The main window implements
+// it; a page never reaches the window's widgets directly.
+class CalcHost {
+ public:
+  virtual ~CalcHost() = default;
+
+  virtual CalcRecord& record() = 0;
+  virtual const Language& language() const = 0;
+
+  // Selects a class in the two pickers of its side without running their
+  // change handlers; nullopt clears that side's selection. Call Recalculate
+  // afterwards to evaluate it.
+  virtual void selectHoleClass(std::optional<ToleranceClass> cls) = 0;
+  virtual void selectShaftClass(std::optional<ToleranceClass> cls) = 0;
+  // The classes the pickers hold now; nullopt for a side without a complete selection.
+  virtual std::optional<ToleranceClass> holeClass() const = 0;
+  virtual std::optional<ToleranceClass> shaftClass() const = 0;
+
+  // Evaluates the pickers' classes at the record's nominal size and, unless a
+  // design search is running (viewRefreshSkipped), repaints the results grid
+  // and the zone diagram.
+  virtual void Recalculate() = 0;
+  // true while the views are left alone: the design page is open and its
+  // search button holds the focus.
+  virtual bool viewRefreshSkipped() const = 0;
+};
+
+}  // namespace kalmo

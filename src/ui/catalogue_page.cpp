@@ -1,0 +1,64 @@
+#include "catalogue_page.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+
+#include "calc_host.h"
+#include "language.h"
+
+namespace kalmo {
+
+namespace {
+
+// The page is laid out for the 180 pixels the window gives it at 640.
+constexpr int kLeft = 4;
+constexpr int kWidth = 170;
+
+}  // namespace
+
+CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
+    : QWidget(parent),
+      ULabel1(new QLabel(this)),
+      ULabel2(new QLabel(this)),
+      Label2(new QLabel(this)),
+      cbSystem(new QComboBox(this)),
+      cbType(new QComboBox(this)),
+      lbSgl_sel(new QListView(this)),
+      host_(host) {
+  setObjectName(QStringLiteral("Sglobka"));
+  ULabel1->setObjectName(QStringLiteral("ULabel1"));
+  ULabel2->setObjectName(QStringLiteral("ULabel2"));
+  Label2->setObjectName(QStringLiteral("Label2"));
+  cbSystem->setObjectName(QStringLiteral("cbSystem"));
+  cbType->setObjectName(QStringLiteral("cbType"));
+  lbSgl_sel->setObjectName(QStringLiteral("lbSgl_sel"));
+
+  QFont bold = ULabel2->font();
+  bold.setBold(true);
+  ULabel2->setFont(bold);
+  ULabel2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+
+  ULabel2->setGeometry(kLeft, 6, kWidth, 15);
+  ULabel1->setGeometry(kLeft, 26, kWidth, 15);
+  cbSystem->setGeometry(kLeft, 41, kWidth, 21);
+  Label2->setGeometry(kLeft, 66, kWidth, 15);
+  cbType->setGeometry(kLeft, 81, kWidth, 21);
+  lbSgl_sel->setGeometry(kLeft, 108, kWidth, 235);
+
+  // Entry texts come from the language; the entries exist from the start so
+  // that a selection survives every language switch.
+  cbSystem->addItems({QString(), QString()});
+  cbType->addItems({QString(), QString(), QString()});
+  lbSgl_sel->setUniformItemSizes(true);
+}
+
+void CataloguePage::applyLanguage(const Language& language) {
+  ULabel1->setText(language.text(24));
+  Label2->setText(language.text(12));
+  ULabel2->setText(language.text(3));
+  setItemTexts(*cbSystem, {language.text(26), language.text(27)});
+  setItemTexts(*cbType, {language.text(16), language.text(18), language.text(17)});
+}
+
+}  // namespace kalmo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "calc/calc_record.h"
+#include "lang/lang_table.h"
+
+namespace kalmo {
+
+// Everything a cell of the results grid shows, read at the moment it is drawn.
+struct GridInput {
+  CalcRecord record;
+  // Selected texts of the four class pickers; nullopt without a selection.
+  std::optional<QString> holeLetter;
+  std::optional<QString> holeGrade;
+  std::optional<QString> shaftLetter;
+  std::optional<QString> shaftGrade;
+  // The nominal-size field: its number (in the unit it shows) and its text as typed.
+  std::optional<double> nominalNumber;
+  QString nominalText;
+  LangTable lang;
+  std::string decimalSeparator = ".";
+};
+
+enum class CellKind {
+  Heading,         // bold on the heading blue
+  DiagramHeading,  // bold on white: row 9 over the zone diagram
+  Band,            // bold on the band colour, across both columns
+  Value,           // regular on white: centred class text, or label and value
+};
+
+// What one cell draws; the painter only places it.
+struct GridCell {
+  CellKind kind = CellKind::Value;
+  QString centred;  // heading or band text, or the class text of row 1
+  QString label;    // right-aligned, left of the value column
+  QString value;    // right-aligned in the value column
+  bool ruleBelow = false;         // black line along the bottom pixel row
+  bool columnSeparator = false;   // black line between the two columns
+  friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The content of cell (column 0..1, row 0..15). Values are "N" wherever the
+// size is outside 0.001..10000 mm or the part (or for the fit rows both
+// parts) is incomplete, undefined or has no tolerance.
+GridCell gridCell(const GridInput& input, int column, int row);
+
+namespace grid {
+inline constexpr int kColumns = 2;
+inline constexpr int kRows = 16;
+inline constexpr int kColumnWidth = 225;
+inline constexpr int kLineWidth = 1;  // the vertical grid line after each column
+inline constexpr int kRowHeight = 17;
+inline constexpr int kFrame = 2;
+inline constexpr int kClientWidth = kColumns * (kColumnWidth + kLineWidth);  // 452
+inline constexpr int kClientHeight = kRows * kRowHeight;                     // 272
+inline constexpr int kWidth = kClientWidth + 2 * kFrame;                     // 456
+inline constexpr int kHeight = kClientHeight + 2 * kFrame;                   // 276
+// The value column is the last 115 pixels of a cell, less 5 at the right.
+inline constexpr int kValueColumn = 115;
+inline constexpr int kValueRightGap = 5;
+}  // namespace grid
+
+// Cell rectangle in the grid's client coordinates.
+constexpr QRect cellRect(int column, int row) {
+  return {column * (grid::kColumnWidth + grid::kLineWidth), row * grid::kRowHeight, grid::kColumnWidth,
+          grid::kRowHeight};
+}
+
+// The zone diagram's place in grid client coordinates: column 1 from the top
+// of row 10 to the bottom of the grid, so row 9 of column 1 stays its heading.
+constexpr QRect diagramRect() {
+  const QRect first = cellRect(1, 10);
+  return {first.left(), first.top(), grid::kColumnWidth, grid::kClientHeight - first.top()};
+}
+
+}  // namespace kalmo

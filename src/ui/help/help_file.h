@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace kalmo {
+
+// A compiled help file of one language and the page it opens at.
+struct HelpTarget {
+  std::string_view fileName;  // lies beside the executable
+  std::string_view topic;     // "::/" and the start page, as help viewers take it
+  friend constexpr bool operator==(const HelpTarget&, const HelpTarget&) = default;
+};
+
+// By language code: 1 Bulgarian, 2 German, English for 3 and any other code.
+constexpr HelpTarget helpTarget(int languageCode) {
+  switch (languageCode) {
+    case 1: return {"TISO286_BG.chm", "::/TISO286BG.htm"};
+    case 2: return {"TISO286_DE.chm", "::/TISO286DE.htm"};
+    default: return {"TISO286_EN.chm", "::/TISO286EN.htm"};
+  }
+}
+
+// The help file of a language in the given folder. Paths of any length are
+// kept whole.
+QString helpFilePath(const QString& directory, int languageCode);
+
+// The topic as a path inside the help file: "::/TISO286EN.htm" -> "/TISO286EN.htm".
+QString helpTopicPath(std::string_view topic);
+
+}  // namespace kalmo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+
+#include <functional>
+
+#include "grid_cells.h"
+
+namespace kalmo {
+
+// The results grid drgrDanni: 2 columns by 16 rows, each cell painted from
+// the current calculation on every paint. It keeps no data of its own; the
+// source function gathers the record, the pickers and the nominal-size field
+// at the moment of painting.
+class ResultsGrid final : public QFrame {
+  Q_OBJECT
+
+ public:
+  using Source = std::function<GridInput()>;
+
+  explicit ResultsGrid(Source source, QWidget* parent = nullptr);
+
+  QSize sizeHint() const override { return {grid::kWidth, grid::kHeight}; }
+
+  // Colours of the cell kinds.
+  static QColor headingColour() { return {147, 192, 253}; }
+  static QColor bandColour() { return {216, 228, 248}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void drawCell(QPainter& painter, const GridCell& cell, int column, int row) const;
+
+  Source source_;
+};
+
+}  // namespace kalmo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace kalmo {
+
+// The per-user store of the program's four settings (Lang, mm_in, ResCn, Prep),
+// all 32-bit integers. Reads and writes never report failures to the user:
+// a value that is missing or cannot be read yields nullopt, and a value that
+// cannot be written is skipped.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // nullopt when the value is missing or is not a 32-bit integer.
+  virtual std::optional<int> readInt(const QString& name) const = 0;
+  // false when the value could not be stored.
+  virtual bool writeInt(const QString& name, int value) = 0;
+};
+
+// The platform store (registry, plist or INI file) below organisation
+// "Brenholt", application "ISO286", group "Default".
+class QtSettingsStore final : public SettingsStore {
+ public:
+  std::optional<int> readInt(const QString& name) const override;
+  bool writeInt(const QString& name, int value) override;
+};
+
+// Names of the stored values.
+namespace settings {
+inline const QString kLang = QStringLiteral("Lang");
+inline const QString kInchMode = QStringLiteral("mm_in");
+inline const QString kResultCount = QStringLiteral("ResCn");
+inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+}  // namespace settings
+
+// The values the main window reads when it is shown and writes when it closes.
+struct WindowSettings {
+  bool inchMode = false;
+  int resultCountIndex = 0;  // entry of cbPart, 0..4
+  bool onlyStandardFits = false;
+  friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
+};
+
+// Missing or unreadable values take their defaults; a result-count index
+// outside the list (only from a hand-edited store) takes the first entry, so
+// the design search always has a count. Switches are true for any value but 0.
+WindowSettings readWindowSettings(const SettingsStore& store);
+void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
+
+// The stored language code, or nullopt when missing, unreadable or not one of
+// the three languages; the caller then keeps English.
+std::optional<int> readLanguageCode(const SettingsStore& store);
+
+// Start-up check that the user's settings store can be written: creates and
+// deletes two probe entries in the user's own store. false when either could
+// not be written.
+bool settingsStoreWritable();
+
+}  // namespace kalmo

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QRect>
+
+namespace kalmo {
+
+// Fixed layout of the main window in device-independent pixels (96 dpi).
+namespace layout {
+
+// Window (client) widths: the inputs group alone, with the fit catalogue page,
+// with the design page. Any width from kPanelOpenThreshold up counts as open.
+inline constexpr int kWidthClosed = 465;
+inline constexpr int kWidthCatalogue = 640;
+inline constexpr int kWidthDesign = 770;
+inline constexpr int kPanelOpenThreshold = 470;
+
+inline constexpr int kToolBarHeight = 32;
+inline constexpr int kGroupHeight = 349;  // client height below the tool bar
+inline constexpr int kClientHeight = kToolBarHeight + kGroupHeight;  // 381
+inline constexpr int kGroupWidth = 460;
+// The side panel starts where the inputs group ends and is as wide as the
+// widest window leaves it.
+inline constexpr int kPanelWidth = kWidthDesign - kGroupWidth;
+
+// Inside GroupBox1.
+inline constexpr QRect kLabel1{2, 16, 90, 15};  // right edge on edNominal's
+inline constexpr QRect kNominal{10, 33, 82, 21};
+inline constexpr QRect kBitBtn3{92, 33, 22, 21};
+inline constexpr QRect kLabel9{127, 16, 100, 15};
+inline constexpr QRect kLetterHole{121, 33, 42, 21};
+inline constexpr QRect kGradeHole{162, 33, 42, 21};
+inline constexpr QRect kBitBtn1{204, 33, 22, 21};
+inline constexpr QRect kLabel10{233, 16, 100, 15};
+inline constexpr QRect kLetterShaft{233, 33, 42, 21};
+inline constexpr QRect kGradeShaft{274, 33, 42, 21};
+inline constexpr QRect kBitBtn2{316, 33, 22, 21};
+inline constexpr QRect kCatalogueButton{346, 20, 109, 22};
+inline constexpr QRect kDesignButton{346, 44, 109, 22};
+inline constexpr QRect kNote{8, 56, 330, 15};
+inline constexpr QPoint kGridPos{2, 71};
+
+}  // namespace layout
+
+// The design search calls Recalculate once per candidate from its search
+// button; repainting the results for each of up to 40602 candidates would be
+// pointless and slow. So the views are left alone while the design page is
+// open (the window at exactly its design width) and the search button holds
+// the keyboard focus. The main window and the design search both ask here.
+constexpr bool viewRefreshSkipped(int windowWidth, bool searchButtonHasFocus) {
+  return windowWidth == layout::kWidthDesign && searchButtonHasFocus;
+}
+
+}  // namespace kalmo

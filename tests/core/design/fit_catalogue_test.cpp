@@ -1,0 +1,145 @@
+#include "design/fit_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kalmo {
+namespace {
+
+constexpr FitBasis kBases[] = {FitBasis::Hole, FitBasis::Shaft};
+constexpr FitType kTypes[] = {FitType::Clearance, FitType::Transition, FitType::Interference};
+
+std::vector<std::string> designations(std::span<const CatalogueEntry> entries) {
+  std::vector<std::string> out;
+  for (const CatalogueEntry& e : entries) out.emplace_back(e.designation);
+  return out;
+}
+
+TEST(FitCatalogue, SectionSizesAndPositions) {
+  struct Case {
+    const FitCatalogue* list;
+    std::size_t size;
+    std::size_t counts[6];
+    std::size_t separator;
+    long preferred;  // D10/h9 is not preferred above 500 mm
+  };
+  const Case cases[] = {{&lbSgl_all, 159, {49, 19, 20, 44, 17, 9}, 88, 32},
+                        {&lbSgl_all2, 135, {42, 19, 14, 37, 14, 7}, 75, 28}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    ASSERT_EQ(c.list->entries.size(), c.size);
+    std::size_t k = 0;
+    for (FitBasis basis : kBases) {
+      for (FitType type : kTypes) {
+        EXPECT_EQ(c.list->section(basis, type).size(), c.counts[k++]);
+      }
+    }
+    EXPECT_EQ(c.list->entries[c.separator].designation, "");
+    EXPECT_EQ(std::count_if(c.list->entries.begin(), c.list->entries.end(),
+                            [](const CatalogueEntry& e) { return e.preferred; }),
+              c.preferred);
+    EXPECT_EQ(c.list->section(FitBasis::Shaft, FitType::Clearance).data(),
+              c.list->entries.data() + c.separator + 1);
+  }
+  EXPECT_EQ(lbSgl_all2.entries[134].designation, " ");
+  EXPECT_EQ(&fitCatalogueFor(500), &lbSgl_all);
+  EXPECT_EQ(&fitCatalogueFor(500.001), &lbSgl_all2);
+}
+
+// Above 500 mm each section is the same section up to 500 mm in the same
+// order with some fits left out; an entry typed twice or swapped breaks this.
+TEST(FitCatalogue, ReducedListKeepsTheOrderOfTheFullList) {
+  struct Case {
+    FitBasis basis;
+    FitType type;
+    std::vector<std::string> leftOut;
+  };
+  const Case cases[] = {
+      {FitBasis::Hole,
+       FitType::Clearance,
+       {"H7/c8", "H8/c8", "H9/c9", "H11/a11", "H11/b11", "H11/c11", "H12/b12"}},
+      {FitBasis::Hole, FitType::Transition, {}},
+      {FitBasis::Hole,
+       FitType::Interference,
+       {"H6/t5", "H7/t6", "H7/x6", "H8/t7", "H8/x8", "H8/z8"}},
+      {FitBasis::Shaft,
+       FitType::Clearance,
+       {"G6/h5", "B11/h9", "C10/h9", "A11/h11", "B11/h11", "C11/h11", "B12/h12"}},
+      {FitBasis::Shaft, FitType::Transition, {"J6/h5", "J7/h6", "J8/h7"}},
+      {FitBasis::Shaft, FitType::Interference, {"T7/h6", "X7/h6"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << static_cast<int>(c.basis) << "/" << static_cast<int>(c.type));
+    std::vector<std::string> expected = designations(lbSgl_all.section(c.basis, c.type));
+    std::erase_if(expected, [&](const std::string& d) {
+      return std::find(c.leftOut.begin(), c.leftOut.end(), d) != c.leftOut.end();
+    });
+    EXPECT_EQ(designations(lbSgl_all2.section(c.basis, c.type)), expected);
+  }
+}
+
+TEST(FitCatalogue, StandardAndPreferredQueries) {
+  struct Case {
+    const char* designation;
+    int system;
+    int type;
+    double size;
+    bool standard;
+    bool preferred;
+  };
+  const Case cases[] = {
+      {"H7/g6", 0, 0, 10, true, true},    {"H7/g6", 1, 0, 10, false, false},
+      {"H7/g6", 2, 0, 10, true, true},    {"H7/g6", 0, 1, 10, false, false},
+      {"G7/h6", 4, 0, 10, true, true},    {"G7/h6", 4, 2, 10, true, true},
+      {"G7/h6", 3, 0, 10, true, true},    {"H8/h9", 0, 0, 10, true, false},
+      {"H8/h9", 1, 0, 10, true, true},    {"H8/h9", 4, 0, 10, true, true},
+      {"D10/h9", 1, 0, 400, true, true},  {"D10/h9", 1, 0, 600, true, false},
+      {"H7/c8", 0, 0, 500, true, false},  {"H7/c8", 0, 0, 500.001, false, false},
+      {"H7/g6", -1, 0, 10, false, false}, {"H7/g6", 0, -1, 10, false, false},
+      {"H7/g6", 5, 0, 10, false, false},  {"H7/g6", 4, 3, 10, false, false},
+      {"", 4, 0, 10, false, false},       {" ", 4, 0, 600, false, false},
+      {"h7/g6", 0, 0, 10, false, false},  {"H7/g6 ", 0, 0, 10, false, false},
+      {"F8/h7", 2, 0, 10, false, false},  {"P7/h6", 1, 2, 600, true, true},
+      {"U7/h6", 1, 2, 600, true, false},  {"T7/h6", 1, 2, 600, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "'" << c.designation << "' " << c.system << " " << c.type << " at " << c.size);
+    EXPECT_EQ(IsStandardFit(c.designation, c.system, c.type, c.size), c.standard);
+    EXPECT_EQ(IsPreferredFit(c.designation, c.system, c.type, c.size), c.preferred);
+  }
+}
+
+// The forms the design search uses (classes, and the range captured once)
+// agree with the text queries for every catalogue fit and some others, in
+// every system, type and band; an entry whose classes differ from its text
+// breaks this.
+TEST(FitCatalogue, ClassQueriesAgreeWithTextQueries) {
+  std::vector<std::string> fits = designations(lbSgl_all.entries);
+  fits.insert(fits.end(), {"H0/h1", "ZC11/zc11", "A9/a9", "JS7/js6", "F8/g7"});
+  for (double size : {30.0, 600.0}) {
+    for (int system = 0; system <= 4; ++system) {
+      for (int type = 0; type < kFitTypeCount; ++type) {
+        const CatalogueQuery query(system, type, size);
+        for (const std::string& d : fits) {
+          const FitParse parsed = parseFitDesignation(d);
+          if (!parsed.value) continue;  // the separator
+          SCOPED_TRACE(testing::Message() << d << " " << system << " " << type << " at " << size);
+          const bool standard = IsStandardFit(d, system, type, size);
+          const bool preferred = IsPreferredFit(d, system, type, size);
+          EXPECT_EQ(IsStandardFit(*parsed.value, system, type, size), standard);
+          EXPECT_EQ(IsPreferredFit(*parsed.value, system, type, size), preferred);
+          EXPECT_EQ(query.isStandard(*parsed.value), standard);
+          EXPECT_EQ(query.isPreferred(*parsed.value), preferred);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalmo

@@ -1,0 +1,71 @@
+#include "format/units.h"
+
+#include <gtest/gtest.h>
+
+namespace kalmo {
+namespace {
+
+TEST(Units, LengthTextFollowsTheUnit) {
+  const struct {
+    double mm;
+    bool inch;
+    const char* expected;
+  } cases[] = {
+      {0.015, false, "0.0150"},    {0.015, true, "0.00059"},  {-0.005, false, "-0.0050"},
+      {-0.032, true, "-0.00126"},  {10.015, true, "0.39429"}, {25.4, true, "1.00000"},
+      {-0.00001, true, "0.00000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mm << (c.inch ? " in" : " mm"));
+    EXPECT_EQ(lengthText(c.mm, c.inch), c.expected);
+  }
+  EXPECT_EQ(lengthText(0.015, false, ","), "0,0150");
+}
+
+TEST(Units, DiagramValuesAreMicrometresOrThousandthsOfAnInch) {
+  EXPECT_EQ(diagramValue(0.015, false), 15);
+  EXPECT_EQ(diagramValue(-0.0105, false), -10.5);
+  EXPECT_EQ(diagramValue(0.015, true), 0.59);
+  EXPECT_EQ(diagramValue(-0.048, true), -1.89);
+  EXPECT_EQ(diagramUnitTag(false), " [\xC2\xB5m]");
+  EXPECT_EQ(diagramUnitTag(true), " [milli in]");
+}
+
+TEST(Units, SwitchingTheNoteReplacesOnlyTheFirstTag) {
+  const struct {
+    const char* note;
+    bool toInch;
+    const char* expected;
+  } cases[] = {
+      {"Values and tolerances in [mm].", true, "Values and tolerances in [in]."},
+      {"Values and tolerances in [in].", false, "Values and tolerances in [mm]."},
+      {"[mm] and [mm]", true, "[in] and [mm]"},
+      {"Values in [MM].", true, "Values in [MM]."},  // case-sensitive
+      {"Values and tolerances in [mm].", false, "Values and tolerances in [mm]."},
+      {"", true, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.note);
+    EXPECT_EQ(switchNoteUnit(c.note, c.toInch), c.expected);
+  }
+  EXPECT_EQ(std::string("Masse und Toleranzen in") + std::string(noteUnitSuffix(true)),
+            "Masse und Toleranzen in [in].");
+}
+
+// The size field shows inches with 5 decimals and millimetres with 4; a size
+// switched back and forth settles after one round.
+TEST(Units, SizeFieldRoundTripsSettle) {
+  EXPECT_EQ(formatPlain(roundTo(mmToInch(10), 5)), "0.3937");
+  EXPECT_EQ(formatPlain(roundTo(inchToMm(1), 4)), "25.4");
+
+  const double typedInch = 0.12345;
+  const double storedMm = inchToMm(typedInch);
+  EXPECT_EQ(formatPlain(storedMm), "3.13563");
+  const double shownMm = roundTo(storedMm, 4);
+  EXPECT_EQ(formatPlain(shownMm), "3.1356");
+  EXPECT_EQ(formatPlain(roundTo(mmToInch(shownMm), 5)), "0.12345");
+  EXPECT_EQ(roundTo(inchToMm(roundTo(mmToInch(shownMm), 5)), 4), shownMm);
+}
+
+}  // namespace
+}  // namespace kalmo

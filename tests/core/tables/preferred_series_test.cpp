@@ -1,0 +1,155 @@
+#include "tables/preferred_series.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace kalmo {
+namespace {
+
+std::string significant15(double v) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", v);
+  return buffer;
+}
+
+// The double nearest to value × 10^exponent, read from its decimal text.
+double decimalProduct(double value, int exponent) {
+  const std::string text = significant15(value) + "e" + std::to_string(exponent);
+  return std::strtod(text.c_str(), nullptr);
+}
+
+TEST(PreferredSeries, ListsHaveTheirStandardLengths) {
+  struct Case {
+    int index;
+    std::string_view name;
+    std::size_t count;
+  };
+  const Case cases[] = {{0, "", 58},      {1, "R5", 6},     {2, "R10", 11},  {3, "R20", 21},
+                        {4, "R40", 41},   {5, "R'10", 11},  {6, "R'20", 21}, {7, "R'40", 41},
+                        {8, "R\"5", 6},   {9, "R\"10", 11}, {10, "R\"20", 21}};
+  ASSERT_EQ(PreferredSeries.size(), std::size(cases));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(PreferredSeries[c.index].name, c.name);
+    EXPECT_EQ(PreferredSeries[c.index].values.size(), c.count);
+    EXPECT_EQ(preferredRows(c.index).size(), c.count);
+  }
+}
+
+TEST(PreferredSeries, AllIsExactlyTheUnionOfTheNamedLists) {
+  const auto& all = PreferredSeries[kAllSeriesIndex].values;
+  for (std::size_t i = 1; i < PreferredSeries.size(); ++i) {
+    for (double v : PreferredSeries[i].values) {
+      SCOPED_TRACE(testing::Message() << PreferredSeries[i].name << " " << v);
+      EXPECT_TRUE(std::binary_search(all.begin(), all.end(), v));
+    }
+  }
+  for (double v : all) {
+    SCOPED_TRACE(v);
+    EXPECT_TRUE(std::any_of(PreferredSeries.begin() + 1, PreferredSeries.end(),
+                            [v](const PreferredSeriesList& list) {
+                              return std::find(list.values.begin(), list.values.end(), v) !=
+                                     list.values.end();
+                            }));
+  }
+}
+
+TEST(PreferredSeries, RowsSpanSixDecades) {
+  const auto r5 = preferredRows(1);
+  ASSERT_EQ(r5.size(), 6u);
+  EXPECT_EQ(r5.front(), (PreferredRow{0.01, 0.1, 1, 10, 100, 1000}));
+  EXPECT_EQ(r5.back(), (PreferredRow{0.1, 1, 10, 100, 1000, 10000}));
+
+  const auto all = preferredRows(kAllSeriesIndex);
+  ASSERT_EQ(all.size(), 58u);
+  EXPECT_EQ(all.front()[3], 10);
+  EXPECT_EQ(all.back()[3], 100);
+}
+
+TEST(PreferredSeries, ProductsOnRangeBoundsAreExact) {
+  struct Case {
+    double value;
+    std::size_t column;
+    double mm;
+  };
+  // 3 mm closes the first size range; a product one ulp above it would
+  // evaluate in the range over 3 mm.
+  const Case cases[] = {{30, 2, 3},     {31.5, 5, 3150}, {10, 0, 0.01},  {60, 2, 6},
+                        {18, 3, 18},    {100, 5, 10000}, {31.5, 4, 315}, {50, 1, 0.5},
+                        {40, 2, 4},     {45, 4, 450},    {22.4, 5, 2240}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.value << " column " << c.column);
+    EXPECT_EQ(preferredRow(c.value)[c.column], c.mm);
+  }
+}
+
+TEST(PreferredSeries, EveryCellReadsAsItsDecimalProduct) {
+  const int exponents[kPreferredColumnCount] = {-3, -2, -1, 0, 1, 2};
+  for (double v : kSeriesAll) {
+    const PreferredRow row = preferredRow(v);
+    const bool exactInBinary = v * 2 == static_cast<int>(v * 2);
+    for (std::size_t c = 0; c < kPreferredColumnCount; ++c) {
+      SCOPED_TRACE(testing::Message() << v << " column " << c);
+      const double expected = decimalProduct(v, exponents[c]);
+      // What the window shows: 15 significant digits.
+      EXPECT_EQ(significant15(row[c]), significant15(expected));
+      // A value held exactly gives the double nearest to the decimal product.
+      if (exactInBinary) {
+        EXPECT_EQ(row[c], expected);
+      }
+    }
+  }
+}
+
+TEST(PreferredSeries, IndexOutsideTheListGivesNoRows) {
+  for (int index : {-1, 11, 1000}) {
+    SCOPED_TRACE(index);
+    EXPECT_TRUE(preferredRows(index).empty());
+  }
+}
+
+TEST(PreferredSeries, FindsSeriesByTypedName) {
+  struct Case {
+    std::string_view name;
+    std::optional<int> index;
+  };
+  const Case cases[] = {
+      {"all", 0},          {"R5", 1},           {"r5", 1},           {"R40", 4},
+      {"R'10", 5},         {"r'40", 7},         {"R\"5", 8},         {"R\"20", 10},
+      {"(all)", {}},       {"ALL", {}},         {"", {}},            {"R7", {}},
+      {"R'5", {}},         {"R\"40", {}},       {"R 5", {}},         {"R5 ", {}},
+      {"R''10", {}},       {"R", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(findPreferredSeries(c.name), c.index);
+  }
+  for (std::size_t i = 1; i < PreferredSeries.size(); ++i) {
+    EXPECT_EQ(findPreferredSeries(PreferredSeries[i].name), static_cast<int>(i));
+  }
+}
+
+TEST(NominalFieldValueForPick, ShowsThePickInTheFieldsUnitWithinItsLimits) {
+  struct Case {
+    double mm;
+    bool inchMode;
+    double field;
+  };
+  const Case cases[] = {
+      {3150, false, 3150},       {3150, true, 124.01575}, {25, true, 0.98425},
+      {0.01, false, 0.01},       {0.01, true, 0.001},     {0.0254, true, 0.001},
+      {10000, false, 10000},     {10000, true, 393.70079}, {1, true, 0.03937},
+      {3, false, 3},             {20000, false, 10000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mm << (c.inchMode ? " in" : " mm"));
+    EXPECT_EQ(nominalFieldValueForPick(c.mm, c.inchMode), c.field);
+  }
+}
+
+}  // namespace
+}  // namespace kalmo

@@ -1,0 +1,203 @@
+#include <QTest>
+
+#include "calc/tolerance_class.h"
+#include "grid_cells.h"
+
+using namespace kalmo;
+
+namespace {
+
+// A grid input as the window gathers it: the record after a calculation of
+// the given classes ("" for a part without a selection) at a size typed
+// into the field (in the unit shown).
+GridInput input(const QString& typed, const QString& hole, const QString& shaft, bool inch = false,
+                int language = kLanguageEnglish) {
+  GridInput in;
+  in.lang = LoadLanguage(language);
+  in.record.InchMode = inch;
+  in.nominalText = typed;
+  in.nominalNumber = typed.toDouble();
+  in.record.NominalSize = inch ? *in.nominalNumber * 25.4 : *in.nominalNumber;
+  std::optional<ToleranceClass> holeClass;
+  std::optional<ToleranceClass> shaftClass;
+  if (!hole.isEmpty()) {
+    holeClass = parseToleranceClass(hole.toStdString(), Side::Hole).value;
+    const ClassTextParts parts = splitClassText(hole.toStdString());
+    in.holeLetter = QString::fromStdString(std::string(parts.letters));
+    in.holeGrade = QString::fromStdString(std::string(parts.grade));
+  }
+  if (!shaft.isEmpty()) {
+    shaftClass = parseToleranceClass(shaft.toStdString(), Side::Shaft).value;
+    const ClassTextParts parts = splitClassText(shaft.toStdString());
+    in.shaftLetter = QString::fromStdString(std::string(parts.letters));
+    in.shaftGrade = QString::fromStdString(std::string(parts.grade));
+  }
+  ResetResults(in.record, in.lang);
+  RecalculateRecord(in.record, holeClass, shaftClass, in.lang);
+  return in;
+}
+
+}  // namespace
+
+class GridCellsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsWorkedExample_data();
+  void showsWorkedExample();
+  void marksUndefinedPartsWithN_data();
+  void marksUndefinedPartsWithN();
+  void printsFitLimitsByUnit_data();
+  void printsFitLimitsByUnit();
+  void drawsRulesAndSeparatorsOnTheirRows();
+  void headsTheDiagramWithBothUnits();
+  void keepsTheTypedSizeInTheDesignation();
+};
+
+// 10 mm, H7/g6, English: every label and value the painter writes.
+void GridCellsTest::showsWorkedExample_data() {
+  QTest::addColumn<int>("column");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("value");
+  QTest::newRow("hole tolerance") << 0 << 2 << "Tolerance" << "0.0150";
+  QTest::newRow("ES") << 0 << 4 << "Upper deviation (ES)" << "0.0150";
+  QTest::newRow("EI") << 0 << 5 << "Lower deviation (EI)" << "0.0000";
+  QTest::newRow("hole max size") << 0 << 7 << "Upper limit of size" << "10.0150";
+  QTest::newRow("hole min size") << 0 << 8 << "Lower limit of size" << "10.0000";
+  QTest::newRow("shaft tolerance") << 1 << 2 << "Tolerance" << "0.0090";
+  QTest::newRow("es") << 1 << 4 << "Upper deviation (es)" << "-0.0050";
+  QTest::newRow("ei") << 1 << 5 << "Lower deviation (ei)" << "-0.0140";
+  QTest::newRow("shaft max size") << 1 << 7 << "Upper limit of size" << "9.9950";
+  QTest::newRow("shaft min size") << 1 << 8 << "Lower limit of size" << "9.9860";
+  QTest::newRow("designation") << 0 << 10 << "Designation" << "10 H7/g6";
+  QTest::newRow("kind") << 0 << 11 << "Type of fit" << "Clearance fit";
+  QTest::newRow("max clearance") << 0 << 12 << "Max. clearance" << "0.0290";
+  QTest::newRow("min clearance") << 0 << 13 << "Min. clearance" << "0.0050";
+  QTest::newRow("fit tolerance") << 0 << 14 << "Tolerance of the fit" << "0.0240";
+  QTest::newRow("under the diagram") << 1 << 12 << "" << "";
+  QTest::newRow("empty last row") << 0 << 15 << "" << "";
+}
+
+void GridCellsTest::showsWorkedExample() {
+  QFETCH(int, column);
+  QFETCH(int, row);
+  QFETCH(QString, label);
+  QFETCH(QString, value);
+  const GridCell cell = gridCell(input("10", "H7", "g6"), column, row);
+  QCOMPARE(cell.kind, CellKind::Value);
+  QCOMPARE(cell.label, label);
+  QCOMPARE(cell.value, value);
+}
+
+// Which cells read "N" and what row 1 says, for parts the tables leave
+// undefined, without a selection, without a tolerance or at a size out of range.
+void GridCellsTest::marksUndefinedPartsWithN_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("hole");
+  QTest::addColumn<QString>("shaft");
+  QTest::addColumn<QString>("holeClassText");
+  QTest::addColumn<QString>("holeValue");
+  QTest::addColumn<QString>("shaftValue");
+  QTest::addColumn<QString>("fitValue");
+  QTest::addColumn<QString>("fitLabel");
+  QTest::newRow("undefined hole T7 at 24") << "24" << "T7" << "h6" << "" << "N" << "0.0130" << "N" << "Max.";
+  QTest::newRow("defined from 24.001") << "24.001" << "T7" << "h6" << "24.001 T7" << "0.0210" << "0.0130"
+                                       << "Interference fit" << "Max. interference";
+  QTest::newRow("no hole selection") << "10" << "" << "g6" << "" << "N" << "0.0090" << "N" << "Max.";
+  QTest::newRow("zero tolerance H1 at 4000") << "4000" << "H1" << "h6" << "4000 H1" << "N" << "0.1650" << "N"
+                                             << "Max.";
+  QTest::newRow("size above range") << "10001" << "H7" << "g6" << "10001 H7" << "N" << "N" << "N"
+                                    << "Max. clearance";
+  QTest::newRow("size below range") << "0.0005" << "H7" << "g6" << "0.0005 H7" << "N" << "N" << "N"
+                                    << "Max. clearance";
+}
+
+void GridCellsTest::marksUndefinedPartsWithN() {
+  QFETCH(QString, typed);
+  QFETCH(QString, hole);
+  QFETCH(QString, shaft);
+  const GridInput in = input(typed, hole, shaft);
+  QTEST(gridCell(in, 0, 1).centred, "holeClassText");
+  QTEST(gridCell(in, 0, 2).value, "holeValue");
+  QTEST(gridCell(in, 1, 2).value, "shaftValue");
+  QFETCH(QString, fitValue);
+  // Row 11 carries the kind of fit, or "N" with every other fit value.
+  QCOMPARE(gridCell(in, 0, 11).value, fitValue);
+  if (fitValue == u"N") {
+    for (int row = 10; row <= 14; ++row) {
+      QCOMPARE(gridCell(in, 0, row).value, QStringLiteral("N"));
+    }
+  }
+  QTEST(gridCell(in, 0, 12).label, "fitLabel");
+  // Under the diagram column 1 says "N" only for a shaft it cannot show.
+  QCOMPARE(gridCell(in, 1, 12).value, gridCell(in, 1, 2).value == u"N" ? QStringLiteral("N") : QString());
+}
+
+// Millimetres print the fit limits as magnitudes, inches keep the sign.
+void GridCellsTest::printsFitLimitsByUnit_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("inch");
+  QTest::addColumn<QString>("shaft");
+  QTest::addColumn<QString>("label1");
+  QTest::addColumn<QString>("value1");
+  QTest::addColumn<QString>("label2");
+  QTest::addColumn<QString>("value2");
+  QTest::addColumn<QString>("classText");
+  QTest::newRow("interference mm") << "10" << false << "s6" << "Max. interference" << "0.0320"
+                                   << "Min. interference" << "0.0080" << "10 H7";
+  QTest::newRow("interference inch") << "0.3937" << true << "s6" << "Max. interference" << "-0.00126"
+                                     << "Min. interference" << "-0.00031" << "0.3937 H7";
+  QTest::newRow("transition mm") << "30" << false << "k6" << "Max. clearance" << "0.0190" << "Max. interference"
+                                 << "0.0150" << "30 H7";
+}
+
+void GridCellsTest::printsFitLimitsByUnit() {
+  QFETCH(QString, typed);
+  QFETCH(bool, inch);
+  QFETCH(QString, shaft);
+  const GridInput in = input(typed, "H7", shaft, inch);
+  QTEST(gridCell(in, 0, 12).label, "label1");
+  QTEST(gridCell(in, 0, 12).value, "value1");
+  QTEST(gridCell(in, 0, 13).label, "label2");
+  QTEST(gridCell(in, 0, 13).value, "value2");
+  QTEST(gridCell(in, 0, 1).centred, "classText");
+}
+
+void GridCellsTest::drawsRulesAndSeparatorsOnTheirRows() {
+  const GridInput in = input("10", "H7", "g6");
+  const QList<int> ruled{0, 1, 2, 3, 5, 6, 8, 15};
+  const QList<int> separated{1, 2, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  for (int row = 0; row < grid::kRows; ++row) {
+    for (int column = 0; column < grid::kColumns; ++column) {
+      const GridCell cell = gridCell(in, column, row);
+      const bool rule = ruled.contains(row) || (row == 9 && column == 0);
+      QVERIFY2(cell.ruleBelow == rule, qPrintable(QStringLiteral("rule %1,%2").arg(column).arg(row)));
+      QVERIFY2(cell.columnSeparator == separated.contains(row),
+               qPrintable(QStringLiteral("separator %1,%2").arg(column).arg(row)));
+    }
+  }
+  QCOMPARE(gridCell(in, 1, 3).kind, CellKind::Band);
+  QCOMPARE(gridCell(in, 0, 6).centred, QStringLiteral("Limit sizes"));
+  QCOMPARE(gridCell(in, 0, 9).kind, CellKind::Heading);
+  QCOMPARE(gridCell(in, 0, 9).centred, QStringLiteral("Fit"));
+}
+
+void GridCellsTest::headsTheDiagramWithBothUnits() {
+  const QString gap(12, u' ');
+  QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).centred, "Hole [µm]" + gap + "Shaft [µm]");
+  QCOMPARE(gridCell(input("10", "H7", "g6", true), 1, 9).centred, "Hole [milli in]" + gap + "Shaft [milli in]");
+  QCOMPARE(gridCell(input("10", "H7", "g6", false, kLanguageGerman), 1, 9).centred,
+           " Bohrung [µm]" + gap + " Welle [µm]");
+  QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).kind, CellKind::DiagramHeading);
+}
+
+void GridCellsTest::keepsTheTypedSizeInTheDesignation() {
+  const GridInput in = input("10.50", "H7", "g6");
+  QCOMPARE(gridCell(in, 0, 10).value, QStringLiteral("10.50 H7/g6"));
+  QCOMPARE(gridCell(in, 0, 1).centred, QStringLiteral("10.5 H7"));
+  QCOMPARE(gridCell(in, 1, 1).centred, QStringLiteral("10.5 g6"));
+}
+
+QTEST_GUILESS_MAIN(GridCellsTest)
+#include "grid_cells_test.moc"

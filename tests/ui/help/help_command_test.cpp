@@ -1,0 +1,113 @@
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "help/help_command.h"
+#include "help/help_file.h"
+#include "help/help_viewer.h"
+
+using namespace kalmo;
+
+namespace {
+
+const QString kHelpDir = QStringLiteral(KALMO_HELP_DIR);
+
+QWidgetList visibleWindows() {
+  QWidgetList shown;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible()) shown << w;
+  }
+  return shown;
+}
+
+void closeAndRelease(HelpViewer* viewer) {
+  QPointer<HelpViewer> guard = viewer;
+  viewer->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(guard.isNull());
+}
+
+}  // namespace
+
+class HelpCommandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void doesNothingWithoutAHelpFile_data() {
+    QTest::addColumn<QString>("content");  // of a "help file"; empty: none
+    QTest::addColumn<bool>("folder");      // the name is taken by a folder
+    QTest::newRow("no file") << QString() << false;
+    QTest::newRow("damaged file") << "not a help file" << false;
+    QTest::newRow("empty file") << "" << false;
+    QTest::newRow("folder of that name") << QString() << true;
+  }
+  void doesNothingWithoutAHelpFile() {
+    QFETCH(QString, content);
+    QFETCH(bool, folder);
+    QTemporaryDir dir;
+    for (int language : {1, 2, 3, 7}) {
+      const QString path = helpFilePath(dir.path(), language);
+      if (folder) {
+        QVERIFY(QDir().mkpath(path));
+      } else if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content.toUtf8());
+      }
+      QCOMPARE(openHelpViewer(dir.path(), language), nullptr);
+    }
+    QVERIFY(visibleWindows().isEmpty());
+  }
+
+  void showHelpIsSilentBesideAnExecutableWithoutHelp() {
+    // The test program's folder holds no help files.
+    QVERIFY(!QFile::exists(helpFilePath(QCoreApplication::applicationDirPath(), 3)));
+    QWidget owner;
+    for (int language : {1, 2, 3, 0}) showHelp(&owner, language);
+    QVERIFY(visibleWindows().isEmpty());
+  }
+
+  void opensTheFileOfTheLanguageInOneViewer() {
+    HelpViewer* english = openHelpViewer(kHelpDir, 3);
+    QVERIFY(english);
+    QVERIFY(english->isVisible());
+    QCOMPARE(english->windowTitle(), QStringLiteral("KALMO Tolerances and fits – Help"));
+    // The program ends with its main window, help or no help.
+    QVERIFY(!english->testAttribute(Qt::WA_QuitOnClose));
+
+    HelpViewer* german = openHelpViewer(kHelpDir, 2);
+    QCOMPARE(german, english);
+    QCOMPARE(german->windowTitle(), QStringLiteral("KALMO Toleranzen und Passungen – Hilfe"));
+
+    // A failed open leaves the viewer on its page.
+    QTemporaryDir empty;
+    QCOMPARE(openHelpViewer(empty.path(), 3), nullptr);
+    QCOMPARE(german->windowTitle(), QStringLiteral("KALMO Toleranzen und Passungen – Hilfe"));
+    closeAndRelease(german);
+  }
+
+  void opensAFileUnderAVeryLongPath() {
+    QTemporaryDir base;
+    QString directory = base.path();
+    while (directory.size() < 300) directory += QStringLiteral("/Допуски und Passungen");
+    QVERIFY(QDir().mkpath(directory));
+    QVERIFY(QFile::copy(helpFilePath(kHelpDir, 1), helpFilePath(directory, 1)));
+    HelpViewer* viewer = openHelpViewer(directory, 1);
+    QVERIFY(viewer);
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("KALMO Допуски и сглобки – Помощ"));
+    closeAndRelease(viewer);
+  }
+
+  void goesAwayWithItsOwner() {
+    auto* owner = new QWidget;
+    QPointer<HelpViewer> viewer = openHelpViewer(kHelpDir, 3, owner);
+    QVERIFY(viewer);
+    delete owner;
+    QVERIFY(viewer.isNull());
+  }
+};
+
+QTEST_MAIN(HelpCommandTest)
+#include "help_command_test.moc"

@@ -1,0 +1,518 @@
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <memory>
+
+#include "about_window.h"
+#include "catalogue_page.h"
+#include "class_pickers.h"
+#include "design_page.h"
+#include "language.h"
+#include "main_window.h"
+#include "number_field.h"
+#include "settings_store.h"
+#include "zone_diagram.h"
+
+using namespace kalmo;
+
+namespace {
+
+// One run of the program: the language loaded first, then the window shown.
+struct Session {
+  QtSettingsStore store;
+  Language language{store};
+  std::unique_ptr<MainWindow> window;
+
+  Session() {
+    language.InitLanguage();
+    window = std::make_unique<MainWindow>(language, store);
+    window->show();
+  }
+  MainWindow& w() { return *window; }
+};
+
+QSettings storedSettings() {
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286");
+}
+
+QVariant stored(const char* name) { return storedSettings().value(QStringLiteral("Default/") + name); }
+
+void store(const char* name, int value) { storedSettings().setValue(QStringLiteral("Default/") + name, value); }
+
+// Micrometres are not rounded: 0.015 mm is 15 only to the last bit.
+bool sameZones(const ZoneValues& a, const ZoneValues& b) {
+  const auto near = [](double x, double y) { return std::fabs(x - y) < 1e-9; };
+  return near(a.holeUpper, b.holeUpper) && near(a.holeLower, b.holeLower) && near(a.shaftUpper, b.shaftUpper) &&
+         near(a.shaftLower, b.shaftLower);
+}
+
+QString cellValue(const MainWindow& w, int column, int row) { return gridCell(w.gridInput(), column, row).value; }
+QString cellLabel(const MainWindow& w, int column, int row) { return gridCell(w.gridInput(), column, row).label; }
+
+// Chooses an entry as the user does: the list's selection changes and it
+// reports the activation.
+void choose(QComboBox* list, const QString& text) {
+  const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  QVERIFY2(index >= 0, qPrintable(text));
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
+
+void typeInto(QLineEdit* field, const QString& text) {
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, text);
+}
+
+void snapshot(QWidget& widget, const QString& name) {
+  const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR");
+  if (!dir.isEmpty()) {
+    QDir().mkpath(dir);
+    QVERIFY(widget.grab().save(dir + u'/' + name + QStringLiteral(".png")));
+  }
+}
+
+QStringList clipboardLines() {
+  const QString text = QApplication::clipboard()->text();
+  QStringList lines = text.split(QStringLiteral("\r\n"));
+  if (text.endsWith(QStringLiteral("\r\n"))) {
+    lines.removeLast();
+  }
+  return lines;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void openUrl(const QUrl& url) { openedUrls_.append(url); }
+
+ private slots:
+  void initTestCase();
+  void init();
+
+  void startsWithDefaultsOnFirstStart();
+  void startsInInchesWhenStored();
+  void readsBackWhatItStoredAtClose();
+  void followsTypedSizes();
+  void showsAnUndefinedClassAsN();
+  void showsAnInterferenceFitInBothUnits();
+  void switchesUnitsAndBack_data();
+  void switchesUnitsAndBack();
+  void switchesLanguageAtRunTime();
+  void picksAClassFromTheLists_data();
+  void picksAClassFromTheLists();
+  void copiesTheResultToTheClipboard();
+  void opensOneSidePageAtATime();
+  void leavesTheViewsAloneDuringADesignSearch();
+  void shapesTheAboutWindowLikeItsPicture();
+
+ private:
+  QTemporaryDir dir_;
+  QList<QUrl> openedUrls_;
+};
+
+void MainWindowTest::initTestCase() {
+  QVERIFY(dir_.isValid());
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+  QLocale::setDefault(QLocale::c());
+}
+
+void MainWindowTest::init() {
+  QSettings settings = storedSettings();
+  settings.clear();
+  settings.sync();
+}
+
+void MainWindowTest::startsWithDefaultsOnFirstStart() {
+  Session s;
+  MainWindow& w = s.w();
+  QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - tolerances and fits"));
+  QCOMPARE(w.width(), 465);
+  QCOMPARE(w.height(), 381);
+  QCOMPARE(w.edNominal->text(), QStringLiteral("10"));
+  QCOMPARE(w.record().NominalSize, 10.0);
+  QCOMPARE(w.cbLetter_o->currentText() + w.cbIT_o->currentText(), QStringLiteral("H7"));
+  QCOMPARE(w.cbLetter_v->currentText() + w.cbIT_v->currentText(), QStringLiteral("g6"));
+  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [mm]."));
+  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits >>"));
+  QCOMPARE(w.bbnDesign->text(), QStringLiteral("Design >>"));
+  QCOMPARE(w.designPage->cbPart->currentIndex(), 0);
+  QCOMPARE(w.designPage->cbPart->itemText(4), QStringLiteral("all"));
+  QVERIFY(!w.designPage->chbDSel->isChecked());
+  QCOMPARE(w.cataloguePage->cbSystem->currentText(), QStringLiteral("Hole basis system"));
+  QCOMPARE(w.cataloguePage->cbType->currentText(), QStringLiteral("Clearance fit"));
+  QCOMPARE(w.btnCopy->toolTip(), QStringLiteral("Copy"));
+
+  // The worked example: H7/g6 at 10 mm, as the painter writes it.
+  QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("10 H7"));
+  QCOMPARE(gridCell(w.gridInput(), 1, 1).centred, QStringLiteral("10 g6"));
+  QCOMPARE(cellValue(w, 0, 7), QStringLiteral("10.0150"));
+  QCOMPARE(cellValue(w, 1, 8), QStringLiteral("9.9860"));
+  QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10 H7/g6"));
+  QCOMPARE(cellValue(w, 0, 11), QStringLiteral("Clearance fit"));
+  QCOMPARE(cellValue(w, 0, 12), QStringLiteral("0.0290"));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, -5, -14}));
+  snapshot(w, "english_mm");
+
+  // The language is stored at once, the rest only when the window closes.
+  QCOMPARE(stored("Lang").toInt(), 3);
+  QVERIFY(!stored("mm_in").isValid());
+  w.btnExit->click();
+  QVERIFY(!w.isVisible());
+  QCOMPARE(stored("mm_in").toInt(), 0);
+  QCOMPARE(stored("ResCn").toInt(), 0);
+  QCOMPARE(stored("Prep").toInt(), 0);
+}
+
+void MainWindowTest::startsInInchesWhenStored() {
+  store("mm_in", 1);
+  Session s;
+  MainWindow& w = s.w();
+  QVERIFY(w.record().InchMode);
+  QCOMPARE(w.edNominal->text(), QStringLiteral("0.3937"));
+  QCOMPARE(w.record().NominalSize, 0.3937 * 25.4);
+  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [in]."));
+  QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("0.3937 H7"));
+  QCOMPARE(cellValue(w, 0, 2), QStringLiteral("0.00059"));
+  QCOMPARE(cellValue(w, 0, 10), QStringLiteral("0.3937 H7/g6"));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0.59, 0, -0.2, -0.55}));
+  snapshot(w, "english_inch");
+}
+
+void MainWindowTest::readsBackWhatItStoredAtClose() {
+  store("mm_in", 1);
+  store("ResCn", 3);
+  store("Prep", 1);
+  {
+    Session s;
+    MainWindow& w = s.w();
+    QVERIFY(w.record().InchMode);
+    QCOMPARE(w.designPage->cbPart->currentIndex(), 3);
+    QVERIFY(w.designPage->chbDSel->isChecked());
+    w.btnMMClick();
+    w.designPage->cbPart->setCurrentIndex(4);
+    w.designPage->chbDSel->setChecked(false);
+    w.close();
+  }
+  QCOMPARE(stored("mm_in").toInt(), 0);
+  QCOMPARE(stored("ResCn").toInt(), 4);
+  QCOMPARE(stored("Prep").toInt(), 0);
+
+  // A result count outside the list, stored by hand, falls back to the first entry.
+  store("ResCn", 9);
+  Session again;
+  QVERIFY(!again.w().record().InchMode);
+  QCOMPARE(again.w().designPage->cbPart->currentIndex(), 0);
+}
+
+void MainWindowTest::followsTypedSizes() {
+  Session s;
+  MainWindow& w = s.w();
+  typeInto(w.edNominal, "10.50");
+  QCOMPARE(w.record().NominalSize, 10.5);
+  QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10.50 H7/g6"));
+  QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("10.5 H7"));
+  QCOMPARE(w.record().HoleES, 0.018);
+
+  QTest::keyClicks(w.edNominal, "x");
+  QCOMPARE(w.edNominal->text(), QStringLiteral("10.50"));
+
+  // An emptied field has no size; leaving it brings the last number back.
+  typeInto(w.edNominal, "");
+  QCOMPARE(w.record().NominalSize, 0.0);
+  w.edNominal->finishEntry();
+  QCOMPARE(w.edNominal->text(), QStringLiteral("10.5"));
+  QCOMPARE(w.record().NominalSize, 10.5);
+}
+
+void MainWindowTest::showsAnUndefinedClassAsN() {
+  Session s;
+  MainWindow& w = s.w();
+  typeInto(w.edNominal, "24");
+  choose(w.cbLetter_o, "T");
+  choose(w.cbLetter_v, "h");
+  QCOMPARE(w.record().HoleES, DeviationUndefined);
+  QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QString());
+  QCOMPARE(cellValue(w, 0, 4), QStringLiteral("N"));
+  QCOMPARE(cellValue(w, 0, 12), QStringLiteral("N"));
+  QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max."));
+  QCOMPARE(cellValue(w, 1, 2), QStringLiteral("0.0130"));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0, 0, 0, -13}));
+  snapshot(w, "undefined_class");
+}
+
+void MainWindowTest::showsAnInterferenceFitInBothUnits() {
+  Session s;
+  MainWindow& w = s.w();
+  choose(w.cbLetter_v, "s");
+  QCOMPARE(cellValue(w, 0, 11), QStringLiteral("Interference fit"));
+  QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max. interference"));
+  QCOMPARE(cellValue(w, 0, 12), QStringLiteral("0.0320"));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 32, 23}));
+  w.btnMMClick();
+  QCOMPARE(cellValue(w, 0, 12), QStringLiteral("-0.00126"));
+  QCOMPARE(cellValue(w, 0, 13), QStringLiteral("-0.00031"));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0.59, 0, 1.26, 0.91}));
+  snapshot(w, "interference_inch");
+}
+
+// Typed in the unit the row starts in, then switched twice and twice more.
+void MainWindowTest::switchesUnitsAndBack_data() {
+  QTest::addColumn<bool>("startInch");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<double>("typedMm");
+  QTest::addColumn<QString>("shownAfterOne");
+  QTest::addColumn<double>("sizeAfterOne");
+  QTest::addColumn<QString>("shownAfterTwo");
+  QTest::addColumn<double>("sizeAfterTwo");
+  QTest::newRow("10 mm") << false << "10" << 10.0 << "0.3937" << 10.0 << "10" << 10.0;
+  QTest::newRow("0.12345 in") << true << "0.12345" << 3.13563 << "3.1356" << 3.13563 << "0.12345" << 3.1356;
+  QTest::newRow("1 in") << true << "1" << 25.4 << "25.4" << 25.4 << "1" << 25.4;
+  QTest::newRow("below an inch thousandth") << false << "0.02" << 0.02 << "0.001" << 0.02 << "0.02" << 0.02;
+}
+
+void MainWindowTest::switchesUnitsAndBack() {
+  QFETCH(bool, startInch);
+  QFETCH(QString, typed);
+  QFETCH(double, typedMm);
+  Session s;
+  MainWindow& w = s.w();
+  if (startInch) {
+    w.btnMMClick();
+  }
+  typeInto(w.edNominal, typed);
+  QCOMPARE(w.record().NominalSize, typedMm);
+  const CalcRecord before = w.record();
+
+  w.btnMMClick();
+  QTEST(w.edNominal->text(), "shownAfterOne");
+  QTEST(w.record().NominalSize, "sizeAfterOne");
+  QCOMPARE(w.lblNote->text().endsWith(QStringLiteral("[in].")), !startInch);
+  w.btnMMClick();
+  QTEST(w.edNominal->text(), "shownAfterTwo");
+  QTEST(w.record().NominalSize, "sizeAfterTwo");
+  QCOMPARE(w.record().InchMode, startInch);
+  if (typedMm == 10.0) {
+    QCOMPARE(w.record(), before);
+  }
+  const QString settled = w.edNominal->text();
+  const double settledSize = w.record().NominalSize;
+  w.btnMMClick();
+  w.btnMMClick();
+  QCOMPARE(w.edNominal->text(), settled);
+  QCOMPARE(w.record().NominalSize, settledSize);
+}
+
+void MainWindowTest::switchesLanguageAtRunTime() {
+  Session s;
+  MainWindow& w = s.w();
+  w.cataloguePage->cbType->setCurrentIndex(2);
+  w.designPage->cbDType->setCurrentIndex(2);
+  w.bbnSglobkaClick();
+  w.Deutsch->trigger();
+  QCOMPARE(stored("Lang").toInt(), 2);
+  QCOMPARE(w.language().code(), 2);
+  QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - Toleranzen und Passungen"));
+  QCOMPARE(w.bbnSglobka->text(), QStringLiteral(" Passungen >>"));
+  QCOMPARE(w.GroupBox1->title(), QStringLiteral("Grundparameter"));
+  QCOMPARE(w.btnLang->toolTip(), QStringLiteral("Sprache"));
+  QCOMPARE(w.designPage->cbPart->itemText(4), QStringLiteral("alle"));
+  QCOMPARE(w.designPage->lblMax->text(), QStringLiteral(" Max. Überm."));
+  QCOMPARE(w.cataloguePage->cbType->currentIndex(), 2);
+  QCOMPARE(w.cataloguePage->cbType->currentText(), QStringLiteral(" Übermasspassung"));
+  QCOMPARE(cellValue(w, 0, 11), QStringLiteral(" Spielpassung"));
+  QCOMPARE(cellLabel(w, 0, 14), QStringLiteral("Passtoleranz"));
+  QCOMPARE(w.English->text(), QStringLiteral("English"));
+  w.bbnSglobkaClick();
+  snapshot(w, "german_mm");
+
+  w.Bul->trigger();
+  QCOMPARE(stored("Lang").toInt(), 1);
+  QCOMPARE(w.lblNote->text(), QStringLiteral("Всички размери и допуски в [mm]."));
+  QCOMPARE(cellValue(w, 0, 11), QStringLiteral("Хлабина"));
+  QCOMPARE(w.Bul->text(), QStringLiteral("Български"));
+  snapshot(w, "bulgarian_mm");
+
+  w.btnMMClick();
+  w.English->trigger();
+  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [in]."));
+  QCOMPARE(w.designPage->lblMin->text(), QStringLiteral("Min. interf."));
+}
+
+void MainWindowTest::picksAClassFromTheLists_data() {
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<bool>("hole");
+  QTest::addColumn<QString>("item");
+  QTest::addColumn<QString>("list");
+  QTest::addColumn<QString>("letter");
+  QTest::addColumn<QString>("grade");
+  QTest::newRow("JS7") << "10" << true << "JS7" << "cbOtvori" << "JS" << "7";
+  QTest::newRow("J7") << "10" << true << "J7" << "cbOtvori" << "J" << "7";
+  QTest::newRow("ZC11") << "10" << true << "ZC11" << "cbOtvori" << "ZC" << "11";
+  QTest::newRow("h18") << "10" << false << "h18" << "cbValove" << "h" << "18";
+  QTest::newRow("500 mm uses the full list") << "500" << true << "A11" << "cbOtvori" << "A" << "11";
+  QTest::newRow("500.001 mm the reduced one") << "500.001" << true << "U8" << "cbOtvori2" << "U" << "8";
+  QTest::newRow("js10 above 500") << "600" << false << "js10" << "cbValove2" << "js" << "10";
+}
+
+void MainWindowTest::picksAClassFromTheLists() {
+  QFETCH(QString, size);
+  QFETCH(bool, hole);
+  QFETCH(QString, item);
+  QFETCH(QString, list);
+  Session s;
+  MainWindow& w = s.w();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  typeInto(w.edNominal, size);
+  QComboBox* letter = hole ? w.cbLetter_o : w.cbLetter_v;
+  QComboBox* grade = hole ? w.cbIT_o : w.cbIT_v;
+  QSignalSpy letterChanged(letter, &QComboBox::currentIndexChanged);
+  QSignalSpy gradeChanged(grade, &QComboBox::currentIndexChanged);
+
+  QTest::mouseClick(hole ? w.BitBtn1 : w.BitBtn2, Qt::LeftButton);
+  auto* opened = w.findChild<ClassList*>(list);
+  QVERIFY(opened);
+  QTRY_VERIFY(opened->view()->isVisible());
+  if (QByteArray(QTest::currentDataTag()) == "JS7") {
+    snapshot(*opened->view()->window(), "class_list_holes");
+  }
+  const int index = opened->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  QVERIFY(index >= 0);
+  QAbstractItemView* view = opened->view();
+  view->setCurrentIndex(view->model()->index(index, 0));
+  QTest::keyClick(view, Qt::Key_Return);
+  QVERIFY(!view->isVisible());
+
+  QTEST(letter->currentText(), "letter");
+  QTEST(grade->currentText(), "grade");
+  // The pickers were set silently; the single Recalculate evaluated the new class.
+  QCOMPARE(letterChanged.count() + gradeChanged.count(), 0);
+  const ToleranceClass cls = *parseToleranceClass(item.toStdString(), hole ? Side::Hole : Side::Shaft).value;
+  const ClassResult expected = hole ? EvaluateHole(cls, w.record().NominalSize) : EvaluateShaft(cls, w.record().NominalSize);
+  QCOMPARE(hole ? w.record().hole() : w.record().shaft(), expected);
+}
+
+void MainWindowTest::copiesTheResultToTheClipboard() {
+  Session s;
+  MainWindow& w = s.w();
+  choose(w.cbLetter_v, "s");
+  w.btnCopy->click();
+  QStringList lines = clipboardLines();
+  QCOMPARE(lines.size(), 22);
+  QCOMPARE(lines[0], QStringLiteral("Basic parameters: "));
+  QCOMPARE(lines[2], QStringLiteral("10 H7\t\t10 s6"));
+  QCOMPARE(lines[15], QStringLiteral("Designation\t10 H7/s6"));
+  QCOMPARE(lines[17], QStringLiteral("Max. interference\t-0.0320"));
+  QCOMPARE(lines[21], QStringLiteral("Values and tolerances in [mm]."));
+
+  typeInto(w.edNominal, "24");
+  choose(w.cbLetter_o, "T");
+  w.btnCopy->click();
+  lines = clipboardLines();
+  QCOMPARE(lines[2], QStringLiteral("0 T7\t\t24 s6"));
+  QCOMPARE(lines[15], QStringLiteral("Designation\tN"));
+  QCOMPARE(lines[17], QStringLiteral("Max.\t0.0000"));
+}
+
+void MainWindowTest::opensOneSidePageAtATime() {
+  Session s;
+  MainWindow& w = s.w();
+  w.bbnSglobka->click();
+  QCOMPARE(w.width(), 640);
+  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits <<"));
+  QCOMPARE(w.nbExtra->currentWidget(), w.cataloguePage);
+  QVERIFY(!w.bbnDesign->isEnabled());
+  snapshot(w, "catalogue_open");
+  w.bbnSglobka->click();
+  QCOMPARE(w.width(), 465);
+  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits >>"));
+  QVERIFY(w.bbnDesign->isEnabled());
+
+  w.bbnDesign->click();
+  QCOMPARE(w.width(), 770);
+  QCOMPARE(w.bbnDesign->text(), QStringLiteral("Design <<"));
+  QCOMPARE(w.nbExtra->currentWidget(), w.designPage);
+  QVERIFY(!w.bbnSglobka->isEnabled());
+  snapshot(w, "design_open");
+  w.bbnDesign->click();
+  QCOMPARE(w.width(), 465);
+  QVERIFY(w.bbnSglobka->isEnabled());
+  QCOMPARE(w.height(), 381);
+}
+
+void MainWindowTest::leavesTheViewsAloneDuringADesignSearch() {
+  Session s;
+  MainWindow& w = s.w();
+  w.bbnDesignClick();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  w.designPage->btnShow->setFocus();
+  QVERIFY(w.designPage->btnShow->hasFocus());
+  QVERIFY(w.viewRefreshSkipped());
+
+  // A candidate of the search: evaluated into the record, not drawn.
+  w.selectShaftClass(ToleranceClass{17, 7});  // r6
+  w.Recalculate();
+  QCOMPARE(w.record().shaft(), EvaluateShaft(ToleranceClass{17, 7}, 10));
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, -5, -14}));
+
+  // The unit switch from the toolbar leaves the focus where it is, and still
+  // shows the new unit.
+  w.btnMMClick();
+  QVERIFY(w.designPage->btnShow->hasFocus());
+  QCOMPARE(w.Chart1->values().holeUpper, 0.59);
+
+  // Outside the search every Recalculate refreshes.
+  w.edNominal->setFocus();
+  QVERIFY(!w.viewRefreshSkipped());
+  w.btnMMClick();
+  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 28, 19}));
+}
+
+void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {
+  QDesktopServices::setUrlHandler("mailto", this, "openUrl");
+  QDesktopServices::setUrlHandler("https", this, "openUrl");
+  AboutWindow about;
+  about.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&about));
+  const QRegion outline = about.mask();
+  QVERIFY(!outline.contains(QPoint(0, 0)));
+  QVERIFY(!outline.contains(QPoint(about.width() - 1, about.height() - 1)));
+  QVERIFY(outline.contains(about.rect().center()));
+  QVERIFY(outline.contains(about.mailLink()->geometry().center()));
+  snapshot(about, "about");
+
+  QTest::mouseClick(about.mailLink(), Qt::LeftButton);
+  QTest::mouseClick(about.webLink(), Qt::LeftButton);
+  QCOMPARE(openedUrls_, (QList<QUrl>{QUrl("mailto:info@brenholt.example"), QUrl("https://brenholt.example")}));
+  QVERIFY(about.isVisible());
+  QTest::mouseClick(&about, Qt::LeftButton, {}, about.rect().center());
+  QVERIFY(!about.isVisible());
+  QDesktopServices::unsetUrlHandler("mailto");
+  QDesktopServices::unsetUrlHandler("https");
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
