@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
+#include <vector>
+
 #include "calc/evaluation.h"
 #include "design/class_lists.h"
 #include "design/design_search.h"
@@ -35,13 +38,16 @@ BENCHMARK(BM_AllCombinations30Mm)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMill
 // The evaluations alone, for comparison: what the search costs beyond them is
 // its own (scoring, texts, ranking).
 void BM_EvaluateAllPairs30Mm(benchmark::State& state) {
-  const auto holes = kalmo::classList(kalmo::Side::Hole, false);
-  const auto shafts = kalmo::classList(kalmo::Side::Shaft, false);
+  std::vector<std::optional<kalmo::ToleranceClass>> holes;
+  std::vector<std::optional<kalmo::ToleranceClass>> shafts;
+  for (const auto& item : kalmo::classList(kalmo::Side::Hole, false)) holes.emplace_back(item.cls);
+  for (const auto& item : kalmo::classList(kalmo::Side::Shaft, false))
+    shafts.emplace_back(item.cls);
   for (auto _ : state) {
     int clearance = 0;
     for (const auto& hole : holes) {
       for (const auto& shaft : shafts) {
-        const auto e = kalmo::Evaluate(30, hole.cls, shaft.cls);
+        const auto e = kalmo::Evaluate(30, hole, shaft);
         clearance += e && e->fit.kind == kalmo::FitKind::Clearance ? 1 : 0;
       }
     }

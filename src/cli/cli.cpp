@@ -8,6 +8,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "json_writer.h"
+#include "version.h"
 
 namespace kalmo::cli {
 
@@ -31,7 +32,7 @@ int runCli(std::vector<std::string> args, std::istream& in, std::ostream& out, s
   try {
     CLI::App app{"KALMO Tolerances and fits: ISO 286 limits and fits on the command line.",
                  "kalmo-cli"};
-    app.set_version_flag("--version", KALMO_VERSION);
+    app.set_version_flag("--version", "kalmo-cli " + std::string(kVersion));
     app.footer(
         "Lengths are millimetres unless --inch is given; \".\" is the decimal point in every "
         "locale.\nExit status: 0 success, 2 bad input or usage error, 1 internal failure.\n"

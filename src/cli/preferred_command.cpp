@@ -94,7 +94,7 @@ int runPreferred(const PreferredOptions& options, Context& ctx) {
   const std::optional<int> index = findPreferredSeries(options.series);
   if (!index) {
     return reportUsageError(
-        ctx, "unknown series \"" + options.series + "\" (known: " + knownNames() + ")");
+        ctx, "unknown series " + quoteUserText(options.series) + " (known: " + knownNames() + ")");
   }
   ctx.out << (options.json ? tableJson(*index) : tableText(*index));
   return kExitOk;

@@ -73,6 +73,9 @@ ClassList::ClassList(Side side, bool above500, QWidget* parent) : QComboBox(pare
     model->appendRow(row);
   }
   setModel(model);
+  // A list that drops down below the picker, 16 entries high, instead of one
+  // laid over it as tall as the screen.
+  setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   setMaxVisibleItems(16);
   view()->setMinimumWidth(64);
 }

@@ -158,4 +158,42 @@ GridCell gridCell(const GridInput& input, int column, int row) {
   return cell;
 }
 
+CellLayout cellLayout(const GridCell& cell, int column, int row) {
+  const QRect r = cellRect(column, row);
+  // Bands and rules run across both columns, to the right edge of column 1.
+  const int fullRight = cellRect(grid::kColumns - 1, row).right();
+  CellLayout layout;
+  layout.fill = r;
+  QRect t = r;
+  switch (cell.kind) {
+    case CellKind::Heading:
+      t.setLeft(t.left() + 3);
+      break;
+    case CellKind::DiagramHeading:
+      t.setTop(t.top() + 1);
+      t.setLeft(t.left() + 3);
+      break;
+    case CellKind::Band:
+      layout.fill = QRect(QPoint(0, r.top()), QPoint(fullRight, r.bottom()));
+      t = layout.fill;
+      break;
+    case CellKind::Value: {
+      t.setTop(t.top() + 2);
+      const int valueLeft = r.right() + 1 - grid::kValueColumn;
+      layout.label = QRect(QPoint(t.left(), t.top()), QPoint(valueLeft - 1, t.bottom()));
+      layout.value = QRect(QPoint(valueLeft, t.top()), QPoint(r.right() - grid::kValueRightGap, t.bottom()));
+      break;
+    }
+  }
+  layout.text = t;
+  if (cell.ruleBelow) {
+    layout.rule = QLine(0, r.bottom(), fullRight, r.bottom());
+  }
+  if (cell.columnSeparator) {
+    const int x = cellRect(0, row).right() + 1;  // the pixel column between the two cells
+    layout.separator = QLine(x, r.top(), x, r.bottom());
+  }
+  return layout;
+}
+
 }  // namespace kalmo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLine>
 #include <QRect>
 #include <QString>
 
@@ -77,5 +78,17 @@ constexpr QRect diagramRect() {
   const QRect first = cellRect(1, 10);
   return {first.left(), first.top(), grid::kColumnWidth, grid::kClientHeight - first.top()};
 }
+
+// Where the painter puts one cell's parts, in grid client coordinates.
+struct CellLayout {
+  QRect fill;   // filled with the cell's colour: the cell, or for a band both columns
+  QRect text;   // heading, band or row-1 text
+  QRect label;  // right-aligned label, ending where the value column starts
+  QRect value;  // right-aligned value in the last 115 pixels less 5
+  std::optional<QLine> rule;       // black line along the bottom pixel row
+  std::optional<QLine> separator;  // black line between the columns
+};
+
+CellLayout cellLayout(const GridCell& cell, int column, int row);
 
 }  // namespace kalmo

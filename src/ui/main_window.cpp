@@ -87,6 +87,8 @@ ClassList* classListUnder(QComboBox* gradePicker, Side side, bool above500, cons
 MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent)
     : QMainWindow(parent), language_(language), store_(store), panelWidth_(layout::kWidthClosed) {
   setObjectName(QStringLiteral("frmISO286"));
+  // The program sets the size; the user neither drags nor maximises it.
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setFont(windowFont());
   setWindowIcon(icon(Image::Application));
   buildToolBar();

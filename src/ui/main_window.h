@@ -65,6 +65,9 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
+  // Takes a nominal size in millimetres from the preferred-number window:
+  // exact in the record, shown in the current unit. 0 (cancelled) changes nothing.
+  void applyPreferredNumber(double chosenMm);
 
   // Toolbar.
   void btnCopyClick();

@@ -193,8 +193,9 @@ void MainWindow::classListChange(const ClassList* list, int index) {
   Recalculate();
 }
 
-void MainWindow::BitBtn3Click() {
-  const double chosenMm = pickPreferredNumber(this, language_.table());
+void MainWindow::BitBtn3Click() { applyPreferredNumber(pickPreferredNumber(this, language_.table())); }
+
+void MainWindow::applyPreferredNumber(double chosenMm) {
   if (chosenMm > 0) {
     record_.NominalSize = chosenMm;
     writeNominalField(record_.InchMode ? roundTo(mmToInch(chosenMm), 5) : chosenMm);

@@ -13,6 +13,9 @@ namespace {
 const QColor kGridLineColour(192, 192, 192);
 
 void drawElided(QPainter& painter, const QRect& area, const QString& text, Qt::Alignment alignment) {
+  if (text.isEmpty() || area.isEmpty()) {
+    return;
+  }
   const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, area.width());
   painter.drawText(area, static_cast<int>(alignment | Qt::TextSingleLine), shown);
 }
@@ -57,62 +60,29 @@ void ResultsGrid::paintEvent(QPaintEvent* event) {
 }
 
 void ResultsGrid::drawCell(QPainter& painter, const GridCell& cell, int column, int row) const {
-  const QRect r = cellRect(column, row);
-  // x of the right edge of column 1: bands and rules run across both columns.
-  const int fullRight = cellRect(grid::kColumns - 1, row).right();
-  QRect t = r;
+  const CellLayout place = cellLayout(cell, column, row);
   QFont font = this->font();
-  painter.setPen(Qt::black);
-
+  font.setBold(cell.kind != CellKind::Value);
+  painter.setFont(font);
   switch (cell.kind) {
-    case CellKind::Heading:
+    case CellKind::Heading: painter.fillRect(place.fill, headingColour()); break;
+    case CellKind::Band: painter.fillRect(place.fill, bandColour()); break;
     case CellKind::DiagramHeading:
-      if (cell.kind == CellKind::DiagramHeading) {
-        painter.fillRect(r, Qt::white);
-        t.setTop(t.top() + 1);
-      } else {
-        painter.fillRect(r, headingColour());
-      }
-      font.setBold(true);
-      painter.setFont(font);
-      t.setLeft(t.left() + 3);
-      drawElided(painter, t, cell.centred, Qt::AlignCenter);
-      break;
-    case CellKind::Band: {
-      const QRect band(QPoint(0, r.top()), QPoint(fullRight, r.bottom()));
-      painter.fillRect(band, bandColour());
-      font.setBold(true);
-      painter.setFont(font);
-      drawElided(painter, band, cell.centred, Qt::AlignCenter);
-      break;
-    }
-    case CellKind::Value: {
-      painter.fillRect(r, Qt::white);
-      painter.setFont(font);
-      t.setTop(t.top() + 2);
-      if (!cell.centred.isEmpty()) {
-        drawElided(painter, t, cell.centred, Qt::AlignHCenter | Qt::AlignTop);
-      }
-      const int valueLeft = r.right() + 1 - grid::kValueColumn;
-      if (!cell.label.isEmpty()) {
-        const QRect labelArea(QPoint(t.left(), t.top()), QPoint(valueLeft - 1, t.bottom()));
-        drawElided(painter, labelArea, cell.label, Qt::AlignRight | Qt::AlignTop);
-      }
-      if (!cell.value.isEmpty()) {
-        const QRect valueArea(QPoint(valueLeft, t.top()), QPoint(r.right() - grid::kValueRightGap, t.bottom()));
-        drawElided(painter, valueArea, cell.value, Qt::AlignRight | Qt::AlignTop);
-      }
-      break;
-    }
+    case CellKind::Value: painter.fillRect(place.fill, Qt::white); break;
   }
-
   painter.setPen(Qt::black);
-  if (cell.ruleBelow) {
-    painter.drawLine(0, r.bottom(), fullRight, r.bottom());
+  if (cell.kind == CellKind::Value) {
+    drawElided(painter, place.text, cell.centred, Qt::AlignHCenter | Qt::AlignTop);
+    drawElided(painter, place.label, cell.label, Qt::AlignRight | Qt::AlignTop);
+    drawElided(painter, place.value, cell.value, Qt::AlignRight | Qt::AlignTop);
+  } else {
+    drawElided(painter, place.text, cell.centred, Qt::AlignCenter);
   }
-  if (cell.columnSeparator) {
-    const int x = cellRect(0, row).right() + 1;
-    painter.drawLine(x, r.top(), x, r.bottom());
+  if (place.rule) {
+    painter.drawLine(*place.rule);
+  }
+  if (place.separator) {
+    painter.drawLine(*place.separator);
   }
 }
 

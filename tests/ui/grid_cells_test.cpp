@@ -49,9 +49,9 @@ class GridCellsTest : public QObject {
   void marksUndefinedPartsWithN();
   void printsFitLimitsByUnit_data();
   void printsFitLimitsByUnit();
-  void drawsRulesAndSeparatorsOnTheirRows();
   void headsTheDiagramWithBothUnits();
   void keepsTheTypedSizeInTheDesignation();
+  void placesLabelsLeftOfTheValueColumn();
 };
 
 // 10 mm, H7/g6, English: every label and value the painter writes.
@@ -164,25 +164,6 @@ void GridCellsTest::printsFitLimitsByUnit() {
   QTEST(gridCell(in, 0, 1).centred, "classText");
 }
 
-void GridCellsTest::drawsRulesAndSeparatorsOnTheirRows() {
-  const GridInput in = input("10", "H7", "g6");
-  const QList<int> ruled{0, 1, 2, 3, 5, 6, 8, 15};
-  const QList<int> separated{1, 2, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-  for (int row = 0; row < grid::kRows; ++row) {
-    for (int column = 0; column < grid::kColumns; ++column) {
-      const GridCell cell = gridCell(in, column, row);
-      const bool rule = ruled.contains(row) || (row == 9 && column == 0);
-      QVERIFY2(cell.ruleBelow == rule, qPrintable(QStringLiteral("rule %1,%2").arg(column).arg(row)));
-      QVERIFY2(cell.columnSeparator == separated.contains(row),
-               qPrintable(QStringLiteral("separator %1,%2").arg(column).arg(row)));
-    }
-  }
-  QCOMPARE(gridCell(in, 1, 3).kind, CellKind::Band);
-  QCOMPARE(gridCell(in, 0, 6).centred, QStringLiteral("Limit sizes"));
-  QCOMPARE(gridCell(in, 0, 9).kind, CellKind::Heading);
-  QCOMPARE(gridCell(in, 0, 9).centred, QStringLiteral("Fit"));
-}
-
 void GridCellsTest::headsTheDiagramWithBothUnits() {
   const QString gap(12, u' ');
   QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).centred, "Hole [µm]" + gap + "Shaft [µm]");
@@ -190,6 +171,7 @@ void GridCellsTest::headsTheDiagramWithBothUnits() {
   QCOMPARE(gridCell(input("10", "H7", "g6", false, kLanguageGerman), 1, 9).centred,
            " Bohrung [µm]" + gap + " Welle [µm]");
   QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).kind, CellKind::DiagramHeading);
+  QCOMPARE(gridCell(input("10", "H7", "g6"), 0, 9).centred, QStringLiteral("Fit"));
 }
 
 void GridCellsTest::keepsTheTypedSizeInTheDesignation() {
@@ -197,6 +179,35 @@ void GridCellsTest::keepsTheTypedSizeInTheDesignation() {
   QCOMPARE(gridCell(in, 0, 10).value, QStringLiteral("10.50 H7/g6"));
   QCOMPARE(gridCell(in, 0, 1).centred, QStringLiteral("10.5 H7"));
   QCOMPARE(gridCell(in, 1, 1).centred, QStringLiteral("10.5 g6"));
+}
+
+void GridCellsTest::placesLabelsLeftOfTheValueColumn() {
+  const GridInput in = input("10", "H7", "g6", false, kLanguageGerman);
+  for (int column = 0; column < grid::kColumns; ++column) {
+    const CellLayout value = cellLayout(gridCell(in, column, 4), column, 4);
+    const QRect cell = cellRect(column, 4);
+    // A long label is cut at the value column and never reaches the value.
+    QCOMPARE(value.label.right() + 1, cell.right() + 1 - grid::kValueColumn);
+    QCOMPARE(value.value.left(), value.label.right() + 1);
+    QCOMPARE(value.value.right(), cell.right() - grid::kValueRightGap);
+    QCOMPARE(value.label.top(), cell.top() + 2);
+    // Both columns draw their separator on the one pixel column between them.
+    QCOMPARE(value.separator->x1(), cellRect(0, 4).right() + 1);
+    QCOMPARE(value.separator->x1(), cellRect(1, 4).left() - 1);
+    QVERIFY(!value.rule);
+  }
+  const CellLayout band = cellLayout(gridCell(in, 1, 3), 1, 3);
+  QCOMPARE(band.fill.left(), 0);
+  QCOMPARE(band.fill.right(), cellRect(1, 3).right());
+  QCOMPARE(band.rule->x2(), band.fill.right());
+  QCOMPARE(band.rule->y1(), cellRect(1, 3).bottom());
+  const CellLayout heading = cellLayout(gridCell(in, 1, 9), 1, 9);
+  QCOMPARE(heading.text.top(), cellRect(1, 9).top() + 1);
+  QCOMPARE(heading.text.left(), cellRect(1, 9).left() + 3);
+  QVERIFY(!heading.rule);
+  // The diagram covers column 1 from row 10 to the grid's bottom.
+  QCOMPARE(diagramRect().topLeft(), cellRect(1, 10).topLeft());
+  QCOMPARE(diagramRect().bottom(), cellRect(1, 15).bottom());
 }
 
 QTEST_GUILESS_MAIN(GridCellsTest)

@@ -19,7 +19,6 @@ class NumberFieldTest : public QObject {
   void showsWrittenNumbersPlainWithinTheLimits();
   void putsAnUnfinishedEntryRight_data();
   void putsAnUnfinishedEntryRight();
-  void refusesTypedLetters();
 };
 
 void NumberFieldTest::acceptsOnlyNumbersWithinTheLimits_data() {
@@ -31,7 +30,6 @@ void NumberFieldTest::acceptsOnlyNumbersWithinTheLimits_data() {
   const int unfinished = QValidator::Intermediate;
   const int refused = QValidator::Invalid;
   QTest::newRow("whole number") << "C" << 0.001 << "10" << ok;
-  QTest::newRow("decimals") << "C" << 0.001 << "0.12345" << ok;
   QTest::newRow("upper limit") << "C" << 0.001 << "10000" << ok;
   QTest::newRow("above the limit") << "C" << 0.001 << "10000.5" << refused;
   QTest::newRow("empty") << "C" << 0.001 << "" << unfinished;
@@ -42,9 +40,7 @@ void NumberFieldTest::acceptsOnlyNumbersWithinTheLimits_data() {
   QTest::newRow("sign where none belongs") << "C" << 0.001 << "-1" << refused;
   QTest::newRow("grouping") << "C" << 0.001 << "1,000" << refused;
   QTest::newRow("locale comma") << "de_DE" << 0.001 << "10,5" << ok;
-  QTest::newRow("point in a comma locale") << "de_DE" << 0.001 << "10.5" << ok;
   QTest::newRow("negative target") << "C" << -10000.0 << "-0.05" << ok;
-  QTest::newRow("lone minus") << "C" << -10000.0 << "-" << unfinished;
   QTest::newRow("minus inside") << "C" << -10000.0 << "0-5" << refused;
 }
 
@@ -65,7 +61,6 @@ void NumberFieldTest::showsWrittenNumbersPlainWithinTheLimits_data() {
   QTest::addColumn<double>("value");
   QTest::newRow("whole") << "C" << 10.0 << "10" << 10.0;
   QTest::newRow("inches") << "C" << 0.3937 << "0.3937" << 0.3937;
-  QTest::newRow("five decimals") << "C" << 124.01575 << "124.01575" << 124.01575;
   QTest::newRow("above the limit") << "C" << 254000.0 << "10000" << 10000.0;
   QTest::newRow("below the limit") << "C" << 0.0004 << "0.001" << 0.001;
   QTest::newRow("German") << "de_DE" << 10.5 << "10,5" << 10.5;
@@ -100,20 +95,6 @@ void NumberFieldTest::putsAnUnfinishedEntryRight() {
   QCOMPARE(field.value().has_value(), typed != u"" && typed != u".");
   field.finishEntry();
   QTEST(field.text(), "finished");
-}
-
-void NumberFieldTest::refusesTypedLetters() {
-  NumberField field(0.001, 10000);
-  field.setValue(10);
-  field.selectAll();
-  QTest::keyClicks(&field, "x7a.5b");
-  QCOMPARE(field.text(), QStringLiteral("7.5"));
-  QTest::keyClicks(&field, "00000");
-  QCOMPARE(field.text(), QStringLiteral("7.500000"));
-  field.setText(QStringLiteral("9999"));
-  field.end(false);
-  QTest::keyClicks(&field, "9");
-  QCOMPARE(field.text(), QStringLiteral("9999"));
 }
 
 QTEST_MAIN(NumberFieldTest)

@@ -17,7 +17,6 @@ class SettingsStoreTest : public QObject {
 
   void readsWindowSettingsWithFallbacks_data();
   void readsWindowSettingsWithFallbacks();
-  void writesIntegersUnderTheDefaultGroup();
   void loadsTheStoredLanguageBeforeAnyWindow_data();
   void loadsTheStoredLanguageBeforeAnyWindow();
   void storesTheLanguageItSets();
@@ -78,16 +77,6 @@ void SettingsStoreTest::readsWindowSettingsWithFallbacks() {
   QTEST(read.inchMode, "inch");
   QTEST(read.resultCountIndex, "count");
   QTEST(read.onlyStandardFits, "only");
-}
-
-void SettingsStoreTest::writesIntegersUnderTheDefaultGroup() {
-  QtSettingsStore store;
-  writeWindowSettings(store, {true, 2, true});
-  QSettings settings = raw();
-  QCOMPARE(settings.value("Default/mm_in").toInt(), 1);
-  QCOMPARE(settings.value("Default/ResCn").toInt(), 2);
-  QCOMPARE(settings.value("Default/Prep").toInt(), 1);
-  QCOMPARE(readWindowSettings(store), (WindowSettings{true, 2, true}));
 }
 
 void SettingsStoreTest::loadsTheStoredLanguageBeforeAnyWindow_data() {

@@ -97,7 +97,10 @@ consteval std::array<ClassListItem, N> expand(Side side, const std::array<ClassR
   std::array<ClassListItem, N> items{};
   std::size_t n = 0;
   for (const ClassRange& r : ranges) {
-    const int letter = detail::literalLetter(side, r.letters);
+    // Assigned rather than initialised: clang 14 rejects a consteval call
+    // that initialises a local variable of a consteval function template.
+    int letter = 0;
+    letter = detail::literalLetter(side, r.letters);
     for (int g = r.firstGrade; g <= r.lastGrade; ++g) {
       const ToleranceClass cls{letter, g + 1};  // grade number g has grade index g + 1
       items[n++] = {cls, preferred(side, cls)};

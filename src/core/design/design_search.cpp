@@ -1,7 +1,6 @@
 #include "design/design_search.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -43,21 +42,20 @@ std::vector<int> gradeIndexesInRange(GradeBounds grades) {
   return indexes;
 }
 
-// "H7/g6", assembled in place: this runs for every accepted candidate. For a
-// catalogue fit it reproduces the entry's text, which is the canonical text
-// of its two classes.
-std::string fitText(FitClasses fit) {
-  std::array<char, 12> buffer{};  // the longest, "ZC11/zc11", has 9 characters
-  std::size_t n = 0;
-  const auto put = [&](std::string_view part) {
-    for (char c : part) buffer[n++] = c;
+// Writes "H7/g6" into an empty string. This runs for every accepted
+// candidate, so it goes character by character into the string's inline
+// buffer (the longest text, "ZC11/zc11", has 9 characters) rather than
+// through temporaries and library copies. For a catalogue fit it reproduces
+// the entry's text, which is the canonical text of its two classes.
+void writeFitText(FitClasses fit, std::string& text) {
+  const auto put = [&text](std::string_view part) {
+    for (char c : part) text.push_back(c);
   };
   put(letterText(Side::Hole, fit.hole.letter));
   put(gradeText(fit.hole.grade));
   put("/");
   put(letterText(Side::Shaft, fit.shaft.letter));
   put(gradeText(fit.shaft.grade));
-  return std::string(buffer.data(), n);
 }
 
 // Evaluates candidates and ranks the accepted ones. An all-combinations
@@ -100,7 +98,7 @@ class Collector {
       const Accepted& a = accepted_[key.index];
       TSglobka& record = results.emplace_back();
       record.Deviation = key.deviation;
-      record.Designation = fitText(a.fit);
+      writeFitText(a.fit, record.Designation);
       record.FitValue1 = a.values.value1Mm;
       record.FitValue2 = a.values.value2Mm;
       record.FitTolerance = a.values.toleranceMm;

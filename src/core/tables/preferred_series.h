@@ -10,42 +10,46 @@
 
 namespace kalmo {
 
-// Preferred numbers of ISO 3:1973 (basic series R5, R10, R20, R40) and the
-// rounded series R'10, R'20, R'40, R"5, R"10, R"20 of the same standard, one
-// decade from 10 to 100. The window and the command line show each value in
-// six decades (× 0.001 … × 100), so the offered sizes run from 0.01 to 10000 mm,
+// Preferred numbers of ISO 3:1973: the basic series R5, R10, R20, R40, the
+// rounded series R'10, R'20, R'40 and the more strongly rounded R"5, R"10,
+// R"20 (the rounded values of ISO 497), one decade from 10 to 100. The window and the command line
+// show each value in six decades (× 0.001 … × 100), so the offered sizes run from 0.01 to 10000 mm,
 // all inside the nominal-size range.
 
 inline constexpr std::array<double, 6> kSeriesR5 = {10, 16, 25, 40, 63, 100};
 inline constexpr std::array<double, 11> kSeriesR10 = {10, 12.5, 16, 20, 25, 31.5,
                                                       40, 50,   63, 80, 100};
-inline constexpr std::array<double, 21> kSeriesR20 = {10, 11.2, 12.5, 14, 16, 18, 20,
-                                                      22.4, 25, 28, 31.5, 35.5, 40, 45,
-                                                      50, 56, 63, 71, 80, 90, 100};
+inline constexpr std::array<double, 21> kSeriesR20 = {
+    10, 11.2, 12.5, 14, 16, 18, 20, 22.4, 25, 28, 31.5, 35.5, 40, 45, 50, 56, 63, 71, 80, 90, 100};
 inline constexpr std::array<double, 41> kSeriesR40 = {
-    10, 10.6, 11.2, 11.8, 12.5, 13.2, 14, 15, 16, 17, 18, 19, 20, 21.2,
-    22.4, 23.6, 25, 26.5, 28, 30, 31.5, 33.5, 35.5, 37.5, 40, 42.5, 45, 47.5,
-    50, 53, 56, 60, 63, 67, 71, 75, 80, 85, 90, 95, 100};
+    10,   10.6, 11.2, 11.8, 12.5, 13.2, 14,   15,   16,   17,   18, 19,   20, 21.2,
+    22.4, 23.6, 25,   26.5, 28,   30,   31.5, 33.5, 35.5, 37.5, 40, 42.5, 45, 47.5,
+    50,   53,   56,   60,   63,   67,   71,   75,   80,   85,   90, 95,   100};
 inline constexpr std::array<double, 11> kSeriesR10Rounded = {10, 12.5, 16, 20, 25, 32,
                                                              40, 50,   63, 80, 100};
-inline constexpr std::array<double, 21> kSeriesR20Rounded = {10, 11, 12.5, 14, 16, 18, 20,
-                                                             22, 25, 28, 32,   36, 40, 45,
-                                                             50, 56, 63, 71,   80, 90, 100};
+inline constexpr std::array<double, 21> kSeriesR20Rounded = {
+    10, 11, 12.5, 14, 16, 18, 20, 22, 25, 28, 32, 36, 40, 45, 50, 56, 63, 71, 80, 90, 100};
 inline constexpr std::array<double, 41> kSeriesR40Rounded = {
     10, 10.5, 11, 12, 12.5, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 28, 30, 32,
-    34, 36, 38, 40, 42, 45, 48, 50, 53, 56, 60, 63, 67, 71, 75, 80, 85, 90, 95, 100};
-inline constexpr std::array<double, 6> kSeriesR5Coarse = {10, 15, 25, 40, 60, 100};
-inline constexpr std::array<double, 11> kSeriesR10Coarse = {10, 12, 15, 20, 25, 30,
-                                                            40, 50, 60, 80, 100};
-inline constexpr std::array<double, 21> kSeriesR20Coarse = {10, 11, 12, 14, 16, 18, 20,
-                                                            22, 25, 28, 30, 35, 40, 45,
-                                                            50, 55, 60, 70, 80, 90, 100};
+    34, 36,   38, 40, 42,   45, 48, 50, 53, 56, 60, 63, 67, 71, 75, 80, 85, 90, 95, 100};
+inline constexpr std::array<double, 6> kSeriesR5MoreRounded = {10, 15, 25, 40, 60, 100};
+inline constexpr std::array<double, 11> kSeriesR10MoreRounded = {10, 12, 15, 20, 25, 30,
+                                                                 40, 50, 60, 80, 100};
+inline constexpr std::array<double, 21> kSeriesR20MoreRounded = {
+    10, 11, 12, 14, 16, 18, 20, 22, 25, 28, 30, 35, 40, 45, 50, 55, 60, 70, 80, 90, 100};
 
 namespace preferred_detail {
 
-inline constexpr std::array<std::span<const double>, 10> kNamedLists = {
-    kSeriesR5,         kSeriesR10,        kSeriesR20,        kSeriesR40,      kSeriesR10Rounded,
-    kSeriesR20Rounded, kSeriesR40Rounded, kSeriesR5Coarse,   kSeriesR10Coarse, kSeriesR20Coarse};
+inline constexpr std::array<std::span<const double>, 10> kNamedLists = {kSeriesR5,
+                                                                        kSeriesR10,
+                                                                        kSeriesR20,
+                                                                        kSeriesR40,
+                                                                        kSeriesR10Rounded,
+                                                                        kSeriesR20Rounded,
+                                                                        kSeriesR40Rounded,
+                                                                        kSeriesR5MoreRounded,
+                                                                        kSeriesR10MoreRounded,
+                                                                        kSeriesR20MoreRounded};
 
 inline constexpr std::size_t kTotalCount = [] {
   std::size_t n = 0;
@@ -103,15 +107,14 @@ inline constexpr std::array<PreferredSeriesList, 11> PreferredSeries = {{
     {"R'10", kSeriesR10Rounded},
     {"R'20", kSeriesR20Rounded},
     {"R'40", kSeriesR40Rounded},
-    {"R\"5", kSeriesR5Coarse},
-    {"R\"10", kSeriesR10Coarse},
-    {"R\"20", kSeriesR20Coarse},
+    {"R\"5", kSeriesR5MoreRounded},
+    {"R\"10", kSeriesR10MoreRounded},
+    {"R\"20", kSeriesR20MoreRounded},
 }};
 
 static_assert(std::ranges::all_of(PreferredSeries, [](const PreferredSeriesList& list) {
   return list.values.front() == 10 && list.values.back() == 100 &&
-         std::ranges::adjacent_find(list.values, std::ranges::greater_equal{}) ==
-             list.values.end();
+         std::ranges::adjacent_find(list.values, std::ranges::greater_equal{}) == list.values.end();
 }));
 
 // Index of the series list's "(all)" entry.

@@ -1,11 +1,14 @@
 #include "help/chm_archive.h"
 
-#include <QFile>
 #include <chm_lib.h>
+
+#include <QFile>
 
 namespace kalmo {
 
-void ChmArchive::Closer::operator()(chmFile* file) const { chm_close(file); }
+void ChmArchive::Closer::operator()(chmFile* file) const {
+  chm_close(file);
+}
 
 ChmArchive::ChmArchive(const QString& filePath) {
   const QByteArray name = QFile::encodeName(filePath);

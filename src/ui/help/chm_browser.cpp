@@ -33,8 +33,7 @@ bool ChmBrowser::openFile(const QString& filePath, const QString& topicPath) {
 QUrl ChmBrowser::pageUrl(const QString& objectPath) {
   QUrl url;
   url.setScheme(kScheme);
-  url.setPath(objectPath.startsWith(QLatin1Char('/')) ? objectPath
-                                                      : QLatin1Char('/') + objectPath);
+  url.setPath(objectPath.startsWith(QLatin1Char('/')) ? objectPath : QLatin1Char('/') + objectPath);
   return url;
 }
 

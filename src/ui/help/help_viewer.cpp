@@ -26,12 +26,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
   toolBar->setFloatable(false);
   QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(),
                                      browser_, &QTextBrowser::backward);
-  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                        QString(), browser_, &QTextBrowser::forward);
-  QAction* home = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(),
-                                     this, [this] {
-                                       if (home_.isValid()) browser_->setSource(home_);
-                                     });
+  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(),
+                                        browser_, &QTextBrowser::forward);
+  QAction* home =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(), this, [this] {
+        if (home_.isValid()) browser_->setSource(home_);
+      });
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
   back->setEnabled(false);

@@ -2,12 +2,13 @@
 
 #ifdef Q_OS_WIN
 
+#include <windows.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QSettings>
 #include <string>
-#include <windows.h>
 
 namespace kalmo {
 

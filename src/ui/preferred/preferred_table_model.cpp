@@ -45,8 +45,7 @@ QVariant PreferredTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QVariant PreferredTableModel::headerData(int section, Qt::Orientation orientation,
-                                         int role) const {
+QVariant PreferredTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 ||
       section >= static_cast<int>(kPreferredColumnCount)) {
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -18,7 +18,9 @@
 
 // The window's pictures live in a resource of the static window library;
 // nothing else refers to it, so it is registered by hand.
-static void registerPreferredResources() { Q_INIT_RESOURCE(preferred); }
+static void registerPreferredResources() {
+  Q_INIT_RESOURCE(preferred);
+}
 
 namespace kalmo {
 
@@ -158,7 +160,9 @@ void TfrmRedove::btnSelClick() {
   }
 }
 
-void TfrmRedove::btnCancelClick() { reject(); }
+void TfrmRedove::btnCancelClick() {
+  reject();
+}
 
 void TfrmRedove::keyPressEvent(QKeyEvent* event) {
   // The grid passes Enter on; with no default button the dialog would ignore
