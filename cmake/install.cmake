@@ -16,7 +16,8 @@ find_program(KALMO_GZIP gzip REQUIRED)
 set(kalmo_man_page ${CMAKE_BINARY_DIR}/docs/kalmo-cli.1.gz)
 add_custom_command(
   OUTPUT ${kalmo_man_page}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/kalmo-cli.1 ${CMAKE_BINARY_DIR}/docs/kalmo-cli.1
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/kalmo-cli.1
+          ${CMAKE_BINARY_DIR}/docs/kalmo-cli.1
   COMMAND ${KALMO_GZIP} -9 -n -f ${CMAKE_BINARY_DIR}/docs/kalmo-cli.1
   DEPENDS ${PROJECT_SOURCE_DIR}/docs/kalmo-cli.1
   COMMENT "Compressing the manual page kalmo-cli.1"
@@ -36,6 +37,21 @@ if(TARGET kalmo)
             DESTINATION ${kalmo_icon_dir}/${size}x${size}/apps
             RENAME kalmo.png)
   endforeach()
+endif()
+
+# The installed tree, checked by ctest as a package would ship it.
+if(KALMO_BUILD_TESTS)
+  if(TARGET kalmo)
+    set(kalmo_with_gui ON)
+  else()
+    set(kalmo_with_gui OFF)
+  endif()
+  add_test(NAME Install.ShipsWorkingProgramsWithDesktopEntryIconsAndManPage
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                   -DPREFIX=${CMAKE_BINARY_DIR}/install-check -DVERSION=${PROJECT_VERSION}
+                   -DWITH_GUI=${kalmo_with_gui} -P ${PROJECT_SOURCE_DIR}/cmake/check_install.cmake)
+  set_tests_properties(Install.ShipsWorkingProgramsWithDesktopEntryIconsAndManPage
+                       PROPERTIES TIMEOUT 120)
 endif()
 
 # The Debian package.

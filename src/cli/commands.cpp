@@ -5,6 +5,8 @@ namespace kalmo::cli {
 void registerCommands(CLI::App& app, Context& ctx) {
   registerFitCommand(app, ctx);
   registerPreferredCommand(app, ctx);
+  registerDesignCommand(app, ctx);
+  registerCatalogueCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

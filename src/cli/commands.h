@@ -13,6 +13,8 @@ namespace kalmo::cli {
 // CMakeLists.txt.
 void registerFitCommand(CLI::App& app, Context& ctx);
 void registerPreferredCommand(CLI::App& app, Context& ctx);
+void registerDesignCommand(CLI::App& app, Context& ctx);
+void registerCatalogueCommand(CLI::App& app, Context& ctx);
 
 // Adds every subcommand, in the order --help lists them.
 void registerCommands(CLI::App& app, Context& ctx);

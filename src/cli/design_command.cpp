@@ -1,0 +1,282 @@
+#include <array>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "cli_common.h"
+#include "commands.h"
+#include "design/design_search.h"
+#include "format/number_format.h"
+#include "format/units.h"
+#include "json_writer.h"
+#include "lang/lang_table.h"
+
+namespace kalmo::cli {
+
+namespace {
+
+constexpr const char* kDesignFooter = R"(Search:
+  Evaluates every hole/shaft combination the fit system and the grade range
+  allow at SIZE, keeps the fits of the requested type and ranks them by
+  |value2 - MIN| + |value1 - MAX|, best first. value1 is the maximum
+  clearance (the maximum interference for an interference fit), value2 the
+  minimum clearance, the maximum interference (transition) or the minimum
+  interference. Clearances are positive, interferences negative; a target
+  whose sign contradicts the type is negated first, so --type interference
+  --max 0.05 --min 0.01 searches for -0.05 and -0.01. Targets the wrong way
+  round (MIN above MAX; for interference MAX above MIN) are an error.
+
+Systems:
+  hole-basis (H of every grade in range with every shaft class), shaft-basis
+  (every hole class with h), hole (--class as hole with every shaft class),
+  shaft (every hole class with --class as shaft), all (every pair).
+  --class defaults to the first class of the side in the grade range.
+
+Ranges (grades):
+  precision 5-12, gauges 01-6, semi-products 11-16, structures 16-18,
+  non-tolerated 11-18, or FROM:TO with grade labels 01 0 1 .. 18 (5:7).
+  01 counts as grade 1.
+
+Output:
+  Without --json a line with the column titles, then the best fits, as many
+  as --count allows; columns separated by tabs: fit (a "*" marks a preferred
+  fit), the two fit values and the deviation from the targets, with 4
+  decimals in mm, with --inch 5 decimals in inches.
+  With --json one object on one line:
+    {"max":0,"min":0,"rows":10,"results":[{"designation":"H1/h1",
+     "deviation":0.0016,"value1":0.0016,"value2":0,"tolerance":0.0016,
+     "preferred":false},...]}
+  max and min are the targets after the sign correction, in the unit given;
+  results holds every ranked fit, rows the number the table shows; result
+  numbers in mm, in the shortest form that reads back as the same double.
+
+Examples:
+  kalmo-cli design 30
+  kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
+  kalmo-cli design 600 --system hole --class H7 --type transition
+  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9)";
+
+struct DesignOptions {
+  std::string size;
+  std::string type = "clearance";
+  std::string max = "0";
+  std::string min = "0";
+  std::string system = "hole-basis";
+  std::string fixedClass;
+  std::string range = "precision";
+  bool standardOnly = false;
+  std::string count = "10";
+  bool inch = false;
+  bool json = false;
+  std::string lang = "en";
+};
+
+constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition",
+                                                        "interference"};
+constexpr std::array<std::string_view, 5> kSystemNames = {"hole-basis", "shaft-basis", "hole",
+                                                          "shaft", "all"};
+// In the order of kItApplicationRanges.
+constexpr std::array<std::string_view, 5> kRangeNames = {"precision", "gauges", "semi-products",
+                                                         "structures", "non-tolerated"};
+constexpr std::array<std::string_view, 5> kCountNames = {"10", "20", "50", "100", "all"};
+
+template <std::size_t N>
+int indexOf(const std::array<std::string_view, N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <std::size_t N>
+std::vector<std::string> nameList(const std::array<std::string_view, N>& names) {
+  return {names.begin(), names.end()};
+}
+
+// An interface text without the blanks some tables put around it.
+std::string langText(const LangTable& lang, int id) {
+  const std::string text = GetLangString(lang, id);
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Parsed<GradeBounds> parseRange(std::string_view text) {
+  const int named = indexOf(kRangeNames, text);
+  if (named >= 0) return {kItApplicationRanges[static_cast<std::size_t>(named)].bounds(), {}};
+  const std::size_t colon = text.find(':');
+  if (colon != std::string_view::npos) {
+    if (auto bounds = gradeBoundsFromLabels(text.substr(0, colon), text.substr(colon + 1))) {
+      return {*bounds, {}};
+    }
+  }
+  return {std::nullopt, "range " + quoteUserText(text) +
+                            " is neither a named range (precision, gauges, semi-products, "
+                            "structures, non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"};
+}
+
+Parsed<double> parseTarget(std::string_view option, std::string_view text) {
+  if (const std::optional<double> value = parseNumber(text, ".")) return {*value, {}};
+  return {std::nullopt,
+          std::string(option) + " " + quoteUserText(text) + " is not a finite number"};
+}
+
+// The fixed class of systems hole and shaft: the one given, which must be in
+// the picker's list for the size band and grade range, or the list's first.
+// nullopt without error when the list is empty: the search then finds nothing.
+Parsed<ToleranceClass> fixedClassFor(const DesignOptions& options, DesignSystem system,
+                                     double sizeMm, GradeBounds grades) {
+  const Side side = system == DesignSystem::HoleTolerance ? Side::Hole : Side::Shaft;
+  const std::vector<ClassListItem> choices = fixedClassChoices(system, sizeMm, grades);
+  if (options.fixedClass.empty()) {
+    if (choices.empty()) return {};
+    return {choices.front().cls, {}};
+  }
+  const std::string what = std::string(side == Side::Hole ? "hole" : "shaft") + " class " +
+                           quoteUserText(options.fixedClass);
+  const ClassParse parsed = parseToleranceClass(options.fixedClass, side);
+  if (!parsed.value) {
+    return {std::nullopt, what + (side == Side::Hole
+                                      ? " is no hole class (upper-case letters and a grade, "
+                                        "such as H7)"
+                                      : " is no shaft class (lower-case letters and a grade, "
+                                        "such as h6)")};
+  }
+  for (const ClassListItem& item : choices) {
+    if (item.cls == *parsed.value) return {item.cls, {}};
+  }
+  return {std::nullopt, what + " is not in the class list of " + formatPlain(sizeMm) +
+                            " mm within grades " + std::to_string(grades.lower) + " to " +
+                            std::to_string(grades.upper)};
+}
+
+struct ParsedDesign {
+  DesignRequest request;
+  int countIndex = 0;
+};
+
+Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
+  const Parsed<SizeArgument> size = parseSizeArgument(options.size, options.inch);
+  if (!size.value) return {std::nullopt, size.error};
+  const Parsed<double> max = parseTarget("--max", options.max);
+  if (!max.value) return {std::nullopt, max.error};
+  const Parsed<double> min = parseTarget("--min", options.min);
+  if (!min.value) return {std::nullopt, min.error};
+  const Parsed<GradeBounds> grades = parseRange(options.range);
+  if (!grades.value) return {std::nullopt, grades.error};
+
+  ParsedDesign design;
+  DesignRequest& r = design.request;
+  r.nominalSizeMm = size.value->mm;
+  r.inchMode = options.inch;
+  // The option checks admit only listed names.
+  r.fitType = static_cast<FitType>(indexOf(kTypeNames, options.type));
+  r.system = static_cast<DesignSystem>(indexOf(kSystemNames, options.system));
+  r.grades = *grades.value;
+  r.onlyStandard = options.standardOnly;
+  r.targets = {*max.value, *min.value};
+  design.countIndex = indexOf(kCountNames, options.count);
+
+  if (r.system == DesignSystem::HoleTolerance || r.system == DesignSystem::ShaftTolerance) {
+    const Parsed<ToleranceClass> fixed = fixedClassFor(options, r.system, r.nominalSizeMm, r.grades);
+    if (!fixed.error.empty()) return {std::nullopt, fixed.error};
+    r.fixedClass = fixed.value;
+  } else if (!options.fixedClass.empty()) {
+    return {std::nullopt, "--class needs --system hole or --system shaft"};
+  }
+  return {design, {}};
+}
+
+std::string tableText(const DesignResults& results, std::size_t rows, FitType type, bool inch,
+                      const LangTable& lang) {
+  const TargetCaptionIds captions = targetCaptionIds(type);
+  std::string text = langText(lang, 25) + '\t' + langText(lang, captions.max) + '\t' +
+                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\n';
+  for (std::size_t i = 0; i < rows; ++i) {
+    const TSglobka& fit = results[i];
+    text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
+            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\n';
+  }
+  return text;
+}
+
+std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
+  std::string list = "[";
+  for (const TSglobka& fit : outcome.results) {
+    if (list.size() > 1) list += ',';
+    list += JsonObject()
+                .add("designation", fit.Designation)
+                .add("deviation", fit.Deviation)
+                .add("value1", fit.FitValue1)
+                .add("value2", fit.FitValue2)
+                .add("tolerance", fit.FitTolerance)
+                .add("preferred", fit.Preferred)
+                .str();
+  }
+  list += ']';
+  return JsonObject()
+             .add("max", outcome.targets.max)
+             .add("min", outcome.targets.min)
+             .add("rows", static_cast<double>(rows))
+             .addRaw("results", list)
+             .str() +
+         "\n";
+}
+
+int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
+  if (!sizeGiven) return reportUsageError(ctx, "design needs SIZE (such as: design 30)");
+  const Parsed<ParsedDesign> design = parseDesign(options);
+  if (!design.value) return reportUsageError(ctx, design.error);
+
+  const LangTable lang = LoadLanguage(languageCodeOf(options.lang));
+  const DesignOutcome outcome = runDesignSearch(design.value->request);
+  switch (outcome.error) {
+    case DesignInputError::None: break;
+    case DesignInputError::TargetsReversed: return reportUsageError(ctx, langText(lang, 61));
+    case DesignInputError::TargetNotFinite:
+      return reportUsageError(ctx, "the targets must be finite numbers");
+  }
+  const std::size_t rows = designRowsToShow(design.value->countIndex, outcome.results.size());
+  ctx.out << (options.json ? resultsJson(outcome, rows)
+                           : tableText(outcome.results, rows, design.value->request.fitType,
+                                       options.inch, lang));
+  return kExitOk;
+}
+
+}  // namespace
+
+void registerDesignCommand(CLI::App& app, Context& ctx) {
+  auto options = std::make_shared<DesignOptions>();
+  CLI::App* design = app.add_subcommand(
+      "design", "Fits of a type whose limit values come closest to two targets");
+  design->footer(kDesignFooter);
+  CLI::Option* size =
+      design->add_option("SIZE", options->size,
+                         "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
+          ->type_name("");
+  design->add_option("--type", options->type, "clearance (default), transition or interference")
+      ->check(CLI::IsMember(nameList(kTypeNames)));
+  design->add_option("--max", options->max, "Target of value1, default 0 (mm, or in with --inch)");
+  design->add_option("--min", options->min, "Target of value2, default 0 (mm, or in with --inch)");
+  design
+      ->add_option("--system", options->system,
+                   "hole-basis (default), shaft-basis, hole, shaft or all")
+      ->check(CLI::IsMember(nameList(kSystemNames)));
+  design->add_option("--class", options->fixedClass,
+                     "The fixed class of --system hole (such as H7) or shaft (such as h6)");
+  design->add_option("--range", options->range,
+                     "Grades: precision (default), gauges, semi-products, structures, "
+                     "non-tolerated, or FROM:TO");
+  design->add_flag("--standard-only", options->standardOnly, "Only fits of the standard catalogue");
+  design->add_option("--count", options->count, "Rows of the table: 10 (default), 20, 50, 100, all")
+      ->check(CLI::IsMember(nameList(kCountNames)));
+  design->add_flag("--inch", options->inch, "SIZE and targets in inches, the table in inches");
+  design->add_flag("--json", options->json, "Write JSON instead of the table");
+  addLanguageOption(*design, options->lang);
+  design->callback([&ctx, options, size] {
+    ctx.exitCode = runDesign(*options, size->count() > 0, ctx);
+  });
+}
+
+}  // namespace kalmo::cli
