@@ -1,7 +1,7 @@
 #include <array>
 #include <memory>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +44,7 @@ struct CatalogueOptions {
 
 // In the order of FitBasis and FitType.
 constexpr std::array<std::string_view, 2> kBasisNames = {"hole-basis", "shaft-basis"};
-constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition",
-                                                        "interference"};
+constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
 // Interface texts of the system and type pickers' entries.
 constexpr std::array<int, 2> kBasisCaptionIds = {26, 27};
 constexpr std::array<int, 3> kTypeCaptionIds = {16, 18, 17};
@@ -162,9 +161,8 @@ void registerCatalogueCommand(CLI::App& app, Context& ctx) {
   catalogue->add_flag("--inch", options->inch, "SIZE is in inches");
   catalogue->add_flag("--json", options->json, "Write JSON instead of text");
   addLanguageOption(*catalogue, options->lang);
-  catalogue->callback([&ctx, options, size] {
-    ctx.exitCode = runCatalogue(*options, size->count() > 0, ctx);
-  });
+  catalogue->callback(
+      [&ctx, options, size] { ctx.exitCode = runCatalogue(*options, size->count() > 0, ctx); });
 }
 
 }  // namespace kalmo::cli

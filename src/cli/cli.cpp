@@ -38,6 +38,9 @@ int runCli(std::vector<std::string> args, std::istream& in, std::ostream& out, s
         "locale.\nExit status: 0 success, 2 bad input or usage error, 1 internal failure.\n"
         "Run 'kalmo-cli COMMAND --help' for the options of a command.");
     registerCommands(app, ctx);
+    // One command per run: otherwise "fit 10 Q7/g6 preferred" would run both
+    // and the second one's status would hide the first one's error.
+    app.require_subcommand(0, 1);
 
     // The parser would report a mistyped command as a missing one.
     if (!args.empty() && !args.front().empty() && args.front().front() != '-' &&

@@ -43,9 +43,9 @@ Output:
   as --count allows; columns separated by tabs: fit (a "*" marks a preferred
   fit), the two fit values and the deviation from the targets, with 4
   decimals in mm, with --inch 5 decimals in inches.
-  With --json one object on one line:
-    {"max":0,"min":0,"rows":10,"results":[{"designation":"H1/h1",
-     "deviation":0.0016,"value1":0.0016,"value2":0,"tolerance":0.0016,
+  With --json one object on one line (design 30 --json):
+    {"max":0,"min":0,"rows":10,"results":[{"designation":"H5/h5",
+     "deviation":0.018,"value1":0.018,"value2":0,"tolerance":0.018,
      "preferred":false},...]}
   max and min are the targets after the sign correction, in the unit given;
   results holds every ranked fit, rows the number the table shows; result
@@ -72,8 +72,7 @@ struct DesignOptions {
   std::string lang = "en";
 };
 
-constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition",
-                                                        "interference"};
+constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
 constexpr std::array<std::string_view, 5> kSystemNames = {"hole-basis", "shaft-basis", "hole",
                                                           "shaft", "all"};
 // In the order of kItApplicationRanges.
@@ -137,11 +136,11 @@ Parsed<ToleranceClass> fixedClassFor(const DesignOptions& options, DesignSystem 
                            quoteUserText(options.fixedClass);
   const ClassParse parsed = parseToleranceClass(options.fixedClass, side);
   if (!parsed.value) {
-    return {std::nullopt, what + (side == Side::Hole
-                                      ? " is no hole class (upper-case letters and a grade, "
-                                        "such as H7)"
-                                      : " is no shaft class (lower-case letters and a grade, "
-                                        "such as h6)")};
+    return {std::nullopt,
+            what + (side == Side::Hole ? " is no hole class (upper-case letters and a grade, "
+                                         "such as H7)"
+                                       : " is no shaft class (lower-case letters and a grade, "
+                                         "such as h6)")};
   }
   for (const ClassListItem& item : choices) {
     if (item.cls == *parsed.value) return {item.cls, {}};
@@ -179,7 +178,8 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   design.countIndex = indexOf(kCountNames, options.count);
 
   if (r.system == DesignSystem::HoleTolerance || r.system == DesignSystem::ShaftTolerance) {
-    const Parsed<ToleranceClass> fixed = fixedClassFor(options, r.system, r.nominalSizeMm, r.grades);
+    const Parsed<ToleranceClass> fixed =
+        fixedClassFor(options, r.system, r.nominalSizeMm, r.grades);
     if (!fixed.error.empty()) return {std::nullopt, fixed.error};
     r.fixedClass = fixed.value;
   } else if (!options.fixedClass.empty()) {
@@ -248,35 +248,41 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
 
 void registerDesignCommand(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<DesignOptions>();
-  CLI::App* design = app.add_subcommand(
-      "design", "Fits of a type whose limit values come closest to two targets");
+  CLI::App* design =
+      app.add_subcommand("design", "Fits of a type whose limit values come closest to two targets");
   design->footer(kDesignFooter);
   CLI::Option* size =
-      design->add_option("SIZE", options->size,
-                         "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
+      design
+          ->add_option("SIZE", options->size,
+                       "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
           ->type_name("");
   design->add_option("--type", options->type, "clearance (default), transition or interference")
       ->check(CLI::IsMember(nameList(kTypeNames)));
-  design->add_option("--max", options->max, "Target of value1, default 0 (mm, or in with --inch)");
-  design->add_option("--min", options->min, "Target of value2, default 0 (mm, or in with --inch)");
+  design->add_option("--max", options->max, "Target of value1, default 0 (mm, or in with --inch)")
+      ->type_name("NUMBER");
+  design->add_option("--min", options->min, "Target of value2, default 0 (mm, or in with --inch)")
+      ->type_name("NUMBER");
   design
       ->add_option("--system", options->system,
                    "hole-basis (default), shaft-basis, hole, shaft or all")
       ->check(CLI::IsMember(nameList(kSystemNames)));
-  design->add_option("--class", options->fixedClass,
-                     "The fixed class of --system hole (such as H7) or shaft (such as h6)");
-  design->add_option("--range", options->range,
-                     "Grades: precision (default), gauges, semi-products, structures, "
-                     "non-tolerated, or FROM:TO");
+  design
+      ->add_option("--class", options->fixedClass,
+                   "The fixed class of --system hole (such as H7) or shaft (such as h6)")
+      ->type_name("CLASS");
+  design
+      ->add_option("--range", options->range,
+                   "Grades: precision (default), gauges, semi-products, structures, "
+                   "non-tolerated, or FROM:TO")
+      ->type_name("RANGE");
   design->add_flag("--standard-only", options->standardOnly, "Only fits of the standard catalogue");
   design->add_option("--count", options->count, "Rows of the table: 10 (default), 20, 50, 100, all")
       ->check(CLI::IsMember(nameList(kCountNames)));
   design->add_flag("--inch", options->inch, "SIZE and targets in inches, the table in inches");
   design->add_flag("--json", options->json, "Write JSON instead of the table");
   addLanguageOption(*design, options->lang);
-  design->callback([&ctx, options, size] {
-    ctx.exitCode = runDesign(*options, size->count() > 0, ctx);
-  });
+  design->callback(
+      [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });
 }
 
 }  // namespace kalmo::cli

@@ -1,10 +1,12 @@
 #include "catalogue_page.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 
 #include "calc_host.h"
+#include "catalogue_list_model.h"
 #include "language.h"
 
 namespace kalmo {
@@ -25,7 +27,8 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
       cbSystem(new QComboBox(this)),
       cbType(new QComboBox(this)),
       lbSgl_sel(new QListView(this)),
-      host_(host) {
+      host_(host),
+      list_(new CatalogueListModel(this)) {
   setObjectName(QStringLiteral("Sglobka"));
   ULabel1->setObjectName(QStringLiteral("ULabel1"));
   ULabel2->setObjectName(QStringLiteral("ULabel2"));
@@ -51,6 +54,14 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
   cbSystem->addItems({QString(), QString()});
   cbType->addItems({QString(), QString(), QString()});
   lbSgl_sel->setUniformItemSizes(true);
+  lbSgl_sel->setModel(list_);
+  lbSgl_sel->setSelectionMode(QAbstractItemView::SingleSelection);
+  lbSgl_sel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lbSgl_sel->installEventFilter(this);
+
+  connect(cbSystem, &QComboBox::currentIndexChanged, this, &CataloguePage::cbSystemChange);
+  connect(cbType, &QComboBox::currentIndexChanged, this, &CataloguePage::cbSystemChange);
+  connect(lbSgl_sel, &QListView::clicked, this, &CataloguePage::lbSgl_selClick);
 }
 
 void CataloguePage::applyLanguage(const Language& language) {
@@ -59,6 +70,37 @@ void CataloguePage::applyLanguage(const Language& language) {
   ULabel2->setText(language.text(3));
   setItemTexts(*cbSystem, {language.text(26), language.text(27)});
   setItemTexts(*cbType, {language.text(16), language.text(18), language.text(17)});
+}
+
+void CataloguePage::cbSystemChange() {
+  const int system = cbSystem->currentIndex();
+  const int type = cbType->currentIndex();
+  if (system < 0 || type < 0) {
+    return;
+  }
+  const FitCatalogue& catalogue = fitCatalogueFor(host_.record().NominalSize);
+  list_->setEntries(catalogue.section(static_cast<FitBasis>(system), static_cast<FitType>(type)));
+}
+
+void CataloguePage::lbSgl_selClick() {
+  const CatalogueEntry* entry = list_->entry(lbSgl_sel->currentIndex().row());
+  if (entry == nullptr || !lbSgl_sel->selectionModel()->isSelected(lbSgl_sel->currentIndex())) {
+    return;
+  }
+  host_.selectHoleClass(entry->classes.hole);
+  host_.selectShaftClass(entry->classes.shaft);
+  host_.Recalculate();
+}
+
+bool CataloguePage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lbSgl_sel && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      lbSgl_selClick();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kalmo

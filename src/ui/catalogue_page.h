@@ -9,6 +9,7 @@ class QListView;
 namespace kalmo {
 
 class CalcHost;
+class CatalogueListModel;
 class Language;
 
 // The fit catalogue page ("Sglobka") of the side panel: the fit system and
@@ -24,6 +25,17 @@ class CataloguePage final : public QWidget {
   // keep their selected entries.
   void applyLanguage(const Language& language);
 
+  // Refills lbSgl_sel with the section that cbSystem and cbType select, from
+  // the catalogue of the current size band; runs when either picker changes
+  // and when the page is opened or closed. The list keeps these entries, and
+  // their marks, until the next refill, also when the nominal size changes.
+  void cbSystemChange();
+  // Applies the selected entry: its four class parts go into the main
+  // pickers, then one Recalculate.
+  void lbSgl_selClick();
+
+  const CatalogueListModel& listModel() const { return *list_; }
+
   QLabel* ULabel1;     // "System of fit"
   QLabel* ULabel2;     // page heading "Stand. fits"
   QLabel* Label2;      // "Type of fit"
@@ -31,8 +43,13 @@ class CataloguePage final : public QWidget {
   QComboBox* cbType;    // clearance, transition, interference
   QListView* lbSgl_sel;
 
+ protected:
+  // Enter on the list applies the current entry, as a click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   CalcHost& host_;
+  CatalogueListModel* list_;
 };
 
 }  // namespace kalmo

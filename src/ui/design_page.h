@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
-#include <utility>
+#include <vector>
+
+#include "design/class_lists.h"
+#include "design/design_search.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,13 +16,9 @@ class QTableView;
 namespace kalmo {
 
 class CalcHost;
+class DesignResultsModel;
 class Language;
 class NumberField;
-
-// Interface-text numbers of the captions of the two target values (lblMax,
-// lblMin) for a fit type index of cbDType: clearance (also with no
-// selection), transition, interference.
-std::pair<int, int> targetCaptionIds(int fitTypeIndex);
 
 // The design search page ("Design") of the side panel: the grade range, the
 // fit system and type, the two target values, the result count, the search
@@ -40,6 +39,35 @@ class DesignPage final : public QWidget {
   // inches rounded to 5 decimals, millimetres rounded to 4.
   void showTargets(double designMinMm, double designMaxMm, bool inchMode);
 
+  // The state of a freshly opened page: the first IT range, hole basis,
+  // clearance with both targets 0. The results of the last search stay.
+  void resetPage();
+
+  // Handlers.
+  // Selects the grade bounds of the chosen IT range; "Select" frees the two
+  // grade pickers. Refills a visible fixed-class picker.
+  void cbITChange();
+  // Shows cbDSgl for the hole and shaft tolerance systems, filled with the
+  // classes of that side in the grade range at the current nominal size.
+  void cbDSystemChange();
+  // Captions of the two targets for the new fit type; both targets 0.
+  void cbDTypeChange();
+  // Typed targets reach DesignMax / DesignMin (mm) only while their field
+  // has the focus, so numbers the program writes into them do not.
+  void edMaxVChange();
+  void edMinVChange();
+  // The search: corrects the target signs, checks them, ranks the fits of
+  // the page's system, type and grade range, shows them and applies the best.
+  void btnShowClick();
+  // Applies the fit of the table's current row.
+  void drgrDesignClick();
+
+  // What a search would be asked with the page as it is now; the targets as
+  // the fields show them.
+  DesignRequest designRequest() const;
+  GradeBounds gradeBounds() const;
+  const DesignResultsModel& resultsModel() const { return *results_; }
+
   QLabel* ULabel3;  // "IT - range"
   QLabel* ULabel4;  // "System of fit"
   QLabel* ULabel5;  // "Results"
@@ -59,8 +87,17 @@ class DesignPage final : public QWidget {
   QPushButton* btnShow;
   QTableView* drgrDesign;
 
+ protected:
+  // Enter on the results table applies the current row, as a click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void applyFit(const FitClasses& fit);
+
   CalcHost& host_;
+  DesignResultsModel* results_;
+  // The classes behind the entries of cbDSgl.
+  std::vector<ClassListItem> fixedClasses_;
 };
 
 }  // namespace kalmo

@@ -241,12 +241,16 @@ void MainWindow::bbnSglobkaClick() {
   bbnSglobka->setText(language_.text(3) + (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   nbExtra->setCurrentWidget(cataloguePage);
   bbnDesign->setEnabled(panelWidth_ == layout::kWidthClosed);
+  cataloguePage->cbSystemChange();
 }
 
 void MainWindow::bbnDesignClick() {
   const bool open = panelWidth_ < layout::kPanelOpenThreshold;
   setPanelWidth(open ? layout::kWidthDesign : layout::kWidthClosed);
   bbnDesign->setText(language_.text(93) + (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  if (open) {
+    designPage->resetPage();
+  }
   nbExtra->setCurrentWidget(designPage);
   bbnSglobka->setEnabled(panelWidth_ == layout::kWidthClosed);
 }

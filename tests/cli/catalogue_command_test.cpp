@@ -51,10 +51,10 @@ TEST(CatalogueCommand, SizeBandChoosesTheList) {
       {"500.001", {"--system", "hole-basis", "--type", "clearance"}, 42},
       {"500", {"--system", "shaft-basis", "--type", "interference"}, 9},
       {"500.001", {"--system", "shaft-basis", "--type", "interference"}, 7},
-      {"0.001", {}, 158},  // every position but the separator
-      {"10000", {}, 133},  // neither the separator nor the trailing blank
-      {"19.6851", {"--inch"}, 158},  // 499.9999 mm
-      {"19.69", {"--inch"}, 133},    // 500.126 mm
+      {"0.001", {}, 158},           // every position but the separator
+      {"10000", {}, 133},           // neither the separator nor the trailing blank
+      {"19.685", {"--inch"}, 158},  // 499.999 mm
+      {"19.69", {"--inch"}, 133},   // 500.126 mm
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.size);
@@ -71,8 +71,8 @@ TEST(CatalogueCommand, SizeBandChoosesTheList) {
 TEST(CatalogueCommand, MarksThePreferredEntriesOfTheSection) {
   EXPECT_EQ(run({"catalogue", "600", "--system", "shaft-basis", "--type", "interference"}).out,
             "N6/h5\nP6/h5\nP7/h6*\nR7/h6*\nS7/h6*\nU7/h6\nU8/h7\n");
-  const CliRun transition = run({"catalogue", "30", "--system", "hole-basis", "--type",
-                                 "transition"});
+  const CliRun transition =
+      run({"catalogue", "30", "--system", "hole-basis", "--type", "transition"});
   const auto text = lines(transition.out);
   ASSERT_EQ(text.size(), 19u);
   std::vector<std::string> bold;
@@ -107,17 +107,16 @@ TEST(CatalogueCommand, HeadingsNameSystemAndTypeInTheLanguage) {
 }
 
 TEST(CatalogueCommand, WritesJson) {
-  EXPECT_EQ(run({"catalogue", "600", "--system", "shaft-basis", "--type", "interference",
-                 "--json"})
-                .out,
-            "{\"size\":600,\"sections\":[{\"system\":\"shaft-basis\",\"type\":\"interference\","
-            "\"fits\":[{\"designation\":\"N6/h5\",\"preferred\":false},"
-            "{\"designation\":\"P6/h5\",\"preferred\":false},"
-            "{\"designation\":\"P7/h6\",\"preferred\":true},"
-            "{\"designation\":\"R7/h6\",\"preferred\":true},"
-            "{\"designation\":\"S7/h6\",\"preferred\":true},"
-            "{\"designation\":\"U7/h6\",\"preferred\":false},"
-            "{\"designation\":\"U8/h7\",\"preferred\":false}]}]}\n");
+  EXPECT_EQ(
+      run({"catalogue", "600", "--system", "shaft-basis", "--type", "interference", "--json"}).out,
+      "{\"size\":600,\"sections\":[{\"system\":\"shaft-basis\",\"type\":\"interference\","
+      "\"fits\":[{\"designation\":\"N6/h5\",\"preferred\":false},"
+      "{\"designation\":\"P6/h5\",\"preferred\":false},"
+      "{\"designation\":\"P7/h6\",\"preferred\":true},"
+      "{\"designation\":\"R7/h6\",\"preferred\":true},"
+      "{\"designation\":\"S7/h6\",\"preferred\":true},"
+      "{\"designation\":\"U7/h6\",\"preferred\":false},"
+      "{\"designation\":\"U8/h7\",\"preferred\":false}]}]}\n");
   const CliRun all = run({"catalogue", "30", "--json"});
   ASSERT_EQ(all.status, kExitOk);
   EXPECT_EQ(lines(all.out).size(), 1u);

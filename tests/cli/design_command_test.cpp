@@ -94,7 +94,7 @@ TEST(DesignCommand, JsonHoldsEveryRankedRecordAndTheRowsShown) {
                         0),
             0u)
       << r.out;
-  EXPECT_EQ(r.out.substr(r.out.size() - 3), "}]}\n");
+  EXPECT_EQ(r.out.substr(r.out.size() - 4), "}]}\n");
   EXPECT_EQ(lines(r.out).size(), 1u);
 
   DesignRequest request;
@@ -178,7 +178,9 @@ TEST(DesignCommand, FixedClassBelongsToTheToleranceSystems) {
   const CliRun g6 = run({"design", "10", "--system", "shaft", "--class", "g6", "--count", "all"});
   ASSERT_EQ(g6.status, kExitOk) << g6.err;
   for (const std::string& line : lines(g6.out)) {
-    if (line.rfind("Fit", 0) != 0) EXPECT_NE(line.find("/g6"), std::string::npos) << line;
+    if (line.rfind("Fit", 0) != 0) {
+      EXPECT_NE(line.find("/g6"), std::string::npos) << line;
+    }
   }
 
   const struct {
@@ -249,8 +251,8 @@ TEST(DesignCommand, InchModeShowsInchesAndKeepsMillimetresInJson) {
   // 1 in = 25.4 mm, in the size row over 18 up to 30 mm like 30 mm itself.
   const CliRun text = run({"design", "1", "--inch"});
   ASSERT_EQ(text.status, kExitOk) << text.err;
-  EXPECT_EQ(lines(text.out)[1], "H5/h5\t" + lengthText(0.018, true) + "\t0.00000\t" +
-                                    lengthText(0.018, true));
+  EXPECT_EQ(lines(text.out)[1],
+            "H5/h5\t" + lengthText(0.018, true) + "\t0.00000\t" + lengthText(0.018, true));
   EXPECT_EQ(lengthText(0.018, true), "0.00071");
 
   const CliRun json = run({"design", "1", "--inch", "--json", "--max", "0.001"});

@@ -26,14 +26,16 @@ build=build/fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
   -DKALMO_BUILD_GUI=OFF -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=OFF -DKALMO_FUZZ=ON >/dev/null
-if ! cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" >"$build/build.log" 2>&1; then
-  tail -n 30 "$build/build.log" >&2
-  exit 1
-fi
-
 targets=("$@")
 if ((${#targets[@]} == 0)); then
   mapfile -t targets < <(sed -n 's/^kalmo_fuzz(\([a-z_]*\) .*/\1/p' tests/fuzz/CMakeLists.txt)
+fi
+
+# Only the targets to run: the rest of the tree may be half-way through a change.
+if ! cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" --target "${targets[@]}" \
+  >"$build/build.log" 2>&1; then
+  tail -n 30 "$build/build.log" >&2
+  exit 1
 fi
 
 status=0

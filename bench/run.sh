@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and prints the figures of README.md,
+# "Performance": one class, one fit, all classes at a size, the full design
+# search and the start-up of kalmo-cli as a process.
+#   bench/run.sh [STARTS]    STARTS: kalmo-cli runs to time (default 200)
+# Figures swing with other load on the machine: compare runs on a quiet one.
+set -euo pipefail
+export LC_ALL=C  # "." in EPOCHREALTIME and in every figure
+cd "$(dirname "$0")/.."
+starts="${1:-200}"
+build=build/bench-release
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DKALMO_BUILD_GUI=OFF -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" \
+  --target kalmo_bench kalmo_design_bench kalmo_cli >/dev/null
+
+echo "== machine"
+echo "cores: $(nproc), CPU: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1)," \
+  "memory: $(free -g | awk '/^Mem:/ {print $2}') GiB"
+echo "load average: $(cut -d ' ' -f 1-3 /proc/loadavg)"
+
+# Medians of five repetitions. One class is the all-classes time divided by
+# its 1120 classes (the items_per_second column).
+gbench=(--benchmark_repetitions=5 --benchmark_display_aggregates_only=true)
+medians() { grep -E '^(Benchmark|-{10}|BM_.*_median)' <<<"$1"; }
+echo
+echo "== one fit (H7/g6 at 1, 30 and 9000 mm); all 1120 classes at 30 mm"
+out=$("$build/bench/kalmo_bench" "${gbench[@]}" 2>/dev/null \
+  --benchmark_filter='^BM_EvaluateOneFit/(1|30|9000)$|^BM_EvaluateAllClasses$')
+medians "$out"
+echo
+echo "== design search at 30 mm, 201 x 202 = 40602 candidates (0 clearance," \
+  "1 transition, 2 interference); the evaluations alone for comparison"
+out=$("$build/bench/kalmo_design_bench" "${gbench[@]}" 2>/dev/null)
+medians "$out"
+
+echo
+echo "== start-up: kalmo-cli fit 10 H7/g6 as a process, $starts runs"
+cli="$build/src/cli/kalmo-cli"
+"$cli" fit 10 H7/g6 >/dev/null
+times=()  # microseconds per run
+for ((i = 0; i < starts; ++i)); do
+  t0=${EPOCHREALTIME/./}
+  "$cli" fit 10 H7/g6 >/dev/null
+  t1=${EPOCHREALTIME/./}
+  times+=($((t1 - t0)))
+done
+printf '%s\n' "${times[@]}" | sort -n | awk '
+  { t[NR] = $1 / 1000; sum += $1 / 1000 }
+  END { printf "min %.2f ms, median %.2f ms, mean %.2f ms, max %.2f ms\n",
+               t[1], t[int((NR + 1) / 2)], sum / NR, t[NR] }'

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <span>
+
+#include "design/fit_catalogue.h"
+
+namespace kalmo {
+
+// The fits of one catalogue section as the list lbSgl_sel shows them: the
+// designation, in bold when the entry is preferred. The entries refer to the
+// constant catalogue data, so a list filled for one size band keeps showing
+// and applying that band's entries after the nominal size changes, until it
+// is filled again.
+class CatalogueListModel final : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  explicit CatalogueListModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+
+  // Replaces every entry; views lose their selection.
+  void setEntries(std::span<const CatalogueEntry> entries);
+  // The entry of a row; nullptr outside the list.
+  const CatalogueEntry* entry(int row) const;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+ private:
+  std::span<const CatalogueEntry> entries_;
+};
+
+}  // namespace kalmo

@@ -1,0 +1,66 @@
+#pragma once
+
+// Test doubles for the side pages: a settings store in memory and a host that
+// stands in for the main window, counting its Recalculate calls.
+
+#include <QDir>
+#include <QMap>
+#include <QTest>
+#include <QWidget>
+
+#include <optional>
+
+#include "calc_host.h"
+#include "language.h"
+#include "settings_store.h"
+
+namespace kalmo::test {
+
+class MemoryStore final : public SettingsStore {
+ public:
+  std::optional<int> readInt(const QString& name) const override {
+    return values_.contains(name) ? std::optional<int>(values_.value(name)) : std::nullopt;
+  }
+  bool writeInt(const QString& name, int value) override {
+    values_.insert(name, value);
+    return true;
+  }
+
+ private:
+  QMap<QString, int> values_;
+};
+
+class FakeHost final : public CalcHost {
+ public:
+  explicit FakeHost(int languageCode = kLanguageEnglish) { language_.SetLanguage(languageCode); }
+
+  CalcRecord& record() override { return record_; }
+  const Language& language() const override { return language_; }
+  Language& language() { return language_; }
+  void selectHoleClass(std::optional<ToleranceClass> cls) override { hole_ = cls; }
+  void selectShaftClass(std::optional<ToleranceClass> cls) override { shaft_ = cls; }
+  std::optional<ToleranceClass> holeClass() const override { return hole_; }
+  std::optional<ToleranceClass> shaftClass() const override { return shaft_; }
+  void Recalculate() override { ++recalculations; }
+  bool viewRefreshSkipped() const override { return false; }
+
+  int recalculations = 0;
+
+ private:
+  MemoryStore store_;
+  Language language_{store_};
+  CalcRecord record_;
+  std::optional<ToleranceClass> hole_ = ToleranceClass{10, 8};   // H7
+  std::optional<ToleranceClass> shaft_ = ToleranceClass{9, 7};   // g6
+};
+
+// Saves a picture of the widget when KALMO_SNAPSHOT_DIR is set.
+inline void snapshot(QWidget& widget, const QString& name) {
+  const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR");
+  if (!dir.isEmpty()) {
+    QDir().mkpath(dir);
+    QVERIFY(widget.grab().save(dir + u'/' + name + QStringLiteral(".png")));
+  }
+}
+
+}  // namespace kalmo::test
