@@ -22,6 +22,7 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
+#include "tables/preferred_series.h"
 #include "results_grid.h"
 #include "settings_store.h"
 #include "window_geometry.h"
@@ -198,7 +199,7 @@ void MainWindow::BitBtn3Click() { applyPreferredNumber(pickPreferredNumber(this,
 void MainWindow::applyPreferredNumber(double chosenMm) {
   if (chosenMm > 0) {
     record_.NominalSize = chosenMm;
-    writeNominalField(record_.InchMode ? roundTo(mmToInch(chosenMm), 5) : chosenMm);
+    writeNominalField(nominalFieldValueForPick(chosenMm, record_.InchMode));
     drgrDanni->update();
   }
 }
