@@ -28,7 +28,8 @@ QVariant CatalogueListModel::data(const QModelIndex& index, int role) const {
   }
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromLatin1(e->designation.data(), static_cast<qsizetype>(e->designation.size()));
+      return QString::fromLatin1(e->designation.data(),
+                                 static_cast<qsizetype>(e->designation.size()));
     case Qt::FontRole:
       if (e->preferred) {
         // Only the weight: the view's font supplies the rest.

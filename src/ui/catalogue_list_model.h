@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-
 #include <span>
 
 #include "design/fit_catalogue.h"

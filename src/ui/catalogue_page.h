@@ -36,9 +36,9 @@ class CataloguePage final : public QWidget {
 
   const CatalogueListModel& listModel() const { return *list_; }
 
-  QLabel* ULabel1;     // "System of fit"
-  QLabel* ULabel2;     // page heading "Stand. fits"
-  QLabel* Label2;      // "Type of fit"
+  QLabel* ULabel1;      // "System of fit"
+  QLabel* ULabel2;      // page heading "Stand. fits"
+  QLabel* Label2;       // "Type of fit"
   QComboBox* cbSystem;  // hole basis, shaft basis
   QComboBox* cbType;    // clearance, transition, interference
   QListView* lbSgl_sel;

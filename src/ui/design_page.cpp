@@ -58,7 +58,9 @@ FitType fitTypeAt(int index) {
   return index >= 0 && index < kFitTypeCount ? static_cast<FitType>(index) : FitType::Clearance;
 }
 
-double unitFactor(bool inchMode) { return inchMode ? kMmPerInch : 1.0; }
+double unitFactor(bool inchMode) {
+  return inchMode ? kMmPerInch : 1.0;
+}
 
 }  // namespace
 
@@ -90,6 +92,10 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   cbDVon->setEnabled(false);
   cbDBis->setEnabled(false);
   cbDSgl->setVisible(false);
+  // Up to 201 classes: a list that drops down below the picker, 16 entries
+  // high, like the class lists, rather than one as tall as the screen.
+  cbDSgl->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  cbDSgl->setMaxVisibleItems(16);
   lblMax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   lblMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -97,7 +103,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   chbDSel->setGeometry(76, 80, 230, 19);
 
   // Entries 0..3 are fixed counts; entry 4 ("all") follows the language.
-  cbPart->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"), QStringLiteral("100"), QString()});
+  cbPart->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"),
+                    QStringLiteral("100"), QString()});
 
   btnShow->setObjectName(QStringLiteral("btnShow"));
   btnShow->setGeometry(206, 125, 100, 23);
@@ -122,7 +129,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   drgrDesign->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The current row keeps its highlight when the focus goes elsewhere.
   QPalette table = drgrDesign->palette();
-  table.setColor(QPalette::Inactive, QPalette::Highlight, table.color(QPalette::Active, QPalette::Highlight));
+  table.setColor(QPalette::Inactive, QPalette::Highlight,
+                 table.color(QPalette::Active, QPalette::Highlight));
   table.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  table.color(QPalette::Active, QPalette::HighlightedText));
   drgrDesign->setPalette(table);
@@ -145,23 +153,26 @@ void DesignPage::applyLanguage(const Language& language) {
   ULabel6->setText(language.text(12));
   btnShow->setText(language.text(97));
   ULabel5->setText(language.text(98));
-  setItemTexts(*cbIT, {language.text(100), language.text(99), language.text(101), language.text(102),
-                       language.text(103), language.text(89)});
-  setItemTexts(*cbDSystem, {language.text(26), language.text(27), language.text(104), language.text(105),
-                            language.text(106)});
+  setItemTexts(*cbIT, {language.text(100), language.text(99), language.text(101),
+                       language.text(102), language.text(103), language.text(89)});
+  setItemTexts(*cbDSystem, {language.text(26), language.text(27), language.text(104),
+                            language.text(105), language.text(106)});
   setItemTexts(*cbDType, {language.text(16), language.text(18), language.text(17)});
   const TargetCaptionIds captions = targetCaptionIds(fitTypeAt(cbDType->currentIndex()));
   lblMax->setText(language.text(captions.max));
   lblMin->setText(language.text(captions.min));
   // "(all)" without its brackets.
   const QString all = language.text(91);
-  setItemTexts(*cbPart, {cbPart->itemText(0), cbPart->itemText(1), cbPart->itemText(2), cbPart->itemText(3),
-                         all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
+  setItemTexts(*cbPart,
+               {cbPart->itemText(0), cbPart->itemText(1), cbPart->itemText(2), cbPart->itemText(3),
+                all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {
-  const auto shown = [inchMode](double mm) { return inchMode ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4); };
+  const auto shown = [inchMode](double mm) {
+    return inchMode ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
+  };
   edMinV->setValue(shown(designMinMm));
   edMaxV->setValue(shown(designMaxMm));
 }
@@ -211,9 +222,11 @@ void DesignPage::cbDSystemChange() {
   const int system = cbDSystem->currentIndex();
   const bool fixed = system == static_cast<int>(DesignSystem::HoleTolerance) ||
                      system == static_cast<int>(DesignSystem::ShaftTolerance);
-  fixedClasses_ = fixed ? fixedClassChoices(static_cast<DesignSystem>(system), host_.record().NominalSize, gradeBounds())
+  fixedClasses_ = fixed ? fixedClassChoices(static_cast<DesignSystem>(system),
+                                            host_.record().NominalSize, gradeBounds())
                         : std::vector<ClassListItem>{};
-  const Side side = system == static_cast<int>(DesignSystem::HoleTolerance) ? Side::Hole : Side::Shaft;
+  const Side side =
+      system == static_cast<int>(DesignSystem::HoleTolerance) ? Side::Hole : Side::Shaft;
   // Only the weight: the picker's font supplies the rest.
   QFont bold;
   bold.setBold(true);
@@ -296,8 +309,8 @@ void DesignPage::btnShowClick() {
 
   if (outcome.error != DesignInputError::None) {
     // The previous results stay.
-    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(), host_.language().text(kTargetsReversedText),
-                        QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
+                        host_.language().text(kTargetsReversedText), QMessageBox::Ok, this);
     message.exec();
     return;
   }

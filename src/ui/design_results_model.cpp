@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QPainter>
-
 #include <algorithm>
 
 #include "design/design_search.h"
@@ -20,7 +19,8 @@ constexpr int kDeviationHeading = 96;
 
 }  // namespace
 
-DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language, QObject* parent)
+DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
+                                       QObject* parent)
     : QAbstractTableModel(parent), record_(record), language_(language) {}
 
 void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
@@ -47,9 +47,13 @@ void DesignResultsModel::refreshTexts() {
   emit dataChanged(index(0, 0), index(rows_ - 1, kColumns - 1));
 }
 
-int DesignResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int DesignResultsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
 
-int DesignResultsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+int DesignResultsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
 
 QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) {
@@ -112,7 +116,9 @@ void DesignTableHeader::paintSection(QPainter* painter, const QRect& rect, int l
   if (model() == nullptr || !rect.isValid()) {
     return;
   }
-  const auto header = [&](int role) { return model()->headerData(logicalIndex, orientation(), role); };
+  const auto header = [&](int role) {
+    return model()->headerData(logicalIndex, orientation(), role);
+  };
   painter->save();
   painter->fillRect(rect, header(Qt::BackgroundRole).value<QColor>());
   // The grid lines of the table continue through the heading row.
@@ -122,7 +128,8 @@ void DesignTableHeader::paintSection(QPainter* painter, const QRect& rect, int l
   painter->setPen(header(Qt::ForegroundRole).value<QColor>());
   painter->setFont(font());
   const QRect area = rect.adjusted(3, 0, -1, -1);
-  const QString text = fontMetrics().elidedText(header(Qt::DisplayRole).toString(), Qt::ElideRight, area.width());
+  const QString text =
+      fontMetrics().elidedText(header(Qt::DisplayRole).toString(), Qt::ElideRight, area.width());
   painter->drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
   painter->restore();
 }

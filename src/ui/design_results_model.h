@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHeaderView>
-
 #include <cstddef>
 
 #include "calc/calc_record.h"
@@ -49,7 +48,8 @@ class DesignResultsModel final : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
 
  private:
   const CalcRecord& record_;

@@ -1,3 +1,5 @@
+#include "catalogue_page.h"
+
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QListView>
@@ -6,11 +8,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 #include "catalogue_list_model.h"
-#include "catalogue_page.h"
 #include "grid_cells.h"
 #include "main_window.h"
 #include "number_field.h"
@@ -83,9 +83,10 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand_data() {
   QTest::addColumn<QString>("first");
   QTest::addColumn<QStringList>("bold");
 
-  const QStringList holeClearance = {"H7/g6", "H7/h6", "H8/e8", "H8/f7", "H8/h7",
+  const QStringList holeClearance = {"H7/g6", "H7/h6", "H8/e8", "H8/f7",   "H8/h7",
                                      "H9/d9", "H9/e8", "H9/h9", "H11/b11", "H11/c11"};
-  QTest::newRow("500 mm, hole basis, clearance") << 500.0 << 0 << 0 << 49 << "H5/g4" << holeClearance;
+  QTest::newRow("500 mm, hole basis, clearance")
+      << 500.0 << 0 << 0 << 49 << "H5/g4" << holeClearance;
   QTest::newRow("500.001 mm, hole basis, clearance")
       << 500.001 << 0 << 0 << 42 << "H5/g4" << holeClearance.mid(0, 8);
   QTest::newRow("hole basis, transition")
@@ -94,7 +95,7 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand_data() {
       << 600.0 << 1 << 2 << 7 << "N6/h5" << QStringList{"P7/h6", "R7/h6", "S7/h6"};
   QTest::newRow("400 mm, shaft basis, clearance: D10/h9 preferred")
       << 400.0 << 1 << 0 << 44 << "G5/h4"
-      << QStringList{"G7/h6", "H7/h6", "F8/h7", "H8/h7", "B11/h9",
+      << QStringList{"G7/h6",  "H7/h6", "F8/h7", "H8/h7", "B11/h9",
                      "D10/h9", "E9/h9", "F8/h9", "H8/h9", "H9/h9"};
   QTest::newRow("600 mm, shaft basis, clearance: D10/h9 not")
       << 600.0 << 1 << 0 << 37 << "G5/h4"
@@ -111,7 +112,7 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand() {
 
   FakeHost host;
   CataloguePage page(host);
-  QAbstractItemModelTester tester(&page.listModel(),
+  QAbstractItemModelTester tester(page.lbSgl_sel->model(),
                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
   fill(page, host, sizeMm, system, type);
   QCOMPARE(page.listModel().rowCount(), count);
@@ -157,8 +158,8 @@ void CataloguePageTest::appliesAnEntryWithOneClick_data() {
                                   << ToleranceClass{11, 7};
   QTest::newRow("JS8/h7 clicked") << 1 << 1 << "JS8/h7" << false << ToleranceClass{11, 9}
                                   << ToleranceClass{10, 8};
-  QTest::newRow("H11/c11 by Enter") << 0 << 0 << "H11/c11" << true << ToleranceClass{10, 12}
-                                    << ToleranceClass{2, 12};
+  QTest::newRow("H11/c11 by Enter")
+      << 0 << 0 << "H11/c11" << true << ToleranceClass{10, 12} << ToleranceClass{2, 12};
   QTest::newRow("U8/h7 by Enter") << 1 << 2 << "U8/h7" << true << ToleranceClass{20, 9}
                                   << ToleranceClass{10, 8};
 }
@@ -200,6 +201,8 @@ void CataloguePageTest::appliesAFitInTheWindow_data() {
   QTest::addColumn<bool>("inches");
   QTest::addColumn<QString>("name");
   QTest::newRow("English, mm") << kLanguageEnglish << false << "catalogue_page_english_mm";
+  QTest::newRow("English, inch") << kLanguageEnglish << true << "catalogue_page_english_inch";
+  QTest::newRow("German, mm") << kLanguageGerman << false << "catalogue_page_german_mm";
   QTest::newRow("German, inch") << kLanguageGerman << true << "catalogue_page_german_inch";
 }
 

@@ -1,3 +1,6 @@
+#include "design_page.h"
+
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,10 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <memory>
 
-#include "design_page.h"
 #include "design_results_model.h"
 #include "grid_cells.h"
 #include "main_window.h"
@@ -204,13 +205,26 @@ void DesignPageTest::checksTheTargetsBeforeSearching_data() {
   QTest::addColumn<QString>("shownMin");
   QTest::addColumn<QString>("best");  // empty: the check fails
 
-  QTest::newRow("interference, signs corrected")
-      << 2 << "0.05" << "0.01" << "-0.05" << "-0.01" << "H5/p9";
-  QTest::newRow("transition, signs corrected") << 1 << "-0.01" << "0.004" << "0.01" << "-0.004"
+  QTest::newRow("interference, signs corrected") << 2 << "0.05"
+                                                 << "0.01"
+                                                 << "-0.05"
+                                                 << "-0.01"
+                                                 << "H5/p9";
+  QTest::newRow("transition, signs corrected") << 1 << "-0.01"
+                                               << "0.004"
+                                               << "0.01"
+                                               << "-0.004"
                                                << "H5/js6";
-  QTest::newRow("clearance, Min above Max") << 0 << "0.02" << "0.05" << "0.02" << "0.05" << "";
-  QTest::newRow("interference, Max below Min after correction")
-      << 2 << "0.01" << "0.05" << "-0.01" << "-0.05" << "";
+  QTest::newRow("clearance, Min above Max") << 0 << "0.02"
+                                            << "0.05"
+                                            << "0.02"
+                                            << "0.05"
+                                            << "";
+  QTest::newRow("interference, Max below Min after correction") << 2 << "0.01"
+                                                                << "0.05"
+                                                                << "-0.01"
+                                                                << "-0.05"
+                                                                << "";
 }
 
 void DesignPageTest::checksTheTargetsBeforeSearching() {
@@ -322,8 +336,8 @@ void DesignPageTest::fillsTheFixedClassPicker_data() {
   QTest::newRow("holes, precision") << 30.0 << 2 << 0 << "A9" << holes;
   QTest::newRow("holes, gauges") << 30.0 << 2 << 1 << "CD6" << QStringList{};
   QTest::newRow("shafts above 500, precision")
-      << 600.0 << 3 << 0 << "d7"
-      << QStringList{"d9", "e8", "f7", "g6", "h6", "h7", "h9", "h11", "js6", "k6", "n6", "p6", "r6", "s6"};
+      << 600.0 << 3 << 0 << "d7" << QStringList{"d9",  "e8",  "f7", "g6", "h6", "h7", "h9",
+                                                "h11", "js6", "k6", "n6", "p6", "r6", "s6"};
   QTest::newRow("shafts, structures") << 50.0 << 3 << 3 << "h16" << QStringList{};
 }
 
@@ -353,6 +367,13 @@ void DesignPageTest::fillsTheFixedClassPicker() {
     }
   }
   QCOMPARE(boldEntries, bold);
+  if (!bold.isEmpty()) {
+    snapshot(s.w(), QStringLiteral("design_page_fixed_class_") + first);
+    s.page->cbDSgl->showPopup();
+    snapshot(*s.page->cbDSgl->view()->window(),
+             QStringLiteral("design_page_fixed_class_list_") + first);
+    s.page->cbDSgl->hidePopup();
+  }
   // The picker's class is the fixed member of every candidate.
   s.search();
   const QString fixedSide = system == 2 ? s.fit().section(u'/', 0, 0) : s.fit().section(u'/', 1);
@@ -405,7 +426,8 @@ void DesignPageTest::followsLanguageAndUnit_data() {
   const QStringList german = {" Passung", " Max. Überm.", " Min. Überm.", "Abweichung"};
   const QStringList mm = {"H5/p9", "-0.0510", "-0.0090", "0.0020"};
   const QStringList inch = {"H5/p9", "-0.00201", "-0.00035", "0.00008"};
-  QTest::newRow("English, mm") << false << false << english << mm << "design_page_english_mm_interference";
+  QTest::newRow("English, mm") << false << false << english << mm
+                               << "design_page_english_mm_interference";
   QTest::newRow("English, inch") << false << true << english << inch << "design_page_english_inch";
   QTest::newRow("German, mm") << true << false << german << mm << "design_page_german_mm";
   QTest::newRow("German, inch") << true << true << german << inch << "design_page_german_inch";

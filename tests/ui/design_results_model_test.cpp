@@ -1,9 +1,10 @@
+#include "design_results_model.h"
+
 #include <QAbstractItemModelTester>
 #include <QFont>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "design_results_model.h"
 #include "page_test_support.h"
 
 using namespace kalmo;
