@@ -6,27 +6,10 @@
 #include <vector>
 
 #include "calc/tolerance_class.h"
-#include "cli.h"
+#include "cli_test_support.h"
 
 namespace kalmo::cli {
 namespace {
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun run(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  CliRun r;
-  r.status = runCli(std::move(args), in, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 std::vector<std::string> splitLines(const std::string& text, const std::string& end) {
   std::vector<std::string> lines;

@@ -4,34 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "cli_test_support.h"
 
 namespace kalmo::cli {
 namespace {
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  CliRun r;
-  r.status = runCli(std::move(args), in, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) result.push_back(line);
-  return result;
-}
 
 TEST(PreferredCommand, PrintsTheRowsOfOneSeries) {
   struct Case {
