@@ -21,14 +21,18 @@ GridInput input(const QString& typed, const QString& hole, const QString& shaft,
   std::optional<ToleranceClass> holeClass;
   std::optional<ToleranceClass> shaftClass;
   if (!hole.isEmpty()) {
-    holeClass = parseToleranceClass(hole.toStdString(), Side::Hole).value;
-    const ClassTextParts parts = splitClassText(hole.toStdString());
+    // The parts view into the text, so the text must outlive them.
+    const std::string text = hole.toStdString();
+    holeClass = parseToleranceClass(text, Side::Hole).value;
+    const ClassTextParts parts = splitClassText(text);
     in.holeLetter = QString::fromStdString(std::string(parts.letters));
     in.holeGrade = QString::fromStdString(std::string(parts.grade));
   }
   if (!shaft.isEmpty()) {
-    shaftClass = parseToleranceClass(shaft.toStdString(), Side::Shaft).value;
-    const ClassTextParts parts = splitClassText(shaft.toStdString());
+    // The parts view into the text, so the text must outlive them.
+    const std::string text = shaft.toStdString();
+    shaftClass = parseToleranceClass(text, Side::Shaft).value;
+    const ClassTextParts parts = splitClassText(text);
     in.shaftLetter = QString::fromStdString(std::string(parts.letters));
     in.shaftGrade = QString::fromStdString(std::string(parts.grade));
   }
