@@ -1,7 +1,9 @@
 #include "calc/evaluation.h"
 
+#include <array>
 #include <cassert>
 #include <cmath>
+#include <optional>
 
 #include "tables/delta_table.h"
 #include "tables/it_table.h"
@@ -26,46 +28,82 @@ constexpr bool deltaRowsFollowDeviationRows() {
 }
 static_assert(deltaRowsFollowDeviationRows());
 
-// The table rows of one nominal size, looked up once for hole and shaft (the
-// design search evaluates tens of thousands of classes at one size).
-struct SizeRows {
-  double sizeMm;
-  std::size_t itRow;
-  int deviationRow;
-
-  explicit SizeRows(double size)
-      : sizeMm(size), itRow(SizeRow(kItBoundsMm, size)), deviationRow(DeviationRow(size)) {}
-
-  double itMm(int grade) const {
-    return toMm(ItTable[itRow].toleranceUm[static_cast<std::size_t>(grade)]);
-  }
-
-  // Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
-  // The Δ table shares the deviation tables' bounds up to 500 mm, so the
-  // deviation row is its row too.
-  double deltaMm(int grade) const {
-    if (grade >= 4 && grade <= 9 && sizeMm > 3 && sizeMm <= 500) {
-      return toMm(DeltaTable[static_cast<std::size_t>(deviationRow)]
-                      .deltaUm[static_cast<std::size_t>(grade - 4)]);
+// The tables in mm, divided at compile time. Compile-time division is the same
+// correctly rounded IEEE division as at run time, so these are exactly the
+// doubles a lookup followed by "/ 1000" gives, without a division per lookup
+// (the design search evaluates tens of thousands of classes).
+template <std::size_t Rows, std::size_t Columns, typename Cell>
+constexpr std::array<std::array<double, Columns>, Rows> inMm(
+    const std::array<std::array<Cell, Columns>, Rows>& um) {
+  std::array<std::array<double, Columns>, Rows> mm{};
+  for (std::size_t r = 0; r < Rows; ++r) {
+    for (std::size_t c = 0; c < Columns; ++c) {
+      mm[r][c] = toMm(static_cast<double>(um[r][c]));
     }
-    return 0;
   }
-};
+  return mm;
+}
 
-ClassResult evaluateHole(ToleranceClass cls, const SizeRows& rows) {
+constexpr auto kItMm = [] {
+  std::array<std::array<double, kGradeCount>, ItTable.size()> um{};
+  for (std::size_t r = 0; r < ItTable.size(); ++r) um[r] = ItTable[r].toleranceUm;
+  return inMm(um);
+}();
+constexpr auto kDeltaMm = [] {
+  std::array<std::array<double, 6>, DeltaTable.size()> um{};
+  for (std::size_t r = 0; r < DeltaTable.size(); ++r) um[r] = DeltaTable[r].deltaUm;
+  return inMm(um);
+}();
+constexpr auto kHoleDeviationMm = inMm(HoleDeviationTable);
+constexpr auto kShaftDeviationMm = inMm(ShaftDeviationTable);
+
+static_assert(kItMm[0][8] == 10.0 / 1000 && kDeltaMm[1][1] == 1.5 / 1000);
+static_assert(kHoleDeviationMm[0][1] == 270.0 / 1000 && kShaftDeviationMm[0][1] == -270.0 / 1000);
+
+}  // namespace
+
+SizeEvaluation::SizeEvaluation(double sizeMm)
+    : sizeMm_(sizeMm),
+      itRow_(SizeRow(kItBoundsMm, sizeMm)),
+      deviationRow_(static_cast<std::size_t>(DeviationRow(sizeMm))) {}
+
+double SizeEvaluation::itMm(int grade) const {
+  return kItMm[itRow_][static_cast<std::size_t>(grade)];
+}
+
+// Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
+// The Δ table shares the deviation tables' bounds up to 500 mm, so the
+// deviation row is its row too.
+double SizeEvaluation::deltaMm(int grade) const {
+  if (grade >= 4 && grade <= 9 && sizeMm_ > 3 && sizeMm_ <= 500) {
+    return kDeltaMm[deviationRow_][static_cast<std::size_t>(grade - 4)];
+  }
+  return 0;
+}
+
+// A deviation cell in mm, or nullopt where the standard defines none.
+std::optional<double> SizeEvaluation::holeDeviationMm(int column) const {
+  const auto c = static_cast<std::size_t>(column);
+  if (HoleDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
+  return kHoleDeviationMm[deviationRow_][c];
+}
+
+std::optional<double> SizeEvaluation::shaftDeviationMm(int column) const {
+  const auto c = static_cast<std::size_t>(column);
+  if (ShaftDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
+  return kShaftDeviationMm[deviationRow_][c];
+}
+
+ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade;
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double sizeMm = rows.sizeMm;
-  const double it = rows.itMm(g);
-  const int row = rows.deviationRow;
-  const auto cell = [row](int column) { return HoleDeviationCell(row, column); };
+  const double it = itMm(g);
 
   if (l <= letter::G) {  // A..G: EI from the table
-    const int d = cell(l + 1);
-    if (d == DeviationUndefined) return kUndefinedClass;
-    const double ei = toMm(d);
-    return {it, ei + it, ei};
+    const std::optional<double> ei = holeDeviationMm(l + 1);
+    if (!ei) return kUndefinedClass;
+    return {it, *ei + it, *ei};
   }
   if (l == letter::H) return {it, it, 0};
   if (l == letter::JS) {
@@ -74,44 +112,41 @@ ClassResult evaluateHole(ToleranceClass cls, const SizeRows& rows) {
   }
   if (l == letter::J) {
     if (g < 7 || g > 9) return kUndefinedClass;  // J exists for IT6..IT8 only
-    const int d = cell(g + 4);
-    if (d == DeviationUndefined) return kUndefinedClass;
-    const double es = toMm(d);
-    return {it, es, es - it};
+    const std::optional<double> es = holeDeviationMm(g + 4);
+    if (!es) return kUndefinedClass;
+    return {it, *es, *es - it};
   }
   if (l <= letter::N) {  // K, M, N
-    if (l == letter::M && g == 7 && sizeMm > 250 && sizeMm <= 315) {
+    if (l == letter::M && g == 7 && sizeMm_ > 250 && sizeMm_ <= 315) {
       const double es = -0.009;  // M6 over 250 up to 315 mm: ES = -9 µm, no Δ
       return {it, es, es - it};
     }
     const int base = 14 + 2 * (l - letter::K);
-    const int d = cell(g <= 9 ? base : base + 1);
-    if (d == DeviationUndefined) return kUndefinedClass;
-    double es = toMm(d);
-    if (g <= 9) es = es + rows.deltaMm(g);
+    const std::optional<double> d = holeDeviationMm(g <= 9 ? base : base + 1);
+    if (!d) return kUndefinedClass;
+    double es = *d;
+    if (g <= 9) es = es + deltaMm(g);
     return {it, es, es - it};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
-  const int d = cell(l + 4);
-  if (d == DeviationUndefined) return kUndefinedClass;
-  double es = toMm(d);
-  if (g <= 8) es = es + rows.deltaMm(g);
+  const std::optional<double> d = holeDeviationMm(l + 4);
+  if (!d) return kUndefinedClass;
+  double es = *d;
+  if (g <= 8) es = es + deltaMm(g);
   return {it, es, es - it};
 }
 
-ClassResult evaluateShaft(ToleranceClass cls, const SizeRows& rows) {
+ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade;
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double it = rows.itMm(g);
-  const int row = rows.deviationRow;
+  const double it = itMm(g);
 
   int column = 0;
   if (l <= letter::G) {  // a..g: es from the table
-    const int d = ShaftDeviationCell(row, l + 1);
-    if (d == DeviationUndefined) return kUndefinedClass;
-    const double es = toMm(d);
-    return {it, es, es - it};
+    const std::optional<double> es = shaftDeviationMm(l + 1);
+    if (!es) return kUndefinedClass;
+    return {it, *es, *es - it};
   }
   if (l == letter::H) return {it, 0, 0.0 - it};
   if (l == letter::JS) {
@@ -126,20 +161,26 @@ ClassResult evaluateShaft(ToleranceClass cls, const SizeRows& rows) {
   } else {
     column = l + 2;  // m..zc
   }
-  const int d = ShaftDeviationCell(row, column);
-  if (d == DeviationUndefined) return kUndefinedClass;
-  const double ei = toMm(d);
-  return {it, ei + it, ei};
+  const std::optional<double> ei = shaftDeviationMm(column);
+  if (!ei) return kUndefinedClass;
+  return {it, *ei + it, *ei};
 }
 
-}  // namespace
+Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
+                                    std::optional<ToleranceClass> shaftClass) const {
+  Evaluation e;
+  if (holeClass) e.hole = hole(*holeClass);
+  if (shaftClass) e.shaft = shaft(*shaftClass);
+  e.fit = EvaluateFit(e.hole, e.shaft);
+  return e;
+}
 
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
-  return evaluateHole(cls, SizeRows(sizeMm));
+  return SizeEvaluation(sizeMm).hole(cls);
 }
 
 ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
-  return evaluateShaft(cls, SizeRows(sizeMm));
+  return SizeEvaluation(sizeMm).shaft(cls);
 }
 
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
@@ -162,15 +203,11 @@ FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
 
 std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,
                                    std::optional<ToleranceClass> shaft) {
-  if (!(sizeMm > 0)) {
+  const SizeEvaluation at(sizeMm);
+  if (!at.evaluable()) {
     return std::nullopt;
   }
-  const SizeRows rows(sizeMm);
-  Evaluation e;
-  if (hole) e.hole = evaluateHole(*hole, rows);
-  if (shaft) e.shaft = evaluateShaft(*shaft, rows);
-  e.fit = EvaluateFit(e.hole, e.shaft);
-  return e;
+  return at.evaluate(hole, shaft);
 }
 
 int fitKindTextId(FitKind kind) {

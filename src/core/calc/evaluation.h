@@ -45,6 +45,36 @@ struct Evaluation {
   friend constexpr bool operator==(const Evaluation&, const Evaluation&) = default;
 };
 
+// The evaluation at one nominal size. Constructing it looks the size's table
+// rows up once; evaluate() is the one evaluation every caller goes through.
+// Evaluate() below builds one per call; the design search keeps one for all
+// of its candidates, which share the size.
+class SizeEvaluation {
+ public:
+  explicit SizeEvaluation(double sizeMm);
+
+  // Sizes that are not greater than 0 (and NaN) are not evaluated.
+  bool evaluable() const { return sizeMm_ > 0; }
+  double sizeMm() const { return sizeMm_; }
+
+  ClassResult hole(ToleranceClass cls) const;
+  ClassResult shaft(ToleranceClass cls) const;  // shafts take no Δ
+  // Hole, shaft and fit; a member without a class counts as undefined.
+  // Only for an evaluable size.
+  Evaluation evaluate(std::optional<ToleranceClass> hole,
+                      std::optional<ToleranceClass> shaft) const;
+
+ private:
+  double itMm(int grade) const;
+  double deltaMm(int grade) const;
+  std::optional<double> holeDeviationMm(int column) const;
+  std::optional<double> shaftDeviationMm(int column) const;
+
+  double sizeMm_;
+  std::size_t itRow_;
+  std::size_t deviationRow_;
+};
+
 // Limits of a hole class at a nominal size in mm (size > 0).
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm);
 // Limits of a shaft class at a nominal size in mm (size > 0). Shafts take no Δ.

@@ -68,7 +68,8 @@ class Collector {
       : request_(request),
         query_(query),
         standardCheck_(standardCheck),
-        wanted_(fitKindOf(request.fitType)) {}
+        wanted_(fitKindOf(request.fitType)),
+        at_(request.nominalSizeMm) {}
 
   // Room for the accepted candidates of up to `candidates` candidates.
   void reserve(std::size_t candidates) {
@@ -79,12 +80,14 @@ class Collector {
   void consider(const ClassArg& hole, const ClassArg& shaft) {
     const FitClasses fit{*hole, *shaft};
     if (standardCheck_ && !query_.isStandard(fit)) return;
-    const std::optional<Evaluation> e = Evaluate(request_.nominalSizeMm, hole, shaft);
-    if (!e || e->fit.kind != wanted_) return;
+    // The window's evaluation at the request's size (searchFits has already
+    // passed over sizes that cannot be evaluated).
+    const Evaluation e = at_.evaluate(hole, shaft);
+    if (e.fit.kind != wanted_) return;
     const double deviation =
-        designDeviation(e->fit.value1Mm, e->fit.value2Mm, request_.targets, request_.inchMode);
+        designDeviation(e.fit.value1Mm, e.fit.value2Mm, request_.targets, request_.inchMode);
     keys_.push_back({deviation, static_cast<std::uint32_t>(accepted_.size())});
-    accepted_.push_back({fit, e->fit});
+    accepted_.push_back({fit, e.fit});
   }
 
   // The accepted candidates ranked by the design results' quicksort.
@@ -122,6 +125,7 @@ class Collector {
   const CatalogueQuery& query_;
   bool standardCheck_;
   FitKind wanted_;
+  SizeEvaluation at_;
   std::vector<Key> keys_;
   std::vector<Accepted> accepted_;
 };
