@@ -1,16 +1,34 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
+#include <cstring>
 
 #include "app_images.h"
 #include "language.h"
 #include "main_window.h"
 #include "settings_store.h"
+#include "version.h"
 
 int main(int argc, char* argv[]) {
+  // Answered before the application object exists, so no display is needed.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("kalmo %.*s\n", static_cast<int>(kalmo::kVersion.size()), kalmo::kVersion.data());
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::printf(
+          "Usage: kalmo [--version]\nKALMO Tolerances and fits: the window. "
+          "kalmo-cli answers the same calculations on the command line.\n");
+      return 0;
+    }
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kalmo"));
-  QApplication::setApplicationVersion(QStringLiteral(KALMO_VERSION));
+  QApplication::setApplicationVersion(
+      QString::fromLatin1(kalmo::kVersion.data(), static_cast<qsizetype>(kalmo::kVersion.size())));
   QApplication::setFont(kalmo::windowFont());
 
   // The language comes first: it is loaded before any window exists.
