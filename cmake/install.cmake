@@ -68,10 +68,14 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${KALMO_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The first line is the synopsis, the rest the extended description.
+# What dpkg-shlibdeps cannot see: the window draws its SVG pictures through
+# the image-format plugin of Qt SVG, which it loads at run time, not links.
+if(TARGET kalmo)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+endif()
+# The extended description; the summary above is its first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "ISO 286 limits and fits calculator
-KALMO Tolerances and fits computes, for a nominal size from 0.001 to 10000 mm
+    "KALMO Tolerances and fits computes, for a nominal size from 0.001 to 10000 mm
 and a hole and a shaft tolerance class, the standard tolerances, limit
 deviations and limit sizes of both parts and the kind, limit values and
 tolerance of their fit, from the tables of ISO 286 and DIN 7172.
