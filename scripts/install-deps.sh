@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
-# Safe to run again: apt-get skips what is already there.
+# Installs the Debian 12 packages that building, running and testing need,
+# or, given package names, just those (tests/fuzz/run.sh asks for clang).
+# Safe to run again: only what is missing is installed.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+((${#packages[@]})) || packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev

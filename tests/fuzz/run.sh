@@ -8,17 +8,7 @@ cd "$(dirname "$0")/../.."
 seconds="${1:-30}"
 shift || true
 
-packages=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh clang-14 libclang-rt-14-dev libfuzzer-14-dev
 
 build=build/fuzz
 # The fuzz flags also instrument the libraries, so every target sees into
