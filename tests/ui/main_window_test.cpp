@@ -128,6 +128,8 @@ class MainWindowTest : public QObject {
   void opensOneSidePageAtATime();
   void leavesTheViewsAloneDuringADesignSearch();
   void shapesTheAboutWindowLikeItsPicture();
+  void keepsEveryNumericFieldValidWhateverIsTyped_data();
+  void keepsEveryNumericFieldValidWhateverIsTyped();
 
  private:
   QTemporaryDir dir_;
@@ -529,5 +531,36 @@ void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {
   QDesktopServices::unsetUrlHandler("https");
 }
 
+
+void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::newRow("letters") << QStringLiteral("abc");
+  QTest::newRow("several separators") << QStringLiteral("1.2.3,4");
+  QTest::newRow("huge") << QStringLiteral("99999999999999999999999");
+  QTest::newRow("negative") << QStringLiteral("-25");
+  QTest::newRow("empty") << QString();
+  QTest::newRow("exponent") << QStringLiteral("1e308");
+  QTest::newRow("lone separator") << QStringLiteral(".");
+  QTest::newRow("not a number") << QStringLiteral("nan");
+}
+
+// Whatever reaches the keyboard, each field ends, once left, with a number
+// within its limits, and the record holds finite values.
+void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped() {
+  QFETCH(QString, typed);
+  Session s;
+  MainWindow& w = s.w();
+  w.bbnDesignClick();
+  for (NumberField* field : {w.edNominal, w.designPage->edMaxV, w.designPage->edMinV}) {
+    typeInto(field, typed);
+    field->finishEntry();
+    const std::optional<double> value = field->value();
+    QVERIFY2(value && std::isfinite(*value), qPrintable(field->objectName() + u' ' + field->text()));
+    QVERIFY(std::fabs(*value) <= 10000);
+  }
+  QVERIFY(w.record().NominalSize >= 0.001 && w.record().NominalSize <= 10000);
+  QVERIFY(std::isfinite(w.record().DesignMax) && std::isfinite(w.record().DesignMin));
+  QVERIFY(std::isfinite(w.record().HoleES) && std::isfinite(w.record().FitValue1));
+}
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"
