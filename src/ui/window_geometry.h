@@ -41,11 +41,12 @@ inline constexpr QPoint kGridPos{2, 71};
 
 }  // namespace layout
 
-// The design search calls Recalculate once per candidate from its search
-// button; repainting the results for each of up to 40602 candidates would be
-// pointless and slow. So the views are left alone while the design page is
-// open (the window at exactly its design width) and the search button holds
-// the keyboard focus. The main window and the design search both ask here.
+// While the design page is open (the window at exactly its design width) and
+// the search button holds the keyboard focus, Recalculate updates only the
+// record and leaves the grid and the diagram alone. The search itself ranks
+// its candidates in the core without Recalculate; the rule stays so that any
+// evaluation started from the search button draws nothing until the focus
+// moves to the results. The main window asks here.
 constexpr bool viewRefreshSkipped(int windowWidth, bool searchButtonHasFocus) {
   return windowWidth == layout::kWidthDesign && searchButtonHasFocus;
 }

@@ -27,6 +27,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
+#include "page_test_support.h"
 #include "settings_store.h"
 #include "zone_diagram.h"
 
@@ -82,13 +83,7 @@ void typeInto(QLineEdit* field, const QString& text) {
   QTest::keyClicks(field, text);
 }
 
-void snapshot(QWidget& widget, const QString& name) {
-  const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR");
-  if (!dir.isEmpty()) {
-    QDir().mkpath(dir);
-    QVERIFY(widget.grab().save(dir + u'/' + name + QStringLiteral(".png")));
-  }
-}
+using test::snapshot;
 
 QStringList clipboardLines() {
   const QString text = QApplication::clipboard()->text();
