@@ -7,7 +7,8 @@
 #   scripts/compare-outputs.sh compare DIR   record afresh and compare with DIR
 #
 # Build first (kalmo-cli and the gui_* tests); BUILD_DIR picks the build tree
-# (default build/default).
+# (default build/default). The record lies outside the repository, such as
+# ../baseline next to the worktree.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,8 @@ cli=$build/src/cli/kalmo-cli
 corpus=$root/tests/compare_corpus.txt
 
 record() {
-  local out=$1
+  local out
+  out=$(realpath -m "$1")
   rm -rf "$out"
   mkdir -p "$out/snapshots"
   [[ -x $cli ]] || { echo "no $cli: build kalmo-cli first" >&2; exit 1; }
@@ -38,9 +40,16 @@ record() {
     } >>"$out/cli.txt"
   done <"$corpus"
   rm -f "$out/stdout" "$out/stderr"
-  KALMO_SNAPSHOT_DIR=$out/snapshots QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
-    ctest --test-dir "$build" -R '^gui' -j2 >"$out/gui-tests.log" 2>&1 ||
-    { echo "window tests failed, see $out/gui-tests.log" >&2; exit 1; }
+  # The window test programs save their pictures; each runs in its own folder,
+  # as CTest runs it, and writes nothing into the build tree.
+  local test found=0
+  while IFS= read -r test; do
+    found=1
+    (cd "$(dirname "$test")" && KALMO_SNAPSHOT_DIR=$out/snapshots QT_QPA_PLATFORM=offscreen \
+      LC_ALL=C.UTF-8 "$test") >>"$out/gui-tests.log" 2>&1 ||
+      { echo "window test $test failed, see $out/gui-tests.log" >&2; exit 1; }
+  done < <(find "$build/tests/ui" -type f -name 'gui_*' -perm -u+x | sort)
+  ((found)) || { echo "no window tests in $build/tests/ui: build the gui_* tests first" >&2; exit 1; }
   echo "recorded $(grep -c '^\$ kalmo-cli' "$out/cli.txt") invocations and" \
     "$(find "$out/snapshots" -name '*.png' | wc -l) pictures in $out"
 }
