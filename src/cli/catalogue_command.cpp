@@ -46,8 +46,9 @@ struct CatalogueOptions {
 constexpr std::array<std::string_view, 2> kBasisNames = {"hole-basis", "shaft-basis"};
 constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
 // Interface texts of the system and type pickers' entries.
-constexpr std::array<int, 2> kBasisCaptionIds = {26, 27};
-constexpr std::array<int, 3> kTypeCaptionIds = {16, 18, 17};
+constexpr std::array<TextId, 2> kBasisCaptionIds = {TextId::HoleBasis, TextId::ShaftBasis};
+constexpr std::array<TextId, 3> kTypeCaptionIds = {TextId::ClearanceFit, TextId::TransitionFit,
+                                                   TextId::InterferenceFit};
 
 std::size_t basisIndex(FitBasis basis) {
   return static_cast<std::size_t>(basis);
@@ -57,7 +58,7 @@ std::size_t typeIndex(FitType type) {
 }
 
 // An interface text without the blanks some tables put around it.
-std::string langText(const LangTable& lang, int id) {
+std::string langText(const LangTable& lang, TextId id) {
   const std::string text = GetLangString(lang, id);
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};

@@ -71,7 +71,7 @@ CLI::Option* addLanguageOption(CLI::App& command, std::string& code) {
       ->check(CLI::IsMember({"en", "de", "bg"}, CLI::ignore_case));
 }
 
-int languageCodeOf(std::string_view code) {
+LanguageCode languageCodeOf(std::string_view code) {
   const std::string lower = lowerAscii(code);
   if (lower == "de") return kLanguageGerman;
   if (lower == "bg") return kLanguageBulgarian;

@@ -7,6 +7,7 @@
 
 #include "calc/tolerance_class.h"
 #include "cli.h"
+#include "lang/lang_table.h"
 
 namespace kalmo::cli {
 
@@ -31,8 +32,8 @@ int reportUsageError(Context& ctx, std::string_view message);
 // --lang en|de|bg (any letter case), default "en"; the option stores the
 // lower-case code.
 CLI::Option* addLanguageOption(CLI::App& command, std::string& code);
-// Language code (kLanguageEnglish ...) of "en", "de" or "bg"; English otherwise.
-int languageCodeOf(std::string_view code);
+// The language of "en", "de" or "bg"; English otherwise.
+LanguageCode languageCodeOf(std::string_view code);
 
 // A nominal size as typed, in mm or inches.
 struct SizeArgument {

@@ -94,7 +94,7 @@ std::vector<std::string> nameList(const std::array<std::string_view, N>& names) 
 }
 
 // An interface text without the blanks some tables put around it.
-std::string langText(const LangTable& lang, int id) {
+std::string langText(const LangTable& lang, TextId id) {
   const std::string text = GetLangString(lang, id);
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
@@ -191,8 +191,8 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
 std::string tableText(const DesignResults& results, std::size_t rows, FitType type, bool inch,
                       const LangTable& lang) {
   const TargetCaptionIds captions = targetCaptionIds(type);
-  std::string text = langText(lang, 25) + '\t' + langText(lang, captions.max) + '\t' +
-                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\n';
+  std::string text = langText(lang, TextId::Fit) + '\t' + langText(lang, captions.max) + '\t' +
+                     langText(lang, captions.min) + '\t' + langText(lang, TextId::Deviation) + '\n';
   for (std::size_t i = 0; i < rows; ++i) {
     const TSglobka& fit = results[i];
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
@@ -233,7 +233,8 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   const DesignOutcome outcome = runDesignSearch(design.value->request);
   switch (outcome.error) {
     case DesignInputError::None: break;
-    case DesignInputError::TargetsReversed: return reportUsageError(ctx, langText(lang, 61));
+    case DesignInputError::TargetsReversed:
+      return reportUsageError(ctx, langText(lang, TextId::TargetsReversed));
     case DesignInputError::TargetNotFinite:
       return reportUsageError(ctx, "the targets must be finite numbers");
   }

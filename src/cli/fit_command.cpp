@@ -103,8 +103,9 @@ std::string answerText(const FitRequest& request, const CalcRecord& record,
   input.shaftGrade = std::string(gradeText(c.shaft.grade));
   // What the size field would show after typing the number.
   input.nominalText = formatPlain(request.size.typed);
-  input.inputsCaption = GetLangString(settings.lang, 82);
-  input.unitNote = GetLangString(settings.lang, 76) + std::string(noteUnitSuffix(settings.inch));
+  input.inputsCaption = GetLangString(settings.lang, TextId::BasicParameters);
+  input.unitNote =
+      GetLangString(settings.lang, TextId::UnitNote) + std::string(noteUnitSuffix(settings.inch));
   input.lang = settings.lang;
   return BuildExportText(input);
 }

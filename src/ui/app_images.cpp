@@ -5,7 +5,9 @@
 
 // The resource of a static library registers only when referenced; the
 // initialiser has to be named outside any namespace.
-static void initImagesResource() { Q_INIT_RESOURCE(images); }
+static void initImagesResource() {
+  Q_INIT_RESOURCE(images);
+}
 
 namespace kalmo {
 
@@ -41,13 +43,13 @@ QIcon icon(Image image) {
   return QIcon(path(image));
 }
 
-QIcon languageIcon(int languageCode) {
-  switch (languageCode) {
-    case 1: return icon(Image::FlagBulgarian);
-    case 2: return icon(Image::FlagGerman);
-    case 3: return icon(Image::FlagEnglish);
-    default: return {};
+QIcon languageIcon(LanguageCode language) {
+  switch (language) {
+    case LanguageCode::Bulgarian: return icon(Image::FlagBulgarian);
+    case LanguageCode::German: return icon(Image::FlagGerman);
+    case LanguageCode::English: break;
   }
+  return icon(Image::FlagEnglish);
 }
 
 QPixmap splashPicture() {
@@ -58,7 +60,8 @@ QPixmap splashPicture() {
 QFont windowFont() {
   const QStringList installed = QFontDatabase::families();
   QString family = QStringLiteral("DejaVu Sans");
-  for (const QString& candidate : {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")}) {
+  for (const QString& candidate :
+       {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")}) {
     if (installed.contains(candidate)) {
       family = candidate;
       break;

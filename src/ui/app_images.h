@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "lang/lang_table.h"
+
 namespace kalmo {
 
 // The toolbar image list by its fixed numbers, and the other pictures.
@@ -16,7 +18,7 @@ enum class Image {
   Exit,
   Help,
   About,
-  ClassList,       // BitBtn1, BitBtn2
+  ClassList,        // BitBtn1, BitBtn2
   PreferredNumber,  // BitBtn3
   Application,
 };
@@ -26,7 +28,7 @@ void initImages();
 
 QIcon icon(Image image);
 // The flag of a language code (1, 2, 3); a null icon for any other code.
-QIcon languageIcon(int languageCode);
+QIcon languageIcon(LanguageCode language);
 // The about window's picture; its pure yellow pixels are see-through.
 QPixmap splashPicture();
 

@@ -65,11 +65,12 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
 }
 
 void CataloguePage::applyLanguage(const Language& language) {
-  ULabel1->setText(language.text(24));
-  Label2->setText(language.text(12));
-  ULabel2->setText(language.text(3));
-  setItemTexts(*cbSystem, {language.text(26), language.text(27)});
-  setItemTexts(*cbType, {language.text(16), language.text(18), language.text(17)});
+  ULabel1->setText(language.text(TextId::SystemOfFit));
+  Label2->setText(language.text(TextId::TypeOfFit));
+  ULabel2->setText(language.text(TextId::StandardFits));
+  setItemTexts(*cbSystem, {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis)});
+  setItemTexts(*cbType, {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
+                         language.text(TextId::InterferenceFit)});
 }
 
 void CataloguePage::cbSystemChange() {

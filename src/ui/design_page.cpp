@@ -52,7 +52,6 @@ NumberField* targetField(QWidget* parent, const char* name, const QRect& place) 
 }
 
 // The text shown when the targets contradict each other.
-constexpr int kTargetsReversedText = 61;
 
 FitType fitTypeAt(int index) {
   return index >= 0 && index < kFitTypeCount ? static_cast<FitType>(index) : FitType::Clearance;
@@ -147,22 +146,27 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
 }
 
 void DesignPage::applyLanguage(const Language& language) {
-  ULabel3->setText(language.text(94));
-  ULabel4->setText(language.text(24));
-  chbDSel->setText(language.text(95));
-  ULabel6->setText(language.text(12));
-  btnShow->setText(language.text(97));
-  ULabel5->setText(language.text(98));
-  setItemTexts(*cbIT, {language.text(100), language.text(99), language.text(101),
-                       language.text(102), language.text(103), language.text(89)});
-  setItemTexts(*cbDSystem, {language.text(26), language.text(27), language.text(104),
-                            language.text(105), language.text(106)});
-  setItemTexts(*cbDType, {language.text(16), language.text(18), language.text(17)});
+  ULabel3->setText(language.text(TextId::ItRange));
+  ULabel4->setText(language.text(TextId::SystemOfFit));
+  chbDSel->setText(language.text(TextId::OnlyStandardFits));
+  ULabel6->setText(language.text(TextId::TypeOfFit));
+  btnShow->setText(language.text(TextId::Search));
+  ULabel5->setText(language.text(TextId::Results));
+  setItemTexts(*cbIT,
+               {language.text(TextId::RangePrecision), language.text(TextId::RangeGauges),
+                language.text(TextId::RangeSemiProducts), language.text(TextId::RangeStructures),
+                language.text(TextId::RangeNonTolerated), language.text(TextId::Select)});
+  setItemTexts(*cbDSystem,
+               {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis),
+                language.text(TextId::HoleTolerance), language.text(TextId::ShaftTolerance),
+                language.text(TextId::AllCombinations)});
+  setItemTexts(*cbDType, {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
+                          language.text(TextId::InterferenceFit)});
   const TargetCaptionIds captions = targetCaptionIds(fitTypeAt(cbDType->currentIndex()));
   lblMax->setText(language.text(captions.max));
   lblMin->setText(language.text(captions.min));
   // "(all)" without its brackets.
-  const QString all = language.text(91);
+  const QString all = language.text(TextId::AllEntries);
   setItemTexts(*cbPart,
                {cbPart->itemText(0), cbPart->itemText(1), cbPart->itemText(2), cbPart->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
@@ -310,7 +314,7 @@ void DesignPage::btnShowClick() {
   if (outcome.error != DesignInputError::None) {
     // The previous results stay.
     QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
-                        host_.language().text(kTargetsReversedText), QMessageBox::Ok, this);
+                        host_.language().text(TextId::TargetsReversed), QMessageBox::Ok, this);
     message.exec();
     return;
   }

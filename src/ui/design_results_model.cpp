@@ -14,8 +14,6 @@ namespace kalmo {
 namespace {
 
 // Heading text numbers of the fit and the deviation column.
-constexpr int kFitHeading = 25;
-constexpr int kDeviationHeading = 96;
 
 }  // namespace
 
@@ -100,7 +98,7 @@ QVariant DesignResultsModel::headerData(int section, Qt::Orientation orientation
     case Qt::DisplayRole: {
       // The value columns are captioned like the target fields of the type.
       const TargetCaptionIds values = targetCaptionIds(fitType_);
-      const int ids[kColumns] = {kFitHeading, values.max, values.min, kDeviationHeading};
+      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation};
       return language_.text(ids[section]);
     }
     case Qt::BackgroundRole: return kHeadingColour;

@@ -9,7 +9,9 @@ namespace kalmo {
 
 namespace {
 
-QString text(const GridInput& input, int n) { return QString::fromStdString(GetLangString(input.lang, n)); }
+QString text(const GridInput& input, TextId id) {
+  return QString::fromStdString(GetLangString(input.lang, id));
+}
 
 QString length(const GridInput& input, double mm) {
   return QString::fromStdString(lengthText(mm, input.record.InchMode, input.decimalSeparator));
@@ -43,102 +45,121 @@ QString classText(const GridInput& input, bool complete, const std::optional<QSt
     return {};
   }
   const QString number =
-      input.nominalNumber ? QString::fromStdString(formatPlain(*input.nominalNumber, input.decimalSeparator)) : QString();
+      input.nominalNumber
+          ? QString::fromStdString(formatPlain(*input.nominalNumber, input.decimalSeparator))
+          : QString();
   return number + u' ' + letter.value_or(QString()) + grade.value_or(QString());
 }
 
-QString partLabel(const GridInput& input, int column, int row) {
+QString partLabel(const GridInput& input, int column, GridRow row) {
   const bool hole = column == 0;
   switch (row) {
-    case 2: return text(input, 6);
-    case 4: return text(input, 7) + (hole ? QStringLiteral(" (ES)") : QStringLiteral(" (es)"));
-    case 5: return text(input, 8) + (hole ? QStringLiteral(" (EI)") : QStringLiteral(" (ei)"));
-    case 7: return text(input, 9);
-    case 8: return text(input, 10);
+    case GridRow::Tolerance: return text(input, TextId::Tolerance);
+    case GridRow::UpperDeviation:
+      return text(input, TextId::UpperDeviation) +
+             (hole ? QStringLiteral(" (ES)") : QStringLiteral(" (es)"));
+    case GridRow::LowerDeviation:
+      return text(input, TextId::LowerDeviation) +
+             (hole ? QStringLiteral(" (EI)") : QStringLiteral(" (ei)"));
+    case GridRow::UpperLimit: return text(input, TextId::UpperLimitOfSize);
+    case GridRow::LowerLimit: return text(input, TextId::LowerLimitOfSize);
     default: return {};
   }
 }
 
-QString fitLabel(const GridInput& input, int row) {
+QString fitLabel(const GridInput& input, GridRow row) {
   switch (row) {
-    case 10: return text(input, 11);
-    case 11: return text(input, 12);
-    case 12: return QString::fromStdString(input.record.FitLabel1);
-    case 13: return QString::fromStdString(input.record.FitLabel2);
-    case 14: return text(input, 13);
+    case GridRow::FitDesignation: return text(input, TextId::Designation);
+    case GridRow::FitKind: return text(input, TextId::TypeOfFit);
+    case GridRow::FitValue1: return QString::fromStdString(input.record.FitLabel1);
+    case GridRow::FitValue2: return QString::fromStdString(input.record.FitLabel2);
+    case GridRow::FitTolerance: return text(input, TextId::FitTolerance);
     default: return {};
   }
 }
 
-QString partValue(const GridInput& input, int column, int row) {
+QString partValue(const GridInput& input, int column, GridRow row) {
   const CalcRecord& r = input.record;
   const bool hole = column == 0;
   const double upper = hole ? r.HoleES : r.ShaftES;
   const double lower = hole ? r.HoleEI : r.ShaftEI;
   switch (row) {
-    case 2: return length(input, hole ? r.HoleIT : r.ShaftIT);
-    case 4: return length(input, upper);
-    case 5: return length(input, lower);
-    case 7: return length(input, r.NominalSize + upper);
-    case 8: return length(input, r.NominalSize + lower);
+    case GridRow::Tolerance: return length(input, hole ? r.HoleIT : r.ShaftIT);
+    case GridRow::UpperDeviation: return length(input, upper);
+    case GridRow::LowerDeviation: return length(input, lower);
+    case GridRow::UpperLimit: return length(input, r.NominalSize + upper);
+    case GridRow::LowerLimit: return length(input, r.NominalSize + lower);
     default: return {};
   }
 }
 
 // In millimetres the two limit values print as magnitudes, the fit kind
 // naming clearance or interference; in inches they keep their sign.
-QString fitValue(const GridInput& input, int row) {
+QString fitValue(const GridInput& input, GridRow row) {
   const CalcRecord& r = input.record;
   const auto limitValue = [&](double mm) { return length(input, r.InchMode ? mm : std::fabs(mm)); };
   switch (row) {
-    case 10:
-      return input.nominalText + u' ' + input.holeLetter.value_or(QString()) + input.holeGrade.value_or(QString()) +
-             u'/' + input.shaftLetter.value_or(QString()) + input.shaftGrade.value_or(QString());
-    case 11: return QString::fromStdString(r.FitKindText);
-    case 12: return limitValue(r.FitValue1);
-    case 13: return limitValue(r.FitValue2);
-    case 14: return length(input, r.FitTolerance);
+    case GridRow::FitDesignation:
+      return input.nominalText + u' ' + input.holeLetter.value_or(QString()) +
+             input.holeGrade.value_or(QString()) + u'/' + input.shaftLetter.value_or(QString()) +
+             input.shaftGrade.value_or(QString());
+    case GridRow::FitKind: return QString::fromStdString(r.FitKindText);
+    case GridRow::FitValue1: return limitValue(r.FitValue1);
+    case GridRow::FitValue2: return limitValue(r.FitValue2);
+    case GridRow::FitTolerance: return length(input, r.FitTolerance);
     default: return {};
   }
 }
 
-bool isPartRow(int row) { return row == 2 || row == 4 || row == 5 || row == 7 || row == 8; }
-bool isFitRow(int row) { return row >= 10 && row <= 14; }
+bool isPartRow(GridRow row) {
+  return row == GridRow::Tolerance || row == GridRow::UpperDeviation ||
+         row == GridRow::LowerDeviation || row == GridRow::UpperLimit || row == GridRow::LowerLimit;
+}
+bool isFitRow(GridRow row) {
+  return row >= GridRow::FitDesignation && row <= GridRow::FitTolerance;
+}
 
 }  // namespace
 
-GridCell gridCell(const GridInput& input, int column, int row) {
+GridCell gridCell(const GridInput& input, int column, int rowNumber) {
   GridCell cell;
   const bool hole = column == 0;
-  cell.ruleBelow = row <= 3 || row == 5 || row == 6 || row == 8 || row == 15 || (row == 9 && hole);
-  cell.columnSeparator = row == 1 || row == 2 || row == 4 || row == 5 || row >= 7;
+  const auto row = static_cast<GridRow>(rowNumber);
+  using enum GridRow;
+  cell.ruleBelow = row <= DeviationsBand || row == LowerDeviation || row == SizesBand ||
+                   row == LowerLimit || row == Last || (row == FitHeading && hole);
+  cell.columnSeparator = row == ClassText || row == Tolerance || row == UpperDeviation ||
+                         row == LowerDeviation || row >= UpperLimit;
 
-  if (row == 0) {
+  if (row == Heading) {
     cell.kind = CellKind::Heading;
-    cell.centred = text(input, hole ? 1 : 2);
+    cell.centred = text(input, hole ? TextId::Hole : TextId::Shaft);
     return cell;
   }
-  if (row == 9) {
+  if (row == FitHeading) {
     if (hole) {
       cell.kind = CellKind::Heading;
-      cell.centred = text(input, 25);
+      cell.centred = text(input, TextId::Fit);
     } else {
       const QString tag = QString::fromUtf8(diagramUnitTag(input.record.InchMode));
       cell.kind = CellKind::DiagramHeading;
-      cell.centred = text(input, 1) + tag + QString(12, u' ') + text(input, 2) + tag;
+      cell.centred =
+          text(input, TextId::Hole) + tag + QString(12, u' ') + text(input, TextId::Shaft) + tag;
     }
     return cell;
   }
-  if (row == 3 || row == 6) {
+  if (row == DeviationsBand || row == SizesBand) {
     cell.kind = CellKind::Band;
-    cell.centred = text(input, row == 3 ? 4 : 5);
+    cell.centred =
+        text(input, row == DeviationsBand ? TextId::LimitDeviations : TextId::LimitSizes);
     return cell;
   }
 
   const Shown shown = shownParts(input);
-  if (row == 1) {
-    cell.centred = hole ? classText(input, shown.holeComplete, input.holeLetter, input.holeGrade)
-                        : classText(input, shown.shaftComplete, input.shaftLetter, input.shaftGrade);
+  if (row == ClassText) {
+    cell.centred = hole
+                       ? classText(input, shown.holeComplete, input.holeLetter, input.holeGrade)
+                       : classText(input, shown.shaftComplete, input.shaftLetter, input.shaftGrade);
     return cell;
   }
   const QString notDefined = QStringLiteral("N");
@@ -166,9 +187,7 @@ CellLayout cellLayout(const GridCell& cell, int column, int row) {
   layout.fill = r;
   QRect t = r;
   switch (cell.kind) {
-    case CellKind::Heading:
-      t.setLeft(t.left() + 3);
-      break;
+    case CellKind::Heading: t.setLeft(t.left() + 3); break;
     case CellKind::DiagramHeading:
       t.setTop(t.top() + 1);
       t.setLeft(t.left() + 3);
@@ -181,7 +200,8 @@ CellLayout cellLayout(const GridCell& cell, int column, int row) {
       t.setTop(t.top() + 2);
       const int valueLeft = r.right() + 1 - grid::kValueColumn;
       layout.label = QRect(QPoint(t.left(), t.top()), QPoint(valueLeft - 1, t.bottom()));
-      layout.value = QRect(QPoint(valueLeft, t.top()), QPoint(r.right() - grid::kValueRightGap, t.bottom()));
+      layout.value =
+          QRect(QPoint(valueLeft, t.top()), QPoint(r.right() - grid::kValueRightGap, t.bottom()));
       break;
     }
   }

@@ -3,7 +3,6 @@
 #include <QLine>
 #include <QRect>
 #include <QString>
-
 #include <optional>
 #include <string>
 
@@ -37,15 +36,35 @@ enum class CellKind {
 // What one cell draws; the painter only places it.
 struct GridCell {
   CellKind kind = CellKind::Value;
-  QString centred;  // heading or band text, or the class text of row 1
-  QString label;    // right-aligned, left of the value column
-  QString value;    // right-aligned in the value column
-  bool ruleBelow = false;         // black line along the bottom pixel row
-  bool columnSeparator = false;   // black line between the two columns
+  QString centred;               // heading or band text, or the class text of row 1
+  QString label;                 // right-aligned, left of the value column
+  QString value;                 // right-aligned in the value column
+  bool ruleBelow = false;        // black line along the bottom pixel row
+  bool columnSeparator = false;  // black line between the two columns
   friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
-// The content of cell (column 0..1, row 0..15). Values are "N" wherever the
+// The rows of the grid, top to bottom; column 0 is the hole, column 1 the shaft.
+enum class GridRow : int {
+  Heading = 0,          // "Hole", "Shaft"
+  ClassText = 1,        // "10 H7"
+  Tolerance = 2,        // IT
+  DeviationsBand = 3,   // band "Limit deviations"
+  UpperDeviation = 4,   // ES, es
+  LowerDeviation = 5,   // EI, ei
+  SizesBand = 6,        // band "Limit sizes"
+  UpperLimit = 7,       // upper limit of size
+  LowerLimit = 8,       // lower limit of size
+  FitHeading = 9,       // "Fit" over column 0, the diagram heading over column 1
+  FitDesignation = 10,  // rows 10..14 of column 0: the fit; column 1 lies under the diagram
+  FitKind = 11,
+  FitValue1 = 12,
+  FitValue2 = 13,
+  FitTolerance = 14,
+  Last = 15,  // empty
+};
+
+// The content of cell (column 0..1, row 0..15, a GridRow). Values are "N" wherever the
 // size is outside 0.001..10000 mm or the part (or for the fit rows both
 // parts) is incomplete, undefined or has no tolerance.
 GridCell gridCell(const GridInput& input, int column, int row);
@@ -68,8 +87,8 @@ inline constexpr int kValueRightGap = 5;
 
 // Cell rectangle in the grid's client coordinates.
 constexpr QRect cellRect(int column, int row) {
-  return {column * (grid::kColumnWidth + grid::kLineWidth), row * grid::kRowHeight, grid::kColumnWidth,
-          grid::kRowHeight};
+  return {column * (grid::kColumnWidth + grid::kLineWidth), row * grid::kRowHeight,
+          grid::kColumnWidth, grid::kRowHeight};
 }
 
 // The zone diagram's place in grid client coordinates: column 1 from the top
@@ -81,11 +100,11 @@ constexpr QRect diagramRect() {
 
 // Where the painter puts one cell's parts, in grid client coordinates.
 struct CellLayout {
-  QRect fill;   // filled with the cell's colour: the cell, or for a band both columns
-  QRect text;   // heading, band or row-1 text
-  QRect label;  // right-aligned label, ending where the value column starts
-  QRect value;  // right-aligned value in the last 115 pixels less 5
-  std::optional<QLine> rule;       // black line along the bottom pixel row
+  QRect fill;                 // filled with the cell's colour: the cell, or for a band both columns
+  QRect text;                 // heading, band or row-1 text
+  QRect label;                // right-aligned label, ending where the value column starts
+  QRect value;                // right-aligned value in the last 115 pixels less 5
+  std::optional<QLine> rule;  // black line along the bottom pixel row
   std::optional<QLine> separator;  // black line between the columns
 };
 

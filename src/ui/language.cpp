@@ -11,13 +11,15 @@ void Language::InitLanguage() {
   table_ = LoadLanguage(code_);
 }
 
-void Language::SetLanguage(int code) {
+void Language::SetLanguage(LanguageCode code) {
   table_ = LoadLanguage(code);
   code_ = code;
-  store_.writeInt(settings::kLang, code_);
+  store_.writeInt(settings::kLang, languageNumber(code_));
 }
 
-QString Language::text(int n) const { return QString::fromStdString(GetLangString(table_, n)); }
+QString Language::text(TextId id) const {
+  return QString::fromStdString(GetLangString(table_, id));
+}
 
 void setItemTexts(QComboBox& list, const QStringList& texts) {
   const int selected = list.currentIndex();

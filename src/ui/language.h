@@ -23,16 +23,16 @@ class Language {
   void InitLanguage();
   // Makes the code current: loads its table and stores it as Lang (a store
   // that cannot be written keeps its old value; the switch holds for this run).
-  void SetLanguage(int code);
+  void SetLanguage(LanguageCode code);
 
-  int code() const { return code_; }
+  LanguageCode code() const { return code_; }
   const LangTable& table() const { return table_; }
-  // Interface text n of the current language; empty when it has none.
-  QString text(int n) const;
+  // An interface text of the current language; empty when it has none.
+  QString text(TextId id) const;
 
  private:
   SettingsStore& store_;
-  int code_ = kLanguageEnglish;
+  LanguageCode code_ = kLanguageEnglish;
   LangTable table_;
 };
 

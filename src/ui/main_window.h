@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <optional>
 
 #include "calc_host.h"
@@ -138,7 +137,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void buildInputs();
   void buildPanel();
   void connectInputs();
-  void chooseLanguage(int code);
+  void chooseLanguage(LanguageCode code);
   void setPanelWidth(int width);
   // Writes a number into edNominal without it reaching NominalSize, and
   // recalculates also when the text stays the same.

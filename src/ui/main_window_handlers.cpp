@@ -22,9 +22,9 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
-#include "tables/preferred_series.h"
 #include "results_grid.h"
 #include "settings_store.h"
+#include "tables/preferred_series.h"
 #include "window_geometry.h"
 #include "zone_diagram.h"
 
@@ -61,8 +61,12 @@ void MainWindow::selectShaftClass(std::optional<ToleranceClass> cls) {
   }
 }
 
-std::optional<ToleranceClass> MainWindow::holeClass() const { return pickedClass(*cbLetter_o, *cbIT_o); }
-std::optional<ToleranceClass> MainWindow::shaftClass() const { return pickedClass(*cbLetter_v, *cbIT_v); }
+std::optional<ToleranceClass> MainWindow::holeClass() const {
+  return pickedClass(*cbLetter_o, *cbIT_o);
+}
+std::optional<ToleranceClass> MainWindow::shaftClass() const {
+  return pickedClass(*cbLetter_v, *cbIT_v);
+}
 
 bool MainWindow::viewRefreshSkipped() const {
   return kalmo::viewRefreshSkipped(panelWidth_, designPage->btnShow->hasFocus());
@@ -189,12 +193,15 @@ void MainWindow::classListChange(const ClassList* list, int index) {
   const std::string designation = text.toStdString();
   const ClassTextParts parts = splitClassText(designation);
   const bool hole = list->side() == Side::Hole;
-  selectClassTexts(hole ? *cbLetter_o : *cbLetter_v, hole ? *cbIT_o : *cbIT_v, QString::fromStdString(std::string(parts.letters)),
+  selectClassTexts(hole ? *cbLetter_o : *cbLetter_v, hole ? *cbIT_o : *cbIT_v,
+                   QString::fromStdString(std::string(parts.letters)),
                    QString::fromStdString(std::string(parts.grade)));
   Recalculate();
 }
 
-void MainWindow::BitBtn3Click() { applyPreferredNumber(pickPreferredNumber(this, language_.table())); }
+void MainWindow::BitBtn3Click() {
+  applyPreferredNumber(pickPreferredNumber(this, language_.table()));
+}
 
 void MainWindow::applyPreferredNumber(double chosenMm) {
   if (chosenMm > 0) {
@@ -222,7 +229,8 @@ void MainWindow::btnMMClick() {
   // button may still hold it from an earlier search, and Recalculate would
   // leave the grid and the diagram in the old unit.
   refreshViews();
-  lblNote->setText(QString::fromStdString(switchNoteUnit(lblNote->text().toStdString(), record_.InchMode)));
+  lblNote->setText(
+      QString::fromStdString(switchNoteUnit(lblNote->text().toStdString(), record_.InchMode)));
   designPage->drgrDesign->viewport()->update();
 }
 
@@ -230,16 +238,23 @@ void MainWindow::btnCopyClick() {
   QApplication::clipboard()->setText(QString::fromStdString(BuildExportText(exportInput())));
 }
 
-void MainWindow::btnExitClick() { close(); }
+void MainWindow::btnExitClick() {
+  close();
+}
 
-void MainWindow::btnHelpClick() { showHelp(this, language_.code()); }
+void MainWindow::btnHelpClick() {
+  showHelp(this, languageNumber(language_.code()));
+}
 
-void MainWindow::ToolButton1Click() { showAboutWindow(this); }
+void MainWindow::ToolButton1Click() {
+  showAboutWindow(this);
+}
 
 void MainWindow::bbnSglobkaClick() {
   const bool open = panelWidth_ < layout::kPanelOpenThreshold;
   setPanelWidth(open ? layout::kWidthCatalogue : layout::kWidthClosed);
-  bbnSglobka->setText(language_.text(3) + (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  bbnSglobka->setText(language_.text(TextId::StandardFits) +
+                      (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   nbExtra->setCurrentWidget(cataloguePage);
   bbnDesign->setEnabled(panelWidth_ == layout::kWidthClosed);
   cataloguePage->cbSystemChange();
@@ -248,7 +263,8 @@ void MainWindow::bbnSglobkaClick() {
 void MainWindow::bbnDesignClick() {
   const bool open = panelWidth_ < layout::kPanelOpenThreshold;
   setPanelWidth(open ? layout::kWidthDesign : layout::kWidthClosed);
-  bbnDesign->setText(language_.text(93) + (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  bbnDesign->setText(language_.text(TextId::Design) +
+                     (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   if (open) {
     designPage->resetPage();
   }

@@ -13,11 +13,17 @@
 
 namespace kalmo {
 
-void MainWindow::BulClick() { chooseLanguage(kLanguageBulgarian); }
-void MainWindow::DeutschClick() { chooseLanguage(kLanguageGerman); }
-void MainWindow::EnglishClick() { chooseLanguage(kLanguageEnglish); }
+void MainWindow::BulClick() {
+  chooseLanguage(kLanguageBulgarian);
+}
+void MainWindow::DeutschClick() {
+  chooseLanguage(kLanguageGerman);
+}
+void MainWindow::EnglishClick() {
+  chooseLanguage(kLanguageEnglish);
+}
 
-void MainWindow::chooseLanguage(int code) {
+void MainWindow::chooseLanguage(LanguageCode code) {
   btnLang->setIcon(languageIcon(code));
   language_.SetLanguage(code);
   ApplyLanguage();
@@ -29,19 +35,19 @@ void MainWindow::chooseLanguage(int code) {
 
 void MainWindow::ApplyLanguage() {
   const Language& l = language_;
-  setWindowTitle(l.text(86));
-  btnCopy->setToolTip(l.text(69));
-  btnLang->setToolTip(l.text(70));
-  btnExit->setToolTip(l.text(71));
-  btnHelp->setToolTip(l.text(72));
-  Label1->setText(l.text(81));
-  Label9->setText(l.text(1));
-  Label10->setText(l.text(2));
-  GroupBox1->setTitle(l.text(82));
-  bbnSglobka->setText(l.text(3) + QStringLiteral(" >>"));
-  lblNote->setText(l.text(76) + QString::fromUtf8(noteUnitSuffix(record_.InchMode)));
+  setWindowTitle(l.text(TextId::WindowTitle));
+  btnCopy->setToolTip(l.text(TextId::Copy));
+  btnLang->setToolTip(l.text(TextId::LanguageMenu));
+  btnExit->setToolTip(l.text(TextId::Exit));
+  btnHelp->setToolTip(l.text(TextId::Help));
+  Label1->setText(l.text(TextId::NominalSize));
+  Label9->setText(l.text(TextId::Hole));
+  Label10->setText(l.text(TextId::Shaft));
+  GroupBox1->setTitle(l.text(TextId::BasicParameters));
+  bbnSglobka->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
+  lblNote->setText(l.text(TextId::UnitNote) + QString::fromUtf8(noteUnitSuffix(record_.InchMode)));
   cataloguePage->applyLanguage(l);
-  bbnDesign->setText(l.text(93) + QStringLiteral(" >>"));
+  bbnDesign->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage->applyLanguage(l);
 }
 

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-
 #include <limits>
 
 #include "lang/lang_table.h"
@@ -29,17 +28,13 @@ std::optional<int> toInt32(const QVariant& value) {
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-      number = value.toLongLong(&ok);
-      break;
+    case QMetaType::ULongLong: number = value.toLongLong(&ok); break;
     case QMetaType::QString:
-    case QMetaType::QByteArray:
-      number = value.toString().trimmed().toLongLong(&ok);
-      break;
-    default:
-      return std::nullopt;
+    case QMetaType::QByteArray: number = value.toString().trimmed().toLongLong(&ok); break;
+    default: return std::nullopt;
   }
-  if (!ok || number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<qint32>::max()) {
+  if (!ok || number < std::numeric_limits<qint32>::min() ||
+      number > std::numeric_limits<qint32>::max()) {
     return std::nullopt;
   }
   return static_cast<int>(number);
@@ -91,7 +86,8 @@ WindowSettings readWindowSettings(const SettingsStore& store) {
   if (const auto inch = store.readInt(settings::kInchMode)) {
     values.inchMode = *inch != 0;
   }
-  if (const auto count = store.readInt(settings::kResultCount); count && *count >= 0 && *count <= 4) {
+  if (const auto count = store.readInt(settings::kResultCount);
+      count && *count >= 0 && *count <= 4) {
     values.resultCountIndex = *count;
   }
   if (const auto only = store.readInt(settings::kOnlyStandardFits)) {
@@ -106,12 +102,9 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
 }
 
-std::optional<int> readLanguageCode(const SettingsStore& store) {
-  const auto code = store.readInt(settings::kLang);
-  if (code && !LangResourceName(*code).empty()) {
-    return code;
-  }
-  return std::nullopt;
+std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {
+  const std::optional<int> number = store.readInt(settings::kLang);
+  return number ? languageFromNumber(*number) : std::nullopt;
 }
 
 bool settingsStoreWritable() {

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
+
+#include "lang/lang_table.h"
 
 namespace kalmo {
 
@@ -51,7 +52,7 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
 
 // The stored language code, or nullopt when missing, unreadable or not one of
 // the three languages; the caller then keeps English.
-std::optional<int> readLanguageCode(const SettingsStore& store);
+std::optional<LanguageCode> readLanguageCode(const SettingsStore& store);
 
 // Start-up check that the user's settings store can be written: creates and
 // deletes two probe entries in the user's own store. false when either could

@@ -200,10 +200,14 @@ void CataloguePageTest::appliesAFitInTheWindow_data() {
   QTest::addColumn<int>("language");
   QTest::addColumn<bool>("inches");
   QTest::addColumn<QString>("name");
-  QTest::newRow("English, mm") << kLanguageEnglish << false << "catalogue_page_english_mm";
-  QTest::newRow("English, inch") << kLanguageEnglish << true << "catalogue_page_english_inch";
-  QTest::newRow("German, mm") << kLanguageGerman << false << "catalogue_page_german_mm";
-  QTest::newRow("German, inch") << kLanguageGerman << true << "catalogue_page_german_inch";
+  QTest::newRow("English, mm") << languageNumber(kLanguageEnglish) << false
+                               << "catalogue_page_english_mm";
+  QTest::newRow("English, inch") << languageNumber(kLanguageEnglish) << true
+                                 << "catalogue_page_english_inch";
+  QTest::newRow("German, mm") << languageNumber(kLanguageGerman) << false
+                              << "catalogue_page_german_mm";
+  QTest::newRow("German, inch") << languageNumber(kLanguageGerman) << true
+                                << "catalogue_page_german_inch";
 }
 
 void CataloguePageTest::appliesAFitInTheWindow() {
@@ -213,7 +217,7 @@ void CataloguePageTest::appliesAFitInTheWindow() {
 
   QtSettingsStore store;
   Language lang(store);
-  lang.SetLanguage(language);
+  lang.SetLanguage(*languageFromNumber(language));
   MainWindow w(lang, store);
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -140,14 +140,14 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType_data() {
   QTest::addColumn<int>("language");
   QTest::addColumn<FitType>("type");
   QTest::addColumn<QStringList>("expected");
-  QTest::newRow("clearance") << kLanguageEnglish << FitType::Clearance
+  QTest::newRow("clearance") << languageNumber(kLanguageEnglish) << FitType::Clearance
                              << QStringList{"Fit", "Max. clear.", "Min. clear.", "Deviation"};
-  QTest::newRow("transition") << kLanguageEnglish << FitType::Transition
+  QTest::newRow("transition") << languageNumber(kLanguageEnglish) << FitType::Transition
                               << QStringList{"Fit", "Max. clear.", "Max. interf.", "Deviation"};
-  QTest::newRow("interference") << kLanguageEnglish << FitType::Interference
+  QTest::newRow("interference") << languageNumber(kLanguageEnglish) << FitType::Interference
                                 << QStringList{"Fit", "Max. interf.", "Min. interf.", "Deviation"};
   QTest::newRow("German interference")
-      << kLanguageGerman << FitType::Interference
+      << languageNumber(kLanguageGerman) << FitType::Interference
       << QStringList{" Passung", " Max. Überm.", " Min. Überm.", "Abweichung"};
 }
 
@@ -164,7 +164,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
   model.setFitType(type);
   QCOMPARE(headings0.count(), 1);
   // The language is read when the heading is drawn.
-  host.language().SetLanguage(language);
+  host.language().SetLanguage(*languageFromNumber(language));
   model.refreshTexts();
   QCOMPARE(headings(model), expected);
   QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),

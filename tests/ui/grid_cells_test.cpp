@@ -1,7 +1,8 @@
+#include "grid_cells.h"
+
 #include <QTest>
 
 #include "calc/tolerance_class.h"
-#include "grid_cells.h"
 
 using namespace kalmo;
 
@@ -11,7 +12,7 @@ namespace {
 // the given classes ("" for a part without a selection) at a size typed
 // into the field (in the unit shown).
 GridInput input(const QString& typed, const QString& hole, const QString& shaft, bool inch = false,
-                int language = kLanguageEnglish) {
+                LanguageCode language = kLanguageEnglish) {
   GridInput in;
   in.lang = LoadLanguage(language);
   in.record.InchMode = inch;
@@ -64,23 +65,40 @@ void GridCellsTest::showsWorkedExample_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("value");
-  QTest::newRow("hole tolerance") << 0 << 2 << "Tolerance" << "0.0150";
-  QTest::newRow("ES") << 0 << 4 << "Upper deviation (ES)" << "0.0150";
-  QTest::newRow("EI") << 0 << 5 << "Lower deviation (EI)" << "0.0000";
-  QTest::newRow("hole max size") << 0 << 7 << "Upper limit of size" << "10.0150";
-  QTest::newRow("hole min size") << 0 << 8 << "Lower limit of size" << "10.0000";
-  QTest::newRow("shaft tolerance") << 1 << 2 << "Tolerance" << "0.0090";
-  QTest::newRow("es") << 1 << 4 << "Upper deviation (es)" << "-0.0050";
-  QTest::newRow("ei") << 1 << 5 << "Lower deviation (ei)" << "-0.0140";
-  QTest::newRow("shaft max size") << 1 << 7 << "Upper limit of size" << "9.9950";
-  QTest::newRow("shaft min size") << 1 << 8 << "Lower limit of size" << "9.9860";
-  QTest::newRow("designation") << 0 << 10 << "Designation" << "10 H7/g6";
-  QTest::newRow("kind") << 0 << 11 << "Type of fit" << "Clearance fit";
-  QTest::newRow("max clearance") << 0 << 12 << "Max. clearance" << "0.0290";
-  QTest::newRow("min clearance") << 0 << 13 << "Min. clearance" << "0.0050";
-  QTest::newRow("fit tolerance") << 0 << 14 << "Tolerance of the fit" << "0.0240";
-  QTest::newRow("under the diagram") << 1 << 12 << "" << "";
-  QTest::newRow("empty last row") << 0 << 15 << "" << "";
+  QTest::newRow("hole tolerance") << 0 << 2 << "Tolerance"
+                                  << "0.0150";
+  QTest::newRow("ES") << 0 << 4 << "Upper deviation (ES)"
+                      << "0.0150";
+  QTest::newRow("EI") << 0 << 5 << "Lower deviation (EI)"
+                      << "0.0000";
+  QTest::newRow("hole max size") << 0 << 7 << "Upper limit of size"
+                                 << "10.0150";
+  QTest::newRow("hole min size") << 0 << 8 << "Lower limit of size"
+                                 << "10.0000";
+  QTest::newRow("shaft tolerance") << 1 << 2 << "Tolerance"
+                                   << "0.0090";
+  QTest::newRow("es") << 1 << 4 << "Upper deviation (es)"
+                      << "-0.0050";
+  QTest::newRow("ei") << 1 << 5 << "Lower deviation (ei)"
+                      << "-0.0140";
+  QTest::newRow("shaft max size") << 1 << 7 << "Upper limit of size"
+                                  << "9.9950";
+  QTest::newRow("shaft min size") << 1 << 8 << "Lower limit of size"
+                                  << "9.9860";
+  QTest::newRow("designation") << 0 << 10 << "Designation"
+                               << "10 H7/g6";
+  QTest::newRow("kind") << 0 << 11 << "Type of fit"
+                        << "Clearance fit";
+  QTest::newRow("max clearance") << 0 << 12 << "Max. clearance"
+                                 << "0.0290";
+  QTest::newRow("min clearance") << 0 << 13 << "Min. clearance"
+                                 << "0.0050";
+  QTest::newRow("fit tolerance") << 0 << 14 << "Tolerance of the fit"
+                                 << "0.0240";
+  QTest::newRow("under the diagram") << 1 << 12 << ""
+                                     << "";
+  QTest::newRow("empty last row") << 0 << 15 << ""
+                                  << "";
 }
 
 void GridCellsTest::showsWorkedExample() {
@@ -105,15 +123,53 @@ void GridCellsTest::marksUndefinedPartsWithN_data() {
   QTest::addColumn<QString>("shaftValue");
   QTest::addColumn<QString>("fitValue");
   QTest::addColumn<QString>("fitLabel");
-  QTest::newRow("undefined hole T7 at 24") << "24" << "T7" << "h6" << "" << "N" << "0.0130" << "N" << "Max.";
-  QTest::newRow("defined from 24.001") << "24.001" << "T7" << "h6" << "24.001 T7" << "0.0210" << "0.0130"
-                                       << "Interference fit" << "Max. interference";
-  QTest::newRow("no hole selection") << "10" << "" << "g6" << "" << "N" << "0.0090" << "N" << "Max.";
-  QTest::newRow("zero tolerance H1 at 4000") << "4000" << "H1" << "h6" << "4000 H1" << "N" << "0.1650" << "N"
+  QTest::newRow("undefined hole T7 at 24") << "24"
+                                           << "T7"
+                                           << "h6"
+                                           << ""
+                                           << "N"
+                                           << "0.0130"
+                                           << "N"
+                                           << "Max.";
+  QTest::newRow("defined from 24.001") << "24.001"
+                                       << "T7"
+                                       << "h6"
+                                       << "24.001 T7"
+                                       << "0.0210"
+                                       << "0.0130"
+                                       << "Interference fit"
+                                       << "Max. interference";
+  QTest::newRow("no hole selection") << "10"
+                                     << ""
+                                     << "g6"
+                                     << ""
+                                     << "N"
+                                     << "0.0090"
+                                     << "N"
+                                     << "Max.";
+  QTest::newRow("zero tolerance H1 at 4000") << "4000"
+                                             << "H1"
+                                             << "h6"
+                                             << "4000 H1"
+                                             << "N"
+                                             << "0.1650"
+                                             << "N"
                                              << "Max.";
-  QTest::newRow("size above range") << "10001" << "H7" << "g6" << "10001 H7" << "N" << "N" << "N"
+  QTest::newRow("size above range") << "10001"
+                                    << "H7"
+                                    << "g6"
+                                    << "10001 H7"
+                                    << "N"
+                                    << "N"
+                                    << "N"
                                     << "Max. clearance";
-  QTest::newRow("size below range") << "0.0005" << "H7" << "g6" << "0.0005 H7" << "N" << "N" << "N"
+  QTest::newRow("size below range") << "0.0005"
+                                    << "H7"
+                                    << "g6"
+                                    << "0.0005 H7"
+                                    << "N"
+                                    << "N"
+                                    << "N"
                                     << "Max. clearance";
 }
 
@@ -135,7 +191,8 @@ void GridCellsTest::marksUndefinedPartsWithN() {
   }
   QTEST(gridCell(in, 0, 12).label, "fitLabel");
   // Under the diagram column 1 says "N" only for a shaft it cannot show.
-  QCOMPARE(gridCell(in, 1, 12).value, gridCell(in, 1, 2).value == u"N" ? QStringLiteral("N") : QString());
+  QCOMPARE(gridCell(in, 1, 12).value,
+           gridCell(in, 1, 2).value == u"N" ? QStringLiteral("N") : QString());
 }
 
 // Millimetres print the fit limits as magnitudes, inches keep the sign.
@@ -148,12 +205,24 @@ void GridCellsTest::printsFitLimitsByUnit_data() {
   QTest::addColumn<QString>("label2");
   QTest::addColumn<QString>("value2");
   QTest::addColumn<QString>("classText");
-  QTest::newRow("interference mm") << "10" << false << "s6" << "Max. interference" << "0.0320"
-                                   << "Min. interference" << "0.0080" << "10 H7";
-  QTest::newRow("interference inch") << "0.3937" << true << "s6" << "Max. interference" << "-0.00126"
-                                     << "Min. interference" << "-0.00031" << "0.3937 H7";
-  QTest::newRow("transition mm") << "30" << false << "k6" << "Max. clearance" << "0.0190" << "Max. interference"
-                                 << "0.0150" << "30 H7";
+  QTest::newRow("interference mm") << "10" << false << "s6"
+                                   << "Max. interference"
+                                   << "0.0320"
+                                   << "Min. interference"
+                                   << "0.0080"
+                                   << "10 H7";
+  QTest::newRow("interference inch") << "0.3937" << true << "s6"
+                                     << "Max. interference"
+                                     << "-0.00126"
+                                     << "Min. interference"
+                                     << "-0.00031"
+                                     << "0.3937 H7";
+  QTest::newRow("transition mm") << "30" << false << "k6"
+                                 << "Max. clearance"
+                                 << "0.0190"
+                                 << "Max. interference"
+                                 << "0.0150"
+                                 << "30 H7";
 }
 
 void GridCellsTest::printsFitLimitsByUnit() {
@@ -171,7 +240,8 @@ void GridCellsTest::printsFitLimitsByUnit() {
 void GridCellsTest::headsTheDiagramWithBothUnits() {
   const QString gap(12, u' ');
   QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).centred, "Hole [µm]" + gap + "Shaft [µm]");
-  QCOMPARE(gridCell(input("10", "H7", "g6", true), 1, 9).centred, "Hole [milli in]" + gap + "Shaft [milli in]");
+  QCOMPARE(gridCell(input("10", "H7", "g6", true), 1, 9).centred,
+           "Hole [milli in]" + gap + "Shaft [milli in]");
   QCOMPARE(gridCell(input("10", "H7", "g6", false, kLanguageGerman), 1, 9).centred,
            " Bohrung [µm]" + gap + " Welle [µm]");
   QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).kind, CellKind::DiagramHeading);

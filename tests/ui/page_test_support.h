@@ -31,7 +31,9 @@ class MemoryStore final : public SettingsStore {
 
 class FakeHost final : public CalcHost {
  public:
-  explicit FakeHost(int languageCode = kLanguageEnglish) { language_.SetLanguage(languageCode); }
+  explicit FakeHost(LanguageCode languageCode = kLanguageEnglish) {
+    language_.SetLanguage(languageCode);
+  }
 
   CalcRecord& record() override { return record_; }
   const Language& language() const override { return language_; }

@@ -1,10 +1,11 @@
+#include "settings_store.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "language.h"
-#include "settings_store.h"
 
 using namespace kalmo;
 
@@ -24,7 +25,9 @@ class SettingsStoreTest : public QObject {
   void probeFailsWhereTheStoreCannotBeWritten();
 
  private:
-  static QSettings raw() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286"); }
+  static QSettings raw() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286");
+  }
   QTemporaryDir dir_;
 };
 
@@ -51,12 +54,18 @@ void SettingsStoreTest::readsWindowSettingsWithFallbacks_data() {
   QTest::addColumn<bool>("only");
   QTest::newRow("nothing stored") << QVariant() << QVariant() << QVariant() << false << 0 << false;
   QTest::newRow("all set") << QVariant(1) << QVariant(3) << QVariant(1) << true << 3 << true;
-  QTest::newRow("any non-zero is true") << QVariant(7) << QVariant(4) << QVariant(-1) << true << 4 << true;
-  QTest::newRow("zero is false") << QVariant(0) << QVariant(0) << QVariant(0) << false << 0 << false;
-  QTest::newRow("count beyond the list") << QVariant(0) << QVariant(5) << QVariant(0) << false << 0 << false;
-  QTest::newRow("negative count") << QVariant(0) << QVariant(-1) << QVariant(0) << false << 0 << false;
-  QTest::newRow("text values") << QVariant("abc") << QVariant("2.5") << QVariant("true") << false << 0 << false;
-  QTest::newRow("beyond 32 bits") << QVariant(qint64(1) << 33) << QVariant(2) << QVariant(0) << false << 2 << false;
+  QTest::newRow("any non-zero is true")
+      << QVariant(7) << QVariant(4) << QVariant(-1) << true << 4 << true;
+  QTest::newRow("zero is false") << QVariant(0) << QVariant(0) << QVariant(0) << false << 0
+                                 << false;
+  QTest::newRow("count beyond the list")
+      << QVariant(0) << QVariant(5) << QVariant(0) << false << 0 << false;
+  QTest::newRow("negative count") << QVariant(0) << QVariant(-1) << QVariant(0) << false << 0
+                                  << false;
+  QTest::newRow("text values") << QVariant("abc") << QVariant("2.5") << QVariant("true") << false
+                               << 0 << false;
+  QTest::newRow("beyond 32 bits") << QVariant(qint64(1) << 33) << QVariant(2) << QVariant(0)
+                                  << false << 2 << false;
 }
 
 void SettingsStoreTest::readsWindowSettingsWithFallbacks() {
@@ -66,7 +75,8 @@ void SettingsStoreTest::readsWindowSettingsWithFallbacks() {
   {
     QSettings settings = raw();
     settings.beginGroup("Default");
-    const std::pair<const char*, QVariant> values[] = {{"mm_in", mmIn}, {"ResCn", resCn}, {"Prep", prep}};
+    const std::pair<const char*, QVariant> values[] = {
+        {"mm_in", mmIn}, {"ResCn", resCn}, {"Prep", prep}};
     for (const auto& [name, value] : values) {
       if (value.isValid()) {
         settings.setValue(name, value);
@@ -99,8 +109,8 @@ void SettingsStoreTest::loadsTheStoredLanguageBeforeAnyWindow() {
   QtSettingsStore store;
   Language language(store);
   language.InitLanguage();
-  QTEST(language.code(), "code");
-  QTEST(language.text(1), "hole");
+  QTEST(languageNumber(language.code()), "code");
+  QTEST(language.text(TextId{1}), "hole");
   // Loading writes nothing.
   QCOMPARE(raw().value("Default/Lang").toString(), stored.toString());
 }
@@ -111,8 +121,8 @@ void SettingsStoreTest::storesTheLanguageItSets() {
   language.InitLanguage();
   language.SetLanguage(kLanguageGerman);
   QCOMPARE(raw().value("Default/Lang").toInt(), 2);
-  QCOMPARE(language.text(3), QStringLiteral(" Passungen"));
-  QCOMPARE(language.text(500), QString());
+  QCOMPARE(language.text(TextId{3}), QStringLiteral(" Passungen"));
+  QCOMPARE(language.text(TextId{500}), QString());
 }
 
 void SettingsStoreTest::probeLeavesNothingBehind() {

@@ -1,5 +1,7 @@
 #include "calc/calc_record.h"
 
+#include "lang/fit_texts.h"
+
 namespace kalmo {
 
 void ResetResults(CalcRecord& record, const LangTable& lang) {
@@ -16,9 +18,9 @@ void StoreEvaluation(CalcRecord& record, const Evaluation& evaluation, const Lan
   const FitResult& fit = evaluation.fit;
   record.fitKind = fit.kind;
   record.FitKindText =
-      fit.kind == FitKind::Undefined ? std::string() : GetLangString(lang, fitKindTextId(fit.kind));
-  record.FitLabel1 = GetLangString(lang, fitLabel1Id(fit.kind));
-  record.FitLabel2 = GetLangString(lang, fitLabel2Id(fit.kind));
+      fit.kind == FitKind::Undefined ? std::string() : GetLangString(lang, fitKindText(fit.kind));
+  record.FitLabel1 = GetLangString(lang, fitValue1Caption(fit.kind));
+  record.FitLabel2 = GetLangString(lang, fitValue2Caption(fit.kind));
   record.FitValue1 = fit.value1Mm;
   record.FitValue2 = fit.value2Mm;
   record.FitTolerance = fit.toleranceMm;

@@ -101,7 +101,7 @@ ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const double it = itMm(g);
 
   if (l <= letter::G) {  // A..G: EI from the table
-    const std::optional<double> ei = holeDeviationMm(l + 1);
+    const std::optional<double> ei = holeDeviationMm(hole_column::lowerDeviation(l));
     if (!ei) return kUndefinedClass;
     return {it, *ei + it, *ei};
   }
@@ -112,7 +112,7 @@ ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   }
   if (l == letter::J) {
     if (g < 7 || g > 9) return kUndefinedClass;  // J exists for IT6..IT8 only
-    const std::optional<double> es = holeDeviationMm(g + 4);
+    const std::optional<double> es = holeDeviationMm(hole_column::jUpperDeviation(g));
     if (!es) return kUndefinedClass;
     return {it, *es, *es - it};
   }
@@ -121,15 +121,15 @@ ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
       const double es = -0.009;  // M6 over 250 up to 315 mm: ES = -9 µm, no Δ
       return {it, es, es - it};
     }
-    const int base = 14 + 2 * (l - letter::K);
-    const std::optional<double> d = holeDeviationMm(g <= 9 ? base : base + 1);
+    const std::optional<double> d =
+        holeDeviationMm(g <= 9 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
     if (!d) return kUndefinedClass;
     double es = *d;
     if (g <= 9) es = es + deltaMm(g);
     return {it, es, es - it};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
-  const std::optional<double> d = holeDeviationMm(l + 4);
+  const std::optional<double> d = holeDeviationMm(hole_column::upperDeviation(l));
   if (!d) return kUndefinedClass;
   double es = *d;
   if (g <= 8) es = es + deltaMm(g);
@@ -144,7 +144,7 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
 
   int column = 0;
   if (l <= letter::G) {  // a..g: es from the table
-    const std::optional<double> es = shaftDeviationMm(l + 1);
+    const std::optional<double> es = shaftDeviationMm(shaft_column::upperDeviation(l));
     if (!es) return kUndefinedClass;
     return {it, *es, *es - it};
   }
@@ -155,11 +155,13 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   }
   if (l == letter::J) {
     if (g < 6 || g > 9) return kUndefinedClass;  // j exists for IT5..IT8 only
-    column = g <= 7 ? 11 : g - 8 + 12;
+    column = g <= 7   ? shaft_column::kJForIT5AndIT6
+             : g == 8 ? shaft_column::kJForIT7
+                      : shaft_column::kJForIT8;
   } else if (l == letter::K) {
-    column = g >= 5 && g <= 8 ? 14 : 15;  // IT4..IT7, or every other grade
+    column = g >= 5 && g <= 8 ? shaft_column::kKForIT4ToIT7 : shaft_column::kKOtherGrades;
   } else {
-    column = l + 2;  // m..zc
+    column = shaft_column::lowerDeviation(l);  // m..zc
   }
   const std::optional<double> ei = shaftDeviationMm(column);
   if (!ei) return kUndefinedClass;
@@ -208,36 +210,6 @@ std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> 
     return std::nullopt;
   }
   return at.evaluate(hole, shaft);
-}
-
-int fitKindTextId(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return 16;
-    case FitKind::Interference: return 17;
-    case FitKind::Transition: return 18;
-    case FitKind::Undefined: break;
-  }
-  return 0;
-}
-
-int fitLabel1Id(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance:
-    case FitKind::Transition: return 19;
-    case FitKind::Interference: return 21;
-    case FitKind::Undefined: break;
-  }
-  return 14;
-}
-
-int fitLabel2Id(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return 20;
-    case FitKind::Transition: return 21;
-    case FitKind::Interference: return 22;
-    case FitKind::Undefined: break;
-  }
-  return 15;
 }
 
 }  // namespace kalmo

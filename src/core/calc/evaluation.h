@@ -88,9 +88,4 @@ FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft);
 std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,
                                    std::optional<ToleranceClass> shaft);
 
-// Interface-text numbers of the fit kind and of the captions of the two values.
-int fitKindTextId(FitKind kind);  // 16, 17, 18, or 0 for an undefined fit (empty text)
-int fitLabel1Id(FitKind kind);    // 19, 21, or 14 ("Max.") for an undefined fit
-int fitLabel2Id(FitKind kind);    // 20, 21, 22, or 15 ("Min.") for an undefined fit
-
 }  // namespace kalmo

@@ -8,6 +8,7 @@
 #include "design/design_results.h"
 #include "design/fit_catalogue.h"
 #include "design/grade_range.h"
+#include "lang/text_id.h"
 
 namespace kalmo {
 
@@ -95,21 +96,21 @@ DesignOutcome runDesignSearch(const DesignRequest& request);
 std::vector<ClassListItem> fixedClassChoices(DesignSystem system, double nominalSizeMm,
                                              GradeBounds grades);
 
-// Interface-text numbers of the captions of the Max and the Min target, which
-// are also the headings of the result table's two value columns.
+// Interface texts of the captions of the Max and the Min target, which are
+// also the headings of the result table's two value columns.
 struct TargetCaptionIds {
-  int max;
-  int min;
+  TextId max;
+  TextId min;
   friend constexpr bool operator==(const TargetCaptionIds&, const TargetCaptionIds&) = default;
 };
 
 constexpr TargetCaptionIds targetCaptionIds(FitType type) {
   switch (type) {
-    case FitType::Clearance: return {107, 108};     // max. clearance, min. clearance
-    case FitType::Transition: return {107, 109};    // max. clearance, max. interference
-    case FitType::Interference: return {109, 110};  // max. interference, min. interference
+    case FitType::Clearance: return {TextId::MaxClearanceShort, TextId::MinClearanceShort};
+    case FitType::Transition: return {TextId::MaxClearanceShort, TextId::MaxInterferenceShort};
+    case FitType::Interference: return {TextId::MaxInterferenceShort, TextId::MinInterferenceShort};
   }
-  return {107, 108};
+  return {TextId::MaxClearanceShort, TextId::MinClearanceShort};
 }
 
 }  // namespace kalmo

@@ -39,7 +39,7 @@ class ExportWriter {
  public:
   explicit ExportWriter(const ExportInput& in) : in_(in) {}
 
-  std::string lang(int n) const { return GetLangString(in_.lang, n); }
+  std::string lang(TextId id) const { return GetLangString(in_.lang, id); }
 
   // A length in the export's unit: fixed-4 mm or fixed-5 inches.
   std::string length(double mm) const {
@@ -79,34 +79,34 @@ std::string BuildExportText(const ExportInput& input) {
   const std::string tab2(2, kTab);
 
   w.line(input.inputsCaption, ": ");
-  w.line(w.lang(1), tab2, w.lang(2));
+  w.line(w.lang(TextId::Hole), tab2, w.lang(TextId::Shaft));
   w.line(w.size(hole.sizeMm), " ", hole.classText, tab2, w.size(shaft.sizeMm), " ",
          shaft.classText);
   w.line();
-  w.line(w.lang(6), tab, w.length(hole.toleranceMm), tab, w.lang(6), tab,
-         w.length(shaft.toleranceMm));
+  w.line(w.lang(TextId::Tolerance), tab, w.length(hole.toleranceMm), tab, w.lang(TextId::Tolerance),
+         tab, w.length(shaft.toleranceMm));
   w.line();
-  w.line(w.lang(4), tab2, w.lang(4));
-  w.line(w.lang(7), " (ES)", tab, w.length(hole.upperMm), tab, w.lang(7), " (es)", tab,
-         w.length(shaft.upperMm));
-  w.line(w.lang(8), " (EI)", tab, w.length(hole.lowerMm), tab, w.lang(8), " (ei)", tab,
-         w.length(shaft.lowerMm));
+  w.line(w.lang(TextId::LimitDeviations), tab2, w.lang(TextId::LimitDeviations));
+  w.line(w.lang(TextId::UpperDeviation), " (ES)", tab, w.length(hole.upperMm), tab,
+         w.lang(TextId::UpperDeviation), " (es)", tab, w.length(shaft.upperMm));
+  w.line(w.lang(TextId::LowerDeviation), " (EI)", tab, w.length(hole.lowerMm), tab,
+         w.lang(TextId::LowerDeviation), " (ei)", tab, w.length(shaft.lowerMm));
   w.line();
-  w.line(w.lang(5), tab2, w.lang(5));
-  w.line(w.lang(9), tab, w.length(hole.sizeMm + hole.upperMm), tab, w.lang(9), tab,
-         w.length(shaft.sizeMm + shaft.upperMm));
-  w.line(w.lang(10), tab, w.length(hole.sizeMm + hole.lowerMm), tab, w.lang(10), tab,
-         w.length(shaft.sizeMm + shaft.lowerMm));
+  w.line(w.lang(TextId::LimitSizes), tab2, w.lang(TextId::LimitSizes));
+  w.line(w.lang(TextId::UpperLimitOfSize), tab, w.length(hole.sizeMm + hole.upperMm), tab,
+         w.lang(TextId::UpperLimitOfSize), tab, w.length(shaft.sizeMm + shaft.upperMm));
+  w.line(w.lang(TextId::LowerLimitOfSize), tab, w.length(hole.sizeMm + hole.lowerMm), tab,
+         w.lang(TextId::LowerLimitOfSize), tab, w.length(shaft.sizeMm + shaft.lowerMm));
   w.line();
-  w.line(w.lang(25));
+  w.line(w.lang(TextId::Fit));
   const std::string designation =
       hole.valid && shaft.valid ? input.nominalText + " " + hole.classText + "/" + shaft.classText
                                 : std::string("N");
-  w.line(w.lang(11), tab, designation);
-  w.line(w.lang(12), tab, r.FitKindText);
+  w.line(w.lang(TextId::Designation), tab, designation);
+  w.line(w.lang(TextId::TypeOfFit), tab, r.FitKindText);
   w.line(r.FitLabel1, tab, w.length(r.FitValue1));
   w.line(r.FitLabel2, tab, w.length(r.FitValue2));
-  w.line(w.lang(13), tab, w.length(r.FitTolerance));
+  w.line(w.lang(TextId::FitTolerance), tab, w.length(r.FitTolerance));
   w.line();
   w.line(input.unitNote);
   return w.take();

@@ -81,8 +81,8 @@ LangTable LoadLangTable(std::span<const std::uint8_t> bytes) {
   return table;
 }
 
-std::string GetLangString(const LangTable& table, int n) {
-  const std::string key = std::to_string(n);
+std::string GetLangString(const LangTable& table, TextId id) {
+  const std::string key = std::to_string(static_cast<int>(id));
   for (const std::string& line : table.lines) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) {
@@ -104,21 +104,27 @@ bool LoadLangResource(std::string_view name, std::vector<std::uint8_t>& stream) 
   return true;
 }
 
-std::string_view LangResourceName(int languageCode) {
-  switch (languageCode) {
-    case kLanguageBulgarian: return "BG";
-    case kLanguageGerman: return "DE";
-    case kLanguageEnglish: return "EN";
-    default: return {};
+std::optional<LanguageCode> languageFromNumber(int number) {
+  switch (number) {
+    case languageNumber(LanguageCode::Bulgarian): return LanguageCode::Bulgarian;
+    case languageNumber(LanguageCode::German): return LanguageCode::German;
+    case languageNumber(LanguageCode::English): return LanguageCode::English;
+    default: return std::nullopt;
   }
 }
 
-LangTable LoadLanguage(int languageCode) {
-  std::vector<std::uint8_t> stream;
-  const std::string_view name = LangResourceName(languageCode);
-  if (!name.empty()) {
-    LoadLangResource(name, stream);
+std::string_view LangResourceName(LanguageCode language) {
+  switch (language) {
+    case LanguageCode::Bulgarian: return "BG";
+    case LanguageCode::German: return "DE";
+    case LanguageCode::English: break;
   }
+  return "EN";
+}
+
+LangTable LoadLanguage(LanguageCode language) {
+  std::vector<std::uint8_t> stream;
+  LoadLangResource(LangResourceName(language), stream);
   return LoadLangTable(stream);
 }
 

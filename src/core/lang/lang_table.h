@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "lang/text_id.h"
 
 namespace kalmo {
 
@@ -21,26 +24,33 @@ struct LangTable {
 // odd trailing byte is dropped and lone surrogates become U+FFFD.
 LangTable LoadLangTable(std::span<const std::uint8_t> bytes);
 
-// The text of number n: everything after the first "=" of the first line whose
-// name (the text before that "=") equals the decimal text of n, compared
-// without regard to letter case; lines without "=" are skipped. The empty text
-// when no line matches.
-std::string GetLangString(const LangTable& table, int n);
+// The text of an interface text: everything after the first "=" of the first
+// line whose name (the text before that "=") equals the decimal text of its
+// number, compared without regard to letter case; lines without "=" are
+// skipped. The empty text when no line matches.
+std::string GetLangString(const LangTable& table, TextId id);
 
 // Copies the embedded resource of the given name ("BG", "DE", "EN") into the
 // stream, replacing its content. Returns false, leaving the stream as it was,
 // when there is no such resource.
 bool LoadLangResource(std::string_view name, std::vector<std::uint8_t>& stream);
 
-// Language codes: 1 Bulgarian, 2 German, 3 English.
-inline constexpr int kLanguageBulgarian = 1;
-inline constexpr int kLanguageGerman = 2;
-inline constexpr int kLanguageEnglish = 3;
+// The interface languages. The numbers are the stored setting "Lang".
+enum class LanguageCode : int { Bulgarian = 1, German = 2, English = 3 };
+inline constexpr LanguageCode kLanguageBulgarian = LanguageCode::Bulgarian;
+inline constexpr LanguageCode kLanguageGerman = LanguageCode::German;
+inline constexpr LanguageCode kLanguageEnglish = LanguageCode::English;
 
-// Resource name of a language code; empty for any other code.
-std::string_view LangResourceName(int languageCode);
+// The language of a stored number (1, 2 or 3); nullopt for any other number.
+std::optional<LanguageCode> languageFromNumber(int number);
+constexpr int languageNumber(LanguageCode code) {
+  return static_cast<int>(code);
+}
 
-// The table of a language code; empty for a code other than 1, 2 or 3.
-LangTable LoadLanguage(int languageCode);
+// Resource name of a language ("BG", "DE", "EN").
+std::string_view LangResourceName(LanguageCode language);
+
+// The table of a language.
+LangTable LoadLanguage(LanguageCode language);
 
 }  // namespace kalmo

@@ -178,6 +178,46 @@ constexpr int ShaftDeviationCell(int row, int column) {
   return ShaftDeviationTable[row][column];
 }
 
+// Named columns of the two tables, by letter index (0..27, picker order) and
+// grade index (0..19: IT01, IT0, IT1 .. IT18).
+namespace shaft_column {
+// a..g (letter 0..9): es.
+constexpr int upperDeviation(int letter) {
+  return letter + 1;
+}
+inline constexpr int kJForIT5AndIT6 = 11;
+inline constexpr int kJForIT7 = 12;
+inline constexpr int kJForIT8 = 13;
+inline constexpr int kKForIT4ToIT7 = 14;
+inline constexpr int kKOtherGrades = 15;
+// m..zc (letter 14..27): ei.
+constexpr int lowerDeviation(int letter) {
+  return letter + 2;
+}
+}  // namespace shaft_column
+
+namespace hole_column {
+// A..G (letter 0..9): EI.
+constexpr int lowerDeviation(int letter) {
+  return letter + 1;
+}
+// J for IT6, IT7, IT8 (grade 7..9): ES.
+constexpr int jUpperDeviation(int grade) {
+  return grade + 4;
+}
+// K, M, N (letter 13..15), up to IT8 and above it: ES before Δ.
+constexpr int kmnUpToIT8(int letter) {
+  return 14 + 2 * (letter - 13);
+}
+constexpr int kmnAboveIT8(int letter) {
+  return kmnUpToIT8(letter) + 1;
+}
+// P..ZC (letter 16..27): ES for grades above IT7, before Δ.
+constexpr int upperDeviation(int letter) {
+  return letter + 4;
+}
+}  // namespace hole_column
+
 // Row of the deviation tables for a nominal size in mm.
 constexpr int DeviationRow(double sizeMm) {
   return static_cast<int>(SizeRow(kDeviationBoundsMm, sizeMm));

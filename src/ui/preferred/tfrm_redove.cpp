@@ -27,11 +27,11 @@ namespace kalmo {
 namespace {
 
 // Language strings of this window.
-constexpr int kCaptionText = 87;
-constexpr int kSeriesLabelText = 88;
-constexpr int kSelectHintText = 89;
-constexpr int kCancelHintText = 90;
-constexpr int kAllSeriesText = 91;
+constexpr TextId kCaptionText = TextId::PreferredNumbersTitle;
+constexpr TextId kSeriesLabelText = TextId::Series;
+constexpr TextId kSelectHintText = TextId::Select;
+constexpr TextId kCancelHintText = TextId::Cancel;
+constexpr TextId kAllSeriesText = TextId::AllEntries;
 
 // Pixel layout at 96 dpi: toolbar, then the series row, then the grid from
 // top 63 to the bottom edge.
@@ -40,8 +40,8 @@ constexpr int kSeriesRowHeight = 31;
 constexpr int kFontPixels = 11;
 constexpr int kGridRowHeight = 17;
 
-QString langText(const LangTable& lang, int n) {
-  return QString::fromStdString(GetLangString(lang, n));
+QString langText(const LangTable& lang, TextId id) {
+  return QString::fromStdString(GetLangString(lang, id));
 }
 
 QString seriesName(std::string_view name) {

@@ -15,7 +15,7 @@ struct ExportCase {
   double sizeMm;
   const char* nominalText;
   bool inch = false;
-  int language = kLanguageEnglish;
+  LanguageCode language = kLanguageEnglish;
   const char* separator = ".";
 };
 
@@ -33,8 +33,8 @@ ExportInput exportInput(const ExportCase& c) {
   in.shaftLetter = std::string(letterText(Side::Shaft, classes.shaft.letter));
   in.shaftGrade = std::string(gradeText(classes.shaft.grade));
   in.nominalText = c.nominalText;
-  in.inputsCaption = GetLangString(in.lang, 82);
-  in.unitNote = GetLangString(in.lang, 76) + std::string(noteUnitSuffix(c.inch));
+  in.inputsCaption = GetLangString(in.lang, TextId::BasicParameters);
+  in.unitNote = GetLangString(in.lang, TextId::UnitNote) + std::string(noteUnitSuffix(c.inch));
   in.decimalSeparator = c.separator;
   return in;
 }

@@ -22,11 +22,11 @@ TEST(LangTable, LookupTakesTheFirstExactNumber) {
   const LangTable table =
       LoadLangTable(utf16le(u"10=Ten\r\n1=One\r\nno equals\r\n5=\r\n1=Again\r\n7= Seven"));
   EXPECT_EQ(table.lines.size(), 6u);
-  EXPECT_EQ(GetLangString(table, 1), "One");
-  EXPECT_EQ(GetLangString(table, 10), "Ten");
-  EXPECT_EQ(GetLangString(table, 5), "");
-  EXPECT_EQ(GetLangString(table, 7), " Seven");
-  EXPECT_EQ(GetLangString(table, 500), "");
+  EXPECT_EQ(GetLangString(table, TextId{1}), "One");
+  EXPECT_EQ(GetLangString(table, TextId{10}), "Ten");
+  EXPECT_EQ(GetLangString(table, TextId{5}), "");
+  EXPECT_EQ(GetLangString(table, TextId{7}), " Seven");
+  EXPECT_EQ(GetLangString(table, TextId{500}), "");
 }
 
 TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
@@ -34,20 +34,21 @@ TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
                          16, 17, 18,  19,  20,  21,  22,  24,  25,  26,  27,  61,  69, 70, 71,
                          72, 76, 81,  82,  86,  87,  88,  89,  90,  91,  93,  94,  95, 96, 97,
                          98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110};
-  for (int code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
+  for (LanguageCode code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
     const LangTable table = LoadLanguage(code);
     EXPECT_EQ(table.lines.size(), std::size(numbers));
     for (int n : numbers) {
-      EXPECT_FALSE(GetLangString(table, n).empty()) << "language " << code << " text " << n;
+      EXPECT_FALSE(GetLangString(table, static_cast<TextId>(n)).empty())
+          << "language " << languageNumber(code) << " text " << n;
     }
-    EXPECT_EQ(GetLangString(table, 500), "");
+    EXPECT_EQ(GetLangString(table, TextId{500}), "");
   }
-  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageEnglish), 1), "Hole");
-  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), 1), " Bohrung");
-  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageBulgarian), 1), "Отвор");
-  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), 17), " Übermasspassung");
-  EXPECT_TRUE(LoadLanguage(0).lines.empty());
-  EXPECT_TRUE(LoadLanguage(4).lines.empty());
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageEnglish), TextId{1}), "Hole");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{1}), " Bohrung");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageBulgarian), TextId{1}), "Отвор");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{17}), " Übermasspassung");
+  EXPECT_FALSE(languageFromNumber(0));
+  EXPECT_FALSE(languageFromNumber(4));
 }
 
 TEST(LangTable, ResourceLookupLeavesTheStreamOnFailure) {

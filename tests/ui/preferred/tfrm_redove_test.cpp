@@ -1,3 +1,5 @@
+#include "preferred/tfrm_redove.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -8,7 +10,6 @@
 #include <algorithm>
 
 #include "lang/lang_table.h"
-#include "preferred/tfrm_redove.h"
 #include "tables/preferred_series.h"
 
 using namespace kalmo;
@@ -52,16 +53,26 @@ class TfrmRedoveTest : public QObject {
     QTest::addColumn<QString>("selectHint");
     QTest::addColumn<QString>("cancelHint");
     QTest::addColumn<QString>("all");
-    QTest::newRow("English") << kLanguageEnglish << "Preferred numbers acc. ISO 3" << "Series"
-                             << "Select" << "Cancel" << "(all)";
-    QTest::newRow("German") << kLanguageGerman << "Normzahlen nach ISO 3" << "Reihen"
-                            << "Auswahl" << "Abbruch" << "(alle)";
-    QTest::newRow("Bulgarian") << kLanguageBulgarian << "Предпочитани размери по ISO 3"
-                               << "Редове" << "Избор" << "Отказ" << "(всички)";
+    QTest::newRow("English") << languageNumber(kLanguageEnglish) << "Preferred numbers acc. ISO 3"
+                             << "Series"
+                             << "Select"
+                             << "Cancel"
+                             << "(all)";
+    QTest::newRow("German") << languageNumber(kLanguageGerman) << "Normzahlen nach ISO 3"
+                            << "Reihen"
+                            << "Auswahl"
+                            << "Abbruch"
+                            << "(alle)";
+    QTest::newRow("Bulgarian") << languageNumber(kLanguageBulgarian)
+                               << "Предпочитани размери по ISO 3"
+                               << "Редове"
+                               << "Избор"
+                               << "Отказ"
+                               << "(всички)";
   }
   void opensOnAllWithFirstCellCurrent() {
     QFETCH(int, language);
-    TfrmRedove window(LoadLanguage(language));
+    TfrmRedove window(LoadLanguage(*languageFromNumber(language)));
     QTEST(window.windowTitle(), "caption");
     QTEST(part<QLabel>(window, "Label1")->text(), "label");
     QTEST(part<QToolButton>(window, "btnSel")->toolTip(), "selectHint");
@@ -206,7 +217,7 @@ class TfrmRedoveTest : public QObject {
     if (dir.isEmpty()) QSKIP("KALMO_SNAPSHOT_DIR not set");
     QDir().mkpath(dir);
     const struct {
-      int language;
+      LanguageCode language;
       int series;
       const char* file;
     } shots[] = {{kLanguageEnglish, 0, "preferred_window_en.png"},

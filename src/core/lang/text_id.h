@@ -1,0 +1,78 @@
+#pragma once
+
+namespace kalmo {
+
+// The interface texts of the program, by their number in the language tables
+// (resources/lang/{BG,DE,EN}.txt, "n=text"). The English text follows each
+// name. A number is never reused: a new text gets a new number in all three tables.
+enum class TextId : int {
+  None = 0,  // no text: the lookup gives the empty string
+
+  // Results grid and export text.
+  Hole = 1,               // "Hole": grid heading, hole picker caption
+  Shaft = 2,              // "Shaft": grid heading, shaft picker caption
+  LimitDeviations = 4,    // "Limit deviations": band over ES/EI
+  LimitSizes = 5,         // "Limit sizes": band over the limit sizes
+  Tolerance = 6,          // "Tolerance": IT row
+  UpperDeviation = 7,     // "Upper deviation": ES/es row
+  LowerDeviation = 8,     // "Lower deviation": EI/ei row
+  UpperLimitOfSize = 9,   // "Upper limit of size"
+  LowerLimitOfSize = 10,  // "Lower limit of size"
+  Designation = 11,       // "Designation": fit designation row
+  TypeOfFit = 12,         // "Type of fit": fit kind row, page captions
+  FitTolerance = 13,      // "Tolerance of the fit"
+  Max = 14,               // "Max.": first fit value of an undefined fit
+  Min = 15,               // "Min.": second fit value of an undefined fit
+  ClearanceFit = 16,      // "Clearance fit"
+  InterferenceFit = 17,   // "Interference fit"
+  TransitionFit = 18,     // "Transition fit"
+  MaxClearance = 19,      // "Max. clearance"
+  MinClearance = 20,      // "Min. clearance"
+  MaxInterference = 21,   // "Max. interference"
+  MinInterference = 22,   // "Min. interference"
+  Fit = 25,               // "Fit": heading over the fit rows, design table column
+
+  // Main window.
+  StandardFits = 3,      // "Stand. fits": catalogue button and page heading
+  SystemOfFit = 24,      // "System of fit"
+  HoleBasis = 26,        // "Hole basis system"
+  ShaftBasis = 27,       // "Shaft basis system"
+  Copy = 69,             // "Copy": tool tip
+  LanguageMenu = 70,     // "Language": tool tip
+  Exit = 71,             // "Exit": tool tip
+  Help = 72,             // "Help": tool tip
+  UnitNote = 76,         // "Values and tolerances in": the unit note without its unit
+  NominalSize = 81,      // "Nominal size": size field caption
+  BasicParameters = 82,  // "Basic parameters": inputs group, first export line
+  WindowTitle = 86,      // "KALMO - ISO - tolerances and fits"
+
+  // Preferred-numbers window.
+  PreferredNumbersTitle = 87,  // "Preferred numbers acc. ISO 3"
+  Series = 88,                 // "Series": series picker caption
+  Select = 89,                 // "Select": take the number; also the free IT range
+  Cancel = 90,                 // "Cancel"
+  AllEntries = 91,             // "(all)": every series, every result
+
+  // Design page.
+  Design = 93,                 // "Design": design button
+  ItRange = 94,                // "IT - range"
+  OnlyStandardFits = 95,       // "only standard fits"
+  Deviation = 96,              // "Deviation": design table column
+  Search = 97,                 // "Search"
+  Results = 98,                // "Results": result count caption
+  RangeGauges = 99,            // "Gauges and measuring instruments"
+  RangePrecision = 100,        // "Precision and general engineering"
+  RangeSemiProducts = 101,     // "Semi-products"
+  RangeStructures = 102,       // "Structures"
+  RangeNonTolerated = 103,     // "Non-tolerated dimensions"
+  HoleTolerance = 104,         // "Hole tolerance": system with a fixed hole class
+  ShaftTolerance = 105,        // "Shaft tolerance": system with a fixed shaft class
+  AllCombinations = 106,       // "All combinations"
+  MaxClearanceShort = 107,     // "Max. clear.": target and column caption
+  MinClearanceShort = 108,     // "Min. clear."
+  MaxInterferenceShort = 109,  // "Max. interf."
+  MinInterferenceShort = 110,  // "Min. interf."
+  TargetsReversed = 61,        // "Upper limit of size has to be greater than lower limit of size!"
+};
+
+}  // namespace kalmo
