@@ -38,8 +38,8 @@ void BM_BuildExportText(benchmark::State& state) {
   in.shaftLetter.emplace("g");
   in.shaftGrade.emplace("6");
   in.nominalText = in.record.InchMode ? "0.3937" : "10";
-  in.inputsCaption = GetLangString(in.lang, 82);
-  in.unitNote = GetLangString(in.lang, 76) + std::string(noteUnitSuffix(in.record.InchMode));
+  in.inputsCaption = GetLangString(in.lang, TextId::BasicParameters);
+  in.unitNote = unitNote(in.lang, in.record.InchMode);
   for (auto _ : state) {
     benchmark::DoNotOptimize(BuildExportText(in));
   }

@@ -104,8 +104,7 @@ std::string answerText(const FitRequest& request, const CalcRecord& record,
   // What the size field would show after typing the number.
   input.nominalText = formatPlain(request.size.typed);
   input.inputsCaption = GetLangString(settings.lang, TextId::BasicParameters);
-  input.unitNote =
-      GetLangString(settings.lang, TextId::UnitNote) + std::string(noteUnitSuffix(settings.inch));
+  input.unitNote = unitNote(settings.lang, settings.inch);
   input.lang = settings.lang;
   return BuildExportText(input);
 }

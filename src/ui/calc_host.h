@@ -29,13 +29,9 @@ class CalcHost {
   virtual std::optional<ToleranceClass> holeClass() const = 0;
   virtual std::optional<ToleranceClass> shaftClass() const = 0;
 
-  // Evaluates the pickers' classes at the record's nominal size and, unless a
-  // design search is running (viewRefreshSkipped), repaints the results grid
-  // and the zone diagram.
+  // Evaluates the pickers' classes at the record's nominal size and shows the
+  // result in the results grid and the zone diagram.
   virtual void Recalculate() = 0;
-  // true while the views are left alone: the design page is open and its
-  // search button holds the focus.
-  virtual bool viewRefreshSkipped() const = 0;
 };
 
 }  // namespace kalmo

@@ -38,14 +38,11 @@ QToolButton* toolButton(QToolBar* bar, const char* name, Image image) {
   return button;
 }
 
-// The small picker buttons take the focus when clicked, as push buttons do,
-// so a click on them always ends a focus the design search may hold.
 QToolButton* pickerButton(QWidget* parent, const char* name, Image image, const QRect& place) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setIcon(icon(image));
   button->setIconSize(kPickerIconSize);
-  button->setFocusPolicy(Qt::StrongFocus);
   button->setGeometry(place);
   return button;
 }
@@ -85,7 +82,7 @@ ClassList* classListUnder(QComboBox* gradePicker, Side side, bool above500, cons
 }  // namespace
 
 MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent)
-    : QMainWindow(parent), language_(language), store_(store), panelWidth_(layout::kWidthClosed) {
+    : QMainWindow(parent), language_(language), store_(store) {
   setObjectName(QStringLiteral("frmISO286"));
   // The program sets the size; the user neither drags nor maximises it.
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -95,7 +92,7 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildInputs();
   buildPanel();
   connectInputs();
-  setPanelWidth(layout::kWidthClosed);
+  showSidePage(SidePage::None);
 }
 
 void MainWindow::buildToolBar() {
@@ -213,7 +210,8 @@ void MainWindow::connectInputs() {
     connect(p, &QComboBox::activated, this, [this, p] { cbLetter_oChange(p); });
   }
   for (ClassList* list : {cbOtvori, cbOtvori2, cbValove, cbValove2}) {
-    connect(list, &QComboBox::activated, this, [this, list](int index) { classListChange(list, index); });
+    connect(list, &QComboBox::activated, this,
+            [this, list](int index) { classListChange(list, index); });
   }
   connect(BitBtn1, &QToolButton::clicked, this, &MainWindow::BitBtn1Click);
   connect(BitBtn2, &QToolButton::clicked, this, &MainWindow::BitBtn2Click);
@@ -231,12 +229,12 @@ void MainWindow::connectInputs() {
   connect(Bul, &QAction::triggered, this, &MainWindow::BulClick);
 }
 
-void MainWindow::setPanelWidth(int width) {
-  panelWidth_ = width;
-  setFixedSize(width, layout::kClientHeight);
+void MainWindow::showSidePage(SidePage page) {
+  sidePage_ = page;
+  setFixedSize(windowWidth(page), layout::kClientHeight);
   // Closed, the window still leaves a few pixels beside the inputs group;
   // they show no sliver of a page.
-  Panel2->setVisible(width != layout::kWidthClosed);
+  Panel2->setVisible(page != SidePage::None);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

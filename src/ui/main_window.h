@@ -6,6 +6,7 @@
 #include "calc_host.h"
 #include "format/export_text.h"
 #include "grid_cells.h"
+#include "window_geometry.h"
 
 class QAction;
 class QComboBox;
@@ -47,7 +48,6 @@ class MainWindow final : public QMainWindow, public CalcHost {
   std::optional<ToleranceClass> holeClass() const override;
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
-  bool viewRefreshSkipped() const override;
 
   // What the results grid and the clipboard export read at this moment.
   GridInput gridInput() const;
@@ -84,8 +84,8 @@ class MainWindow final : public QMainWindow, public CalcHost {
   // Side panel.
   void bbnSglobkaClick();
   void bbnDesignClick();
-  // Width the window was last given (465, 640 or 770).
-  int panelWidth() const { return panelWidth_; }
+  // The page the side panel shows, SidePage::None while it is closed.
+  SidePage sidePage() const { return sidePage_; }
 
   // Toolbar.
   QToolButton* btnCopy;
@@ -138,16 +138,15 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void buildPanel();
   void connectInputs();
   void chooseLanguage(LanguageCode code);
-  void setPanelWidth(int width);
+  void showSidePage(SidePage page);
   // Writes a number into edNominal without it reaching NominalSize, and
   // recalculates also when the text stays the same.
   void writeNominalField(double shown);
-  void refreshViews();
 
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
-  int panelWidth_;
+  SidePage sidePage_ = SidePage::None;
   bool shown_ = false;
 };
 

@@ -68,23 +68,10 @@ std::optional<ToleranceClass> MainWindow::shaftClass() const {
   return pickedClass(*cbLetter_v, *cbIT_v);
 }
 
-bool MainWindow::viewRefreshSkipped() const {
-  return kalmo::viewRefreshSkipped(panelWidth_, designPage->btnShow->hasFocus());
-}
-
 void MainWindow::Recalculate() {
-  const bool evaluated = RecalculateRecord(record_, holeClass(), shaftClass(), language_.table());
-  if (viewRefreshSkipped()) {
-    return;
-  }
-  if (evaluated) {
+  if (RecalculateRecord(record_, holeClass(), shaftClass(), language_.table())) {
     drgrDanni->update();
   }
-  Chart1->setValues(zoneValues(record_));
-}
-
-void MainWindow::refreshViews() {
-  drgrDanni->update();
   Chart1->setValues(zoneValues(record_));
 }
 
@@ -110,8 +97,8 @@ ExportInput MainWindow::exportInput() const {
   input.shaftLetter = selectedStdText(*cbLetter_v);
   input.shaftGrade = selectedStdText(*cbIT_v);
   input.nominalText = edNominal->text().toStdString();
-  input.inputsCaption = GroupBox1->title().toStdString();
-  input.unitNote = lblNote->text().toStdString();
+  input.inputsCaption = GetLangString(language_.table(), TextId::BasicParameters);
+  input.unitNote = unitNote(language_.table(), record_.InchMode);
   input.lang = language_.table();
   input.decimalSeparator = localeDecimalSeparator();
   return input;
@@ -122,7 +109,7 @@ void MainWindow::FormShow() {
   record_.DesignMin = 0;
   record_.DesignMax = 0;
   record_.NominalEditLive = true;
-  setPanelWidth(layout::kWidthClosed);
+  showSidePage(SidePage::None);
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
@@ -207,7 +194,6 @@ void MainWindow::applyPreferredNumber(double chosenMm) {
   if (chosenMm > 0) {
     record_.NominalSize = chosenMm;
     writeNominalField(nominalFieldValueForPick(chosenMm, record_.InchMode));
-    drgrDanni->update();
   }
 }
 
@@ -225,12 +211,7 @@ void MainWindow::btnMMClick() {
     writeNominalField(roundTo(record_.NominalSize, 4));
   }
   designPage->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
-  // The toolbar never takes the focus: with the design page open the search
-  // button may still hold it from an earlier search, and Recalculate would
-  // leave the grid and the diagram in the old unit.
-  refreshViews();
-  lblNote->setText(
-      QString::fromStdString(switchNoteUnit(lblNote->text().toStdString(), record_.InchMode)));
+  lblNote->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
   designPage->drgrDesign->viewport()->update();
 }
 
@@ -251,25 +232,25 @@ void MainWindow::ToolButton1Click() {
 }
 
 void MainWindow::bbnSglobkaClick() {
-  const bool open = panelWidth_ < layout::kPanelOpenThreshold;
-  setPanelWidth(open ? layout::kWidthCatalogue : layout::kWidthClosed);
+  const bool open = sidePage_ == SidePage::None;
+  showSidePage(open ? SidePage::Catalogue : SidePage::None);
   bbnSglobka->setText(language_.text(TextId::StandardFits) +
                       (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   nbExtra->setCurrentWidget(cataloguePage);
-  bbnDesign->setEnabled(panelWidth_ == layout::kWidthClosed);
+  bbnDesign->setEnabled(sidePage_ == SidePage::None);
   cataloguePage->cbSystemChange();
 }
 
 void MainWindow::bbnDesignClick() {
-  const bool open = panelWidth_ < layout::kPanelOpenThreshold;
-  setPanelWidth(open ? layout::kWidthDesign : layout::kWidthClosed);
+  const bool open = sidePage_ == SidePage::None;
+  showSidePage(open ? SidePage::Design : SidePage::None);
   bbnDesign->setText(language_.text(TextId::Design) +
                      (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   if (open) {
     designPage->resetPage();
   }
   nbExtra->setCurrentWidget(designPage);
-  bbnSglobka->setEnabled(panelWidth_ == layout::kWidthClosed);
+  bbnSglobka->setEnabled(sidePage_ == SidePage::None);
 }
 
 }  // namespace kalmo

@@ -28,9 +28,6 @@ void MainWindow::chooseLanguage(LanguageCode code) {
   language_.SetLanguage(code);
   ApplyLanguage();
   Recalculate();
-  // Chosen from the toolbar, which leaves a focus on the search button in
-  // place: the results must still follow the new language.
-  refreshViews();
 }
 
 void MainWindow::ApplyLanguage() {
@@ -45,7 +42,7 @@ void MainWindow::ApplyLanguage() {
   Label10->setText(l.text(TextId::Shaft));
   GroupBox1->setTitle(l.text(TextId::BasicParameters));
   bbnSglobka->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
-  lblNote->setText(l.text(TextId::UnitNote) + QString::fromUtf8(noteUnitSuffix(record_.InchMode)));
+  lblNote->setText(QString::fromStdString(unitNote(l.table(), record_.InchMode)));
   cataloguePage->applyLanguage(l);
   bbnDesign->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage->applyLanguage(l);

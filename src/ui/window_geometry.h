@@ -8,11 +8,10 @@ namespace kalmo {
 namespace layout {
 
 // Window (client) widths: the inputs group alone, with the fit catalogue page,
-// with the design page. Any width from kPanelOpenThreshold up counts as open.
+// with the design page.
 inline constexpr int kWidthClosed = 465;
 inline constexpr int kWidthCatalogue = 640;
 inline constexpr int kWidthDesign = 770;
-inline constexpr int kPanelOpenThreshold = 470;
 
 inline constexpr int kToolBarHeight = 32;
 inline constexpr int kGroupHeight = 349;  // client height below the tool bar
@@ -41,14 +40,16 @@ inline constexpr QPoint kGridPos{2, 71};
 
 }  // namespace layout
 
-// While the design page is open (the window at exactly its design width) and
-// the search button holds the keyboard focus, Recalculate updates only the
-// record and leaves the grid and the diagram alone. The search itself ranks
-// its candidates in the core without Recalculate; the rule stays so that any
-// evaluation started from the search button draws nothing until the focus
-// moves to the results. The main window asks here.
-constexpr bool viewRefreshSkipped(int windowWidth, bool searchButtonHasFocus) {
-  return windowWidth == layout::kWidthDesign && searchButtonHasFocus;
+// The page the side panel shows; the window's width follows from it.
+enum class SidePage { None, Catalogue, Design };
+
+constexpr int windowWidth(SidePage page) {
+  switch (page) {
+    case SidePage::Catalogue: return layout::kWidthCatalogue;
+    case SidePage::Design: return layout::kWidthDesign;
+    case SidePage::None: break;
+  }
+  return layout::kWidthClosed;
 }
 
 }  // namespace kalmo

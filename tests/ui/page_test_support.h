@@ -43,7 +43,6 @@ class FakeHost final : public CalcHost {
   std::optional<ToleranceClass> holeClass() const override { return hole_; }
   std::optional<ToleranceClass> shaftClass() const override { return shaft_; }
   void Recalculate() override { ++recalculations; }
-  bool viewRefreshSkipped() const override { return false; }
 
   int recalculations = 0;
 

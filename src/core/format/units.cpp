@@ -21,12 +21,8 @@ std::string_view noteUnitSuffix(bool inchMode) {
   return inchMode ? " [in]." : " [mm].";
 }
 
-std::string switchNoteUnit(std::string note, bool inchMode) {
-  const std::string_view from = inchMode ? "[mm]" : "[in]";
-  const std::string_view to = inchMode ? "[in]" : "[mm]";
-  const std::size_t at = note.find(from);
-  if (at != std::string::npos) note.replace(at, from.size(), to);
-  return note;
+std::string unitNote(const LangTable& lang, bool inchMode) {
+  return GetLangString(lang, TextId::UnitNote) + std::string(noteUnitSuffix(inchMode));
 }
 
 }  // namespace kalmo

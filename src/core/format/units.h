@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "format/number_format.h"
+#include "lang/lang_table.h"
 
 namespace kalmo {
 
@@ -22,8 +23,8 @@ std::string_view diagramUnitTag(bool inchMode);
 // " [mm]." or " [in].": the ending of the unit note.
 std::string_view noteUnitSuffix(bool inchMode);
 
-// The unit note after a unit switch: the first "[mm]" becomes "[in]" (to
-// inches) or the first "[in]" becomes "[mm]"; a text without it is unchanged.
-std::string switchNoteUnit(std::string note, bool inchMode);
+// The unit note under the inputs and at the end of the export text, in the
+// table's language: "Values and tolerances in [mm]." or "... [in].".
+std::string unitNote(const LangTable& lang, bool inchMode);
 
 }  // namespace kalmo

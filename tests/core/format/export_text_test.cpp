@@ -34,7 +34,7 @@ ExportInput exportInput(const ExportCase& c) {
   in.shaftGrade = std::string(gradeText(classes.shaft.grade));
   in.nominalText = c.nominalText;
   in.inputsCaption = GetLangString(in.lang, TextId::BasicParameters);
-  in.unitNote = GetLangString(in.lang, TextId::UnitNote) + std::string(noteUnitSuffix(c.inch));
+  in.unitNote = unitNote(in.lang, c.inch);
   in.decimalSeparator = c.separator;
   return in;
 }

@@ -31,25 +31,21 @@ TEST(Units, DiagramValuesAreMicrometresOrThousandthsOfAnInch) {
   EXPECT_EQ(diagramUnitTag(true), " [milli in]");
 }
 
-TEST(Units, SwitchingTheNoteReplacesOnlyTheFirstTag) {
+TEST(Units, UnitNoteFollowsLanguageAndUnit) {
   const struct {
-    const char* note;
-    bool toInch;
+    LanguageCode language;
+    bool inch;
     const char* expected;
   } cases[] = {
-      {"Values and tolerances in [mm].", true, "Values and tolerances in [in]."},
-      {"Values and tolerances in [in].", false, "Values and tolerances in [mm]."},
-      {"[mm] and [mm]", true, "[in] and [mm]"},
-      {"Values in [MM].", true, "Values in [MM]."},  // case-sensitive
-      {"Values and tolerances in [mm].", false, "Values and tolerances in [mm]."},
-      {"", true, ""},
+      {kLanguageEnglish, false, "Values and tolerances in [mm]."},
+      {kLanguageEnglish, true, "Values and tolerances in [in]."},
+      {kLanguageGerman, true, "Masse und Toleranzen in [in]."},
+      {kLanguageBulgarian, false, "Всички размери и допуски в [mm]."},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.note);
-    EXPECT_EQ(switchNoteUnit(c.note, c.toInch), c.expected);
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(unitNote(LoadLanguage(c.language), c.inch), c.expected);
   }
-  EXPECT_EQ(std::string("Masse und Toleranzen in") + std::string(noteUnitSuffix(true)),
-            "Masse und Toleranzen in [in].");
 }
 
 // The size field shows inches with 5 decimals and millimetres with 4; a size
