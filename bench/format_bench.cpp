@@ -2,11 +2,10 @@
 
 #include <sstream>
 
-#include "calc/calc_record.h"
 #include "cli.h"
-#include "format/export_text.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "present/export_text.h"
 
 namespace kalmo {
 namespace {
@@ -29,19 +28,16 @@ BENCHMARK(BM_FormatPlain);
 
 // The 22-line text of one result (10 mm H7/g6, English), inputs prepared.
 void BM_BuildExportText(benchmark::State& state) {
-  ExportInput in;
-  in.lang = LoadLanguage(kLanguageEnglish);
-  in.record.InchMode = state.range(0) != 0;
-  RecalculateRecord(in.record, ToleranceClass{letter::H, 8}, ToleranceClass{letter::G, 7}, in.lang);
-  in.holeLetter.emplace("H");
-  in.holeGrade.emplace("7");
-  in.shaftLetter.emplace("g");
-  in.shaftGrade.emplace("6");
-  in.nominalText = in.record.InchMode ? "0.3937" : "10";
-  in.inputsCaption = GetLangString(in.lang, TextId::BasicParameters);
-  in.unitNote = unitNote(in.lang, in.record.InchMode);
+  FitInputs in;
+  in.inch = state.range(0) != 0;
+  in.sizeMm = 10;
+  in.sizeText = in.inch ? "0.3937" : "10";
+  in.hole = ToleranceClass{letter::H, 8};
+  in.shaft = ToleranceClass{letter::G, 7};
+  const FitView view = presentFit(in);
+  const LangTable lang = LoadLanguage(kLanguageEnglish);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(BuildExportText(in));
+    benchmark::DoNotOptimize(BuildExportText(view, lang));
   }
 }
 BENCHMARK(BM_BuildExportText)->Arg(0)->Arg(1);

@@ -8,11 +8,9 @@
 #include "calc/tolerance_class.h"
 #include "cli.h"
 #include "lang/lang_table.h"
+#include "tables/nominal_range.h"
 
 namespace kalmo::cli {
-
-// Largest nominal size the tables cover, mm.
-inline constexpr double kMaxNominalMm = 10000;
 
 // A value read from a command-line argument, or the one-line reason why not.
 template <typename T>

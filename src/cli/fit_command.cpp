@@ -3,14 +3,14 @@
 #include <ostream>
 #include <sstream>
 
-#include "calc/calc_record.h"
 #include "cli_common.h"
 #include "commands.h"
-#include "format/export_text.h"
 #include "format/number_format.h"
-#include "format/units.h"
 #include "json_writer.h"
+#include "lang/fit_texts.h"
 #include "lang/lang_table.h"
+#include "present/export_text.h"
+#include "present/fit_view.h"
 
 namespace kalmo::cli {
 
@@ -83,30 +83,16 @@ struct FitSettings {
   LangTable lang;
 };
 
-CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
-  CalcRecord record;
-  record.InchMode = settings.inch;
-  record.NominalSize = request.size.mm;
-  // The size has been checked to be greater than 0, so this always stores.
-  RecalculateRecord(record, request.classes.hole, request.classes.shaft, settings.lang);
-  return record;
-}
-
-std::string answerText(const FitRequest& request, const CalcRecord& record,
-                       const FitSettings& settings) {
-  const FitClasses& c = request.classes;
-  ExportInput input;
-  input.record = record;
-  input.holeLetter = std::string(letterText(Side::Hole, c.hole.letter));
-  input.holeGrade = std::string(gradeText(c.hole.grade));
-  input.shaftLetter = std::string(letterText(Side::Shaft, c.shaft.letter));
-  input.shaftGrade = std::string(gradeText(c.shaft.grade));
+FitView evaluate(const FitRequest& request, const FitSettings& settings) {
+  FitInputs inputs;
+  inputs.sizeMm = request.size.mm;
   // What the size field would show after typing the number.
-  input.nominalText = formatPlain(request.size.typed);
-  input.inputsCaption = GetLangString(settings.lang, TextId::BasicParameters);
-  input.unitNote = unitNote(settings.lang, settings.inch);
-  input.lang = settings.lang;
-  return BuildExportText(input);
+  inputs.sizeText = formatPlain(request.size.typed);
+  inputs.sizeShown = request.size.typed;
+  inputs.hole = request.classes.hole;
+  inputs.shaft = request.classes.shaft;
+  inputs.inch = settings.inch;
+  return presentFit(inputs);
 }
 
 JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
@@ -129,30 +115,32 @@ const char* kindName(FitKind kind) {
   return nullptr;
 }
 
-std::string answerJson(const FitRequest& request, const CalcRecord& r) {
+std::string answerJson(const FitRequest& request, const FitView& view, const LangTable& lang) {
+  const FitResult& r = view.fit;
   JsonObject fit;
-  if (const char* kind = kindName(r.fitKind)) {
+  if (const char* kind = kindName(r.kind)) {
     fit.add("kind", kind);
   } else {
     fit.addNull("kind");
   }
-  fit.add("label1", r.FitLabel1)
-      .add("value1", r.FitValue1)
-      .add("label2", r.FitLabel2)
-      .add("value2", r.FitValue2)
-      .add("tolerance", r.FitTolerance);
+  fit.add("label1", GetLangString(lang, fitValue1Caption(r.kind)))
+      .add("value1", r.value1Mm)
+      .add("label2", GetLangString(lang, fitValue2Caption(r.kind)))
+      .add("value2", r.value2Mm)
+      .add("tolerance", r.toleranceMm);
   return JsonObject()
-      .add("size", r.NominalSize)
-      .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
-      .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
+      .add("size", view.inputs.sizeMm)
+      .add("hole", classJson(Side::Hole, request.classes.hole, view.hole.result))
+      .add("shaft", classJson(Side::Shaft, request.classes.shaft, view.shaft.result))
       .add("fit", fit)
       .str();
 }
 
 // The answer to one request: the export text, or one JSON line.
 std::string answer(const FitRequest& request, const FitSettings& settings) {
-  const CalcRecord record = evaluate(request, settings);
-  return settings.json ? answerJson(request, record) + "\n" : answerText(request, record, settings);
+  const FitView view = evaluate(request, settings);
+  return settings.json ? answerJson(request, view, settings.lang) + "\n"
+                       : BuildExportText(view, settings.lang);
 }
 
 std::string_view trimBlanks(std::string_view text) {

@@ -10,7 +10,7 @@ namespace kalmo {
 class Language;
 
 // What the side pages (fit catalogue, design search) need of the main window:
-// the one calculation record, the current language, the class selection of
+// the inputs it keeps (size, unit, design targets), the current language, the class selection of
 // the four main pickers and the one Recalculate. The main window implements
 // it; a page never reaches the window's widgets directly.
 class CalcHost {
@@ -32,6 +32,14 @@ class CalcHost {
   // Evaluates the pickers' classes at the record's nominal size and shows the
   // result in the results grid and the zone diagram.
   virtual void Recalculate() = 0;
+
+  // Puts a fit's classes into the pickers and evaluates them: what choosing a
+  // fit on a side page does.
+  void applyFit(const FitClasses& fit) {
+    selectHoleClass(fit.hole);
+    selectShaftClass(fit.shaft);
+    Recalculate();
+  }
 };
 
 }  // namespace kalmo

@@ -88,9 +88,7 @@ void CataloguePage::lbSgl_selClick() {
   if (entry == nullptr || !lbSgl_sel->selectionModel()->isSelected(lbSgl_sel->currentIndex())) {
     return;
   }
-  host_.selectHoleClass(entry->classes.hole);
-  host_.selectShaftClass(entry->classes.shaft);
-  host_.Recalculate();
+  host_.applyFit(entry->classes);
 }
 
 bool CataloguePage::eventFilter(QObject* watched, QEvent* event) {

@@ -328,20 +328,14 @@ void DesignPage::btnShowClick() {
   if (const TSglobka* best = results_->fitAt(0)) {
     const FitClasses fit = best->classes;
     drgrDesign->setFocus();
-    applyFit(fit);
+    host_.applyFit(fit);
   }
 }
 
 void DesignPage::drgrDesignClick() {
   if (const TSglobka* fit = results_->fitAt(drgrDesign->currentIndex().row())) {
-    applyFit(fit->classes);
+    host_.applyFit(fit->classes);
   }
-}
-
-void DesignPage::applyFit(const FitClasses& fit) {
-  host_.selectHoleClass(fit.hole);
-  host_.selectShaftClass(fit.shaft);
-  host_.Recalculate();
 }
 
 bool DesignPage::eventFilter(QObject* watched, QEvent* event) {

@@ -91,8 +91,6 @@ class DesignPage final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void applyFit(const FitClasses& fit);
-
   CalcHost& host_;
   DesignResultsModel* results_;
   // The classes behind the entries of cbDSgl.

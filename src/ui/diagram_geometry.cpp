@@ -4,12 +4,11 @@
 #include <cmath>
 
 #include "format/units.h"
+#include "tables/nominal_range.h"
 
 namespace kalmo {
 
 namespace {
-
-bool sizeInRange(double mm) { return mm >= 0.001 && mm <= 10000; }
 
 // Horizontal scale: the zones sit at fixed places of a 0..10 range.
 constexpr double kXRange = 10;
@@ -20,22 +19,25 @@ constexpr double kShaftRight = 9;
 
 // Labels are multiples of the step; rounding k × step to 9 decimals removes
 // the binary noise of steps such as 0.2 without touching any shown digit.
-double labelValue(long long k, double step) { return roundTo(static_cast<double>(k) * step, 9); }
+double labelValue(long long k, double step) {
+  return roundTo(static_cast<double>(k) * step, 9);
+}
 
 }  // namespace
 
-ZoneValues zoneValues(const CalcRecord& record) {
+ZoneValues zoneValues(const FitView& view) {
   ZoneValues v;
-  if (!sizeInRange(record.NominalSize)) {
+  const bool inch = view.inputs.inch;
+  if (!nominalInRange(view.inputs.sizeMm)) {
     return v;
   }
-  if (record.HoleES < DeviationUndefined) {
-    v.holeUpper = diagramValue(record.HoleES, record.InchMode);
-    v.holeLower = diagramValue(record.HoleEI, record.InchMode);
+  if (!view.hole.result.undefined()) {
+    v.holeUpper = diagramValue(view.hole.result.upperMm, inch);
+    v.holeLower = diagramValue(view.hole.result.lowerMm, inch);
   }
-  if (record.ShaftES < DeviationUndefined) {
-    v.shaftUpper = diagramValue(record.ShaftES, record.InchMode);
-    v.shaftLower = diagramValue(record.ShaftEI, record.InchMode);
+  if (!view.shaft.result.undefined()) {
+    v.shaftUpper = diagramValue(view.shaft.result.upperMm, inch);
+    v.shaftLower = diagramValue(view.shaft.result.lowerMm, inch);
   }
   return v;
 }
@@ -81,11 +83,15 @@ DiagramGeometry layoutDiagram(const ZoneValues& values, QSize size, const TextMe
   // Room above for a value label over the highest edge, below for half an axis label.
   const double top = fontHeight + 2;
   const double bottom = size.height() - std::ceil(fontHeight / 2) - 2;
-  const double low = std::min({values.holeLower, values.shaftLower, values.holeUpper, values.shaftUpper});
-  const double high = std::max({values.holeLower, values.shaftLower, values.holeUpper, values.shaftUpper});
+  const double low =
+      std::min({values.holeLower, values.shaftLower, values.holeUpper, values.shaftUpper});
+  const double high =
+      std::max({values.holeLower, values.shaftLower, values.holeUpper, values.shaftUpper});
   g.scale = fitScale(low, high, bottom - top, fontHeight + 3);
 
-  const auto format = [&](double v) { return QString::fromStdString(formatGrouped3(v, separators)); };
+  const auto format = [&](double v) {
+    return QString::fromStdString(formatGrouped3(v, separators));
+  };
   double labelWidth = 0;
   for (const double label : g.scale.labels) {
     labelWidth = std::max(labelWidth, metrics.width(format(label)));
@@ -97,7 +103,9 @@ DiagramGeometry layoutDiagram(const ZoneValues& values, QSize size, const TextMe
   g.axisTickX = left - kTickLength;
 
   const double range = g.scale.maximum - g.scale.minimum;
-  const auto yPixel = [&](double v) { return bottom - (v - g.scale.minimum) / range * (bottom - top); };
+  const auto yPixel = [&](double v) {
+    return bottom - (v - g.scale.minimum) / range * (bottom - top);
+  };
   const auto xPixel = [&](double x) { return left + x / kXRange * (right - left); };
 
   for (const double label : g.scale.labels) {
@@ -124,8 +132,9 @@ DiagramGeometry layoutDiagram(const ZoneValues& values, QSize size, const TextMe
     const double centre = std::clamp(xPixel(x), w / 2, size.width() - w / 2);
     return DiagramText{QRectF(centre - w / 2, yPixel(v) - fontHeight, w, fontHeight), text};
   };
-  g.valueLabels = {valueLabel(kHoleLeft, values.holeUpper), valueLabel(kHoleRight, values.holeLower),
-                   valueLabel(kShaftLeft, values.shaftUpper), valueLabel(kShaftRight, values.shaftLower)};
+  g.valueLabels = {
+      valueLabel(kHoleLeft, values.holeUpper), valueLabel(kHoleRight, values.holeLower),
+      valueLabel(kShaftLeft, values.shaftUpper), valueLabel(kShaftRight, values.shaftLower)};
   return g;
 }
 

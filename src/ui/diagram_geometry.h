@@ -4,13 +4,12 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
-
 #include <array>
 #include <functional>
 #include <vector>
 
-#include "calc/calc_record.h"
 #include "format/number_format.h"
+#include "present/fit_view.h"
 
 namespace kalmo {
 
@@ -26,7 +25,7 @@ struct ZoneValues {
   friend bool operator==(const ZoneValues&, const ZoneValues&) = default;
 };
 
-ZoneValues zoneValues(const CalcRecord& record);
+ZoneValues zoneValues(const FitView& view);
 
 // A vertical scale with evenly spaced labels at multiples of a 1-2-5 step
 // that covers the zero line and every zone edge.

@@ -4,6 +4,7 @@
 
 #include "format/number_format.h"
 #include "format/units.h"
+#include "lang/fit_texts.h"
 
 namespace kalmo {
 
@@ -14,41 +15,18 @@ QString text(const GridInput& input, TextId id) {
 }
 
 QString length(const GridInput& input, double mm) {
-  return QString::fromStdString(lengthText(mm, input.record.InchMode, input.decimalSeparator));
-}
-
-struct Shown {
-  bool holeComplete = false;
-  bool shaftComplete = false;
-  bool sizeInRange = false;
-  bool hole = false;
-  bool shaft = false;
-  bool fit = false;
-};
-
-Shown shownParts(const GridInput& input) {
-  const CalcRecord& r = input.record;
-  Shown s;
-  s.holeComplete = input.holeLetter && input.holeGrade && r.HoleES < DeviationUndefined;
-  s.shaftComplete = input.shaftLetter && input.shaftGrade && r.ShaftES < DeviationUndefined;
-  s.sizeInRange = r.NominalSize >= 0.001 && r.NominalSize <= 10000;
-  s.hole = s.sizeInRange && s.holeComplete && r.HoleIT > 0;
-  s.shaft = s.sizeInRange && s.shaftComplete && r.ShaftIT > 0;
-  s.fit = s.hole && s.shaft;
-  return s;
+  return QString::fromStdString(lengthText(mm, input.view.inputs.inch, input.decimalSeparator));
 }
 
 // "10 H7": the field's number in the plain format and the part's class.
-QString classText(const GridInput& input, bool complete, const std::optional<QString>& letter,
-                  const std::optional<QString>& grade) {
-  if (!complete || !(input.record.NominalSize > 0)) {
+QString classText(const GridInput& input, const PartView& part) {
+  if (!part.complete) {
     return {};
   }
-  const QString number =
-      input.nominalNumber
-          ? QString::fromStdString(formatPlain(*input.nominalNumber, input.decimalSeparator))
-          : QString();
-  return number + u' ' + letter.value_or(QString()) + grade.value_or(QString());
+  const std::optional<double>& number = input.view.inputs.sizeShown;
+  const QString shown =
+      number ? QString::fromStdString(formatPlain(*number, input.decimalSeparator)) : QString();
+  return shown + u' ' + QString::fromStdString(part.classText);
 }
 
 QString partLabel(const GridInput& input, int column, GridRow row) {
@@ -71,24 +49,22 @@ QString fitLabel(const GridInput& input, GridRow row) {
   switch (row) {
     case GridRow::FitDesignation: return text(input, TextId::Designation);
     case GridRow::FitKind: return text(input, TextId::TypeOfFit);
-    case GridRow::FitValue1: return QString::fromStdString(input.record.FitLabel1);
-    case GridRow::FitValue2: return QString::fromStdString(input.record.FitLabel2);
+    case GridRow::FitValue1: return text(input, fitValue1Caption(input.view.fit.kind));
+    case GridRow::FitValue2: return text(input, fitValue2Caption(input.view.fit.kind));
     case GridRow::FitTolerance: return text(input, TextId::FitTolerance);
     default: return {};
   }
 }
 
 QString partValue(const GridInput& input, int column, GridRow row) {
-  const CalcRecord& r = input.record;
-  const bool hole = column == 0;
-  const double upper = hole ? r.HoleES : r.ShaftES;
-  const double lower = hole ? r.HoleEI : r.ShaftEI;
+  const ClassResult& r = (column == 0 ? input.view.hole : input.view.shaft).result;
+  const double size = input.view.inputs.sizeMm;
   switch (row) {
-    case GridRow::Tolerance: return length(input, hole ? r.HoleIT : r.ShaftIT);
-    case GridRow::UpperDeviation: return length(input, upper);
-    case GridRow::LowerDeviation: return length(input, lower);
-    case GridRow::UpperLimit: return length(input, r.NominalSize + upper);
-    case GridRow::LowerLimit: return length(input, r.NominalSize + lower);
+    case GridRow::Tolerance: return length(input, r.toleranceMm);
+    case GridRow::UpperDeviation: return length(input, r.upperMm);
+    case GridRow::LowerDeviation: return length(input, r.lowerMm);
+    case GridRow::UpperLimit: return length(input, size + r.upperMm);
+    case GridRow::LowerLimit: return length(input, size + r.lowerMm);
     default: return {};
   }
 }
@@ -96,17 +72,15 @@ QString partValue(const GridInput& input, int column, GridRow row) {
 // In millimetres the two limit values print as magnitudes, the fit kind
 // naming clearance or interference; in inches they keep their sign.
 QString fitValue(const GridInput& input, GridRow row) {
-  const CalcRecord& r = input.record;
-  const auto limitValue = [&](double mm) { return length(input, r.InchMode ? mm : std::fabs(mm)); };
+  const FitResult& fit = input.view.fit;
+  const bool inch = input.view.inputs.inch;
+  const auto limitValue = [&](double mm) { return length(input, inch ? mm : std::fabs(mm)); };
   switch (row) {
-    case GridRow::FitDesignation:
-      return input.nominalText + u' ' + input.holeLetter.value_or(QString()) +
-             input.holeGrade.value_or(QString()) + u'/' + input.shaftLetter.value_or(QString()) +
-             input.shaftGrade.value_or(QString());
-    case GridRow::FitKind: return QString::fromStdString(r.FitKindText);
-    case GridRow::FitValue1: return limitValue(r.FitValue1);
-    case GridRow::FitValue2: return limitValue(r.FitValue2);
-    case GridRow::FitTolerance: return length(input, r.FitTolerance);
+    case GridRow::FitDesignation: return QString::fromStdString(input.view.designation());
+    case GridRow::FitKind: return text(input, fitKindText(fit.kind));
+    case GridRow::FitValue1: return limitValue(fit.value1Mm);
+    case GridRow::FitValue2: return limitValue(fit.value2Mm);
+    case GridRow::FitTolerance: return length(input, fit.toleranceMm);
     default: return {};
   }
 }
@@ -141,7 +115,7 @@ GridCell gridCell(const GridInput& input, int column, int rowNumber) {
       cell.kind = CellKind::Heading;
       cell.centred = text(input, TextId::Fit);
     } else {
-      const QString tag = QString::fromUtf8(diagramUnitTag(input.record.InchMode));
+      const QString tag = QString::fromUtf8(diagramUnitTag(input.view.inputs.inch));
       cell.kind = CellKind::DiagramHeading;
       cell.centred =
           text(input, TextId::Hole) + tag + QString(12, u' ') + text(input, TextId::Shaft) + tag;
@@ -155,25 +129,24 @@ GridCell gridCell(const GridInput& input, int column, int rowNumber) {
     return cell;
   }
 
-  const Shown shown = shownParts(input);
+  const FitView& view = input.view;
+  const PartView& part = hole ? view.hole : view.shaft;
   if (row == ClassText) {
-    cell.centred = hole
-                       ? classText(input, shown.holeComplete, input.holeLetter, input.holeGrade)
-                       : classText(input, shown.shaftComplete, input.shaftLetter, input.shaftGrade);
+    cell.centred = classText(input, part);
     return cell;
   }
   const QString notDefined = QStringLiteral("N");
-  const bool partShown = hole ? shown.hole : shown.shaft;
+  const bool partShown = part.shown;
   if (isPartRow(row)) {
     cell.label = partLabel(input, column, row);
     cell.value = partShown ? partValue(input, column, row) : notDefined;
   } else if (isFitRow(row)) {
     if (hole) {
       cell.label = fitLabel(input, row);
-      cell.value = shown.fit ? fitValue(input, row) : notDefined;
+      cell.value = view.fitShown ? fitValue(input, row) : notDefined;
     } else {
       // Lies under the diagram; it carries no fit values of its own.
-      cell.value = shown.shaft ? QString() : notDefined;
+      cell.value = view.shaft.shown ? QString() : notDefined;
     }
   }
   return cell;

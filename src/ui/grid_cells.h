@@ -6,22 +6,15 @@
 #include <optional>
 #include <string>
 
-#include "calc/calc_record.h"
 #include "lang/lang_table.h"
+#include "present/fit_view.h"
 
 namespace kalmo {
 
-// Everything a cell of the results grid shows, read at the moment it is drawn.
+// What the results grid draws from: the last calculation and the table of
+// the language that labels it.
 struct GridInput {
-  CalcRecord record;
-  // Selected texts of the four class pickers; nullopt without a selection.
-  std::optional<QString> holeLetter;
-  std::optional<QString> holeGrade;
-  std::optional<QString> shaftLetter;
-  std::optional<QString> shaftGrade;
-  // The nominal-size field: its number (in the unit it shows) and its text as typed.
-  std::optional<double> nominalNumber;
-  QString nominalText;
+  FitView view;
   LangTable lang;
   std::string decimalSeparator = ".";
 };
@@ -64,9 +57,8 @@ enum class GridRow : int {
   Last = 15,  // empty
 };
 
-// The content of cell (column 0..1, row 0..15, a GridRow). Values are "N" wherever the
-// size is outside 0.001..10000 mm or the part (or for the fit rows both
-// parts) is incomplete, undefined or has no tolerance.
+// The content of cell (column 0..1, row 0..15, a GridRow). Values are "N"
+// wherever the part (for the fit rows: either part) is not shown.
 GridCell gridCell(const GridInput& input, int column, int row);
 
 namespace grid {

@@ -18,6 +18,7 @@
 #include "language.h"
 #include "number_field.h"
 #include "results_grid.h"
+#include "tables/nominal_range.h"
 #include "window_geometry.h"
 #include "zone_diagram.h"
 
@@ -140,7 +141,8 @@ void MainWindow::buildInputs() {
 
   Label1 = boldLabel(g, "Label1", layout::kLabel1);
   Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  edNominal = new NumberField(0.001, 10000, g);
+  // The field's limits are the nominal range's numbers, in whichever unit it shows.
+  edNominal = new NumberField(kMinNominalMm, kMaxNominalMm, g);
   edNominal->setObjectName(QStringLiteral("edNominal"));
   QFont bold = g->font();
   bold.setBold(true);

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "calc_host.h"
-#include "format/export_text.h"
 #include "grid_cells.h"
+#include "present/fit_view.h"
 #include "window_geometry.h"
 
 class QAction;
@@ -49,9 +49,11 @@ class MainWindow final : public QMainWindow, public CalcHost {
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
 
-  // What the results grid and the clipboard export read at this moment.
+  // The result of the last calculation: what the grid, the diagram and the
+  // copied text show.
+  const FitView& view() const { return view_; }
+  // The last calculation with the current language, as the results grid draws it.
   GridInput gridInput() const;
-  ExportInput exportInput() const;
 
   // Lifecycle.
   void FormShow();
@@ -139,13 +141,16 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void connectInputs();
   void chooseLanguage(LanguageCode code);
   void showSidePage(SidePage page);
-  // Writes a number into edNominal without it reaching NominalSize, and
-  // recalculates also when the text stays the same.
-  void writeNominalField(double shown);
+  // Shows a number in edNominal while the nominal size stays sizeMm, then recalculates.
+  void writeNominalField(double shown, double sizeMm);
+  // What the window holds now: the record's size and unit, the field's text
+  // and the pickers' classes.
+  FitInputs fitInputs() const;
 
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
+  FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;
 };

@@ -22,22 +22,13 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
+#include "present/export_text.h"
 #include "results_grid.h"
 #include "settings_store.h"
-#include "tables/preferred_series.h"
 #include "window_geometry.h"
 #include "zone_diagram.h"
 
 namespace kalmo {
-
-namespace {
-
-std::optional<std::string> selectedStdText(const QComboBox& picker) {
-  const std::optional<QString> text = selectedText(picker);
-  return text ? std::optional<std::string>(text->toStdString()) : std::nullopt;
-}
-
-}  // namespace
 
 void MainWindow::selectHoleClass(std::optional<ToleranceClass> cls) {
   if (cls) {
@@ -68,47 +59,31 @@ std::optional<ToleranceClass> MainWindow::shaftClass() const {
   return pickedClass(*cbLetter_v, *cbIT_v);
 }
 
+FitInputs MainWindow::fitInputs() const {
+  FitInputs inputs;
+  inputs.sizeMm = record_.NominalSize;
+  inputs.sizeText = edNominal->text().toStdString();
+  inputs.sizeShown = edNominal->value();
+  inputs.hole = holeClass();
+  inputs.shaft = shaftClass();
+  inputs.inch = record_.InchMode;
+  return inputs;
+}
+
 void MainWindow::Recalculate() {
-  if (RecalculateRecord(record_, holeClass(), shaftClass(), language_.table())) {
-    drgrDanni->update();
-  }
-  Chart1->setValues(zoneValues(record_));
+  view_ = presentFit(fitInputs());
+  drgrDanni->update();
+  Chart1->setValues(zoneValues(view_));
 }
 
 GridInput MainWindow::gridInput() const {
-  GridInput input;
-  input.record = record_;
-  input.holeLetter = selectedText(*cbLetter_o);
-  input.holeGrade = selectedText(*cbIT_o);
-  input.shaftLetter = selectedText(*cbLetter_v);
-  input.shaftGrade = selectedText(*cbIT_v);
-  input.nominalNumber = edNominal->value();
-  input.nominalText = edNominal->text();
-  input.lang = language_.table();
-  input.decimalSeparator = localeDecimalSeparator();
-  return input;
-}
-
-ExportInput MainWindow::exportInput() const {
-  ExportInput input;
-  input.record = record_;
-  input.holeLetter = selectedStdText(*cbLetter_o);
-  input.holeGrade = selectedStdText(*cbIT_o);
-  input.shaftLetter = selectedStdText(*cbLetter_v);
-  input.shaftGrade = selectedStdText(*cbIT_v);
-  input.nominalText = edNominal->text().toStdString();
-  input.inputsCaption = GetLangString(language_.table(), TextId::BasicParameters);
-  input.unitNote = unitNote(language_.table(), record_.InchMode);
-  input.lang = language_.table();
-  input.decimalSeparator = localeDecimalSeparator();
-  return input;
+  return GridInput{view_, language_.table(), localeDecimalSeparator()};
 }
 
 void MainWindow::FormShow() {
   record_.NominalSize = 10;
   record_.DesignMin = 0;
   record_.DesignMax = 0;
-  record_.NominalEditLive = true;
   showSidePage(SidePage::None);
 
   const WindowSettings stored = readWindowSettings(store_);
@@ -118,14 +93,13 @@ void MainWindow::FormShow() {
   if (record_.InchMode) {
     btnMM->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
-    edNominal->setValue(roundTo(mmToInch(10), 5));
+    edNominal->setValue(sizeFieldValue(10, true));
   } else {
     btnMM->setIcon(icon(Image::UnitMillimetre));
   }
 
   chooseLanguage(language_.code());
 
-  ResetResults(record_, language_.table());
   selectClassTexts(*cbLetter_o, *cbIT_o, QStringLiteral("H"), QStringLiteral("7"));
   selectClassTexts(*cbLetter_v, *cbIT_v, QStringLiteral("g"), QStringLiteral("6"));
   Recalculate();
@@ -140,22 +114,17 @@ void MainWindow::FormClose() {
 }
 
 void MainWindow::edNominalChange() {
-  if (record_.NominalEditLive) {
-    const std::optional<double> number = edNominal->value();
-    // A field without a number yet (emptied while typing) has no size.
-    record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
-  }
+  const std::optional<double> number = edNominal->value();
+  // A field without a number yet (emptied while typing) has no size.
+  record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
   Recalculate();
 }
 
-void MainWindow::writeNominalField(double shown) {
-  record_.NominalEditLive = false;
-  const QString before = edNominal->text();
+void MainWindow::writeNominalField(double shown, double sizeMm) {
+  // The field's change handler takes the shown number; the exact size is put back after it.
   edNominal->setValue(shown);
-  if (edNominal->text() == before) {
-    edNominalChange();
-  }
-  record_.NominalEditLive = true;
+  record_.NominalSize = sizeMm;
+  Recalculate();
 }
 
 void MainWindow::cbLetter_oChange(const QComboBox* sender) {
@@ -192,8 +161,7 @@ void MainWindow::BitBtn3Click() {
 
 void MainWindow::applyPreferredNumber(double chosenMm) {
   if (chosenMm > 0) {
-    record_.NominalSize = chosenMm;
-    writeNominalField(nominalFieldValueForPick(chosenMm, record_.InchMode));
+    writeNominalField(nominalFieldValueForPick(chosenMm, record_.InchMode), chosenMm);
   }
 }
 
@@ -204,11 +172,11 @@ void MainWindow::btnMMClick() {
   record_.InchMode = !record_.InchMode;
   if (record_.InchMode) {
     btnMM->setIcon(icon(Image::UnitInch));
-    record_.NominalSize = edNominal->value().value_or(record_.NominalSize);
-    writeNominalField(roundTo(mmToInch(record_.NominalSize), 5));
+    const double sizeMm = edNominal->value().value_or(record_.NominalSize);
+    writeNominalField(sizeFieldValue(sizeMm, true), sizeMm);
   } else {
     btnMM->setIcon(icon(Image::UnitMillimetre));
-    writeNominalField(roundTo(record_.NominalSize, 4));
+    writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
   designPage->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
   lblNote->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
@@ -216,7 +184,8 @@ void MainWindow::btnMMClick() {
 }
 
 void MainWindow::btnCopyClick() {
-  QApplication::clipboard()->setText(QString::fromStdString(BuildExportText(exportInput())));
+  QApplication::clipboard()->setText(
+      QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
 }
 
 void MainWindow::btnExitClick() {

@@ -10,6 +10,7 @@
 #include "format/units.h"
 #include "language.h"
 #include "main_window.h"
+#include "results_grid.h"
 
 namespace kalmo {
 
@@ -27,7 +28,8 @@ void MainWindow::chooseLanguage(LanguageCode code) {
   btnLang->setIcon(languageIcon(code));
   language_.SetLanguage(code);
   ApplyLanguage();
-  Recalculate();
+  // The views fetch their texts when they draw.
+  drgrDanni->update();
 }
 
 void MainWindow::ApplyLanguage() {

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFrame>
-
 #include <functional>
 
 #include "grid_cells.h"
@@ -10,9 +9,8 @@
 namespace kalmo {
 
 // The results grid drgrDanni: 2 columns by 16 rows, each cell painted from
-// the current calculation on every paint. It keeps no data of its own; the
-// source function gathers the record, the pickers and the nominal-size field
-// at the moment of painting.
+// the last calculation on every paint. It keeps no data of its own; the
+// source function hands it the window's result and language table.
 class ResultsGrid final : public QFrame {
   Q_OBJECT
 

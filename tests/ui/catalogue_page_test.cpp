@@ -234,7 +234,7 @@ void CataloguePageTest::appliesAFitInTheWindow() {
   QTest::mouseClick(w.cataloguePage->lbSgl_sel->viewport(), Qt::LeftButton, {}, at);
   QCOMPARE(w.cbLetter_o->currentText() + w.cbIT_o->currentText(), QStringLiteral("H7"));
   QCOMPARE(w.cbLetter_v->currentText() + w.cbIT_v->currentText(), QStringLiteral("s6"));
-  QCOMPARE(w.record().fitKind, FitKind::Interference);
+  QCOMPARE(w.view().fit.kind, FitKind::Interference);
   QCOMPARE(gridCell(w.gridInput(), 0, 10).value.endsWith(QStringLiteral("H7/s6")), true);
   snapshot(w, name);
 }

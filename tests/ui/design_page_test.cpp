@@ -152,7 +152,7 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
   QCOMPARE(s.page->drgrDesign->currentIndex().row(), 0);
   QVERIFY(s.page->drgrDesign->selectionModel()->isRowSelected(0, {}));
   // The best fit is evaluated and drawn once the search is over.
-  QCOMPARE(s.w().record().FitValue1, 0.012);
+  QCOMPARE(s.w().view().fit.value1Mm, 0.012);
   QCOMPARE(s.w().Chart1->values().holeUpper, 6.0);
   QVERIFY(gridCell(s.w().gridInput(), 0, 10).value.endsWith(QStringLiteral("H5/h5")));
 
@@ -160,7 +160,7 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
   const QString third = tableRow(*s.page, 2).front();
   clickRow(*s.page, 2);
   QCOMPARE(s.fit(), third);
-  QCOMPARE(s.w().record().FitValue1, s.page->resultsModel().fitAt(2)->FitValue1);
+  QCOMPARE(s.w().view().fit.value1Mm, s.page->resultsModel().fitAt(2)->FitValue1);
   QVERIFY(gridCell(s.w().gridInput(), 0, 10).value.endsWith(third));
 
   // So does Enter on the current row.
@@ -240,7 +240,7 @@ void DesignPageTest::checksTheTargetsBeforeSearching() {
   s.open();
   s.search();
   const QStringList previous = tableRow(*s.page, 0);
-  const CalcRecord before = s.w().record();
+  const FitView viewBefore = s.w().view();
 
   s.page->cbDType->setCurrentIndex(type);
   typeInto(s.page->edMaxV, max);
@@ -259,7 +259,7 @@ void DesignPageTest::checksTheTargetsBeforeSearching() {
     QVERIFY(messages.plain);
     QCOMPARE(tableRow(*s.page, 0), previous);
     QCOMPARE(s.fit(), QStringLiteral("H5/h5"));
-    QCOMPARE(s.w().record().FitValue1, before.FitValue1);
+    QCOMPARE(s.w().view().fit.value1Mm, viewBefore.fit.value1Mm);
   } else {
     QVERIFY(messages.texts.isEmpty());
     QCOMPARE(tableRow(*s.page, 0).front(), best);
@@ -298,6 +298,7 @@ void DesignPageTest::keepsTheUserSelectionWhenNothingIsFound() {
   s.w().edNominal->setFocus();
   s.w().Recalculate();
   const CalcRecord before = s.w().record();
+  const FitView viewBefore = s.w().view();
   const ZoneValues zones = s.w().Chart1->values();
 
   s.page->cbIT->setCurrentIndex(5);
@@ -314,12 +315,12 @@ void DesignPageTest::keepsTheUserSelectionWhenNothingIsFound() {
   QCOMPARE(s.page->resultsModel().rowCount(), 1);
   QCOMPARE(tableRow(*s.page, 0), QStringList(4, QString()));
   QCOMPARE(s.fit(), QStringLiteral("K7/m6"));
-  QVERIFY(s.w().record() == before);
+  QVERIFY(s.w().record() == before && s.w().view() == viewBefore);
   QCOMPARE(s.w().Chart1->values().shaftUpper, zones.shaftUpper);
   // The blank row applies nothing.
   clickRow(*s.page, 0);
   QCOMPARE(s.fit(), QStringLiteral("K7/m6"));
-  QVERIFY(s.w().record() == before);
+  QVERIFY(s.w().record() == before && s.w().view() == viewBefore);
 }
 
 void DesignPageTest::fillsTheFixedClassPicker_data() {

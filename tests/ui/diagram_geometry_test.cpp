@@ -1,22 +1,21 @@
-#include <QTest>
+#include "diagram_geometry.h"
 
+#include <QTest>
 #include <cmath>
 
 #include "calc/tolerance_class.h"
-#include "diagram_geometry.h"
 
 using namespace kalmo;
 
 namespace {
 
-CalcRecord evaluated(double sizeMm, const char* hole, const char* shaft, bool inch) {
-  CalcRecord record;
-  record.NominalSize = sizeMm;
-  record.InchMode = inch;
-  const LangTable lang = LoadLanguage(kLanguageEnglish);
-  RecalculateRecord(record, parseToleranceClass(hole, Side::Hole).value, parseToleranceClass(shaft, Side::Shaft).value,
-                    lang);
-  return record;
+FitView evaluated(double sizeMm, const char* hole, const char* shaft, bool inch) {
+  FitInputs in;
+  in.sizeMm = sizeMm;
+  in.inch = inch;
+  in.hole = parseToleranceClass(hole, Side::Hole).value;
+  in.shaft = parseToleranceClass(shaft, Side::Shaft).value;
+  return presentFit(in);
 }
 
 // Six pixels a character, 13 high: what matters is that the layout uses the
@@ -24,7 +23,9 @@ CalcRecord evaluated(double sizeMm, const char* hole, const char* shaft, bool in
 const TextMetrics kMetrics{[](const QString& text) { return 6.0 * text.size(); }, 13};
 const QSize kChart(225, 103);
 
-DiagramGeometry layout(const ZoneValues& values) { return layoutDiagram(values, kChart, kMetrics, Separators{}); }
+DiagramGeometry layout(const ZoneValues& values) {
+  return layoutDiagram(values, kChart, kMetrics, Separators{});
+}
 
 }  // namespace
 
@@ -51,11 +52,16 @@ void DiagramGeometryTest::takesZoneHeightsFromTheRecord_data() {
   QTest::addColumn<double>("holeLower");
   QTest::addColumn<double>("shaftUpper");
   QTest::addColumn<double>("shaftLower");
-  QTest::newRow("H7/g6 micrometres") << 10.0 << "H7" << "g6" << false << 15.0 << 0.0 << -5.0 << -14.0;
-  QTest::newRow("H7/g6 milli-inch") << 10.0 << "H7" << "g6" << true << 0.59 << 0.0 << -0.2 << -0.55;
-  QTest::newRow("undefined hole") << 24.0 << "T7" << "h6" << false << 0.0 << 0.0 << 0.0 << -13.0;
-  QTest::newRow("size out of range") << 10001.0 << "H7" << "g6" << false << 0.0 << 0.0 << 0.0 << 0.0;
-  QTest::newRow("interference") << 30.0 << "H7" << "s6" << false << 21.0 << 0.0 << 48.0 << 35.0;
+  QTest::newRow("H7/g6 micrometres") << 10.0 << "H7"
+                                     << "g6" << false << 15.0 << 0.0 << -5.0 << -14.0;
+  QTest::newRow("H7/g6 milli-inch") << 10.0 << "H7"
+                                    << "g6" << true << 0.59 << 0.0 << -0.2 << -0.55;
+  QTest::newRow("undefined hole") << 24.0 << "T7"
+                                  << "h6" << false << 0.0 << 0.0 << 0.0 << -13.0;
+  QTest::newRow("size out of range") << 10001.0 << "H7"
+                                     << "g6" << false << 0.0 << 0.0 << 0.0 << 0.0;
+  QTest::newRow("interference") << 30.0 << "H7"
+                                << "s6" << false << 21.0 << 0.0 << 48.0 << 35.0;
 }
 
 void DiagramGeometryTest::takesZoneHeightsFromTheRecord() {
@@ -107,12 +113,14 @@ void DiagramGeometryTest::scaleCoversEveryEdgeWithEvenLabels() {
       QCOMPARE(s.labels.back(), s.maximum);
       bool zero = false;
       for (std::size_t i = 0; i < s.labels.size(); ++i) {
-        QVERIFY(std::fabs(s.labels[i] - (s.minimum + static_cast<double>(i) * s.step)) < s.step * 1e-6);
+        QVERIFY(std::fabs(s.labels[i] - (s.minimum + static_cast<double>(i) * s.step)) <
+                s.step * 1e-6);
         zero = zero || s.labels[i] == 0;
       }
       QVERIFY(zero);
       const double mantissa = s.step / std::pow(10.0, std::floor(std::log10(s.step)));
-      QVERIFY(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9);
+      QVERIFY(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 ||
+              std::fabs(mantissa - 5) < 1e-9);
     }
   }
 }
@@ -143,8 +151,8 @@ void DiagramGeometryTest::placesZonesAgainstTheZeroLine() {
 void DiagramGeometryTest::labelsSitAboveTheirPointsInsideTheChart() {
   const DiagramGeometry g = layout({21, 0, 48, 35});
   const QStringList texts{"21", "0", "48", "35"};
-  const std::array<QPointF, 4> points{g.holeZone.topLeft(), g.holeZone.bottomRight(), g.shaftZone.topLeft(),
-                                      g.shaftZone.bottomRight()};
+  const std::array<QPointF, 4> points{g.holeZone.topLeft(), g.holeZone.bottomRight(),
+                                      g.shaftZone.topLeft(), g.shaftZone.bottomRight()};
   for (int i = 0; i < 4; ++i) {
     const DiagramText& label = g.valueLabels[static_cast<std::size_t>(i)];
     QCOMPARE(label.text, texts[i]);

@@ -8,38 +8,23 @@ using namespace kalmo;
 
 namespace {
 
-// A grid input as the window gathers it: the record after a calculation of
-// the given classes ("" for a part without a selection) at a size typed
-// into the field (in the unit shown).
+// A grid input as the window gathers it: the calculation of the given
+// classes ("" for a part without a class) at a size typed into the field
+// (in the unit shown).
 GridInput input(const QString& typed, const QString& hole, const QString& shaft, bool inch = false,
                 LanguageCode language = kLanguageEnglish) {
-  GridInput in;
-  in.lang = LoadLanguage(language);
-  in.record.InchMode = inch;
-  in.nominalText = typed;
-  in.nominalNumber = typed.toDouble();
-  in.record.NominalSize = inch ? *in.nominalNumber * 25.4 : *in.nominalNumber;
-  std::optional<ToleranceClass> holeClass;
-  std::optional<ToleranceClass> shaftClass;
+  FitInputs in;
+  in.inch = inch;
+  in.sizeText = typed.toStdString();
+  in.sizeShown = typed.toDouble();
+  in.sizeMm = inch ? *in.sizeShown * 25.4 : *in.sizeShown;
   if (!hole.isEmpty()) {
-    // The parts view into the text, so the text must outlive them.
-    const std::string text = hole.toStdString();
-    holeClass = parseToleranceClass(text, Side::Hole).value;
-    const ClassTextParts parts = splitClassText(text);
-    in.holeLetter = QString::fromStdString(std::string(parts.letters));
-    in.holeGrade = QString::fromStdString(std::string(parts.grade));
+    in.hole = parseToleranceClass(hole.toStdString(), Side::Hole).value;
   }
   if (!shaft.isEmpty()) {
-    // The parts view into the text, so the text must outlive them.
-    const std::string text = shaft.toStdString();
-    shaftClass = parseToleranceClass(text, Side::Shaft).value;
-    const ClassTextParts parts = splitClassText(text);
-    in.shaftLetter = QString::fromStdString(std::string(parts.letters));
-    in.shaftGrade = QString::fromStdString(std::string(parts.grade));
+    in.shaft = parseToleranceClass(shaft.toStdString(), Side::Shaft).value;
   }
-  ResetResults(in.record, in.lang);
-  RecalculateRecord(in.record, holeClass, shaftClass, in.lang);
-  return in;
+  return GridInput{presentFit(in), LoadLanguage(language), "."};
 }
 
 }  // namespace

@@ -232,7 +232,7 @@ void MainWindowTest::followsTypedSizes() {
   QCOMPARE(w.record().NominalSize, 10.5);
   QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10.50 H7/g6"));
   QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("10.5 H7"));
-  QCOMPARE(w.record().HoleES, 0.018);
+  QCOMPARE(w.view().hole.result.upperMm, 0.018);
 
   // An emptied field has no size; leaving it brings the last number back.
   typeInto(w.edNominal, "");
@@ -248,7 +248,7 @@ void MainWindowTest::showsAnUndefinedClassAsN() {
   typeInto(w.edNominal, "24");
   choose(w.cbLetter_o, "T");
   choose(w.cbLetter_v, "h");
-  QCOMPARE(w.record().HoleES, DeviationUndefined);
+  QCOMPARE(w.view().hole.result.upperMm, DeviationUndefined);
   QCOMPARE(cellValue(w, 0, 4), QStringLiteral("N"));
   QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max."));
   QCOMPARE(cellValue(w, 1, 2), QStringLiteral("0.0130"));
@@ -300,6 +300,7 @@ void MainWindowTest::switchesUnitsAndBack() {
   typeInto(w.edNominal, typed);
   QCOMPARE(w.record().NominalSize, typedMm);
   const CalcRecord before = w.record();
+  const FitView viewBefore = w.view();
 
   w.btnMMClick();
   QTEST(w.edNominal->text(), "shownAfterOne");
@@ -311,6 +312,7 @@ void MainWindowTest::switchesUnitsAndBack() {
   QCOMPARE(w.record().InchMode, startInch);
   if (typedMm == 10.0) {
     QCOMPARE(w.record(), before);
+    QVERIFY(w.view() == viewBefore);
   }
   const QString settled = w.edNominal->text();
   const double settledSize = w.record().NominalSize;
@@ -379,8 +381,7 @@ void MainWindowTest::takesAPreferredNumber() {
   w.applyPreferredNumber(chosen);
   QTEST(w.edNominal->text(), "shown");
   QTEST(w.record().NominalSize, "size");
-  QVERIFY(w.record().NominalEditLive);
-  QCOMPARE(w.record().hole(), EvaluateHole(ToleranceClass{10, 8}, w.record().NominalSize));
+  QCOMPARE(w.view().hole.result, EvaluateHole(ToleranceClass{10, 8}, w.record().NominalSize));
 }
 
 void MainWindowTest::picksAClassFromTheLists_data() {
@@ -456,7 +457,7 @@ void MainWindowTest::picksAClassFromTheLists() {
       *parseToleranceClass(item.toStdString(), hole ? Side::Hole : Side::Shaft).value;
   const ClassResult expected =
       hole ? EvaluateHole(cls, w.record().NominalSize) : EvaluateShaft(cls, w.record().NominalSize);
-  QCOMPARE(hole ? w.record().hole() : w.record().shaft(), expected);
+  QCOMPARE(hole ? w.view().hole.result : w.view().shaft.result, expected);
 }
 
 void MainWindowTest::copiesTheResultToTheClipboard() {
@@ -519,7 +520,7 @@ void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
 
   w.selectShaftClass(ToleranceClass{17, 7});  // r6
   w.Recalculate();
-  QCOMPARE(w.record().shaft(), EvaluateShaft(ToleranceClass{17, 7}, 10));
+  QCOMPARE(w.view().shaft.result, EvaluateShaft(ToleranceClass{17, 7}, 10));
   QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 28, 19}));
 
   w.btnMMClick();
@@ -582,7 +583,7 @@ void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped() {
   }
   QVERIFY(w.record().NominalSize >= 0.001 && w.record().NominalSize <= 10000);
   QVERIFY(std::isfinite(w.record().DesignMax) && std::isfinite(w.record().DesignMin));
-  QVERIFY(std::isfinite(w.record().HoleES) && std::isfinite(w.record().FitValue1));
+  QVERIFY(std::isfinite(w.view().hole.result.upperMm) && std::isfinite(w.view().fit.value1Mm));
 }
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -1,5 +1,9 @@
 #include "format/units.h"
 
+#include <algorithm>
+
+#include "tables/nominal_range.h"
+
 namespace kalmo {
 
 std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator) {
@@ -19,6 +23,15 @@ std::string_view diagramUnitTag(bool inchMode) {
 
 std::string_view noteUnitSuffix(bool inchMode) {
   return inchMode ? " [in]." : " [mm].";
+}
+
+double sizeFieldValue(double mm, bool inchMode) {
+  return inchMode ? roundTo(mmToInch(mm), kInchFieldDecimals) : mm;
+}
+
+double nominalFieldValueForPick(double selectedMm, bool inchMode) {
+  // The field's limits are the nominal range's numbers, in whichever unit it shows.
+  return std::clamp(sizeFieldValue(selectedMm, inchMode), kMinNominalMm, kMaxNominalMm);
 }
 
 std::string unitNote(const LangTable& lang, bool inchMode) {

@@ -10,6 +10,19 @@ namespace kalmo {
 
 // Display conversions of a length stored in mm.
 
+// Decimals the nominal-size field shows in inch mode.
+inline constexpr int kInchFieldDecimals = 5;
+
+// The number the nominal-size field shows for a size in mm: the mm value, or
+// in inch mode mm / 25.4 rounded to 5 decimals (ties to even).
+double sizeFieldValue(double mm, bool inchMode);
+
+// What the nominal-size field shows after a preferred number has been picked:
+// sizeFieldValue (3150 mm -> 124.01575 in), held within the field's limits
+// 0.001..10000 of whichever unit it shows (0.01 mm in inch mode -> 0.001).
+// The nominal size itself stays the picked mm value.
+double nominalFieldValueForPick(double selectedMm, bool inchMode);
+
 // Results grid, design table and export in inch mode: fixed-4 of the mm value
 // in millimetre mode, fixed-5 of value / 25.4 in inch mode.
 std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator = ".");

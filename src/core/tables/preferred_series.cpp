@@ -1,22 +1,8 @@
 #include "tables/preferred_series.h"
 
-#include <algorithm>
 #include <cctype>
 
-#include "format/number_format.h"
-
 namespace kalmo {
-
-namespace {
-
-// Limits of the nominal-size field, in the unit it currently shows.
-constexpr double kNominalFieldMin = 0.001;
-constexpr double kNominalFieldMax = 10000;
-
-// Decimals the nominal-size field shows in inch mode.
-constexpr int kInchFieldDecimals = 5;
-
-}  // namespace
 
 std::vector<PreferredRow> preferredRows(int seriesIndex) {
   std::vector<PreferredRow> rows;
@@ -43,11 +29,6 @@ std::optional<int> findPreferredSeries(std::string_view name) {
     }
   }
   return std::nullopt;
-}
-
-double nominalFieldValueForPick(double selectedMm, bool inchMode) {
-  const double shown = inchMode ? roundTo(mmToInch(selectedMm), kInchFieldDecimals) : selectedMm;
-  return std::clamp(shown, kNominalFieldMin, kNominalFieldMax);
 }
 
 }  // namespace kalmo

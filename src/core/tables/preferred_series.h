@@ -151,11 +151,4 @@ std::vector<PreferredRow> preferredRows(int seriesIndex);
 // the R ignored) or "all" for the union. nullopt for any other text.
 std::optional<int> findPreferredSeries(std::string_view name);
 
-// What the nominal-size field shows after a preferred number has been picked:
-// the value in mm, or in inch mode the value / 25.4 rounded to 5 decimals
-// (ties to even; 3150 mm -> 124.01575), held within the field's limits
-// 0.001..10000 of whichever unit it shows (0.01 mm in inch mode -> 0.001).
-// The nominal size itself stays the picked mm value.
-double nominalFieldValueForPick(double selectedMm, bool inchMode);
-
 }  // namespace kalmo

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "calc/calc_record.h"
-
 namespace kalmo {
 namespace {
 
@@ -156,35 +154,6 @@ TEST(FitEvaluation, SizesNotAboveZeroAreNotEvaluated) {
     EXPECT_FALSE(Evaluate(size, ToleranceClass{letter::H, 8}, ToleranceClass{letter::H, 7}));
   }
   EXPECT_TRUE(Evaluate(0.0001, ToleranceClass{letter::H, 8}, ToleranceClass{letter::H, 7}));
-}
-
-TEST(CalcRecord, StoresTextsOfTheFitKind) {
-  LangTable lang{{"14=Max.", "15=Min.", "16=Clearance fit", "17=Interference fit",
-                  "18=Transition fit", "19=Max. clearance", "20=Min. clearance",
-                  "21=Max. interference", "22=Min. interference"}};
-  CalcRecord record;
-  record.NominalSize = 30;
-  ASSERT_TRUE(RecalculateRecord(record, ToleranceClass{letter::H, 8},
-                                parseToleranceClass("s6", Side::Shaft).value, lang));
-  EXPECT_EQ(record.FitKindText, "Interference fit");
-  EXPECT_EQ(record.FitLabel1, "Max. interference");
-  EXPECT_EQ(record.FitLabel2, "Min. interference");
-  EXPECT_DOUBLE_EQ(record.HoleES, 0.021);
-  EXPECT_DOUBLE_EQ(record.ShaftES, 0.048);
-
-  const CalcRecord before = record;
-  record.NominalSize = 0;
-  EXPECT_FALSE(RecalculateRecord(record, std::nullopt, std::nullopt, lang));
-  record.NominalSize = 30;
-  EXPECT_EQ(record, before);
-
-  record.NominalSize = 24;
-  ASSERT_TRUE(RecalculateRecord(record, parseToleranceClass("T7", Side::Hole).value,
-                                parseToleranceClass("h6", Side::Shaft).value, lang));
-  EXPECT_EQ(record.FitKindText, "");
-  EXPECT_EQ(record.FitLabel1, "Max.");
-  EXPECT_EQ(record.FitLabel2, "Min.");
-  EXPECT_EQ(record.HoleES, DeviationUndefined);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "format/export_text.h"
+#include "present/export_text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +19,21 @@ struct ExportCase {
   const char* separator = ".";
 };
 
-ExportInput exportInput(const ExportCase& c) {
+FitView exportView(const ExportCase& c) {
   const FitParse fit = parseFitDesignation(c.fit);
   EXPECT_TRUE(fit.value) << c.fit;
   const FitClasses classes = fit.value.value_or(FitClasses{});
-  ExportInput in;
-  in.lang = LoadLanguage(c.language);
-  in.record.NominalSize = c.sizeMm;
-  in.record.InchMode = c.inch;
-  EXPECT_TRUE(RecalculateRecord(in.record, classes.hole, classes.shaft, in.lang));
-  in.holeLetter = std::string(letterText(Side::Hole, classes.hole.letter));
-  in.holeGrade = std::string(gradeText(classes.hole.grade));
-  in.shaftLetter = std::string(letterText(Side::Shaft, classes.shaft.letter));
-  in.shaftGrade = std::string(gradeText(classes.shaft.grade));
-  in.nominalText = c.nominalText;
-  in.inputsCaption = GetLangString(in.lang, TextId::BasicParameters);
-  in.unitNote = unitNote(in.lang, c.inch);
-  in.decimalSeparator = c.separator;
-  return in;
+  FitInputs inputs;
+  inputs.sizeMm = c.sizeMm;
+  inputs.sizeText = c.nominalText;
+  inputs.hole = classes.hole;
+  inputs.shaft = classes.shaft;
+  inputs.inch = c.inch;
+  return presentFit(inputs);
+}
+
+std::string exportText(const ExportCase& c) {
+  return BuildExportText(exportView(c), LoadLanguage(c.language), c.separator);
 }
 
 // The 22 lines without their CR LF; fails on a bare LF or a missing last CR LF.
@@ -82,7 +79,7 @@ TEST(ExportText, EnglishExampleByteForByte) {
       "Tolerance of the fit\t0.0240\r\n"
       "\r\n"
       "Values and tolerances in [mm].\r\n";
-  EXPECT_EQ(BuildExportText(exportInput({"H7/g6", 10, "10"})), expected);
+  EXPECT_EQ(exportText({"H7/g6", 10, "10"}), expected);
 }
 
 // Selected lines (1-based) of several results; every text must keep the
@@ -136,19 +133,19 @@ TEST(ExportText, LinesOfTypicalResults) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.input.fit << " at " << c.input.sizeMm << (c.input.inch ? " (inch)" : ""));
-    const std::vector<std::string> lines = exportLines(BuildExportText(exportInput(c.input)));
+    const std::vector<std::string> lines = exportLines(exportText(c.input));
     for (const auto& [number, text] : c.lines) {
       EXPECT_EQ(lines[static_cast<std::size_t>(number - 1)], text) << "line " << number;
     }
   }
 }
 
-TEST(ExportText, PickerWithoutSelectionMakesThePartInvalid) {
-  ExportInput in = exportInput({"H7/g6", 10, "10"});
-  in.shaftGrade.reset();
-  // The record still holds g6; the export must not use its upper deviation.
-  const std::vector<std::string> lines = exportLines(BuildExportText(in));
-  EXPECT_EQ(lines[2], "10 H7\t\t0 g");
+TEST(ExportText, PartWithoutClassIsInvalid) {
+  FitInputs inputs = exportView({"H7/g6", 10, "10"}).inputs;
+  inputs.shaft.reset();
+  const std::vector<std::string> lines =
+      exportLines(BuildExportText(presentFit(inputs), LoadLanguage(kLanguageEnglish)));
+  EXPECT_EQ(lines[2], "10 H7\t\t0 ");
   EXPECT_EQ(lines[7], "Upper deviation (ES)\t0.0150\tUpper deviation (es)\t0.0000");
   EXPECT_EQ(lines[15], "Designation\tN");
 }

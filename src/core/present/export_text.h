@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "lang/lang_table.h"
+#include "present/fit_view.h"
+
+namespace kalmo {
+
+// The tab-separated result text of a fit: 22 lines, each ending in CR LF.
+// Hole and shaft side by side, then the fit, then the unit note; texts from
+// the table (the caption of the inputs group, the row captions, the fit kind
+// and the unit note), numbers with the given decimal separator.
+//
+// A part that is not valid (no class, or a class the tables leave undefined)
+// prints size 0 and upper deviation 0, and the designation line prints "N"
+// unless both parts are valid. Fit values keep their sign.
+//
+// Millimetre mode: sizes of the class line in the plain format, every other
+// number fixed-4 mm. Inch mode: the numbers as the results grid shows them,
+// fixed-5 of mm / 25.4, and the class-line sizes as the nominal-size field
+// shows them (sizeFieldValue); the unit note then names inches.
+std::string BuildExportText(const FitView& view, const LangTable& lang,
+                            std::string_view decimalSeparator = ".");
+
+}  // namespace kalmo
