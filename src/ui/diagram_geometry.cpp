@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "format/units.h"
-#include "tables/nominal_range.h"
 
 namespace kalmo {
 
@@ -28,14 +27,11 @@ double labelValue(long long k, double step) {
 ZoneValues zoneValues(const FitView& view) {
   ZoneValues v;
   const bool inch = view.inputs.inch;
-  if (!nominalInRange(view.inputs.sizeMm)) {
-    return v;
-  }
-  if (!view.hole.result.undefined()) {
+  if (view.hole.shown) {
     v.holeUpper = diagramValue(view.hole.result.upperMm, inch);
     v.holeLower = diagramValue(view.hole.result.lowerMm, inch);
   }
-  if (!view.shaft.result.undefined()) {
+  if (view.shaft.shown) {
     v.shaftUpper = diagramValue(view.shaft.result.upperMm, inch);
     v.shaftLower = diagramValue(view.shaft.result.lowerMm, inch);
   }

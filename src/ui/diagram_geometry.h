@@ -14,9 +14,8 @@
 namespace kalmo {
 
 // Heights of the two zones in diagram units: micrometres in millimetre mode,
-// thousandths of an inch (rounded to 2 decimals) in inch mode. A class that is
-// undefined, or any class at a size outside 0.001..10000 mm, collapses onto
-// the zero line (0 and 0).
+// thousandths of an inch (rounded to 2 decimals) in inch mode. A part that is
+// not shown (PartView::shown) collapses onto the zero line (0 and 0).
 struct ZoneValues {
   double holeUpper = 0;
   double holeLower = 0;

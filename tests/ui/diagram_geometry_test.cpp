@@ -60,6 +60,10 @@ void DiagramGeometryTest::takesZoneHeightsFromTheRecord_data() {
                                   << "h6" << false << 0.0 << 0.0 << 0.0 << -13.0;
   QTest::newRow("size out of range") << 10001.0 << "H7"
                                      << "g6" << false << 0.0 << 0.0 << 0.0 << 0.0;
+  QTest::newRow("no tolerance f1 at 4000") << 4000.0 << "H1"
+                                           << "f1" << false << 0.0 << 0.0 << 0.0 << 0.0;
+  QTest::newRow("size below range") << 0.0005 << "H7"
+                                    << "g6" << false << 0.0 << 0.0 << 0.0 << 0.0;
   QTest::newRow("interference") << 30.0 << "H7"
                                 << "s6" << false << 21.0 << 0.0 << 48.0 << 35.0;
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kTab = '\t';
 
-// The numbers of one part as the export writes them (mm).
+// The numbers of one part as the export writes them (mm); all 0 for a part not shown.
 struct PartValues {
   bool valid = false;
   double sizeMm = 0;
@@ -21,14 +21,10 @@ struct PartValues {
 };
 
 PartValues partValues(const PartView& part, double sizeMm) {
-  PartValues p;
-  p.valid = part.complete;
-  p.sizeMm = p.valid ? sizeMm : 0;
-  p.upperMm = p.valid ? part.result.upperMm : 0;
-  // An undefined class already carries 0 for the lower deviation and the tolerance.
-  p.lowerMm = part.result.lowerMm;
-  p.toleranceMm = part.result.toleranceMm;
-  return p;
+  if (!part.shown) {
+    return {};
+  }
+  return {true, sizeMm, part.result.upperMm, part.result.lowerMm, part.result.toleranceMm};
 }
 
 class ExportWriter {
@@ -66,7 +62,8 @@ std::string BuildExportText(const FitView& view, const LangTable& lang,
   const bool inch = view.inputs.inch;
   const PartValues hole = partValues(view.hole, view.inputs.sizeMm);
   const PartValues shaft = partValues(view.shaft, view.inputs.sizeMm);
-  const FitResult& fit = view.fit;
+  // A fit not shown prints as an undefined one: no kind, zeros.
+  const FitResult fit = view.fitShown ? view.fit : FitResult{};
 
   ExportWriter w(lang, inch, decimalSeparator);
   const std::string tab(1, kTab);

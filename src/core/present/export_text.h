@@ -13,9 +13,9 @@ namespace kalmo {
 // the table (the caption of the inputs group, the row captions, the fit kind
 // and the unit note), numbers with the given decimal separator.
 //
-// A part that is not valid (no class, or a class the tables leave undefined)
-// prints size 0 and upper deviation 0, and the designation line prints "N"
-// unless both parts are valid. Fit values keep their sign.
+// A part that is not shown (PartView::shown) prints 0 for every number, and
+// unless both parts are shown the designation line prints "N" and the fit
+// lines those of an undefined fit. Fit values keep their sign.
 //
 // Millimetre mode: sizes of the class line in the plain format, every other
 // number fixed-4 mm. Inch mode: the numbers as the results grid shows them,

@@ -106,6 +106,16 @@ TEST(ExportText, LinesOfTypicalResults) {
         {18, "Max.\t0.0000"},
         {19, "Min.\t0.0000"},
         {20, "Tolerance of the fit\t0.0000"}}},
+      {{"H1/f1", 4000, "4000"},  // no tolerance at this size: not shown, zeros
+       {{3, "0 H1\t\t0 f1"},
+        {9, "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t0.0000"},
+        {16, "Designation\tN"}}},
+      {{"H7/g6", 0.0005, "0.0005"},  // below the nominal range: nothing shown
+       {{3, "0 H7\t\t0 g6"},
+        {5, "Tolerance\t0.0000\tTolerance\t0.0000"},
+        {16, "Designation\tN"},
+        {17, "Type of fit\t"},
+        {18, "Max.\t0.0000"}}},
       {{"H7/g6", 10.5, "10.50"},  // the designation keeps the field's text as typed
        {{3, "10.5 H7\t\t10.5 g6"}, {16, "Designation\t10.50 H7/g6"}}},
       {{"H7/g6", 10, "10", false, kLanguageGerman},
