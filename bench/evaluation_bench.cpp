@@ -12,8 +12,8 @@ void BM_EvaluateAllClasses(benchmark::State& state) {
   for (auto _ : state) {
     for (int letter = 0; letter < kLetterCount; ++letter) {
       for (int grade = 0; grade < kGradeCount; ++grade) {
-        benchmark::DoNotOptimize(EvaluateHole({letter, grade}, sizeMm));
-        benchmark::DoNotOptimize(EvaluateShaft({letter, grade}, sizeMm));
+        benchmark::DoNotOptimize(EvaluateHole({letter, Grade::atIndex(grade)}, sizeMm));
+        benchmark::DoNotOptimize(EvaluateShaft({letter, Grade::atIndex(grade)}, sizeMm));
       }
     }
   }
@@ -24,8 +24,8 @@ BENCHMARK(BM_EvaluateAllClasses);
 // One fit at sizes from the first to the last table row.
 void BM_EvaluateOneFit(benchmark::State& state) {
   const double sizeMm = static_cast<double>(state.range(0));
-  const ToleranceClass h7{letter::H, 8};
-  const ToleranceClass g6{letter::G, 7};
+  const ToleranceClass h7{letter::H, Grade::it(7)};
+  const ToleranceClass g6{letter::G, Grade::it(6)};
   for (auto _ : state) {
     benchmark::DoNotOptimize(Evaluate(sizeMm, h7, g6));
   }

@@ -32,8 +32,8 @@ void BM_BuildExportText(benchmark::State& state) {
   in.inch = state.range(0) != 0;
   in.sizeMm = 10;
   in.sizeText = in.inch ? "0.3937" : "10";
-  in.hole = ToleranceClass{letter::H, 8};
-  in.shaft = ToleranceClass{letter::G, 7};
+  in.hole = ToleranceClass{letter::H, Grade::it(7)};
+  in.shaft = ToleranceClass{letter::G, Grade::it(6)};
   const FitView view = presentFit(in);
   const LangTable lang = LoadLanguage(kLanguageEnglish);
   for (auto _ : state) {

@@ -10,7 +10,9 @@ namespace kalmo {
 
 namespace {
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -32,7 +34,7 @@ std::optional<ToleranceClass> pickedClass(const QComboBox& letter, const QComboB
   if (letter.currentIndex() < 0 || grade.currentIndex() < 0) {
     return std::nullopt;
   }
-  return ToleranceClass{letter.currentIndex(), grade.currentIndex()};
+  return ToleranceClass{letter.currentIndex(), Grade::atIndex(grade.currentIndex())};
 }
 
 std::optional<QString> selectedText(const QComboBox& picker) {
@@ -42,7 +44,8 @@ std::optional<QString> selectedText(const QComboBox& picker) {
   return picker.currentText();
 }
 
-bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters, const QString& gradeLabel) {
+bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters,
+                      const QString& gradeLabel) {
   const int letterIndex = letter.findText(letters, Qt::MatchExactly | Qt::MatchCaseSensitive);
   const int gradeIndex = grade.findText(gradeLabel, Qt::MatchExactly | Qt::MatchCaseSensitive);
   const QSignalBlocker blockLetter(letter);
@@ -57,7 +60,8 @@ bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letter
 }
 
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls) {
-  return selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)), toQString(gradeText(cls.grade)));
+  return selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
+                          toQString(gradeText(cls.grade)));
 }
 
 ClassList::ClassList(Side side, bool above500, QWidget* parent) : QComboBox(parent), side_(side) {

@@ -96,7 +96,7 @@ TEST(FitCommand, AcceptsEveryClassThePickersCanForm) {
   // 560 runs cover all 1120 classes.
   for (int letter = 0; letter < kLetterCount; ++letter) {
     for (int grade = 0; grade < static_cast<int>(kGradeLabels.size()); ++grade) {
-      const ToleranceClass cls{letter, grade};
+      const ToleranceClass cls{letter, Grade::atIndex(grade)};
       const std::string fit = Designation(Side::Hole, cls) + "/" + Designation(Side::Shaft, cls);
       const CliRun r = run({"fit", "10", fit, "--json"});
       ASSERT_EQ(r.status, kExitOk) << fit << ": " << r.err;

@@ -135,8 +135,8 @@ void CataloguePageTest::keepsItsEntriesUntilTheNextRefill() {
   host.record().NominalSize = 600;
   const QPoint c8 = rowCentre(*page.lbSgl_sel, QStringLiteral("H7/c8"));
   QTest::mouseClick(page.lbSgl_sel->viewport(), Qt::LeftButton, {}, c8);
-  QCOMPARE(host.holeClass(), (ToleranceClass{10, 8}));
-  QCOMPARE(host.shaftClass(), (ToleranceClass{2, 9}));
+  QCOMPARE(host.holeClass(), (ToleranceClass{10, Grade::it(7)}));
+  QCOMPARE(host.shaftClass(), (ToleranceClass{2, Grade::it(8)}));
   QCOMPARE(page.listModel().rowCount(), 49);
 
   // A change of a picker refills from the band of the moment.
@@ -154,14 +154,15 @@ void CataloguePageTest::appliesAnEntryWithOneClick_data() {
   QTest::addColumn<ToleranceClass>("hole");
   QTest::addColumn<ToleranceClass>("shaft");
 
-  QTest::newRow("H7/js6 clicked") << 0 << 1 << "H7/js6" << false << ToleranceClass{10, 8}
-                                  << ToleranceClass{11, 7};
-  QTest::newRow("JS8/h7 clicked") << 1 << 1 << "JS8/h7" << false << ToleranceClass{11, 9}
-                                  << ToleranceClass{10, 8};
+  QTest::newRow("H7/js6 clicked") << 0 << 1 << "H7/js6" << false << ToleranceClass{10, Grade::it(7)}
+                                  << ToleranceClass{11, Grade::it(6)};
+  QTest::newRow("JS8/h7 clicked") << 1 << 1 << "JS8/h7" << false << ToleranceClass{11, Grade::it(8)}
+                                  << ToleranceClass{10, Grade::it(7)};
   QTest::newRow("H11/c11 by Enter")
-      << 0 << 0 << "H11/c11" << true << ToleranceClass{10, 12} << ToleranceClass{2, 12};
-  QTest::newRow("U8/h7 by Enter") << 1 << 2 << "U8/h7" << true << ToleranceClass{20, 9}
-                                  << ToleranceClass{10, 8};
+      << 0 << 0 << "H11/c11" << true << ToleranceClass{10, Grade::it(11)}
+      << ToleranceClass{2, Grade::it(11)};
+  QTest::newRow("U8/h7 by Enter") << 1 << 2 << "U8/h7" << true << ToleranceClass{20, Grade::it(8)}
+                                  << ToleranceClass{10, Grade::it(7)};
 }
 
 void CataloguePageTest::appliesAnEntryWithOneClick() {

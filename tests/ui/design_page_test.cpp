@@ -164,7 +164,7 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
   QVERIFY(gridCell(s.w().gridInput(), 0, 10).value.endsWith(third));
 
   // So does Enter on the current row.
-  s.w().selectHoleClass(ToleranceClass{0, 10});
+  s.w().selectHoleClass(ToleranceClass{0, Grade::it(9)});
   QTest::keyClick(s.page->drgrDesign, Qt::Key_Down);
   QTest::keyClick(s.page->drgrDesign, Qt::Key_Return);
   QCOMPARE(s.fit(), tableRow(*s.page, 3).front());
@@ -293,8 +293,8 @@ void DesignPageTest::keepsTheUserSelectionWhenNothingIsFound() {
   s.open();
   s.search();
   // The user's own choice after the first search.
-  s.w().selectHoleClass(ToleranceClass{13, 8});   // K7
-  s.w().selectShaftClass(ToleranceClass{14, 7});  // m6
+  s.w().selectHoleClass(ToleranceClass{13, Grade::it(7)});   // K7
+  s.w().selectShaftClass(ToleranceClass{14, Grade::it(6)});  // m6
   s.w().edNominal->setFocus();
   s.w().Recalculate();
   const CalcRecord before = s.w().record();

@@ -381,7 +381,8 @@ void MainWindowTest::takesAPreferredNumber() {
   w.applyPreferredNumber(chosen);
   QTEST(w.edNominal->text(), "shown");
   QTEST(w.record().NominalSize, "size");
-  QCOMPARE(w.view().hole.result, EvaluateHole(ToleranceClass{10, 8}, w.record().NominalSize));
+  QCOMPARE(w.view().hole.result,
+           EvaluateHole(ToleranceClass{10, Grade::it(7)}, w.record().NominalSize));
 }
 
 void MainWindowTest::picksAClassFromTheLists_data() {
@@ -518,9 +519,9 @@ void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
   QVERIFY(w.designPage->btnShow->hasFocus());
   QCOMPARE(w.sidePage(), SidePage::Design);
 
-  w.selectShaftClass(ToleranceClass{17, 7});  // r6
+  w.selectShaftClass(ToleranceClass{17, Grade::it(6)});  // r6
   w.Recalculate();
-  QCOMPARE(w.view().shaft.result, EvaluateShaft(ToleranceClass{17, 7}, 10));
+  QCOMPARE(w.view().shaft.result, EvaluateShaft(ToleranceClass{17, Grade::it(6)}, 10));
   QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 28, 19}));
 
   w.btnMMClick();

@@ -50,8 +50,8 @@ class FakeHost final : public CalcHost {
   MemoryStore store_;
   Language language_{store_};
   CalcRecord record_;
-  std::optional<ToleranceClass> hole_ = ToleranceClass{10, 8};  // H7
-  std::optional<ToleranceClass> shaft_ = ToleranceClass{9, 7};  // g6
+  std::optional<ToleranceClass> hole_ = ToleranceClass{10, Grade::it(7)};  // H7
+  std::optional<ToleranceClass> shaft_ = ToleranceClass{9, Grade::it(6)};  // g6
 };
 
 // Saves a picture of the widget when KALMO_SNAPSHOT_DIR is set.

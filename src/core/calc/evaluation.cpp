@@ -96,7 +96,7 @@ std::optional<double> SizeEvaluation::shaftDeviationMm(int column) const {
 
 ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const int l = cls.letter;
-  const int g = cls.grade;
+  const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
   const double it = itMm(g);
 
@@ -138,7 +138,7 @@ ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
 
 ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   const int l = cls.letter;
-  const int g = cls.grade;
+  const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
   const double it = itMm(g);
 

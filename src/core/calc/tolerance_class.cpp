@@ -67,7 +67,7 @@ ClassParse parseToleranceClass(std::string_view text, Side side) {
   if (!grade) {
     return {std::nullopt, DesignationError::UnknownGrade};
   }
-  return {ToleranceClass{*letter, *grade}, DesignationError::None};
+  return {ToleranceClass{*letter, Grade::atIndex(*grade)}, DesignationError::None};
 }
 
 FitParse parseFitDesignation(std::string_view text) {

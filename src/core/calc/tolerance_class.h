@@ -40,11 +40,42 @@ inline constexpr int N = 15;
 inline constexpr int P = 16;
 }  // namespace letter
 
-// A tolerance class as selected in the pickers: letter index 0..27 and grade
-// index 0..19. Grade index = grade number + 1 for IT1..IT18.
+// A tolerance grade, IT01, IT0, IT1 .. IT18. It is held as its place in the
+// grade pickers and the tables' columns (index 0 = IT01, 1 = IT0, 2 = IT1 ..
+// 19 = IT18); every conversion is named.
+class Grade {
+ public:
+  constexpr Grade() = default;  // IT01
+  // The grade at picker index 0..19.
+  static constexpr Grade atIndex(int index) { return Grade(index); }
+  // IT0 .. IT18 by number 0..18; IT01 has no number of its own.
+  static constexpr Grade it(int number) { return Grade(number + 1); }
+
+  constexpr int index() const { return index_; }
+  // The picker label: "01", "0", "1" .. "18".
+  constexpr std::string_view label() const {
+    return kGradeLabels[static_cast<std::size_t>(index_)];
+  }
+  // The design search compares grades by the integer value of their label:
+  // "01" -> 1, "0" -> 0, "7" -> 7, so IT01 and IT1 share the value 1.
+  constexpr int designValue() const { return index_ == 0 ? 1 : index_ - 1; }
+
+  friend constexpr auto operator<=>(const Grade&, const Grade&) = default;
+
+ private:
+  constexpr explicit Grade(int index) : index_(index) {}
+  int index_ = 0;
+};
+
+namespace grade {
+inline constexpr Grade IT01 = Grade::atIndex(0);
+inline constexpr Grade IT0 = Grade::it(0);
+}  // namespace grade
+
+// A tolerance class as selected in the pickers: letter index 0..27 and a grade.
 struct ToleranceClass {
   int letter = 0;
-  int grade = 0;
+  Grade grade;
   friend constexpr auto operator<=>(const ToleranceClass&, const ToleranceClass&) = default;
 };
 
@@ -53,8 +84,8 @@ constexpr std::string_view letterText(Side side, int letterIndex) {
                             : kShaftLetters[static_cast<std::size_t>(letterIndex)];
 }
 
-constexpr std::string_view gradeText(int gradeIndex) {
-  return kGradeLabels[static_cast<std::size_t>(gradeIndex)];
+constexpr std::string_view gradeText(Grade grade) {
+  return grade.label();
 }
 
 // "H7", "js6", "ZC01".

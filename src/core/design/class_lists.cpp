@@ -102,7 +102,7 @@ consteval std::array<ClassListItem, N> expand(Side side, const std::array<ClassR
     int letter = 0;
     letter = detail::literalLetter(side, r.letters);
     for (int g = r.firstGrade; g <= r.lastGrade; ++g) {
-      const ToleranceClass cls{letter, g + 1};  // grade number g has grade index g + 1
+      const ToleranceClass cls{letter, Grade::it(g)};
       items[n++] = {cls, preferred(side, cls)};
     }
   }

@@ -207,7 +207,7 @@ DesignResults searchFits(const DesignRequest& request) {
     case DesignSystem::HoleBasis: {
       const std::vector<ClassArg> shafts = classesInRange(Side::Shaft, above500, grades);
       for (int g : gradeIndexesInRange(grades)) {
-        const ClassArg hole = ToleranceClass{letter::H, g};
+        const ClassArg hole = ToleranceClass{letter::H, Grade::atIndex(g)};
         for (const ClassArg& shaft : shafts) collector.consider(hole, shaft);
       }
       break;
@@ -215,7 +215,7 @@ DesignResults searchFits(const DesignRequest& request) {
     case DesignSystem::ShaftBasis: {
       const std::vector<ClassArg> holes = classesInRange(Side::Hole, above500, grades);
       for (int g : gradeIndexesInRange(grades)) {
-        const ClassArg shaft = ToleranceClass{letter::H, g};
+        const ClassArg shaft = ToleranceClass{letter::H, Grade::atIndex(g)};
         for (const ClassArg& hole : holes) collector.consider(hole, shaft);
       }
       break;

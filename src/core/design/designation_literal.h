@@ -30,7 +30,7 @@ consteval int literalGrade(std::string_view label) {
 consteval ToleranceClass classLiteral(Side side, std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] < '0' || text[i] > '9')) ++i;
-  return {literalLetter(side, text.substr(0, i)), literalGrade(text.substr(i))};
+  return {literalLetter(side, text.substr(0, i)), Grade::atIndex(literalGrade(text.substr(i)))};
 }
 
 // "H7/g6" -> both classes.

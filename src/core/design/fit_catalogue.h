@@ -105,7 +105,8 @@ class CatalogueQuery {
   static constexpr std::size_t kClassCodes = kLetterCount * kGrades;
   static constexpr std::size_t keyOf(FitClasses fit) {
     const auto code = [](ToleranceClass c) {
-      return static_cast<std::size_t>(c.letter) * kGrades + static_cast<std::size_t>(c.grade);
+      return static_cast<std::size_t>(c.letter) * kGrades +
+             static_cast<std::size_t>(c.grade.index());
     };
     return code(fit.hole) * kClassCodes + code(fit.shaft);
   }

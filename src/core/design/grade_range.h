@@ -9,11 +9,10 @@
 
 namespace kalmo {
 
-// The design search compares grades by the integer value of their label:
-// "01" -> 1, "0" -> 0, "7" -> 7. IT01 and IT1 therefore share the value 1,
-// and no range of values selects IT01 on its own.
+// The design value (Grade::designValue) of the grade at a picker index. IT01
+// and IT1 share the value 1, so no range of values selects IT01 on its own.
 constexpr int gradeValue(int gradeIndex) {
-  return gradeIndex == 0 ? 1 : gradeIndex - 1;
+  return Grade::atIndex(gradeIndex).designValue();
 }
 
 // Grade index whose label is the decimal text of a grade value 0..18
@@ -29,7 +28,7 @@ struct GradeBounds {
   int upper = 18;
 
   constexpr bool contains(int value) const { return lower <= value && value <= upper; }
-  constexpr bool contains(ToleranceClass cls) const { return contains(gradeValue(cls.grade)); }
+  constexpr bool contains(ToleranceClass cls) const { return contains(cls.grade.designValue()); }
   friend constexpr bool operator==(const GradeBounds&, const GradeBounds&) = default;
 };
 

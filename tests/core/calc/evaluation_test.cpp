@@ -143,7 +143,7 @@ TEST(FitEvaluation, UndefinedMembersGiveNoFit) {
     EXPECT_EQ(e->fit, FitResult{});
   }
   const std::optional<Evaluation> noShaft =
-      Evaluate(10, ToleranceClass{letter::H, 8}, std::nullopt);
+      Evaluate(10, ToleranceClass{letter::H, Grade::it(7)}, std::nullopt);
   ASSERT_TRUE(noShaft);
   EXPECT_TRUE(noShaft->shaft.undefined());
   EXPECT_EQ(noShaft->fit.kind, FitKind::Undefined);
@@ -151,9 +151,11 @@ TEST(FitEvaluation, UndefinedMembersGiveNoFit) {
 
 TEST(FitEvaluation, SizesNotAboveZeroAreNotEvaluated) {
   for (double size : {0.0, -1.0, std::nan("")}) {
-    EXPECT_FALSE(Evaluate(size, ToleranceClass{letter::H, 8}, ToleranceClass{letter::H, 7}));
+    EXPECT_FALSE(Evaluate(size, ToleranceClass{letter::H, Grade::it(7)},
+                          ToleranceClass{letter::H, Grade::it(6)}));
   }
-  EXPECT_TRUE(Evaluate(0.0001, ToleranceClass{letter::H, 8}, ToleranceClass{letter::H, 7}));
+  EXPECT_TRUE(Evaluate(0.0001, ToleranceClass{letter::H, Grade::it(7)},
+                       ToleranceClass{letter::H, Grade::it(6)}));
 }
 
 }  // namespace

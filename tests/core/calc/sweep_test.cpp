@@ -63,7 +63,8 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
     return f == FitResult{} ? "" : "undefined fit with values";
   }
   if (!hole.defined() || !shaft.defined()) return "fit of an undefined class";
-  if (f.toleranceMm != std::fabs(f.value1Mm - f.value2Mm)) return "tolerance is not |value1 - value2|";
+  if (f.toleranceMm != std::fabs(f.value1Mm - f.value2Mm))
+    return "tolerance is not |value1 - value2|";
   if (std::fabs(f.toleranceMm - (hole.toleranceMm + shaft.toleranceMm)) > 1e-12) {
     return "fit tolerance differs from the sum of the class tolerances";
   }
@@ -87,7 +88,7 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
 std::vector<ToleranceClass> allClasses() {
   std::vector<ToleranceClass> classes;
   for (int l = 0; l < kLetterCount; ++l) {
-    for (int g = 0; g < kGradeCount; ++g) classes.push_back({l, g});
+    for (int g = 0; g < kGradeCount; ++g) classes.push_back({l, Grade::atIndex(g)});
   }
   return classes;
 }

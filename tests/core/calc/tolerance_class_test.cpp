@@ -9,7 +9,7 @@ TEST(Designation, RoundTripsEveryClassOfBothSides) {
   for (Side side : {Side::Hole, Side::Shaft}) {
     for (int l = 0; l < kLetterCount; ++l) {
       for (int g = 0; g < 20; ++g) {
-        const ToleranceClass c{l, g};
+        const ToleranceClass c{l, Grade::atIndex(g)};
         const std::string text = Designation(side, c);
         const ClassParse parsed = parseToleranceClass(text, side);
         ASSERT_TRUE(parsed.value) << text;
@@ -17,8 +17,8 @@ TEST(Designation, RoundTripsEveryClassOfBothSides) {
       }
     }
   }
-  EXPECT_EQ(Designation(Side::Hole, {letter::JS, 8}), "JS7");
-  EXPECT_EQ(Designation(Side::Shaft, {27, 0}), "zc01");
+  EXPECT_EQ(Designation(Side::Hole, {letter::JS, Grade::it(7)}), "JS7");
+  EXPECT_EQ(Designation(Side::Shaft, {27, grade::IT01}), "zc01");
 }
 
 TEST(Designation, RejectsWhatNoPickerOffers) {
@@ -59,6 +59,26 @@ TEST(Designation, SplitsLettersFromGrade) {
   EXPECT_EQ(splitClassText("ZC11").grade, "11");
   EXPECT_EQ(splitClassText("js6").letters, "js");
   EXPECT_EQ(splitClassText("h").grade, "");
+}
+
+TEST(Grade, ConvertsBetweenIndexLabelAndDesignValue) {
+  const struct {
+    Grade grade;
+    int index;
+    const char* label;
+    int designValue;
+  } cases[] = {{grade::IT01, 0, "01", 1},
+               {grade::IT0, 1, "0", 0},
+               {Grade::it(1), 2, "1", 1},
+               {Grade::it(7), 8, "7", 7},
+               {Grade::it(18), 19, "18", 18}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(c.grade.index(), c.index);
+    EXPECT_EQ(c.grade.label(), c.label);
+    EXPECT_EQ(c.grade.designValue(), c.designValue);
+    EXPECT_EQ(Grade::atIndex(c.index), c.grade);
+  }
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(GradeRange, ItApplicationRanges) {
     EXPECT_EQ(kItApplicationRanges[i].bounds(), expected[i].bounds);
     EXPECT_EQ(kItApplicationRanges[i].freeChoice, expected[i].free);
   }
-  EXPECT_EQ(gradeText(kItApplicationRanges[1].lowerGradeIndex), "01");
+  EXPECT_EQ(gradeText(Grade::atIndex(kItApplicationRanges[1].lowerGradeIndex)), "01");
 }
 
 }  // namespace
