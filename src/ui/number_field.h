@@ -46,9 +46,6 @@ class NumberField final : public QLineEdit {
   // the minimum becomes the minimum, a text that is no number the last number.
   void finishEntry();
 
-  double minimum() const { return minimum_; }
-  double maximum() const { return maximum_; }
-
  protected:
   void focusOutEvent(QFocusEvent* event) override;
 

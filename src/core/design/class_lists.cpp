@@ -148,8 +148,4 @@ std::span<const ClassListItem> classList(Side side, bool above500) {
   return above500 ? std::span<const ClassListItem>(cbValove2) : cbValove;
 }
 
-bool isPreferredClass(Side side, ToleranceClass cls) {
-  return preferred(side, cls);
-}
-
 }  // namespace kalmo

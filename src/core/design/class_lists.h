@@ -30,9 +30,4 @@ struct ClassListItem {
 // constant data.
 std::span<const ClassListItem> classList(Side side, bool above500);
 
-// The 17 preferred classes of a side (A11 .. S7, a11 .. s6). They are the bold
-// items of both class lists of that side and of the design page's fixed-class
-// picker.
-bool isPreferredClass(Side side, ToleranceClass cls);
-
 }  // namespace kalmo
