@@ -6,6 +6,7 @@
 #include "calc/calc_record.h"
 #include "cli_common.h"
 #include "commands.h"
+#include "fit_json.h"
 #include "format/export_text.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -33,6 +34,17 @@ constexpr const char* kFitFooter = R"(Output:
   100000, lower 0, it 0
   and "defined":false; "kind" is "clearance", "transition", "interference", or
   null when the fit is undefined. Labels are in the chosen language.
+  Every object also holds "statistics": the clearance over many assemblies,
+  {"model":"normal","mean":..,"sd":..,"p_interference":..,"p_clearance":..}
+  (null for an undefined fit).
+
+Operating conditions (with --json):
+  --hole-material/--hole-alpha, --shaft-material/--shaft-alpha, --hole-temp and
+  --shaft-temp add "operating": each part's temperature, α and limit deviations
+  at temperature, the fit and statistics there, and "kind_changed". A part
+  given neither material nor α is steel; a part given no temperature is at 20 °C.
+  --stats uniform spreads the sizes evenly over the zones instead of normally
+  (σ = IT/6).
 
 Classes:
   Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
@@ -52,6 +64,7 @@ Examples:
   kalmo-cli fit 10 H7/g6
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
+  kalmo-cli fit 50 H7/k6 --hole-material aluminium --hole-temp 80 --shaft-temp 60 --json
   printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)";
 
 struct FitOptions {
@@ -61,6 +74,7 @@ struct FitOptions {
   bool json = false;
   bool batch = false;
   std::string lang = "en";
+  OperatingOptions operating;
 };
 
 struct FitRequest {
@@ -81,6 +95,7 @@ struct FitSettings {
   bool inch = false;
   bool json = false;
   LangTable lang;
+  OperatingRequest operating;
 };
 
 CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
@@ -119,19 +134,10 @@ JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
   return o;
 }
 
-const char* kindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
-}
-
-std::string answerJson(const FitRequest& request, const CalcRecord& r) {
+std::string answerJson(const FitRequest& request, const CalcRecord& r,
+                       const OperatingRequest& operating) {
   JsonObject fit;
-  if (const char* kind = kindName(r.fitKind)) {
+  if (const char* kind = fitKindName(r.fitKind)) {
     fit.add("kind", kind);
   } else {
     fit.addNull("kind");
@@ -141,18 +147,20 @@ std::string answerJson(const FitRequest& request, const CalcRecord& r) {
       .add("label2", r.FitLabel2)
       .add("value2", r.FitValue2)
       .add("tolerance", r.FitTolerance);
-  return JsonObject()
-      .add("size", r.NominalSize)
+  JsonObject answer;
+  answer.add("size", r.NominalSize)
       .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
       .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
-      .add("fit", fit)
-      .str();
+      .add("fit", fit);
+  addOperatingJson(answer, r.NominalSize, r.hole(), r.shaft(), operating);
+  return answer.str();
 }
 
 // The answer to one request: the export text, or one JSON line.
 std::string answer(const FitRequest& request, const FitSettings& settings) {
   const CalcRecord record = evaluate(request, settings);
-  return settings.json ? answerJson(request, record) + "\n" : answerText(request, record, settings);
+  return settings.json ? answerJson(request, record, settings.operating) + "\n"
+                       : answerText(request, record, settings);
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -203,7 +211,15 @@ int runBatch(const FitSettings& settings, Context& ctx) {
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
-  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang))};
+  const Parsed<OperatingRequest> operating = parseOperatingOptions(options.operating);
+  if (!operating.value) return reportUsageError(ctx, operating.error);
+  if (!options.json && (operating.value->conditions || operating.value->modelGiven)) {
+    return reportUsageError(ctx,
+                            "the operating options and --stats are written with --json only; "
+                            "the result text is the fit at 20 °C");
+  }
+  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang)),
+                       *operating.value};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
       return reportUsageError(ctx,
@@ -225,6 +241,13 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
 
 }  // namespace
 
+std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
+                          const LangTable& lang, const OperatingRequest& operating) {
+  const FitSettings settings{false, true, lang, operating};
+  const FitRequest request{size, classes};
+  return answerJson(request, evaluate(request, settings), operating);
+}
+
 void registerFitCommand(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<FitOptions>();
   CLI::App* fit = app.add_subcommand(
@@ -241,6 +264,7 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
   fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
   addLanguageOption(*fit, options->lang);
+  addOperatingOptions(*fit, options->operating);
   fit->callback([&ctx, options, size, classes] {
     ctx.exitCode = runFit(*options, size->count() > 0, classes->count() > 0, ctx);
   });

@@ -49,7 +49,9 @@ const std::string kJson30H7s6 =
     R"({"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},)"
     R"("shaft":{"class":"s6","it":0.013,"upper":0.048,"lower":0.035,"defined":true},)"
     R"("fit":{"kind":"interference","label1":"Max. interference","value1":-0.048,)"
-    R"("label2":"Min. interference","value2":-0.014000000000000002,"tolerance":0.034}})"
+    R"("label2":"Min. interference","value2":-0.014000000000000002,"tolerance":0.034},)"
+    R"("statistics":{"model":"normal","mean":-0.031,"sd":0.004116363011742823,)"
+    R"("p_interference":0.9999999999999748,"p_clearance":2.5202062658991053e-14}})"
     "\n";
 
 TEST(FitCommand, WritesTheExportTextOfOneFit) {
@@ -70,7 +72,9 @@ TEST(FitCommand, WritesJsonOfOneFit) {
             R"({"size":10,"hole":{"class":"H7","it":0.015,"upper":0.015,"lower":0,"defined":true},)"
             R"("shaft":{"class":"h6","it":0.009,"upper":0,"lower":-0.009,"defined":true},)"
             R"("fit":{"kind":"clearance","label1":" Max. Spiel","value1":0.024,)"
-            R"("label2":" Min. Spiel","value2":0,"tolerance":0.024}})"
+            R"("label2":" Min. Spiel","value2":0,"tolerance":0.024},)"
+            R"("statistics":{"model":"normal","mean":0.012,"sd":0.00291547594742265,)"
+            R"("p_interference":0.00001927805357810184,"p_clearance":0.9999807219464218}})"
             "\n");
 }
 

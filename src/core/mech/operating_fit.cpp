@@ -10,15 +10,16 @@ bool unchanged(const PartTemperature& part) {
   return part.temperatureC == kReferenceTemperatureC || part.alphaUmPerMK == 0;
 }
 
-ConditionError check(const PartTemperature& part) {
+}  // namespace
+
+ConditionError checkPartTemperature(const PartTemperature& part) {
   if (!std::isfinite(part.temperatureC)) return ConditionError::TemperatureNotFinite;
   if (part.temperatureC < kAbsoluteZeroC) return ConditionError::BelowAbsoluteZero;
   if (!std::isfinite(part.alphaUmPerMK)) return ConditionError::AlphaNotFinite;
-  if (!(expansionFactor(part) > 0)) return ConditionError::SizeNotPositive;
+  const double f = expansionFactor(part);
+  if (!(f > 0 && f <= 2)) return ConditionError::ExpansionOutOfRange;
   return ConditionError::None;
 }
-
-}  // namespace
 
 double expansionFactor(const PartTemperature& part) {
   return 1 + part.alphaUmPerMK * 1e-6 * (part.temperatureC - kReferenceTemperatureC);
@@ -36,10 +37,10 @@ ClassResult classAtTemperature(const ClassResult& cls, double sizeMm, const Part
 
 OperatingResult fitAtTemperature(const Evaluation& at20, double sizeMm,
                                  const OperatingConditions& conditions) {
-  if (const ConditionError e = check(conditions.hole); e != ConditionError::None) {
+  if (const ConditionError e = checkPartTemperature(conditions.hole); e != ConditionError::None) {
     return {std::nullopt, e, Side::Hole};
   }
-  if (const ConditionError e = check(conditions.shaft); e != ConditionError::None) {
+  if (const ConditionError e = checkPartTemperature(conditions.shaft); e != ConditionError::None) {
     return {std::nullopt, e, Side::Shaft};
   }
   OperatingFit op;

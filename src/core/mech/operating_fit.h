@@ -33,7 +33,8 @@ enum class ConditionError {
   TemperatureNotFinite,  // NaN or infinite temperature
   BelowAbsoluteZero,     // temperature below -273.15 °C
   AlphaNotFinite,        // NaN or infinite expansion coefficient
-  SizeNotPositive,       // α and Δt so large that a size would shrink to 0 or below
+  ExpansionOutOfRange,   // α·1e-6·Δt outside (−1, 1]: a size would shrink to
+                         // nothing or more than double (far beyond any material)
 };
 
 // The hole, the shaft and their fit at the operating temperatures.
@@ -50,6 +51,10 @@ struct OperatingResult {
   ConditionError error = ConditionError::None;
   Side failedSide = Side::Hole;  // which part the error concerns
 };
+
+// Whether a part's temperature and α can be used. The factor limit keeps
+// every deviation at temperature far below DeviationUndefined.
+ConditionError checkPartTemperature(const PartTemperature& part);
 
 // The factor 1 + α·1e-6·(t − 20) by which every size of the part grows.
 double expansionFactor(const PartTemperature& part);

@@ -131,8 +131,9 @@ TEST(FitAtTemperature, RejectsImpossibleConditionsNamingThePart) {
       {{{}, {std::nan(""), 0}}, ConditionError::TemperatureNotFinite, Side::Shaft},
       {{{inf, 12}, {}}, ConditionError::TemperatureNotFinite, Side::Hole},
       {{{}, {60, -inf}}, ConditionError::AlphaNotFinite, Side::Shaft},
-      {{{}, {1e9, 12}}, ConditionError::None, Side::Hole},
-      {{{-273.15, 1e5}, {}}, ConditionError::SizeNotPositive, Side::Hole},
+      {{{}, {1000, 12}}, ConditionError::None, Side::Hole},
+      {{{}, {1e9, 12}}, ConditionError::ExpansionOutOfRange, Side::Shaft},
+      {{{-273.15, 1e5}, {}}, ConditionError::ExpansionOutOfRange, Side::Hole},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
