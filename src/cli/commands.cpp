@@ -7,6 +7,8 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerPreferredCommand(app, ctx);
   registerDesignCommand(app, ctx);
   registerCatalogueCommand(app, ctx);
+  registerPressCommand(app, ctx);
+  registerMaterialsCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

@@ -63,13 +63,18 @@ Parsed<MaterialId> parseMaterialOption(std::string_view option, std::string_view
                             " is no known material (" + materialNameList() + ")"};
 }
 
+CLI::Option* addTextOption(CLI::App& command, const std::string& name,
+                           std::optional<std::string>& target, const std::string& help) {
+  return command
+      .add_option_function<std::string>(
+          name, [&target](const std::string& value) { target = value; }, help)
+      ->type_name("");
+}
+
 void addOperatingOptions(CLI::App& command, OperatingOptions& options) {
   const auto store = [&command](const char* name, std::optional<std::string>& target,
                                 const std::string& help) {
-    return command
-        .add_option_function<std::string>(
-            name, [&target](const std::string& value) { target = value; }, help)
-        ->type_name("");
+    return addTextOption(command, name, target, help);
   };
   const std::string names = " (" + materialNameList() + ")";
   CLI::Option* holeMaterial =

@@ -20,6 +20,10 @@ Parsed<double> parseNumberOption(std::string_view option, std::string_view text)
 // A preset name option, or the reason naming it and listing the presets.
 Parsed<MaterialId> parseMaterialOption(std::string_view option, std::string_view text);
 
+// An option whose text is kept as typed, and whether it was given at all.
+CLI::Option* addTextOption(CLI::App& command, const std::string& name,
+                           std::optional<std::string>& target, const std::string& help);
+
 // The operating options of fit, as typed; nullopt when not given.
 struct OperatingOptions {
   std::optional<std::string> holeMaterial;
