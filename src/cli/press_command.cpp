@@ -61,14 +61,14 @@ struct PressOptions {
 };
 
 // Reads an option that must be given.
-Parsed<double> required(std::string_view option, const std::optional<std::string>& text) {
+Parsed<double> requiredNumber(std::string_view option, const std::optional<std::string>& text) {
   if (!text) return {std::nullopt, std::string(option) + " is missing"};
   return parseNumberOption(option, *text);
 }
 
-// Reads an option that may be left out; a missing one gives `absent`.
-Parsed<std::optional<double>> optional(std::string_view option,
-                                       const std::optional<std::string>& text) {
+// Reads an option that may be left out; a missing one gives no value.
+Parsed<std::optional<double>> optionalNumber(std::string_view option,
+                                             const std::optional<std::string>& text) {
   if (!text) return {std::optional<double>(), {}};
   const Parsed<double> v = parseNumberOption(option, *text);
   if (!v.value) return {std::nullopt, v.error};
@@ -89,7 +89,7 @@ Parsed<MaterialProperties> material(std::string_view part, const PartOptions& o)
                                                                {"alpha", &m.alphaUmPerMK}}};
   const std::array<const std::optional<std::string>*, 4> texts{&o.e, &o.nu, &o.re, &o.alpha};
   for (std::size_t i = 0; i < values.size(); ++i) {
-    const Parsed<std::optional<double>> v = optional(prefix + values[i].first, *texts[i]);
+    const Parsed<std::optional<double>> v = optionalNumber(prefix + values[i].first, *texts[i]);
     if (!v.value) return {std::nullopt, v.error};
     if (*v.value) *values[i].second = **v.value;
   }
@@ -215,22 +215,23 @@ int runPress(const PressOptions& o, Context& ctx) {
 
   PressFitInput in;
   in.diameterMm = size.value->mm;
-  const Parsed<double> hubDiameter = required("--hub-diameter", o.hubDiameter);
+  const Parsed<double> hubDiameter = requiredNumber("--hub-diameter", o.hubDiameter);
   if (!hubDiameter.value) return reportUsageError(ctx, hubDiameter.error);
   in.hubOuterMm = mm(*hubDiameter.value);
-  const Parsed<double> length = required("--length", o.length);
+  const Parsed<double> length = requiredNumber("--length", o.length);
   if (!length.value) return reportUsageError(ctx, length.error);
   in.lengthMm = mm(*length.value);
-  const Parsed<double> friction = required("--friction", o.friction);
+  const Parsed<double> friction = requiredNumber("--friction", o.friction);
   if (!friction.value) return reportUsageError(ctx, friction.error);
   in.friction = *friction.value;
 
-  const Parsed<std::optional<double>> bore = optional("--bore", o.bore);
-  const Parsed<std::optional<double>> rzHub = optional("--rz-hub", o.rzHub);
-  const Parsed<std::optional<double>> rzShaft = optional("--rz-shaft", o.rzShaft);
-  const Parsed<std::optional<double>> pressFriction = optional("--press-friction", o.pressFriction);
+  const Parsed<std::optional<double>> bore = optionalNumber("--bore", o.bore);
+  const Parsed<std::optional<double>> rzHub = optionalNumber("--rz-hub", o.rzHub);
+  const Parsed<std::optional<double>> rzShaft = optionalNumber("--rz-shaft", o.rzShaft);
+  const Parsed<std::optional<double>> pressFriction =
+      optionalNumber("--press-friction", o.pressFriction);
   const Parsed<std::optional<double>> clearance =
-      optional("--joining-clearance", o.joiningClearance);
+      optionalNumber("--joining-clearance", o.joiningClearance);
   for (const auto* p : {&bore, &rzHub, &rzShaft, &pressFriction, &clearance}) {
     if (!p->value) return reportUsageError(ctx, p->error);
   }
