@@ -1,7 +1,7 @@
+#include <cstring>
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 
 #include "calc/calc_record.h"
 #include "cli_common.h"
@@ -11,6 +11,7 @@
 #include "format/units.h"
 #include "json_writer.h"
 #include "lang/lang_table.h"
+#include "line_reader.h"
 
 namespace kalmo::cli {
 
@@ -46,7 +47,9 @@ Batch (--batch):
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
   {"line":N,"error":"<reason>"} to the output; the other lines still run and
-  the exit status is 2.
+  the exit status is 2. A line longer than 4096 bytes is such a bad line.
+  If standard input cannot be read, one line says so after the answers
+  given, and the exit status is 1.
 
 Examples:
   kalmo-cli fit 10 H7/g6
@@ -162,42 +165,96 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The first two blank-separated words of a line, split as the C locale's
+// stream input would, and whether more follow.
+struct Words {
+  std::string_view first;
+  std::string_view second;
+  bool more = false;
+};
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+Words splitWords(std::string_view line) {
+  Words words;
+  std::string_view* slots[] = {&words.first, &words.second};
+  std::size_t i = 0;
+  for (std::string_view* slot : slots) {
+    while (i < line.size() && isSpace(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !isSpace(line[i])) ++i;
+    *slot = line.substr(start, i - start);
+  }
+  while (i < line.size() && isSpace(line[i])) ++i;
+  words.more = i < line.size();
+  return words;
+}
+
+// One bad line: "line N: <reason>" on stderr and, with --json, an error
+// object in the output.
+void reportBadLine(long lineNumber, std::string_view reason, const FitSettings& settings,
+                   Context& ctx) {
+  // to_string, not operator<<: the stream's locale might group digits.
+  const std::string number = std::to_string(lineNumber);
+  writeErrorLine(ctx.err, "line " + number + ": " + std::string(reason));
+  if (settings.json) {
+    ctx.out << JsonObject()
+                   .add("line", static_cast<double>(lineNumber))
+                   .add("error", safeErrorText(reason))
+                   .str()
+            << '\n';
+  }
+}
+
 int runBatch(const FitSettings& settings, Context& ctx) {
   bool anyError = false;
   bool firstAnswer = true;
-  std::string raw;
-  for (long lineNumber = 1; std::getline(ctx.in, raw); ++lineNumber) {
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();  // CR LF input
-    const std::string_view line = trimBlanks(raw);
+  LineReader reader(ctx.in);
+  for (;;) {
+    const LineReader::Status status = reader.next();
+    if (status == LineReader::Status::End) break;
+    if (status == LineReader::Status::ReadError) {
+      std::string message = "cannot read the input";
+      if (reader.errorNumber() != 0) {
+        message += std::string(" (") + std::strerror(reader.errorNumber()) + ")";
+      }
+      // The answers so far go out first.
+      ctx.out.flush();
+      if (outputFailed(ctx)) return kExitFailure;
+      return reportError(ctx, message, kExitFailure);
+    }
+    if (status == LineReader::Status::TooLong) {
+      anyError = true;
+      reportBadLine(reader.lineNumber(),
+                    "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes",
+                    settings, ctx);
+      if (outputFailed(ctx)) return kExitFailure;
+      continue;
+    }
+    std::string_view line = reader.line();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF input
+    line = trimBlanks(line);
     if (line.empty() || line.front() == '#') continue;
 
-    std::istringstream fields{std::string(line)};
-    std::string size;
-    std::string fit;
-    std::string extra;
+    const Words words = splitWords(line);
     Parsed<FitRequest> request;
-    if (!(fields >> size >> fit) || (fields >> extra)) {
+    if (words.second.empty() || words.more) {
       request.error = "expected \"SIZE HOLE/SHAFT\", got " + quoteUserText(line);
     } else {
-      request = parseRequest(size, fit, settings.inch);
+      request = parseRequest(words.first, words.second, settings.inch);
     }
 
     if (!request.value) {
       anyError = true;
-      // to_string, not operator<<: the stream's locale might group digits.
-      ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
-      if (settings.json) {
-        ctx.out << JsonObject()
-                       .add("line", static_cast<double>(lineNumber))
-                       .add("error", request.error)
-                       .str()
-                << '\n';
-      }
-      continue;
+      reportBadLine(reader.lineNumber(), request.error, settings, ctx);
+    } else {
+      if (!settings.json && !firstAnswer) ctx.out << "\r\n";
+      ctx.out << answer(*request.value, settings);
+      firstAnswer = false;
     }
-    if (!settings.json && !firstAnswer) ctx.out << "\r\n";
-    ctx.out << answer(*request.value, settings);
-    firstAnswer = false;
+    if (outputFailed(ctx)) return kExitFailure;
   }
   return anyError ? kExitUsage : kExitOk;
 }
