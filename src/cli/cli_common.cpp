@@ -128,15 +128,15 @@ Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch) {
     return {std::nullopt, "size " + quoteUserText(text) + " is not a number"};
   }
   const SizeArgument size{*number, inch ? inchToMm(*number) : *number};
+  if (size.mm > 0 && size.mm <= kMaxNominalMm) return {size, {}};
   const std::string shown = formatPlain(size.typed) + (inch ? " in" : " mm");
   if (!(size.mm > 0)) {
     return {std::nullopt, "size " + shown + " is not greater than 0"};
   }
-  if (size.mm > kMaxNominalMm) {
+  {
     const std::string inMm = inch ? " (" + formatPlain(size.mm) + " mm)" : "";
     return {std::nullopt, "size " + shown + inMm + " is above the largest nominal size, 10000 mm"};
   }
-  return {size, {}};
 }
 
 Parsed<FitClasses> parseFitArgument(std::string_view text) {

@@ -1,9 +1,11 @@
+#include <array>
 #include <cstring>
 #include <istream>
 #include <memory>
 #include <ostream>
 
 #include "calc/calc_record.h"
+#include "calc/evaluation.h"
 #include "cli_common.h"
 #include "commands.h"
 #include "format/export_text.h"
@@ -79,11 +81,29 @@ Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitT
   return {FitRequest{*size.value, *classes.value}, {}};
 }
 
+// The JSON texts of the fit labels, by FitKind: looked up in the language
+// table and escaped once per run, not once per answer.
+struct JsonLabels {
+  std::array<std::string, 4> label1;
+  std::array<std::string, 4> label2;
+};
+
+JsonLabels jsonLabels(const LangTable& lang) {
+  JsonLabels labels;
+  for (std::size_t k = 0; k < labels.label1.size(); ++k) {
+    const auto kind = static_cast<FitKind>(k);
+    labels.label1[k] = jsonString(GetLangString(lang, fitLabel1Id(kind)));
+    labels.label2[k] = jsonString(GetLangString(lang, fitLabel2Id(kind)));
+  }
+  return labels;
+}
+
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
   bool inch = false;
   bool json = false;
   LangTable lang;
+  JsonLabels labels = jsonLabels(lang);
 };
 
 CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
@@ -112,50 +132,58 @@ std::string answerText(const FitRequest& request, const CalcRecord& record,
   return BuildExportText(input);
 }
 
-JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
-  JsonObject o;
-  o.add("class", Designation(side, cls))
-      .add("it", result.toleranceMm)
-      .add("upper", result.upperMm)
-      .add("lower", result.lowerMm)
-      .add("defined", result.defined());
-  return o;
+// Keys and class names are constant JSON text and go out as they are; only
+// the labels, which come from the language tables, were escaped (once).
+void appendClassJson(std::string& out, Side side, ToleranceClass cls, const ClassResult& result) {
+  out += "{\"class\":\"";
+  out += letterText(side, cls.letter);
+  out += gradeText(cls.grade);
+  out += "\",\"it\":";
+  appendJsonNumber(out, result.toleranceMm);
+  out += ",\"upper\":";
+  appendJsonNumber(out, result.upperMm);
+  out += ",\"lower\":";
+  appendJsonNumber(out, result.lowerMm);
+  out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-const char* kindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
+// "kind" as JSON, by FitKind.
+constexpr std::array<std::string_view, 4> kKindJson = {"null", "\"clearance\"", "\"transition\"",
+                                                       "\"interference\""};
+
+void appendAnswerJson(std::string& out, const FitRequest& request, const FitSettings& settings) {
+  const FitClasses& c = request.classes;
+  // The size has been checked to lie in the tables' range.
+  const Evaluation e = Evaluate(request.size.mm, c.hole, c.shaft).value();
+  const auto kind = static_cast<std::size_t>(e.fit.kind);
+  out += "{\"size\":";
+  appendJsonNumber(out, request.size.mm);
+  out += ",\"hole\":";
+  appendClassJson(out, Side::Hole, c.hole, e.hole);
+  out += ",\"shaft\":";
+  appendClassJson(out, Side::Shaft, c.shaft, e.shaft);
+  out += ",\"fit\":{\"kind\":";
+  out += kKindJson.at(kind);
+  out += ",\"label1\":";
+  out += settings.labels.label1.at(kind);
+  out += ",\"value1\":";
+  appendJsonNumber(out, e.fit.value1Mm);
+  out += ",\"label2\":";
+  out += settings.labels.label2.at(kind);
+  out += ",\"value2\":";
+  appendJsonNumber(out, e.fit.value2Mm);
+  out += ",\"tolerance\":";
+  appendJsonNumber(out, e.fit.toleranceMm);
+  out += "}}\n";
 }
 
-std::string answerJson(const FitRequest& request, const CalcRecord& r) {
-  JsonObject fit;
-  if (const char* kind = kindName(r.fitKind)) {
-    fit.add("kind", kind);
+// The answer to one request, appended to `out`: the export text, or one JSON line.
+void appendAnswer(std::string& out, const FitRequest& request, const FitSettings& settings) {
+  if (settings.json) {
+    appendAnswerJson(out, request, settings);
   } else {
-    fit.addNull("kind");
+    out += answerText(request, evaluate(request, settings), settings);
   }
-  fit.add("label1", r.FitLabel1)
-      .add("value1", r.FitValue1)
-      .add("label2", r.FitLabel2)
-      .add("value2", r.FitValue2)
-      .add("tolerance", r.FitTolerance);
-  return JsonObject()
-      .add("size", r.NominalSize)
-      .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
-      .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
-      .add("fit", fit)
-      .str();
-}
-
-// The answer to one request: the export text, or one JSON line.
-std::string answer(const FitRequest& request, const FitSettings& settings) {
-  const CalcRecord record = evaluate(request, settings);
-  return settings.json ? answerJson(request, record) + "\n" : answerText(request, record, settings);
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -212,6 +240,7 @@ int runBatch(const FitSettings& settings, Context& ctx) {
   bool anyError = false;
   bool firstAnswer = true;
   LineReader reader(ctx.in);
+  std::string answer;  // reused: one allocation per run
   for (;;) {
     const LineReader::Status status = reader.next();
     if (status == LineReader::Status::End) break;
@@ -250,8 +279,10 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       anyError = true;
       reportBadLine(reader.lineNumber(), request.error, settings, ctx);
     } else {
-      if (!settings.json && !firstAnswer) ctx.out << "\r\n";
-      ctx.out << answer(*request.value, settings);
+      answer.clear();
+      if (!settings.json && !firstAnswer) answer += "\r\n";
+      appendAnswer(answer, *request.value, settings);
+      ctx.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
       firstAnswer = false;
     }
     if (outputFailed(ctx)) return kExitFailure;
@@ -260,7 +291,8 @@ int runBatch(const FitSettings& settings, Context& ctx) {
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
-  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang))};
+  const FitSettings settings{options.inch, options.json,
+                             LoadLanguage(languageCodeOf(options.lang))};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
       return reportUsageError(ctx,
@@ -276,7 +308,9 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  ctx.out << answer(*request.value, settings);
+  std::string answer;
+  appendAnswer(answer, *request.value, settings);
+  ctx.out << answer;
   return kExitOk;
 }
 
