@@ -1,4 +1,5 @@
 #include <array>
+#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -25,7 +26,8 @@ constexpr const char* kDesignFooter = R"(Search:
   interference. Clearances are positive, interferences negative; a target
   whose sign contradicts the type is negated first, so --type interference
   --max 0.05 --min 0.01 searches for -0.05 and -0.01. Targets the wrong way
-  round (MIN above MAX; for interference MAX above MIN) are an error.
+  round (MIN above MAX; for interference MAX above MIN) are an error, and so
+  are targets beyond ±10000 mm (±393.7 in).
 
 Systems:
   hole-basis (H of every grade in range with every shaft class), shaft-basis
@@ -115,10 +117,24 @@ Parsed<GradeBounds> parseRange(std::string_view text) {
                             "structures, non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"};
 }
 
-Parsed<double> parseTarget(std::string_view option, std::string_view text) {
-  if (const std::optional<double> value = parseNumber(text, ".")) return {*value, {}};
-  return {std::nullopt,
-          std::string(option) + " " + quoteUserText(text) + " is not a finite number"};
+// Largest target magnitude, mm: no fit value comes near it, and within it
+// the deviation from the targets stays a finite double in either unit.
+constexpr double kMaxTargetMm = 10000;
+
+// A target in the unit given, finite and within ±10000 mm after conversion.
+Parsed<double> parseTarget(std::string_view option, std::string_view text, bool inch) {
+  const std::optional<double> value = parseNumber(text, ".");
+  if (!value) {
+    return {std::nullopt,
+            std::string(option) + " " + quoteUserText(text) + " is not a finite number"};
+  }
+  const double mm = inch ? inchToMm(*value) : *value;
+  if (!(std::fabs(mm) <= kMaxTargetMm)) {
+    return {std::nullopt,
+            std::string(option) + " " + quoteUserText(text) +
+                (inch ? " in is beyond ±393.7 in (±10000 mm)" : " is beyond ±10000 mm")};
+  }
+  return {*value, {}};
 }
 
 // The fixed class of systems hole and shaft: the one given, which must be in
@@ -158,9 +174,9 @@ struct ParsedDesign {
 Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   const Parsed<SizeArgument> size = parseSizeArgument(options.size, options.inch);
   if (!size.value) return {std::nullopt, size.error};
-  const Parsed<double> max = parseTarget("--max", options.max);
+  const Parsed<double> max = parseTarget("--max", options.max, options.inch);
   if (!max.value) return {std::nullopt, max.error};
-  const Parsed<double> min = parseTarget("--min", options.min);
+  const Parsed<double> min = parseTarget("--min", options.min, options.inch);
   if (!min.value) return {std::nullopt, min.error};
   const Parsed<GradeBounds> grades = parseRange(options.range);
   if (!grades.value) return {std::nullopt, grades.error};

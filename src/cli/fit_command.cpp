@@ -1,9 +1,11 @@
+#include <array>
+#include <cstring>
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 
 #include "calc/calc_record.h"
+#include "calc/evaluation.h"
 #include "cli_common.h"
 #include "commands.h"
 #include "fit_json.h"
@@ -12,6 +14,7 @@
 #include "format/units.h"
 #include "json_writer.h"
 #include "lang/lang_table.h"
+#include "line_reader.h"
 
 namespace kalmo::cli {
 
@@ -58,7 +61,9 @@ Batch (--batch):
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
   {"line":N,"error":"<reason>"} to the output; the other lines still run and
-  the exit status is 2.
+  the exit status is 2. A line longer than 4096 bytes is such a bad line.
+  If standard input cannot be read, one line says so after the answers
+  given, and the exit status is 1.
 
 Examples:
   kalmo-cli fit 10 H7/g6
@@ -90,12 +95,30 @@ Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitT
   return {FitRequest{*size.value, *classes.value}, {}};
 }
 
+// The JSON texts of the fit labels, by FitKind: looked up in the language
+// table and escaped once per run, not once per answer.
+struct JsonLabels {
+  std::array<std::string, 4> label1;
+  std::array<std::string, 4> label2;
+};
+
+JsonLabels jsonLabels(const LangTable& lang) {
+  JsonLabels labels;
+  for (std::size_t k = 0; k < labels.label1.size(); ++k) {
+    const auto kind = static_cast<FitKind>(k);
+    labels.label1[k] = jsonString(GetLangString(lang, fitLabel1Id(kind)));
+    labels.label2[k] = jsonString(GetLangString(lang, fitLabel2Id(kind)));
+  }
+  return labels;
+}
+
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
   bool inch = false;
   bool json = false;
   LangTable lang;
   OperatingRequest operating;
+  JsonLabels labels = jsonLabels(lang);
 };
 
 CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
@@ -124,43 +147,67 @@ std::string answerText(const FitRequest& request, const CalcRecord& record,
   return BuildExportText(input);
 }
 
-JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
-  JsonObject o;
-  o.add("class", Designation(side, cls))
-      .add("it", result.toleranceMm)
-      .add("upper", result.upperMm)
-      .add("lower", result.lowerMm)
-      .add("defined", result.defined());
-  return o;
+// Keys and class names are constant JSON text and go out as they are; only
+// the labels, which come from the language tables, were escaped (once).
+void appendClassJson(std::string& out, Side side, ToleranceClass cls, const ClassResult& result) {
+  out += "{\"class\":\"";
+  out += letterText(side, cls.letter);
+  out += gradeText(cls.grade);
+  out += "\",\"it\":";
+  appendJsonNumber(out, result.toleranceMm);
+  out += ",\"upper\":";
+  appendJsonNumber(out, result.upperMm);
+  out += ",\"lower\":";
+  appendJsonNumber(out, result.lowerMm);
+  out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-std::string answerJson(const FitRequest& request, const CalcRecord& r,
-                       const OperatingRequest& operating) {
-  JsonObject fit;
-  if (const char* kind = fitKindName(r.fitKind)) {
-    fit.add("kind", kind);
-  } else {
-    fit.addNull("kind");
+// "kind" as JSON, by FitKind.
+constexpr std::array<std::string_view, 4> kKindJson = {"null", "\"clearance\"", "\"transition\"",
+                                                       "\"interference\""};
+
+void appendAnswerJson(std::string& out, const FitRequest& request, const FitSettings& settings) {
+  const FitClasses& c = request.classes;
+  // The size has been checked to lie in the tables' range.
+  const Evaluation e = Evaluate(request.size.mm, c.hole, c.shaft).value();
+  const auto kind = static_cast<std::size_t>(e.fit.kind);
+  out += "{\"size\":";
+  appendJsonNumber(out, request.size.mm);
+  out += ",\"hole\":";
+  appendClassJson(out, Side::Hole, c.hole, e.hole);
+  out += ",\"shaft\":";
+  appendClassJson(out, Side::Shaft, c.shaft, e.shaft);
+  out += ",\"fit\":{\"kind\":";
+  out += kKindJson.at(kind);
+  out += ",\"label1\":";
+  out += settings.labels.label1.at(kind);
+  out += ",\"value1\":";
+  appendJsonNumber(out, e.fit.value1Mm);
+  out += ",\"label2\":";
+  out += settings.labels.label2.at(kind);
+  out += ",\"value2\":";
+  appendJsonNumber(out, e.fit.value2Mm);
+  out += ",\"tolerance\":";
+  appendJsonNumber(out, e.fit.toleranceMm);
+  out += '}';
+  // "statistics", and "operating" with operating conditions.
+  JsonObject extra;
+  addOperatingJson(extra, request.size.mm, e.hole, e.shaft, settings.operating);
+  const std::string members = extra.str();
+  if (members.size() > 2) {
+    out += ',';
+    out.append(members, 1, members.size() - 2);
   }
-  fit.add("label1", r.FitLabel1)
-      .add("value1", r.FitValue1)
-      .add("label2", r.FitLabel2)
-      .add("value2", r.FitValue2)
-      .add("tolerance", r.FitTolerance);
-  JsonObject answer;
-  answer.add("size", r.NominalSize)
-      .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
-      .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
-      .add("fit", fit);
-  addOperatingJson(answer, r.NominalSize, r.hole(), r.shaft(), operating);
-  return answer.str();
+  out += "}\n";
 }
 
-// The answer to one request: the export text, or one JSON line.
-std::string answer(const FitRequest& request, const FitSettings& settings) {
-  const CalcRecord record = evaluate(request, settings);
-  return settings.json ? answerJson(request, record, settings.operating) + "\n"
-                       : answerText(request, record, settings);
+// The answer to one request, appended to `out`: the export text, or one JSON line.
+void appendAnswer(std::string& out, const FitRequest& request, const FitSettings& settings) {
+  if (settings.json) {
+    appendAnswerJson(out, request, settings);
+  } else {
+    out += answerText(request, evaluate(request, settings), settings);
+  }
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -170,42 +217,99 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The first two blank-separated words of a line, split as the C locale's
+// stream input would, and whether more follow.
+struct Words {
+  std::string_view first;
+  std::string_view second;
+  bool more = false;
+};
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+Words splitWords(std::string_view line) {
+  Words words;
+  std::string_view* slots[] = {&words.first, &words.second};
+  std::size_t i = 0;
+  for (std::string_view* slot : slots) {
+    while (i < line.size() && isSpace(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !isSpace(line[i])) ++i;
+    *slot = line.substr(start, i - start);
+  }
+  while (i < line.size() && isSpace(line[i])) ++i;
+  words.more = i < line.size();
+  return words;
+}
+
+// One bad line: "line N: <reason>" on stderr and, with --json, an error
+// object in the output.
+void reportBadLine(long lineNumber, std::string_view reason, const FitSettings& settings,
+                   Context& ctx) {
+  // to_string, not operator<<: the stream's locale might group digits.
+  const std::string number = std::to_string(lineNumber);
+  writeErrorLine(ctx.err, "line " + number + ": " + std::string(reason));
+  if (settings.json) {
+    ctx.out << JsonObject()
+                   .add("line", static_cast<double>(lineNumber))
+                   .add("error", safeErrorText(reason))
+                   .str()
+            << '\n';
+  }
+}
+
 int runBatch(const FitSettings& settings, Context& ctx) {
   bool anyError = false;
   bool firstAnswer = true;
-  std::string raw;
-  for (long lineNumber = 1; std::getline(ctx.in, raw); ++lineNumber) {
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();  // CR LF input
-    const std::string_view line = trimBlanks(raw);
+  LineReader reader(ctx.in);
+  std::string answer;  // reused: one allocation per run
+  for (;;) {
+    const LineReader::Status status = reader.next();
+    if (status == LineReader::Status::End) break;
+    if (status == LineReader::Status::ReadError) {
+      std::string message = "cannot read the input";
+      if (reader.errorNumber() != 0) {
+        message += std::string(" (") + std::strerror(reader.errorNumber()) + ")";
+      }
+      // The answers so far go out first.
+      ctx.out.flush();
+      if (outputFailed(ctx)) return kExitFailure;
+      return reportError(ctx, message, kExitFailure);
+    }
+    if (status == LineReader::Status::TooLong) {
+      anyError = true;
+      reportBadLine(reader.lineNumber(),
+                    "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes",
+                    settings, ctx);
+      if (outputFailed(ctx)) return kExitFailure;
+      continue;
+    }
+    std::string_view line = reader.line();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF input
+    line = trimBlanks(line);
     if (line.empty() || line.front() == '#') continue;
 
-    std::istringstream fields{std::string(line)};
-    std::string size;
-    std::string fit;
-    std::string extra;
+    const Words words = splitWords(line);
     Parsed<FitRequest> request;
-    if (!(fields >> size >> fit) || (fields >> extra)) {
+    if (words.second.empty() || words.more) {
       request.error = "expected \"SIZE HOLE/SHAFT\", got " + quoteUserText(line);
     } else {
-      request = parseRequest(size, fit, settings.inch);
+      request = parseRequest(words.first, words.second, settings.inch);
     }
 
     if (!request.value) {
       anyError = true;
-      // to_string, not operator<<: the stream's locale might group digits.
-      ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
-      if (settings.json) {
-        ctx.out << JsonObject()
-                       .add("line", static_cast<double>(lineNumber))
-                       .add("error", request.error)
-                       .str()
-                << '\n';
-      }
-      continue;
+      reportBadLine(reader.lineNumber(), request.error, settings, ctx);
+    } else {
+      answer.clear();
+      if (!settings.json && !firstAnswer) answer += "\r\n";
+      appendAnswer(answer, *request.value, settings);
+      ctx.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
+      firstAnswer = false;
     }
-    if (!settings.json && !firstAnswer) ctx.out << "\r\n";
-    ctx.out << answer(*request.value, settings);
-    firstAnswer = false;
+    if (outputFailed(ctx)) return kExitFailure;
   }
   return anyError ? kExitUsage : kExitOk;
 }
@@ -218,7 +322,7 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
                             "the operating options and --stats are written with --json only; "
                             "the result text is the fit at 20 °C");
   }
-  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang)),
+  const FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang)),
                        *operating.value};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
@@ -235,7 +339,9 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  ctx.out << answer(*request.value, settings);
+  std::string answer;
+  appendAnswer(answer, *request.value, settings);
+  ctx.out << answer;
   return kExitOk;
 }
 
@@ -244,8 +350,10 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
 std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
                           const LangTable& lang, const OperatingRequest& operating) {
   const FitSettings settings{false, true, lang, operating};
-  const FitRequest request{size, classes};
-  return answerJson(request, evaluate(request, settings), operating);
+  std::string out;
+  appendAnswerJson(out, FitRequest{size, classes}, settings);
+  out.pop_back();  // the line end
+  return out;
 }
 
 void registerFitCommand(CLI::App& app, Context& ctx) {

@@ -6,9 +6,15 @@
 
 namespace kalmo::cli {
 
-std::string jsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  if (value == 0) return "0";  // also -0: a signed zero means nothing here
+void appendJsonNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  if (value == 0) {  // also -0: a signed zero means nothing here
+    out += '0';
+    return;
+  }
   // to_chars without a precision gives the shortest round-trip digits; the
   // fixed form keeps 100000 from turning into 1e+05.
   const double magnitude = std::fabs(value);
@@ -16,7 +22,13 @@ std::string jsonNumber(double value) {
       magnitude >= 1e-6 && magnitude < 1e15 ? std::chars_format::fixed : std::chars_format::general;
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
-  return std::string(buffer.data(), result.ptr);
+  out.append(buffer.data(), result.ptr);
+}
+
+std::string jsonNumber(double value) {
+  std::string out;
+  appendJsonNumber(out, value);
+  return out;
 }
 
 std::string validUtf8(std::string_view text) {

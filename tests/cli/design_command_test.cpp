@@ -198,17 +198,27 @@ TEST(DesignCommand, BadOptionsGiveOneLineAndStatus2) {
       {"design", "30", "--max", "abc"},
       {"design", "30", "--max", "nan"},
       {"design", "30", "--min", "1e999"},
+      // Targets beyond ±10000 mm, also only after the inch conversion.
+      {"design", "30", "--max", "10000.001"},
+      {"design", "30", "--min", "-1e308", "--type", "interference"},
+      {"design", "30", "--inch", "--max", "1e308"},
+      {"design", "30", "--inch", "--max", "393.8"},
       {"design", "30", "--lang", "fr"},
       {"design", "30", "--sort"},
   };
   for (const auto& args : cases) {
-    SCOPED_TRACE(args.back());
+    SCOPED_TRACE(args.size() > 2 ? args[2] + " " + args.back() : args.back());
     const CliRun r = run(args);
     EXPECT_EQ(r.status, kExitUsage);
     EXPECT_TRUE(r.out.empty());
     ASSERT_EQ(lines(r.err).size(), 1u) << r.err;
     EXPECT_EQ(r.err.rfind("kalmo-cli: ", 0), 0u);
   }
+  // The limits themselves are targets; every deviation stays finite.
+  const CliRun edge = run(
+      {"design", "30", "--inch", "--max", "393.7", "--min", "-393.7", "--count", "all", "--json"});
+  EXPECT_EQ(edge.status, kExitOk) << edge.err;
+  EXPECT_EQ(edge.out.find("null"), std::string::npos);
 }
 
 TEST(DesignCommand, EmptyRangesGiveTheHeadingOnly) {

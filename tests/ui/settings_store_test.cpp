@@ -1,10 +1,17 @@
+#include "settings_store.h"
+
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "lang/lang_table.h"
 #include "language.h"
-#include "settings_store.h"
+#include "main_window.h"
 
 using namespace kalmo;
 
@@ -22,14 +29,23 @@ class SettingsStoreTest : public QObject {
   void storesTheLanguageItSets();
   void probeLeavesNothingBehind();
   void probeFailsWhereTheStoreCannotBeWritten();
+  void probeTouchesOnlyItsOwnEntry_data();
+  void probeTouchesOnlyItsOwnEntry();
+  void windowStartsPromptlyWhenTheLockStaysTaken_data();
+  void windowStartsPromptlyWhenTheLockStaysTaken();
 
  private:
-  static QSettings raw() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286"); }
+  static QSettings raw() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286");
+  }
   QTemporaryDir dir_;
 };
 
 void SettingsStoreTest::initTestCase() {
   QVERIFY(dir_.isValid());
+  // Nothing of the user's own configuration is read or written.
+  qputenv("HOME", dir_.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
 }
 
@@ -51,12 +67,18 @@ void SettingsStoreTest::readsWindowSettingsWithFallbacks_data() {
   QTest::addColumn<bool>("only");
   QTest::newRow("nothing stored") << QVariant() << QVariant() << QVariant() << false << 0 << false;
   QTest::newRow("all set") << QVariant(1) << QVariant(3) << QVariant(1) << true << 3 << true;
-  QTest::newRow("any non-zero is true") << QVariant(7) << QVariant(4) << QVariant(-1) << true << 4 << true;
-  QTest::newRow("zero is false") << QVariant(0) << QVariant(0) << QVariant(0) << false << 0 << false;
-  QTest::newRow("count beyond the list") << QVariant(0) << QVariant(5) << QVariant(0) << false << 0 << false;
-  QTest::newRow("negative count") << QVariant(0) << QVariant(-1) << QVariant(0) << false << 0 << false;
-  QTest::newRow("text values") << QVariant("abc") << QVariant("2.5") << QVariant("true") << false << 0 << false;
-  QTest::newRow("beyond 32 bits") << QVariant(qint64(1) << 33) << QVariant(2) << QVariant(0) << false << 2 << false;
+  QTest::newRow("any non-zero is true")
+      << QVariant(7) << QVariant(4) << QVariant(-1) << true << 4 << true;
+  QTest::newRow("zero is false") << QVariant(0) << QVariant(0) << QVariant(0) << false << 0
+                                 << false;
+  QTest::newRow("count beyond the list")
+      << QVariant(0) << QVariant(5) << QVariant(0) << false << 0 << false;
+  QTest::newRow("negative count") << QVariant(0) << QVariant(-1) << QVariant(0) << false << 0
+                                  << false;
+  QTest::newRow("text values") << QVariant("abc") << QVariant("2.5") << QVariant("true") << false
+                               << 0 << false;
+  QTest::newRow("beyond 32 bits") << QVariant(qint64(1) << 33) << QVariant(2) << QVariant(0)
+                                  << false << 2 << false;
 }
 
 void SettingsStoreTest::readsWindowSettingsWithFallbacks() {
@@ -66,7 +88,8 @@ void SettingsStoreTest::readsWindowSettingsWithFallbacks() {
   {
     QSettings settings = raw();
     settings.beginGroup("Default");
-    const std::pair<const char*, QVariant> values[] = {{"mm_in", mmIn}, {"ResCn", resCn}, {"Prep", prep}};
+    const std::pair<const char*, QVariant> values[] = {
+        {"mm_in", mmIn}, {"ResCn", resCn}, {"Prep", prep}};
     for (const auto& [name, value] : values) {
       if (value.isValid()) {
         settings.setValue(name, value);
@@ -135,5 +158,96 @@ void SettingsStoreTest::probeFailsWhereTheStoreCannotBeWritten() {
   QVERIFY(!written);
 }
 
-QTEST_GUILESS_MAIN(SettingsStoreTest)
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+}  // namespace
+
+// Files beside ours, of other programs or of older probes, stay byte for byte
+// as they were; in our own file the probe puts back whatever it found.
+void SettingsStoreTest::probeTouchesOnlyItsOwnEntry_data() {
+  QTest::addColumn<QString>("file");  // below the settings folder
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<bool>("ours");
+  QTest::newRow("other program") << "BrenholtLtd.conf" << QByteArray("[General]\nkey=1\n") << false;
+  QTest::newRow("old probe file") << "Brenholt/brenholt-probe.conf" << QByteArray("x=2\n") << false;
+  QTest::newRow("our values") << "Brenholt/ISO286.conf" << QByteArray("[Default]\nLang=2\n")
+                              << true;
+  QTest::newRow("our probe entry")
+      << "Brenholt/ISO286.conf" << QByteArray("[Probe]\nwritable=7\n") << true;
+}
+
+void SettingsStoreTest::probeTouchesOnlyItsOwnEntry() {
+  QFETCH(QString, file);
+  QFETCH(QByteArray, content);
+  QFETCH(bool, ours);
+  const QString path = dir_.path() + "/" + file;
+  writeFile(path, content);
+  const QStringList before = raw().allKeys();
+  QMap<QString, QVariant> values;
+  for (const QString& key : before) values[key] = raw().value(key);
+
+  QVERIFY(settingsStoreWritable());
+  if (ours) {
+    QCOMPARE(raw().allKeys(), before);
+    for (const QString& key : before) QCOMPARE(raw().value(key), values[key]);
+  } else {
+    QCOMPARE(fileBytes(path), content);
+    QVERIFY(raw().allKeys().isEmpty());
+  }
+  QFile::remove(path);
+}
+
+// A lock that is never let go: the window still comes up at once (one wait of
+// a second), and saving is skipped without a word.
+void SettingsStoreTest::windowStartsPromptlyWhenTheLockStaysTaken_data() {
+  QTest::addColumn<bool>("folder");
+  QTest::newRow("folder as lock file") << true;
+  QTest::newRow("fresh garbage lock file") << false;
+}
+
+void SettingsStoreTest::windowStartsPromptlyWhenTheLockStaysTaken() {
+  QFETCH(bool, folder);
+  const QString lock = raw().fileName() + ".lock";
+  if (folder) {
+    QVERIFY(QDir().mkpath(lock));
+  } else {
+    writeFile(lock, "garbage");
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QtSettingsStore store;
+  Language language(store);
+  language.InitLanguage();
+  QVERIFY(settingsStoreWritable());
+  auto window = std::make_unique<MainWindow>(language, store);
+  window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+  // Later writes wait once more, then the store stops trying.
+  clock.restart();
+  language.SetLanguage(kLanguageGerman);
+  window.reset();  // closing writes the window's settings
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+  QVERIFY(!store.writeInt(settings::kLang, 1));
+  QCOMPARE(QFileInfo(lock).isDir(), folder);
+  if (folder) {
+    QDir(lock).removeRecursively();
+  } else {
+    QFile::remove(lock);
+  }
+}
+
+QTEST_MAIN(SettingsStoreTest)
 #include "settings_store_test.moc"
