@@ -121,16 +121,17 @@ class BareSearch {
   std::vector<Fit> fits_;
 };
 
-// The search as the program runs it for the window and the command line.
+// The search as the program runs it for the command line, and for the window
+// when it repeats searches into the same results.
 class ProgramSearch {
  public:
-  const kalmo::DesignResults& run(const kalmo::DesignRequest& request) {
-    results_ = kalmo::searchFits(request);
+  const kalmo::RankedFits& run(const kalmo::DesignRequest& request) {
+    kalmo::searchFits(request, results_);
     return results_;
   }
 
  private:
-  kalmo::DesignResults results_;
+  kalmo::RankedFits results_;
 };
 
 bool sameBits(double a, double b) {
@@ -144,7 +145,7 @@ bool sameRanking(FitType type) {
   BareSearch bare;
   ProgramSearch program;
   const std::vector<BareSearch::Fit>& want = bare.run(request);
-  const kalmo::DesignResults& got = program.run(request);
+  const kalmo::RankedFits& got = program.run(request);
   if (got.size() != want.size()) {
     std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n",
                  kFitTypeNames[static_cast<std::size_t>(type)], got.size(), want.size());
@@ -153,7 +154,7 @@ bool sameRanking(FitType type) {
   for (std::size_t i = 0; i < want.size(); ++i) {
     const BareSearch::Fit& w = want[i];
     const kalmo::FitClasses classes{bare.holes()[w.hole].cls, bare.shafts()[w.shaft].cls};
-    const kalmo::TSglobka& g = got[i];
+    const kalmo::TSglobka g = got.record(i);
     if (g.classes != classes || !sameBits(g.Deviation, w.deviation) ||
         !sameBits(g.FitValue1, w.value1Mm) || !sameBits(g.FitValue2, w.value2Mm) ||
         !sameBits(g.FitTolerance, w.toleranceMm)) {
@@ -183,7 +184,7 @@ void searchBenchmark(benchmark::State& state) {
   for (auto _ : state) {
     const auto& ranked = search.run(request);
     accepted = ranked.size();
-    benchmark::DoNotOptimize(ranked.data());
+    benchmark::DoNotOptimize(&ranked);
     benchmark::ClobberMemory();
   }
   state.counters["accepted"] = static_cast<double>(accepted);
