@@ -204,22 +204,23 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   return {design, {}};
 }
 
-std::string tableText(const DesignResults& results, std::size_t rows, FitType type, bool inch,
+std::string tableText(const RankedFits& results, std::size_t rows, FitType type, bool inch,
                       const LangTable& lang) {
   const TargetCaptionIds captions = targetCaptionIds(type);
   std::string text = langText(lang, 25) + '\t' + langText(lang, captions.max) + '\t' +
                      langText(lang, captions.min) + '\t' + langText(lang, 96) + '\n';
   for (std::size_t i = 0; i < rows; ++i) {
-    const TSglobka& fit = results[i];
+    const TSglobka fit = results.record(i);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
             '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\n';
   }
   return text;
 }
 
-std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
+std::string resultsJson(const DesignCheck& check, const RankedFits& results, std::size_t rows) {
   std::string list = "[";
-  for (const TSglobka& fit : outcome.results) {
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const TSglobka fit = results.record(i);
     if (list.size() > 1) list += ',';
     list += JsonObject()
                 .add("designation", fit.Designation)
@@ -232,8 +233,8 @@ std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
   }
   list += ']';
   return JsonObject()
-             .add("max", outcome.targets.max)
-             .add("min", outcome.targets.min)
+             .add("max", check.targets.max)
+             .add("min", check.targets.min)
              .add("rows", static_cast<double>(rows))
              .addRaw("results", list)
              .str() +
@@ -246,17 +247,18 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   if (!design.value) return reportUsageError(ctx, design.error);
 
   const LangTable lang = LoadLanguage(languageCodeOf(options.lang));
-  const DesignOutcome outcome = runDesignSearch(design.value->request);
-  switch (outcome.error) {
+  RankedFits results;
+  const DesignCheck check = runDesignSearch(design.value->request, results);
+  switch (check.error) {
     case DesignInputError::None: break;
     case DesignInputError::TargetsReversed: return reportUsageError(ctx, langText(lang, 61));
     case DesignInputError::TargetNotFinite:
       return reportUsageError(ctx, "the targets must be finite numbers");
   }
-  const std::size_t rows = designRowsToShow(design.value->countIndex, outcome.results.size());
-  ctx.out << (options.json ? resultsJson(outcome, rows)
-                           : tableText(outcome.results, rows, design.value->request.fitType,
-                                       options.inch, lang));
+  const std::size_t rows = designRowsToShow(design.value->countIndex, results.size());
+  ctx.out << (options.json
+                  ? resultsJson(check, results, rows)
+                  : tableText(results, rows, design.value->request.fitType, options.inch, lang));
   return kExitOk;
 }
 
