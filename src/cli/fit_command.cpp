@@ -4,8 +4,10 @@
 #include <sstream>
 
 #include "calc/calc_record.h"
+#include "calc/range_boundary.h"
 #include "cli_common.h"
 #include "commands.h"
+#include "fit_extras.h"
 #include "format/export_text.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -16,7 +18,7 @@ namespace kalmo::cli {
 
 namespace {
 
-constexpr const char* kFitFooter = R"(Output:
+constexpr const char* kFitFooter = R"help(Output:
   Without --json the result text of the window's copy button: 22 tab-separated
   lines, each ending in CR LF (hole and shaft side by side, then the fit, then
   the unit note). Millimetre values with 4 decimals; with --inch every length in
@@ -33,6 +35,15 @@ constexpr const char* kFitFooter = R"(Output:
   100000, lower 0, it 0
   and "defined":false; "kind" is "clearance", "transition", "interference", or
   null when the fit is undefined. Labels are in the chosen language.
+  "boundary" is null, or, for a size within 1 % of a size-range bound, the
+  same members evaluated just across it: {"bound":120,"size":120.001,
+  "hole":{...},"shaft":{...},"fit":{...}}; without --json a warning on
+  standard error says the same (the exit status stays 0).
+  With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
+  "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
+  the tables leave undefined.
+  One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
+  as null, and the text as the window shows it with the other member empty.
 
 Classes:
   Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
@@ -40,8 +51,8 @@ Classes:
   ZC01/a0). Classes the tables leave undefined at the size are not errors.
 
 Batch (--batch):
-  Reads lines "SIZE HOLE/SHAFT" from standard input; blank lines and lines
-  starting with # are skipped. Answers come in input order; without --json
+  Reads lines "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input; blank
+  lines and lines starting with # are skipped. Answers come in input order; without --json
   consecutive answers are separated by one empty line (CR LF), with --json
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
@@ -52,26 +63,31 @@ Examples:
   kalmo-cli fit 10 H7/g6
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
-  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)";
+  kalmo-cli fit 50 H7/g6 --format callout
+  kalmo-cli fit 50 H7 --json
+  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)help";
 
 struct FitOptions {
   std::string size;
   std::string fit;
   bool inch = false;
   bool json = false;
+  std::string format;  // "text", "json" or "callout"; empty when not given
   bool batch = false;
   std::string lang = "en";
 };
 
+enum class FitFormat { Text, Json, Callout };
+
 struct FitRequest {
   SizeArgument size;
-  FitClasses classes;
+  ClassChoice classes;  // both members, or one class alone
 };
 
 Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitText, bool inch) {
   const Parsed<SizeArgument> size = parseSizeArgument(sizeText, inch);
   if (!size.value) return {std::nullopt, size.error};
-  const Parsed<FitClasses> classes = parseFitArgument(fitText);
+  const Parsed<ClassChoice> classes = parseClassesArgument(fitText);
   if (!classes.value) return {std::nullopt, classes.error};
   return {FitRequest{*size.value, *classes.value}, {}};
 }
@@ -79,7 +95,7 @@ Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitT
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
   bool inch = false;
-  bool json = false;
+  FitFormat format = FitFormat::Text;
   LangTable lang;
 };
 
@@ -92,15 +108,22 @@ CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
   return record;
 }
 
+// A picker's item texts, or none for a member without a class.
+void setPickers(std::optional<std::string>& letter, std::optional<std::string>& grade, Side side,
+                std::optional<ToleranceClass> cls) {
+  if (!cls) return;
+  letter = std::string(letterText(side, cls->letter));
+  grade = std::string(gradeText(cls->grade));
+}
+
 std::string answerText(const FitRequest& request, const CalcRecord& record,
                        const FitSettings& settings) {
-  const FitClasses& c = request.classes;
   ExportInput input;
   input.record = record;
-  input.holeLetter = std::string(letterText(Side::Hole, c.hole.letter));
-  input.holeGrade = std::string(gradeText(c.hole.grade));
-  input.shaftLetter = std::string(letterText(Side::Shaft, c.shaft.letter));
-  input.shaftGrade = std::string(gradeText(c.shaft.grade));
+  // A single class prints as the window prints it with the other member's
+  // pickers empty.
+  setPickers(input.holeLetter, input.holeGrade, Side::Hole, request.classes.hole);
+  setPickers(input.shaftLetter, input.shaftGrade, Side::Shaft, request.classes.shaft);
   // What the size field would show after typing the number.
   input.nominalText = formatPlain(request.size.typed);
   input.inputsCaption = GetLangString(settings.lang, 82);
@@ -129,7 +152,20 @@ const char* kindName(FitKind kind) {
   return nullptr;
 }
 
-std::string answerJson(const FitRequest& request, const CalcRecord& r) {
+// Members "hole", "shaft" and "fit" of a record; null for a member without
+// a class, and a null fit unless both are given.
+JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const CalcRecord& r) {
+  const auto member = [&o](std::string_view key, Side side, std::optional<ToleranceClass> cls,
+                           const ClassResult& result) {
+    if (cls) {
+      o.add(key, classJson(side, *cls, result));
+    } else {
+      o.addNull(key);
+    }
+  };
+  member("hole", Side::Hole, classes.hole, r.hole());
+  member("shaft", Side::Shaft, classes.shaft, r.shaft());
+  if (!classes.hole || !classes.shaft) return o.addNull("fit");
   JsonObject fit;
   if (const char* kind = kindName(r.fitKind)) {
     fit.add("kind", kind);
@@ -141,18 +177,54 @@ std::string answerJson(const FitRequest& request, const CalcRecord& r) {
       .add("label2", r.FitLabel2)
       .add("value2", r.FitValue2)
       .add("tolerance", r.FitTolerance);
-  return JsonObject()
-      .add("size", r.NominalSize)
-      .add("hole", classJson(Side::Hole, request.classes.hole, r.hole()))
-      .add("shaft", classJson(Side::Shaft, request.classes.shaft, r.shaft()))
-      .add("fit", fit)
-      .str();
+  return o.add("fit", fit);
 }
 
-// The answer to one request: the export text, or one JSON line.
-std::string answer(const FitRequest& request, const FitSettings& settings) {
+// The fit just across a nearby size-range bound, or null.
+JsonObject& addBoundary(JsonObject& o, const FitRequest& request,
+                        const std::optional<RangeNeighbour>& neighbour,
+                        const FitSettings& settings) {
+  if (!neighbour) return o.addNull("boundary");
+  CalcRecord across;
+  across.NominalSize = neighbour->sizeMm;
+  StoreEvaluation(across, neighbour->evaluation, settings.lang);
+  JsonObject b;
+  b.add("bound", neighbour->boundMm).add("size", neighbour->sizeMm);
+  return o.add("boundary", addMembers(b, request.classes, across));
+}
+
+std::string answerJson(const FitRequest& request, const CalcRecord& r,
+                       const std::optional<RangeNeighbour>& neighbour,
+                       const FitSettings& settings) {
+  JsonObject o;
+  o.add("size", r.NominalSize);
+  addMembers(o, request.classes, r);
+  addBoundary(o, request, neighbour, settings);
+  return o.str();
+}
+
+// The answer to one request: the export text, one JSON line or the
+// callouts. Outside JSON a size near a size-range bound also gives a warning.
+struct Answer {
+  std::string out;
+  std::string warning;  // one line for standard error, or empty
+};
+
+Answer answer(const FitRequest& request, const FitSettings& settings) {
   const CalcRecord record = evaluate(request, settings);
-  return settings.json ? answerJson(request, record) + "\n" : answerText(request, record, settings);
+  const ClassChoice& c = request.classes;
+  const std::optional<RangeNeighbour> neighbour =
+      rangeBoundaryNeighbour(request.size.mm, c.hole, c.shaft);
+  switch (settings.format) {
+    case FitFormat::Json: return {answerJson(request, record, neighbour, settings) + "\n", {}};
+    case FitFormat::Callout:
+    case FitFormat::Text: break;
+  }
+  Answer a;
+  a.out = settings.format == FitFormat::Callout ? calloutAnswer(request.size.mm, c, settings.inch)
+                                                : answerText(request, record, settings);
+  if (neighbour) a.warning = boundaryWarning(request.size.mm, c, *neighbour, settings.inch);
+  return a;
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -160,6 +232,16 @@ std::string_view trimBlanks(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(" \t");
   return text.substr(first, last - first + 1);
+}
+
+// Between two answers of a batch: an empty line, except between JSON lines.
+std::string_view separator(FitFormat format) {
+  switch (format) {
+    case FitFormat::Json: return "";
+    case FitFormat::Callout: return "\n";
+    case FitFormat::Text: break;
+  }
+  return "\r\n";
 }
 
 int runBatch(const FitSettings& settings, Context& ctx) {
@@ -186,7 +268,7 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       anyError = true;
       // to_string, not operator<<: the stream's locale might group digits.
       ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
-      if (settings.json) {
+      if (settings.format == FitFormat::Json) {
         ctx.out << JsonObject()
                        .add("line", static_cast<double>(lineNumber))
                        .add("error", request.error)
@@ -195,15 +277,23 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       }
       continue;
     }
-    if (!settings.json && !firstAnswer) ctx.out << "\r\n";
-    ctx.out << answer(*request.value, settings);
+    if (!firstAnswer) ctx.out << separator(settings.format);
+    const Answer a = answer(*request.value, settings);
+    ctx.out << a.out;
+    if (!a.warning.empty()) ctx.err << "line " << std::to_string(lineNumber) << ": " << a.warning;
     firstAnswer = false;
   }
   return anyError ? kExitUsage : kExitOk;
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
-  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang))};
+  if (options.json && !options.format.empty() && options.format != "json") {
+    return reportUsageError(ctx, "--json and --format " + options.format + " exclude each other");
+  }
+  const FitFormat format = options.json || options.format == "json" ? FitFormat::Json
+                           : options.format == "callout"            ? FitFormat::Callout
+                                                                    : FitFormat::Text;
+  FitSettings settings{options.inch, format, LoadLanguage(languageCodeOf(options.lang))};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
       return reportUsageError(ctx,
@@ -219,7 +309,9 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  ctx.out << answer(*request.value, settings);
+  const Answer a = answer(*request.value, settings);
+  ctx.out << a.out;
+  if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
 }
 
@@ -235,10 +327,14 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
                       "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
           ->type_name("");
   CLI::Option* classes =
-      fit->add_option("HOLE/SHAFT", options->fit, "Hole and shaft class, such as H7/g6")
+      fit->add_option("HOLE/SHAFT", options->fit,
+                      "Hole and shaft class, such as H7/g6, or one class alone (H7, g6)")
           ->type_name("");
   fit->add_flag("--inch", options->inch, "SIZE is in inches, and the text shows inches");
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
+  fit->add_option("--format", options->format,
+                  "text (default), json, or callout: the lines a drawing writes")
+      ->check(CLI::IsMember({"text", "json", "callout"}));
   fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
   addLanguageOption(*fit, options->lang);
   fit->callback([&ctx, options, size, classes] {
