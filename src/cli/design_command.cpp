@@ -7,6 +7,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "design/design_search.h"
+#include "design/inside_targets.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -51,11 +52,22 @@ Output:
   results holds every ranked fit, rows the number the table shows; result
   numbers in mm, in the shortest form that reads back as the same double.
 
+Inside the targets:
+  A fit lies inside when both its values lie between the two targets after
+  the sign correction, inclusive (with 1e-9 mm slack; inch targets are
+  converted to mm first). The ranking leaves this aside; the table marks
+  inside rows with a check mark in its last column, and each JSON result
+  says "inside":true|false, with "inside_count" over every ranked result.
+  --inside keeps only the inside fits, in ranked order (rows then counts
+  those). When none lies inside, a line on standard error says so; the exit
+  status stays 0.
+
 Examples:
   kalmo-cli design 30
   kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
   kalmo-cli design 600 --system hole --class H7 --type transition
-  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9)";
+  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9
+  kalmo-cli design 42 --max 0.05 --min 0.02 --inside)";
 
 struct DesignOptions {
   std::string size;
@@ -69,6 +81,7 @@ struct DesignOptions {
   std::string count = "10";
   bool inch = false;
   bool json = false;
+  bool insideOnly = false;
   std::string lang = "en";
 };
 
@@ -188,22 +201,38 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   return {design, {}};
 }
 
-std::string tableText(const DesignResults& results, std::size_t rows, FitType type, bool inch,
-                      const LangTable& lang) {
-  const TargetCaptionIds captions = targetCaptionIds(type);
+// The results a run shows: every ranked fit, or with --inside those inside
+// the targets, in ranked order.
+struct ShownResults {
+  DesignResults results;
+  std::size_t rows = 0;         // the rows of the table
+  std::size_t insideCount = 0;  // inside fits among all ranked results
+};
+
+bool isInside(const TSglobka& fit, const DesignRequest& request, const DesignOutcome& outcome) {
+  return liesInsideTargets(fit, request.fitType, outcome.targets, request.inchMode);
+}
+
+std::string tableText(const ShownResults& shown, const DesignRequest& request,
+                      const DesignOutcome& outcome, const LangTable& lang) {
+  const bool inch = request.inchMode;
+  const TargetCaptionIds captions = targetCaptionIds(request.fitType);
   std::string text = langText(lang, 25) + '\t' + langText(lang, captions.max) + '\t' +
-                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\n';
-  for (std::size_t i = 0; i < rows; ++i) {
-    const TSglobka& fit = results[i];
+                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\t' +
+                     langText(lang, 300) + '\n';
+  for (std::size_t i = 0; i < shown.rows; ++i) {
+    const TSglobka& fit = shown.results[i];
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
-            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\n';
+            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
+            (isInside(fit, request, outcome) ? "\u2713" : "") + '\n';
   }
   return text;
 }
 
-std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
+std::string resultsJson(const ShownResults& shown, const DesignRequest& request,
+                        const DesignOutcome& outcome) {
   std::string list = "[";
-  for (const TSglobka& fit : outcome.results) {
+  for (const TSglobka& fit : shown.results) {
     if (list.size() > 1) list += ',';
     list += JsonObject()
                 .add("designation", fit.Designation)
@@ -212,13 +241,15 @@ std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
                 .add("value2", fit.FitValue2)
                 .add("tolerance", fit.FitTolerance)
                 .add("preferred", fit.Preferred)
+                .add("inside", isInside(fit, request, outcome))
                 .str();
   }
   list += ']';
   return JsonObject()
              .add("max", outcome.targets.max)
              .add("min", outcome.targets.min)
-             .add("rows", static_cast<double>(rows))
+             .add("rows", static_cast<double>(shown.rows))
+             .add("inside_count", static_cast<double>(shown.insideCount))
              .addRaw("results", list)
              .str() +
          "\n";
@@ -237,10 +268,20 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
     case DesignInputError::TargetNotFinite:
       return reportUsageError(ctx, "the targets must be finite numbers");
   }
-  const std::size_t rows = designRowsToShow(design.value->countIndex, outcome.results.size());
-  ctx.out << (options.json ? resultsJson(outcome, rows)
-                           : tableText(outcome.results, rows, design.value->request.fitType,
-                                       options.inch, lang));
+  const DesignRequest& request = design.value->request;
+  ShownResults shown;
+  shown.results = options.insideOnly ? insideTargetsOnly(outcome.results, request.fitType,
+                                                         outcome.targets, request.inchMode)
+                                     : outcome.results;
+  shown.rows = designRowsToShow(design.value->countIndex, shown.results.size());
+  shown.insideCount =
+      countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
+  ctx.out << (options.json ? resultsJson(shown, request, outcome)
+                           : tableText(shown, request, outcome, lang));
+  if (shown.insideCount == 0) {
+    ctx.err << "kalmo-cli: no fit lies inside the targets"
+            << (options.insideOnly ? "\n" : "; the closest ones are shown\n");
+  }
   return kExitOk;
 }
 
@@ -280,6 +321,8 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
       ->check(CLI::IsMember(nameList(kCountNames)));
   design->add_flag("--inch", options->inch, "SIZE and targets in inches, the table in inches");
   design->add_flag("--json", options->json, "Write JSON instead of the table");
+  design->add_flag("--inside", options->insideOnly,
+                   "Only fits whose two values lie between the targets");
   addLanguageOption(*design, options->lang);
   design->callback(
       [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });
