@@ -43,7 +43,8 @@ Output:
   Without --json a line with the column titles, then the best fits, as many
   as --count allows; columns separated by tabs: fit (a "*" marks a preferred
   fit), the two fit values and the deviation from the targets, with 4
-  decimals in mm, with --inch 5 decimals in inches.
+  decimals in mm, with --inch 5 decimals in inches, then a check mark for a
+  fit inside the targets.
   With --json one object on one line (design 30 --json):
     {"max":0,"min":0,"rows":10,"results":[{"designation":"H5/h5",
      "deviation":0.018,"value1":0.018,"value2":0,"tolerance":0.018,
