@@ -7,6 +7,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerPreferredCommand(app, ctx);
   registerDesignCommand(app, ctx);
   registerCatalogueCommand(app, ctx);
+  registerInspectCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli
