@@ -8,6 +8,7 @@
 #include "commands.h"
 #include "design/design_search.h"
 #include "design/inside_targets.h"
+#include "fit_use_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -62,6 +63,8 @@ Inside the targets:
   --inside keeps only the inside fits, in ranked order (rows then counts
   those). When none lies inside, a line on standard error says so; the exit
   status stays 0.
+  Each JSON result also carries "use": what a fit of the standard catalogue
+  is for, in the --lang language, or null.
 
 Examples:
   kalmo-cli design 30
@@ -231,19 +234,19 @@ std::string tableText(const ShownResults& shown, const DesignRequest& request,
 }
 
 std::string resultsJson(const ShownResults& shown, const DesignRequest& request,
-                        const DesignOutcome& outcome) {
+                        const DesignOutcome& outcome, const LangTable& lang) {
   std::string list = "[";
   for (const TSglobka& fit : shown.results) {
     if (list.size() > 1) list += ',';
-    list += JsonObject()
-                .add("designation", fit.Designation)
-                .add("deviation", fit.Deviation)
-                .add("value1", fit.FitValue1)
-                .add("value2", fit.FitValue2)
-                .add("tolerance", fit.FitTolerance)
-                .add("preferred", fit.Preferred)
-                .add("inside", isInside(fit, request, outcome))
-                .str();
+    JsonObject result;
+    result.add("designation", fit.Designation)
+        .add("deviation", fit.Deviation)
+        .add("value1", fit.FitValue1)
+        .add("value2", fit.FitValue2)
+        .add("tolerance", fit.FitTolerance)
+        .add("preferred", fit.Preferred)
+        .add("inside", isInside(fit, request, outcome));
+    list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
   }
   list += ']';
   return JsonObject()
@@ -277,7 +280,7 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   shown.rows = designRowsToShow(design.value->countIndex, shown.results.size());
   shown.insideCount =
       countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
-  ctx.out << (options.json ? resultsJson(shown, request, outcome)
+  ctx.out << (options.json ? resultsJson(shown, request, outcome, lang)
                            : tableText(shown, request, outcome, lang));
   if (shown.insideCount == 0) {
     ctx.err << "kalmo-cli: no fit lies inside the targets"

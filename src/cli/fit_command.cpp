@@ -8,6 +8,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "fit_extras.h"
+#include "fit_use_json.h"
 #include "format/export_text.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -42,6 +43,8 @@ constexpr const char* kFitFooter = R"help(Output:
   With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
   "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
   the tables leave undefined.
+  "use" says in the --lang language what a fit of the standard catalogue is
+  for ("Sliding fit: ..." for H7/g6), or is null.
   One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
   as null, and the text as the window shows it with the other member empty.
 
@@ -200,7 +203,7 @@ std::string answerJson(const FitRequest& request, const CalcRecord& r,
   o.add("size", r.NominalSize);
   addMembers(o, request.classes, r);
   addBoundary(o, request, neighbour, settings);
-  return o.str();
+  return addUse(o, request.classes, settings.lang).str();
 }
 
 // The answer to one request: the export text, one JSON line or the

@@ -65,11 +65,13 @@ TEST(DesignCommand, MarksPreferredFitsAndLimitsTheRows) {
 TEST(DesignCommand, JsonHoldsEveryRankedRecordAndTheRowsShown) {
   const CliRun r = run({"design", "30", "--json"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_EQ(r.out.rfind("{\"max\":0,\"min\":0,\"rows\":10,\"inside_count\":0,\"results\":["
-                        "{\"designation\":\"H5/h5\",\"deviation\":0.018,\"value1\":0.018,"
-                        "\"value2\":0,\"tolerance\":0.018,\"preferred\":false,\"inside\":false},",
-                        0),
-            0u)
+  EXPECT_EQ(
+      r.out.rfind(
+          "{\"max\":0,\"min\":0,\"rows\":10,\"inside_count\":0,\"results\":["
+          "{\"designation\":\"H5/h5\",\"deviation\":0.018,\"value1\":0.018,"
+          "\"value2\":0,\"tolerance\":0.018,\"preferred\":false,\"inside\":false,\"use\":null},",
+          0),
+      0u)
       << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 4), "}]}\n");
   EXPECT_EQ(lines(r.out).size(), 1u);
@@ -263,7 +265,7 @@ TEST(DesignCommand, MarksAndFiltersFitsInsideTheTargets) {
       {{"--json"}, R"("rows":10,"inside_count":1,"results":[{"designation":"H6/f5",)"},
       {{"--json"},
        R"("designation":"H5/f5","deviation":0.008000000000000004,"value1":0.047,)"
-       R"("value2":0.025,"tolerance":0.022,"preferred":false,"inside":true})"},
+       R"("value2":0.025,"tolerance":0.022,"preferred":false,"inside":true,"use":null})"},
       {{"--json", "--inside"}, R"("rows":1,"inside_count":1,"results":[{"designation":"H5/f5",)"},
       {{}, "H5/f5\t0.0470\t0.0250\t0.0080\t\u2713\n"},
       {{"--inside"}, "Deviation\tInside\nH5/f5\t"},

@@ -54,7 +54,9 @@ const std::string kJson30H7s6 =
     R"("hole":{"class":"H7","it":0.025,"upper":0.025,"lower":0,"defined":true},)"
     R"("shaft":{"class":"s6","it":0.016,"upper":0.059,"lower":0.043,"defined":true},)"
     R"("fit":{"kind":"interference","label1":"Max. interference","value1":-0.059,)"
-    R"("label2":"Min. interference","value2":-0.017999999999999995,"tolerance":0.041}}})"
+    R"("label2":"Min. interference","value2":-0.017999999999999995,"tolerance":0.041}},)"
+    R"("use":"Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, )"
+    R"(the tightest usable with cast iron"})"
     "\n";
 
 TEST(FitCommand, WritesTheExportTextOfOneFit) {

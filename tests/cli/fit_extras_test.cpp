@@ -39,7 +39,7 @@ TEST(FitAnswers, SingleClassLeavesTheOtherMemberEmpty) {
   EXPECT_EQ(batch.status, kExitOk) << batch.err;
   const std::vector<std::string> out = lines(batch.out);
   ASSERT_EQ(out.size(), 3u);
-  EXPECT_TRUE(contains(out[0], R"("shaft":null,"fit":null,"boundary":null})"));
+  EXPECT_TRUE(contains(out[0], R"("shaft":null,"fit":null,"boundary":null,"use":null})"));
   EXPECT_TRUE(contains(out[1], R"("hole":null,)"));
   EXPECT_TRUE(contains(out[2], R"("fit":{"kind":"clearance")"));
 }
@@ -80,9 +80,10 @@ TEST(FitAnswers, SizesNearARangeBoundCarryTheNeighbour) {
   const CliRun near = run({"fit", "120", "H7/s6", "--json"});
   EXPECT_TRUE(contains(near.out, R"("boundary":{"bound":120,"size":120.001,)"
                                  R"("hole":{"class":"H7","it":0.04,"upper":0.04,)"));
-  EXPECT_TRUE(contains(near.out, R"("value2":-0.052,"tolerance":0.065}}})"));
+  EXPECT_TRUE(
+      contains(near.out, R"("value2":-0.052,"tolerance":0.065}},"use":"Medium drive fit: )"));
   EXPECT_EQ(near.err, "");
-  EXPECT_TRUE(contains(run({"fit", "60", "H7/s6", "--json"}).out, R"(,"boundary":null})"));
+  EXPECT_TRUE(contains(run({"fit", "60", "H7/s6", "--json"}).out, R"(,"boundary":null,"use":)"));
 
   const CliRun text = run({"fit", "120.5", "H7/s6"});
   EXPECT_EQ(text.status, kExitOk);
@@ -95,7 +96,30 @@ TEST(FitAnswers, SizesNearARangeBoundCarryTheNeighbour) {
   const std::vector<std::string> out = lines(batch.out);
   ASSERT_EQ(out.size(), 2u);
   EXPECT_TRUE(contains(out[0], R"("boundary":{"bound":120,)"));
-  EXPECT_TRUE(contains(out[1], R"("boundary":null})"));
+  EXPECT_TRUE(contains(out[1], R"("boundary":null,)"));
+}
+
+TEST(FitAnswers, StandardFitsSayWhatTheyAreFor) {
+  const struct {
+    std::vector<std::string> args;
+    const char* part;
+  } cases[] = {
+      {{"fit", "60", "H7/g6", "--json"}, R"("use":"Sliding fit: not for running; )"},
+      {{"fit", "60", "G7/h6", "--json", "--lang", "de"}, R"("use":"Gleitpassung: )"},
+      {{"fit", "60", "H7/p6", "--json", "--lang", "bg"},
+       "\"use\":\"\xD0\xA6\xD0\xB5\xD0\xBD\xD1\x82\xD1\x80"},  // "Центр"
+      {{"fit", "60", "H7/a5", "--json"}, R"("use":null})"},
+      {{"design", "60", "--max", "0.06", "--min", "0.01", "--json", "--standard-only"},
+       R"("designation":"H7/g6",)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.part);
+    const CliRun r = run(c.args);
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_TRUE(contains(r.out, c.part)) << r.out.substr(0, 400);
+  }
+  const CliRun design = run({"design", "60", "--max", "0.06", "--min", "0.01", "--json"});
+  EXPECT_TRUE(contains(design.out, R"("preferred":true,"inside":true,"use":"Sliding fit: )"));
 }
 
 TEST(FitAnswers, BadSingleClassesAndFormats) {
