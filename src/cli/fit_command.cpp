@@ -43,6 +43,13 @@ constexpr const char* kFitFooter = R"help(Output:
   With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
   "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
   the tables leave undefined.
+  With --csv (RFC 4180, UTF-8, CR LF) a header record, then one record per
+  answer: callout,size,hole,hole_upper,hole_lower,hole_max,hole_min,shaft,
+  shaft_upper,shaft_lower,shaft_max,shaft_min,kind,value1,value2,
+  fit_tolerance,error; lengths in mm, or inches with --inch, in the shortest
+  form that reads back as the same double; empty fields for a member without
+  a class or an undefined value. A bad --batch line gives a record with the
+  line as callout and the reason as error.
   "use" says in the --lang language what a fit of the standard catalogue is
   for ("Sliding fit: ..." for H7/g6), or is null.
   One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
@@ -68,19 +75,21 @@ Examples:
   kalmo-cli fit 0.5 H7/g6 --inch
   kalmo-cli fit 50 H7/g6 --format callout
   kalmo-cli fit 50 H7 --json
-  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)help";
+  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json
+  printf '50 H7/g6\n12 k6\n' | kalmo-cli fit --batch --csv > limits.csv)help";
 
 struct FitOptions {
   std::string size;
   std::string fit;
   bool inch = false;
   bool json = false;
-  std::string format;  // "text", "json" or "callout"; empty when not given
+  bool csv = false;
+  std::string format;  // "text", "json", "callout" or "csv"; empty when not given
   bool batch = false;
   std::string lang = "en";
 };
 
-enum class FitFormat { Text, Json, Callout };
+enum class FitFormat { Text, Json, Callout, Csv };
 
 struct FitRequest {
   SizeArgument size;
@@ -213,13 +222,14 @@ struct Answer {
   std::string warning;  // one line for standard error, or empty
 };
 
-Answer answer(const FitRequest& request, const FitSettings& settings) {
+Answer answer(const FitRequest& request, const FitSettings& settings, std::string_view source) {
   const CalcRecord record = evaluate(request, settings);
   const ClassChoice& c = request.classes;
   const std::optional<RangeNeighbour> neighbour =
       rangeBoundaryNeighbour(request.size.mm, c.hole, c.shaft);
   switch (settings.format) {
     case FitFormat::Json: return {answerJson(request, record, neighbour, settings) + "\n", {}};
+    case FitFormat::Csv: return {csvAnswer(source, request.size, c, settings.inch), {}};
     case FitFormat::Callout:
     case FitFormat::Text: break;
   }
@@ -240,7 +250,8 @@ std::string_view trimBlanks(std::string_view text) {
 // Between two answers of a batch: an empty line, except between JSON lines.
 std::string_view separator(FitFormat format) {
   switch (format) {
-    case FitFormat::Json: return "";
+    case FitFormat::Json:
+    case FitFormat::Csv: return "";
     case FitFormat::Callout: return "\n";
     case FitFormat::Text: break;
   }
@@ -248,6 +259,7 @@ std::string_view separator(FitFormat format) {
 }
 
 int runBatch(const FitSettings& settings, Context& ctx) {
+  if (settings.format == FitFormat::Csv) ctx.out << csvHeader();
   bool anyError = false;
   bool firstAnswer = true;
   std::string raw;
@@ -271,6 +283,7 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       anyError = true;
       // to_string, not operator<<: the stream's locale might group digits.
       ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
+      if (settings.format == FitFormat::Csv) ctx.out << csvError(line, request.error);
       if (settings.format == FitFormat::Json) {
         ctx.out << JsonObject()
                        .add("line", static_cast<double>(lineNumber))
@@ -281,7 +294,7 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       continue;
     }
     if (!firstAnswer) ctx.out << separator(settings.format);
-    const Answer a = answer(*request.value, settings);
+    const Answer a = answer(*request.value, settings, line);
     ctx.out << a.out;
     if (!a.warning.empty()) ctx.err << "line " << std::to_string(lineNumber) << ": " << a.warning;
     firstAnswer = false;
@@ -290,12 +303,14 @@ int runBatch(const FitSettings& settings, Context& ctx) {
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
-  if (options.json && !options.format.empty() && options.format != "json") {
-    return reportUsageError(ctx, "--json and --format " + options.format + " exclude each other");
+  const std::string chosen = options.json ? "json" : options.csv ? "csv" : options.format;
+  if ((options.json && options.csv) || (!options.format.empty() && options.format != chosen)) {
+    return reportUsageError(ctx, "--json, --csv and --format exclude each other");
   }
-  const FitFormat format = options.json || options.format == "json" ? FitFormat::Json
-                           : options.format == "callout"            ? FitFormat::Callout
-                                                                    : FitFormat::Text;
+  const FitFormat format = chosen == "json"      ? FitFormat::Json
+                           : chosen == "csv"     ? FitFormat::Csv
+                           : chosen == "callout" ? FitFormat::Callout
+                                                 : FitFormat::Text;
   FitSettings settings{options.inch, format, LoadLanguage(languageCodeOf(options.lang))};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
@@ -312,7 +327,8 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  const Answer a = answer(*request.value, settings);
+  if (format == FitFormat::Csv) ctx.out << csvHeader();
+  const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
   ctx.out << a.out;
   if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
@@ -337,7 +353,9 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
   fit->add_option("--format", options->format,
                   "text (default), json, or callout: the lines a drawing writes")
-      ->check(CLI::IsMember({"text", "json", "callout"}));
+      ->check(CLI::IsMember({"text", "json", "callout", "csv"}));
+  fit->add_flag("--csv", options->csv,
+                "Write CSV: a header, then one record per fit (bad --batch lines included)");
   fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
   addLanguageOption(*fit, options->lang);
   fit->callback([&ctx, options, size, classes] {

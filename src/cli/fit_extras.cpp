@@ -1,6 +1,8 @@
 #include "fit_extras.h"
 
 #include "format/callout.h"
+#include "format/csv.h"
+#include "format/limits_table.h"
 #include "format/number_format.h"
 #include "format/units.h"
 
@@ -71,6 +73,21 @@ std::string boundaryWarning(double sizeMm, const ClassChoice& classes,
     }
   }
   return text + (inch ? " (in)\n" : " (mm)\n");
+}
+
+std::string csvHeader() {
+  return csvRecord(limitsCsvHeader());
+}
+
+std::string csvAnswer(std::string_view source, const SizeArgument& size, const ClassChoice& classes,
+                      bool inch) {
+  const LimitsRow row =
+      evaluatedLimitsRow(std::string(source), size.typed, size.mm, classes.hole, classes.shaft);
+  return csvRecord(limitsCsvFields(row, inch));
+}
+
+std::string csvError(std::string_view source, std::string_view error) {
+  return csvRecord(limitsCsvFields(errorLimitsRow(std::string(source), std::string(error)), false));
 }
 
 }  // namespace kalmo::cli

@@ -18,4 +18,11 @@ std::string calloutAnswer(double sizeMm, const ClassChoice& classes, bool inch);
 std::string boundaryWarning(double sizeMm, const ClassChoice& classes,
                             const RangeNeighbour& neighbour, bool inch);
 
+// CSV (--csv): the header record, the record of one answer (in inches with
+// inch), and the record of a line that could not be read.
+std::string csvHeader();
+std::string csvAnswer(std::string_view source, const SizeArgument& size, const ClassChoice& classes,
+                      bool inch);
+std::string csvError(std::string_view source, std::string_view error);
+
 }  // namespace kalmo::cli

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli_test_support.h"
+#include "format/csv.h"
 
 namespace kalmo::cli {
 namespace {
@@ -122,6 +123,25 @@ TEST(FitAnswers, StandardFitsSayWhatTheyAreFor) {
   EXPECT_TRUE(contains(design.out, R"("preferred":true,"inside":true,"use":"Sliding fit: )"));
 }
 
+TEST(FitAnswers, BatchAsCsvKeepsBadLines) {
+  const CliRun r = run({"fit", "--batch", "--csv"}, "50 H7/g6\n# skip\n12 k6\nabc H7\n3150 H7\n");
+  EXPECT_EQ(r.status, kExitUsage);
+  EXPECT_EQ(r.err, "line 4: size \"abc\" is not a number\n");
+  const auto records = parseCsv(r.out);
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[0].front(), "callout");
+  EXPECT_EQ(records[0].back(), "error");
+  EXPECT_EQ(records[1],
+            (std::vector<std::string>{"50 H7/g6", "50", "H7", "0.025", "0", "50.025", "50", "g6",
+                                      "-0.009", "-0.025", "49.991", "49.975", "clearance", "0.05",
+                                      "0.009", "0.041", ""}));
+  EXPECT_EQ(records[2][7], "k6");
+  EXPECT_EQ(records[3].back(), "size \"abc\" is not a number");
+  EXPECT_EQ(records[4][5], "3150.21");
+  EXPECT_EQ(run({"fit", "50", "H7", "--csv"}).out.substr(r.out.find("\r\n") + 2, 15),
+            "50 H7,50,H7,0.0");
+}
+
 TEST(FitAnswers, BadSingleClassesAndFormats) {
   const struct {
     std::vector<std::string> args;
@@ -132,6 +152,7 @@ TEST(FitAnswers, BadSingleClassesAndFormats) {
       {{"fit", "10", "g"}, R"(shaft class "g": tolerance grade missing)"},
       {{"fit", "10", "7"}, R"(hole class "7": deviation letter missing)"},
       {{"fit", "10", "H7", "--json", "--format", "callout"}, "exclude each other"},
+      {{"fit", "10", "H7", "--json", "--csv"}, "exclude each other"},
       {{"fit", "10", "H7", "--format", "pdf"}, "--format"},
   };
   for (const auto& c : cases) {
