@@ -155,4 +155,32 @@ Parsed<FitClasses> parseFitArgument(std::string_view text) {
   return {std::nullopt, classError(parsed.failedSide, part, parsed.error)};
 }
 
+Parsed<ClassChoice> parseClassesArgument(std::string_view text) {
+  const auto fit = [](const Parsed<FitClasses>& parsed) -> Parsed<ClassChoice> {
+    if (!parsed.value) return {std::nullopt, parsed.error};
+    return {ClassChoice{parsed.value->hole, parsed.value->shaft}, {}};
+  };
+  if (text.empty() || text.find('/') != std::string_view::npos) {
+    return fit(parseFitArgument(text));
+  }
+  const ClassParse hole = parseToleranceClass(text, Side::Hole);
+  if (hole.value) return {ClassChoice{hole.value, std::nullopt}, {}};
+  const ClassParse shaft = parseToleranceClass(text, Side::Shaft);
+  if (shaft.value) return {ClassChoice{std::nullopt, shaft.value}, {}};
+  // A letter after the grade ("H7g6") reads as a fit without its slash.
+  const std::string_view grade = splitClassText(text).grade;
+  if (std::any_of(grade.begin(), grade.end(), [](char c) { return c < '0' || c > '9'; })) {
+    return fit(parseFitArgument(text));
+  }
+  if (hole.error == DesignationError::UnknownLetter && !splitClassText(text).letters.empty()) {
+    return {std::nullopt, "class " + quoteUserText(text) + ": " +
+                              quoteUserText(splitClassText(text).letters) +
+                              " is no deviation letter (A to ZC for holes, a to zc for shafts)"};
+  }
+  // The letters name one member; its reason is the one to give.
+  const bool isShaft = hole.error == DesignationError::WrongCase;
+  return {std::nullopt,
+          classError(isShaft ? Side::Shaft : Side::Hole, text, isShaft ? shaft.error : hole.error)};
+}
+
 }  // namespace kalmo::cli

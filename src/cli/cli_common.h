@@ -66,4 +66,14 @@ Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
 // tables leave undefined.
 Parsed<FitClasses> parseFitArgument(std::string_view text);
 
+// The classes of one answer: both members of a fit, or one class alone.
+struct ClassChoice {
+  std::optional<ToleranceClass> hole;
+  std::optional<ToleranceClass> shaft;
+};
+
+// Reads HOLE/SHAFT as parseFitArgument does, or one class alone whose letter
+// case names its member ("H7" a hole, "g6" a shaft).
+Parsed<ClassChoice> parseClassesArgument(std::string_view text);
+
 }  // namespace kalmo::cli

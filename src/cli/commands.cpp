@@ -9,6 +9,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerCatalogueCommand(app, ctx);
   registerPressCommand(app, ctx);
   registerMaterialsCommand(app, ctx);
+  registerInspectCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

@@ -4,10 +4,13 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli_common.h"
 #include "commands.h"
 #include "design/design_search.h"
+#include "design/inside_targets.h"
+#include "fit_use_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -44,7 +47,8 @@ Output:
   Without --json a line with the column titles, then the best fits, as many
   as --count allows; columns separated by tabs: fit (a "*" marks a preferred
   fit), the two fit values and the deviation from the targets, with 4
-  decimals in mm, with --inch 5 decimals in inches.
+  decimals in mm, with --inch 5 decimals in inches, then a check mark for a
+  fit inside the targets.
   With --json one object on one line (design 30 --json):
     {"max":0,"min":0,"rows":10,"results":[{"designation":"H5/h5",
      "deviation":0.018,"value1":0.018,"value2":0,"tolerance":0.018,
@@ -53,11 +57,24 @@ Output:
   results holds every ranked fit, rows the number the table shows; result
   numbers in mm, in the shortest form that reads back as the same double.
 
+Inside the targets:
+  A fit lies inside when both its values lie between the two targets after
+  the sign correction, inclusive (with 1e-9 mm slack; inch targets are
+  converted to mm first). The ranking leaves this aside; the table marks
+  inside rows with a check mark in its last column, and each JSON result
+  says "inside":true|false, with "inside_count" over every ranked result.
+  --inside keeps only the inside fits, in ranked order (rows then counts
+  those). When none lies inside, a line on standard error says so; the exit
+  status stays 0.
+  Each JSON result also carries "use": what a fit of the standard catalogue
+  is for, in the --lang language, or null.
+
 Examples:
   kalmo-cli design 30
   kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
   kalmo-cli design 600 --system hole --class H7 --type transition
-  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9)";
+  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9
+  kalmo-cli design 42 --max 0.05 --min 0.02 --inside)";
 
 struct DesignOptions {
   std::string size;
@@ -71,6 +88,7 @@ struct DesignOptions {
   std::string count = "10";
   bool inch = false;
   bool json = false;
+  bool insideOnly = false;
   std::string lang = "en";
 };
 
@@ -204,38 +222,72 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   return {design, {}};
 }
 
-std::string tableText(const RankedFits& results, std::size_t rows, FitType type, bool inch,
+// The rows a run shows: every ranked fit, or with --inside those inside the
+// targets, in ranked order.
+struct ShownResults {
+  std::vector<std::size_t> ranks;  // into the ranked fits
+  std::size_t rows = 0;            // the rows of the table
+  std::size_t insideCount = 0;     // inside fits among all ranked results
+};
+
+ShownResults shownResults(const RankedFits& results, const DesignRequest& request,
+                          const DesignCheck& check, bool insideOnly, int countIndex) {
+  ShownResults shown;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const FitResult fit = results.fit(i);
+    const bool inside = liesInsideTargets(fit.value1Mm, fit.value2Mm, request.fitType,
+                                          check.targets, request.inchMode);
+    if (inside) ++shown.insideCount;
+    if (inside || !insideOnly) shown.ranks.push_back(i);
+  }
+  shown.rows = designRowsToShow(countIndex, shown.ranks.size());
+  return shown;
+}
+
+bool isInside(const TSglobka& fit, const DesignRequest& request, const DesignCheck& check) {
+  return liesInsideTargets(fit, request.fitType, check.targets, request.inchMode);
+}
+
+std::string tableText(const RankedFits& results, const ShownResults& shown,
+                      const DesignRequest& request, const DesignCheck& check,
                       const LangTable& lang) {
-  const TargetCaptionIds captions = targetCaptionIds(type);
+  const bool inch = request.inchMode;
+  const TargetCaptionIds captions = targetCaptionIds(request.fitType);
   std::string text = langText(lang, 25) + '\t' + langText(lang, captions.max) + '\t' +
-                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\n';
-  for (std::size_t i = 0; i < rows; ++i) {
-    const TSglobka fit = results.record(i);
+                     langText(lang, captions.min) + '\t' + langText(lang, 96) + '\t' +
+                     langText(lang, 300) + '\n';
+  for (std::size_t i = 0; i < shown.rows; ++i) {
+    const TSglobka fit = results.record(shown.ranks[i]);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
-            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\n';
+            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
+            (isInside(fit, request, check) ? "\u2713" : "") + '\n';
   }
   return text;
 }
 
-std::string resultsJson(const DesignCheck& check, const RankedFits& results, std::size_t rows) {
+std::string resultsJson(const RankedFits& results, const ShownResults& shown,
+                        const DesignRequest& request, const DesignCheck& check,
+                        const LangTable& lang) {
   std::string list = "[";
-  for (std::size_t i = 0; i < results.size(); ++i) {
-    const TSglobka fit = results.record(i);
+  for (const std::size_t rank : shown.ranks) {
+    const TSglobka fit = results.record(rank);
     if (list.size() > 1) list += ',';
-    list += JsonObject()
-                .add("designation", fit.Designation)
-                .add("deviation", fit.Deviation)
-                .add("value1", fit.FitValue1)
-                .add("value2", fit.FitValue2)
-                .add("tolerance", fit.FitTolerance)
-                .add("preferred", fit.Preferred)
-                .str();
+    JsonObject result;
+    result.add("designation", fit.Designation)
+        .add("deviation", fit.Deviation)
+        .add("value1", fit.FitValue1)
+        .add("value2", fit.FitValue2)
+        .add("tolerance", fit.FitTolerance)
+        .add("preferred", fit.Preferred)
+        .add("inside", isInside(fit, request, check));
+    list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
   }
   list += ']';
   return JsonObject()
              .add("max", check.targets.max)
              .add("min", check.targets.min)
-             .add("rows", static_cast<double>(rows))
+             .add("rows", static_cast<double>(shown.rows))
+             .add("inside_count", static_cast<double>(shown.insideCount))
              .addRaw("results", list)
              .str() +
          "\n";
@@ -255,10 +307,15 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
     case DesignInputError::TargetNotFinite:
       return reportUsageError(ctx, "the targets must be finite numbers");
   }
-  const std::size_t rows = designRowsToShow(design.value->countIndex, results.size());
-  ctx.out << (options.json
-                  ? resultsJson(check, results, rows)
-                  : tableText(results, rows, design.value->request.fitType, options.inch, lang));
+  const DesignRequest& request = design.value->request;
+  const ShownResults shown =
+      shownResults(results, request, check, options.insideOnly, design.value->countIndex);
+  ctx.out << (options.json ? resultsJson(results, shown, request, check, lang)
+                           : tableText(results, shown, request, check, lang));
+  if (shown.insideCount == 0) {
+    ctx.err << "kalmo-cli: no fit lies inside the targets"
+            << (options.insideOnly ? "\n" : "; the closest ones are shown\n");
+  }
   return kExitOk;
 }
 
@@ -298,6 +355,8 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
       ->check(CLI::IsMember(nameList(kCountNames)));
   design->add_flag("--inch", options->inch, "SIZE and targets in inches, the table in inches");
   design->add_flag("--json", options->json, "Write JSON instead of the table");
+  design->add_flag("--inside", options->insideOnly,
+                   "Only fits whose two values lie between the targets");
   addLanguageOption(*design, options->lang);
   design->callback(
       [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });

@@ -1,14 +1,15 @@
-#include <array>
 #include <cstring>
 #include <istream>
 #include <memory>
 #include <ostream>
 
 #include "calc/calc_record.h"
-#include "calc/evaluation.h"
+#include "calc/range_boundary.h"
 #include "cli_common.h"
 #include "commands.h"
+#include "fit_extras.h"
 #include "fit_json.h"
+#include "fit_use_json.h"
 #include "format/export_text.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -20,7 +21,7 @@ namespace kalmo::cli {
 
 namespace {
 
-constexpr const char* kFitFooter = R"(Output:
+constexpr const char* kFitFooter = R"help(Output:
   Without --json the result text of the window's copy button: 22 tab-separated
   lines, each ending in CR LF (hole and shaft side by side, then the fit, then
   the unit note). Millimetre values with 4 decimals; with --inch every length in
@@ -37,6 +38,24 @@ constexpr const char* kFitFooter = R"(Output:
   100000, lower 0, it 0
   and "defined":false; "kind" is "clearance", "transition", "interference", or
   null when the fit is undefined. Labels are in the chosen language.
+  "boundary" is null, or, for a size within 1 % of a size-range bound, the
+  same members evaluated just across it: {"bound":120,"size":120.001,
+  "hole":{...},"shaft":{...},"fit":{...}}; without --json a warning on
+  standard error says the same (the exit status stays 0).
+  With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
+  "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
+  the tables leave undefined.
+  With --csv (RFC 4180, UTF-8, CR LF) a header record, then one record per
+  answer: callout,size,hole,hole_upper,hole_lower,hole_max,hole_min,shaft,
+  shaft_upper,shaft_lower,shaft_max,shaft_min,kind,value1,value2,
+  fit_tolerance,error; lengths in mm, or inches with --inch, in the shortest
+  form that reads back as the same double; empty fields for a member without
+  a class or an undefined value. A bad --batch line gives a record with the
+  line as callout and the reason as error.
+  "use" says in the --lang language what a fit of the standard catalogue is
+  for ("Sliding fit: ..." for H7/g6), or is null.
+  One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
+  as null, and the text as the window shows it with the other member empty.
   Every object also holds "statistics": the clearance over many assemblies,
   {"model":"normal","mean":..,"sd":..,"p_interference":..,"p_clearance":..}
   (null for an undefined fit).
@@ -55,70 +74,57 @@ Classes:
   ZC01/a0). Classes the tables leave undefined at the size are not errors.
 
 Batch (--batch):
-  Reads lines "SIZE HOLE/SHAFT" from standard input; blank lines and lines
-  starting with # are skipped. Answers come in input order; without --json
+  Reads lines "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input; blank
+  lines and lines starting with # are skipped. Answers come in input order; without --json
   consecutive answers are separated by one empty line (CR LF), with --json
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
   {"line":N,"error":"<reason>"} to the output; the other lines still run and
-  the exit status is 2. A line longer than 4096 bytes is such a bad line.
-  If standard input cannot be read, one line says so after the answers
-  given, and the exit status is 1.
+  the exit status is 2.
 
 Examples:
   kalmo-cli fit 10 H7/g6
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
+  kalmo-cli fit 50 H7/g6 --format callout
+  kalmo-cli fit 50 H7 --json
   kalmo-cli fit 50 H7/k6 --hole-material aluminium --hole-temp 80 --shaft-temp 60 --json
-  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)";
+  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json
+  printf '50 H7/g6\n12 k6\n' | kalmo-cli fit --batch --csv > limits.csv)help";
 
 struct FitOptions {
   std::string size;
   std::string fit;
   bool inch = false;
   bool json = false;
+  bool csv = false;
+  std::string format;  // "text", "json", "callout" or "csv"; empty when not given
   bool batch = false;
   std::string lang = "en";
   OperatingOptions operating;
 };
 
+enum class FitFormat { Text, Json, Callout, Csv };
+
 struct FitRequest {
   SizeArgument size;
-  FitClasses classes;
+  ClassChoice classes;  // both members, or one class alone
 };
 
 Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitText, bool inch) {
   const Parsed<SizeArgument> size = parseSizeArgument(sizeText, inch);
   if (!size.value) return {std::nullopt, size.error};
-  const Parsed<FitClasses> classes = parseFitArgument(fitText);
+  const Parsed<ClassChoice> classes = parseClassesArgument(fitText);
   if (!classes.value) return {std::nullopt, classes.error};
   return {FitRequest{*size.value, *classes.value}, {}};
-}
-
-// The JSON texts of the fit labels, by FitKind: looked up in the language
-// table and escaped once per run, not once per answer.
-struct JsonLabels {
-  std::array<std::string, 4> label1;
-  std::array<std::string, 4> label2;
-};
-
-JsonLabels jsonLabels(const LangTable& lang) {
-  JsonLabels labels;
-  for (std::size_t k = 0; k < labels.label1.size(); ++k) {
-    const auto kind = static_cast<FitKind>(k);
-    labels.label1[k] = jsonString(GetLangString(lang, fitLabel1Id(kind)));
-    labels.label2[k] = jsonString(GetLangString(lang, fitLabel2Id(kind)));
-  }
-  return labels;
 }
 
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
   bool inch = false;
-  bool json = false;
+  FitFormat format = FitFormat::Text;
   LangTable lang;
   OperatingRequest operating;
-  JsonLabels labels = jsonLabels(lang);
 };
 
 CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
@@ -130,15 +136,22 @@ CalcRecord evaluate(const FitRequest& request, const FitSettings& settings) {
   return record;
 }
 
+// A picker's item texts, or none for a member without a class.
+void setPickers(std::optional<std::string>& letter, std::optional<std::string>& grade, Side side,
+                std::optional<ToleranceClass> cls) {
+  if (!cls) return;
+  letter = std::string(letterText(side, cls->letter));
+  grade = std::string(gradeText(cls->grade));
+}
+
 std::string answerText(const FitRequest& request, const CalcRecord& record,
                        const FitSettings& settings) {
-  const FitClasses& c = request.classes;
   ExportInput input;
   input.record = record;
-  input.holeLetter = std::string(letterText(Side::Hole, c.hole.letter));
-  input.holeGrade = std::string(gradeText(c.hole.grade));
-  input.shaftLetter = std::string(letterText(Side::Shaft, c.shaft.letter));
-  input.shaftGrade = std::string(gradeText(c.shaft.grade));
+  // A single class prints as the window prints it with the other member's
+  // pickers empty.
+  setPickers(input.holeLetter, input.holeGrade, Side::Hole, request.classes.hole);
+  setPickers(input.shaftLetter, input.shaftGrade, Side::Shaft, request.classes.shaft);
   // What the size field would show after typing the number.
   input.nominalText = formatPlain(request.size.typed);
   input.inputsCaption = GetLangString(settings.lang, 82);
@@ -147,67 +160,101 @@ std::string answerText(const FitRequest& request, const CalcRecord& record,
   return BuildExportText(input);
 }
 
-// Keys and class names are constant JSON text and go out as they are; only
-// the labels, which come from the language tables, were escaped (once).
-void appendClassJson(std::string& out, Side side, ToleranceClass cls, const ClassResult& result) {
-  out += "{\"class\":\"";
-  out += letterText(side, cls.letter);
-  out += gradeText(cls.grade);
-  out += "\",\"it\":";
-  appendJsonNumber(out, result.toleranceMm);
-  out += ",\"upper\":";
-  appendJsonNumber(out, result.upperMm);
-  out += ",\"lower\":";
-  appendJsonNumber(out, result.lowerMm);
-  out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
+JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
+  JsonObject o;
+  o.add("class", Designation(side, cls))
+      .add("it", result.toleranceMm)
+      .add("upper", result.upperMm)
+      .add("lower", result.lowerMm)
+      .add("defined", result.defined());
+  return o;
 }
 
-// "kind" as JSON, by FitKind.
-constexpr std::array<std::string_view, 4> kKindJson = {"null", "\"clearance\"", "\"transition\"",
-                                                       "\"interference\""};
-
-void appendAnswerJson(std::string& out, const FitRequest& request, const FitSettings& settings) {
-  const FitClasses& c = request.classes;
-  // The size has been checked to lie in the tables' range.
-  const Evaluation e = Evaluate(request.size.mm, c.hole, c.shaft).value();
-  const auto kind = static_cast<std::size_t>(e.fit.kind);
-  out += "{\"size\":";
-  appendJsonNumber(out, request.size.mm);
-  out += ",\"hole\":";
-  appendClassJson(out, Side::Hole, c.hole, e.hole);
-  out += ",\"shaft\":";
-  appendClassJson(out, Side::Shaft, c.shaft, e.shaft);
-  out += ",\"fit\":{\"kind\":";
-  out += kKindJson.at(kind);
-  out += ",\"label1\":";
-  out += settings.labels.label1.at(kind);
-  out += ",\"value1\":";
-  appendJsonNumber(out, e.fit.value1Mm);
-  out += ",\"label2\":";
-  out += settings.labels.label2.at(kind);
-  out += ",\"value2\":";
-  appendJsonNumber(out, e.fit.value2Mm);
-  out += ",\"tolerance\":";
-  appendJsonNumber(out, e.fit.toleranceMm);
-  out += '}';
-  // "statistics", and "operating" with operating conditions.
-  JsonObject extra;
-  addOperatingJson(extra, request.size.mm, e.hole, e.shaft, settings.operating);
-  const std::string members = extra.str();
-  if (members.size() > 2) {
-    out += ',';
-    out.append(members, 1, members.size() - 2);
+const char* kindName(FitKind kind) {
+  switch (kind) {
+    case FitKind::Clearance: return "clearance";
+    case FitKind::Transition: return "transition";
+    case FitKind::Interference: return "interference";
+    case FitKind::Undefined: break;
   }
-  out += "}\n";
+  return nullptr;
 }
 
-// The answer to one request, appended to `out`: the export text, or one JSON line.
-void appendAnswer(std::string& out, const FitRequest& request, const FitSettings& settings) {
-  if (settings.json) {
-    appendAnswerJson(out, request, settings);
+// Members "hole", "shaft" and "fit" of a record; null for a member without
+// a class, and a null fit unless both are given.
+JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const CalcRecord& r) {
+  const auto member = [&o](std::string_view key, Side side, std::optional<ToleranceClass> cls,
+                           const ClassResult& result) {
+    if (cls) {
+      o.add(key, classJson(side, *cls, result));
+    } else {
+      o.addNull(key);
+    }
+  };
+  member("hole", Side::Hole, classes.hole, r.hole());
+  member("shaft", Side::Shaft, classes.shaft, r.shaft());
+  if (!classes.hole || !classes.shaft) return o.addNull("fit");
+  JsonObject fit;
+  if (const char* kind = kindName(r.fitKind)) {
+    fit.add("kind", kind);
   } else {
-    out += answerText(request, evaluate(request, settings), settings);
+    fit.addNull("kind");
   }
+  fit.add("label1", r.FitLabel1)
+      .add("value1", r.FitValue1)
+      .add("label2", r.FitLabel2)
+      .add("value2", r.FitValue2)
+      .add("tolerance", r.FitTolerance);
+  return o.add("fit", fit);
+}
+
+// The fit just across a nearby size-range bound, or null.
+JsonObject& addBoundary(JsonObject& o, const FitRequest& request,
+                        const std::optional<RangeNeighbour>& neighbour,
+                        const FitSettings& settings) {
+  if (!neighbour) return o.addNull("boundary");
+  CalcRecord across;
+  across.NominalSize = neighbour->sizeMm;
+  StoreEvaluation(across, neighbour->evaluation, settings.lang);
+  JsonObject b;
+  b.add("bound", neighbour->boundMm).add("size", neighbour->sizeMm);
+  return o.add("boundary", addMembers(b, request.classes, across));
+}
+
+std::string answerJson(const FitRequest& request, const CalcRecord& r,
+                       const std::optional<RangeNeighbour>& neighbour,
+                       const FitSettings& settings) {
+  JsonObject o;
+  o.add("size", r.NominalSize);
+  addMembers(o, request.classes, r);
+  addOperatingJson(o, r.NominalSize, r.hole(), r.shaft(), settings.operating);
+  addBoundary(o, request, neighbour, settings);
+  return addUse(o, request.classes, settings.lang).str();
+}
+
+// The answer to one request: the export text, one JSON line or the
+// callouts. Outside JSON a size near a size-range bound also gives a warning.
+struct Answer {
+  std::string out;
+  std::string warning;  // one line for standard error, or empty
+};
+
+Answer answer(const FitRequest& request, const FitSettings& settings, std::string_view source) {
+  const CalcRecord record = evaluate(request, settings);
+  const ClassChoice& c = request.classes;
+  const std::optional<RangeNeighbour> neighbour =
+      rangeBoundaryNeighbour(request.size.mm, c.hole, c.shaft);
+  switch (settings.format) {
+    case FitFormat::Json: return {answerJson(request, record, neighbour, settings) + "\n", {}};
+    case FitFormat::Csv: return {csvAnswer(source, request.size, c, settings.inch), {}};
+    case FitFormat::Callout:
+    case FitFormat::Text: break;
+  }
+  Answer a;
+  a.out = settings.format == FitFormat::Callout ? calloutAnswer(request.size.mm, c, settings.inch)
+                                                : answerText(request, record, settings);
+  if (neighbour) a.warning = boundaryWarning(request.size.mm, c, *neighbour, settings.inch);
+  return a;
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -244,14 +291,15 @@ Words splitWords(std::string_view line) {
   return words;
 }
 
-// One bad line: "line N: <reason>" on stderr and, with --json, an error
-// object in the output.
-void reportBadLine(long lineNumber, std::string_view reason, const FitSettings& settings,
-                   Context& ctx) {
+// One bad line: "line N: <reason>" on stderr and, with --json or --csv, an
+// error object or record in the output.
+void reportBadLine(long lineNumber, std::string_view source, std::string_view reason,
+                   const FitSettings& settings, Context& ctx) {
   // to_string, not operator<<: the stream's locale might group digits.
   const std::string number = std::to_string(lineNumber);
   writeErrorLine(ctx.err, "line " + number + ": " + std::string(reason));
-  if (settings.json) {
+  if (settings.format == FitFormat::Csv) ctx.out << csvError(source, reason);
+  if (settings.format == FitFormat::Json) {
     ctx.out << JsonObject()
                    .add("line", static_cast<double>(lineNumber))
                    .add("error", safeErrorText(reason))
@@ -260,11 +308,22 @@ void reportBadLine(long lineNumber, std::string_view reason, const FitSettings& 
   }
 }
 
+// Between two answers of a batch: an empty line, except between JSON lines.
+std::string_view separator(FitFormat format) {
+  switch (format) {
+    case FitFormat::Json:
+    case FitFormat::Csv: return "";
+    case FitFormat::Callout: return "\n";
+    case FitFormat::Text: break;
+  }
+  return "\r\n";
+}
+
 int runBatch(const FitSettings& settings, Context& ctx) {
+  if (settings.format == FitFormat::Csv) ctx.out << csvHeader();
   bool anyError = false;
   bool firstAnswer = true;
   LineReader reader(ctx.in);
-  std::string answer;  // reused: one allocation per run
   for (;;) {
     const LineReader::Status status = reader.next();
     if (status == LineReader::Status::End) break;
@@ -280,7 +339,7 @@ int runBatch(const FitSettings& settings, Context& ctx) {
     }
     if (status == LineReader::Status::TooLong) {
       anyError = true;
-      reportBadLine(reader.lineNumber(),
+      reportBadLine(reader.lineNumber(), "",
                     "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes",
                     settings, ctx);
       if (outputFailed(ctx)) return kExitFailure;
@@ -301,12 +360,14 @@ int runBatch(const FitSettings& settings, Context& ctx) {
 
     if (!request.value) {
       anyError = true;
-      reportBadLine(reader.lineNumber(), request.error, settings, ctx);
+      reportBadLine(reader.lineNumber(), line, request.error, settings, ctx);
     } else {
-      answer.clear();
-      if (!settings.json && !firstAnswer) answer += "\r\n";
-      appendAnswer(answer, *request.value, settings);
-      ctx.out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
+      if (!firstAnswer) ctx.out << separator(settings.format);
+      const Answer a = answer(*request.value, settings, line);
+      ctx.out << a.out;
+      if (!a.warning.empty()) {
+        ctx.err << "line " << std::to_string(reader.lineNumber()) << ": " << a.warning;
+      }
       firstAnswer = false;
     }
     if (outputFailed(ctx)) return kExitFailure;
@@ -315,15 +376,23 @@ int runBatch(const FitSettings& settings, Context& ctx) {
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
+  const std::string chosen = options.json ? "json" : options.csv ? "csv" : options.format;
+  if ((options.json && options.csv) || (!options.format.empty() && options.format != chosen)) {
+    return reportUsageError(ctx, "--json, --csv and --format exclude each other");
+  }
+  const FitFormat format = chosen == "json"      ? FitFormat::Json
+                           : chosen == "csv"     ? FitFormat::Csv
+                           : chosen == "callout" ? FitFormat::Callout
+                                                 : FitFormat::Text;
   const Parsed<OperatingRequest> operating = parseOperatingOptions(options.operating);
   if (!operating.value) return reportUsageError(ctx, operating.error);
-  if (!options.json && (operating.value->conditions || operating.value->modelGiven)) {
+  if (format != FitFormat::Json && (operating.value->conditions || operating.value->modelGiven)) {
     return reportUsageError(ctx,
                             "the operating options and --stats are written with --json only; "
                             "the result text is the fit at 20 °C");
   }
-  const FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang)),
-                       *operating.value};
+  const FitSettings settings{options.inch, format, LoadLanguage(languageCodeOf(options.lang)),
+                             *operating.value};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
       return reportUsageError(ctx,
@@ -339,9 +408,10 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  std::string answer;
-  appendAnswer(answer, *request.value, settings);
-  ctx.out << answer;
+  if (format == FitFormat::Csv) ctx.out << csvHeader();
+  const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
+  ctx.out << a.out;
+  if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
 }
 
@@ -349,11 +419,11 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
 
 std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
                           const LangTable& lang, const OperatingRequest& operating) {
-  const FitSettings settings{false, true, lang, operating};
-  std::string out;
-  appendAnswerJson(out, FitRequest{size, classes}, settings);
-  out.pop_back();  // the line end
-  return out;
+  const FitSettings settings{false, FitFormat::Json, lang, operating};
+  const FitRequest request{size, ClassChoice{classes.hole, classes.shaft}};
+  const std::optional<RangeNeighbour> neighbour =
+      rangeBoundaryNeighbour(size.mm, classes.hole, classes.shaft);
+  return answerJson(request, evaluate(request, settings), neighbour, settings);
 }
 
 void registerFitCommand(CLI::App& app, Context& ctx) {
@@ -366,10 +436,16 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
                       "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
           ->type_name("");
   CLI::Option* classes =
-      fit->add_option("HOLE/SHAFT", options->fit, "Hole and shaft class, such as H7/g6")
+      fit->add_option("HOLE/SHAFT", options->fit,
+                      "Hole and shaft class, such as H7/g6, or one class alone (H7, g6)")
           ->type_name("");
   fit->add_flag("--inch", options->inch, "SIZE is in inches, and the text shows inches");
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
+  fit->add_option("--format", options->format,
+                  "text (default), json, or callout: the lines a drawing writes")
+      ->check(CLI::IsMember({"text", "json", "callout", "csv"}));
+  fit->add_flag("--csv", options->csv,
+                "Write CSV: a header, then one record per fit (bad --batch lines included)");
   fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
   addLanguageOption(*fit, options->lang);
   addOperatingOptions(*fit, options->operating);

@@ -133,8 +133,8 @@ std::vector<std::string> commandNames() {
 
 TEST(Process, EveryCommandFailsWithStatus1WhenItsOutputIsLost) {
   std::vector<std::vector<std::string>> cases = {
-      {"fit", "10", "H7/g6"}, {"fit", "30", "H7/s6", "--json"},
-      {"preferred"},          {"design", "30", "--json"},
+      {"fit", "12", "H7/g6"}, {"fit", "35", "H7/s6", "--json"},
+      {"preferred"},          {"design", "30", "--max", "0.05", "--min", "0.02", "--json"},
       {"catalogue", "30"},    {"--help"},
       {"--version"},
   };
@@ -159,7 +159,7 @@ TEST(Process, BatchTellsReadErrorsAndBoundsLongLines) {
   EXPECT_EQ(directory.err, "kalmo-cli: cannot read the input (Is a directory)\n");
 
   const Outcome full =
-      spawn({"fit", "--batch", "--json"}, {nullptr, "/dev/full"}, {{"10 H7/g6\n", 20000}});
+      spawn({"fit", "--batch", "--json"}, {nullptr, "/dev/full"}, {{"12 H7/g6\n", 20000}});
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(lines(full.err).size(), 1u) << full.err;
 
@@ -168,13 +168,13 @@ TEST(Process, BatchTellsReadErrorsAndBoundsLongLines) {
   close(mkstemp(outPath));
   const Outcome longLine =
       spawn({"fit", "--batch"}, {nullptr, outPath},
-            {{"10 H7/g6\n"}, {std::string(64 << 10, '7'), 1024}, {"\n30 H7/s6\n"}});
+            {{"12 H7/g6\n"}, {std::string(64 << 10, '7'), 1024}, {"\n35 H7/s6\n"}});
   std::ifstream out(outPath);
   const std::string answers((std::istreambuf_iterator<char>(out)), {});
   std::remove(outPath);
   EXPECT_EQ(longLine.status, 2);
   EXPECT_EQ(longLine.err, "line 2: line longer than 4096 bytes\n");
-  EXPECT_NE(answers.find("30 H7/s6"), std::string::npos);
+  EXPECT_NE(answers.find("35 H7/s6"), std::string::npos);
   EXPECT_LT(longLine.maxRssKb, 48 * 1024);
 }
 

@@ -27,6 +27,11 @@ void writeFitText(FitClasses fit, std::string& text) {
 
 }  // namespace
 
+FitResult RankedFits::fit(std::size_t row) const {
+  const Row& r = rows_[row];
+  return EvaluateFit(holes_[r.hole].limits, shafts_[r.shaft].limits);
+}
+
 TSglobka RankedFits::record(std::size_t row) const {
   const Row& r = rows_[row];
   const EvaluatedClass& hole = holes_[r.hole];

@@ -45,6 +45,8 @@ class RankedFits {
   // The record of a row (row < size()). Its fit values come from EvaluateFit
   // on the limits the search evaluated, so they are the evaluation's bits.
   TSglobka record(std::size_t row) const;
+  // The fit of a row (row < size()), without the text of a record.
+  FitResult fit(std::size_t row) const;
   // The records of the first min(count, size()) rows, best first.
   DesignResults records(std::size_t count) const;
 
