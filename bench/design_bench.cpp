@@ -1,19 +1,40 @@
-// The design search on its largest input: every hole class with every shaft
-// class of the lists up to 500 mm, over the full grade range. It runs on the
-// window's thread, so it has to stay well below what a user notices.
+// The design search on its largest input, every hole class with every shaft
+// class of the lists up to 500 mm over the full grade range, measured against
+// its yardstick in the same run: a bare search that gives the same ranked
+// list, bit for bit, with nothing but the work such a list needs (each class
+// evaluated once, the pair loop, the score, the ranking quicksort). Times on a
+// shared machine swing by a factor of two; the ratio program / yardstick is
+// the figure to track. Before any timing the two lists are compared; a
+// difference ends the program with status 1.
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
-#include <optional>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "calc/evaluation.h"
 #include "design/class_lists.h"
 #include "design/design_search.h"
+#include "design/deviation_sort.h"
 
 namespace {
 
-kalmo::DesignRequest allCombinationsAt30Mm(kalmo::FitType type) {
+using kalmo::FitType;
+
+constexpr std::array<FitType, 3> kFitTypes = {FitType::Clearance, FitType::Transition,
+                                              FitType::Interference};
+constexpr std::array<const char*, 3> kFitTypeNames = {"clearance", "transition", "interference"};
+
+kalmo::DesignRequest allCombinationsAt30Mm(FitType type) {
   kalmo::DesignRequest request;
   request.nominalSizeMm = 30;
   request.fitType = type;
@@ -22,40 +43,218 @@ kalmo::DesignRequest allCombinationsAt30Mm(kalmo::FitType type) {
   return request;            // targets 0 and 0, as the page starts
 }
 
-// 201 x 202 = 40602 candidates, the accepted ones ranked.
-void BM_AllCombinations30Mm(benchmark::State& state) {
-  const auto request = allCombinationsAt30Mm(static_cast<kalmo::FitType>(state.range(0)));
-  std::size_t accepted = 0;
-  for (auto _ : state) {
-    kalmo::DesignResults results = kalmo::searchFits(request);
-    accepted = results.size();
-    benchmark::DoNotOptimize(results.data());
-  }
-  state.counters["accepted"] = static_cast<double>(accepted);
-}
-BENCHMARK(BM_AllCombinations30Mm)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+// The yardstick: an all-combinations search in mm and nothing else. Its
+// buffers live as long as the object, as a hand-written loop would keep them.
+class BareSearch {
+ public:
+  struct Fit {
+    double deviation;
+    double value1Mm;
+    double value2Mm;
+    double toleranceMm;
+    std::uint16_t hole;   // index into holes()
+    std::uint16_t shaft;  // index into shafts()
+  };
+  struct Class {
+    kalmo::ToleranceClass cls;
+    kalmo::ClassResult limits;
+  };
 
-// The evaluations alone, for comparison: what the search costs beyond them is
-// its own (scoring, texts, ranking).
-void BM_EvaluateAllPairs30Mm(benchmark::State& state) {
-  std::vector<std::optional<kalmo::ToleranceClass>> holes;
-  std::vector<std::optional<kalmo::ToleranceClass>> shafts;
-  for (const auto& item : kalmo::classList(kalmo::Side::Hole, false)) holes.emplace_back(item.cls);
-  for (const auto& item : kalmo::classList(kalmo::Side::Shaft, false))
-    shafts.emplace_back(item.cls);
-  for (auto _ : state) {
-    int clearance = 0;
-    for (const auto& hole : holes) {
-      for (const auto& shaft : shafts) {
-        const auto e = kalmo::Evaluate(30, hole, shaft);
-        clearance += e && e->fit.kind == kalmo::FitKind::Clearance ? 1 : 0;
+  const std::vector<Fit>& run(const kalmo::DesignRequest& request) {
+    const kalmo::SizeEvaluation at(request.nominalSizeMm);
+    const bool above500 = kalmo::isAbove500(request.nominalSizeMm);
+    // Each class once; a class without limits forms no fit and is left out,
+    // which keeps the generation order of the others.
+    const auto evaluate = [&](kalmo::Side side, std::vector<Class>& out) {
+      out.clear();
+      for (const kalmo::ClassListItem& item : kalmo::classList(side, above500)) {
+        if (!request.grades.contains(item.cls)) continue;
+        const kalmo::ClassResult limits =
+            side == kalmo::Side::Hole ? at.hole(item.cls) : at.shaft(item.cls);
+        if (limits.defined()) out.push_back({item.cls, limits});
+      }
+    };
+    evaluate(kalmo::Side::Hole, holes_);
+    evaluate(kalmo::Side::Shaft, shafts_);
+
+    const kalmo::FitKind wanted = kalmo::fitKindOf(request.fitType);
+    const long double targetMax = request.targets.max;
+    const long double targetMin = request.targets.min;
+    fits_.clear();
+    for (std::size_t h = 0; h < holes_.size(); ++h) {
+      const kalmo::ClassResult& hole = holes_[h].limits;
+      for (std::size_t s = 0; s < shafts_.size(); ++s) {
+        const kalmo::ClassResult& shaft = shafts_[s].limits;
+        // The fit as the evaluation forms it, operation for operation.
+        const double maxClearance = hole.upperMm - shaft.lowerMm;
+        const double minClearance = hole.lowerMm - shaft.upperMm;
+        kalmo::FitKind kind = kalmo::FitKind::Transition;
+        double value1 = maxClearance;
+        double value2 = minClearance;
+        if (minClearance >= 0) {
+          kind = kalmo::FitKind::Clearance;
+        } else if (maxClearance < 0) {
+          kind = kalmo::FitKind::Interference;
+          value1 = minClearance;
+          value2 = maxClearance;
+        }
+        if (kind != wanted) continue;
+        const long double v1 = value1;
+        const long double v2 = value2;
+        const auto deviation =
+            static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
+        fits_.push_back({deviation, value1, value2, std::fabs(value1 - value2),
+                         static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
     }
-    benchmark::DoNotOptimize(clearance);
+    kalmo::detail::deviationQuickSort(std::span<Fit>(fits_),
+                                      [](const Fit& f) { return f.deviation; });
+    return fits_;
   }
+
+  const std::vector<Class>& holes() const { return holes_; }
+  const std::vector<Class>& shafts() const { return shafts_; }
+
+ private:
+  std::vector<Class> holes_;
+  std::vector<Class> shafts_;
+  std::vector<Fit> fits_;
+};
+
+// The search as the program runs it for the command line, and for the window
+// when it repeats searches into the same results.
+class ProgramSearch {
+ public:
+  const kalmo::RankedFits& run(const kalmo::DesignRequest& request) {
+    kalmo::searchFits(request, results_);
+    return results_;
+  }
+
+ private:
+  kalmo::RankedFits results_;
+};
+
+bool sameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
-BENCHMARK(BM_EvaluateAllPairs30Mm)->Unit(benchmark::kMillisecond);
+
+// The program's ranked list against the yardstick's: same length, and row by
+// row the same classes and the same bits in every value.
+bool sameRanking(FitType type) {
+  const kalmo::DesignRequest request = allCombinationsAt30Mm(type);
+  BareSearch bare;
+  ProgramSearch program;
+  const std::vector<BareSearch::Fit>& want = bare.run(request);
+  const kalmo::RankedFits& got = program.run(request);
+  if (got.size() != want.size()) {
+    std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n",
+                 kFitTypeNames[static_cast<std::size_t>(type)], got.size(), want.size());
+    return false;
+  }
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    const BareSearch::Fit& w = want[i];
+    const kalmo::FitClasses classes{bare.holes()[w.hole].cls, bare.shafts()[w.shaft].cls};
+    const kalmo::TSglobka g = got.record(i);
+    if (g.classes != classes || !sameBits(g.Deviation, w.deviation) ||
+        !sameBits(g.FitValue1, w.value1Mm) || !sameBits(g.FitValue2, w.value2Mm) ||
+        !sameBits(g.FitTolerance, w.toleranceMm)) {
+      std::fprintf(stderr, "%s: row %zu differs from the yardstick\n",
+                   kFitTypeNames[static_cast<std::size_t>(type)], i);
+      return false;
+    }
+  }
+  return true;
+}
+
+long minorFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
+// One benchmark per search and fit type; "faults" counts the minor page
+// faults per search (memory taken from the system afresh).
+template <typename Search>
+void searchBenchmark(benchmark::State& state) {
+  const kalmo::DesignRequest request =
+      allCombinationsAt30Mm(kFitTypes[static_cast<std::size_t>(state.range(0))]);
+  Search search;
+  std::size_t accepted = 0;
+  const long faultsBefore = minorFaults();
+  for (auto _ : state) {
+    const auto& ranked = search.run(request);
+    accepted = ranked.size();
+    benchmark::DoNotOptimize(&ranked);
+    benchmark::ClobberMemory();
+  }
+  state.counters["accepted"] = static_cast<double>(accepted);
+  state.counters["faults"] = benchmark::Counter(static_cast<double>(minorFaults() - faultsBefore),
+                                                benchmark::Counter::kAvgIterations);
+}
+
+// 201 x 202 = 40602 candidates at 30 mm; argument 0 clearance, 1 transition,
+// 2 interference.
+void BM_DesignSearch(benchmark::State& state) {
+  searchBenchmark<ProgramSearch>(state);
+}
+void BM_BareSearch(benchmark::State& state) {
+  searchBenchmark<BareSearch>(state);
+}
+BENCHMARK(BM_DesignSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The console output as usual, and afterwards the ratio of the program's CPU
+// time to the yardstick's per fit type: of the medians when the benchmarks
+// are repeated, otherwise of the single runs.
+class RatioReporter final : public benchmark::ConsoleReporter {
+ public:
+  // Colours only on a terminal, as the library's own reporter does.
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Aggregate && !median) continue;
+      Figure& figure = figures_[run.run_name.function_name][run.run_name.args];
+      if (median || !figure.median) figure = {run.GetAdjustedCPUTime(), median};
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void printRatios() const {
+    const auto program = figures_.find("BM_DesignSearch");
+    const auto bare = figures_.find("BM_BareSearch");
+    if (program == figures_.end() || bare == figures_.end()) return;
+    std::printf("\n%-13s %12s %12s %7s\n", "fit type", "program ms", "yardstick ms", "ratio");
+    for (std::size_t k = 0; k < kFitTypes.size(); ++k) {
+      const std::string arg = std::to_string(k);
+      const auto p = program->second.find(arg);
+      const auto b = bare->second.find(arg);
+      if (p == program->second.end() || b == bare->second.end()) continue;
+      std::printf("%-13s %12.3f %12.3f %7.2f\n", kFitTypeNames[k], p->second.cpuMs, b->second.cpuMs,
+                  p->second.cpuMs / b->second.cpuMs);
+    }
+  }
+
+ private:
+  struct Figure {
+    double cpuMs = 0;
+    bool median = false;
+  };
+  std::map<std::string, std::map<std::string, Figure>> figures_;
+};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+  for (FitType type : kFitTypes) {
+    if (!sameRanking(type)) return 1;
+  }
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatios();
+  benchmark::Shutdown();
+  return 0;
+}

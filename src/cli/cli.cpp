@@ -1,6 +1,8 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <istream>
 #include <ostream>
@@ -14,28 +16,28 @@ namespace kalmo::cli {
 
 namespace {
 
-// Error texts of the parser may span lines and repeat what the user typed;
-// the error goes out as one line of valid UTF-8 without control characters.
+// Error texts of the parser may span lines; they go out as one line (the
+// rest of the cleaning is writeErrorLine's).
 std::string oneLine(std::string_view text) {
-  std::string line = validUtf8(text);
+  std::string line(text);
   for (char& c : line) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
 
-}  // namespace
-
-int runCli(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
-  Context ctx{in, out, err};
+int runCommand(std::vector<std::string> args, Context& ctx) {
+  std::ostream& out = ctx.out;
+  std::ostream& err = ctx.err;
   try {
     CLI::App app{"KALMO Tolerances and fits: ISO 286 limits and fits on the command line.",
                  "kalmo-cli"};
     app.set_version_flag("--version", "kalmo-cli " + std::string(kVersion));
     app.footer(
         "Lengths are millimetres unless --inch is given; \".\" is the decimal point in every "
-        "locale.\nExit status: 0 success, 2 bad input or usage error, 1 internal failure.\n"
+        "locale.\nExit status: 0 success, 2 bad input or usage error, 1 output not written, "
+        "input not read or internal failure.\n"
         "Run 'kalmo-cli COMMAND --help' for the options of a command.");
     registerCommands(app, ctx);
     // One command per run: otherwise "fit 10 Q7/g6 preferred" would run both
@@ -71,12 +73,38 @@ int runCli(std::vector<std::string> args, std::istream& in, std::ostream& out, s
       }
       return reportUsageError(ctx, "a command is required: " + names + " (see --help)");
     }
-    out.flush();
     return ctx.exitCode;
   } catch (const std::exception& e) {
-    err << "kalmo-cli: internal error: " << oneLine(e.what()) << '\n';
-    return kExitFailure;
+    return reportError(ctx, "internal error: " + oneLine(e.what()), kExitFailure);
   }
+}
+
+}  // namespace
+
+int reportWriteFailure(std::ostream& err, int errorNumber) {
+  std::string message = "kalmo-cli: cannot write the output";
+  if (errorNumber != 0) message += std::string(" (") + std::strerror(errorNumber) + ")";
+  writeErrorLine(err, message);
+  return kExitFailure;
+}
+
+bool outputFailed(Context& ctx) {
+  if (ctx.out) return false;
+  if (!ctx.writeFailed) ctx.exitCode = reportWriteFailure(ctx.err, errno);
+  ctx.writeFailed = true;
+  return true;
+}
+
+int runCli(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  Context ctx{in, out, err};
+  const int status = runCommand(std::move(args), ctx);
+  // A command that met a failed write has said so already.
+  if (ctx.writeFailed) return kExitFailure;
+  if (out) {  // else errno may still tell why a write failed during the command
+    errno = 0;
+    out.flush();
+  }
+  return outputFailed(ctx) ? kExitFailure : status;
 }
 
 }  // namespace kalmo::cli

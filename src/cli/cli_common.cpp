@@ -53,16 +53,55 @@ std::string quoteUserText(std::string_view text) {
   while (end > 0 && end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
     --end;
   }
-  std::string shown = validUtf8(text.substr(0, end));
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return "\"" + validUtf8(text.substr(0, end)) + (end < text.size() ? "...\"" : "\"");
+}
+
+std::string safeErrorText(std::string_view text) {
+  const std::string valid = validUtf8(text);
+  std::string out;
+  out.reserve(valid.size());
+  for (std::size_t i = 0; i < valid.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(valid[i + k]); };
+    const unsigned char b = byte(0);
+    const std::size_t length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    bool unsafe = b < 0x20 || b == 0x7F;
+    if (length == 2) unsafe = b == 0xC2 && byte(1) < 0xA0;  // U+0080..U+009F
+    if (length == 3 && b == 0xE2) {
+      const unsigned char b1 = byte(1);
+      const unsigned char b2 = byte(2);
+      unsafe = (b1 == 0x80 && b2 >= 0xAA && b2 <= 0xAE) ||  // U+202A..U+202E
+               (b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9);    // U+2066..U+2069
+    }
+    if (unsafe) {
+      out += '?';
+    } else {
+      out.append(valid, i, length);
+    }
+    i += length;
   }
-  return "\"" + shown + (end < text.size() ? "...\"" : "\"");
+  return out;
+}
+
+void writeErrorLine(std::ostream& err, std::string_view line) {
+  constexpr std::string_view kEllipsis = "\xE2\x80\xA6";  // U+2026
+  std::string safe = safeErrorText(line);
+  if (safe.size() > kMaxErrorLineBytes) {
+    std::size_t end = kMaxErrorLineBytes - kEllipsis.size();
+    while (end > 0 && (static_cast<unsigned char>(safe[end]) & 0xC0) == 0x80) --end;
+    safe.resize(end);
+    safe += kEllipsis;
+  }
+  safe += '\n';
+  err << safe;
+}
+
+int reportError(Context& ctx, std::string_view message, int status) {
+  writeErrorLine(ctx.err, "kalmo-cli: " + std::string(message));
+  return status;
 }
 
 int reportUsageError(Context& ctx, std::string_view message) {
-  ctx.err << "kalmo-cli: " << message << '\n';
-  return kExitUsage;
+  return reportError(ctx, message, kExitUsage);
 }
 
 CLI::Option* addLanguageOption(CLI::App& command, std::string& code) {
@@ -89,15 +128,15 @@ Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch) {
     return {std::nullopt, "size " + quoteUserText(text) + " is not a number"};
   }
   const SizeArgument size{*number, inch ? inchToMm(*number) : *number};
+  if (size.mm > 0 && size.mm <= kMaxNominalMm) return {size, {}};
   const std::string shown = formatPlain(size.typed) + (inch ? " in" : " mm");
   if (!(size.mm > 0)) {
     return {std::nullopt, "size " + shown + " is not greater than 0"};
   }
-  if (size.mm > kMaxNominalMm) {
+  {
     const std::string inMm = inch ? " (" + formatPlain(size.mm) + " mm)" : "";
     return {std::nullopt, "size " + shown + inMm + " is above the largest nominal size, 10000 mm"};
   }
-  return {size, {}};
 }
 
 Parsed<FitClasses> parseFitArgument(std::string_view text) {
@@ -114,6 +153,34 @@ Parsed<FitClasses> parseFitArgument(std::string_view text) {
   const std::string_view part =
       parsed.failedSide == Side::Hole ? text.substr(0, slash) : text.substr(slash + 1);
   return {std::nullopt, classError(parsed.failedSide, part, parsed.error)};
+}
+
+Parsed<ClassChoice> parseClassesArgument(std::string_view text) {
+  const auto fit = [](const Parsed<FitClasses>& parsed) -> Parsed<ClassChoice> {
+    if (!parsed.value) return {std::nullopt, parsed.error};
+    return {ClassChoice{parsed.value->hole, parsed.value->shaft}, {}};
+  };
+  if (text.empty() || text.find('/') != std::string_view::npos) {
+    return fit(parseFitArgument(text));
+  }
+  const ClassParse hole = parseToleranceClass(text, Side::Hole);
+  if (hole.value) return {ClassChoice{hole.value, std::nullopt}, {}};
+  const ClassParse shaft = parseToleranceClass(text, Side::Shaft);
+  if (shaft.value) return {ClassChoice{std::nullopt, shaft.value}, {}};
+  // A letter after the grade ("H7g6") reads as a fit without its slash.
+  const std::string_view grade = splitClassText(text).grade;
+  if (std::any_of(grade.begin(), grade.end(), [](char c) { return c < '0' || c > '9'; })) {
+    return fit(parseFitArgument(text));
+  }
+  if (hole.error == DesignationError::UnknownLetter && !splitClassText(text).letters.empty()) {
+    return {std::nullopt, "class " + quoteUserText(text) + ": " +
+                              quoteUserText(splitClassText(text).letters) +
+                              " is no deviation letter (A to ZC for holes, a to zc for shafts)"};
+  }
+  // The letters name one member; its reason is the one to give.
+  const bool isShaft = hole.error == DesignationError::WrongCase;
+  return {std::nullopt,
+          classError(isShaft ? Side::Shaft : Side::Hole, text, isShaft ? shaft.error : hole.error)};
 }
 
 }  // namespace kalmo::cli

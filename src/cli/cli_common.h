@@ -20,11 +20,28 @@ struct Parsed {
 };
 
 // User text for a message: in quotes, at most about 40 bytes of it ("..."
-// marks a cut), control characters shown as "?" and invalid UTF-8 replaced,
-// so that an error stays one readable line whatever was typed.
+// marks a cut). Control characters are left to safeErrorText, which every
+// error line passes.
 std::string quoteUserText(std::string_view text);
 
-// Writes "kalmo-cli: <message>" as one line on ctx.err; returns kExitUsage.
+// Longest error line on stderr, bytes without the line end; a longer one is
+// cut at a character boundary and ends in "…". Long enough for every message
+// of ours with a quoted user text in it.
+inline constexpr std::size_t kMaxErrorLineBytes = 400;
+
+// The text as it may reach a terminal: invalid UTF-8 replaced by U+FFFD, and
+// every control character (C0, DEL, C1 U+0080..U+009F) and every
+// bidirectional override or isolate (U+202A..U+202E, U+2066..U+2069) shown as
+// "?", so that no typed byte can move the cursor or reorder the line.
+std::string safeErrorText(std::string_view text);
+
+// Writes one error line on `err`: the text made safe and cut to
+// kMaxErrorLineBytes. Every error line of kalmo-cli goes through here.
+void writeErrorLine(std::ostream& err, std::string_view line);
+
+// Writes "kalmo-cli: <message>" as one line on ctx.err; returns `status`.
+int reportError(Context& ctx, std::string_view message, int status);
+// The same with status kExitUsage: bad input or a usage error.
 int reportUsageError(Context& ctx, std::string_view message);
 
 // --lang en|de|bg (any letter case), default "en"; the option stores the
@@ -47,5 +64,15 @@ Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
 // case, grades 01, 0, 1 .. 18. Every such class is accepted, also one the
 // tables leave undefined.
 Parsed<FitClasses> parseFitArgument(std::string_view text);
+
+// The classes of one answer: both members of a fit, or one class alone.
+struct ClassChoice {
+  std::optional<ToleranceClass> hole;
+  std::optional<ToleranceClass> shaft;
+};
+
+// Reads HOLE/SHAFT as parseFitArgument does, or one class alone whose letter
+// case names its member ("H7" a hole, "g6" a shaft).
+Parsed<ClassChoice> parseClassesArgument(std::string_view text);
 
 }  // namespace kalmo::cli

@@ -7,6 +7,9 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerPreferredCommand(app, ctx);
   registerDesignCommand(app, ctx);
   registerCatalogueCommand(app, ctx);
+  registerPressCommand(app, ctx);
+  registerMaterialsCommand(app, ctx);
+  registerInspectCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

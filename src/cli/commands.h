@@ -15,6 +15,9 @@ void registerFitCommand(CLI::App& app, Context& ctx);
 void registerPreferredCommand(CLI::App& app, Context& ctx);
 void registerDesignCommand(CLI::App& app, Context& ctx);
 void registerCatalogueCommand(CLI::App& app, Context& ctx);
+void registerPressCommand(CLI::App& app, Context& ctx);
+void registerMaterialsCommand(CLI::App& app, Context& ctx);
+void registerInspectCommand(CLI::App& app, Context& ctx);
 
 // Adds every subcommand, in the order --help lists them.
 void registerCommands(CLI::App& app, Context& ctx);

@@ -1,12 +1,16 @@
 #include <array>
+#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli_common.h"
 #include "commands.h"
 #include "design/design_search.h"
+#include "design/inside_targets.h"
+#include "fit_use_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -25,7 +29,8 @@ constexpr const char* kDesignFooter = R"(Search:
   interference. Clearances are positive, interferences negative; a target
   whose sign contradicts the type is negated first, so --type interference
   --max 0.05 --min 0.01 searches for -0.05 and -0.01. Targets the wrong way
-  round (MIN above MAX; for interference MAX above MIN) are an error.
+  round (MIN above MAX; for interference MAX above MIN) are an error, and so
+  are targets beyond ±10000 mm (±393.7 in).
 
 Systems:
   hole-basis (H of every grade in range with every shaft class), shaft-basis
@@ -42,7 +47,8 @@ Output:
   Without --json a line with the column titles, then the best fits, as many
   as --count allows; columns separated by tabs: fit (a "*" marks a preferred
   fit), the two fit values and the deviation from the targets, with 4
-  decimals in mm, with --inch 5 decimals in inches.
+  decimals in mm, with --inch 5 decimals in inches, then a check mark for a
+  fit inside the targets.
   With --json one object on one line (design 30 --json):
     {"max":0,"min":0,"rows":10,"results":[{"designation":"H5/h5",
      "deviation":0.018,"value1":0.018,"value2":0,"tolerance":0.018,
@@ -51,11 +57,24 @@ Output:
   results holds every ranked fit, rows the number the table shows; result
   numbers in mm, in the shortest form that reads back as the same double.
 
+Inside the targets:
+  A fit lies inside when both its values lie between the two targets after
+  the sign correction, inclusive (with 1e-9 mm slack; inch targets are
+  converted to mm first). The ranking leaves this aside; the table marks
+  inside rows with a check mark in its last column, and each JSON result
+  says "inside":true|false, with "inside_count" over every ranked result.
+  --inside keeps only the inside fits, in ranked order (rows then counts
+  those). When none lies inside, a line on standard error says so; the exit
+  status stays 0.
+  Each JSON result also carries "use": what a fit of the standard catalogue
+  is for, in the --lang language, or null.
+
 Examples:
   kalmo-cli design 30
   kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
   kalmo-cli design 600 --system hole --class H7 --type transition
-  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9)";
+  kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9
+  kalmo-cli design 42 --max 0.05 --min 0.02 --inside)";
 
 struct DesignOptions {
   std::string size;
@@ -69,6 +88,7 @@ struct DesignOptions {
   std::string count = "10";
   bool inch = false;
   bool json = false;
+  bool insideOnly = false;
   std::string lang = "en";
 };
 
@@ -115,10 +135,24 @@ Parsed<GradeBounds> parseRange(std::string_view text) {
                             "structures, non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"};
 }
 
-Parsed<double> parseTarget(std::string_view option, std::string_view text) {
-  if (const std::optional<double> value = parseNumber(text, ".")) return {*value, {}};
-  return {std::nullopt,
-          std::string(option) + " " + quoteUserText(text) + " is not a finite number"};
+// Largest target magnitude, mm: no fit value comes near it, and within it
+// the deviation from the targets stays a finite double in either unit.
+constexpr double kMaxTargetMm = 10000;
+
+// A target in the unit given, finite and within ±10000 mm after conversion.
+Parsed<double> parseTarget(std::string_view option, std::string_view text, bool inch) {
+  const std::optional<double> value = parseNumber(text, ".");
+  if (!value) {
+    return {std::nullopt,
+            std::string(option) + " " + quoteUserText(text) + " is not a finite number"};
+  }
+  const double mm = inch ? inchToMm(*value) : *value;
+  if (!(std::fabs(mm) <= kMaxTargetMm)) {
+    return {std::nullopt,
+            std::string(option) + " " + quoteUserText(text) +
+                (inch ? " in is beyond ±393.7 in (±10000 mm)" : " is beyond ±10000 mm")};
+  }
+  return {*value, {}};
 }
 
 // The fixed class of systems hole and shaft: the one given, which must be in
@@ -158,9 +192,9 @@ struct ParsedDesign {
 Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   const Parsed<SizeArgument> size = parseSizeArgument(options.size, options.inch);
   if (!size.value) return {std::nullopt, size.error};
-  const Parsed<double> max = parseTarget("--max", options.max);
+  const Parsed<double> max = parseTarget("--max", options.max, options.inch);
   if (!max.value) return {std::nullopt, max.error};
-  const Parsed<double> min = parseTarget("--min", options.min);
+  const Parsed<double> min = parseTarget("--min", options.min, options.inch);
   if (!min.value) return {std::nullopt, min.error};
   const Parsed<GradeBounds> grades = parseRange(options.range);
   if (!grades.value) return {std::nullopt, grades.error};
@@ -188,37 +222,72 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   return {design, {}};
 }
 
-std::string tableText(const DesignResults& results, std::size_t rows, FitType type, bool inch,
+// The rows a run shows: every ranked fit, or with --inside those inside the
+// targets, in ranked order.
+struct ShownResults {
+  std::vector<std::size_t> ranks;  // into the ranked fits
+  std::size_t rows = 0;            // the rows of the table
+  std::size_t insideCount = 0;     // inside fits among all ranked results
+};
+
+ShownResults shownResults(const RankedFits& results, const DesignRequest& request,
+                          const DesignCheck& check, bool insideOnly, int countIndex) {
+  ShownResults shown;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const FitResult fit = results.fit(i);
+    const bool inside = liesInsideTargets(fit.value1Mm, fit.value2Mm, request.fitType,
+                                          check.targets, request.inchMode);
+    if (inside) ++shown.insideCount;
+    if (inside || !insideOnly) shown.ranks.push_back(i);
+  }
+  shown.rows = designRowsToShow(countIndex, shown.ranks.size());
+  return shown;
+}
+
+bool isInside(const TSglobka& fit, const DesignRequest& request, const DesignCheck& check) {
+  return liesInsideTargets(fit, request.fitType, check.targets, request.inchMode);
+}
+
+std::string tableText(const RankedFits& results, const ShownResults& shown,
+                      const DesignRequest& request, const DesignCheck& check,
                       const LangTable& lang) {
-  const TargetCaptionIds captions = targetCaptionIds(type);
+  const bool inch = request.inchMode;
+  const TargetCaptionIds captions = targetCaptionIds(request.fitType);
   std::string text = langText(lang, TextId::Fit) + '\t' + langText(lang, captions.max) + '\t' +
-                     langText(lang, captions.min) + '\t' + langText(lang, TextId::Deviation) + '\n';
-  for (std::size_t i = 0; i < rows; ++i) {
-    const TSglobka& fit = results[i];
+                     langText(lang, captions.min) + '\t' + langText(lang, TextId::Deviation) +
+                     '\t' + langText(lang, TextId::InsideColumn) + '\n';
+  for (std::size_t i = 0; i < shown.rows; ++i) {
+    const TSglobka fit = results.record(shown.ranks[i]);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
-            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\n';
+            '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
+            (isInside(fit, request, check) ? "\u2713" : "") + '\n';
   }
   return text;
 }
 
-std::string resultsJson(const DesignOutcome& outcome, std::size_t rows) {
+std::string resultsJson(const RankedFits& results, const ShownResults& shown,
+                        const DesignRequest& request, const DesignCheck& check,
+                        const LangTable& lang) {
   std::string list = "[";
-  for (const TSglobka& fit : outcome.results) {
+  for (const std::size_t rank : shown.ranks) {
+    const TSglobka fit = results.record(rank);
     if (list.size() > 1) list += ',';
-    list += JsonObject()
-                .add("designation", fit.Designation)
-                .add("deviation", fit.Deviation)
-                .add("value1", fit.FitValue1)
-                .add("value2", fit.FitValue2)
-                .add("tolerance", fit.FitTolerance)
-                .add("preferred", fit.Preferred)
-                .str();
+    JsonObject result;
+    result.add("designation", fit.Designation)
+        .add("deviation", fit.Deviation)
+        .add("value1", fit.FitValue1)
+        .add("value2", fit.FitValue2)
+        .add("tolerance", fit.FitTolerance)
+        .add("preferred", fit.Preferred)
+        .add("inside", isInside(fit, request, check));
+    list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
   }
   list += ']';
   return JsonObject()
-             .add("max", outcome.targets.max)
-             .add("min", outcome.targets.min)
-             .add("rows", static_cast<double>(rows))
+             .add("max", check.targets.max)
+             .add("min", check.targets.min)
+             .add("rows", static_cast<double>(shown.rows))
+             .add("inside_count", static_cast<double>(shown.insideCount))
              .addRaw("results", list)
              .str() +
          "\n";
@@ -230,18 +299,24 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   if (!design.value) return reportUsageError(ctx, design.error);
 
   const LangTable lang = LoadLanguage(languageCodeOf(options.lang));
-  const DesignOutcome outcome = runDesignSearch(design.value->request);
-  switch (outcome.error) {
+  RankedFits results;
+  const DesignCheck check = runDesignSearch(design.value->request, results);
+  switch (check.error) {
     case DesignInputError::None: break;
     case DesignInputError::TargetsReversed:
       return reportUsageError(ctx, langText(lang, TextId::TargetsReversed));
     case DesignInputError::TargetNotFinite:
       return reportUsageError(ctx, "the targets must be finite numbers");
   }
-  const std::size_t rows = designRowsToShow(design.value->countIndex, outcome.results.size());
-  ctx.out << (options.json ? resultsJson(outcome, rows)
-                           : tableText(outcome.results, rows, design.value->request.fitType,
-                                       options.inch, lang));
+  const DesignRequest& request = design.value->request;
+  const ShownResults shown =
+      shownResults(results, request, check, options.insideOnly, design.value->countIndex);
+  ctx.out << (options.json ? resultsJson(results, shown, request, check, lang)
+                           : tableText(results, shown, request, check, lang));
+  if (shown.insideCount == 0) {
+    ctx.err << "kalmo-cli: no fit lies inside the targets"
+            << (options.insideOnly ? "\n" : "; the closest ones are shown\n");
+  }
   return kExitOk;
 }
 
@@ -281,6 +356,8 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
       ->check(CLI::IsMember(nameList(kCountNames)));
   design->add_flag("--inch", options->inch, "SIZE and targets in inches, the table in inches");
   design->add_flag("--json", options->json, "Write JSON instead of the table");
+  design->add_flag("--inside", options->insideOnly,
+                   "Only fits whose two values lie between the targets");
   addLanguageOption(*design, options->lang);
   design->callback(
       [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });

@@ -1,14 +1,20 @@
+#include <cstring>
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 
+#include "calc/range_boundary.h"
 #include "cli_common.h"
 #include "commands.h"
+#include "fit_extras.h"
+#include "fit_json.h"
+#include "fit_use_json.h"
 #include "format/number_format.h"
+#include "format/units.h"
 #include "json_writer.h"
 #include "lang/fit_texts.h"
 #include "lang/lang_table.h"
+#include "line_reader.h"
 #include "present/export_text.h"
 #include "present/fit_view.h"
 
@@ -16,7 +22,7 @@ namespace kalmo::cli {
 
 namespace {
 
-constexpr const char* kFitFooter = R"(Output:
+constexpr const char* kFitFooter = R"help(Output:
   Without --json the result text of the window's copy button: 22 tab-separated
   lines, each ending in CR LF (hole and shaft side by side, then the fit, then
   the unit note). Millimetre values with 4 decimals; with --inch every length in
@@ -33,6 +39,35 @@ constexpr const char* kFitFooter = R"(Output:
   100000, lower 0, it 0
   and "defined":false; "kind" is "clearance", "transition", "interference", or
   null when the fit is undefined. Labels are in the chosen language.
+  "boundary" is null, or, for a size within 1 % of a size-range bound, the
+  same members evaluated just across it: {"bound":120,"size":120.001,
+  "hole":{...},"shaft":{...},"fit":{...}}; without --json a warning on
+  standard error says the same (the exit status stays 0).
+  With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
+  "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
+  the tables leave undefined.
+  With --csv (RFC 4180, UTF-8, CR LF) a header record, then one record per
+  answer: callout,size,hole,hole_upper,hole_lower,hole_max,hole_min,shaft,
+  shaft_upper,shaft_lower,shaft_max,shaft_min,kind,value1,value2,
+  fit_tolerance,error; lengths in mm, or inches with --inch, in the shortest
+  form that reads back as the same double; empty fields for a member without
+  a class or an undefined value. A bad --batch line gives a record with the
+  line as callout and the reason as error.
+  "use" says in the --lang language what a fit of the standard catalogue is
+  for ("Sliding fit: ..." for H7/g6), or is null.
+  One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
+  as null, and the text as the window shows it with the other member empty.
+  Every object also holds "statistics": the clearance over many assemblies,
+  {"model":"normal","mean":..,"sd":..,"p_interference":..,"p_clearance":..}
+  (null for an undefined fit).
+
+Operating conditions (with --json):
+  --hole-material/--hole-alpha, --shaft-material/--shaft-alpha, --hole-temp and
+  --shaft-temp add "operating": each part's temperature, α and limit deviations
+  at temperature, the fit and statistics there, and "kind_changed". A part
+  given neither material nor α is steel; a part given no temperature is at 20 °C.
+  --stats uniform spreads the sizes evenly over the zones instead of normally
+  (σ = IT/6).
 
 Classes:
   Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
@@ -40,8 +75,8 @@ Classes:
   ZC01/a0). Classes the tables leave undefined at the size are not errors.
 
 Batch (--batch):
-  Reads lines "SIZE HOLE/SHAFT" from standard input; blank lines and lines
-  starting with # are skipped. Answers come in input order; without --json
+  Reads lines "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input; blank
+  lines and lines starting with # are skipped. Answers come in input order; without --json
   consecutive answers are separated by one empty line (CR LF), with --json
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
@@ -52,26 +87,35 @@ Examples:
   kalmo-cli fit 10 H7/g6
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
-  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json)";
+  kalmo-cli fit 50 H7/g6 --format callout
+  kalmo-cli fit 50 H7 --json
+  kalmo-cli fit 50 H7/k6 --hole-material aluminium --hole-temp 80 --shaft-temp 60 --json
+  printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json
+  printf '50 H7/g6\n12 k6\n' | kalmo-cli fit --batch --csv > limits.csv)help";
 
 struct FitOptions {
   std::string size;
   std::string fit;
   bool inch = false;
   bool json = false;
+  bool csv = false;
+  std::string format;  // "text", "json", "callout" or "csv"; empty when not given
   bool batch = false;
   std::string lang = "en";
+  OperatingOptions operating;
 };
+
+enum class FitFormat { Text, Json, Callout, Csv };
 
 struct FitRequest {
   SizeArgument size;
-  FitClasses classes;
+  ClassChoice classes;  // both members, or one class alone
 };
 
 Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitText, bool inch) {
   const Parsed<SizeArgument> size = parseSizeArgument(sizeText, inch);
   if (!size.value) return {std::nullopt, size.error};
-  const Parsed<FitClasses> classes = parseFitArgument(fitText);
+  const Parsed<ClassChoice> classes = parseClassesArgument(fitText);
   if (!classes.value) return {std::nullopt, classes.error};
   return {FitRequest{*size.value, *classes.value}, {}};
 }
@@ -79,8 +123,9 @@ Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitT
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
   bool inch = false;
-  bool json = false;
+  FitFormat format = FitFormat::Text;
   LangTable lang;
+  OperatingRequest operating;
 };
 
 FitView evaluate(const FitRequest& request, const FitSettings& settings) {
@@ -89,6 +134,7 @@ FitView evaluate(const FitRequest& request, const FitSettings& settings) {
   // What the size field would show after typing the number.
   inputs.sizeText = formatPlain(request.size.typed);
   inputs.sizeShown = request.size.typed;
+  // A single class prints as the window prints it with the other member empty.
   inputs.hole = request.classes.hole;
   inputs.shaft = request.classes.shaft;
   inputs.inch = settings.inch;
@@ -115,9 +161,23 @@ const char* kindName(FitKind kind) {
   return nullptr;
 }
 
-std::string answerJson(const FitRequest& request, const FitView& view, const LangTable& lang) {
-  const FitResult& r = view.fit;
+// Members "hole", "shaft" and "fit" of a record; null for a member without
+// a class, and a null fit unless both are given.
+JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluation& e,
+                       const LangTable& lang) {
+  const auto member = [&o](std::string_view key, Side side, std::optional<ToleranceClass> cls,
+                           const ClassResult& result) {
+    if (cls) {
+      o.add(key, classJson(side, *cls, result));
+    } else {
+      o.addNull(key);
+    }
+  };
+  member("hole", Side::Hole, classes.hole, e.hole);
+  member("shaft", Side::Shaft, classes.shaft, e.shaft);
+  if (!classes.hole || !classes.shaft) return o.addNull("fit");
   JsonObject fit;
+  const FitResult& r = e.fit;
   if (const char* kind = kindName(r.kind)) {
     fit.add("kind", kind);
   } else {
@@ -128,19 +188,55 @@ std::string answerJson(const FitRequest& request, const FitView& view, const Lan
       .add("label2", GetLangString(lang, fitValue2Caption(r.kind)))
       .add("value2", r.value2Mm)
       .add("tolerance", r.toleranceMm);
-  return JsonObject()
-      .add("size", view.inputs.sizeMm)
-      .add("hole", classJson(Side::Hole, request.classes.hole, view.hole.result))
-      .add("shaft", classJson(Side::Shaft, request.classes.shaft, view.shaft.result))
-      .add("fit", fit)
-      .str();
+  return o.add("fit", fit);
 }
 
-// The answer to one request: the export text, or one JSON line.
-std::string answer(const FitRequest& request, const FitSettings& settings) {
+// The fit just across a nearby size-range bound, or null.
+JsonObject& addBoundary(JsonObject& o, const FitRequest& request,
+                        const std::optional<RangeNeighbour>& neighbour,
+                        const FitSettings& settings) {
+  if (!neighbour) return o.addNull("boundary");
+  JsonObject b;
+  b.add("bound", neighbour->boundMm).add("size", neighbour->sizeMm);
+  return o.add("boundary", addMembers(b, request.classes, neighbour->evaluation, settings.lang));
+}
+
+std::string answerJson(const FitRequest& request, const FitView& view,
+                       const std::optional<RangeNeighbour>& neighbour,
+                       const FitSettings& settings) {
+  // The computed doubles as they are, whatever the views show.
+  const Evaluation e{view.hole.result, view.shaft.result, view.fit};
+  JsonObject o;
+  o.add("size", view.inputs.sizeMm);
+  addMembers(o, request.classes, e, settings.lang);
+  addOperatingJson(o, view.inputs.sizeMm, e.hole, e.shaft, settings.operating);
+  addBoundary(o, request, neighbour, settings);
+  return addUse(o, request.classes, settings.lang).str();
+}
+
+// The answer to one request: the export text, one JSON line or the
+// callouts. Outside JSON a size near a size-range bound also gives a warning.
+struct Answer {
+  std::string out;
+  std::string warning;  // one line for standard error, or empty
+};
+
+Answer answer(const FitRequest& request, const FitSettings& settings, std::string_view source) {
   const FitView view = evaluate(request, settings);
-  return settings.json ? answerJson(request, view, settings.lang) + "\n"
-                       : BuildExportText(view, settings.lang);
+  const ClassChoice& c = request.classes;
+  const std::optional<RangeNeighbour> neighbour =
+      rangeBoundaryNeighbour(request.size.mm, c.hole, c.shaft);
+  switch (settings.format) {
+    case FitFormat::Json: return {answerJson(request, view, neighbour, settings) + "\n", {}};
+    case FitFormat::Csv: return {csvAnswer(source, request.size, c, settings.inch), {}};
+    case FitFormat::Callout:
+    case FitFormat::Text: break;
+  }
+  Answer a;
+  a.out = settings.format == FitFormat::Callout ? calloutAnswer(request.size.mm, c, settings.inch)
+                                                : BuildExportText(view, settings.lang);
+  if (neighbour) a.warning = boundaryWarning(request.size.mm, c, *neighbour, settings.inch);
+  return a;
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -150,48 +246,135 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The first two blank-separated words of a line, split as the C locale's
+// stream input would, and whether more follow.
+struct Words {
+  std::string_view first;
+  std::string_view second;
+  bool more = false;
+};
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+Words splitWords(std::string_view line) {
+  Words words;
+  std::string_view* slots[] = {&words.first, &words.second};
+  std::size_t i = 0;
+  for (std::string_view* slot : slots) {
+    while (i < line.size() && isSpace(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !isSpace(line[i])) ++i;
+    *slot = line.substr(start, i - start);
+  }
+  while (i < line.size() && isSpace(line[i])) ++i;
+  words.more = i < line.size();
+  return words;
+}
+
+// One bad line: "line N: <reason>" on stderr and, with --json or --csv, an
+// error object or record in the output.
+void reportBadLine(long lineNumber, std::string_view source, std::string_view reason,
+                   const FitSettings& settings, Context& ctx) {
+  // to_string, not operator<<: the stream's locale might group digits.
+  const std::string number = std::to_string(lineNumber);
+  writeErrorLine(ctx.err, "line " + number + ": " + std::string(reason));
+  if (settings.format == FitFormat::Csv) ctx.out << csvError(source, reason);
+  if (settings.format == FitFormat::Json) {
+    ctx.out << JsonObject()
+                   .add("line", static_cast<double>(lineNumber))
+                   .add("error", safeErrorText(reason))
+                   .str()
+            << '\n';
+  }
+}
+
+// Between two answers of a batch: an empty line, except between JSON lines.
+std::string_view separator(FitFormat format) {
+  switch (format) {
+    case FitFormat::Json:
+    case FitFormat::Csv: return "";
+    case FitFormat::Callout: return "\n";
+    case FitFormat::Text: break;
+  }
+  return "\r\n";
+}
+
 int runBatch(const FitSettings& settings, Context& ctx) {
+  if (settings.format == FitFormat::Csv) ctx.out << csvHeader();
   bool anyError = false;
   bool firstAnswer = true;
-  std::string raw;
-  for (long lineNumber = 1; std::getline(ctx.in, raw); ++lineNumber) {
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();  // CR LF input
-    const std::string_view line = trimBlanks(raw);
+  LineReader reader(ctx.in);
+  for (;;) {
+    const LineReader::Status status = reader.next();
+    if (status == LineReader::Status::End) break;
+    if (status == LineReader::Status::ReadError) {
+      std::string message = "cannot read the input";
+      if (reader.errorNumber() != 0) {
+        message += std::string(" (") + std::strerror(reader.errorNumber()) + ")";
+      }
+      // The answers so far go out first.
+      ctx.out.flush();
+      if (outputFailed(ctx)) return kExitFailure;
+      return reportError(ctx, message, kExitFailure);
+    }
+    if (status == LineReader::Status::TooLong) {
+      anyError = true;
+      reportBadLine(reader.lineNumber(), "",
+                    "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes",
+                    settings, ctx);
+      if (outputFailed(ctx)) return kExitFailure;
+      continue;
+    }
+    std::string_view line = reader.line();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF input
+    line = trimBlanks(line);
     if (line.empty() || line.front() == '#') continue;
 
-    std::istringstream fields{std::string(line)};
-    std::string size;
-    std::string fit;
-    std::string extra;
+    const Words words = splitWords(line);
     Parsed<FitRequest> request;
-    if (!(fields >> size >> fit) || (fields >> extra)) {
+    if (words.second.empty() || words.more) {
       request.error = "expected \"SIZE HOLE/SHAFT\", got " + quoteUserText(line);
     } else {
-      request = parseRequest(size, fit, settings.inch);
+      request = parseRequest(words.first, words.second, settings.inch);
     }
 
     if (!request.value) {
       anyError = true;
-      // to_string, not operator<<: the stream's locale might group digits.
-      ctx.err << "line " << std::to_string(lineNumber) << ": " << request.error << '\n';
-      if (settings.json) {
-        ctx.out << JsonObject()
-                       .add("line", static_cast<double>(lineNumber))
-                       .add("error", request.error)
-                       .str()
-                << '\n';
+      reportBadLine(reader.lineNumber(), line, request.error, settings, ctx);
+    } else {
+      if (!firstAnswer) ctx.out << separator(settings.format);
+      const Answer a = answer(*request.value, settings, line);
+      ctx.out << a.out;
+      if (!a.warning.empty()) {
+        ctx.err << "line " << std::to_string(reader.lineNumber()) << ": " << a.warning;
       }
-      continue;
+      firstAnswer = false;
     }
-    if (!settings.json && !firstAnswer) ctx.out << "\r\n";
-    ctx.out << answer(*request.value, settings);
-    firstAnswer = false;
+    if (outputFailed(ctx)) return kExitFailure;
   }
   return anyError ? kExitUsage : kExitOk;
 }
 
 int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ctx) {
-  FitSettings settings{options.inch, options.json, LoadLanguage(languageCodeOf(options.lang))};
+  const std::string chosen = options.json ? "json" : options.csv ? "csv" : options.format;
+  if ((options.json && options.csv) || (!options.format.empty() && options.format != chosen)) {
+    return reportUsageError(ctx, "--json, --csv and --format exclude each other");
+  }
+  const FitFormat format = chosen == "json"      ? FitFormat::Json
+                           : chosen == "csv"     ? FitFormat::Csv
+                           : chosen == "callout" ? FitFormat::Callout
+                                                 : FitFormat::Text;
+  const Parsed<OperatingRequest> operating = parseOperatingOptions(options.operating);
+  if (!operating.value) return reportUsageError(ctx, operating.error);
+  if (format != FitFormat::Json && (operating.value->conditions || operating.value->modelGiven)) {
+    return reportUsageError(ctx,
+                            "the operating options and --stats are written with --json only; "
+                            "the result text is the fit at 20 °C");
+  }
+  const FitSettings settings{options.inch, format, LoadLanguage(languageCodeOf(options.lang)),
+                             *operating.value};
   if (options.batch) {
     if (sizeGiven || fitGiven) {
       return reportUsageError(ctx,
@@ -207,11 +390,23 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   }
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
-  ctx.out << answer(*request.value, settings);
+  if (format == FitFormat::Csv) ctx.out << csvHeader();
+  const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
+  ctx.out << a.out;
+  if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
 }
 
 }  // namespace
+
+std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
+                          const LangTable& lang, const OperatingRequest& operating) {
+  const FitSettings settings{false, FitFormat::Json, lang, operating};
+  const FitRequest request{size, ClassChoice{classes.hole, classes.shaft}};
+  const std::optional<RangeNeighbour> neighbour =
+      rangeBoundaryNeighbour(size.mm, classes.hole, classes.shaft);
+  return answerJson(request, evaluate(request, settings), neighbour, settings);
+}
 
 void registerFitCommand(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<FitOptions>();
@@ -223,12 +418,19 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
                       "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
           ->type_name("");
   CLI::Option* classes =
-      fit->add_option("HOLE/SHAFT", options->fit, "Hole and shaft class, such as H7/g6")
+      fit->add_option("HOLE/SHAFT", options->fit,
+                      "Hole and shaft class, such as H7/g6, or one class alone (H7, g6)")
           ->type_name("");
   fit->add_flag("--inch", options->inch, "SIZE is in inches, and the text shows inches");
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
+  fit->add_option("--format", options->format,
+                  "text (default), json, or callout: the lines a drawing writes")
+      ->check(CLI::IsMember({"text", "json", "callout", "csv"}));
+  fit->add_flag("--csv", options->csv,
+                "Write CSV: a header, then one record per fit (bad --batch lines included)");
   fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
   addLanguageOption(*fit, options->lang);
+  addOperatingOptions(*fit, options->operating);
   fit->callback([&ctx, options, size, classes] {
     ctx.exitCode = runFit(*options, size->count() > 0, classes->count() > 0, ctx);
   });

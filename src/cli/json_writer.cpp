@@ -4,19 +4,23 @@
 #include <charconv>
 #include <cmath>
 
+#include "format/shortest_number.h"
+
 namespace kalmo::cli {
 
+void appendJsonNumber(std::string& out, double value) {
+  // JSON has no NaN or infinity.
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  appendShortest(out, value);
+}
+
 std::string jsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  if (value == 0) return "0";  // also -0: a signed zero means nothing here
-  // to_chars without a precision gives the shortest round-trip digits; the
-  // fixed form keeps 100000 from turning into 1e+05.
-  const double magnitude = std::fabs(value);
-  const std::chars_format format =
-      magnitude >= 1e-6 && magnitude < 1e15 ? std::chars_format::fixed : std::chars_format::general;
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
-  return std::string(buffer.data(), result.ptr);
+  std::string out;
+  appendJsonNumber(out, value);
+  return out;
 }
 
 std::string validUtf8(std::string_view text) {

@@ -10,6 +10,8 @@ namespace kalmo::cli {
 // -0.048); an exponent only below 1e-6 or from 1e15 on. -0 prints as 0.
 // NaN and infinities, which JSON cannot hold, print as null.
 std::string jsonNumber(double value);
+// The same, appended to `out` without a string of its own.
+void appendJsonNumber(std::string& out, double value);
 
 // The text with every byte sequence that is not valid UTF-8 (a stray byte,
 // an overlong form, a surrogate, a truncated sequence) replaced by U+FFFD.

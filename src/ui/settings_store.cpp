@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <limits>
 
@@ -40,38 +41,59 @@ std::optional<int> toInt32(const QVariant& value) {
   return static_cast<int>(number);
 }
 
-// Writes and removes one entry of a probe application of the user's store.
-// The probe applications hold nothing else, so the whole of one is cleared,
-// and a file that the probe created is removed again.
-bool probeOnce(const QString& organisation, const QString& application) {
-  QSettings probe(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
-  const QString file = probe.fileName();
-  const bool fileExisted = QFileInfo::exists(file);
-  if (!probe.isWritable()) {
+// How long a write waits for the lock of the settings file. Qt's own wait has
+// no bound: a directory of that name, or a lock left by a crashed program,
+// would hold the window back for half a minute or for ever. The start-up
+// probe does not wait at all: the window's first write (the language, as it
+// is shown) waits already, and the start should cost one such wait at most.
+constexpr int kLockWaitMs = 1000;
+constexpr int kProbeLockWaitMs = 0;
+
+QSettings userStore() {
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+}
+
+// false when the store's lock stays taken for waitMs. A lock we get is
+// let go at once: QSettings takes it again for the write, and a lock of our
+// own would make it wait on us. Other failures (no folder yet, no right to
+// write) are left to QSettings, which creates the folder or reports them.
+// Stores that are not files need no lock.
+bool lockAvailable(const QSettings& store, int waitMs) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  QLockFile lock(store.fileName() + QStringLiteral(".lock"));
+  if (lock.tryLock(waitMs)) {
+    lock.unlock();
+  } else if (lock.error() == QLockFile::LockFailedError) {
     return false;
   }
-  probe.setValue(QStringLiteral("probe"), 1);
-  probe.sync();
-  const bool written = probe.status() == QSettings::NoError;
-  probe.clear();
-  probe.sync();
-  if (!fileExisted && QFileInfo::exists(file)) {
-    QFile::remove(file);
-  }
-  return written;
+#else
+  Q_UNUSED(store);
+  Q_UNUSED(waitMs);
+#endif
+  return true;
 }
+
+// The probe's own entry in our own file.
+const QString kProbeKey = QStringLiteral("Probe/writable");
 
 }  // namespace
 
 std::optional<int> QtSettingsStore::readInt(const QString& name) const {
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+  QSettings store = userStore();
   store.beginGroup(kGroup);
   return toInt32(store.value(name));
 }
 
 bool QtSettingsStore::writeInt(const QString& name, int value) {
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+  if (lockBlocked_) {
+    return false;
+  }
+  QSettings store = userStore();
   if (!store.isWritable()) {
+    return false;
+  }
+  if (!lockAvailable(store, kLockWaitMs)) {
+    lockBlocked_ = true;  // one wait per run, not one per value
     return false;
   }
   store.beginGroup(kGroup);
@@ -108,8 +130,30 @@ std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {
 }
 
 bool settingsStoreWritable() {
-  return probeOnce(kOrganisation, QStringLiteral("brenholt-probe")) &&
-         probeOnce(QStringLiteral("BrenholtLtd"), QString());
+  QSettings store = userStore();
+  const QString file = store.fileName();
+  const bool fileExisted = QFileInfo::exists(file);
+  if (!store.isWritable()) {
+    return false;
+  }
+  if (!lockAvailable(store, kProbeLockWaitMs)) {
+    return true;  // someone else's lock: run on; the writes will be skipped
+  }
+  // Whatever the probe finds under its key is put back afterwards.
+  const QVariant previous = store.value(kProbeKey);
+  store.setValue(kProbeKey, 1);
+  store.sync();
+  const bool written = store.status() == QSettings::NoError;
+  if (previous.isValid()) {
+    store.setValue(kProbeKey, previous);
+  } else {
+    store.remove(kProbeKey);
+  }
+  store.sync();
+  if (!fileExisted && QFileInfo::exists(file) && store.allKeys().isEmpty()) {
+    QFile::remove(file);
+  }
+  return written;
 }
 
 }  // namespace kalmo

@@ -22,10 +22,15 @@ class SettingsStore {
 
 // The platform store (registry, plist or INI file) below organisation
 // "Brenholt", application "ISO286", group "Default".
+// A write waits at most a second for the file's lock; when that passes, the
+// store writes nothing more for the rest of the run.
 class QtSettingsStore final : public SettingsStore {
  public:
   std::optional<int> readInt(const QString& name) const override;
   bool writeInt(const QString& name, int value) override;
+
+ private:
+  bool lockBlocked_ = false;
 };
 
 // Names of the stored values.
@@ -54,9 +59,12 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
 // the three languages; the caller then keeps English.
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store);
 
-// Start-up check that the user's settings store can be written: creates and
-// deletes two probe entries in the user's own store. false when either could
-// not be written.
+// Start-up check that the user's settings store can be written: writes a
+// probe entry of its own in the program's store and then removes it, or puts
+// back what was there; a file it created is removed again, and no other file
+// is touched. false when the entry could not be written. true without a
+// probe when the store is locked: the program then runs on, and its writes
+// are skipped after one wait (QtSettingsStore).
 bool settingsStoreWritable();
 
 }  // namespace kalmo

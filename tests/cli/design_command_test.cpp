@@ -22,12 +22,13 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 TEST(DesignCommand, DefaultsSearchHoleBasisClearanceForTargetsZero) {
   const CliRun r = run({"design", "30"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_TRUE(r.err.empty());
+  // No fit lies within 0 .. 0: the closest are shown, and a line says so.
+  EXPECT_EQ(r.err, "kalmo-cli: no fit lies inside the targets; the closest ones are shown\n");
   const auto text = lines(r.out);
   ASSERT_EQ(text.size(), 11u);
-  EXPECT_EQ(text[0], "Fit\tMax. clear.\tMin. clear.\tDeviation");
+  EXPECT_EQ(text[0], "Fit\tMax. clear.\tMin. clear.\tDeviation\tInside");
   // H5/h5 at 30 mm: IT5 = 9 um on each side, so 0.018 and 0 from the targets 0.
-  EXPECT_EQ(text[1], "H5/h5\t0.0180\t0.0000\t0.0180");
+  EXPECT_EQ(text[1], "H5/h5\t0.0180\t0.0000\t0.0180\t");
 
   // The defaults are the named options.
   EXPECT_EQ(run({"design", "30", "--type", "clearance", "--max", "0", "--min", "0", "--system",
@@ -42,7 +43,7 @@ TEST(DesignCommand, MarksPreferredFitsAndLimitsTheRows) {
   ASSERT_EQ(all.status, kExitOk) << all.err;
   const auto text = lines(all.out);
   // Hole-basis clearance entries of grades 5..12 at 30 mm.
-  EXPECT_NE(std::find(text.begin(), text.end(), "H7/g6*\t0.0410\t0.0070\t0.0480"), text.end());
+  EXPECT_NE(std::find(text.begin(), text.end(), "H7/g6*\t0.0410\t0.0070\t0.0480\t"), text.end());
   EXPECT_EQ(occurrences(all.out, "H7/h6*\t"), 1u);
   EXPECT_EQ(occurrences(all.out, "H8/h9\t"), 1u);  // preferred only in the shaft-basis section
 
@@ -64,11 +65,13 @@ TEST(DesignCommand, MarksPreferredFitsAndLimitsTheRows) {
 TEST(DesignCommand, JsonHoldsEveryRankedRecordAndTheRowsShown) {
   const CliRun r = run({"design", "30", "--json"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_EQ(r.out.rfind("{\"max\":0,\"min\":0,\"rows\":10,\"results\":[{\"designation\":\"H5/h5\","
-                        "\"deviation\":0.018,\"value1\":0.018,\"value2\":0,\"tolerance\":0.018,"
-                        "\"preferred\":false},",
-                        0),
-            0u)
+  EXPECT_EQ(
+      r.out.rfind(
+          "{\"max\":0,\"min\":0,\"rows\":10,\"inside_count\":0,\"results\":["
+          "{\"designation\":\"H5/h5\",\"deviation\":0.018,\"value1\":0.018,"
+          "\"value2\":0,\"tolerance\":0.018,\"preferred\":false,\"inside\":false,\"use\":null},",
+          0),
+      0u)
       << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 4), "}]}\n");
   EXPECT_EQ(lines(r.out).size(), 1u);
@@ -96,16 +99,16 @@ TEST(DesignCommand, TargetSignsFollowTheFitType) {
   } cases[] = {
       {{"--type", "interference", "--max", "0.05", "--min", "0.01"},
        "{\"max\":-0.05,\"min\":-0.01,",
-       "Fit\tMax. interf.\tMin. interf.\tDeviation"},
+       "Fit\tMax. interf.\tMin. interf.\tDeviation\tInside"},
       {{"--type", "transition", "--max", "-0.02", "--min", "0.01"},
        "{\"max\":0.02,\"min\":-0.01,",
-       "Fit\tMax. clear.\tMax. interf.\tDeviation"},
+       "Fit\tMax. clear.\tMax. interf.\tDeviation\tInside"},
       {{"--type", "clearance", "--max=-0.05", "--min=-0.01"},
        "{\"max\":0.05,\"min\":0.01,",
-       "Fit\tMax. clear.\tMin. clear.\tDeviation"},
+       "Fit\tMax. clear.\tMin. clear.\tDeviation\tInside"},
       {{"--type", "interference", "--max", "-0.05", "--min", "0"},
        "{\"max\":-0.05,\"min\":0,",
-       "Fit\tMax. interf.\tMin. interf.\tDeviation"},
+       "Fit\tMax. interf.\tMin. interf.\tDeviation\tInside"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.targets);
@@ -198,17 +201,27 @@ TEST(DesignCommand, BadOptionsGiveOneLineAndStatus2) {
       {"design", "30", "--max", "abc"},
       {"design", "30", "--max", "nan"},
       {"design", "30", "--min", "1e999"},
+      // Targets beyond ±10000 mm, also only after the inch conversion.
+      {"design", "30", "--max", "10000.001"},
+      {"design", "30", "--min", "-1e308", "--type", "interference"},
+      {"design", "30", "--inch", "--max", "1e308"},
+      {"design", "30", "--inch", "--max", "393.8"},
       {"design", "30", "--lang", "fr"},
       {"design", "30", "--sort"},
   };
   for (const auto& args : cases) {
-    SCOPED_TRACE(args.back());
+    SCOPED_TRACE(args.size() > 2 ? args[2] + " " + args.back() : args.back());
     const CliRun r = run(args);
     EXPECT_EQ(r.status, kExitUsage);
     EXPECT_TRUE(r.out.empty());
     ASSERT_EQ(lines(r.err).size(), 1u) << r.err;
     EXPECT_EQ(r.err.rfind("kalmo-cli: ", 0), 0u);
   }
+  // The limits themselves are targets; every deviation stays finite.
+  const CliRun edge = run(
+      {"design", "30", "--inch", "--max", "393.7", "--min", "-393.7", "--count", "all", "--json"});
+  EXPECT_EQ(edge.status, kExitOk) << edge.err;
+  EXPECT_EQ(edge.out.find("\"deviation\":null"), std::string::npos);
 }
 
 TEST(DesignCommand, EmptyRangesGiveTheHeadingOnly) {
@@ -219,7 +232,7 @@ TEST(DesignCommand, EmptyRangesGiveTheHeadingOnly) {
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(lines(r.out).size(), 1u);
     EXPECT_EQ(run({"design", "30", "--range", range, "--json"}).out,
-              "{\"max\":0,\"min\":0,\"rows\":0,\"results\":[]}\n");
+              "{\"max\":0,\"min\":0,\"rows\":0,\"inside_count\":0,\"results\":[]}\n");
   }
 }
 
@@ -228,7 +241,7 @@ TEST(DesignCommand, InchModeShowsInchesAndKeepsMillimetresInJson) {
   const CliRun text = run({"design", "1", "--inch"});
   ASSERT_EQ(text.status, kExitOk) << text.err;
   EXPECT_EQ(lines(text.out)[1],
-            "H5/h5\t" + lengthText(0.018, true) + "\t0.00000\t" + lengthText(0.018, true));
+            "H5/h5\t" + lengthText(0.018, true) + "\t0.00000\t" + lengthText(0.018, true) + "\t");
   EXPECT_EQ(lengthText(0.018, true), "0.00071");
 
   const CliRun json = run({"design", "1", "--inch", "--json", "--max", "0.001"});
@@ -245,6 +258,51 @@ TEST(DesignCommand, InchModeShowsInchesAndKeepsMillimetresInJson) {
   };
   EXPECT_EQ(firstFits(run({"design", "1", "--inch", "--max", "0.002", "--min", "0.001"}).out),
             firstFits(run({"design", "25.4", "--max", "0.0508", "--min", "0.0254"}).out));
+}
+
+}  // namespace
+}  // namespace kalmo::cli
+
+namespace kalmo::cli {
+namespace {
+
+TEST(DesignCommand, MarksAndFiltersFitsInsideTheTargets) {
+  const std::vector<std::string> search = {"design", "42", "--max", "0.05", "--min", "0.02"};
+  const struct {
+    std::vector<std::string> extra;
+    const char* part;  // in the output
+  } cases[] = {
+      {{"--json"}, R"("rows":10,"inside_count":1,"results":[{"designation":"H6/f5",)"},
+      {{"--json"},
+       R"("designation":"H5/f5","deviation":0.008000000000000004,"value1":0.047,)"
+       R"("value2":0.025,"tolerance":0.022,"preferred":false,"inside":true,"use":null})"},
+      {{"--json", "--inside"}, R"("rows":1,"inside_count":1,"results":[{"designation":"H5/f5",)"},
+      {{}, "H5/f5\t0.0470\t0.0250\t0.0080\t\u2713\n"},
+      {{"--inside"}, "Deviation\tInside\nH5/f5\t"},
+      {{"--json"}, R"("inside":true)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.part);
+    std::vector<std::string> args = search;
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_NE(r.out.find(c.part), std::string::npos) << r.out.substr(0, 300);
+    EXPECT_EQ(r.err, "");
+  }
+  // Inch targets are converted to mm: 0.05 and 0.02 mm at 42 mm again.
+  const CliRun inch =
+      run({"design", "1.6535433070866141", "--inch", "--max", "0.0019685039370078742", "--min",
+           "0.000787401574803149", "--json", "--inside"});
+  EXPECT_NE(inch.out.find(R"("rows":1,"inside_count":1,"results":[{"designation":"H5/f5",)"),
+            std::string::npos)
+      << inch.out;
+  // None inside: the closest still shown in the count over all, the filter leaves none.
+  const CliRun none = run(
+      {"design", "42", "--max", "0.05", "--min", "0.02", "--standard-only", "--inside", "--json"});
+  EXPECT_EQ(none.status, kExitOk);
+  EXPECT_EQ(none.out, "{\"max\":0.05,\"min\":0.02,\"rows\":0,\"inside_count\":0,\"results\":[]}\n");
+  EXPECT_EQ(none.err, "kalmo-cli: no fit lies inside the targets\n");
 }
 
 }  // namespace

@@ -49,14 +49,26 @@ const std::string kJson30H7s6 =
     R"({"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},)"
     R"("shaft":{"class":"s6","it":0.013,"upper":0.048,"lower":0.035,"defined":true},)"
     R"("fit":{"kind":"interference","label1":"Max. interference","value1":-0.048,)"
-    R"("label2":"Min. interference","value2":-0.014000000000000002,"tolerance":0.034}})"
+    R"("label2":"Min. interference","value2":-0.014000000000000002,"tolerance":0.034},)"
+    R"("statistics":{"model":"normal","mean":-0.031,"sd":0.004116363011742823,)"
+    R"("p_interference":0.9999999999999748,"p_clearance":2.5202062658991053e-14},)"
+    R"("boundary":{"bound":30,"size":30.001,)"
+    R"("hole":{"class":"H7","it":0.025,"upper":0.025,"lower":0,"defined":true},)"
+    R"("shaft":{"class":"s6","it":0.016,"upper":0.059,"lower":0.043,"defined":true},)"
+    R"("fit":{"kind":"interference","label1":"Max. interference","value1":-0.059,)"
+    R"("label2":"Min. interference","value2":-0.017999999999999995,"tolerance":0.041}},)"
+    R"("use":"Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, )"
+    R"(the tightest usable with cast iron"})"
     "\n";
 
 TEST(FitCommand, WritesTheExportTextOfOneFit) {
   const CliRun r = run({"fit", "10", "H7/g6"});
   EXPECT_EQ(r.status, kExitOk);
   EXPECT_EQ(r.out, kExample10H7g6);
-  EXPECT_EQ(r.err, "");
+  // 10 mm ends a size range: the warning names what 10.001 mm gives.
+  EXPECT_EQ(r.err,
+            "kalmo-cli: warning: 10 mm lies within 1 % of the size-range bound 10 mm; at "
+            "10.001 mm: H7 +0.018/0, g6 -0.006/-0.017, clearance fit +0.035 to +0.006 (mm)\n");
   // The size is normalised as the field would show it.
   EXPECT_EQ(run({"fit", "10.000", "H7/g6"}).out, kExample10H7g6);
   EXPECT_EQ(run({"fit", "1e1", "H7/g6"}).out, kExample10H7g6);
@@ -66,12 +78,18 @@ TEST(FitCommand, WritesJsonOfOneFit) {
   const CliRun r = run({"fit", "30", "H7/s6", "--json"});
   EXPECT_EQ(r.status, kExitOk);
   EXPECT_EQ(r.out, kJson30H7s6);
-  EXPECT_EQ(run({"fit", "--json", "--lang", "de", "10", "H7/h6"}).out,
-            R"({"size":10,"hole":{"class":"H7","it":0.015,"upper":0.015,"lower":0,"defined":true},)"
-            R"("shaft":{"class":"h6","it":0.009,"upper":0,"lower":-0.009,"defined":true},)"
-            R"("fit":{"kind":"clearance","label1":" Max. Spiel","value1":0.024,)"
-            R"("label2":" Min. Spiel","value2":0,"tolerance":0.024}})"
-            "\n");
+  EXPECT_EQ(
+      run({"fit", "--json", "--lang", "de", "10", "H7/h6"})
+          .out.rfind(R"({"size":10,"hole":{"class":"H7","it":0.015,"upper":0.015,"lower":0,)"
+                     R"("defined":true},"shaft":{"class":"h6","it":0.009,"upper":0,)"
+                     R"("lower":-0.009,"defined":true},"fit":{"kind":"clearance",)"
+                     R"("label1":" Max. Spiel","value1":0.024,"label2":" Min. Spiel","value2":0,)"
+                     R"("tolerance":0.024},)"
+                     R"("statistics":{"model":"normal","mean":0.012,"sd":0.00291547594742265,)"
+                     R"("p_interference":0.00001927805357810184,"p_clearance":0.9999807219464218},)"
+                     R"("boundary":{"bound":10,"size":10.001,)",
+                     0),
+      0u);
 }
 
 TEST(FitCommand, UndefinedClassesAreResultsNotErrors) {
@@ -194,7 +212,8 @@ TEST(FitCommand, BatchAnswersEveryGoodLineAndReportsTheBadOnes) {
   const CliRun text = run({"fit", "--batch"}, "10 H7/g6\n10 H7/g6\n");
   EXPECT_EQ(text.status, kExitOk);
   EXPECT_EQ(text.out, kExample10H7g6 + "\r\n" + kExample10H7g6);
-  EXPECT_EQ(text.err, "");
+  EXPECT_EQ(text.err.rfind("line 1: warning: 10 mm lies within 1 %", 0), 0u);  // a range bound
+  EXPECT_EQ(splitLines(text.err, "\n").size(), 2u);
 
   // Whatever bytes a line holds, its error stays one line and valid JSON.
   const CliRun garbage = run({"fit", "--batch", "--json"},

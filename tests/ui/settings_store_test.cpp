@@ -1,11 +1,17 @@
 #include "settings_store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "lang/lang_table.h"
 #include "language.h"
+#include "main_window.h"
 
 using namespace kalmo;
 
@@ -23,6 +29,10 @@ class SettingsStoreTest : public QObject {
   void storesTheLanguageItSets();
   void probeLeavesNothingBehind();
   void probeFailsWhereTheStoreCannotBeWritten();
+  void probeTouchesOnlyItsOwnEntry_data();
+  void probeTouchesOnlyItsOwnEntry();
+  void windowStartsPromptlyWhenTheLockStaysTaken_data();
+  void windowStartsPromptlyWhenTheLockStaysTaken();
 
  private:
   static QSettings raw() {
@@ -33,6 +43,9 @@ class SettingsStoreTest : public QObject {
 
 void SettingsStoreTest::initTestCase() {
   QVERIFY(dir_.isValid());
+  // Nothing of the user's own configuration is read or written.
+  qputenv("HOME", dir_.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
 }
 
@@ -145,5 +158,96 @@ void SettingsStoreTest::probeFailsWhereTheStoreCannotBeWritten() {
   QVERIFY(!written);
 }
 
-QTEST_GUILESS_MAIN(SettingsStoreTest)
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+}  // namespace
+
+// Files beside ours, of other programs or of older probes, stay byte for byte
+// as they were; in our own file the probe puts back whatever it found.
+void SettingsStoreTest::probeTouchesOnlyItsOwnEntry_data() {
+  QTest::addColumn<QString>("file");  // below the settings folder
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<bool>("ours");
+  QTest::newRow("other program") << "BrenholtLtd.conf" << QByteArray("[General]\nkey=1\n") << false;
+  QTest::newRow("old probe file") << "Brenholt/brenholt-probe.conf" << QByteArray("x=2\n") << false;
+  QTest::newRow("our values") << "Brenholt/ISO286.conf" << QByteArray("[Default]\nLang=2\n")
+                              << true;
+  QTest::newRow("our probe entry")
+      << "Brenholt/ISO286.conf" << QByteArray("[Probe]\nwritable=7\n") << true;
+}
+
+void SettingsStoreTest::probeTouchesOnlyItsOwnEntry() {
+  QFETCH(QString, file);
+  QFETCH(QByteArray, content);
+  QFETCH(bool, ours);
+  const QString path = dir_.path() + "/" + file;
+  writeFile(path, content);
+  const QStringList before = raw().allKeys();
+  QMap<QString, QVariant> values;
+  for (const QString& key : before) values[key] = raw().value(key);
+
+  QVERIFY(settingsStoreWritable());
+  if (ours) {
+    QCOMPARE(raw().allKeys(), before);
+    for (const QString& key : before) QCOMPARE(raw().value(key), values[key]);
+  } else {
+    QCOMPARE(fileBytes(path), content);
+    QVERIFY(raw().allKeys().isEmpty());
+  }
+  QFile::remove(path);
+}
+
+// A lock that is never let go: the window still comes up at once (one wait of
+// a second), and saving is skipped without a word.
+void SettingsStoreTest::windowStartsPromptlyWhenTheLockStaysTaken_data() {
+  QTest::addColumn<bool>("folder");
+  QTest::newRow("folder as lock file") << true;
+  QTest::newRow("fresh garbage lock file") << false;
+}
+
+void SettingsStoreTest::windowStartsPromptlyWhenTheLockStaysTaken() {
+  QFETCH(bool, folder);
+  const QString lock = raw().fileName() + ".lock";
+  if (folder) {
+    QVERIFY(QDir().mkpath(lock));
+  } else {
+    writeFile(lock, "garbage");
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QtSettingsStore store;
+  Language language(store);
+  language.InitLanguage();
+  QVERIFY(settingsStoreWritable());
+  auto window = std::make_unique<MainWindow>(language, store);
+  window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+  // Later writes wait once more, then the store stops trying.
+  clock.restart();
+  language.SetLanguage(kLanguageGerman);
+  window.reset();  // closing writes the window's settings
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+  QVERIFY(!store.writeInt(settings::kLang, 1));
+  QCOMPARE(QFileInfo(lock).isDir(), folder);
+  if (folder) {
+    QDir(lock).removeRecursively();
+  } else {
+    QFile::remove(lock);
+  }
+}
+
+QTEST_MAIN(SettingsStoreTest)
 #include "settings_store_test.moc"

@@ -185,18 +185,38 @@ ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).shaft(cls);
 }
 
+namespace {
+
+// Every limit deviation of the tables is an exact multiple of 0.05 µm: table
+// values are whole µm, the standard tolerances of the fine grades tenths of a
+// µm, and JS/js halve them (JS2 at 6 mm is ±0.75 µm, JS01 at 3 mm ±0.15 µm).
+// The doubles in mm carry binary rounding (k4 at 40 mm: es lies one bit above
+// 0.009), so the fit kind is decided on the counts of 0.05 µm, where a tie is
+// a tie. The counts stay far below 2^53 for every table value.
+constexpr double kStepsPerMm = 20000;
+
+long long steps(double mm) {
+  return std::llround(mm * kStepsPerMm);
+}
+
+}  // namespace
+
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
   // A class without tolerance (a grade the size range lacks, such as IT1 above
   // 3150 mm) forms no fit: it would otherwise pass as a fit of zero width.
   if (hole.undefined() || shaft.undefined() || hole.toleranceMm <= 0 || shaft.toleranceMm <= 0) {
     return {};
   }
-  const double maxClearance = hole.upperMm - shaft.lowerMm;  // ES - ei
-  const double minClearance = hole.lowerMm - shaft.upperMm;  // EI - es
-  if (minClearance >= 0) {  // EI = es (H7/h6) is still a clearance fit
+  // The values are the differences of the stored doubles, except that a value
+  // whose limits tie exactly is exactly 0 (not the ±1e-18 of the rounding).
+  const long long maxSteps = steps(hole.upperMm) - steps(shaft.lowerMm);  // ES - ei
+  const long long minSteps = steps(hole.lowerMm) - steps(shaft.upperMm);  // EI - es
+  const double maxClearance = maxSteps == 0 ? 0.0 : hole.upperMm - shaft.lowerMm;
+  const double minClearance = minSteps == 0 ? 0.0 : hole.lowerMm - shaft.upperMm;
+  if (minSteps >= 0) {  // EI = es (H7/h6) is still a clearance fit
     return {FitKind::Clearance, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
   }
-  if (maxClearance < 0) {  // ES = ei counts as transition
+  if (maxSteps < 0) {  // ES = ei counts as transition
     return {FitKind::Interference, minClearance, maxClearance,
             std::fabs(minClearance - maxClearance)};
   }

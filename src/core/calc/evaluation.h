@@ -79,7 +79,9 @@ class SizeEvaluation {
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm);
 // Limits of a shaft class at a nominal size in mm (size > 0). Shafts take no Δ.
 ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm);
-// Kind, limit values and tolerance of the fit of two evaluated classes.
+// Kind, limit values and tolerance of the fit of two evaluated classes. The
+// kind is decided on the exact limits (multiples of 0.05 µm), so an exact tie
+// such as EI = es is a tie whatever the binary rounding, and its value is 0.
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft);
 
 // The one evaluation of the program: hole, shaft and fit at a nominal size.

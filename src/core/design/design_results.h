@@ -2,12 +2,16 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "calc/evaluation.h"
 #include "calc/tolerance_class.h"
 
 namespace kalmo {
+
+struct DesignRequest;
 
 // One accepted candidate of a design search. Lengths in mm whatever unit the
 // window shows; the fit values are signed clearances as the evaluation gives
@@ -26,6 +30,47 @@ struct TSglobka {
 
 // The ranked results of one search, best first.
 using DesignResults = std::vector<TSglobka>;
+
+// The ranked results of one search in compact form, best first: the classes
+// the search evaluated, each once, and per accepted fit its score and the
+// indexes of its two classes. A search accepts up to some 14000 fits of which
+// the window shows ten, so the text record of a row is built only when the
+// row is shown or written. A search refills an object in place and reuses its
+// memory, so repeated searches into the same object take none afresh.
+class RankedFits {
+ public:
+  std::size_t size() const { return rows_.size(); }
+  bool empty() const { return rows_.empty(); }
+
+  // The record of a row (row < size()). Its fit values come from EvaluateFit
+  // on the limits the search evaluated, so they are the evaluation's bits.
+  TSglobka record(std::size_t row) const;
+  // The fit of a row (row < size()), without the text of a record.
+  FitResult fit(std::size_t row) const;
+  // The records of the first min(count, size()) rows, best first.
+  DesignResults records(std::size_t count) const;
+
+  // A class the search evaluated and its limits at the search's size.
+  struct EvaluatedClass {
+    ToleranceClass cls;
+    ClassResult limits;
+  };
+  // An accepted fit. The class lists hold at most 202 classes and the
+  // catalogue 159 entries, so an index fits in 16 bits.
+  struct Row {
+    double deviation;
+    std::uint16_t hole;   // into holes_
+    std::uint16_t shaft;  // into shafts_
+    bool preferred;
+  };
+
+ private:
+  friend void searchFits(const DesignRequest& request, RankedFits& results);
+
+  std::vector<EvaluatedClass> holes_;
+  std::vector<EvaluatedClass> shafts_;
+  std::vector<Row> rows_;
+};
 
 // Sorts by ascending Deviation with the program's own quicksort (Hoare
 // partition around the middle record, no second key). Records with equal

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
-#include <string>
-#include <string_view>
 
 #include "calc/evaluation.h"
 #include "design/deviation_sort.h"
@@ -18,20 +16,6 @@ namespace {
 // double throughout, the factor included.
 constexpr long double kMmPerInchExtended = 25.4L;
 
-// A class as the evaluation takes it. The candidate lists hold this form
-// ready-made: built afresh for each call, the optional's flag byte is stored
-// just before the call reads it as part of a wider word, a store-forwarding
-// stall that cost more than a third of the evaluation time per candidate.
-using ClassArg = std::optional<ToleranceClass>;
-
-std::vector<ClassArg> classesInRange(Side side, bool above500, GradeBounds grades) {
-  std::vector<ClassArg> classes;
-  for (const ClassListItem& item : classList(side, above500)) {
-    if (grades.contains(item.cls)) classes.emplace_back(item.cls);
-  }
-  return classes;
-}
-
 // Grade indexes of the grade values from the lower to the upper bound. Values
 // outside 0..18 name no grade and are left out.
 std::vector<int> gradeIndexesInRange(GradeBounds grades) {
@@ -42,98 +26,93 @@ std::vector<int> gradeIndexesInRange(GradeBounds grades) {
   return indexes;
 }
 
-// Writes "H7/g6" into an empty string. This runs for every accepted
-// candidate, so it goes character by character into the string's inline
-// buffer (the longest text, "ZC11/zc11", has 9 characters) rather than
-// through temporaries and library copies. For a catalogue fit it reproduces
-// the entry's text, which is the canonical text of its two classes.
-void writeFitText(FitClasses fit, std::string& text) {
-  const auto put = [&text](std::string_view part) {
-    for (char c : part) text.push_back(c);
-  };
-  put(letterText(Side::Hole, fit.hole.letter));
-  put(gradeText(fit.hole.grade));
-  put("/");
-  put(letterText(Side::Shaft, fit.shaft.letter));
-  put(gradeText(fit.shaft.grade));
-}
-
-// Evaluates candidates and ranks the accepted ones. An all-combinations
-// search generates 40602 candidates and accepts thousands, so the accepted
-// ones are kept in a compact form and the ranking permutes small keys; the
-// result records, texts included, are built once in the final order.
+// Evaluates candidates and collects the accepted ones into the parts of a
+// RankedFits. Each class is evaluated once per search, when it is added; a
+// candidate is a pair of indexes, and its fit is formed by EvaluateFit from
+// the two limits, as the evaluation forms it from the same limits. An
+// all-combinations search has 40602 candidates and accepts up to some 14000,
+// so nothing else happens per candidate: the text is left to the rows shown.
 class Collector {
  public:
-  Collector(const DesignRequest& request, const CatalogueQuery& query, bool standardCheck)
+  using Index = std::uint16_t;
+
+  Collector(const DesignRequest& request, const CatalogueQuery& query, bool standardCheck,
+            std::vector<RankedFits::EvaluatedClass>& holes,
+            std::vector<RankedFits::EvaluatedClass>& shafts, std::vector<RankedFits::Row>& rows)
       : request_(request),
         query_(query),
         standardCheck_(standardCheck),
         wanted_(fitKindOf(request.fitType)),
-        at_(request.nominalSizeMm) {}
-
-  // Room for the accepted candidates of up to `candidates` candidates.
-  void reserve(std::size_t candidates) {
-    keys_.reserve(candidates);
-    accepted_.reserve(candidates);
+        at_(request.nominalSizeMm),
+        holes_(holes),
+        shafts_(shafts),
+        rows_(rows) {
+    holes_.clear();
+    shafts_.clear();
+    rows_.clear();
   }
 
-  void consider(const ClassArg& hole, const ClassArg& shaft) {
-    const FitClasses fit{*hole, *shaft};
-    if (standardCheck_ && !query_.isStandard(fit)) return;
-    // The window's evaluation at the request's size (searchFits has already
-    // passed over sizes that cannot be evaluated).
-    const Evaluation e = at_.evaluate(hole, shaft);
-    if (e.fit.kind != wanted_) return;
-    const double deviation =
-        designDeviation(e.fit.value1Mm, e.fit.value2Mm, request_.targets, request_.inchMode);
-    keys_.push_back({deviation, static_cast<std::uint32_t>(accepted_.size())});
-    accepted_.push_back({fit, e.fit});
-  }
+  // Evaluates a class and adds it to its side; the last one added has the
+  // index count - 1.
+  void addHole(ToleranceClass cls) { holes_.push_back({cls, at_.hole(cls)}); }
+  void addShaft(ToleranceClass cls) { shafts_.push_back({cls, at_.shaft(cls)}); }
 
-  // The accepted candidates ranked by the design results' quicksort.
-  DesignResults ranked() {
-    // The sort sees only the deviations, so ranking the keys yields the same
-    // permutation as ranking the records themselves.
-    detail::deviationQuickSort(std::span<Key>(keys_), [](const Key& k) { return k.deviation; });
-    DesignResults results;
-    results.reserve(keys_.size());
-    for (const Key& key : keys_) {
-      const Accepted& a = accepted_[key.index];
-      TSglobka& record = results.emplace_back();
-      record.Deviation = key.deviation;
-      writeFitText(a.fit, record.Designation);
-      record.FitValue1 = a.values.value1Mm;
-      record.FitValue2 = a.values.value2Mm;
-      record.FitTolerance = a.values.toleranceMm;
-      record.Preferred = query_.isPreferred(a.fit);
-      record.classes = a.fit;
+  // Adds the classes of a side's list in the grade range. A class without
+  // limits forms no fit of any type, so it is left out of the pair loops; the
+  // other candidates keep their generation order, and with it the ranking of
+  // equal deviations.
+  void addListed(Side side, GradeBounds grades) {
+    std::vector<RankedFits::EvaluatedClass>& classes = side == Side::Hole ? holes_ : shafts_;
+    for (const ClassListItem& item : classList(side, isAbove500(request_.nominalSizeMm))) {
+      if (!grades.contains(item.cls)) continue;
+      const ClassResult limits = side == Side::Hole ? at_.hole(item.cls) : at_.shaft(item.cls);
+      if (limits.defined()) classes.push_back({item.cls, limits});
     }
-    return results;
+  }
+
+  Index holeCount() const { return static_cast<Index>(holes_.size()); }
+  Index shaftCount() const { return static_cast<Index>(shafts_.size()); }
+
+  // Room for the accepted candidates of up to `candidates` candidates. The
+  // capacity stays with the results for the next search.
+  void reserve(std::size_t candidates) { rows_.reserve(candidates); }
+
+  void consider(Index h, Index s) {
+    const RankedFits::EvaluatedClass& hole = holes_[h];
+    const RankedFits::EvaluatedClass& shaft = shafts_[s];
+    const FitClasses classes{hole.cls, shaft.cls};
+    if (standardCheck_ && !query_.isStandard(classes)) return;
+    const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
+    if (fit.kind != wanted_) return;
+    const double deviation =
+        designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
+    rows_.push_back({deviation, h, s, query_.isPreferred(classes)});
+  }
+
+  // Ranks the accepted candidates by the design results' quicksort. It sees
+  // only the deviations, so it leaves the rows in the order it would leave
+  // the full records in.
+  void rank() {
+    detail::deviationQuickSort(std::span<RankedFits::Row>(rows_),
+                               [](const RankedFits::Row& row) { return row.deviation; });
   }
 
  private:
-  struct Key {
-    double deviation;
-    std::uint32_t index;  // into accepted_
-  };
-  struct Accepted {
-    FitClasses fit;
-    FitResult values;
-  };
-
   const DesignRequest& request_;
   const CatalogueQuery& query_;
   bool standardCheck_;
   FitKind wanted_;
   SizeEvaluation at_;
-  std::vector<Key> keys_;
-  std::vector<Accepted> accepted_;
+  std::vector<RankedFits::EvaluatedClass>& holes_;
+  std::vector<RankedFits::EvaluatedClass>& shafts_;
+  std::vector<RankedFits::Row>& rows_;
 };
 
 // All combinations with only standard fits: the catalogue entries of the
 // size band in catalogue order, each designation once. A hole-basis entry
 // whose designation a shaft-basis section also holds (H7/h6 and twelve more)
-// is passed over in favour of the shaft-basis entry.
+// is passed over in favour of the shaft-basis entry. Each entry adds its two
+// classes, so candidate k is the pair (k, k).
 void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Collector& collector) {
   const std::size_t shaftBasisFirst = catalogue.sections[3].first;
   const auto shaftBasis = catalogue.entries.subspan(shaftBasisFirst);
@@ -147,7 +126,10 @@ void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Col
     if (!entry.isFit()) continue;
     if (k < shaftBasisFirst && inShaftBasis(entry)) continue;
     if (!grades.contains(entry.classes.hole) || !grades.contains(entry.classes.shaft)) continue;
-    collector.consider(entry.classes.hole, entry.classes.shaft);
+    collector.addHole(entry.classes.hole);
+    collector.addShaft(entry.classes.shaft);
+    collector.consider(static_cast<Collector::Index>(collector.holeCount() - 1),
+                       static_cast<Collector::Index>(collector.shaftCount() - 1));
   }
 }
 
@@ -188,79 +170,92 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
                              (std::fabs(v2 / f - targets.min) + std::fabs(v1 / f - targets.max)));
 }
 
-DesignResults searchFits(const DesignRequest& request) {
+void searchFits(const DesignRequest& request, RankedFits& results) {
   // The evaluation computes nothing for such a size, so no candidate can be
   // of any type. A fit type outside the enum would otherwise accept the
   // undefined fits.
   if (!(request.nominalSizeMm > 0) || fitKindOf(request.fitType) == FitKind::Undefined) {
-    return {};
+    results.holes_.clear();
+    results.shafts_.clear();
+    results.rows_.clear();
+    return;
   }
-  const bool above500 = isAbove500(request.nominalSizeMm);
   const int system = static_cast<int>(request.system);
   const CatalogueQuery query(system, static_cast<int>(request.fitType), request.nominalSizeMm);
   const bool standardCheck =
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
-  Collector collector(request, query, standardCheck);
+  Collector collector(request, query, standardCheck, results.holes_, results.shafts_,
+                      results.rows_);
+  using Index = Collector::Index;
 
   const GradeBounds grades = request.grades;
   switch (request.system) {
-    case DesignSystem::HoleBasis: {
-      const std::vector<ClassArg> shafts = classesInRange(Side::Shaft, above500, grades);
-      for (int g : gradeIndexesInRange(grades)) {
-        const ClassArg hole = ToleranceClass{letter::H, Grade::atIndex(g)};
-        for (const ClassArg& shaft : shafts) collector.consider(hole, shaft);
+    case DesignSystem::HoleBasis:
+      for (int g : gradeIndexesInRange(grades)) collector.addHole({letter::H, Grade::atIndex(g)});
+      collector.addListed(Side::Shaft, grades);
+      for (Index h = 0; h < collector.holeCount(); ++h) {
+        for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(h, s);
       }
       break;
-    }
-    case DesignSystem::ShaftBasis: {
-      const std::vector<ClassArg> holes = classesInRange(Side::Hole, above500, grades);
-      for (int g : gradeIndexesInRange(grades)) {
-        const ClassArg shaft = ToleranceClass{letter::H, Grade::atIndex(g)};
-        for (const ClassArg& hole : holes) collector.consider(hole, shaft);
+    case DesignSystem::ShaftBasis:
+      for (int g : gradeIndexesInRange(grades)) collector.addShaft({letter::H, Grade::atIndex(g)});
+      collector.addListed(Side::Hole, grades);
+      for (Index s = 0; s < collector.shaftCount(); ++s) {
+        for (Index h = 0; h < collector.holeCount(); ++h) collector.consider(h, s);
       }
       break;
-    }
     case DesignSystem::HoleTolerance:
       if (request.fixedClass) {
-        for (const ClassArg& shaft : classesInRange(Side::Shaft, above500, grades)) {
-          collector.consider(request.fixedClass, shaft);
-        }
+        collector.addHole(*request.fixedClass);
+        collector.addListed(Side::Shaft, grades);
+        for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(0, s);
       }
       break;
     case DesignSystem::ShaftTolerance:
       if (request.fixedClass) {
-        for (const ClassArg& hole : classesInRange(Side::Hole, above500, grades)) {
-          collector.consider(hole, request.fixedClass);
-        }
+        collector.addShaft(*request.fixedClass);
+        collector.addListed(Side::Hole, grades);
+        for (Index h = 0; h < collector.holeCount(); ++h) collector.consider(h, 0);
       }
       break;
     case DesignSystem::AllCombinations:
       if (request.onlyStandard) {
         collectCatalogueFits(fitCatalogueFor(request.nominalSizeMm), grades, collector);
       } else {
-        const std::vector<ClassArg> holes = classesInRange(Side::Hole, above500, grades);
-        const std::vector<ClassArg> shafts = classesInRange(Side::Shaft, above500, grades);
-        collector.reserve(holes.size() * shafts.size());
-        for (const ClassArg& hole : holes) {
-          for (const ClassArg& shaft : shafts) collector.consider(hole, shaft);
+        collector.addListed(Side::Hole, grades);
+        collector.addListed(Side::Shaft, grades);
+        collector.reserve(std::size_t{collector.holeCount()} * collector.shaftCount());
+        for (Index h = 0; h < collector.holeCount(); ++h) {
+          for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(h, s);
         }
       }
       break;
   }
+  collector.rank();
+}
 
-  return collector.ranked();
+DesignResults searchFits(const DesignRequest& request) {
+  RankedFits ranked;
+  searchFits(request, ranked);
+  return ranked.records(ranked.size());
+}
+
+DesignCheck runDesignSearch(const DesignRequest& request, RankedFits& results) {
+  DesignCheck check;
+  check.targets = correctTargetSigns(request.fitType, request.targets);
+  check.error = checkTargets(request.fitType, check.targets);
+  if (check.error == DesignInputError::None) {
+    DesignRequest corrected = request;
+    corrected.targets = check.targets;
+    searchFits(corrected, results);
+  }
+  return check;
 }
 
 DesignOutcome runDesignSearch(const DesignRequest& request) {
-  DesignOutcome outcome;
-  outcome.targets = correctTargetSigns(request.fitType, request.targets);
-  outcome.error = checkTargets(request.fitType, outcome.targets);
-  if (outcome.error == DesignInputError::None) {
-    DesignRequest corrected = request;
-    corrected.targets = outcome.targets;
-    outcome.results = searchFits(corrected);
-  }
-  return outcome;
+  RankedFits ranked;
+  const DesignCheck check = runDesignSearch(request, ranked);
+  return {check.targets, check.error, ranked.records(ranked.size())};
 }
 
 std::vector<ClassListItem> fixedClassChoices(DesignSystem system, double nominalSizeMm,

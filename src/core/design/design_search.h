@@ -69,16 +69,27 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
                        bool inchMode);
 
 // Generates the candidates of the request's system in their fixed order,
-// evaluates each with Evaluate, keeps those of the requested fit type and
-// ranks them with sortDesignResults. The targets are used as given (call
+// evaluates each with the evaluation's own functions (each class once, each
+// pair with EvaluateFit), keeps those of the requested fit type and ranks them
+// with the quicksort of sortDesignResults. The targets are used as given (call
 // correctTargetSigns and checkTargets first, or use runDesignSearch). A
-// nominal size not greater than 0 gives no results.
+// nominal size not greater than 0 gives no results. `results` is refilled in
+// place, its memory reused.
+void searchFits(const DesignRequest& request, RankedFits& results);
+
+// The same search with the text record of every result.
 DesignResults searchFits(const DesignRequest& request);
 
-struct DesignOutcome {
-  // The sign-corrected targets, in the request's unit; the page writes them
-  // back into its fields whether or not the check passed.
+// The sign-corrected targets, in the request's unit, and the input check of
+// a search. The page writes the targets back into its fields whether or not
+// the check passed.
+struct DesignCheck {
   DesignTargets targets;
+  DesignInputError error = DesignInputError::None;
+};
+
+struct DesignOutcome {
+  DesignTargets targets;  // as in DesignCheck
   DesignInputError error = DesignInputError::None;
   // The ranked results when the check passed. When it failed this is empty
   // and the caller keeps the results of its previous search.
@@ -86,7 +97,10 @@ struct DesignOutcome {
 };
 
 // Sign correction, input check and search in one call: what the search
-// button does, apart from applying the best result.
+// button does, apart from applying the best result. The first form refills
+// `results` when the check passes and leaves it alone when it fails; the
+// second gives the text record of every result.
+DesignCheck runDesignSearch(const DesignRequest& request, RankedFits& results);
 DesignOutcome runDesignSearch(const DesignRequest& request);
 
 // The fixed-class picker of systems 2 and 3: the classes of the hole list

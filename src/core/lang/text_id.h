@@ -73,6 +73,29 @@ enum class TextId : int {
   MaxInterferenceShort = 109,  // "Max. interf."
   MinInterferenceShort = 110,  // "Min. interf."
   TargetsReversed = 61,        // "Upper limit of size has to be greater than lower limit of size!"
+
+  // Fits inside the design targets.
+  InsideColumn = 300,       // "Inside": design table column marking fits inside the targets
+  OnlyInsideTargets = 301,  // "Only fits inside the targets": design page check box
+  NoneInsideTargets = 302,  // "No fit lies inside the targets; the closest ones are shown."
+
+  // What a standard fit is for, by the character of its non-basic member.
+  UseLooseRunning = 310,            // a, b, c, cd
+  UseFreeRunning = 311,             // d
+  UseEasyRunning = 312,             // e, ef
+  UseCloseRunning = 313,            // f, fg
+  UseSliding = 314,                 // g
+  UseLocationalClearance = 315,     // h, up to hole grade 9
+  UseSimpleClearance = 316,         // h, coarser grades
+  UseLocationalTransition = 317,    // js, j
+  UseLocationalTransitionK = 318,   // k
+  UseTransitionM = 319,             // m
+  UseLocationalTransitionN = 320,   // n
+  UseLocationalInterference = 321,  // p
+  UseLightPress = 322,              // r
+  UseMediumDrive = 323,             // s
+  UseForce = 324,                   // t, u
+  UseHeavyShrink = 325,             // v to zc
 };
 
 }  // namespace kalmo

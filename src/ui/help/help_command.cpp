@@ -28,7 +28,7 @@ QPointer<HelpViewer>& openViewer() {
 
 HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* owner) {
   const QString path = helpFilePath(directory, languageCode);
-  if (!QFileInfo(path).isFile()) return nullptr;
+  if (!QFileInfo(path).isFile() || !helpFileIntact(directory, languageCode)) return nullptr;
 
   const QString topic = fromView(helpTarget(languageCode).topic);
   QPointer<HelpViewer>& viewer = openViewer();
@@ -56,7 +56,7 @@ void showHelp(QWidget* parent, int languageCode) {
 #ifdef Q_OS_WIN
     Q_UNUSED(parent);  // the system viewer belongs to the desktop
     const QString path = helpFilePath(directory, languageCode);
-    if (!QFileInfo(path).isFile()) return;
+    if (!QFileInfo(path).isFile() || !helpFileIntact(directory, languageCode)) return;
     openSystemHelp(path, fromView(helpTarget(languageCode).topic));
 #else
     openHelpViewer(directory, languageCode, parent);

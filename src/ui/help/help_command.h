@@ -15,7 +15,8 @@ void showHelp(QWidget* parent, int languageCode);
 
 // Opens the help file of the language in the given folder in the program's
 // help viewer, reusing the viewer already open. nullptr, and nothing shown,
-// when the file is missing or cannot be read. The viewer closes when `owner`
+// when the file is missing, cannot be read or is not the one the build
+// compiled (helpFileIntact). The viewer closes when `owner`
 // is destroyed (none: it lives until the user closes it).
 HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* owner = nullptr);
 

@@ -1,6 +1,10 @@
 #include "help/help_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+
+#include "help/help_digest.h"
 
 namespace kalmo {
 
@@ -14,6 +18,18 @@ QString fromView(std::string_view text) {
 
 QString helpFilePath(const QString& directory, int languageCode) {
   return QDir(directory).filePath(fromView(helpTarget(languageCode).fileName));
+}
+
+bool helpFileIntact(const QString& directory, int languageCode) {
+  const std::string_view expected = recordedHelpDigest(helpTarget(languageCode).fileName);
+  QFile file(helpFilePath(directory, languageCode));
+  if (expected.empty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxHelpFileBytes) {
+    return false;
+  }
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  if (!hash.addData(&file)) return false;
+  return hash.result().toHex() ==
+         QByteArrayView(expected.data(), static_cast<qsizetype>(expected.size()));
 }
 
 QString helpTopicPath(std::string_view topic) {

@@ -25,6 +25,13 @@ constexpr HelpTarget helpTarget(int languageCode) {
 // kept whole.
 QString helpFilePath(const QString& directory, int languageCode);
 
+// Whether the help file of a language in the given folder is the one this
+// build compiled: its SHA-256 equals the recorded one. A damaged, truncated
+// or foreign file (help-file parsers have crashed on such files) is not
+// opened at all; neither is one larger than kMaxHelpFileBytes.
+bool helpFileIntact(const QString& directory, int languageCode);
+inline constexpr qint64 kMaxHelpFileBytes = 64 * 1024 * 1024;
+
 // The topic as a path inside the help file: "::/TISO286EN.htm" -> "/TISO286EN.htm".
 QString helpTopicPath(std::string_view topic);
 

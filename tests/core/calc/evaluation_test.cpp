@@ -112,8 +112,11 @@ TEST(FitEvaluation, KindValuesAndTolerance) {
       {"H7/r6", 3, FitKind::Transition, 0, -0.016, 0.016},
       {"H7/s6", 30, FitKind::Interference, -0.048, -0.014, 0.034},
       {"H7/s6", 10, FitKind::Interference, -0.032, -0.008, 0.024},
-      {"G7/k4", 40, FitKind::Transition, 0.032, 0, 0.032},
-      {"D5/z6", 6, FitKind::Interference, -0.013, 0, 0.013},
+      // Exact ties, decided on the exact values whatever the binary rounding.
+      {"G7/k4", 40, FitKind::Clearance, 0.032, 0, 0.032},
+      {"F6/k7", 140, FitKind::Clearance, 0.065, 0, 0.065},
+      {"D5/z6", 6, FitKind::Transition, 0, -0.013, 0.013},
+      {"JS2/k4", 6, FitKind::Interference, -0.00575, -0.00025, 0.0055},
   };
   for (const FitCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.fit << " at " << c.size);

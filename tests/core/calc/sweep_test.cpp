@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 #include <set>
 #include <sstream>
@@ -54,6 +55,38 @@ std::string classProblem(const ClassResult& r) {
   return "";
 }
 
+// A limit deviation as a count of 0.05 µm; nullopt when it is not within a
+// rounding error of such a multiple (every table value is).
+std::optional<long long> twentiethsOfUm(double mm) {
+  const double steps = mm * 20000;
+  const double nearest = std::round(steps);
+  if (std::fabs(steps - nearest) >= 1e-6) return std::nullopt;
+  return static_cast<long long>(nearest);
+}
+
+// The kind from exact counts: EI - es >= 0 clearance, else ES - ei < 0
+// interference, else transition; a tied value is reported as exactly 0.
+std::string exactKindProblem(const ClassResult& hole, const ClassResult& shaft,
+                             const FitResult& f) {
+  const auto es = twentiethsOfUm(hole.upperMm);
+  const auto ei = twentiethsOfUm(hole.lowerMm);
+  const auto shaftEs = twentiethsOfUm(shaft.upperMm);
+  const auto shaftEi = twentiethsOfUm(shaft.lowerMm);
+  if (!es || !ei || !shaftEs || !shaftEi) return "a limit deviation off the 0.05 um grid";
+  const long long maxClearance = *es - *shaftEi;
+  const long long minClearance = *ei - *shaftEs;
+  const FitKind expected = minClearance >= 0  ? FitKind::Clearance
+                           : maxClearance < 0 ? FitKind::Interference
+                                              : FitKind::Transition;
+  if (f.kind != expected) return "kind differs from the kind of the exact values";
+  const double maxValue = f.kind == FitKind::Interference ? f.value2Mm : f.value1Mm;
+  const double minValue = f.kind == FitKind::Interference ? f.value1Mm : f.value2Mm;
+  if ((maxClearance == 0 && maxValue != 0) || (minClearance == 0 && minValue != 0)) {
+    return "an exact tie is not reported as exactly 0";
+  }
+  return "";
+}
+
 std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const FitResult& f) {
   if (!std::isfinite(f.value1Mm) || !std::isfinite(f.value2Mm) || !std::isfinite(f.toleranceMm)) {
     return "fit value not finite";
@@ -82,7 +115,7 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
       break;
     case FitKind::Undefined: break;
   }
-  return "";
+  return exactKindProblem(hole, shaft, f);
 }
 
 std::vector<ToleranceClass> allClasses() {

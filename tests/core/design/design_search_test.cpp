@@ -263,5 +263,57 @@ TEST(DesignSearch, InchModeRanksAsMillimetres) {
   }
 }
 
+// One results object refilled by searches of every kind in turn, larger and
+// smaller, with and without classes that lack limits (IT1 above 3150 mm), one
+// that finds nothing: each time it holds what a fresh search gives, with the
+// evaluation's own values; a failed check leaves it alone.
+TEST(DesignSearch, RefilledResultsHoldOnlyTheLatestSearch) {
+  struct Case {
+    double size;
+    DesignSystem system;
+    FitType type;
+    bool onlyStandard;
+    const char* fixedClass;  // nullptr: none
+  };
+  const Case cases[] = {
+      {30, DesignSystem::AllCombinations, FitType::Interference, false, nullptr},
+      {10, DesignSystem::HoleBasis, FitType::Clearance, false, nullptr},
+      {0, DesignSystem::AllCombinations, FitType::Clearance, false, nullptr},
+      {4000, DesignSystem::ShaftBasis, FitType::Transition, false, nullptr},
+      {300, DesignSystem::HoleTolerance, FitType::Transition, false, "M7"},
+      {600, DesignSystem::ShaftTolerance, FitType::Interference, false, "h6"},
+      {40, DesignSystem::AllCombinations, FitType::Clearance, true, nullptr},
+      {9000, DesignSystem::HoleBasis, FitType::Clearance, true, nullptr},
+  };
+  RankedFits refilled;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " mm, system " << static_cast<int>(c.system)
+                                    << ", type " << static_cast<int>(c.type));
+    DesignRequest r = request(c.size, c.system, c.type, {1, 18});
+    r.onlyStandard = c.onlyStandard;
+    r.targets = {0.02, -0.01};  // the signs as the transition type wants them
+    if (c.fixedClass) {
+      const Side side = c.system == DesignSystem::HoleTolerance ? Side::Hole : Side::Shaft;
+      r.fixedClass = parseToleranceClass(c.fixedClass, side).value;
+    }
+    searchFits(r, refilled);
+    const DesignResults fresh = searchFits(r);
+    EXPECT_EQ(refilled.size(), fresh.size());
+    EXPECT_EQ(refilled.records(fresh.size() + 1), fresh);
+    for (const TSglobka& rec : fresh) {
+      const std::optional<Evaluation> e = Evaluate(c.size, rec.classes.hole, rec.classes.shaft);
+      ASSERT_TRUE(e);
+      EXPECT_EQ(rec.FitValue1, e->fit.value1Mm) << rec.Designation;
+      EXPECT_EQ(rec.FitValue2, e->fit.value2Mm) << rec.Designation;
+      EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm) << rec.Designation;
+    }
+  }
+  DesignRequest reversed = request(30, DesignSystem::HoleBasis, FitType::Clearance, {5, 12});
+  reversed.targets = {0.01, 0.05};
+  const std::size_t before = refilled.size();
+  EXPECT_EQ(runDesignSearch(reversed, refilled).error, DesignInputError::TargetsReversed);
+  EXPECT_EQ(refilled.size(), before);
+}
+
 }  // namespace
 }  // namespace kalmo

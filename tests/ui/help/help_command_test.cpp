@@ -1,10 +1,13 @@
+#include "help/help_command.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <climits>
 
-#include "help/help_command.h"
 #include "help/help_file.h"
 #include "help/help_viewer.h"
 
@@ -35,17 +38,27 @@ class HelpCommandTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Files that are not the ones the build compiled: none, junk, a folder, and
+  // compiled files damaged as a disk or a download would (one byte at an
+  // offset that once crashed the help-file library, a cut-off end).
   void doesNothingWithoutAHelpFile_data() {
     QTest::addColumn<QString>("content");  // of a "help file"; empty: none
     QTest::addColumn<bool>("folder");      // the name is taken by a folder
-    QTest::newRow("no file") << QString() << false;
-    QTest::newRow("damaged file") << "not a help file" << false;
-    QTest::newRow("empty file") << "" << false;
-    QTest::newRow("folder of that name") << QString() << true;
+    QTest::addColumn<int>("damagedAt");    // >= 0: the compiled file, one bit of this byte flipped
+    QTest::addColumn<int>("cutTo");        // > 0: the compiled file, cut to this many bytes
+    QTest::newRow("no file") << QString() << false << -1 << 0;
+    QTest::newRow("damaged file") << "not a help file" << false << -1 << 0;
+    QTest::newRow("empty file") << "" << false << -1 << 0;
+    QTest::newRow("folder of that name") << QString() << true << -1 << 0;
+    QTest::newRow("one byte changed") << QString() << false << 617 << 0;
+    QTest::newRow("last byte changed") << QString() << false << INT_MAX << 0;
+    QTest::newRow("truncated") << QString() << false << -1 << 4096;
   }
   void doesNothingWithoutAHelpFile() {
     QFETCH(QString, content);
     QFETCH(bool, folder);
+    QFETCH(int, damagedAt);
+    QFETCH(int, cutTo);
     QTemporaryDir dir;
     for (int language : {1, 2, 3, 7}) {
       const QString path = helpFilePath(dir.path(), language);
@@ -55,8 +68,18 @@ class HelpCommandTest : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content.toUtf8());
+      } else if (damagedAt >= 0 || cutTo > 0) {
+        QFile original(helpFilePath(kHelpDir, language));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray bytes = original.readAll();
+        if (damagedAt >= 0) bytes[std::min<qsizetype>(damagedAt, bytes.size() - 1)] ^= 1;
+        if (cutTo > 0) bytes.truncate(cutTo);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
       }
       QCOMPARE(openHelpViewer(dir.path(), language), nullptr);
+      QVERIFY(!helpFileIntact(dir.path(), language));
     }
     QVERIFY(visibleWindows().isEmpty());
   }
@@ -70,6 +93,7 @@ class HelpCommandTest : public QObject {
   }
 
   void opensTheFileOfTheLanguageInOneViewer() {
+    for (int language : {1, 2, 3}) QVERIFY(helpFileIntact(kHelpDir, language));
     HelpViewer* english = openHelpViewer(kHelpDir, 3);
     QVERIFY(english);
     QVERIFY(english->isVisible());

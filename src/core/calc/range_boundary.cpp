@@ -1,0 +1,57 @@
+#include "calc/range_boundary.h"
+
+#include <cmath>
+
+#include "tables/deviation_tables.h"
+#include "tables/it_table.h"
+
+namespace kalmo {
+
+namespace {
+
+// The deviation tables' rows hold every bound of the other tables (the IT
+// table's and the Δ table's), so their bounds are all the bounds there are.
+constexpr bool holdsEveryItBound() {
+  for (double bound : kItBoundsMm) {
+    bool found = false;
+    for (double deviationBound : kDeviationBoundsMm) found = found || deviationBound == bound;
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(holdsEveryItBound());
+
+// Nominal sizes a hair above a bound: 1 µm, the finest step a size field takes.
+constexpr double kAcrossBoundMm = 0.001;
+
+bool sameLimits(const ClassResult& a, const ClassResult& b) {
+  return a.upperMm == b.upperMm && a.lowerMm == b.lowerMm;
+}
+
+}  // namespace
+
+std::optional<double> nearbyRangeBoundMm(double sizeMm) {
+  // The last bound, 10000 mm, ends the tables: nothing lies beyond it.
+  for (std::size_t i = 0; i + 1 < kDeviationBoundsMm.size(); ++i) {
+    const double bound = kDeviationBoundsMm[i];
+    if (std::fabs(sizeMm - bound) <= 0.01 * bound) return bound;
+  }
+  return std::nullopt;
+}
+
+std::optional<RangeNeighbour> rangeBoundaryNeighbour(double sizeMm,
+                                                     std::optional<ToleranceClass> hole,
+                                                     std::optional<ToleranceClass> shaft) {
+  const std::optional<double> bound = nearbyRangeBoundMm(sizeMm);
+  if (!bound || (!hole && !shaft)) return std::nullopt;
+  const std::optional<Evaluation> here = Evaluate(sizeMm, hole, shaft);
+  if (!here) return std::nullopt;
+  const double across = sizeMm <= *bound ? *bound + kAcrossBoundMm : *bound;
+  const Evaluation there = *Evaluate(across, hole, shaft);
+  const bool holeChanges = hole && !sameLimits(here->hole, there.hole);
+  const bool shaftChanges = shaft && !sameLimits(here->shaft, there.shaft);
+  if (!holeChanges && !shaftChanges) return std::nullopt;
+  return RangeNeighbour{*bound, across, there};
+}
+
+}  // namespace kalmo

@@ -1,0 +1,56 @@
+#include "design/fit_use.h"
+
+#include <array>
+
+#include "design/fit_catalogue.h"
+
+namespace kalmo {
+
+namespace {
+
+// The use by fundamental-deviation letter index (a, b ... zc).
+// clang-format off
+constexpr std::array<TextId, kLetterCount> kUseByLetter = {
+    TextId::UseLooseRunning, TextId::UseLooseRunning, TextId::UseLooseRunning,
+    TextId::UseLooseRunning,                                   // a, b, c, cd
+    TextId::UseFreeRunning,                                    // d
+    TextId::UseEasyRunning, TextId::UseEasyRunning,            // e, ef
+    TextId::UseCloseRunning, TextId::UseCloseRunning,          // f, fg
+    TextId::UseSliding,                                        // g
+    TextId::None,                                              // h: by grade (see below)
+    TextId::UseLocationalTransition, TextId::UseLocationalTransition,  // js, j
+    TextId::UseLocationalTransitionK,                          // k
+    TextId::UseTransitionM,                                    // m
+    TextId::UseLocationalTransitionN,                          // n
+    TextId::UseLocationalInterference,                         // p
+    TextId::UseLightPress,                                     // r
+    TextId::UseMediumDrive,                                    // s
+    TextId::UseForce, TextId::UseForce,                        // t, u
+    TextId::UseHeavyShrink, TextId::UseHeavyShrink, TextId::UseHeavyShrink,
+    TextId::UseHeavyShrink, TextId::UseHeavyShrink, TextId::UseHeavyShrink,
+    TextId::UseHeavyShrink};                                   // v, x, y, z, za, zb, zc
+// clang-format on
+
+constexpr Grade kIT9 = Grade::it(9);
+
+// Positions of the two standard lists: any size up to 500 mm, any above.
+constexpr double kSizeUpTo500 = 10;
+constexpr double kSizeAbove500 = 600;
+constexpr int kAllCombinations = 4;
+
+}  // namespace
+
+std::optional<TextId> fitUseTextId(FitClasses fit) {
+  const bool standard = IsStandardFit(fit, kAllCombinations, 0, kSizeUpTo500) ||
+                        IsStandardFit(fit, kAllCombinations, 0, kSizeAbove500);
+  if (!standard) return std::nullopt;
+  const bool holeBasis = fit.hole.letter == letter::H;
+  const bool shaftBasis = fit.shaft.letter == letter::H;
+  if (holeBasis && shaftBasis) {
+    return fit.hole.grade <= kIT9 ? TextId::UseLocationalClearance : TextId::UseSimpleClearance;
+  }
+  const int letterIndex = holeBasis ? fit.shaft.letter : fit.hole.letter;
+  return kUseByLetter[static_cast<std::size_t>(letterIndex)];
+}
+
+}  // namespace kalmo

@@ -1,0 +1,42 @@
+#include "design/inside_targets.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "calc/limit_slack.h"
+#include "format/units.h"
+
+namespace kalmo {
+
+bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, DesignTargets targets,
+                       bool inchMode) {
+  const DesignTargets corrected = correctTargetSigns(type, targets);
+  const double a = inchMode ? inchToMm(corrected.max) : corrected.max;
+  const double b = inchMode ? inchToMm(corrected.min) : corrected.min;
+  const double low = std::min(a, b) - kLimitSlackMm;
+  const double high = std::max(a, b) + kLimitSlackMm;
+  const auto inside = [&](double value) { return low <= value && value <= high; };
+  return inside(fitValue1Mm) && inside(fitValue2Mm);
+}
+
+bool liesInsideTargets(const TSglobka& fit, FitType type, DesignTargets targets, bool inchMode) {
+  return liesInsideTargets(fit.FitValue1, fit.FitValue2, type, targets, inchMode);
+}
+
+std::size_t countInsideTargets(const DesignResults& results, FitType type, DesignTargets targets,
+                               bool inchMode) {
+  return static_cast<std::size_t>(std::count_if(
+      results.begin(), results.end(),
+      [&](const TSglobka& fit) { return liesInsideTargets(fit, type, targets, inchMode); }));
+}
+
+DesignResults insideTargetsOnly(const DesignResults& results, FitType type, DesignTargets targets,
+                                bool inchMode) {
+  DesignResults inside;
+  std::copy_if(
+      results.begin(), results.end(), std::back_inserter(inside),
+      [&](const TSglobka& fit) { return liesInsideTargets(fit, type, targets, inchMode); });
+  return inside;
+}
+
+}  // namespace kalmo

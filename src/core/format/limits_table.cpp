@@ -1,0 +1,82 @@
+#include "format/limits_table.h"
+
+#include "format/shortest_number.h"
+#include "format/units.h"
+
+namespace kalmo {
+
+LimitsRow evaluatedLimitsRow(std::string source, double size, double sizeMm,
+                             std::optional<ToleranceClass> hole,
+                             std::optional<ToleranceClass> shaft) {
+  LimitsRow row;
+  row.source = std::move(source);
+  row.size = size;
+  row.sizeMm = sizeMm;
+  row.hole = hole;
+  row.shaft = shaft;
+  row.evaluation = Evaluate(sizeMm, hole, shaft).value_or(Evaluation{});
+  return row;
+}
+
+LimitsRow errorLimitsRow(std::string source, std::string error) {
+  LimitsRow row;
+  row.source = std::move(source);
+  row.error = std::move(error);
+  return row;
+}
+
+std::vector<std::string> limitsCsvHeader() {
+  return {"callout",  "size",   "hole",        "hole_upper",    "hole_lower", "hole_max",
+          "hole_min", "shaft",  "shaft_upper", "shaft_lower",   "shaft_max",  "shaft_min",
+          "kind",     "value1", "value2",      "fit_tolerance", "error"};
+}
+
+namespace {
+
+const char* kindKey(FitKind kind) {
+  switch (kind) {
+    case FitKind::Clearance: return "clearance";
+    case FitKind::Transition: return "transition";
+    case FitKind::Interference: return "interference";
+    case FitKind::Undefined: break;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
+  const auto length = [inchMode](double mm) {
+    return formatShortest(inchMode ? mmToInch(mm) : mm);
+  };
+  std::vector<std::string> fields = {row.source};
+  if (!row.error.empty()) {
+    fields.resize(limitsCsvHeader().size() - 1);
+    fields.push_back(row.error);
+    return fields;
+  }
+  fields.push_back(formatShortest(row.size));
+  const auto member = [&](Side side, const std::optional<ToleranceClass>& cls,
+                          const ClassResult& r) {
+    fields.push_back(cls ? Designation(side, *cls) : std::string());
+    if (cls && r.defined()) {
+      fields.insert(fields.end(), {length(r.upperMm), length(r.lowerMm),
+                                   length(row.sizeMm + r.upperMm), length(row.sizeMm + r.lowerMm)});
+    } else {
+      fields.resize(fields.size() + 4);
+    }
+  };
+  member(Side::Hole, row.hole, row.evaluation.hole);
+  member(Side::Shaft, row.shaft, row.evaluation.shaft);
+  const FitResult& fit = row.evaluation.fit;
+  if (row.hole && row.shaft && fit.kind != FitKind::Undefined) {
+    fields.insert(fields.end(), {kindKey(fit.kind), length(fit.value1Mm), length(fit.value2Mm),
+                                 length(fit.toleranceMm)});
+  } else {
+    fields.resize(fields.size() + 4);
+  }
+  fields.emplace_back();
+  return fields;
+}
+
+}  // namespace kalmo

@@ -1,0 +1,49 @@
+#include "mech/assembly_statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kalmo {
+
+namespace {
+
+// P(X < x) for X = U1 + U2, U1 uniform on [0, a], U2 on [0, b], a, b > 0.
+// The density is a trapezoid (a triangle when a = b).
+double sumOfUniformsCdf(double x, double a, double b) {
+  const double lo = std::min(a, b);
+  const double hi = std::max(a, b);
+  if (x <= 0) return 0;
+  if (x >= a + b) return 1;
+  if (x <= lo) return x * x / (2 * a * b);
+  if (x <= hi) return (x - lo / 2) / hi;
+  const double rest = a + b - x;
+  return 1 - rest * rest / (2 * a * b);
+}
+
+}  // namespace
+
+std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
+                                                     const ClassResult& shaft,
+                                                     SizeDistribution model) {
+  if (EvaluateFit(hole, shaft).kind == FitKind::Undefined) return std::nullopt;
+  const double itH = hole.toleranceMm;
+  const double itS = shaft.toleranceMm;
+  AssemblyStatistics s;
+  s.model = model;
+  s.meanMm = (hole.upperMm + hole.lowerMm) / 2 - (shaft.upperMm + shaft.lowerMm) / 2;
+  if (model == SizeDistribution::Normal) {
+    s.sdMm = std::sqrt(itH * itH + itS * itS) / 6;
+    // Φ(−z) = erfc(z/√2)/2 keeps its relative accuracy far out in the tail,
+    // where 1 − Φ(z) would cancel to 0.
+    s.pInterference = std::erfc(s.meanMm / (s.sdMm * std::numbers::sqrt2)) / 2;
+  } else {
+    s.sdMm = std::sqrt((itH * itH + itS * itS) / 12);
+    // C < 0 when (H − EI) + (es − S) < es − EI, both terms uniform from 0.
+    s.pInterference = sumOfUniformsCdf(shaft.upperMm - hole.lowerMm, itH, itS);
+  }
+  s.pClearance = 1 - s.pInterference;
+  return s;
+}
+
+}  // namespace kalmo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/evaluation.h"
+
+namespace kalmo {
+
+// How the actual sizes of a part spread over its tolerance zone. Hole and
+// shaft sizes are independent.
+enum class SizeDistribution {
+  Normal,   // mean at the middle of the zone, σ = IT/6
+  Uniform,  // every size of the zone equally likely
+};
+
+// The clearance C = hole − shaft over many assemblies.
+struct AssemblyStatistics {
+  SizeDistribution model = SizeDistribution::Normal;
+  double meanMm = 0;         // (ES + EI)/2 − (es + ei)/2
+  double sdMm = 0;           // standard deviation of C
+  double pInterference = 0;  // P(C < 0)
+  double pClearance = 0;     // 1 − pInterference
+  friend constexpr bool operator==(const AssemblyStatistics&, const AssemblyStatistics&) = default;
+};
+
+// The statistics of assembling the two zones (at 20 °C, or zones at
+// temperature); nullopt when they form no fit (EvaluateFit gives Undefined).
+//   normal:  σ_C = √(IT_h² + IT_s²)/6, P(C < 0) = Φ(−μ/σ_C)
+//   uniform: σ_C = √((IT_h² + IT_s²)/12), P(C < 0) from the trapezoidal
+//            distribution of the difference of two uniform sizes
+std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
+                                                     const ClassResult& shaft,
+                                                     SizeDistribution model);
+
+}  // namespace kalmo

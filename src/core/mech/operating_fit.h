@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/evaluation.h"
+#include "calc/tolerance_class.h"
+
+namespace kalmo {
+
+// Limits and fits are stated at 20 °C (ISO 1).
+inline constexpr double kReferenceTemperatureC = 20;
+// 0 K in °C; a colder temperature is no temperature.
+inline constexpr double kAbsoluteZeroC = -273.15;
+
+// The temperature of one part and its linear expansion coefficient.
+// The defaults leave the part as it is at 20 °C.
+struct PartTemperature {
+  double temperatureC = kReferenceTemperatureC;
+  double alphaUmPerMK = 0;  // µm/(m·K); may be negative, must be finite
+  friend constexpr bool operator==(const PartTemperature&, const PartTemperature&) = default;
+};
+
+struct OperatingConditions {
+  PartTemperature hole;
+  PartTemperature shaft;
+  friend constexpr bool operator==(const OperatingConditions&,
+                                   const OperatingConditions&) = default;
+};
+
+// Why an operating condition was rejected.
+enum class ConditionError {
+  None,
+  TemperatureNotFinite,  // NaN or infinite temperature
+  BelowAbsoluteZero,     // temperature below -273.15 °C
+  AlphaNotFinite,        // NaN or infinite expansion coefficient
+  ExpansionOutOfRange,   // α·1e-6·Δt outside (−1, 1]: a size would shrink to
+                         // nothing or more than double (far beyond any material)
+};
+
+// The hole, the shaft and their fit at the operating temperatures.
+struct OperatingFit {
+  ClassResult hole;  // deviations and tolerance of the zone at temperature
+  ClassResult shaft;
+  FitResult fit;             // evaluated from the two zones exactly as at 20 °C
+  bool kindChanged = false;  // fit.kind differs from the kind at 20 °C
+  friend constexpr bool operator==(const OperatingFit&, const OperatingFit&) = default;
+};
+
+struct OperatingResult {
+  std::optional<OperatingFit> value;
+  ConditionError error = ConditionError::None;
+  Side failedSide = Side::Hole;  // which part the error concerns
+};
+
+// Whether a part's temperature and α can be used. The factor limit keeps
+// every deviation at temperature far below DeviationUndefined.
+ConditionError checkPartTemperature(const PartTemperature& part);
+
+// The factor 1 + α·1e-6·(t − 20) by which every size of the part grows.
+double expansionFactor(const PartTemperature& part);
+
+// The limits of a class at the part's temperature: each limit size
+// L = N + deviation becomes L·factor, the deviation at temperature is
+// L·factor − N, the tolerance IT·factor. A part at exactly 20 °C or with
+// α = 0, and an undefined class, come back bit for bit unchanged.
+ClassResult classAtTemperature(const ClassResult& cls, double sizeMm, const PartTemperature& part);
+
+// The 20 °C evaluation (Evaluate at sizeMm) moved to the operating
+// temperatures. When neither part changes, the fit is the 20 °C fit itself,
+// exact ties included, and kindChanged is false.
+OperatingResult fitAtTemperature(const Evaluation& at20, double sizeMm,
+                                 const OperatingConditions& conditions);
+
+}  // namespace kalmo

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+
+namespace kalmo::cli {
+namespace {
+
+// The number after "key": in a one-line JSON answer (keys of "press" are unique).
+double number(const std::string& json, const std::string& key) {
+  const std::size_t at = json.find("\"" + key + "\":");
+  EXPECT_NE(at, std::string::npos) << key;
+  return at == std::string::npos ? NAN : std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+const std::vector<std::string> kExample = {"press", "50",       "H7/s6", "--hub-diameter",
+                                           "80",    "--length", "40",    "--friction",
+                                           "0.12",  "--json"};
+
+TEST(PressCommand, WritesEveryFigureOfTheMethod) {
+  struct Expected {
+    const char* key;
+    double value;  // from the formulas, evaluated to 40 digits
+  };
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<Expected> expected;
+  };
+  const Case cases[] = {
+      {kExample,
+       {{"u_max", 0.059},
+        {"u_min", 0.018},
+        {"k", 1.5628815628815629e-5},
+        {"p_max", 75.5015625},
+        {"p_min", 23.034375},
+        {"torque", 434.18773968019436},
+        {"axial_force", 17367.509587207774},
+        {"press_force", 56926.83698029215},
+        {"hub_stress", 247.8},
+        {"shaft_stress", 75.5015625},
+        {"hub_safety", 1.4326069410815174},
+        {"shaft_safety", 4.7018894476521595},
+        {"hub_temperature", 201.66666666666667},
+        {"shaft_temperature", -161.66666666666667}}},
+      // 2 in = 50.8 mm: the 50..65 mm row; hub 3 in, length 1.5 in.
+      {{"press", "2", "H7/s6", "--inch", "--hub-diameter", "3", "--length", "1.5", "--friction",
+        "0.12", "--json"},
+       {{"q_hub", 2.0 / 3},
+        {"u_max", 0.072},
+        {"p_max", 82.677165354330709},
+        {"torque", 489.47942480818283},
+        {"press_force", 60326.118771292646},
+        {"hub_temperature", 221.44356955380577}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    const CliRun r = run(c.args);
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    for (const Expected& e : c.expected) {
+      EXPECT_NEAR(number(r.out, e.key), e.value, 1e-12 * std::fabs(e.value)) << e.key;
+    }
+    // "fit" is the fit command's answer for the pair.
+    std::vector<std::string> fitArgs = {"fit", c.args[1], "H7/s6", "--json"};
+    if (c.args[3] == "--inch") fitArgs.push_back("--inch");
+    std::string fit = run(fitArgs).out;
+    fit.pop_back();
+    EXPECT_NE(r.out.find(R"("fit":)" + fit + R"(,"press":{)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("loose_at_min":false,"hub_yields":false,"shaft_yields":false,)"
+                         R"("shaft_below_ln2":false}})"),
+              std::string::npos);
+  }
+}
+
+TEST(PressCommand, BadInputIsAUsageErrorNamingIt) {
+  struct Case {
+    std::vector<std::string> args;  // added to the example
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"--hub-diameter", "50"}, "--hub-diameter \"50\" must be greater than the size"},
+      {{"--bore", "50"}, "--bore \"50\" must be 0 or more and below the size"},
+      {{"--length", "0"}, "--length \"0\" must be greater than 0"},
+      {{"--shaft-E", "-1"}, "--shaft-E \"-1\" must be greater than 0"},
+      {{"--hub-nu", "0.5"}, "--hub-nu \"0.5\" must be greater than 0 and less than 0.5"},
+      {{"--friction", "0"}, "--friction \"0\" must be greater than 0"},
+      {{"--hub-re", "0"}, "--hub-re \"0\" must be greater than 0"},
+      {{"--shaft-alpha", "0"}, "--shaft-alpha \"0\" must be greater than 0"},
+      {{"--rz-hub", "-1"}, "--rz-hub \"-1\" must be 0 or more"},
+      {{"--joining-clearance", "nan"}, "--joining-clearance \"nan\" is not a finite number"},
+      {{"--shaft-material", "oak"},
+       "--shaft-material \"oak\" is no known material (steel, stainless, cast-iron, aluminium, "
+       "copper, brass, bronze, titanium)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.err);
+    std::vector<std::string> args = {"press", "50", "H7/s6"};
+    for (std::size_t i = 3; i + 1 < kExample.size(); i += 2) {  // the example's value options
+      if (std::find(c.args.begin(), c.args.end(), kExample[i]) == c.args.end()) {
+        args.insert(args.end(), {kExample[i], kExample[i + 1]});
+      }
+    }
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, kExitUsage);
+    EXPECT_EQ(r.err, "kalmo-cli: " + std::string(c.err) + "\n");
+    EXPECT_EQ(r.out, "");
+  }
+  const CliRun noFriction = run({"press", "50", "H7/s6", "--hub-diameter", "80", "--length", "40"});
+  EXPECT_EQ(noFriction.status, kExitUsage);
+  EXPECT_EQ(noFriction.err, "kalmo-cli: --friction is missing\n");
+  EXPECT_EQ(
+      run({"press", "30", "K9/s6", "--hub-diameter", "80", "--length", "40", "--friction", "0.1"})
+          .err,
+      "kalmo-cli: fit K9/s6 is undefined at 30 mm\n");
+}
+
+TEST(PressCommand, TextWarnsWhereTheMethodStops) {
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<const char*> warnings;
+  };
+  const Case cases[] = {
+      {{"50", "H7/x6", "--hub-diameter", "55"},
+       {"Warning: the hub yields", "less than -196 °C (liquid nitrogen)"}},
+      {{"50", "H7/p6", "--hub-diameter", "80", "--rz-hub", "2", "--rz-shaft", "2"},
+       {"Warning: at the smallest interference the joint is loose"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    std::vector<std::string> args = {"press", "--length", "40", "--friction", "0.12"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, kExitOk);
+    for (const char* warning : c.warnings) {
+      EXPECT_NE(r.out.find(warning), std::string::npos) << warning << "\n" << r.out;
+    }
+    EXPECT_EQ(lines(r.out).size(), 11 + c.warnings.size());
+  }
+}
+
+TEST(MaterialsCommand, ListsEveryPresetAsTextAndJson) {
+  const CliRun text = run({"materials"});
+  EXPECT_EQ(text.status, kExitOk);
+  EXPECT_EQ(lines(text.out).size(), 9u);
+  EXPECT_EQ(lines(text.out)[1], "steel\t12\t210000\t0.3\t355");
+  const CliRun json = run({"materials", "--json"});
+  EXPECT_EQ(json.out.rfind(R"({"materials":[{"name":"steel","alpha":12,"E":210000,)", 0), 0u);
+  EXPECT_NE(json.out.find(R"({"name":"titanium","alpha":8.6,"E":114000,"nu":0.34,"re":828}]})"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalmo::cli

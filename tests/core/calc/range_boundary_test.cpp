@@ -1,0 +1,65 @@
+#include "calc/range_boundary.h"
+
+#include <gtest/gtest.h>
+
+namespace kalmo {
+namespace {
+
+constexpr ToleranceClass H7{letter::H, Grade::atIndex(8)};
+constexpr ToleranceClass h6{letter::H, Grade::atIndex(7)};
+constexpr ToleranceClass s6{18, Grade::atIndex(7)};
+
+TEST(RangeBoundary, WarnsWithinOnePercentOfABound) {
+  const struct {
+    double size;
+    std::optional<double> bound;  // nullopt: no warning
+    double neighbour;
+  } cases[] = {
+      {3, 3, 3.001},
+      {3 * 0.995, 3, 3.001},
+      {3 * 1.005, 3, 3},
+      {30 * 0.995, 30, 30.001},
+      {30.15, 30, 30},
+      {120, 120, 120.001},
+      {120.6, 120, 120},
+      {500 * 0.995, 500, 500.001},
+      {502.5, 500, 500},
+      {3150, 3150, 3150.001},
+      {3150 * 1.005, 3150, 3150},
+      {505, 500, 500},
+      {121.2, std::nullopt, 0},  // 1 % above 120 is just over 1.2 in binary
+      {120 * 0.98, std::nullopt, 0},
+      {120 * 1.02, std::nullopt, 0},
+      {3 * 0.98, std::nullopt, 0},
+      {3150 * 1.02, std::nullopt, 0},
+      {60, std::nullopt, 0},
+      {10000, std::nullopt, 0},
+      {9950, std::nullopt, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " mm");
+    const auto neighbour = rangeBoundaryNeighbour(c.size, H7, s6);
+    ASSERT_EQ(neighbour.has_value(), c.bound.has_value());
+    if (!neighbour) continue;
+    EXPECT_EQ(neighbour->boundMm, *c.bound);
+    EXPECT_EQ(neighbour->sizeMm, c.neighbour);
+    EXPECT_EQ(neighbour->evaluation, *Evaluate(c.neighbour, H7, s6));
+    EXPECT_NE(neighbour->evaluation.shaft, EvaluateShaft(s6, c.size));
+  }
+}
+
+TEST(RangeBoundary, ComparesOnlyTheMembersGiven) {
+  // 14 mm divides the deviation rows but not the IT row: H7 and h6 stay.
+  EXPECT_EQ(nearbyRangeBoundMm(14), 14);
+  EXPECT_FALSE(rangeBoundaryNeighbour(14, H7, h6));
+  EXPECT_FALSE(rangeBoundaryNeighbour(14, std::nullopt, std::nullopt));
+  // At 18 mm the IT row changes too; s6 alone is compared, the hole stays undefined.
+  const auto shaftOnly = rangeBoundaryNeighbour(18, std::nullopt, s6);
+  ASSERT_TRUE(shaftOnly);
+  EXPECT_EQ(shaftOnly->evaluation.hole, kUndefinedClass);
+  EXPECT_EQ(shaftOnly->evaluation.fit.kind, FitKind::Undefined);
+  EXPECT_FALSE(nearbyRangeBoundMm(0.5));
+}
+
+}  // namespace
+}  // namespace kalmo

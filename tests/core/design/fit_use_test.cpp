@@ -1,0 +1,60 @@
+#include "design/fit_use.h"
+
+#include <gtest/gtest.h>
+
+#include "design/designation_literal.h"
+#include "design/fit_catalogue.h"
+#include "lang/lang_table.h"
+
+namespace kalmo {
+namespace {
+
+TEST(FitUse, EveryCatalogueFitHasAUseInEachLanguage) {
+  const LangTable tables[] = {LoadLanguage(kLanguageBulgarian), LoadLanguage(kLanguageGerman),
+                              LoadLanguage(kLanguageEnglish)};
+  for (const FitCatalogue* catalogue : {&lbSgl_all, &lbSgl_all2}) {
+    for (const CatalogueEntry& entry : catalogue->entries) {
+      if (!entry.isFit()) continue;
+      SCOPED_TRACE(entry.designation);
+      const std::optional<TextId> id = fitUseTextId(entry.classes);
+      ASSERT_TRUE(id);
+      for (const LangTable& table : tables) EXPECT_FALSE(GetLangString(table, *id).empty());
+    }
+  }
+}
+
+TEST(FitUse, FollowsTheCharacterOfThePreferredFits) {
+  using detail::fitLiteral;
+  const struct {
+    FitClasses fit;
+    std::optional<TextId> id;
+  } cases[] = {
+      {fitLiteral("H11/c11"), TextId::UseLooseRunning},
+      {fitLiteral("C11/h11"), TextId::UseLooseRunning},
+      {fitLiteral("H9/d9"), TextId::UseFreeRunning},
+      {fitLiteral("H8/f7"), TextId::UseCloseRunning},
+      {fitLiteral("H7/g6"), TextId::UseSliding},
+      {fitLiteral("G7/h6"), TextId::UseSliding},
+      {fitLiteral("H7/h6"), TextId::UseLocationalClearance},
+      {fitLiteral("H11/h11"), TextId::UseSimpleClearance},
+      {fitLiteral("H7/k6"), TextId::UseLocationalTransitionK},
+      {fitLiteral("H7/n6"), TextId::UseLocationalTransitionN},
+      {fitLiteral("H7/p6"), TextId::UseLocationalInterference},
+      {fitLiteral("H7/s6"), TextId::UseMediumDrive},
+      {fitLiteral("H7/u6"), TextId::UseForce},
+      {fitLiteral("H8/x8"), TextId::UseHeavyShrink},
+      {fitLiteral("JS7/h6"), TextId::UseLocationalTransition},
+      {fitLiteral("H7/a5"), std::nullopt},  // not a standard fit
+      {fitLiteral("G6/g5"), std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(FitDesignation(c.fit));
+    EXPECT_EQ(fitUseTextId(c.fit), c.id);
+  }
+  EXPECT_EQ(
+      GetLangString(LoadLanguage(kLanguageEnglish), TextId::UseSliding).rfind("Sliding fit", 0),
+      0u);
+}
+
+}  // namespace
+}  // namespace kalmo
