@@ -96,6 +96,35 @@ enum class TextId : int {
   UseMediumDrive = 323,             // s
   UseForce = 324,                   // t, u
   UseHeavyShrink = 325,             // v to zc
+
+  // The fit at operating conditions (side page and design check box).
+  OperatingButton = 450,      // "Operating": side-panel button
+  OperatingConditions = 451,  // "Operating conditions": page title
+  Material = 452,             // "Material": material picker caption
+  AlphaCaption = 453,         // "α in µm/(m·K)": expansion coefficient field caption
+  TemperatureCaption = 454,   // "Temperature in °C"
+  MaterialCustom = 455,       // "Custom α": the material whose α is typed
+  MaterialSteel = 456,        // 456..463 in MaterialId order
+  MaterialStainless = 457,    // "Stainless steel"
+  MaterialCastIron = 458,     // "Grey cast iron"
+  MaterialAluminium = 459,    // "Aluminium alloy"
+  MaterialCopper = 460,       // "Copper"
+  MaterialBrass = 461,        // "Brass"
+  MaterialBronze = 462,       // "Bronze"
+  MaterialTitanium = 463,     // "Titanium alloy"
+  DistributionCaption = 464,  // "Distribution of actual sizes": statistics model caption
+  DistributionNormal = 465,   // "Normal (σ = IT/6)"
+  DistributionUniform = 466,  // "Uniform over the zone"
+  AtTemperature = 467,        // "At %1 °C": column caption, %1 the temperature(s)
+  BecomesClearance = 468,     // "At operating temperature the fit becomes a clearance fit!"
+  BecomesTransition = 469,    // ... a transition fit!
+  BecomesInterference = 470,  // ... an interference fit!
+  ShareInterfering = 471,     // "Interfering": share of assemblies with interference
+  ShareClearance = 472,       // "With clearance"
+  InterferingSentence = 473,  // "%1 of assemblies interfere at 20 °C, %2 at operating temperature"
+  OperatingNoFit = 474,       // "Choose a hole and a shaft class with limits at this size."
+  AtOperatingConditions = 475,  // "at operating conditions": design page check box
+  ValuesAtOperating = 476,      // "Values at operating conditions": design results heading
 };
 
 }  // namespace kalmo
