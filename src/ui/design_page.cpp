@@ -82,6 +82,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       standardFitsOnlyBox_(new QCheckBox(this)),
       resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
       searchButton_(new QPushButton(this)),
+      atOperatingBox_(new QCheckBox(this)),
+      resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
       resultsTable_(new QTableView(this)),
       host_(host),
       results_(new DesignResultsModel(host.record(), host.language(), this)) {
@@ -109,7 +111,18 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   searchButton_->setGeometry(206, 125, 100, 23);
 
   resultsTable_->setObjectName(QStringLiteral("drgrDesign"));
-  resultsTable_->setGeometry(2, 148, 306, 201);
+  atOperatingBox_->setObjectName(QStringLiteral("atOperatingBox"));
+  atOperatingBox_->setGeometry(4, 148, 302, 19);
+  resultsHeading_->setAlignment(Qt::AlignCenter);
+  resultsHeading_->setAutoFillBackground(true);
+  QPalette heading = resultsHeading_->palette();
+  heading.setColor(QPalette::Window, DesignResultsModel::kHeadingColour);
+  resultsHeading_->setPalette(heading);
+  QFont bold = resultsHeading_->font();
+  bold.setBold(true);
+  resultsHeading_->setFont(bold);
+  resultsHeading_->hide();
+  resultsTable_->setGeometry(2, 167, 306, 182);
   resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
@@ -149,6 +162,8 @@ void DesignPage::applyLanguage(const Language& language) {
   gradeRangeLabel_->setText(language.text(TextId::ItRange));
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
+  atOperatingBox_->setText(language.text(TextId::AtOperatingConditions));
+  resultsHeading_->setText(language.text(TextId::ValuesAtOperating));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   searchButton_->setText(language.text(TextId::Search));
   resultCountLabel_->setText(language.text(TextId::Results));
@@ -290,6 +305,7 @@ DesignRequest DesignPage::designRequest() const {
   }
   request.grades = gradeBounds();
   request.onlyStandard = standardFitsOnlyBox_->isChecked();
+  if (atOperatingBox_->isChecked()) request.operating = host_.operatingConditions();
   request.targets = {maxTargetField_->value().value_or(0), minTargetField_->value().value_or(0)};
   return request;
 }
@@ -324,6 +340,10 @@ void DesignPage::runSearch() {
   const std::size_t rows =
       designRowsToShow(resultCountPicker_->currentIndex(), outcome.results.size());
   results_->setResults(std::move(outcome.results), rows);
+  // The heading says which values the table holds: those of this search.
+  const bool atOperating = request.operating.has_value();
+  resultsHeading_->setVisible(atOperating);
+  resultsTable_->setGeometry(2, atOperating ? 184 : 167, 306, atOperating ? 165 : 182);
   resultsTable_->setCurrentIndex(results_->index(0, 0));
   resultsTable_->scrollToTop();
 
@@ -367,6 +387,14 @@ void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
 
 void DesignPage::repaintResults() {
   resultsTable_->viewport()->update();
+}
+
+bool DesignPage::atOperatingConditions() const {
+  return atOperatingBox_->isChecked();
+}
+
+void DesignPage::setAtOperatingConditions(bool on) {
+  atOperatingBox_->setChecked(on);
 }
 
 }  // namespace kalmo

@@ -47,6 +47,10 @@ class DesignPage final : public QWidget {
   int resultCountIndex() const;
   bool onlyStandardFits() const;
   void restoreChoices(int resultCountIndex, bool onlyStandardFits);
+  // "at operating conditions": the search ranks the fits at the host's
+  // operating conditions; the window keeps it between sessions.
+  bool atOperatingConditions() const;
+  void setAtOperatingConditions(bool on);
   // Redraws the results table, whose cells follow the window's unit.
   void repaintResults();
 
@@ -98,6 +102,8 @@ class DesignPage final : public QWidget {
   QCheckBox* standardFitsOnlyBox_;  // only standard fits
   QComboBox* resultCountPicker_;    // result count: 10, 20, 50, 100, all
   QPushButton* searchButton_;
+  QCheckBox* atOperatingBox_;
+  QLabel* resultsHeading_;  // shown above results ranked at operating conditions
   QTableView* resultsTable_;
 
   CalcHost& host_;

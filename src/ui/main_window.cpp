@@ -17,6 +17,7 @@
 #include "design_page.h"
 #include "language.h"
 #include "number_field.h"
+#include "operating_page.h"
 #include "results_grid.h"
 #include "tables/nominal_range.h"
 #include "window_geometry.h"
@@ -182,6 +183,9 @@ void MainWindow::buildInputs() {
   designButton_ = new QPushButton(g);
   designButton_->setObjectName(QStringLiteral("bbnDesign"));
   designButton_->setGeometry(layout::kDesignButton);
+  operatingButton_ = new QPushButton(g);
+  operatingButton_->setObjectName(QStringLiteral("operatingButton"));
+  operatingButton_->setGeometry(layout::kOperatingButton);
 
   unitNoteLabel_ = new QLabel(g);
   unitNoteLabel_->setObjectName(QStringLiteral("lblNote"));
@@ -206,6 +210,9 @@ void MainWindow::buildPanel() {
   designPage_ = new DesignPage(*this, sidePages_);
   sidePages_->addWidget(cataloguePage_);
   sidePages_->addWidget(designPage_);
+  operatingPage_ =
+      new OperatingPage([this]() -> const FitView& { return view_; }, language_, sidePages_);
+  sidePages_->addWidget(operatingPage_);
 }
 
 void MainWindow::connectInputs() {
@@ -226,6 +233,7 @@ void MainWindow::connectInputs() {
   connect(preferredNumbersButton_, &QToolButton::clicked, this, &MainWindow::choosePreferredNumber);
   connect(catalogueButton_, &QPushButton::clicked, this, &MainWindow::toggleCataloguePage);
   connect(designButton_, &QPushButton::clicked, this, &MainWindow::toggleDesignPage);
+  connect(operatingButton_, &QPushButton::clicked, this, &MainWindow::toggleOperatingPage);
 
   connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyResults);
   connect(unitButton_, &QToolButton::clicked, this, &MainWindow::switchUnit);

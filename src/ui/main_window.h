@@ -25,6 +25,7 @@ class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
+class OperatingPage;
 class ResultsGrid;
 class SettingsStore;
 class ZoneDiagram;
@@ -48,6 +49,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   std::optional<ToleranceClass> holeClass() const override;
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
+  OperatingConditions operatingConditions() const override;
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
@@ -63,6 +65,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   // The two side-panel buttons: open their page, or close it when open.
   void toggleCataloguePage();
   void toggleDesignPage();
+  void toggleOperatingPage();
   // The page the side panel shows, SidePage::None while it is closed.
   SidePage sidePage() const { return sidePage_; }
 
@@ -139,6 +142,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   ClassList* shaftClassesAbove500_;
   QPushButton* catalogueButton_;
   QPushButton* designButton_;
+  QPushButton* operatingButton_;
   QLabel* unitNoteLabel_;
   ResultsGrid* resultsGrid_;
   ZoneDiagram* zoneDiagram_;
@@ -148,6 +152,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QStackedWidget* sidePages_;
   CataloguePage* cataloguePage_;
   DesignPage* designPage_;
+  OperatingPage* operatingPage_;
 
   Language& language_;
   SettingsStore& store_;

@@ -21,6 +21,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
+#include "operating_page.h"
 #include "preferred/preferred_window.h"
 #include "present/export_text.h"
 #include "results_grid.h"
@@ -74,6 +75,11 @@ void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  operatingPage_->refresh();
+}
+
+OperatingConditions MainWindow::operatingConditions() const {
+  return operatingPage_->conditions();
 }
 
 GridInput MainWindow::gridInput() const {
@@ -89,6 +95,8 @@ void MainWindow::startSession() {
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
   designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
+  operatingPage_->restoreChoices(readOperatingChoices(store_));
+  designPage_->setAtOperatingConditions(store_.readInt(settings::kDesignAtOperating) == 1);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -110,6 +118,8 @@ void MainWindow::startSession() {
 void MainWindow::saveSession() {
   writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
                                              designPage_->onlyStandardFits()});
+  writeOperatingChoices(store_, operatingPage_->choices());
+  store_.writeInt(settings::kDesignAtOperating, designPage_->atOperatingConditions() ? 1 : 0);
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -207,6 +217,7 @@ void MainWindow::toggleCataloguePage() {
                             (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   sidePages_->setCurrentWidget(cataloguePage_);
   designButton_->setEnabled(sidePage_ == SidePage::None);
+  operatingButton_->setEnabled(sidePage_ == SidePage::None);
   cataloguePage_->refillFitList();
 }
 
@@ -220,6 +231,17 @@ void MainWindow::toggleDesignPage() {
   }
   sidePages_->setCurrentWidget(designPage_);
   catalogueButton_->setEnabled(sidePage_ == SidePage::None);
+  operatingButton_->setEnabled(sidePage_ == SidePage::None);
+}
+
+void MainWindow::toggleOperatingPage() {
+  const bool open = sidePage_ == SidePage::None;
+  showSidePage(open ? SidePage::Operating : SidePage::None);
+  operatingButton_->setText(language_.text(TextId::OperatingButton) +
+                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  sidePages_->setCurrentWidget(operatingPage_);
+  catalogueButton_->setEnabled(sidePage_ == SidePage::None);
+  designButton_->setEnabled(sidePage_ == SidePage::None);
 }
 
 }  // namespace kalmo

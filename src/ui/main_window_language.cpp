@@ -10,6 +10,7 @@
 #include "format/units.h"
 #include "language.h"
 #include "main_window.h"
+#include "operating_page.h"
 #include "results_grid.h"
 
 namespace kalmo {
@@ -48,6 +49,8 @@ void MainWindow::applyLanguage() {
   cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage_->applyLanguage(l);
+  operatingButton_->setText(l.text(TextId::OperatingButton) + QStringLiteral(" >>"));
+  operatingPage_->applyLanguage();
 }
 
 }  // namespace kalmo

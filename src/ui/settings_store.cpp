@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <cmath>
 #include <limits>
 
 #include "lang/lang_table.h"
+#include "operating_page.h"
 
 namespace kalmo {
 
@@ -122,6 +124,57 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kInchMode, values.inchMode ? 1 : 0);
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
+}
+
+namespace {
+
+// α and temperatures in the store: thousandths, rounded to the nearest.
+constexpr double kStoredPerUnit = 1000;
+
+void readPart(const SettingsStore& store, const QString& material, const QString& alpha,
+              const QString& temperature, PartChoice& part) {
+  if (const auto m = store.readInt(material);
+      m && *m >= 0 && *m <= static_cast<int>(MaterialId::Custom)) {
+    part.material = static_cast<MaterialId>(*m);
+  }
+  if (const auto a = store.readInt(alpha)) {
+    const double value = *a / kStoredPerUnit;
+    if (value >= kAlphaFieldMin && value <= kAlphaFieldMax) part.customAlphaUmPerMK = value;
+  }
+  if (const auto t = store.readInt(temperature)) {
+    const double value = *t / kStoredPerUnit;
+    if (value >= kAbsoluteZeroC && value <= kTemperatureFieldMax) part.temperatureC = value;
+  }
+}
+
+void writePart(SettingsStore& store, const QString& material, const QString& alpha,
+               const QString& temperature, const PartChoice& part) {
+  // Within the field limits the thousandths stay far inside 32 bits.
+  store.writeInt(material, static_cast<int>(part.material));
+  store.writeInt(alpha, static_cast<int>(std::lround(part.customAlphaUmPerMK * kStoredPerUnit)));
+  store.writeInt(temperature, static_cast<int>(std::lround(part.temperatureC * kStoredPerUnit)));
+}
+
+}  // namespace
+
+OperatingChoices readOperatingChoices(const SettingsStore& store) {
+  OperatingChoices choices;
+  readPart(store, settings::kHoleMaterial, settings::kHoleAlpha, settings::kHoleTemperature,
+           choices.hole);
+  readPart(store, settings::kShaftMaterial, settings::kShaftAlpha, settings::kShaftTemperature,
+           choices.shaft);
+  if (store.readInt(settings::kSizeDistribution).value_or(0) == 1) {
+    choices.model = SizeDistribution::Uniform;
+  }
+  return choices;
+}
+
+void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices) {
+  writePart(store, settings::kHoleMaterial, settings::kHoleAlpha, settings::kHoleTemperature,
+            choices.hole);
+  writePart(store, settings::kShaftMaterial, settings::kShaftAlpha, settings::kShaftTemperature,
+            choices.shaft);
+  store.writeInt(settings::kSizeDistribution, choices.model == SizeDistribution::Uniform ? 1 : 0);
 }
 
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {

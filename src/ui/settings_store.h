@@ -7,6 +7,8 @@
 
 namespace kalmo {
 
+struct OperatingChoices;
+
 // The per-user store of the program's four settings (Lang, mm_in, ResCn, Prep),
 // all 32-bit integers. Reads and writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
@@ -39,6 +41,17 @@ inline const QString kLang = QStringLiteral("Lang");
 inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+// The operating page: material entries (MaterialId), typed α and
+// temperatures in thousandths, the size distribution (0 normal, 1 uniform),
+// and the design page's "at operating conditions" (0 or 1).
+inline const QString kHoleMaterial = QStringLiteral("OpHoleMat");
+inline const QString kHoleAlpha = QStringLiteral("OpHoleAlpha");
+inline const QString kHoleTemperature = QStringLiteral("OpHoleTemp");
+inline const QString kShaftMaterial = QStringLiteral("OpShaftMat");
+inline const QString kShaftAlpha = QStringLiteral("OpShaftAlpha");
+inline const QString kShaftTemperature = QStringLiteral("OpShaftTemp");
+inline const QString kSizeDistribution = QStringLiteral("OpStats");
+inline const QString kDesignAtOperating = QStringLiteral("OpDesign");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -54,6 +67,13 @@ struct WindowSettings {
 // the design search always has a count. Switches are true for any value but 0.
 WindowSettings readWindowSettings(const SettingsStore& store);
 void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
+
+// The operating page's choices. The store holds integers, so α and
+// temperatures are kept to 0.001 (µm/(m·K), °C); a missing or unreadable
+// value, or one outside its field's limits, takes its default (steel at
+// 20 °C, normal distribution).
+OperatingChoices readOperatingChoices(const SettingsStore& store);
+void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices);
 
 // The stored language code, or nullopt when missing, unreadable or not one of
 // the three languages; the caller then keeps English.
