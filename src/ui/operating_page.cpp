@@ -135,7 +135,7 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
   warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
   kindWarning_->setPalette(warning);
 
-  for (const PartWidgets* part : {&hole_, &shaft_}) {
+  for (PartWidgets* part : {&hole_, &shaft_}) {
     connect(part->material, &QComboBox::currentIndexChanged, this,
             [this, part] { materialChanged(*part); });
     connect(part->alpha, &QLineEdit::textChanged, this, &OperatingPage::refresh);
@@ -188,7 +188,9 @@ PartChoice OperatingPage::partChoice(const PartWidgets& part) const {
       entry >= 0 && entry < kMaterialEntries ? static_cast<MaterialId>(entry) : MaterialId::Steel;
   // A field without a number (emptied while typing) counts as its default
   // until it is left, when it takes its last number again.
-  choice.customAlphaUmPerMK = part.alpha->value().value_or(alphaOf(PartChoice{}));
+  choice.customAlphaUmPerMK = choice.material == MaterialId::Custom
+                                  ? part.alpha->value().value_or(part.customAlpha)
+                                  : part.customAlpha;
   choice.temperatureC = part.temperature->value().value_or(kReferenceTemperatureC);
   return choice;
 }
@@ -199,11 +201,12 @@ OperatingChoices OperatingPage::choices() const {
           model == 1 ? SizeDistribution::Uniform : SizeDistribution::Normal};
 }
 
-void OperatingPage::showPart(const PartWidgets& part, const PartChoice& choice) {
+void OperatingPage::showPart(PartWidgets& part, const PartChoice& choice) {
   const QSignalBlocker blockMaterial(part.material);
   const QSignalBlocker blockAlpha(part.alpha);
   const QSignalBlocker blockTemperature(part.temperature);
   part.material->setCurrentIndex(static_cast<int>(choice.material));
+  part.customAlpha = choice.customAlphaUmPerMK;
   part.alpha->setValue(choice.customAlphaUmPerMK);
   part.temperature->setValue(choice.temperatureC);
   materialChanged(part);
@@ -219,12 +222,18 @@ void OperatingPage::restoreChoices(const OperatingChoices& choices) {
   refresh();
 }
 
-void OperatingPage::materialChanged(const PartWidgets& part) {
+void OperatingPage::materialChanged(PartWidgets& part) {
   const bool custom = part.material->currentIndex() == static_cast<int>(MaterialId::Custom);
-  if (!custom) {
+  {
     const QSignalBlocker block(part.alpha);
+    if (part.alpha->isEnabled() && !custom) {
+      // Leaving a custom material: its typed α is kept for coming back.
+      part.customAlpha = part.alpha->value().value_or(part.customAlpha);
+    }
     const int entry = std::max(part.material->currentIndex(), 0);
-    part.alpha->setValue(kMaterialPresets[static_cast<std::size_t>(entry)].properties.alphaUmPerMK);
+    part.alpha->setValue(
+        custom ? part.customAlpha
+               : kMaterialPresets[static_cast<std::size_t>(entry)].properties.alphaUmPerMK);
   }
   part.alpha->setEnabled(custom);
   refresh();

@@ -75,13 +75,15 @@ class OperatingPage final : public QWidget {
     QComboBox* material;
     NumberField* alpha;
     NumberField* temperature;
+    // The α typed for a custom material, kept while a preset shows its own.
+    double customAlpha = PartChoice{}.customAlphaUmPerMK;
   };
   PartWidgets makePart(const char* side);
   PartChoice partChoice(const PartWidgets& part) const;
-  void showPart(const PartWidgets& part, const PartChoice& choice);
+  void showPart(PartWidgets& part, const PartChoice& choice);
   // A material picked: a preset shows its α in the field, which only a
   // custom material lets the user edit.
-  void materialChanged(const PartWidgets& part);
+  void materialChanged(PartWidgets& part);
 
   FitSource fit_;
   const Language& language_;

@@ -1,11 +1,16 @@
 #include "operating_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "app_images.h"
 #include "design/designation_literal.h"
+#include "design_page.h"
+#include "design_results_model.h"
+#include "main_window.h"
 #include "number_field.h"
 #include "page_test_support.h"
 #include "settings_store.h"
@@ -61,6 +66,7 @@ class OperatingPageTest : public QObject {
   void showsTheFitAtTemperature_data();
   void showsTheFitAtTemperature();
   void choicesSurviveTheFieldsAndTheStore();
+  void designSearchRanksAtOperatingConditions();
 };
 
 void OperatingPageTest::showsTheFitAtTemperature_data() {
@@ -140,6 +146,9 @@ void OperatingPageTest::choicesSurviveTheFieldsAndTheStore() {
   // Choosing a preset shows its α and uses it.
   part<QComboBox>(p.page, "holeMaterialPicker")->setCurrentIndex(int(MaterialId::Titanium));
   QCOMPARE(p.page.conditions().hole.alphaUmPerMK, 8.6);
+  QCOMPARE(p.page.choices().hole.customAlphaUmPerMK, 23.456);  // kept for coming back
+  part<QComboBox>(p.page, "holeMaterialPicker")->setCurrentIndex(int(MaterialId::Custom));
+  QCOMPARE(p.page.conditions().hole.alphaUmPerMK, 23.456);
 
   MemoryStore store;
   writeOperatingChoices(store, c);
@@ -150,6 +159,36 @@ void OperatingPageTest::choicesSurviveTheFieldsAndTheStore() {
   const OperatingChoices read = readOperatingChoices(store);
   QCOMPARE(read.hole.temperatureC, kReferenceTemperatureC);
   QCOMPARE(read.shaft.material, MaterialId::Steel);
+}
+
+// In the window: the page's conditions reach the design search when its box
+// is ticked, the table is headed accordingly, and both are kept on closing.
+void OperatingPageTest::designSearchRanksAtOperatingConditions() {
+  MemoryStore store;
+  Language language(store);
+  MainWindow window(language, store);
+  window.show();
+  part<QPushButton>(window, "operatingButton")->click();
+  QCOMPARE(window.sidePage(), SidePage::Operating);
+  auto* page = part<OperatingPage>(window, "Operating");
+  page->restoreChoices(aluminiumHousingOnSteel());
+  part<NumberField>(window, "edNominal")->setValue(50);
+  test::snapshot(window, QStringLiteral("operating-window"));
+  part<QPushButton>(window, "operatingButton")->click();
+
+  part<QPushButton>(window, "bbnDesign")->click();
+  auto* design = part<DesignPage>(window, "Design");
+  part<QCheckBox>(*design, "atOperatingBox")->setChecked(true);
+  QTest::mouseClick(part<QPushButton>(*design, "btnShow"), Qt::LeftButton);
+  QVERIFY(part<QLabel>(*design, "resultsHeading")->isVisible());
+  DesignRequest request = design->designRequest();
+  QCOMPARE(request.operating, std::optional(conditionsOf(aluminiumHousingOnSteel())));
+  request.targets = {0, 0};
+  QCOMPARE(design->resultsModel().results(), searchFits(request));
+
+  window.close();
+  QCOMPARE(readOperatingChoices(store), aluminiumHousingOnSteel());
+  QCOMPARE(store.readInt(settings::kDesignAtOperating), std::optional(1));
 }
 
 QTEST_MAIN(OperatingPageTest)
