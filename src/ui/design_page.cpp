@@ -84,7 +84,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       searchButton_(new QPushButton(this)),
       resultsTable_(new QTableView(this)),
       host_(host),
-      results_(new DesignResultsModel(host.record(), host.language(), this)) {
+      results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
   fillGradePicker(*lowestGradePicker_);
   fillGradePicker(*highestGradePicker_);
@@ -365,7 +365,8 @@ void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
   standardFitsOnlyBox_->setChecked(onlyStandardFits);
 }
 
-void DesignPage::repaintResults() {
+void DesignPage::showUnit(bool inchMode) {
+  results_->setInchMode(inchMode);
   resultsTable_->viewport()->update();
 }
 

@@ -47,8 +47,8 @@ class DesignPage final : public QWidget {
   int resultCountIndex() const;
   bool onlyStandardFits() const;
   void restoreChoices(int resultCountIndex, bool onlyStandardFits);
-  // Redraws the results table, whose cells follow the window's unit.
-  void repaintResults();
+  // Shows the results table's values in the window's unit from now on.
+  void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
   // the fields show them.

@@ -17,9 +17,8 @@ namespace {
 
 }  // namespace
 
-DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
-                                       QObject* parent)
-    : QAbstractTableModel(parent), record_(record), language_(language) {}
+DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
+    : QAbstractTableModel(parent), language_(language) {}
 
 void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
   beginResetModel();
@@ -79,7 +78,7 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const auto length = [this](double mm) {
-    return QString::fromStdString(lengthText(mm, record_.InchMode, localeDecimalSeparator()));
+    return QString::fromStdString(lengthText(mm, inchMode_, localeDecimalSeparator()));
   };
   switch (index.column()) {
     case 0: return QString::fromStdString(fit->Designation);

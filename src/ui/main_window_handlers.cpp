@@ -88,6 +88,7 @@ void MainWindow::startSession() {
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
+  designPage_->showUnit(record_.InchMode);
   designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
@@ -180,7 +181,7 @@ void MainWindow::switchUnit() {
   }
   designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
   unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
-  designPage_->repaintResults();
+  designPage_->showUnit(record_.InchMode);
 }
 
 void MainWindow::copyResults() {

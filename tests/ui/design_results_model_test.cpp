@@ -87,7 +87,7 @@ void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
   QFETCH(int, rows);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   // Before the first search: eleven blank rows.
   QCOMPARE(model.rowCount(), DesignResultsModel::kStartRows);
@@ -125,10 +125,10 @@ void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
   QFETCH(QStringList, second);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 10);
-  // The unit is read when a cell is drawn: no new search is needed.
-  host.record().InchMode = inches;
+  // The unit may change after the search: no new search is needed.
+  model.setInchMode(inches);
   QCOMPARE(row(model, 0), first);
   QCOMPARE(row(model, 1), second);
   QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
@@ -157,7 +157,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
   QFETCH(QStringList, expected);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   model.setResults(twoFits(), 2);
   QSignalSpy headings0(&model, &QAbstractItemModel::headerDataChanged);
@@ -175,7 +175,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
 
 void DesignResultsModelTest::drawsPreferredFitsBold() {
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 2);
   for (int c = 0; c < model.columnCount(); ++c) {
     QVERIFY(model.data(model.index(0, c), Qt::FontRole).value<QFont>().bold());
