@@ -20,6 +20,7 @@ enum class Image {
   About,
   ClassList,        // holeClassListButton, shaftClassListButton
   PreferredNumber,  // preferredNumbersButton
+  PressFit,         // the press-fit window
   Application,
 };
 

@@ -112,6 +112,10 @@ void MainWindow::buildToolBar() {
   languageButton_ = toolButton(bar, "btnLang", Image::FlagEnglish);
   languageButton_->setPopupMode(QToolButton::InstantPopup);
   bar->addSeparator();
+  pressFitAction_ = bar->addAction(icon(Image::PressFit), QString());
+  pressFitAction_->setObjectName(QStringLiteral("pressFitAction"));
+  pressFitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  bar->addSeparator();
   exitButton_ = toolButton(bar, "btnExit", Image::Exit);
   helpButton_ = toolButton(bar, "btnHelp", Image::Help);
   aboutButton_ = toolButton(bar, "ToolButton1", Image::About);
@@ -232,6 +236,7 @@ void MainWindow::connectInputs() {
   connect(exitButton_, &QToolButton::clicked, this, &MainWindow::exitProgram);
   connect(helpButton_, &QToolButton::clicked, this, &MainWindow::showHelpPage);
   connect(aboutButton_, &QToolButton::clicked, this, &MainWindow::showAbout);
+  connect(pressFitAction_, &QAction::triggered, this, &MainWindow::showPressFit);
   connect(englishAction_, &QAction::triggered, this, &MainWindow::chooseEnglish);
   connect(germanAction_, &QAction::triggered, this, &MainWindow::chooseGerman);
   connect(bulgarianAction_, &QAction::triggered, this, &MainWindow::chooseBulgarian);

@@ -25,6 +25,7 @@ class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
+class PressFitWindow;
 class ResultsGrid;
 class SettingsStore;
 class ZoneDiagram;
@@ -88,6 +89,8 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void exitProgram();
   void showHelpPage();
   void showAbout();
+  // Opens the press-fit window for the fit on screen, or brings it to the front.
+  void showPressFit();
   void chooseBulgarian();
   void chooseGerman();
   void chooseEnglish();
@@ -115,6 +118,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QToolButton* exitButton_;
   QToolButton* helpButton_;
   QToolButton* aboutButton_;
+  QAction* pressFitAction_;  // toolbar button, Ctrl+P
   QMenu* languageMenu_;
   QAction* englishAction_;
   QAction* germanAction_;
@@ -148,6 +152,8 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QStackedWidget* sidePages_;
   CataloguePage* cataloguePage_;
   DesignPage* designPage_;
+  // Made when first asked for; it follows every recalculation and language.
+  PressFitWindow* pressFitWindow_ = nullptr;
 
   Language& language_;
   SettingsStore& store_;

@@ -23,6 +23,7 @@
 #include "number_field.h"
 #include "preferred/preferred_window.h"
 #include "present/export_text.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
 #include "settings_store.h"
 #include "window_geometry.h"
@@ -74,6 +75,9 @@ void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  if (pressFitWindow_) {
+    pressFitWindow_->showFit(view_);
+  }
 }
 
 GridInput MainWindow::gridInput() const {
@@ -199,6 +203,16 @@ void MainWindow::showHelpPage() {
 
 void MainWindow::showAbout() {
   showAboutWindow(this);
+}
+
+void MainWindow::showPressFit() {
+  if (!pressFitWindow_) {
+    pressFitWindow_ = new PressFitWindow(language_, store_, this);
+    pressFitWindow_->showFit(view_);
+  }
+  pressFitWindow_->show();
+  pressFitWindow_->raise();
+  pressFitWindow_->activateWindow();
 }
 
 void MainWindow::toggleCataloguePage() {

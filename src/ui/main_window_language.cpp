@@ -10,6 +10,7 @@
 #include "format/units.h"
 #include "language.h"
 #include "main_window.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
 
 namespace kalmo {
@@ -39,6 +40,12 @@ void MainWindow::applyLanguage() {
   languageButton_->setToolTip(l.text(TextId::LanguageMenu));
   exitButton_->setToolTip(l.text(TextId::Exit));
   helpButton_->setToolTip(l.text(TextId::Help));
+  pressFitAction_->setToolTip(l.text(TextId::PressFit) + QStringLiteral(" (") +
+                              pressFitAction_->shortcut().toString(QKeySequence::NativeText) +
+                              u')');
+  if (pressFitWindow_) {
+    pressFitWindow_->applyLanguage();
+  }
   nominalSizeLabel_->setText(l.text(TextId::NominalSize));
   holeLabel_->setText(l.text(TextId::Hole));
   shaftLabel_->setText(l.text(TextId::Shaft));

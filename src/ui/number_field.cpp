@@ -1,15 +1,18 @@
 #include "number_field.h"
 
 #include <QLocale>
-
 #include <algorithm>
 
 #include "format/number_format.h"
 
 namespace kalmo {
 
-std::string localeDecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
-std::string localeGroupSeparator() { return QLocale().groupSeparator().toStdString(); }
+std::string localeDecimalSeparator() {
+  return QLocale().decimalPoint().toStdString();
+}
+std::string localeGroupSeparator() {
+  return QLocale().groupSeparator().toStdString();
+}
 
 QValidator::State NumberValidator::validate(QString& input, int&) const {
   const QString separator = QLocale().decimalPoint();
@@ -60,12 +63,16 @@ std::optional<double> NumberField::value() const {
 }
 
 void NumberField::setValue(double number) {
-  setText(QString::fromStdString(formatPlain(std::clamp(number, minimum_, maximum_), localeDecimalSeparator())));
+  setText(QString::fromStdString(
+      formatPlain(std::clamp(number, minimum_, maximum_), localeDecimalSeparator())));
 }
 
 void NumberField::finishEntry() {
   if (!hasAcceptableInput()) {
     const std::optional<double> number = value();
+    if (!number && keepTextWithoutNumber_) {
+      return;
+    }
     setValue(number ? *number : lastNumber_);
   }
 }

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QValidator>
-
 #include <optional>
 #include <string>
 
@@ -45,6 +44,10 @@ class NumberField final : public QLineEdit {
   // Puts an unfinished entry right, as leaving the field does: a number below
   // the minimum becomes the minimum, a text that is no number the last number.
   void finishEntry();
+  // Fields whose owner marks a text without a number, and may read an empty
+  // one as "the default", keep it when the entry is finished instead of
+  // getting the last number back. Off by default.
+  void setKeepTextWithoutNumber(bool keep) { keepTextWithoutNumber_ = keep; }
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
@@ -53,6 +56,7 @@ class NumberField final : public QLineEdit {
   double minimum_;
   double maximum_;
   double lastNumber_;
+  bool keepTextWithoutNumber_ = false;
 };
 
 // The decimal separator of the default locale as UTF-8, for the core's

@@ -28,6 +28,8 @@
 #include "language.h"
 #include "number_field.h"
 #include "page_test_support.h"
+#include "press_fit_results_model.h"
+#include "press_fit_window.h"
 #include "settings_store.h"
 #include "zone_diagram.h"
 
@@ -132,6 +134,7 @@ class MainWindowTest : public QObject {
   void opensOneSidePageAtATime();
   void viewsFollowEveryCalculationWhateverHoldsTheFocus();
   void shapesTheAboutWindowLikeItsPicture();
+  void pressFitFollowsTheFitOnScreen();
   void keepsEveryNumericFieldValidWhateverIsTyped_data();
   void keepsEveryNumericFieldValidWhateverIsTyped();
 
@@ -535,6 +538,27 @@ void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
   QCOMPARE(part<ZoneDiagram>(w, "Chart1")->values().holeUpper, 0.59);
   w.switchUnit();
   QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 28, 19}));
+}
+
+// Ctrl+P opens the press-fit window; it follows size, unit and language.
+void MainWindowTest::pressFitFollowsTheFitOnScreen() {
+  Session s;
+  MainWindow& w = s.w();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  test::snapshot(w, QStringLiteral("main_window_press_fit_button"));
+  QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+  auto* press = w.findChild<PressFitWindow*>();
+  QVERIFY(press && press->isVisible());
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("10 H7/g6")));
+  typeInto(part<NumberField>(w, "edNominal"), "50");
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("50 H7/g6")));
+  w.switchUnit();
+  const QAbstractItemModel& results = press->resultsModel();
+  QCOMPARE(results.index(int(PressRow::UMax), int(PressColumn::Unit)).data().toString(),
+           QStringLiteral("in"));
+  part<QAction>(w, "Deutsch")->trigger();
+  QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
+  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {
