@@ -18,8 +18,8 @@ enum class Image {
   Exit,
   Help,
   About,
-  ClassList,        // BitBtn1, BitBtn2
-  PreferredNumber,  // BitBtn3
+  ClassList,        // holeClassListButton, shaftClassListButton
+  PreferredNumber,  // preferredNumbersButton
   Application,
 };
 

@@ -28,7 +28,7 @@ void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown
   endResetModel();
 }
 
-const TSglobka* DesignResultsModel::fitAt(int row) const {
+const DesignResult* DesignResultsModel::fitAt(int row) const {
   if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= results_.size()) {
     return nullptr;
   }
@@ -62,7 +62,7 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
         index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
-  const TSglobka* fit = fitAt(index.row());
+  const DesignResult* fit = fitAt(index.row());
   if (fit == nullptr) {
     return {};
   }

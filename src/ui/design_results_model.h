@@ -13,7 +13,7 @@ namespace kalmo {
 
 class Language;
 
-// The results table of the design search (drgrDesign): one row per ranked
+// The results table of the design search: one row per ranked
 // fit with its designation, its two fit values and its deviation from the
 // targets, in the unit the window shows, preferred fits in bold. It holds the
 // results of the last search that passed its input check and reads the unit
@@ -38,7 +38,7 @@ class DesignResultsModel final : public QAbstractTableModel {
   void setResults(DesignResults results, std::size_t rowsShown);
   const DesignResults& results() const { return results_; }
   // The record of a row; nullptr for a blank row.
-  const TSglobka* fitAt(int row) const;
+  const DesignResult* fitAt(int row) const;
 
   // The headings of the two value columns follow the fit type picker.
   void setFitType(FitType type);

@@ -44,7 +44,7 @@ inline const QString kOnlyStandardFits = QStringLiteral("Prep");
 // The values the main window reads when it is shown and writes when it closes.
 struct WindowSettings {
   bool inchMode = false;
-  int resultCountIndex = 0;  // entry of cbPart, 0..4
+  int resultCountIndex = 0;  // entry of the design page's result count picker, 0..4
   bool onlyStandardFits = false;
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };

@@ -15,14 +15,14 @@ namespace {
 // H7/g6 at 10 mm (clearance, preferred) and H7/s6 at 30 mm (interference),
 // ranked against targets 0.
 DesignResults twoFits() {
-  TSglobka g6;
+  DesignResult g6;
   g6.Deviation = 0.034;
   g6.Designation = "H7/g6";
   g6.FitValue1 = 0.029;
   g6.FitValue2 = 0.005;
   g6.FitTolerance = 0.024;
   g6.Preferred = true;
-  TSglobka s6;
+  DesignResult s6;
   s6.Deviation = 0.062;
   s6.Designation = "H7/s6";
   s6.FitValue1 = -0.048;

@@ -54,6 +54,14 @@ class FakeHost final : public CalcHost {
   std::optional<ToleranceClass> shaft_ = ToleranceClass{9, Grade::it(6)};  // g6
 };
 
+// The widget with this form id (object name) below parent; a missing one ends the test program.
+template <typename T>
+T* part(const QObject& parent, const char* formId) {
+  T* widget = parent.findChild<T*>(QString::fromLatin1(formId));
+  if (!widget) qFatal("no %s in the window", formId);
+  return widget;
+}
+
 // Saves a picture of the widget when KALMO_SNAPSHOT_DIR is set.
 inline void snapshot(QWidget& widget, const QString& name) {
   const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR");

@@ -175,8 +175,8 @@ bool anyFit(std::span<const CatalogueEntry> range, Matches matches) {
 
 }  // namespace
 
-constinit const FitCatalogue lbSgl_all{kUpTo500, kUpTo500Sections};
-constinit const FitCatalogue lbSgl_all2{kAbove500, kAbove500Sections};
+constinit const FitCatalogue fitsUpTo500{kUpTo500, kUpTo500Sections};
+constinit const FitCatalogue fitsAbove500{kAbove500, kAbove500Sections};
 
 std::span<const CatalogueEntry> FitCatalogue::section(FitBasis basis, FitType type) const {
   const CatalogueSection& s =
@@ -185,7 +185,7 @@ std::span<const CatalogueEntry> FitCatalogue::section(FitBasis basis, FitType ty
 }
 
 const FitCatalogue& fitCatalogueFor(double nominalSizeMm) {
-  return isAbove500(nominalSizeMm) ? lbSgl_all2 : lbSgl_all;
+  return isAbove500(nominalSizeMm) ? fitsAbove500 : fitsUpTo500;
 }
 
 bool IsStandardFit(std::string_view designation, int designSystem, int fitType,

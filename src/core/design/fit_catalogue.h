@@ -59,10 +59,10 @@ struct FitCatalogue {
 
 // Standard fits for nominal sizes up to and including 500 mm (159 positions)
 // and above 500 mm (135 positions, the last a single blank).
-extern const FitCatalogue lbSgl_all;
-extern const FitCatalogue lbSgl_all2;
+extern const FitCatalogue fitsUpTo500;
+extern const FitCatalogue fitsAbove500;
 
-// lbSgl_all2 above 500 mm, otherwise lbSgl_all.
+// fitsAbove500 above 500 mm, otherwise fitsUpTo500.
 const FitCatalogue& fitCatalogueFor(double nominalSizeMm);
 
 // Catalogue queries of the design search. designSystem is the design page's

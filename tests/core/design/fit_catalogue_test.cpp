@@ -26,8 +26,8 @@ TEST(FitCatalogue, SectionSizesAndPositions) {
     std::size_t separator;
     long preferred;  // D10/h9 is not preferred above 500 mm
   };
-  const Case cases[] = {{&lbSgl_all, 159, {49, 19, 20, 44, 17, 9}, 88, 32},
-                        {&lbSgl_all2, 135, {42, 19, 14, 37, 14, 7}, 75, 28}};
+  const Case cases[] = {{&fitsUpTo500, 159, {49, 19, 20, 44, 17, 9}, 88, 32},
+                        {&fitsAbove500, 135, {42, 19, 14, 37, 14, 7}, 75, 28}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
     ASSERT_EQ(c.list->entries.size(), c.size);
@@ -44,9 +44,9 @@ TEST(FitCatalogue, SectionSizesAndPositions) {
     EXPECT_EQ(c.list->section(FitBasis::Shaft, FitType::Clearance).data(),
               c.list->entries.data() + c.separator + 1);
   }
-  EXPECT_EQ(lbSgl_all2.entries[134].designation, " ");
-  EXPECT_EQ(&fitCatalogueFor(500), &lbSgl_all);
-  EXPECT_EQ(&fitCatalogueFor(500.001), &lbSgl_all2);
+  EXPECT_EQ(fitsAbove500.entries[134].designation, " ");
+  EXPECT_EQ(&fitCatalogueFor(500), &fitsUpTo500);
+  EXPECT_EQ(&fitCatalogueFor(500.001), &fitsAbove500);
 }
 
 // Above 500 mm each section is the same section up to 500 mm in the same
@@ -74,11 +74,11 @@ TEST(FitCatalogue, ReducedListKeepsTheOrderOfTheFullList) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << static_cast<int>(c.basis) << "/" << static_cast<int>(c.type));
-    std::vector<std::string> expected = designations(lbSgl_all.section(c.basis, c.type));
+    std::vector<std::string> expected = designations(fitsUpTo500.section(c.basis, c.type));
     std::erase_if(expected, [&](const std::string& d) {
       return std::find(c.leftOut.begin(), c.leftOut.end(), d) != c.leftOut.end();
     });
-    EXPECT_EQ(designations(lbSgl_all2.section(c.basis, c.type)), expected);
+    EXPECT_EQ(designations(fitsAbove500.section(c.basis, c.type)), expected);
   }
 }
 
@@ -119,7 +119,7 @@ TEST(FitCatalogue, StandardAndPreferredQueries) {
 // every system, type and band; an entry whose classes differ from its text
 // breaks this.
 TEST(FitCatalogue, ClassQueriesAgreeWithTextQueries) {
-  std::vector<std::string> fits = designations(lbSgl_all.entries);
+  std::vector<std::string> fits = designations(fitsUpTo500.entries);
   fits.insert(fits.end(), {"H0/h1", "ZC11/zc11", "A9/a9", "JS7/js6", "F8/g7"});
   for (double size : {30.0, 600.0}) {
     for (int system = 0; system <= 4; ++system) {
