@@ -20,6 +20,10 @@ enum class Image {
   About,
   ClassList,        // holeClassListButton, shaftClassListButton
   PreferredNumber,  // preferredNumbersButton
+  Inspection,
+  BatchTable,
+  Print,
+  Pdf,
   Application,
 };
 

@@ -33,6 +33,9 @@ const QString kHintStyle = QStringLiteral("QLabel { color: #606060; padding: 1px
 QLabel* captionLabel(QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  // Long captions ("Ring or snap gauge" in German) take two lines.
+  label->setWordWrap(true);
+  label->setMaximumWidth(170);
   return label;
 }
 

@@ -12,12 +12,14 @@
 
 #include "about_window.h"
 #include "app_images.h"
+#include "batch_table_window.h"
 #include "catalogue_page.h"
 #include "class_pickers.h"
 #include "design/class_lists.h"
 #include "design_page.h"
 #include "format/units.h"
 #include "help/help_command.h"
+#include "inspection_window.h"
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
@@ -74,6 +76,8 @@ void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  if (inspectionWindow_) inspectionWindow_->refresh();
+  if (batchTableWindow_) batchTableWindow_->refresh();
 }
 
 GridInput MainWindow::gridInput() const {
