@@ -21,6 +21,10 @@ enum class Image {
   ClassList,        // holeClassListButton, shaftClassListButton
   PreferredNumber,  // preferredNumbersButton
   PressFit,         // the press-fit window
+  Inspection,
+  BatchTable,
+  Print,
+  Pdf,
   Application,
 };
 

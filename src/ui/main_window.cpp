@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -114,11 +115,20 @@ void MainWindow::buildToolBar() {
   bar->addSeparator();
   pressFitAction_ = bar->addAction(icon(Image::PressFit), QString());
   pressFitAction_->setObjectName(QStringLiteral("pressFitAction"));
-  pressFitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  pressFitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   bar->addSeparator();
   exitButton_ = toolButton(bar, "btnExit", Image::Exit);
   helpButton_ = toolButton(bar, "btnHelp", Image::Help);
   aboutButton_ = toolButton(bar, "ToolButton1", Image::About);
+  bar->addSeparator();
+  inspectionButton_ = toolButton(bar, "inspectionButton", Image::Inspection);
+  inspectionButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  batchTableButton_ = toolButton(bar, "batchTableButton", Image::BatchTable);
+  batchTableButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  printButton_ = toolButton(bar, "printButton", Image::Print);
+  printButton_->setShortcut(QKeySequence::Print);
+  pdfButton_ = toolButton(bar, "pdfButton", Image::Pdf);
+  pdfButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
   // The item captions name each language in itself and never change.
   languageMenu_ = new QMenu(languageButton_);
@@ -237,6 +247,10 @@ void MainWindow::connectInputs() {
   connect(helpButton_, &QToolButton::clicked, this, &MainWindow::showHelpPage);
   connect(aboutButton_, &QToolButton::clicked, this, &MainWindow::showAbout);
   connect(pressFitAction_, &QAction::triggered, this, &MainWindow::showPressFit);
+  connect(inspectionButton_, &QToolButton::clicked, this, &MainWindow::showInspection);
+  connect(batchTableButton_, &QToolButton::clicked, this, &MainWindow::showBatchTable);
+  connect(printButton_, &QToolButton::clicked, this, &MainWindow::printCurrentResult);
+  connect(pdfButton_, &QToolButton::clicked, this, &MainWindow::saveCurrentResultPdf);
   connect(englishAction_, &QAction::triggered, this, &MainWindow::chooseEnglish);
   connect(germanAction_, &QAction::triggered, this, &MainWindow::chooseGerman);
   connect(bulgarianAction_, &QAction::triggered, this, &MainWindow::chooseBulgarian);

@@ -6,6 +6,7 @@
 #include "calc_host.h"
 #include "grid_cells.h"
 #include "present/fit_view.h"
+#include "result_source.h"
 #include "window_geometry.h"
 
 class QAction;
@@ -20,7 +21,9 @@ class QToolButton;
 
 namespace kalmo {
 
+class BatchTableWindow;
 class CataloguePage;
+class InspectionWindow;
 class ClassList;
 class DesignPage;
 class Language;
@@ -34,7 +37,7 @@ class ZoneDiagram;
 // toolbar, and the side panel with the catalogue and design pages. It owns
 // the calculation record and wires the widgets to the core; drawing, number
 // formats, settings and texts live in their own files.
-class MainWindow final : public QMainWindow, public CalcHost {
+class MainWindow final : public QMainWindow, public CalcHost, public ResultSource {
   Q_OBJECT
 
  public:
@@ -52,7 +55,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
-  const FitView& view() const { return view_; }
+  const FitView& view() const override { return view_; }
   // The last calculation with the current language, as the results grid draws it.
   GridInput gridInput() const;
 
@@ -91,6 +94,12 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void showAbout();
   // Opens the press-fit window for the fit on screen, or brings it to the front.
   void showPressFit();
+  // The inspection and batch table windows, opened once and kept; and the
+  // current result printed or saved as PDF on one A4 page.
+  void showInspection();
+  void showBatchTable();
+  void printCurrentResult();
+  void saveCurrentResultPdf();
   void chooseBulgarian();
   void chooseGerman();
   void chooseEnglish();
@@ -118,11 +127,15 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QToolButton* exitButton_;
   QToolButton* helpButton_;
   QToolButton* aboutButton_;
-  QAction* pressFitAction_;  // toolbar button, Ctrl+P
+  QAction* pressFitAction_;  // toolbar button, Ctrl+Shift+P
   QMenu* languageMenu_;
   QAction* englishAction_;
   QAction* germanAction_;
   QAction* bulgarianAction_;
+  QToolButton* inspectionButton_;
+  QToolButton* batchTableButton_;
+  QToolButton* printButton_;
+  QToolButton* pdfButton_;
 
   // Basic parameters.
   QGroupBox* inputsGroup_;
@@ -154,6 +167,8 @@ class MainWindow final : public QMainWindow, public CalcHost {
   DesignPage* designPage_;
   // Made when first asked for; it follows every recalculation and language.
   PressFitWindow* pressFitWindow_ = nullptr;
+  InspectionWindow* inspectionWindow_ = nullptr;
+  BatchTableWindow* batchTableWindow_ = nullptr;
 
   Language& language_;
   SettingsStore& store_;

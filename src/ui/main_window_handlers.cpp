@@ -12,12 +12,14 @@
 
 #include "about_window.h"
 #include "app_images.h"
+#include "batch_table_window.h"
 #include "catalogue_page.h"
 #include "class_pickers.h"
 #include "design/class_lists.h"
 #include "design_page.h"
 #include "format/units.h"
 #include "help/help_command.h"
+#include "inspection_window.h"
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
@@ -78,6 +80,8 @@ void MainWindow::Recalculate() {
   if (pressFitWindow_) {
     pressFitWindow_->showFit(view_);
   }
+  if (inspectionWindow_) inspectionWindow_->refresh();
+  if (batchTableWindow_) batchTableWindow_->refresh();
 }
 
 GridInput MainWindow::gridInput() const {

@@ -5,9 +5,11 @@
 #include <QToolButton>
 
 #include "app_images.h"
+#include "batch_table_window.h"
 #include "catalogue_page.h"
 #include "design_page.h"
 #include "format/units.h"
+#include "inspection_window.h"
 #include "language.h"
 #include "main_window.h"
 #include "press_fit_window.h"
@@ -55,6 +57,12 @@ void MainWindow::applyLanguage() {
   cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage_->applyLanguage(l);
+  inspectionButton_->setToolTip(l.text(TextId::Inspection) + QStringLiteral(" (Ctrl+I)"));
+  batchTableButton_->setToolTip(l.text(TextId::BatchTable) + QStringLiteral(" (Ctrl+B)"));
+  printButton_->setToolTip(l.text(TextId::Print) + QStringLiteral(" (Ctrl+P)"));
+  pdfButton_->setToolTip(l.text(TextId::SaveAsPdf) + QStringLiteral(" (Ctrl+Shift+S)"));
+  if (inspectionWindow_) inspectionWindow_->applyLanguage();
+  if (batchTableWindow_) batchTableWindow_->applyLanguage();
 }
 
 }  // namespace kalmo

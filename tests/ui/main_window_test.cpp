@@ -540,13 +540,13 @@ void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
   QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 28, 19}));
 }
 
-// Ctrl+P opens the press-fit window; it follows size, unit and language.
+// Ctrl+Shift+P opens the press-fit window; it follows size, unit and language.
 void MainWindowTest::pressFitFollowsTheFitOnScreen() {
   Session s;
   MainWindow& w = s.w();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
   test::snapshot(w, QStringLiteral("main_window_press_fit_button"));
-  QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+  QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
   auto* press = w.findChild<PressFitWindow*>();
   QVERIFY(press && press->isVisible());
   QVERIFY(press->fitLine->text().startsWith(QStringLiteral("10 H7/g6")));
@@ -558,7 +558,7 @@ void MainWindowTest::pressFitFollowsTheFitOnScreen() {
            QStringLiteral("in"));
   part<QAction>(w, "Deutsch")->trigger();
   QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
-  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+P)"));
+  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+Shift+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {

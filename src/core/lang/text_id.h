@@ -149,6 +149,67 @@ enum class TextId : int {
   NoInterference = 547,           // a clearance fit transmits nothing by friction
   NoCompleteFit = 548,            // the main window holds no complete fit
   EnterNumber = 549,              // "enter a number": a field without a number
+  // Inspection window.
+  Inspection = 550,        // "Inspection": window title, tool tip
+  Measured = 554,          // "Measured": measured size field caption
+  ToLot = 555,             // "to (lot)": largest size of a lot
+  Status = 556,            // "Status"
+  StatusOk = 557,          // "ok: within the limits of size"
+  StatusOver = 558,        // "over: above the upper limit of size"
+  StatusUnder = 559,       // "under: below the lower limit of size"
+  Margin = 560,            // "Margin": distance to the nearer limit
+  AcceptingClasses = 561,  // "Accepting classes"
+  NoneAccepting = 562,     // "none"
+  PlugGauge = 563,         // "Plug gauge": the hole's gauge
+  RingOrSnapGauge = 564,   // "Ring or snap gauge": the shaft's gauge
+  GaugeGo = 565,           // "GO"
+  GaugeNoGo = 566,         // "NO-GO"
+  GaugeNote = 567,         // "Gauge sizes are the limits of size; ... not included."
+  ActualFit = 568,         // "Actual fit": heading
+  ActualClearance = 569,   // "Actual clearance (negative: interference)"
+  SameKind = 570,          // "Every pair gives the nominal kind of fit"
+  NotSameKind = 571,       // "NOT every pair gives the nominal kind of fit"
+  EnterMeasured = 572,     // "Enter a measured size, or ... of a lot."
+  LotMinAboveMax = 573,    // "The smallest size of the lot is above the largest."
+  NoLimitsAtSize = 574,    // "No limits at this size."
+  PreferredInBold = 575,   // "Preferred classes in bold."
+  NoClassChosen = 576,     // "No class chosen."
+  RangeFromTo = 577,       // "%1 to %2"
+
+  // Batch table window.
+  BatchTable = 551,             // "Batch table": window title, tool tip
+  Print = 552,                  // "Print…"
+  SaveAsPdf = 553,              // "Save as PDF…"
+  CalloutsPrompt = 580,         // "Callouts, one per line (Ø optional), e.g. ...:"
+  Callout = 581,                // "Callout": column
+  UpperDeviationShort = 583,    // "upper dev.": column, after "Hole"/"Shaft"
+  LowerDeviationShort = 584,    // "lower dev."
+  MaxSizeShort = 585,           // "max. size"
+  MinSizeShort = 586,           // "min. size"
+  Error = 587,                  // "Error": column
+  CopyTable = 588,              // "Copy table"
+  ExportCsv = 589,              // "Export CSV…"
+  CsvFiles = 590,               // "CSV files (*.csv)": file dialog filter
+  PdfFiles = 591,               // "PDF files (*.pdf)"
+  CannotWriteFile = 592,        // "The file %1 could not be written."
+  LimitValue1 = 593,            // "Limit value 1": first fit value column
+  LimitValue2 = 594,            // "Limit value 2"
+  CalloutNoSize = 600,          // "no size at the start of the line"
+  CalloutBadSize = 601,         // "the size is not a number"
+  CalloutBadDesignation = 602,  // "“%1” is no tolerance class or fit"
+  CalloutTrailingText = 603,    // "text after the tolerance class or fit"
+  CalloutSizeOutOfRange = 604,  // "the size must be greater than 0 and at most 10000 mm"
+  CalloutNoClass = 605,         // "no tolerance class or fit after the size"
+
+  // Printed reports.
+  LimitsTableTitle = 610,   // "Limits table": batch report title
+  VersionOf = 611,          // "Version %1"
+  UnitOf = 612,             // "Unit: %1"
+  StandardEditions = 613,   // "Standards: ISO 286-1:1988 up to 3150 mm, DIN 7172:1991 above"
+  PageOf = 614,             // "Page %1 of %2"
+  ResultTitle = 615,        // "Tolerances and fit": result page title
+  RangeBoundaryNote = 616,  // "Near the size-range bound %1 mm: ... differ."
+  DateOf = 617,             // "Date: %1"
 };
 
 }  // namespace kalmo
