@@ -22,6 +22,7 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
+#include "present/boundary_note.h"
 #include "present/export_text.h"
 #include "results_grid.h"
 #include "settings_store.h"
@@ -74,6 +75,12 @@ void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  showBoundaryNote();
+}
+
+void MainWindow::showBoundaryNote() {
+  boundaryNoteLabel_->setText(
+      QString::fromStdString(boundaryNote(language_.table(), view_, localeDecimalSeparator())));
 }
 
 GridInput MainWindow::gridInput() const {
@@ -88,7 +95,8 @@ void MainWindow::startSession() {
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
-  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
+  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
+                              stored.onlyInsideTargets);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -108,8 +116,9 @@ void MainWindow::startSession() {
 }
 
 void MainWindow::saveSession() {
-  writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
-                                             designPage_->onlyStandardFits()});
+  writeWindowSettings(
+      store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
+                             designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -186,6 +195,10 @@ void MainWindow::switchUnit() {
 void MainWindow::copyResults() {
   QApplication::clipboard()->setText(
       QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
+}
+
+void MainWindow::copyCallout() {
+  QApplication::clipboard()->setText(QString::fromStdString(calloutText(view_)));
 }
 
 void MainWindow::exitProgram() {

@@ -7,7 +7,7 @@
 
 namespace kalmo {
 
-// The per-user store of the program's four settings (Lang, mm_in, ResCn, Prep),
+// The per-user store of the program's settings (Lang, mm_in, ResCn, Prep, Inside),
 // all 32-bit integers. Reads and writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
@@ -39,6 +39,7 @@ inline const QString kLang = QStringLiteral("Lang");
 inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+inline const QString kOnlyInsideTargets = QStringLiteral("Inside");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -46,6 +47,7 @@ struct WindowSettings {
   bool inchMode = false;
   int resultCountIndex = 0;  // entry of the design page's result count picker, 0..4
   bool onlyStandardFits = false;
+  bool onlyInsideTargets = false;  // the design page's inside filter
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 
