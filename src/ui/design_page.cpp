@@ -132,7 +132,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Fit, three values, and the narrow inside column, within the width the
   // scroll bar leaves.
-  const int widths[DesignResultsModel::kColumns] = {58, 62, 62, 62, 40};
+  const int widths[DesignResultsModel::kColumns] = {54, 62, 62, 62, 46};
   for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
     resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
   }
