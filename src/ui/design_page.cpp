@@ -12,6 +12,7 @@
 
 #include "calc_host.h"
 #include "class_pickers.h"
+#include "design/inside_targets.h"
 #include "design_results_model.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -83,6 +84,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
       searchButton_(new QPushButton(this)),
       resultsTable_(new QTableView(this)),
+      insideOnlyBox_(new QCheckBox(this)),
+      insideLine_(label(this, "lblInside", {4, 352, 302, 30})),
       host_(host),
       results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
@@ -109,7 +112,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   searchButton_->setGeometry(206, 125, 100, 23);
 
   resultsTable_->setObjectName(QStringLiteral("drgrDesign"));
-  resultsTable_->setGeometry(2, 148, 306, 201);
+  // Below the table: the inside filter and the inside line.
+  resultsTable_->setGeometry(2, 148, 306, 186);
   resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
@@ -126,6 +130,12 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setWordWrap(false);
   resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Fit, three values, and the narrow inside column, within the width the
+  // scroll bar leaves.
+  const int widths[DesignResultsModel::kColumns] = {54, 62, 62, 62, 46};
+  for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
+    resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
+  }
   // The current row keeps its highlight when the focus goes elsewhere.
   QPalette table = resultsTable_->palette();
   table.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -135,6 +145,11 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setPalette(table);
   resultsTable_->installEventFilter(this);
 
+  insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
+  insideOnlyBox_->setGeometry(4, 335, 302, 17);
+  insideLine_->setWordWrap(true);
+  insideLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
   connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
@@ -142,6 +157,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
+  connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::showResults);
   gradeRangeChanged();
 }
 
@@ -149,6 +165,7 @@ void DesignPage::applyLanguage(const Language& language) {
   gradeRangeLabel_->setText(language.text(TextId::ItRange));
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
+  insideOnlyBox_->setText(language.text(TextId::OnlyInsideTargets));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   searchButton_->setText(language.text(TextId::Search));
   resultCountLabel_->setText(language.text(TextId::Results));
@@ -173,6 +190,7 @@ void DesignPage::applyLanguage(const Language& language) {
                 resultCountPicker_->itemText(2), resultCountPicker_->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
+  showInsideLine();
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {
@@ -321,17 +339,44 @@ void DesignPage::runSearch() {
     return;
   }
 
-  const std::size_t rows =
-      designRowsToShow(resultCountPicker_->currentIndex(), outcome.results.size());
-  results_->setResults(std::move(outcome.results), rows);
-  resultsTable_->setCurrentIndex(results_->index(0, 0));
-  resultsTable_->scrollToTop();
+  lastRule_ = DesignResultsModel::InsideRule{request.fitType, outcome.targets, request.inchMode};
+  insideCount_ =
+      countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
+  lastResults_ = std::move(outcome.results);
+  showResults();
 
   // Without a result the user's own classes and the views stay as they were.
   if (const DesignResult* best = results_->fitAt(0)) {
     const FitClasses fit = best->classes;
     resultsTable_->setFocus();
     host_.applyFit(fit);
+  }
+}
+
+void DesignPage::showResults() {
+  if (!lastRule_) {
+    return;  // no search yet
+  }
+  const DesignResultsModel::InsideRule& rule = *lastRule_;
+  DesignResults shown =
+      insideOnlyBox_->isChecked() && insideCount_ > 0
+          ? insideTargetsOnly(lastResults_, rule.type, rule.targets, rule.inchMode)
+          : lastResults_;
+  const std::size_t rows = designRowsToShow(resultCountPicker_->currentIndex(), shown.size());
+  results_->setResults(std::move(shown), rows, rule);
+  resultsTable_->setCurrentIndex(results_->index(0, 0));
+  resultsTable_->scrollToTop();
+  showInsideLine();
+}
+
+void DesignPage::showInsideLine() {
+  if (!lastRule_ || lastResults_.empty()) {
+    insideLine_->clear();
+  } else if (insideCount_ == 0) {
+    insideLine_->setText(host_.language().text(TextId::NoneInsideTargets));
+  } else {
+    insideLine_->setText(
+        host_.language().text(TextId::InsideCount).arg(insideCount_).arg(lastResults_.size()));
   }
 }
 
@@ -360,9 +405,15 @@ bool DesignPage::onlyStandardFits() const {
   return standardFitsOnlyBox_->isChecked();
 }
 
-void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
+bool DesignPage::onlyInsideTargets() const {
+  return insideOnlyBox_->isChecked();
+}
+
+void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
+                                bool onlyInsideTargets) {
   resultCountPicker_->setCurrentIndex(resultCountIndex);
   standardFitsOnlyBox_->setChecked(onlyStandardFits);
+  insideOnlyBox_->setChecked(onlyInsideTargets);
 }
 
 void DesignPage::showUnit(bool inchMode) {

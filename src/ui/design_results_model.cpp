@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "design/design_search.h"
+#include "design/fit_use.h"
+#include "design/inside_targets.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
@@ -13,16 +15,19 @@ namespace kalmo {
 
 namespace {
 
-// Heading text numbers of the fit and the deviation column.
+// The mark of a row inside the targets.
+const QString kCheckMark = QStringLiteral("\u2713");
 
 }  // namespace
 
 DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
     : QAbstractTableModel(parent), language_(language) {}
 
-void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
+void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown,
+                                    std::optional<InsideRule> inside) {
   beginResetModel();
   results_ = std::move(results);
+  inside_ = inside;
   rows_ = static_cast<int>(std::max<std::size_t>(std::min(rowsShown, results_.size()), 1));
   endResetModel();
 }
@@ -32,6 +37,12 @@ const DesignResult* DesignResultsModel::fitAt(int row) const {
     return nullptr;
   }
   return &results_[static_cast<std::size_t>(row)];
+}
+
+bool DesignResultsModel::insideAt(int row) const {
+  const DesignResult* fit = fitAt(row);
+  return fit != nullptr && inside_ &&
+         liesInsideTargets(*fit, inside_->type, inside_->targets, inside_->inchMode);
 }
 
 void DesignResultsModel::setFitType(FitType type) {
@@ -57,8 +68,9 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::TextAlignmentRole) {
-    const Qt::Alignment alignment =
-        index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
+    const Qt::Alignment alignment = index.column() == 0 || index.column() == kInsideColumn
+                                        ? Qt::Alignment(Qt::AlignCenter)
+                                        : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
   const DesignResult* fit = fitAt(index.row());
@@ -74,6 +86,11 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     bold.setBold(true);
     return bold;
   }
+  if (role == Qt::ToolTipRole) {
+    const std::optional<TextId> use =
+        index.column() == 0 ? fitUseTextId(fit->classes) : std::nullopt;
+    return use ? QVariant(language_.text(*use)) : QVariant();
+  }
   if (role != Qt::DisplayRole) {
     return {};
   }
@@ -85,6 +102,7 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     case 1: return length(fit->FitValue1);
     case 2: return length(fit->FitValue2);
     case 3: return length(fit->Deviation);
+    case kInsideColumn: return insideAt(index.row()) ? kCheckMark : QString();
     default: return {};
   }
 }
@@ -97,7 +115,8 @@ QVariant DesignResultsModel::headerData(int section, Qt::Orientation orientation
     case Qt::DisplayRole: {
       // The value columns are captioned like the target fields of the type.
       const TargetCaptionIds values = targetCaptionIds(fitType_);
-      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation};
+      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation,
+                                    TextId::InsideColumn};
       return language_.text(ids[section]);
     }
     case Qt::BackgroundRole: return kHeadingColour;

@@ -4,8 +4,10 @@
 #include <QColor>
 #include <QHeaderView>
 #include <cstddef>
+#include <optional>
 
 #include "design/design_results.h"
+#include "design/design_search.h"
 #include "design/fit_catalogue.h"
 
 namespace kalmo {
@@ -13,16 +15,19 @@ namespace kalmo {
 class Language;
 
 // The results table of the design search: one row per ranked
-// fit with its designation, its two fit values and its deviation from the
-// targets, in the unit the window shows, preferred fits in bold. It holds the
-// results of the last search that passed its input check; the window pushes
-// the unit, and the language is read at the moment a cell is drawn, so a unit
-// switch or a language change shows in the next repaint without a new search.
+// fit with its designation, its two fit values, its deviation from the
+// targets, in the unit the window shows, and a check mark when it lies inside
+// the targets; preferred fits in bold, the use of a standard fit as the
+// tooltip of its designation. It holds the results of the last search that
+// passed its input check; the window pushes the unit, and the language is
+// read at the moment a cell is drawn, so a unit switch or a language change
+// shows in the next repaint without a new search.
 class DesignResultsModel final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  static constexpr int kColumns = 4;
+  static constexpr int kColumns = 5;
+  static constexpr int kInsideColumn = 4;
   // Rows of the empty table before the first search.
   static constexpr int kStartRows = 11;
   // Background of the heading row.
@@ -34,9 +39,21 @@ class DesignResultsModel final : public QAbstractTableModel {
   // The unit of the values from the next repaint on.
   void setInchMode(bool inchMode) { inchMode_ = inchMode; }
 
+  // What decides whether a row lies inside the targets: the search's fit
+  // type, its targets as typed and its unit (liesInsideTargets).
+  struct InsideRule {
+    FitType type = FitType::Clearance;
+    DesignTargets targets;
+    bool inchMode = false;
+  };
+
   // Takes the results of a search and shows the first rowsShown of them;
-  // at least one row, blank when there is no result.
-  void setResults(DesignResults results, std::size_t rowsShown);
+  // at least one row, blank when there is no result. Without a rule no row
+  // is marked inside.
+  void setResults(DesignResults results, std::size_t rowsShown,
+                  std::optional<InsideRule> inside = std::nullopt);
+  // Whether a shown row lies inside the targets; false for a blank row.
+  bool insideAt(int row) const;
   const DesignResults& results() const { return results_; }
   // The record of a row; nullptr for a blank row.
   const DesignResult* fitAt(int row) const;
@@ -56,6 +73,7 @@ class DesignResultsModel final : public QAbstractTableModel {
   const Language& language_;
   bool inchMode_ = false;
   DesignResults results_;
+  std::optional<InsideRule> inside_;
   int rows_ = kStartRows;
   FitType fitType_ = FitType::Clearance;
 };

@@ -93,6 +93,7 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildToolBar();
   buildInputs();
   buildPanel();
+  buildResultActions();
   connectInputs();
   showSidePage(SidePage::None);
 }
@@ -207,6 +208,28 @@ void MainWindow::buildInputs() {
   const QRect chart = diagramRect();
   const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
   zoneDiagram_->setGeometry(chart.translated(gridClient));
+
+  boundaryNoteLabel_ = new QLabel(g);
+  boundaryNoteLabel_->setObjectName(QStringLiteral("lblBoundary"));
+  boundaryNoteLabel_->setGeometry(layout::kBoundaryNote);
+  boundaryNoteLabel_->setWordWrap(true);
+  boundaryNoteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette warning = boundaryNoteLabel_->palette();
+  warning.setColor(QPalette::WindowText, QColor(150, 30, 0));
+  boundaryNoteLabel_->setPalette(warning);
+}
+
+void MainWindow::buildResultActions() {
+  copyTextAction_ = new QAction(icon(Image::Copy), QString(), this);
+  copyTextAction_->setObjectName(QStringLiteral("actCopy"));
+  copyCalloutAction_ = new QAction(this);
+  copyCalloutAction_->setObjectName(QStringLiteral("actCopyCallout"));
+  copyCalloutAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  // The shortcut works wherever the focus is in the window.
+  copyCalloutAction_->setShortcutContext(Qt::WindowShortcut);
+  addAction(copyCalloutAction_);
+  resultsGrid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  resultsGrid_->addActions({copyTextAction_, copyCalloutAction_});
 }
 
 void MainWindow::buildPanel() {
@@ -242,6 +265,8 @@ void MainWindow::connectInputs() {
   connect(designButton_, &QPushButton::clicked, this, &MainWindow::toggleDesignPage);
 
   connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyResults);
+  connect(copyTextAction_, &QAction::triggered, this, &MainWindow::copyResults);
+  connect(copyCalloutAction_, &QAction::triggered, this, &MainWindow::copyCallout);
   connect(unitButton_, &QToolButton::clicked, this, &MainWindow::switchUnit);
   connect(exitButton_, &QToolButton::clicked, this, &MainWindow::exitProgram);
   connect(helpButton_, &QToolButton::clicked, this, &MainWindow::showHelpPage);

@@ -89,6 +89,8 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
 
   // Toolbar.
   void copyResults();
+  // The results grid's context menu and Ctrl+Shift+C: the drawing callouts.
+  void copyCallout();
   void exitProgram();
   void showHelpPage();
   void showAbout();
@@ -111,6 +113,9 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   void buildInputs();
   void buildPanel();
   void connectInputs();
+  void buildResultActions();
+  // The range-boundary note under the grid, for the last calculation and the current language.
+  void showBoundaryNote();
   void chooseLanguage(LanguageCode code);
   void showSidePage(SidePage page);
   // Shows a number in nominalSizeField_ while the nominal size stays sizeMm, then recalculates.
@@ -159,6 +164,9 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   QLabel* unitNoteLabel_;
   ResultsGrid* resultsGrid_;
   ZoneDiagram* zoneDiagram_;
+  QLabel* boundaryNoteLabel_;
+  QAction* copyTextAction_;     // context menu of the grid: copyResults
+  QAction* copyCalloutAction_;  // context menu of the grid and Ctrl+Shift+C: copyCallout
 
   // Side panel.
   QFrame* sidePanel_;

@@ -24,6 +24,7 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
+#include "present/boundary_note.h"
 #include "present/export_text.h"
 #include "press_fit_window.h"
 #include "results_grid.h"
@@ -82,6 +83,12 @@ void MainWindow::Recalculate() {
   }
   if (inspectionWindow_) inspectionWindow_->refresh();
   if (batchTableWindow_) batchTableWindow_->refresh();
+  showBoundaryNote();
+}
+
+void MainWindow::showBoundaryNote() {
+  boundaryNoteLabel_->setText(
+      QString::fromStdString(boundaryNote(language_.table(), view_, localeDecimalSeparator())));
 }
 
 GridInput MainWindow::gridInput() const {
@@ -97,7 +104,8 @@ void MainWindow::startSession() {
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
   designPage_->showUnit(record_.InchMode);
-  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
+  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
+                              stored.onlyInsideTargets);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -117,8 +125,9 @@ void MainWindow::startSession() {
 }
 
 void MainWindow::saveSession() {
-  writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
-                                             designPage_->onlyStandardFits()});
+  writeWindowSettings(
+      store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
+                             designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -195,6 +204,10 @@ void MainWindow::switchUnit() {
 void MainWindow::copyResults() {
   QApplication::clipboard()->setText(
       QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
+}
+
+void MainWindow::copyCallout() {
+  QApplication::clipboard()->setText(QString::fromStdString(calloutText(view_)));
 }
 
 void MainWindow::exitProgram() {

@@ -33,12 +33,15 @@ void MainWindow::chooseLanguage(LanguageCode code) {
   applyLanguage();
   // The views fetch their texts when they draw.
   resultsGrid_->update();
+  showBoundaryNote();
 }
 
 void MainWindow::applyLanguage() {
   const Language& l = language_;
   setWindowTitle(l.text(TextId::WindowTitle));
   copyButton_->setToolTip(l.text(TextId::Copy));
+  copyTextAction_->setText(l.text(TextId::Copy));
+  copyCalloutAction_->setText(l.text(TextId::CopyAsCallout));
   languageButton_->setToolTip(l.text(TextId::LanguageMenu));
   exitButton_->setToolTip(l.text(TextId::Exit));
   helpButton_->setToolTip(l.text(TextId::Help));

@@ -135,6 +135,9 @@ WindowSettings readWindowSettings(const SettingsStore& store) {
   if (const auto only = store.readInt(settings::kOnlyStandardFits)) {
     values.onlyStandardFits = *only != 0;
   }
+  if (const auto inside = store.readInt(settings::kOnlyInsideTargets)) {
+    values.onlyInsideTargets = *inside != 0;
+  }
   return values;
 }
 
@@ -142,6 +145,7 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kInchMode, values.inchMode ? 1 : 0);
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
+  store.writeInt(settings::kOnlyInsideTargets, values.onlyInsideTargets ? 1 : 0);
 }
 
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {

@@ -7,8 +7,8 @@
 
 namespace kalmo {
 
-// The per-user store of the program's settings: the window's four (Lang,
-// mm_in, ResCn, Prep), all 32-bit integers, and the press-fit window's
+// The per-user store of the program's settings: the window's (Lang, mm_in,
+// ResCn, Prep, Inside), all 32-bit integers, and the press-fit window's
 // inputs, integers and decimal numbers. Reads and writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
@@ -48,6 +48,7 @@ inline const QString kLang = QStringLiteral("Lang");
 inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+inline const QString kOnlyInsideTargets = QStringLiteral("Inside");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -55,6 +56,7 @@ struct WindowSettings {
   bool inchMode = false;
   int resultCountIndex = 0;  // entry of the design page's result count picker, 0..4
   bool onlyStandardFits = false;
+  bool onlyInsideTargets = false;  // the design page's inside filter
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 

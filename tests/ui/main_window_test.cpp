@@ -131,6 +131,8 @@ class MainWindowTest : public QObject {
   void picksAClassFromTheLists_data();
   void picksAClassFromTheLists();
   void copiesTheResultToTheClipboard();
+  void answersAboutTheShownFit_data();
+  void answersAboutTheShownFit();
   void opensOneSidePageAtATime();
   void viewsFollowEveryCalculationWhateverHoldsTheFocus();
   void shapesTheAboutWindowLikeItsPicture();
@@ -161,7 +163,7 @@ void MainWindowTest::startsWithDefaultsOnFirstStart() {
   MainWindow& w = s.w();
   QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - tolerances and fits"));
   QCOMPARE(w.width(), 465);
-  QCOMPARE(w.height(), 381);
+  QCOMPARE(w.height(), 415);
   QCOMPARE(part<NumberField>(w, "edNominal")->text(), QStringLiteral("10"));
   QCOMPARE(w.record().NominalSize, 10.0);
   QCOMPARE(
@@ -216,20 +218,24 @@ void MainWindowTest::readsBackWhatItStoredAtClose() {
   store("mm_in", 1);
   store("ResCn", 3);
   store("Prep", 1);
+  store("Inside", 1);
   {
     Session s;
     MainWindow& w = s.w();
     QVERIFY(w.record().InchMode);
     QCOMPARE(part<QComboBox>(w, "cbPart")->currentIndex(), 3);
     QVERIFY(part<QCheckBox>(w, "chbDSel")->isChecked());
+    QVERIFY(part<QCheckBox>(w, "chbDInside")->isChecked());
     w.switchUnit();
     part<QComboBox>(w, "cbPart")->setCurrentIndex(4);
     part<QCheckBox>(w, "chbDSel")->setChecked(false);
+    part<QCheckBox>(w, "chbDInside")->setChecked(false);
     w.close();
   }
   QCOMPARE(stored("mm_in").toInt(), 0);
   QCOMPARE(stored("ResCn").toInt(), 4);
   QCOMPARE(stored("Prep").toInt(), 0);
+  QCOMPARE(stored("Inside").toInt(), 0);
   QCOMPARE(readWindowSettings(QtSettingsStore()), (WindowSettings{false, 4, false}));
 }
 
@@ -492,6 +498,65 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
   QCOMPARE(lines[17], QStringLiteral("Max.\t0.0000"));
 }
 
+// The range-boundary note under the grid, the callouts of Ctrl+Shift+C and
+// the use of a standard fit as the tooltip of its designation.
+void MainWindowTest::answersAboutTheShownFit_data() {
+  QTest::addColumn<bool>("inch");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("shaftLetter");
+  QTest::addColumn<QString>("note");
+  QTest::addColumn<QString>("callout");
+  QTest::addColumn<QString>("use");
+  QTest::newRow("top of a size range")
+      << false << "120"
+      << "s"
+      << "120 mm is the top of a size range: above it H7/s6 gives 0.052 / 0.117 mm interference"
+      << "Ø120 H7 (+0.035/0)\nØ120 s6 (+0.101/+0.079)\nØ120 H7/s6\n"
+      << "Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, the tightest "
+         "usable with cast iron";
+  QTest::newRow("away from every bound")
+      << false << "60"
+      << "g"
+      << ""
+      << "Ø60 H7 (+0.03/0)\nØ60 g6 (-0.01/-0.029)\nØ60 H7/g6\n"
+      << "Sliding fit: not for running; parts move and turn freely and locate accurately";
+  QTest::newRow("inches, just above a bound")
+      << true << "4.72441"
+      << "s"
+      << "4.72441 in is the top of the size range below: at 4.72441 in H7/s6 gives 0.00173 / "
+         "0.00398 in interference"
+      << "Ø4.72441 H7 (+0.00157/0)\nØ4.72441 s6 (+0.00461/+0.00362)\nØ4.72441 H7/s6\n"
+      << "Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, the tightest "
+         "usable with cast iron";
+  QTest::newRow("no standard fit") << false << "60"
+                                   << "e"
+                                   << ""
+                                   << "Ø60 H7 (+0.03/0)\nØ60 e6 (-0.06/-0.079)\nØ60 H7/e6\n"
+                                   << "";
+}
+
+void MainWindowTest::answersAboutTheShownFit() {
+  QFETCH(bool, inch);
+  QFETCH(QString, size);
+  QFETCH(QString, shaftLetter);
+  Session s;
+  MainWindow& w = s.w();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  if (inch) w.switchUnit();
+  typeInto(part<NumberField>(w, "edNominal"), size);
+  choose(part<QComboBox>(w, "cbLetter_v"), shaftLetter);
+  QTEST(part<QLabel>(w, "lblBoundary")->text(), "note");
+  QTEST(cellToolTip(w.gridInput(), 0, static_cast<int>(GridRow::FitDesignation)), "use");
+
+  QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTEST(QApplication::clipboard()->text(), "callout");
+  // The note stays out of the export.
+  part<QToolButton>(w, "btnCopy")->click();
+  QCOMPARE(clipboardLines().size(), 22);
+  if (QTest::currentDataTag() == QByteArray("top of a size range")) snapshot(w, "boundary_note");
+}
+
 void MainWindowTest::opensOneSidePageAtATime() {
   Session s;
   MainWindow& w = s.w();
@@ -515,7 +580,7 @@ void MainWindowTest::opensOneSidePageAtATime() {
   part<QPushButton>(w, "bbnDesign")->click();
   QCOMPARE(w.width(), 465);
   QVERIFY(part<QPushButton>(w, "bbnSglobka")->isEnabled());
-  QCOMPARE(w.height(), 381);
+  QCOMPARE(w.height(), 415);
 }
 
 void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {

@@ -210,6 +210,17 @@ enum class TextId : int {
   ResultTitle = 615,        // "Tolerances and fit": result page title
   RangeBoundaryNote = 616,  // "Near the size-range bound %1 mm: ... differ."
   DateOf = 617,             // "Date: %1"
+  // Window: a size near a size-range bound, callouts and the inside count.
+  // %1, %2 and %3 are filled in by the caller.
+  BoundaryAbove = 650,         // "%1 is the top of a size range: above it %2 gives %3"
+  BoundaryBelow = 651,         // "%1 is the top of the size range below: at %1 %2 gives %3"
+  BoundaryClearance = 652,     // "%1 / %2 clearance": least and greatest
+  BoundaryInterference = 653,  // "%1 / %2 interference": least and greatest
+  BoundaryTransition = 654,    // "%1 clearance / %2 interference": the greatest of each
+  BoundaryClassLimits = 655,   // "limit deviations %1 / %2": upper, lower
+  BoundaryUndefined = 656,     // "no defined limits"
+  CopyAsCallout = 657,         // "Copy as callout": context menu of the results grid
+  InsideCount = 658,           // "%1 of %2 fits lie inside the targets."
 };
 
 }  // namespace kalmo
