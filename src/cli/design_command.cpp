@@ -15,6 +15,7 @@
 #include "format/units.h"
 #include "json_writer.h"
 #include "lang/lang_table.h"
+#include "mech_options.h"
 
 namespace kalmo::cli {
 
@@ -69,12 +70,24 @@ Inside the targets:
   Each JSON result also carries "use": what a fit of the standard catalogue
   is for, in the --lang language, or null.
 
+At operating temperatures:
+  With --hole-material/--hole-alpha, --shaft-material/--shaft-alpha,
+  --hole-temp or --shaft-temp the same candidates are ranked by their fits
+  at temperature: each limit size L of a part becomes
+  L * (1 + alpha * 1e-6 * (t - 20)), and value1, value2, tolerance, deviation
+  and the inside test use those values. A part given a temperature but no
+  material or alpha is steel; a part given no temperature stays at 20 °C.
+  The JSON object then says "operating": {"hole": {"temperature", "alpha"},
+  "shaft": {...}}.
+
 Examples:
   kalmo-cli design 30
   kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
   kalmo-cli design 600 --system hole --class H7 --type transition
   kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9
-  kalmo-cli design 42 --max 0.05 --min 0.02 --inside)";
+  kalmo-cli design 42 --max 0.05 --min 0.02 --inside
+  kalmo-cli design 50 --type transition --max 0.02 --min -0.01
+            --hole-material aluminium --hole-temp 80 --shaft-temp 60)";
 
 struct DesignOptions {
   std::string size;
@@ -90,6 +103,7 @@ struct DesignOptions {
   bool json = false;
   bool insideOnly = false;
   std::string lang = "en";
+  OperatingOptions operating;
 };
 
 constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
@@ -210,6 +224,9 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   r.onlyStandard = options.standardOnly;
   r.targets = {*max.value, *min.value};
   design.countIndex = indexOf(kCountNames, options.count);
+  const Parsed<OperatingRequest> operating = parseOperatingOptions(options.operating);
+  if (!operating.value) return {std::nullopt, operating.error};
+  r.operating = operating.value->conditions;
 
   if (r.system == DesignSystem::HoleTolerance || r.system == DesignSystem::ShaftTolerance) {
     const Parsed<ToleranceClass> fixed =
@@ -283,14 +300,19 @@ std::string resultsJson(const RankedFits& results, const ShownResults& shown,
     list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
   }
   list += ']';
-  return JsonObject()
-             .add("max", check.targets.max)
-             .add("min", check.targets.min)
-             .add("rows", static_cast<double>(shown.rows))
-             .add("inside_count", static_cast<double>(shown.insideCount))
-             .addRaw("results", list)
-             .str() +
-         "\n";
+  JsonObject answer;
+  answer.add("max", check.targets.max)
+      .add("min", check.targets.min)
+      .add("rows", static_cast<double>(shown.rows))
+      .add("inside_count", static_cast<double>(shown.insideCount))
+      .addRaw("results", list);
+  if (const std::optional<OperatingConditions>& op = request.operating) {
+    const auto part = [](const PartTemperature& p) {
+      return JsonObject().add("temperature", p.temperatureC).add("alpha", p.alphaUmPerMK);
+    };
+    answer.add("operating", JsonObject().add("hole", part(op->hole)).add("shaft", part(op->shaft)));
+  }
+  return answer.str() + "\n";
 }
 
 int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
@@ -358,6 +380,7 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
   design->add_flag("--json", options->json, "Write JSON instead of the table");
   design->add_flag("--inside", options->insideOnly,
                    "Only fits whose two values lie between the targets");
+  addOperatingOptions(*design, options->operating, StatsOption::Left);
   addLanguageOption(*design, options->lang);
   design->callback(
       [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });
