@@ -478,7 +478,7 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
   choose(w.cbLetter_o, "T");
   w.btnCopy->click();
   lines = clipboardLines();
-  QCOMPARE(lines[2], QStringLiteral("0 T7\t\t24 s6"));
+  QCOMPARE(lines[2], QStringLiteral("24 T7\t\t24 s6"));
   QCOMPARE(lines[15], QStringLiteral("Designation\tN"));
   QCOMPARE(lines[17], QStringLiteral("Max.\t0.0000"));
 }

@@ -30,12 +30,12 @@ TEST(LangTable, LookupTakesTheFirstExactNumber) {
 }
 
 TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
-  const int numbers[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,
-                         14,  15,  16,  17,  18,  19,  20,  21,  22,  24,  25,  26,  27,
-                         61,  69,  70,  71,  72,  76,  81,  82,  86,  87,  88,  89,  90,
-                         91,  93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104,
-                         105, 106, 107, 108, 109, 110, 300, 301, 302, 310, 311, 312, 313,
-                         314, 315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325};
+  const int numbers[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,
+                         15,  16,  17,  18,  19,  20,  21,  22,  24,  25,  26,  27,  61,  69,
+                         70,  71,  72,  76,  81,  82,  86,  87,  88,  89,  90,  91,  93,  94,
+                         95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108,
+                         109, 110, 300, 301, 302, 310, 311, 312, 313, 314, 315, 316, 317, 318,
+                         319, 320, 321, 322, 323, 324, 325, 400, 401, 402, 403, 404, 405, 406};
   for (LanguageCode code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
     const LangTable table = LoadLanguage(code);
     EXPECT_EQ(table.lines.size(), std::size(numbers));
