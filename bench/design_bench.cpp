@@ -154,7 +154,7 @@ bool sameRanking(FitType type) {
   for (std::size_t i = 0; i < want.size(); ++i) {
     const BareSearch::Fit& w = want[i];
     const kalmo::FitClasses classes{bare.holes()[w.hole].cls, bare.shafts()[w.shaft].cls};
-    const kalmo::TSglobka g = got.record(i);
+    const kalmo::DesignResult g = got.record(i);
     if (g.classes != classes || !sameBits(g.Deviation, w.deviation) ||
         !sameBits(g.FitValue1, w.value1Mm) || !sameBits(g.FitValue2, w.value2Mm) ||
         !sameBits(g.FitTolerance, w.toleranceMm)) {

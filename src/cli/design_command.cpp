@@ -244,7 +244,7 @@ ShownResults shownResults(const RankedFits& results, const DesignRequest& reques
   return shown;
 }
 
-bool isInside(const TSglobka& fit, const DesignRequest& request, const DesignCheck& check) {
+bool isInside(const DesignResult& fit, const DesignRequest& request, const DesignCheck& check) {
   return liesInsideTargets(fit, request.fitType, check.targets, request.inchMode);
 }
 
@@ -257,7 +257,7 @@ std::string tableText(const RankedFits& results, const ShownResults& shown,
                      langText(lang, captions.min) + '\t' + langText(lang, TextId::Deviation) +
                      '\t' + langText(lang, TextId::InsideColumn) + '\n';
   for (std::size_t i = 0; i < shown.rows; ++i) {
-    const TSglobka fit = results.record(shown.ranks[i]);
+    const DesignResult fit = results.record(shown.ranks[i]);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
             '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
             (isInside(fit, request, check) ? "\u2713" : "") + '\n';
@@ -270,7 +270,7 @@ std::string resultsJson(const RankedFits& results, const ShownResults& shown,
                         const LangTable& lang) {
   std::string list = "[";
   for (const std::size_t rank : shown.ranks) {
-    const TSglobka fit = results.record(rank);
+    const DesignResult fit = results.record(rank);
     if (list.size() > 1) list += ',';
     JsonObject result;
     result.add("designation", fit.Designation)

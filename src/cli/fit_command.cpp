@@ -152,16 +152,6 @@ JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
   return o;
 }
 
-const char* kindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
-}
-
 // Members "hole", "shaft" and "fit" of a record; null for a member without
 // a class, and a null fit unless both are given.
 JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluation& e,
@@ -179,7 +169,7 @@ JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluati
   if (!classes.hole || !classes.shaft) return o.addNull("fit");
   JsonObject fit;
   const FitResult& r = e.fit;
-  if (const char* kind = kindName(r.kind)) {
+  if (const char* kind = fitKindName(r.kind)) {
     fit.add("kind", kind);
   } else {
     fit.addNull("kind");

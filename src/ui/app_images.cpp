@@ -26,6 +26,7 @@ QString path(Image image) {
     case Image::About: return QStringLiteral(":/images/info.svg");
     case Image::ClassList: return QStringLiteral(":/images/class_list.svg");
     case Image::PreferredNumber: return QStringLiteral(":/images/preferred.svg");
+    case Image::PressFit: return QStringLiteral(":/images/press_fit.svg");
     case Image::Application: return QStringLiteral(":/images/kalmo.svg");
   }
   return {};

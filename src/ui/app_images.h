@@ -18,8 +18,9 @@ enum class Image {
   Exit,
   Help,
   About,
-  ClassList,        // BitBtn1, BitBtn2
-  PreferredNumber,  // BitBtn3
+  ClassList,        // holeClassListButton, shaftClassListButton
+  PreferredNumber,  // preferredNumbersButton
+  PressFit,         // the press-fit window
   Application,
 };
 

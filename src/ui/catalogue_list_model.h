@@ -7,7 +7,7 @@
 
 namespace kalmo {
 
-// The fits of one catalogue section as the list lbSgl_sel shows them: the
+// The fits of one catalogue section as the catalogue page's fit list shows them: the
 // designation, in bold when the entry is preferred. The entries refer to the
 // constant catalogue data, so a list filled for one size band keeps showing
 // and applying that band's entries after the nominal size changes, until it

@@ -21,61 +21,63 @@ constexpr int kWidth = 170;
 
 CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
     : QWidget(parent),
-      ULabel1(new QLabel(this)),
-      ULabel2(new QLabel(this)),
-      Label2(new QLabel(this)),
-      cbSystem(new QComboBox(this)),
-      cbType(new QComboBox(this)),
-      lbSgl_sel(new QListView(this)),
+      fitSystemLabel_(new QLabel(this)),
+      headingLabel_(new QLabel(this)),
+      fitTypeLabel_(new QLabel(this)),
+      fitSystemPicker_(new QComboBox(this)),
+      fitTypePicker_(new QComboBox(this)),
+      fitList_(new QListView(this)),
       host_(host),
       list_(new CatalogueListModel(this)) {
   setObjectName(QStringLiteral("Sglobka"));
-  ULabel1->setObjectName(QStringLiteral("ULabel1"));
-  ULabel2->setObjectName(QStringLiteral("ULabel2"));
-  Label2->setObjectName(QStringLiteral("Label2"));
-  cbSystem->setObjectName(QStringLiteral("cbSystem"));
-  cbType->setObjectName(QStringLiteral("cbType"));
-  lbSgl_sel->setObjectName(QStringLiteral("lbSgl_sel"));
+  fitSystemLabel_->setObjectName(QStringLiteral("ULabel1"));
+  headingLabel_->setObjectName(QStringLiteral("ULabel2"));
+  fitTypeLabel_->setObjectName(QStringLiteral("Label2"));
+  fitSystemPicker_->setObjectName(QStringLiteral("cbSystem"));
+  fitTypePicker_->setObjectName(QStringLiteral("cbType"));
+  fitList_->setObjectName(QStringLiteral("lbSgl_sel"));
 
-  QFont bold = ULabel2->font();
+  QFont bold = headingLabel_->font();
   bold.setBold(true);
-  ULabel2->setFont(bold);
-  ULabel2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  headingLabel_->setFont(bold);
+  headingLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
-  ULabel2->setGeometry(kLeft, 6, kWidth, 15);
-  ULabel1->setGeometry(kLeft, 26, kWidth, 15);
-  cbSystem->setGeometry(kLeft, 41, kWidth, 21);
-  Label2->setGeometry(kLeft, 66, kWidth, 15);
-  cbType->setGeometry(kLeft, 81, kWidth, 21);
-  lbSgl_sel->setGeometry(kLeft, 108, kWidth, 235);
+  headingLabel_->setGeometry(kLeft, 6, kWidth, 15);
+  fitSystemLabel_->setGeometry(kLeft, 26, kWidth, 15);
+  fitSystemPicker_->setGeometry(kLeft, 41, kWidth, 21);
+  fitTypeLabel_->setGeometry(kLeft, 66, kWidth, 15);
+  fitTypePicker_->setGeometry(kLeft, 81, kWidth, 21);
+  fitList_->setGeometry(kLeft, 108, kWidth, 235);
 
   // Entry texts come from the language; the entries exist from the start so
   // that a selection survives every language switch.
-  cbSystem->addItems({QString(), QString()});
-  cbType->addItems({QString(), QString(), QString()});
-  lbSgl_sel->setUniformItemSizes(true);
-  lbSgl_sel->setModel(list_);
-  lbSgl_sel->setSelectionMode(QAbstractItemView::SingleSelection);
-  lbSgl_sel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lbSgl_sel->installEventFilter(this);
+  fitSystemPicker_->addItems({QString(), QString()});
+  fitTypePicker_->addItems({QString(), QString(), QString()});
+  fitList_->setUniformItemSizes(true);
+  fitList_->setModel(list_);
+  fitList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  fitList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fitList_->installEventFilter(this);
 
-  connect(cbSystem, &QComboBox::currentIndexChanged, this, &CataloguePage::cbSystemChange);
-  connect(cbType, &QComboBox::currentIndexChanged, this, &CataloguePage::cbSystemChange);
-  connect(lbSgl_sel, &QListView::clicked, this, &CataloguePage::lbSgl_selClick);
+  connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
+  connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
+  connect(fitList_, &QListView::clicked, this, &CataloguePage::applySelectedFit);
 }
 
 void CataloguePage::applyLanguage(const Language& language) {
-  ULabel1->setText(language.text(TextId::SystemOfFit));
-  Label2->setText(language.text(TextId::TypeOfFit));
-  ULabel2->setText(language.text(TextId::StandardFits));
-  setItemTexts(*cbSystem, {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis)});
-  setItemTexts(*cbType, {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
-                         language.text(TextId::InterferenceFit)});
+  fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
+  fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
+  headingLabel_->setText(language.text(TextId::StandardFits));
+  setItemTexts(*fitSystemPicker_,
+               {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis)});
+  setItemTexts(*fitTypePicker_,
+               {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
+                language.text(TextId::InterferenceFit)});
 }
 
-void CataloguePage::cbSystemChange() {
-  const int system = cbSystem->currentIndex();
-  const int type = cbType->currentIndex();
+void CataloguePage::refillFitList() {
+  const int system = fitSystemPicker_->currentIndex();
+  const int type = fitTypePicker_->currentIndex();
   if (system < 0 || type < 0) {
     return;
   }
@@ -83,23 +85,28 @@ void CataloguePage::cbSystemChange() {
   list_->setEntries(catalogue.section(static_cast<FitBasis>(system), static_cast<FitType>(type)));
 }
 
-void CataloguePage::lbSgl_selClick() {
-  const CatalogueEntry* entry = list_->entry(lbSgl_sel->currentIndex().row());
-  if (entry == nullptr || !lbSgl_sel->selectionModel()->isSelected(lbSgl_sel->currentIndex())) {
+void CataloguePage::applySelectedFit() {
+  const CatalogueEntry* entry = list_->entry(fitList_->currentIndex().row());
+  if (entry == nullptr || !fitList_->selectionModel()->isSelected(fitList_->currentIndex())) {
     return;
   }
   host_.applyFit(entry->classes);
 }
 
 bool CataloguePage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lbSgl_sel && event->type() == QEvent::KeyPress) {
+  if (watched == fitList_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      lbSgl_selClick();
+      applySelectedFit();
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void CataloguePage::selectFirstSection() {
+  fitSystemPicker_->setCurrentIndex(0);
+  fitTypePicker_->setCurrentIndex(0);
 }
 
 }  // namespace kalmo

@@ -25,29 +25,32 @@ class CataloguePage final : public QWidget {
   // keep their selected entries.
   void applyLanguage(const Language& language);
 
-  // Refills lbSgl_sel with the section that cbSystem and cbType select, from
+  // Refills fitList_ with the section that fitSystemPicker_ and fitTypePicker_ select, from
   // the catalogue of the current size band; runs when either picker changes
   // and when the page is opened or closed. The list keeps these entries, and
   // their marks, until the next refill, also when the nominal size changes.
-  void cbSystemChange();
-  // Applies the selected entry: its four class parts go into the main
-  // pickers, then one Recalculate.
-  void lbSgl_selClick();
-
+  void refillFitList();
+  // Selects the first fit system and fit type, as the window starts.
+  void selectFirstSection();
   const CatalogueListModel& listModel() const { return *list_; }
-
-  QLabel* ULabel1;      // "System of fit"
-  QLabel* ULabel2;      // page heading "Stand. fits"
-  QLabel* Label2;       // "Type of fit"
-  QComboBox* cbSystem;  // hole basis, shaft basis
-  QComboBox* cbType;    // clearance, transition, interference
-  QListView* lbSgl_sel;
 
  protected:
   // Enter on the list applies the current entry, as a click does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Applies the selected entry: its four class parts go into the main
+  // pickers, then one Recalculate.
+  void applySelectedFit();
+
+  // Widgets; each keeps its form id as its object name (docs/form-ids.md).
+  QLabel* fitSystemLabel_;      // "System of fit"
+  QLabel* headingLabel_;        // page heading "Stand. fits"
+  QLabel* fitTypeLabel_;        // "Type of fit"
+  QComboBox* fitSystemPicker_;  // hole basis, shaft basis
+  QComboBox* fitTypePicker_;    // clearance, transition, interference
+  QListView* fitList_;
+
   CalcHost& host_;
   CatalogueListModel* list_;
 };

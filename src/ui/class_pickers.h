@@ -1,17 +1,16 @@
 #pragma once
 
 #include <QComboBox>
-
 #include <optional>
 
 #include "calc/tolerance_class.h"
 
 namespace kalmo {
 
-// Letter picker (cbLetter_o, cbLetter_v): the 28 letter codes of the side in
+// Letter picker (holeLetterPicker, shaftLetterPicker): the 28 letter codes of the side in
 // picker order, so the selected index is the letter index.
 void fillLetterPicker(QComboBox& picker, Side side);
-// Grade picker (cbIT_o, cbIT_v): "01", "0", "1" .. "18", index = grade index.
+// Grade picker (holeGradePicker, shaftGradePicker): "01", "0", "1" .. "18", index = grade index.
 void fillGradePicker(QComboBox& picker);
 
 // The class selected in a letter and a grade picker; nullopt when either has
@@ -24,12 +23,13 @@ std::optional<QString> selectedText(const QComboBox& picker);
 // (exact, case-sensitive) without emitting any of the pickers' signals, so
 // that the caller's single Recalculate evaluates the new class. A text that
 // is not offered leaves that picker as it was; false then.
-bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters, const QString& gradeLabel);
+bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters,
+                      const QString& gradeLabel);
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls);
 
-// One of the class lists cbOtvori, cbOtvori2, cbValove, cbValove2: the class
-// designations of a side and size band, preferred classes in bold. It lies
-// under the grade picker of its side, so only its opened list is seen.
+// One of the class lists holeClassesUpTo500, holeClassesAbove500, shaftClassesUpTo500,
+// shaftClassesAbove500: the class designations of a side and size band, preferred classes in bold.
+// It lies under the grade picker of its side, so only its opened list is seen.
 class ClassList final : public QComboBox {
   Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QToolTip>
 
 #include "calc_host.h"
 #include "class_pickers.h"
@@ -17,6 +18,7 @@
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
+#include "visual_tab_order.h"
 
 namespace kalmo {
 
@@ -65,110 +67,124 @@ double unitFactor(bool inchMode) {
 
 DesignPage::DesignPage(CalcHost& host, QWidget* parent)
     : QWidget(parent),
-      ULabel3(label(this, "ULabel3", {4, 4, 200, 15})),
-      ULabel4(label(this, "ULabel4", {4, 41, 150, 15})),
-      ULabel5(label(this, "ULabel5", {4, 130, 54, 15})),
-      ULabel6(label(this, "ULabel6", {158, 41, 148, 15})),
-      cbIT(combo(this, "cbIT", {4, 18, 198, 21}, 6)),
-      cbDVon(combo(this, "cbDVon", {206, 18, 48, 21}, 0)),
-      cbDBis(combo(this, "cbDBis", {258, 18, 48, 21}, 0)),
-      cbDSystem(combo(this, "cbDSystem", {4, 55, 150, 21}, 5)),
-      cbDSgl(combo(this, "cbDSgl", {4, 79, 64, 21}, 0)),
-      cbDType(combo(this, "cbDType", {158, 55, 148, 21}, 3)),
-      lblMax(label(this, "lblMax", {4, 106, 78, 15})),
-      lblMin(label(this, "lblMin", {158, 106, 78, 15})),
-      edMaxV(targetField(this, "edMaxV", {84, 103, 70, 21})),
-      edMinV(targetField(this, "edMinV", {238, 103, 68, 21})),
-      chbDSel(new QCheckBox(this)),
-      cbPart(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
-      btnShow(new QPushButton(this)),
-      drgrDesign(new QTableView(this)),
+      gradeRangeLabel_(label(this, "ULabel3", {4, 4, 200, 15})),
+      fitSystemLabel_(label(this, "ULabel4", {4, 41, 150, 15})),
+      resultCountLabel_(label(this, "ULabel5", {4, 130, 54, 15})),
+      fitTypeLabel_(label(this, "ULabel6", {158, 41, 148, 15})),
+      gradeRangePicker_(combo(this, "cbIT", {4, 18, 198, 21}, 6)),
+      lowestGradePicker_(combo(this, "cbDVon", {206, 18, 48, 21}, 0)),
+      highestGradePicker_(combo(this, "cbDBis", {258, 18, 48, 21}, 0)),
+      fitSystemPicker_(combo(this, "cbDSystem", {4, 55, 150, 21}, 5)),
+      fixedClassPicker_(combo(this, "cbDSgl", {4, 79, 64, 21}, 0)),
+      fitTypePicker_(combo(this, "cbDType", {158, 55, 148, 21}, 3)),
+      maxTargetLabel_(label(this, "lblMax", {4, 106, 78, 15})),
+      minTargetLabel_(label(this, "lblMin", {158, 106, 78, 15})),
+      maxTargetField_(targetField(this, "edMaxV", {84, 103, 70, 21})),
+      minTargetField_(targetField(this, "edMinV", {238, 103, 68, 21})),
+      standardFitsOnlyBox_(new QCheckBox(this)),
+      resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
+      searchButton_(new QPushButton(this)),
+      resultsTable_(new QTableView(this)),
       host_(host),
-      results_(new DesignResultsModel(host.record(), host.language(), this)) {
+      results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
-  fillGradePicker(*cbDVon);
-  fillGradePicker(*cbDBis);
-  cbDVon->setEnabled(false);
-  cbDBis->setEnabled(false);
-  cbDSgl->setVisible(false);
+  fillGradePicker(*lowestGradePicker_);
+  fillGradePicker(*highestGradePicker_);
+  lowestGradePicker_->setEnabled(false);
+  highestGradePicker_->setEnabled(false);
+  fixedClassPicker_->setVisible(false);
   // Up to 201 classes: a list that drops down below the picker, 16 entries
   // high, like the class lists, rather than one as tall as the screen.
-  cbDSgl->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-  cbDSgl->setMaxVisibleItems(16);
-  lblMax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  lblMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  fixedClassPicker_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  fixedClassPicker_->setMaxVisibleItems(16);
+  maxTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  minTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  chbDSel->setObjectName(QStringLiteral("chbDSel"));
-  chbDSel->setGeometry(76, 80, 230, 19);
+  standardFitsOnlyBox_->setObjectName(QStringLiteral("chbDSel"));
+  standardFitsOnlyBox_->setGeometry(76, 80, 230, 19);
 
   // Entries 0..3 are fixed counts; entry 4 ("all") follows the language.
-  cbPart->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"),
-                    QStringLiteral("100"), QString()});
+  resultCountPicker_->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"),
+                                QStringLiteral("100"), QString()});
 
-  btnShow->setObjectName(QStringLiteral("btnShow"));
-  btnShow->setGeometry(206, 125, 100, 23);
+  searchButton_->setObjectName(QStringLiteral("btnShow"));
+  searchButton_->setGeometry(206, 125, 100, 23);
 
-  drgrDesign->setObjectName(QStringLiteral("drgrDesign"));
-  drgrDesign->setGeometry(2, 148, 306, 201);
-  drgrDesign->setHorizontalHeader(new DesignTableHeader(drgrDesign));
-  drgrDesign->setModel(results_);
-  drgrDesign->verticalHeader()->setVisible(false);
-  drgrDesign->verticalHeader()->setMinimumSectionSize(1);
-  drgrDesign->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  drgrDesign->verticalHeader()->setDefaultSectionSize(17);
-  drgrDesign->horizontalHeader()->setMinimumSectionSize(1);
-  drgrDesign->horizontalHeader()->setDefaultSectionSize(70);
-  drgrDesign->horizontalHeader()->setFixedHeight(17);
-  drgrDesign->horizontalHeader()->setHighlightSections(false);
-  drgrDesign->setSelectionBehavior(QAbstractItemView::SelectRows);
-  drgrDesign->setSelectionMode(QAbstractItemView::SingleSelection);
-  drgrDesign->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  drgrDesign->setWordWrap(false);
-  drgrDesign->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  drgrDesign->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  resultsTable_->setObjectName(QStringLiteral("drgrDesign"));
+  resultsTable_->setGeometry(2, 148, 306, 201);
+  resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
+  resultsTable_->setModel(results_);
+  resultsTable_->verticalHeader()->setVisible(false);
+  resultsTable_->verticalHeader()->setMinimumSectionSize(1);
+  resultsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  resultsTable_->verticalHeader()->setDefaultSectionSize(17);
+  resultsTable_->horizontalHeader()->setMinimumSectionSize(1);
+  resultsTable_->horizontalHeader()->setDefaultSectionSize(70);
+  resultsTable_->horizontalHeader()->setFixedHeight(17);
+  resultsTable_->horizontalHeader()->setHighlightSections(false);
+  resultsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  resultsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  resultsTable_->setWordWrap(false);
+  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The current row keeps its highlight when the focus goes elsewhere.
-  QPalette table = drgrDesign->palette();
+  QPalette table = resultsTable_->palette();
   table.setColor(QPalette::Inactive, QPalette::Highlight,
                  table.color(QPalette::Active, QPalette::Highlight));
   table.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  table.color(QPalette::Active, QPalette::HighlightedText));
-  drgrDesign->setPalette(table);
-  drgrDesign->installEventFilter(this);
+  resultsTable_->setPalette(table);
+  resultsTable_->installEventFilter(this);
 
-  connect(cbIT, &QComboBox::currentIndexChanged, this, &DesignPage::cbITChange);
-  connect(cbDSystem, &QComboBox::currentIndexChanged, this, &DesignPage::cbDSystemChange);
-  connect(cbDType, &QComboBox::currentIndexChanged, this, &DesignPage::cbDTypeChange);
-  connect(edMaxV, &QLineEdit::textChanged, this, &DesignPage::edMaxVChange);
-  connect(edMinV, &QLineEdit::textChanged, this, &DesignPage::edMinVChange);
-  connect(btnShow, &QPushButton::clicked, this, &DesignPage::btnShowClick);
-  connect(drgrDesign, &QTableView::clicked, this, &DesignPage::drgrDesignClick);
-  cbITChange();
+  connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
+  connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
+  connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
+  connect(maxTargetField_, &QLineEdit::textChanged, this, &DesignPage::maxTargetEdited);
+  connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
+  // A target held at its limit or put back on leaving goes to the record too
+  // (the change handlers take typing only), and the note shows at the field.
+  for (NumberField* f : {maxTargetField_, minTargetField_}) {
+    connect(f, &NumberField::noteRequested, this, [this, f](const QString& note) {
+      const double factor = unitFactor(host_.record().InchMode);
+      (f == maxTargetField_ ? host_.record().DesignMax : host_.record().DesignMin) =
+          f->value().value_or(0) * factor;
+      QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
+    });
+    f->setLanguage(&host_.language().table());
+  }
+  setVisualTabOrder(*this);
+  connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
+  connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
+  gradeRangeChanged();
 }
 
 void DesignPage::applyLanguage(const Language& language) {
-  ULabel3->setText(language.text(TextId::ItRange));
-  ULabel4->setText(language.text(TextId::SystemOfFit));
-  chbDSel->setText(language.text(TextId::OnlyStandardFits));
-  ULabel6->setText(language.text(TextId::TypeOfFit));
-  btnShow->setText(language.text(TextId::Search));
-  ULabel5->setText(language.text(TextId::Results));
-  setItemTexts(*cbIT,
+  gradeRangeLabel_->setText(language.text(TextId::ItRange));
+  fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
+  standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
+  fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
+  searchButton_->setText(language.text(TextId::Search));
+  resultCountLabel_->setText(language.text(TextId::Results));
+  setItemTexts(*gradeRangePicker_,
                {language.text(TextId::RangePrecision), language.text(TextId::RangeGauges),
                 language.text(TextId::RangeSemiProducts), language.text(TextId::RangeStructures),
                 language.text(TextId::RangeNonTolerated), language.text(TextId::Select)});
-  setItemTexts(*cbDSystem,
+  setItemTexts(*fitSystemPicker_,
                {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis),
                 language.text(TextId::HoleTolerance), language.text(TextId::ShaftTolerance),
                 language.text(TextId::AllCombinations)});
-  setItemTexts(*cbDType, {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
-                          language.text(TextId::InterferenceFit)});
-  const TargetCaptionIds captions = targetCaptionIds(fitTypeAt(cbDType->currentIndex()));
-  lblMax->setText(language.text(captions.max));
-  lblMin->setText(language.text(captions.min));
+  setItemTexts(*fitTypePicker_,
+               {language.text(TextId::ClearanceFit), language.text(TextId::TransitionFit),
+                language.text(TextId::InterferenceFit)});
+  const TargetCaptionIds captions = targetCaptionIds(fitTypeAt(fitTypePicker_->currentIndex()));
+  maxTargetLabel_->setText(language.text(captions.max));
+  minTargetLabel_->setText(language.text(captions.min));
   // "(all)" without its brackets.
   const QString all = language.text(TextId::AllEntries);
-  setItemTexts(*cbPart,
-               {cbPart->itemText(0), cbPart->itemText(1), cbPart->itemText(2), cbPart->itemText(3),
+  setItemTexts(*resultCountPicker_,
+               {resultCountPicker_->itemText(0), resultCountPicker_->itemText(1),
+                resultCountPicker_->itemText(2), resultCountPicker_->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
 }
@@ -177,53 +193,53 @@ void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMo
   const auto shown = [inchMode](double mm) {
     return inchMode ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
   };
-  edMinV->setValue(shown(designMinMm));
-  edMaxV->setValue(shown(designMaxMm));
+  minTargetField_->setValue(shown(designMinMm));
+  maxTargetField_->setValue(shown(designMaxMm));
 }
 
 void DesignPage::resetPage() {
   {
-    const QSignalBlocker blockRange(cbIT);
-    const QSignalBlocker blockSystem(cbDSystem);
-    const QSignalBlocker blockType(cbDType);
-    cbIT->setCurrentIndex(0);
-    cbDSystem->setCurrentIndex(0);
-    cbDType->setCurrentIndex(0);
+    const QSignalBlocker blockRange(gradeRangePicker_);
+    const QSignalBlocker blockSystem(fitSystemPicker_);
+    const QSignalBlocker blockType(fitTypePicker_);
+    gradeRangePicker_->setCurrentIndex(0);
+    fitSystemPicker_->setCurrentIndex(0);
+    fitTypePicker_->setCurrentIndex(0);
   }
-  cbITChange();
-  cbDSystemChange();
-  cbDTypeChange();
+  gradeRangeChanged();
+  fitSystemChanged();
+  fitTypeChanged();
 }
 
 GradeBounds DesignPage::gradeBounds() const {
-  const int lower = cbDVon->currentIndex();
-  const int upper = cbDBis->currentIndex();
+  const int lower = lowestGradePicker_->currentIndex();
+  const int upper = highestGradePicker_->currentIndex();
   if (lower < 0 || upper < 0) {
     return {1, 0};  // no range without both bounds
   }
   return gradeBoundsFromIndexes(lower, upper);
 }
 
-void DesignPage::cbITChange() {
-  const int entry = cbIT->currentIndex();
+void DesignPage::gradeRangeChanged() {
+  const int entry = gradeRangePicker_->currentIndex();
   if (entry < 0 || entry >= static_cast<int>(kItApplicationRanges.size())) {
     return;
   }
   const ItApplicationRange& range = kItApplicationRanges[static_cast<std::size_t>(entry)];
-  cbDVon->setEnabled(false);
-  cbDBis->setEnabled(false);
-  cbDVon->setCurrentIndex(range.lowerGradeIndex);
-  cbDBis->setCurrentIndex(range.upperGradeIndex);
-  cbDVon->setEnabled(range.freeChoice);
-  cbDBis->setEnabled(range.freeChoice);
-  if (!cbDSgl->isHidden()) {
-    cbDSystemChange();
+  lowestGradePicker_->setEnabled(false);
+  highestGradePicker_->setEnabled(false);
+  lowestGradePicker_->setCurrentIndex(range.lowerGradeIndex);
+  highestGradePicker_->setCurrentIndex(range.upperGradeIndex);
+  lowestGradePicker_->setEnabled(range.freeChoice);
+  highestGradePicker_->setEnabled(range.freeChoice);
+  if (!fixedClassPicker_->isHidden()) {
+    fitSystemChanged();
   }
 }
 
-void DesignPage::cbDSystemChange() {
-  cbDSgl->clear();
-  const int system = cbDSystem->currentIndex();
+void DesignPage::fitSystemChanged() {
+  fixedClassPicker_->clear();
+  const int system = fitSystemPicker_->currentIndex();
   const bool fixed = system == static_cast<int>(DesignSystem::HoleTolerance) ||
                      system == static_cast<int>(DesignSystem::ShaftTolerance);
   fixedClasses_ = fixed ? fixedClassChoices(static_cast<DesignSystem>(system),
@@ -235,39 +251,39 @@ void DesignPage::cbDSystemChange() {
   QFont bold;
   bold.setBold(true);
   for (const ClassListItem& item : fixedClasses_) {
-    cbDSgl->addItem(QString::fromStdString(Designation(side, item.cls)));
+    fixedClassPicker_->addItem(QString::fromStdString(Designation(side, item.cls)));
     if (item.preferred) {
-      cbDSgl->setItemData(cbDSgl->count() - 1, bold, Qt::FontRole);
+      fixedClassPicker_->setItemData(fixedClassPicker_->count() - 1, bold, Qt::FontRole);
     }
   }
-  cbDSgl->setCurrentIndex(fixedClasses_.empty() ? -1 : 0);
-  cbDSgl->setVisible(fixed);
+  fixedClassPicker_->setCurrentIndex(fixedClasses_.empty() ? -1 : 0);
+  fixedClassPicker_->setVisible(fixed);
 }
 
-void DesignPage::cbDTypeChange() {
-  const FitType type = fitTypeAt(cbDType->currentIndex());
+void DesignPage::fitTypeChanged() {
+  const FitType type = fitTypeAt(fitTypePicker_->currentIndex());
   const TargetCaptionIds captions = targetCaptionIds(type);
-  lblMax->setText(host_.language().text(captions.max));
-  lblMin->setText(host_.language().text(captions.min));
+  maxTargetLabel_->setText(host_.language().text(captions.max));
+  minTargetLabel_->setText(host_.language().text(captions.min));
   results_->setFitType(type);
-  edMinV->setValue(0);
-  edMaxV->setValue(0);
+  minTargetField_->setValue(0);
+  maxTargetField_->setValue(0);
   // The targets the fields show are the ones a unit switch rewrites them
   // from; left behind, a switch would bring back the discarded values.
   host_.record().DesignMin = 0;
   host_.record().DesignMax = 0;
 }
 
-void DesignPage::edMaxVChange() {
-  const std::optional<double> typed = edMaxV->value();
-  if (edMaxV->hasFocus() && typed) {
+void DesignPage::maxTargetEdited() {
+  const std::optional<double> typed = maxTargetField_->value();
+  if (maxTargetField_->hasFocus() && typed) {
     host_.record().DesignMax = *typed * unitFactor(host_.record().InchMode);
   }
 }
 
-void DesignPage::edMinVChange() {
-  const std::optional<double> typed = edMinV->value();
-  if (edMinV->hasFocus() && typed) {
+void DesignPage::minTargetEdited() {
+  const std::optional<double> typed = minTargetField_->value();
+  if (minTargetField_->hasFocus() && typed) {
     host_.record().DesignMin = *typed * unitFactor(host_.record().InchMode);
   }
 }
@@ -277,25 +293,25 @@ DesignRequest DesignPage::designRequest() const {
   DesignRequest request;
   request.nominalSizeMm = record.NominalSize;
   request.inchMode = record.InchMode;
-  request.fitType = fitTypeAt(cbDType->currentIndex());
-  const int system = cbDSystem->currentIndex();
+  request.fitType = fitTypeAt(fitTypePicker_->currentIndex());
+  const int system = fitSystemPicker_->currentIndex();
   request.system = system >= 0 && system <= static_cast<int>(DesignSystem::AllCombinations)
                        ? static_cast<DesignSystem>(system)
                        : DesignSystem::HoleBasis;
-  const int fixed = cbDSgl->currentIndex();
+  const int fixed = fixedClassPicker_->currentIndex();
   if (fixed >= 0 && static_cast<std::size_t>(fixed) < fixedClasses_.size()) {
     request.fixedClass = fixedClasses_[static_cast<std::size_t>(fixed)].cls;
   }
   request.grades = gradeBounds();
-  request.onlyStandard = chbDSel->isChecked();
-  request.targets = {edMaxV->value().value_or(0), edMinV->value().value_or(0)};
+  request.onlyStandard = standardFitsOnlyBox_->isChecked();
+  request.targets = {maxTargetField_->value().value_or(0), minTargetField_->value().value_or(0)};
   return request;
 }
 
-void DesignPage::btnShowClick() {
+void DesignPage::runSearch() {
   // An entry left unfinished is put right first, as leaving the field does.
-  edMaxV->finishEntry();
-  edMinV->finishEntry();
+  maxTargetField_->finishEntry();
+  minTargetField_->finishEntry();
   const DesignRequest request = designRequest();
   DesignOutcome outcome = runDesignSearch(request);
 
@@ -308,8 +324,8 @@ void DesignPage::btnShowClick() {
   if (outcome.targets.min != request.targets.min) {
     record.DesignMin = -record.DesignMin;
   }
-  edMaxV->setValue(outcome.targets.max);
-  edMinV->setValue(outcome.targets.min);
+  maxTargetField_->setValue(outcome.targets.max);
+  minTargetField_->setValue(outcome.targets.min);
 
   if (outcome.error != DesignInputError::None) {
     // The previous results stay.
@@ -319,34 +335,53 @@ void DesignPage::btnShowClick() {
     return;
   }
 
-  const std::size_t rows = designRowsToShow(cbPart->currentIndex(), outcome.results.size());
+  const std::size_t rows =
+      designRowsToShow(resultCountPicker_->currentIndex(), outcome.results.size());
   results_->setResults(std::move(outcome.results), rows);
-  drgrDesign->setCurrentIndex(results_->index(0, 0));
-  drgrDesign->scrollToTop();
+  resultsTable_->setCurrentIndex(results_->index(0, 0));
+  resultsTable_->scrollToTop();
 
   // Without a result the user's own classes and the views stay as they were.
-  if (const TSglobka* best = results_->fitAt(0)) {
+  if (const DesignResult* best = results_->fitAt(0)) {
     const FitClasses fit = best->classes;
-    drgrDesign->setFocus();
+    resultsTable_->setFocus();
     host_.applyFit(fit);
   }
 }
 
-void DesignPage::drgrDesignClick() {
-  if (const TSglobka* fit = results_->fitAt(drgrDesign->currentIndex().row())) {
+void DesignPage::applyCurrentRow() {
+  if (const DesignResult* fit = results_->fitAt(resultsTable_->currentIndex().row())) {
     host_.applyFit(fit->classes);
   }
 }
 
 bool DesignPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == drgrDesign && event->type() == QEvent::KeyPress) {
+  if (watched == resultsTable_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      drgrDesignClick();
+      applyCurrentRow();
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+int DesignPage::resultCountIndex() const {
+  return resultCountPicker_->currentIndex();
+}
+
+bool DesignPage::onlyStandardFits() const {
+  return standardFitsOnlyBox_->isChecked();
+}
+
+void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
+  resultCountPicker_->setCurrentIndex(resultCountIndex);
+  standardFitsOnlyBox_->setChecked(onlyStandardFits);
+}
+
+void DesignPage::showUnit(bool inchMode) {
+  results_->setInchMode(inchMode);
+  resultsTable_->viewport()->update();
 }
 
 }  // namespace kalmo

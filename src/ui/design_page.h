@@ -30,7 +30,7 @@ class DesignPage final : public QWidget {
   explicit DesignPage(CalcHost& host, QWidget* parent = nullptr);
 
   // Writes the captions and list entries of the current language; the lists
-  // keep their selected entries, the target captions follow cbDType, and the
+  // keep their selected entries, the target captions follow fitTypePicker_, and the
   // results table is repainted so that its headings follow too.
   void applyLanguage(const Language& language);
 
@@ -42,24 +42,13 @@ class DesignPage final : public QWidget {
   // clearance with both targets 0. The results of the last search stay.
   void resetPage();
 
-  // Handlers.
-  // Selects the grade bounds of the chosen IT range; "Select" frees the two
-  // grade pickers. Refills a visible fixed-class picker.
-  void cbITChange();
-  // Shows cbDSgl for the hole and shaft tolerance systems, filled with the
-  // classes of that side in the grade range at the current nominal size.
-  void cbDSystemChange();
-  // Captions of the two targets for the new fit type; both targets 0.
-  void cbDTypeChange();
-  // Typed targets reach DesignMax / DesignMin (mm) only while their field
-  // has the focus, so numbers the program writes into them do not.
-  void edMaxVChange();
-  void edMinVChange();
-  // The search: corrects the target signs, checks them, ranks the fits of
-  // the page's system, type and grade range, shows them and applies the best.
-  void btnShowClick();
-  // Applies the fit of the table's current row.
-  void drgrDesignClick();
+  // The two choices the window keeps between sessions: the result count
+  // entry (0 = 10 .. 4 = all) and "only standard fits".
+  int resultCountIndex() const;
+  bool onlyStandardFits() const;
+  void restoreChoices(int resultCountIndex, bool onlyStandardFits);
+  // Shows the results table's values in the window's unit from now on.
+  void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
   // the fields show them.
@@ -67,33 +56,53 @@ class DesignPage final : public QWidget {
   GradeBounds gradeBounds() const;
   const DesignResultsModel& resultsModel() const { return *results_; }
 
-  QLabel* ULabel3;  // "IT - range"
-  QLabel* ULabel4;  // "System of fit"
-  QLabel* ULabel5;  // "Results"
-  QLabel* ULabel6;  // "Type of fit"
-  QComboBox* cbIT;  // IT application ranges, the last one "Select"
-  QComboBox* cbDVon;
-  QComboBox* cbDBis;
-  QComboBox* cbDSystem;
-  QComboBox* cbDSgl;  // fixed class of systems 2 and 3; hidden otherwise
-  QComboBox* cbDType;
-  QLabel* lblMax;
-  QLabel* lblMin;
-  NumberField* edMaxV;
-  NumberField* edMinV;
-  QCheckBox* chbDSel;  // only standard fits
-  QComboBox* cbPart;   // result count: 10, 20, 50, 100, all
-  QPushButton* btnShow;
-  QTableView* drgrDesign;
-
  protected:
   // Enter on the results table applies the current row, as a click does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Handlers.
+  // Selects the grade bounds of the chosen IT range; "Select" frees the two
+  // grade pickers. Refills a visible fixed-class picker.
+  void gradeRangeChanged();
+  // Shows fixedClassPicker_ for the hole and shaft tolerance systems, filled with the
+  // classes of that side in the grade range at the current nominal size.
+  void fitSystemChanged();
+  // Captions of the two targets for the new fit type; both targets 0.
+  void fitTypeChanged();
+  // Typed targets reach DesignMax / DesignMin (mm) only while their field
+  // has the focus, so numbers the program writes into them do not.
+  void maxTargetEdited();
+  void minTargetEdited();
+  // The search: corrects the target signs, checks them, ranks the fits of
+  // the page's system, type and grade range, shows them and applies the best.
+  void runSearch();
+  // Applies the fit of the table's current row.
+  void applyCurrentRow();
+
+  // Widgets; each keeps its form id as its object name (docs/form-ids.md).
+  QLabel* gradeRangeLabel_;      // "IT - range"
+  QLabel* fitSystemLabel_;       // "System of fit"
+  QLabel* resultCountLabel_;     // "Results"
+  QLabel* fitTypeLabel_;         // "Type of fit"
+  QComboBox* gradeRangePicker_;  // IT application ranges, the last one "Select"
+  QComboBox* lowestGradePicker_;
+  QComboBox* highestGradePicker_;
+  QComboBox* fitSystemPicker_;
+  QComboBox* fixedClassPicker_;  // fixed class of systems 2 and 3; hidden otherwise
+  QComboBox* fitTypePicker_;
+  QLabel* maxTargetLabel_;
+  QLabel* minTargetLabel_;
+  NumberField* maxTargetField_;
+  NumberField* minTargetField_;
+  QCheckBox* standardFitsOnlyBox_;  // only standard fits
+  QComboBox* resultCountPicker_;    // result count: 10, 20, 50, 100, all
+  QPushButton* searchButton_;
+  QTableView* resultsTable_;
+
   CalcHost& host_;
   DesignResultsModel* results_;
-  // The classes behind the entries of cbDSgl.
+  // The classes behind the entries of fixedClassPicker_.
   std::vector<ClassListItem> fixedClasses_;
 };
 

@@ -17,9 +17,8 @@ namespace {
 
 }  // namespace
 
-DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
-                                       QObject* parent)
-    : QAbstractTableModel(parent), record_(record), language_(language) {}
+DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
+    : QAbstractTableModel(parent), language_(language) {}
 
 void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
   beginResetModel();
@@ -28,7 +27,7 @@ void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown
   endResetModel();
 }
 
-const TSglobka* DesignResultsModel::fitAt(int row) const {
+const DesignResult* DesignResultsModel::fitAt(int row) const {
   if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= results_.size()) {
     return nullptr;
   }
@@ -62,7 +61,7 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
         index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
-  const TSglobka* fit = fitAt(index.row());
+  const DesignResult* fit = fitAt(index.row());
   if (fit == nullptr) {
     return {};
   }
@@ -79,7 +78,7 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const auto length = [this](double mm) {
-    return QString::fromStdString(lengthText(mm, record_.InchMode, localeDecimalSeparator()));
+    return QString::fromStdString(lengthText(mm, inchMode_, localeDecimalSeparator()));
   };
   switch (index.column()) {
     case 0: return QString::fromStdString(fit->Designation);

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <cstddef>
 
-#include "calc/calc_record.h"
 #include "design/design_results.h"
 #include "design/fit_catalogue.h"
 
@@ -13,12 +12,12 @@ namespace kalmo {
 
 class Language;
 
-// The results table of the design search (drgrDesign): one row per ranked
+// The results table of the design search: one row per ranked
 // fit with its designation, its two fit values and its deviation from the
 // targets, in the unit the window shows, preferred fits in bold. It holds the
-// results of the last search that passed its input check and reads the unit
-// and the language at the moment a cell is drawn, so a unit switch or a
-// language change shows in the next repaint without a new search.
+// results of the last search that passed its input check; the window pushes
+// the unit, and the language is read at the moment a cell is drawn, so a unit
+// switch or a language change shows in the next repaint without a new search.
 class DesignResultsModel final : public QAbstractTableModel {
   Q_OBJECT
 
@@ -29,16 +28,18 @@ class DesignResultsModel final : public QAbstractTableModel {
   // Background of the heading row.
   static inline const QColor kHeadingColour{147, 192, 253};
 
-  // The record supplies the unit (InchMode); record and language must
-  // outlive the model.
-  DesignResultsModel(const CalcRecord& record, const Language& language, QObject* parent = nullptr);
+  // The language must outlive the model. Values start in millimetres.
+  explicit DesignResultsModel(const Language& language, QObject* parent = nullptr);
+
+  // The unit of the values from the next repaint on.
+  void setInchMode(bool inchMode) { inchMode_ = inchMode; }
 
   // Takes the results of a search and shows the first rowsShown of them;
   // at least one row, blank when there is no result.
   void setResults(DesignResults results, std::size_t rowsShown);
   const DesignResults& results() const { return results_; }
   // The record of a row; nullptr for a blank row.
-  const TSglobka* fitAt(int row) const;
+  const DesignResult* fitAt(int row) const;
 
   // The headings of the two value columns follow the fit type picker.
   void setFitType(FitType type);
@@ -52,8 +53,8 @@ class DesignResultsModel final : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  const CalcRecord& record_;
   const Language& language_;
+  bool inchMode_ = false;
   DesignResults results_;
   int rows_ = kStartRows;
   FitType fitType_ = FitType::Clearance;

@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 
 #include "app_images.h"
 #include "catalogue_page.h"
@@ -17,6 +20,7 @@
 #include "design_page.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
 #include "results_grid.h"
 #include "tables/nominal_range.h"
 #include "window_geometry.h"
@@ -93,7 +97,35 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildInputs();
   buildPanel();
   connectInputs();
+  setUpKeyboard();
   showSidePage(SidePage::None);
+}
+
+void MainWindow::setUpKeyboard() {
+  // The toolbar is reached by mouse and shortcut; Tab walks the inputs in
+  // the order they are read: size, hole class, shaft class, then the panel.
+  for (QToolButton* b :
+       {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_}) {
+    b->setFocusPolicy(Qt::NoFocus);
+  }
+  const std::array<QWidget*, 10> chain{
+      nominalSizeField_,  holeLetterPicker_, holeGradePicker_,      holeClassListButton_,
+      shaftLetterPicker_, shaftGradePicker_, shaftClassListButton_, preferredNumbersButton_,
+      catalogueButton_,   designButton_};
+  for (QWidget* w : chain) {
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::StrongFocus);
+  }
+  for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+    setTabOrder(chain[i], chain[i + 1]);
+  }
+
+  // Ctrl+C copies the result; a field with selected text copies its text.
+  auto* copy = new QShortcut(QKeySequence::Copy, this);
+  connect(copy, &QShortcut::activated, this, &MainWindow::copyResults);
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &MainWindow::showHelpPage);
+  auto* unit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
+  connect(unit, &QShortcut::activated, this, &MainWindow::switchUnit);
 }
 
 void MainWindow::buildToolBar() {
@@ -106,26 +138,31 @@ void MainWindow::buildToolBar() {
   bar->toggleViewAction()->setVisible(false);
   addToolBar(Qt::TopToolBarArea, bar);
 
-  btnCopy = toolButton(bar, "btnCopy", Image::Copy);
+  copyButton_ = toolButton(bar, "btnCopy", Image::Copy);
   bar->addSeparator();
-  btnMM = toolButton(bar, "btnMM", Image::UnitMillimetre);
-  btnLang = toolButton(bar, "btnLang", Image::FlagEnglish);
-  btnLang->setPopupMode(QToolButton::InstantPopup);
+  unitButton_ = toolButton(bar, "btnMM", Image::UnitMillimetre);
+  languageButton_ = toolButton(bar, "btnLang", Image::FlagEnglish);
+  languageButton_->setPopupMode(QToolButton::InstantPopup);
   bar->addSeparator();
-  btnExit = toolButton(bar, "btnExit", Image::Exit);
-  btnHelp = toolButton(bar, "btnHelp", Image::Help);
-  ToolButton1 = toolButton(bar, "ToolButton1", Image::About);
+  pressFitAction_ = bar->addAction(icon(Image::PressFit), QString());
+  pressFitAction_->setObjectName(QStringLiteral("pressFitAction"));
+  pressFitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  bar->addSeparator();
+  exitButton_ = toolButton(bar, "btnExit", Image::Exit);
+  helpButton_ = toolButton(bar, "btnHelp", Image::Help);
+  aboutButton_ = toolButton(bar, "ToolButton1", Image::About);
 
   // The item captions name each language in itself and never change.
-  PopupMenu1 = new QMenu(btnLang);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  English = PopupMenu1->addAction(icon(Image::FlagEnglish), QStringLiteral("English"));
-  English->setObjectName(QStringLiteral("English"));
-  Deutsch = PopupMenu1->addAction(icon(Image::FlagGerman), QStringLiteral("Deutsch"));
-  Deutsch->setObjectName(QStringLiteral("Deutsch"));
-  Bul = PopupMenu1->addAction(icon(Image::FlagBulgarian), QStringLiteral("Български"));
-  Bul->setObjectName(QStringLiteral("Bul"));
-  btnLang->setMenu(PopupMenu1);
+  languageMenu_ = new QMenu(languageButton_);
+  languageMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+  englishAction_ = languageMenu_->addAction(icon(Image::FlagEnglish), QStringLiteral("English"));
+  englishAction_->setObjectName(QStringLiteral("English"));
+  germanAction_ = languageMenu_->addAction(icon(Image::FlagGerman), QStringLiteral("Deutsch"));
+  germanAction_->setObjectName(QStringLiteral("Deutsch"));
+  bulgarianAction_ =
+      languageMenu_->addAction(icon(Image::FlagBulgarian), QStringLiteral("Български"));
+  bulgarianAction_->setObjectName(QStringLiteral("Bul"));
+  languageButton_->setMenu(languageMenu_);
 }
 
 void MainWindow::buildInputs() {
@@ -134,121 +171,146 @@ void MainWindow::buildInputs() {
   central->setFixedHeight(layout::kGroupHeight);
   setCentralWidget(central);
 
-  GroupBox1 = new QGroupBox(central);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(0, 0, layout::kGroupWidth, layout::kGroupHeight);
-  QWidget* g = GroupBox1;
+  inputsGroup_ = new QGroupBox(central);
+  inputsGroup_->setObjectName(QStringLiteral("GroupBox1"));
+  inputsGroup_->setGeometry(0, 0, layout::kGroupWidth, layout::kGroupHeight);
+  QWidget* g = inputsGroup_;
 
-  Label1 = boldLabel(g, "Label1", layout::kLabel1);
-  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  nominalSizeLabel_ = boldLabel(g, "Label1", layout::kNominalSizeLabel);
+  nominalSizeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The field's limits are the nominal range's numbers, in whichever unit it shows.
-  edNominal = new NumberField(kMinNominalMm, kMaxNominalMm, g);
-  edNominal->setObjectName(QStringLiteral("edNominal"));
+  nominalSizeField_ = new NumberField(kMinNominalMm, kMaxNominalMm, g);
+  nominalSizeField_->setObjectName(QStringLiteral("edNominal"));
   QFont bold = g->font();
   bold.setBold(true);
-  edNominal->setFont(bold);
-  edNominal->setGeometry(layout::kNominal);
-  edNominal->setValue(10);
-  BitBtn3 = pickerButton(g, "BitBtn3", Image::PreferredNumber, layout::kBitBtn3);
+  nominalSizeField_->setFont(bold);
+  nominalSizeField_->setGeometry(layout::kNominal);
+  nominalSizeField_->setCallouts(true);
+  nominalSizeField_->setLanguage(&language_.table());
+  nominalSizeField_->setValue(10);
+  preferredNumbersButton_ =
+      pickerButton(g, "BitBtn3", Image::PreferredNumber, layout::kPreferredNumbersButton);
 
-  Label9 = boldLabel(g, "Label9", layout::kLabel9);
-  cbLetter_o = picker(g, "cbLetter_o", layout::kLetterHole);
-  cbIT_o = picker(g, "cbIT_o", layout::kGradeHole);
-  BitBtn1 = pickerButton(g, "BitBtn1", Image::ClassList, layout::kBitBtn1);
-  Label10 = boldLabel(g, "Label10", layout::kLabel10);
-  cbLetter_v = picker(g, "cbLetter_v", layout::kLetterShaft);
-  cbIT_v = picker(g, "cbIT_v", layout::kGradeShaft);
-  BitBtn2 = pickerButton(g, "BitBtn2", Image::ClassList, layout::kBitBtn2);
-  fillLetterPicker(*cbLetter_o, Side::Hole);
-  fillGradePicker(*cbIT_o);
-  fillLetterPicker(*cbLetter_v, Side::Shaft);
-  fillGradePicker(*cbIT_v);
+  holeLabel_ = boldLabel(g, "Label9", layout::kHoleLabel);
+  holeLetterPicker_ = picker(g, "cbLetter_o", layout::kLetterHole);
+  holeGradePicker_ = picker(g, "cbIT_o", layout::kGradeHole);
+  holeClassListButton_ = pickerButton(g, "BitBtn1", Image::ClassList, layout::kHoleClassListButton);
+  shaftLabel_ = boldLabel(g, "Label10", layout::kShaftLabel);
+  shaftLetterPicker_ = picker(g, "cbLetter_v", layout::kLetterShaft);
+  shaftGradePicker_ = picker(g, "cbIT_v", layout::kGradeShaft);
+  shaftClassListButton_ =
+      pickerButton(g, "BitBtn2", Image::ClassList, layout::kShaftClassListButton);
+  fillLetterPicker(*holeLetterPicker_, Side::Hole);
+  fillGradePicker(*holeGradePicker_);
+  fillLetterPicker(*shaftLetterPicker_, Side::Shaft);
+  fillGradePicker(*shaftGradePicker_);
   // No class is chosen until the window is shown.
-  for (QComboBox* p : {cbLetter_o, cbIT_o, cbLetter_v, cbIT_v}) {
+  for (QComboBox* p :
+       {holeLetterPicker_, holeGradePicker_, shaftLetterPicker_, shaftGradePicker_}) {
     p->setCurrentIndex(-1);
   }
-  cbOtvori = classListUnder(cbIT_o, Side::Hole, false, "cbOtvori");
-  cbOtvori2 = classListUnder(cbIT_o, Side::Hole, true, "cbOtvori2");
-  cbValove = classListUnder(cbIT_v, Side::Shaft, false, "cbValove");
-  cbValove2 = classListUnder(cbIT_v, Side::Shaft, true, "cbValove2");
+  holeClassesUpTo500_ = classListUnder(holeGradePicker_, Side::Hole, false, "cbOtvori");
+  holeClassesAbove500_ = classListUnder(holeGradePicker_, Side::Hole, true, "cbOtvori2");
+  shaftClassesUpTo500_ = classListUnder(shaftGradePicker_, Side::Shaft, false, "cbValove");
+  shaftClassesAbove500_ = classListUnder(shaftGradePicker_, Side::Shaft, true, "cbValove2");
 
-  bbnSglobka = new QPushButton(g);
-  bbnSglobka->setObjectName(QStringLiteral("bbnSglobka"));
-  bbnSglobka->setGeometry(layout::kCatalogueButton);
-  bbnDesign = new QPushButton(g);
-  bbnDesign->setObjectName(QStringLiteral("bbnDesign"));
-  bbnDesign->setGeometry(layout::kDesignButton);
+  catalogueButton_ = new QPushButton(g);
+  catalogueButton_->setObjectName(QStringLiteral("bbnSglobka"));
+  catalogueButton_->setGeometry(layout::kCatalogueButton);
+  designButton_ = new QPushButton(g);
+  designButton_->setObjectName(QStringLiteral("bbnDesign"));
+  designButton_->setGeometry(layout::kDesignButton);
 
-  lblNote = new QLabel(g);
-  lblNote->setObjectName(QStringLiteral("lblNote"));
-  lblNote->setGeometry(layout::kNote);
+  unitNoteLabel_ = new QLabel(g);
+  unitNoteLabel_->setObjectName(QStringLiteral("lblNote"));
+  unitNoteLabel_->setGeometry(layout::kNote);
 
-  drgrDanni = new ResultsGrid([this] { return gridInput(); }, g);
-  drgrDanni->move(layout::kGridPos);
-  Chart1 = new ZoneDiagram(g);
+  resultsGrid_ = new ResultsGrid([this] { return gridInput(); }, g);
+  resultsGrid_->move(layout::kGridPos);
+  zoneDiagram_ = new ZoneDiagram(g);
   const QRect chart = diagramRect();
   const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
-  Chart1->setGeometry(chart.translated(gridClient));
+  zoneDiagram_->setGeometry(chart.translated(gridClient));
 }
 
 void MainWindow::buildPanel() {
-  Panel2 = new QFrame(centralWidget());
-  Panel2->setObjectName(QStringLiteral("Panel2"));
-  Panel2->setGeometry(layout::kGroupWidth, 0, layout::kPanelWidth, layout::kGroupHeight);
-  nbExtra = new QStackedWidget(Panel2);
-  nbExtra->setObjectName(QStringLiteral("nbExtra"));
-  nbExtra->setGeometry(0, 0, layout::kPanelWidth, layout::kGroupHeight);
-  cataloguePage = new CataloguePage(*this, nbExtra);
-  designPage = new DesignPage(*this, nbExtra);
-  nbExtra->addWidget(cataloguePage);
-  nbExtra->addWidget(designPage);
+  sidePanel_ = new QFrame(centralWidget());
+  sidePanel_->setObjectName(QStringLiteral("Panel2"));
+  sidePanel_->setGeometry(layout::kGroupWidth, 0, layout::kPanelWidth, layout::kGroupHeight);
+  sidePages_ = new QStackedWidget(sidePanel_);
+  sidePages_->setObjectName(QStringLiteral("nbExtra"));
+  sidePages_->setGeometry(0, 0, layout::kPanelWidth, layout::kGroupHeight);
+  cataloguePage_ = new CataloguePage(*this, sidePages_);
+  designPage_ = new DesignPage(*this, sidePages_);
+  sidePages_->addWidget(cataloguePage_);
+  sidePages_->addWidget(designPage_);
 }
 
 void MainWindow::connectInputs() {
-  connect(edNominal, &QLineEdit::textChanged, this, [this] { edNominalChange(); });
+  connect(nominalSizeField_, &QLineEdit::textChanged, this, [this] { nominalSizeChanged(); });
+  connect(nominalSizeField_, &NumberField::calloutApplied, this, &MainWindow::applyCallout);
+  connect(nominalSizeField_, &NumberField::noteRequested, this, &MainWindow::showEntryNote);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(5000);
+  connect(&noteTimer_, &QTimer::timeout, this, &MainWindow::showUnitNote);
   // activated, not currentIndexChanged: only the user's choice runs the handler;
   // the program selects entries silently.
-  for (QComboBox* p : {cbLetter_o, cbIT_o, cbLetter_v, cbIT_v}) {
-    connect(p, &QComboBox::activated, this, [this, p] { cbLetter_oChange(p); });
+  for (QComboBox* p :
+       {holeLetterPicker_, holeGradePicker_, shaftLetterPicker_, shaftGradePicker_}) {
+    connect(p, &QComboBox::activated, this, [this, p] { classPickerChanged(p); });
   }
-  for (ClassList* list : {cbOtvori, cbOtvori2, cbValove, cbValove2}) {
+  for (ClassList* list :
+       {holeClassesUpTo500_, holeClassesAbove500_, shaftClassesUpTo500_, shaftClassesAbove500_}) {
     connect(list, &QComboBox::activated, this,
-            [this, list](int index) { classListChange(list, index); });
+            [this, list](int index) { classListChosen(list, index); });
   }
-  connect(BitBtn1, &QToolButton::clicked, this, &MainWindow::BitBtn1Click);
-  connect(BitBtn2, &QToolButton::clicked, this, &MainWindow::BitBtn2Click);
-  connect(BitBtn3, &QToolButton::clicked, this, &MainWindow::BitBtn3Click);
-  connect(bbnSglobka, &QPushButton::clicked, this, &MainWindow::bbnSglobkaClick);
-  connect(bbnDesign, &QPushButton::clicked, this, &MainWindow::bbnDesignClick);
+  connect(holeClassListButton_, &QToolButton::clicked, this, &MainWindow::showHoleClassList);
+  connect(shaftClassListButton_, &QToolButton::clicked, this, &MainWindow::showShaftClassList);
+  connect(preferredNumbersButton_, &QToolButton::clicked, this, &MainWindow::choosePreferredNumber);
+  connect(catalogueButton_, &QPushButton::clicked, this, &MainWindow::toggleCataloguePage);
+  connect(designButton_, &QPushButton::clicked, this, &MainWindow::toggleDesignPage);
 
-  connect(btnCopy, &QToolButton::clicked, this, &MainWindow::btnCopyClick);
-  connect(btnMM, &QToolButton::clicked, this, &MainWindow::btnMMClick);
-  connect(btnExit, &QToolButton::clicked, this, &MainWindow::btnExitClick);
-  connect(btnHelp, &QToolButton::clicked, this, &MainWindow::btnHelpClick);
-  connect(ToolButton1, &QToolButton::clicked, this, &MainWindow::ToolButton1Click);
-  connect(English, &QAction::triggered, this, &MainWindow::EnglishClick);
-  connect(Deutsch, &QAction::triggered, this, &MainWindow::DeutschClick);
-  connect(Bul, &QAction::triggered, this, &MainWindow::BulClick);
+  connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyResults);
+  connect(unitButton_, &QToolButton::clicked, this, &MainWindow::switchUnit);
+  connect(exitButton_, &QToolButton::clicked, this, &MainWindow::exitProgram);
+  connect(helpButton_, &QToolButton::clicked, this, &MainWindow::showHelpPage);
+  connect(aboutButton_, &QToolButton::clicked, this, &MainWindow::showAbout);
+  connect(pressFitAction_, &QAction::triggered, this, &MainWindow::showPressFit);
+  connect(englishAction_, &QAction::triggered, this, &MainWindow::chooseEnglish);
+  connect(germanAction_, &QAction::triggered, this, &MainWindow::chooseGerman);
+  connect(bulgarianAction_, &QAction::triggered, this, &MainWindow::chooseBulgarian);
 }
 
 void MainWindow::showSidePage(SidePage page) {
   sidePage_ = page;
   setFixedSize(windowWidth(page), layout::kClientHeight);
+  keepOnScreen();
   // Closed, the window still leaves a few pixels beside the inputs group;
   // they show no sliver of a page.
-  Panel2->setVisible(page != SidePage::None);
+  sidePanel_->setVisible(page != SidePage::None);
+}
+
+void MainWindow::keepOnScreen() {
+  if (!isVisible()) return;
+  const QScreen* where = screen();
+  if (!where) return;
+  const QPoint position = onScreenPosition(frameGeometry(), where->availableGeometry());
+  if (position != frameGeometry().topLeft()) move(position);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
-    FormShow();
+    startSession();
+    nominalSizeField_->setFocus(Qt::OtherFocusReason);
   }
   QMainWindow::showEvent(event);
+  // A position restored or computed off the screen is brought back.
+  keepOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  FormClose();
+  saveSession();
   event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <optional>
 
 #include "calc_host.h"
@@ -25,6 +26,7 @@ class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
+class PressFitWindow;
 class ResultsGrid;
 class SettingsStore;
 class ZoneDiagram;
@@ -55,101 +57,118 @@ class MainWindow final : public QMainWindow, public CalcHost {
   // The last calculation with the current language, as the results grid draws it.
   GridInput gridInput() const;
 
-  // Lifecycle.
-  void FormShow();
-  void FormClose();
-
-  // Input handlers.
-  void edNominalChange();
-  void cbLetter_oChange(const QComboBox* sender);
-  void classListChange(const ClassList* list, int index);
-  void BitBtn1Click();
-  void BitBtn2Click();
-  void BitBtn3Click();
   // Takes a nominal size in millimetres from the preferred-number window:
   // exact in the record, shown in the current unit. 0 (cancelled) changes nothing.
   void applyPreferredNumber(double chosenMm);
-
-  // Toolbar.
-  void btnCopyClick();
-  void btnMMClick();
-  void btnExitClick();
-  void btnHelpClick();
-  void ToolButton1Click();
-  void BulClick();
-  void DeutschClick();
-  void EnglishClick();
-  // Writes every caption, hint and list entry of the window and its pages in
-  // the current language.
-  void ApplyLanguage();
-
-  // Side panel.
-  void bbnSglobkaClick();
-  void bbnDesignClick();
+  // The unit button: millimetres to inches and back.
+  void switchUnit();
+  // The two side-panel buttons: open their page, or close it when open.
+  void toggleCataloguePage();
+  void toggleDesignPage();
   // The page the side panel shows, SidePage::None while it is closed.
   SidePage sidePage() const { return sidePage_; }
-
-  // Toolbar.
-  QToolButton* btnCopy;
-  QToolButton* btnMM;
-  QToolButton* btnLang;
-  QToolButton* btnExit;
-  QToolButton* btnHelp;
-  QToolButton* ToolButton1;
-  QMenu* PopupMenu1;
-  QAction* English;
-  QAction* Deutsch;
-  QAction* Bul;
-
-  // Basic parameters.
-  QGroupBox* GroupBox1;
-  QLabel* Label1;
-  QLabel* Label9;
-  QLabel* Label10;
-  NumberField* edNominal;
-  QToolButton* BitBtn3;
-  QComboBox* cbLetter_o;
-  QComboBox* cbIT_o;
-  QToolButton* BitBtn1;
-  QComboBox* cbLetter_v;
-  QComboBox* cbIT_v;
-  QToolButton* BitBtn2;
-  ClassList* cbOtvori;
-  ClassList* cbOtvori2;
-  ClassList* cbValove;
-  ClassList* cbValove2;
-  QPushButton* bbnSglobka;
-  QPushButton* bbnDesign;
-  QLabel* lblNote;
-  ResultsGrid* drgrDanni;
-  ZoneDiagram* Chart1;
-
-  // Side panel.
-  QFrame* Panel2;
-  QStackedWidget* nbExtra;
-  CataloguePage* cataloguePage;
-  DesignPage* designPage;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Lifecycle.
+  void startSession();
+  void saveSession();
+
+  // Input handlers.
+  void nominalSizeChanged();
+  void classPickerChanged(const QComboBox* sender);
+  void classListChosen(const ClassList* list, int index);
+  void showHoleClassList();
+  void showShaftClassList();
+  void choosePreferredNumber();
+
+  // Toolbar.
+  void copyResults();
+  void exitProgram();
+  void showHelpPage();
+  void showAbout();
+  // Opens the press-fit window for the fit on screen, or brings it to the front.
+  void showPressFit();
+  void chooseBulgarian();
+  void chooseGerman();
+  void chooseEnglish();
+  // Writes every caption, hint and list entry of the window and its pages in
+  // the current language.
+  void applyLanguage();
+
+  void setUpKeyboard();
+  // Moves the window so that its whole frame lies on its screen.
+  void keepOnScreen();
   void buildToolBar();
   void buildInputs();
   void buildPanel();
   void connectInputs();
   void chooseLanguage(LanguageCode code);
   void showSidePage(SidePage page);
-  // Shows a number in edNominal while the nominal size stays sizeMm, then recalculates.
+  // Shows a number in nominalSizeField_ while the nominal size stays sizeMm, then recalculates.
   void writeNominalField(double shown, double sizeMm);
+  // The size field's limits and unit signs follow the unit.
+  void applyUnitToSizeField();
+  void showUnitNote();
+  void showEntryNote(const QString& note);
+  // A callout entered in the size field selects the classes it names.
+  void applyCallout(std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft);
   // What the window holds now: the record's size and unit, the field's text
   // and the pickers' classes.
   FitInputs fitInputs() const;
 
+  // Widgets; each keeps its form id as its object name (docs/form-ids.md).
+  // Toolbar.
+  QToolButton* copyButton_;
+  QToolButton* unitButton_;
+  QToolButton* languageButton_;
+  QToolButton* exitButton_;
+  QToolButton* helpButton_;
+  QToolButton* aboutButton_;
+  QAction* pressFitAction_;  // toolbar button, Ctrl+P
+  QMenu* languageMenu_;
+  QAction* englishAction_;
+  QAction* germanAction_;
+  QAction* bulgarianAction_;
+
+  // Basic parameters.
+  QGroupBox* inputsGroup_;
+  QLabel* nominalSizeLabel_;
+  QLabel* holeLabel_;
+  QLabel* shaftLabel_;
+  NumberField* nominalSizeField_;
+  QToolButton* preferredNumbersButton_;
+  QComboBox* holeLetterPicker_;
+  QComboBox* holeGradePicker_;
+  QToolButton* holeClassListButton_;
+  QComboBox* shaftLetterPicker_;
+  QComboBox* shaftGradePicker_;
+  QToolButton* shaftClassListButton_;
+  ClassList* holeClassesUpTo500_;
+  ClassList* holeClassesAbove500_;
+  ClassList* shaftClassesUpTo500_;
+  ClassList* shaftClassesAbove500_;
+  QPushButton* catalogueButton_;
+  QPushButton* designButton_;
+  QLabel* unitNoteLabel_;
+  ResultsGrid* resultsGrid_;
+  ZoneDiagram* zoneDiagram_;
+
+  // Side panel.
+  QFrame* sidePanel_;
+  QStackedWidget* sidePages_;
+  CataloguePage* cataloguePage_;
+  DesignPage* designPage_;
+  // Made when first asked for; it follows every recalculation and language.
+  PressFitWindow* pressFitWindow_ = nullptr;
+
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
+  QTimer noteTimer_;  // ends an entry note in the note line
   FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;

@@ -23,6 +23,7 @@
 #include "number_field.h"
 #include "preferred/preferred_window.h"
 #include "present/export_text.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
 #include "settings_store.h"
 #include "window_geometry.h"
@@ -32,38 +33,39 @@ namespace kalmo {
 
 void MainWindow::selectHoleClass(std::optional<ToleranceClass> cls) {
   if (cls) {
-    selectClass(*cbLetter_o, *cbIT_o, Side::Hole, *cls);
+    selectClass(*holeLetterPicker_, *holeGradePicker_, Side::Hole, *cls);
   } else {
-    const QSignalBlocker blockLetter(cbLetter_o);
-    const QSignalBlocker blockGrade(cbIT_o);
-    cbLetter_o->setCurrentIndex(-1);
-    cbIT_o->setCurrentIndex(-1);
+    const QSignalBlocker blockLetter(holeLetterPicker_);
+    const QSignalBlocker blockGrade(holeGradePicker_);
+    holeLetterPicker_->setCurrentIndex(-1);
+    holeGradePicker_->setCurrentIndex(-1);
   }
 }
 
 void MainWindow::selectShaftClass(std::optional<ToleranceClass> cls) {
   if (cls) {
-    selectClass(*cbLetter_v, *cbIT_v, Side::Shaft, *cls);
+    selectClass(*shaftLetterPicker_, *shaftGradePicker_, Side::Shaft, *cls);
   } else {
-    const QSignalBlocker blockLetter(cbLetter_v);
-    const QSignalBlocker blockGrade(cbIT_v);
-    cbLetter_v->setCurrentIndex(-1);
-    cbIT_v->setCurrentIndex(-1);
+    const QSignalBlocker blockLetter(shaftLetterPicker_);
+    const QSignalBlocker blockGrade(shaftGradePicker_);
+    shaftLetterPicker_->setCurrentIndex(-1);
+    shaftGradePicker_->setCurrentIndex(-1);
   }
 }
 
 std::optional<ToleranceClass> MainWindow::holeClass() const {
-  return pickedClass(*cbLetter_o, *cbIT_o);
+  return pickedClass(*holeLetterPicker_, *holeGradePicker_);
 }
 std::optional<ToleranceClass> MainWindow::shaftClass() const {
-  return pickedClass(*cbLetter_v, *cbIT_v);
+  return pickedClass(*shaftLetterPicker_, *shaftGradePicker_);
 }
 
 FitInputs MainWindow::fitInputs() const {
   FitInputs inputs;
   inputs.sizeMm = record_.NominalSize;
-  inputs.sizeText = edNominal->text().toStdString();
-  inputs.sizeShown = edNominal->value();
+  // The views name the size the field last applied, never a half-typed text.
+  inputs.sizeText = nominalSizeField_->appliedText().toStdString();
+  inputs.sizeShown = nominalSizeField_->value();
   inputs.hole = holeClass();
   inputs.shaft = shaftClass();
   inputs.inch = record_.InchMode;
@@ -72,15 +74,18 @@ FitInputs MainWindow::fitInputs() const {
 
 void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
-  drgrDanni->update();
-  Chart1->setValues(zoneValues(view_));
+  resultsGrid_->update();
+  zoneDiagram_->setValues(zoneValues(view_));
+  if (pressFitWindow_) {
+    pressFitWindow_->showFit(view_);
+  }
 }
 
 GridInput MainWindow::gridInput() const {
   return GridInput{view_, language_.table(), localeDecimalSeparator()};
 }
 
-void MainWindow::FormShow() {
+void MainWindow::startSession() {
   record_.NominalSize = 10;
   record_.DesignMin = 0;
   record_.DesignMax = 0;
@@ -88,33 +93,34 @@ void MainWindow::FormShow() {
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
-  designPage->cbPart->setCurrentIndex(stored.resultCountIndex);
-  designPage->chbDSel->setChecked(stored.onlyStandardFits);
+  applyUnitToSizeField();
+  designPage_->showUnit(record_.InchMode);
+  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
   if (record_.InchMode) {
-    btnMM->setIcon(icon(Image::UnitInch));
+    unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
-    edNominal->setValue(sizeFieldValue(10, true));
+    nominalSizeField_->setValue(sizeFieldValue(10, true));
   } else {
-    btnMM->setIcon(icon(Image::UnitMillimetre));
+    unitButton_->setIcon(icon(Image::UnitMillimetre));
   }
 
   chooseLanguage(language_.code());
 
-  selectClassTexts(*cbLetter_o, *cbIT_o, QStringLiteral("H"), QStringLiteral("7"));
-  selectClassTexts(*cbLetter_v, *cbIT_v, QStringLiteral("g"), QStringLiteral("6"));
+  selectClassTexts(*holeLetterPicker_, *holeGradePicker_, QStringLiteral("H"), QStringLiteral("7"));
+  selectClassTexts(*shaftLetterPicker_, *shaftGradePicker_, QStringLiteral("g"),
+                   QStringLiteral("6"));
   Recalculate();
 
-  cataloguePage->cbSystem->setCurrentIndex(0);
-  cataloguePage->cbType->setCurrentIndex(0);
+  cataloguePage_->selectFirstSection();
 }
 
-void MainWindow::FormClose() {
-  writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage->cbPart->currentIndex(),
-                                             designPage->chbDSel->isChecked()});
+void MainWindow::saveSession() {
+  writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
+                                             designPage_->onlyStandardFits()});
 }
 
-void MainWindow::edNominalChange() {
-  const std::optional<double> number = edNominal->value();
+void MainWindow::nominalSizeChanged() {
+  const std::optional<double> number = nominalSizeField_->value();
   // A field without a number yet (emptied while typing) has no size.
   record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
   Recalculate();
@@ -122,26 +128,26 @@ void MainWindow::edNominalChange() {
 
 void MainWindow::writeNominalField(double shown, double sizeMm) {
   // The field's change handler takes the shown number; the exact size is put back after it.
-  edNominal->setValue(shown);
+  nominalSizeField_->setValue(shown);
   record_.NominalSize = sizeMm;
   Recalculate();
 }
 
-void MainWindow::cbLetter_oChange(const QComboBox* sender) {
+void MainWindow::classPickerChanged(const QComboBox* sender) {
   if (sender->currentIndex() >= 0) {
     Recalculate();
   }
 }
 
-void MainWindow::BitBtn1Click() {
-  (isAbove500(record_.NominalSize) ? cbOtvori2 : cbOtvori)->showPopup();
+void MainWindow::showHoleClassList() {
+  (isAbove500(record_.NominalSize) ? holeClassesAbove500_ : holeClassesUpTo500_)->showPopup();
 }
 
-void MainWindow::BitBtn2Click() {
-  (isAbove500(record_.NominalSize) ? cbValove2 : cbValove)->showPopup();
+void MainWindow::showShaftClassList() {
+  (isAbove500(record_.NominalSize) ? shaftClassesAbove500_ : shaftClassesUpTo500_)->showPopup();
 }
 
-void MainWindow::classListChange(const ClassList* list, int index) {
+void MainWindow::classListChosen(const ClassList* list, int index) {
   if (index < 0) {
     return;
   }
@@ -149,13 +155,14 @@ void MainWindow::classListChange(const ClassList* list, int index) {
   const std::string designation = text.toStdString();
   const ClassTextParts parts = splitClassText(designation);
   const bool hole = list->side() == Side::Hole;
-  selectClassTexts(hole ? *cbLetter_o : *cbLetter_v, hole ? *cbIT_o : *cbIT_v,
+  selectClassTexts(hole ? *holeLetterPicker_ : *shaftLetterPicker_,
+                   hole ? *holeGradePicker_ : *shaftGradePicker_,
                    QString::fromStdString(std::string(parts.letters)),
                    QString::fromStdString(std::string(parts.grade)));
   Recalculate();
 }
 
-void MainWindow::BitBtn3Click() {
+void MainWindow::choosePreferredNumber() {
   applyPreferredNumber(pickPreferredNumber(this, language_.table()));
 }
 
@@ -165,61 +172,95 @@ void MainWindow::applyPreferredNumber(double chosenMm) {
   }
 }
 
-void MainWindow::btnMMClick() {
+void MainWindow::switchUnit() {
   // An entry left unfinished in the field is put right first, so the
   // switch converts the number the field shows.
-  edNominal->finishEntry();
+  nominalSizeField_->finishEntry();
   record_.InchMode = !record_.InchMode;
+  applyUnitToSizeField();
   if (record_.InchMode) {
-    btnMM->setIcon(icon(Image::UnitInch));
-    const double sizeMm = edNominal->value().value_or(record_.NominalSize);
+    unitButton_->setIcon(icon(Image::UnitInch));
+    const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
     writeNominalField(sizeFieldValue(sizeMm, true), sizeMm);
   } else {
-    btnMM->setIcon(icon(Image::UnitMillimetre));
+    unitButton_->setIcon(icon(Image::UnitMillimetre));
     writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
-  designPage->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
-  lblNote->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
-  designPage->drgrDesign->viewport()->update();
+  designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
+  showUnitNote();
+  designPage_->showUnit(record_.InchMode);
 }
 
-void MainWindow::btnCopyClick() {
+void MainWindow::applyUnitToSizeField() {
+  const FieldLimits limits = sizeFieldLimits(record_.InchMode);
+  nominalSizeField_->setLimits(limits.minimum, limits.maximum);
+  nominalSizeField_->setInchMode(record_.InchMode);
+}
+
+void MainWindow::showUnitNote() {
+  unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
+}
+
+void MainWindow::showEntryNote(const QString& note) {
+  // A few seconds in the note line, then the unit note again.
+  unitNoteLabel_->setText(note);
+  noteTimer_.start();
+}
+
+void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
+                              std::optional<ToleranceClass> shaft) {
+  if (hole) selectHoleClass(hole);
+  if (shaft) selectShaftClass(shaft);
+  Recalculate();
+}
+
+void MainWindow::copyResults() {
   QApplication::clipboard()->setText(
       QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
 }
 
-void MainWindow::btnExitClick() {
+void MainWindow::exitProgram() {
   close();
 }
 
-void MainWindow::btnHelpClick() {
+void MainWindow::showHelpPage() {
   showHelp(this, languageNumber(language_.code()));
 }
 
-void MainWindow::ToolButton1Click() {
+void MainWindow::showAbout() {
   showAboutWindow(this);
 }
 
-void MainWindow::bbnSglobkaClick() {
-  const bool open = sidePage_ == SidePage::None;
-  showSidePage(open ? SidePage::Catalogue : SidePage::None);
-  bbnSglobka->setText(language_.text(TextId::StandardFits) +
-                      (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
-  nbExtra->setCurrentWidget(cataloguePage);
-  bbnDesign->setEnabled(sidePage_ == SidePage::None);
-  cataloguePage->cbSystemChange();
+void MainWindow::showPressFit() {
+  if (!pressFitWindow_) {
+    pressFitWindow_ = new PressFitWindow(language_, store_, this);
+    pressFitWindow_->showFit(view_);
+  }
+  pressFitWindow_->show();
+  pressFitWindow_->raise();
+  pressFitWindow_->activateWindow();
 }
 
-void MainWindow::bbnDesignClick() {
+void MainWindow::toggleCataloguePage() {
+  const bool open = sidePage_ == SidePage::None;
+  showSidePage(open ? SidePage::Catalogue : SidePage::None);
+  catalogueButton_->setText(language_.text(TextId::StandardFits) +
+                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  sidePages_->setCurrentWidget(cataloguePage_);
+  designButton_->setEnabled(sidePage_ == SidePage::None);
+  cataloguePage_->refillFitList();
+}
+
+void MainWindow::toggleDesignPage() {
   const bool open = sidePage_ == SidePage::None;
   showSidePage(open ? SidePage::Design : SidePage::None);
-  bbnDesign->setText(language_.text(TextId::Design) +
-                     (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  designButton_->setText(language_.text(TextId::Design) +
+                         (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   if (open) {
-    designPage->resetPage();
+    designPage_->resetPage();
   }
-  nbExtra->setCurrentWidget(designPage);
-  bbnSglobka->setEnabled(sidePage_ == SidePage::None);
+  sidePages_->setCurrentWidget(designPage_);
+  catalogueButton_->setEnabled(sidePage_ == SidePage::None);
 }
 
 }  // namespace kalmo

@@ -10,44 +10,51 @@
 #include "format/units.h"
 #include "language.h"
 #include "main_window.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
 
 namespace kalmo {
 
-void MainWindow::BulClick() {
+void MainWindow::chooseBulgarian() {
   chooseLanguage(kLanguageBulgarian);
 }
-void MainWindow::DeutschClick() {
+void MainWindow::chooseGerman() {
   chooseLanguage(kLanguageGerman);
 }
-void MainWindow::EnglishClick() {
+void MainWindow::chooseEnglish() {
   chooseLanguage(kLanguageEnglish);
 }
 
 void MainWindow::chooseLanguage(LanguageCode code) {
-  btnLang->setIcon(languageIcon(code));
+  languageButton_->setIcon(languageIcon(code));
   language_.SetLanguage(code);
-  ApplyLanguage();
+  applyLanguage();
   // The views fetch their texts when they draw.
-  drgrDanni->update();
+  resultsGrid_->update();
 }
 
-void MainWindow::ApplyLanguage() {
+void MainWindow::applyLanguage() {
   const Language& l = language_;
   setWindowTitle(l.text(TextId::WindowTitle));
-  btnCopy->setToolTip(l.text(TextId::Copy));
-  btnLang->setToolTip(l.text(TextId::LanguageMenu));
-  btnExit->setToolTip(l.text(TextId::Exit));
-  btnHelp->setToolTip(l.text(TextId::Help));
-  Label1->setText(l.text(TextId::NominalSize));
-  Label9->setText(l.text(TextId::Hole));
-  Label10->setText(l.text(TextId::Shaft));
-  GroupBox1->setTitle(l.text(TextId::BasicParameters));
-  bbnSglobka->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
-  lblNote->setText(QString::fromStdString(unitNote(l.table(), record_.InchMode)));
-  cataloguePage->applyLanguage(l);
-  bbnDesign->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
-  designPage->applyLanguage(l);
+  copyButton_->setToolTip(l.text(TextId::Copy));
+  languageButton_->setToolTip(l.text(TextId::LanguageMenu));
+  exitButton_->setToolTip(l.text(TextId::Exit));
+  helpButton_->setToolTip(l.text(TextId::Help));
+  pressFitAction_->setToolTip(l.text(TextId::PressFit) + QStringLiteral(" (") +
+                              pressFitAction_->shortcut().toString(QKeySequence::NativeText) +
+                              u')');
+  if (pressFitWindow_) {
+    pressFitWindow_->applyLanguage();
+  }
+  nominalSizeLabel_->setText(l.text(TextId::NominalSize));
+  holeLabel_->setText(l.text(TextId::Hole));
+  shaftLabel_->setText(l.text(TextId::Shaft));
+  inputsGroup_->setTitle(l.text(TextId::BasicParameters));
+  catalogueButton_->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
+  unitNoteLabel_->setText(QString::fromStdString(unitNote(l.table(), record_.InchMode)));
+  cataloguePage_->applyLanguage(l);
+  designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
+  designPage_->applyLanguage(l);
 }
 
 }  // namespace kalmo

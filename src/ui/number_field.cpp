@@ -83,8 +83,10 @@ std::optional<double> NumberField::value() const {
     case EntryState::Number:
     case EntryState::OutOfRange: return read.number;
     case EntryState::Empty: return std::nullopt;
-    case EntryState::Callout:
-    case EntryState::Incomplete: break;
+    case EntryState::Callout: break;
+    case EntryState::Incomplete:
+      if (keepTextWithoutNumber_) return std::nullopt;
+      break;
   }
   return lastNumber_;
 }
@@ -102,6 +104,10 @@ void NumberField::setValue(double number) {
 
 void NumberField::finishEntry() {
   const EntryRead read = entry();
+  if (keepTextWithoutNumber_ &&
+      (read.state == EntryState::Empty || read.state == EntryState::Incomplete)) {
+    return;
+  }
   switch (read.state) {
     case EntryState::Number:
     case EntryState::Callout:
@@ -134,6 +140,16 @@ void NumberField::restoreEntry() {
     lastText_ = QString::fromStdString(formatPlain(lastNumber_, localeDecimalSeparator()));
   }
   setText(lastText_);
+}
+
+bool NumberField::event(QEvent* event) {
+  // Ctrl+C without selected text belongs to the window (copy the result).
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !hasSelectedText()) {
+    event->ignore();
+    return true;
+  }
+  return QLineEdit::event(event);
 }
 
 void NumberField::focusOutEvent(QFocusEvent* event) {

@@ -59,6 +59,11 @@ class NumberField final : public QLineEdit {
   void finishEntry();
   // What Esc does: the last applied text comes back.
   void restoreEntry();
+  // Fields whose owner marks a text without a number, and may read an empty
+  // one as "the default", keep it when the entry is finished instead of
+  // getting the last number back; value() is then nullopt for any text that
+  // is no number. Off by default.
+  void setKeepTextWithoutNumber(bool keep) { keepTextWithoutNumber_ = keep; }
 
  signals:
   void calloutApplied(std::optional<kalmo::ToleranceClass> hole,
@@ -67,6 +72,7 @@ class NumberField final : public QLineEdit {
   void noteRequested(const QString& note);
 
  protected:
+  bool event(QEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -81,6 +87,7 @@ class NumberField final : public QLineEdit {
   const LangTable* lang_ = nullptr;
   QString plainToolTip_;
   bool marked_ = false;
+  bool keepTextWithoutNumber_ = false;
 };
 
 // The decimal separator of the default locale as UTF-8, for the core's

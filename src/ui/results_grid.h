@@ -8,7 +8,7 @@
 
 namespace kalmo {
 
-// The results grid drgrDanni: 2 columns by 16 rows, each cell painted from
+// The results grid resultsGrid: 2 columns by 16 rows, each cell painted from
 // the last calculation on every paint. It keeps no data of its own; the
 // source function hands it the window's result and language table.
 class ResultsGrid final : public QFrame {

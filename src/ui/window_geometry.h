@@ -21,18 +21,18 @@ inline constexpr int kGroupWidth = 460;
 // widest window leaves it.
 inline constexpr int kPanelWidth = kWidthDesign - kGroupWidth;
 
-// Inside GroupBox1.
-inline constexpr QRect kLabel1{2, 16, 90, 15};  // right edge on edNominal's
+// Inside inputsGroup.
+inline constexpr QRect kNominalSizeLabel{2, 16, 90, 15};  // right edge on nominalSizeField's
 inline constexpr QRect kNominal{10, 33, 82, 21};
-inline constexpr QRect kBitBtn3{92, 33, 22, 21};
-inline constexpr QRect kLabel9{127, 16, 100, 15};
+inline constexpr QRect kPreferredNumbersButton{92, 33, 22, 21};
+inline constexpr QRect kHoleLabel{127, 16, 100, 15};
 inline constexpr QRect kLetterHole{121, 33, 42, 21};
 inline constexpr QRect kGradeHole{162, 33, 42, 21};
-inline constexpr QRect kBitBtn1{204, 33, 22, 21};
-inline constexpr QRect kLabel10{233, 16, 100, 15};
+inline constexpr QRect kHoleClassListButton{204, 33, 22, 21};
+inline constexpr QRect kShaftLabel{233, 16, 100, 15};
 inline constexpr QRect kLetterShaft{233, 33, 42, 21};
 inline constexpr QRect kGradeShaft{274, 33, 42, 21};
-inline constexpr QRect kBitBtn2{316, 33, 22, 21};
+inline constexpr QRect kShaftClassListButton{316, 33, 22, 21};
 inline constexpr QRect kCatalogueButton{346, 20, 109, 22};
 inline constexpr QRect kDesignButton{346, 44, 109, 22};
 inline constexpr QRect kNote{8, 56, 330, 15};

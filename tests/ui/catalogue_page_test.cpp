@@ -18,6 +18,7 @@
 
 using namespace kalmo;
 using kalmo::test::FakeHost;
+using kalmo::test::part;
 using kalmo::test::snapshot;
 
 namespace {
@@ -38,9 +39,9 @@ QStringList listed(const CatalogueListModel& model, bool boldOnly) {
 // then the pickers.
 void fill(CataloguePage& page, FakeHost& host, double sizeMm, int system, int type) {
   host.record().NominalSize = sizeMm;
-  page.cbSystem->setCurrentIndex(system);
-  page.cbType->setCurrentIndex(type);
-  page.cbSystemChange();
+  part<QComboBox>(page, "cbSystem")->setCurrentIndex(system);
+  part<QComboBox>(page, "cbType")->setCurrentIndex(type);
+  page.refillFitList();
 }
 
 QPoint rowCentre(const QListView& list, const QString& text) {
@@ -112,7 +113,7 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand() {
 
   FakeHost host;
   CataloguePage page(host);
-  QAbstractItemModelTester tester(page.lbSgl_sel->model(),
+  QAbstractItemModelTester tester(part<QListView>(page, "lbSgl_sel")->model(),
                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
   fill(page, host, sizeMm, system, type);
   QCOMPARE(page.listModel().rowCount(), count);
@@ -133,17 +134,17 @@ void CataloguePageTest::keepsItsEntriesUntilTheNextRefill() {
   // H7/c8 is a fit of the list up to 500 mm only; the list still offers and
   // applies it at 600 mm.
   host.record().NominalSize = 600;
-  const QPoint c8 = rowCentre(*page.lbSgl_sel, QStringLiteral("H7/c8"));
-  QTest::mouseClick(page.lbSgl_sel->viewport(), Qt::LeftButton, {}, c8);
+  const QPoint c8 = rowCentre(*part<QListView>(page, "lbSgl_sel"), QStringLiteral("H7/c8"));
+  QTest::mouseClick(part<QListView>(page, "lbSgl_sel")->viewport(), Qt::LeftButton, {}, c8);
   QCOMPARE(host.holeClass(), (ToleranceClass{10, Grade::it(7)}));
   QCOMPARE(host.shaftClass(), (ToleranceClass{2, Grade::it(8)}));
   QCOMPARE(page.listModel().rowCount(), 49);
 
   // A change of a picker refills from the band of the moment.
-  page.cbType->setCurrentIndex(1);
-  page.cbType->setCurrentIndex(0);
+  part<QComboBox>(page, "cbType")->setCurrentIndex(1);
+  part<QComboBox>(page, "cbType")->setCurrentIndex(0);
   QCOMPARE(page.listModel().rowCount(), 42);
-  QCOMPARE(rowCentre(*page.lbSgl_sel, QStringLiteral("H7/c8")), QPoint(-1, -1));
+  QCOMPARE(rowCentre(*part<QListView>(page, "lbSgl_sel"), QStringLiteral("H7/c8")), QPoint(-1, -1));
 }
 
 void CataloguePageTest::appliesAnEntryWithOneClick_data() {
@@ -179,22 +180,22 @@ void CataloguePageTest::appliesAnEntryWithOneClick() {
   page.show();
   QVERIFY(QTest::qWaitForWindowExposed(&page));
   fill(page, host, 30, system, type);
-  const QPoint at = rowCentre(*page.lbSgl_sel, fit);
+  const QPoint at = rowCentre(*part<QListView>(page, "lbSgl_sel"), fit);
   QVERIFY(at.x() >= 0);
   if (byKey) {
-    page.lbSgl_sel->setFocus();
-    QTest::mouseClick(page.lbSgl_sel->viewport(), Qt::LeftButton, {}, at);
+    part<QListView>(page, "lbSgl_sel")->setFocus();
+    QTest::mouseClick(part<QListView>(page, "lbSgl_sel")->viewport(), Qt::LeftButton, {}, at);
     host.selectHoleClass(std::nullopt);
     host.recalculations = 0;
-    QTest::keyClick(page.lbSgl_sel, Qt::Key_Return);
+    QTest::keyClick(part<QListView>(page, "lbSgl_sel"), Qt::Key_Return);
   } else {
-    QTest::mouseClick(page.lbSgl_sel->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(part<QListView>(page, "lbSgl_sel")->viewport(), Qt::LeftButton, {}, at);
   }
   QCOMPARE(host.holeClass(), std::optional<ToleranceClass>(hole));
   QCOMPARE(host.shaftClass(), std::optional<ToleranceClass>(shaft));
   QCOMPARE(host.recalculations, 1);
   // Applying leaves the list as it is.
-  QCOMPARE(page.lbSgl_sel->currentIndex().data().toString(), fit);
+  QCOMPARE(part<QListView>(page, "lbSgl_sel")->currentIndex().data().toString(), fit);
 }
 
 void CataloguePageTest::appliesAFitInTheWindow_data() {
@@ -223,18 +224,22 @@ void CataloguePageTest::appliesAFitInTheWindow() {
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
   if (inches != w.record().InchMode) {
-    w.btnMMClick();
+    w.switchUnit();
   }
   w.applyPreferredNumber(630);
-  w.bbnSglobka->click();
-  QCOMPARE(w.cataloguePage->listModel().rowCount(), 42);
+  part<QPushButton>(w, "bbnSglobka")->click();
+  QCOMPARE(part<CataloguePage>(w, "Sglobka")->listModel().rowCount(), 42);
 
-  w.cataloguePage->cbType->setCurrentIndex(2);
-  QCOMPARE(w.cataloguePage->listModel().rowCount(), 14);
-  const QPoint at = rowCentre(*w.cataloguePage->lbSgl_sel, QStringLiteral("H7/s6"));
-  QTest::mouseClick(w.cataloguePage->lbSgl_sel->viewport(), Qt::LeftButton, {}, at);
-  QCOMPARE(w.cbLetter_o->currentText() + w.cbIT_o->currentText(), QStringLiteral("H7"));
-  QCOMPARE(w.cbLetter_v->currentText() + w.cbIT_v->currentText(), QStringLiteral("s6"));
+  part<QComboBox>(w, "cbType")->setCurrentIndex(2);
+  QCOMPARE(part<CataloguePage>(w, "Sglobka")->listModel().rowCount(), 14);
+  const QPoint at = rowCentre(*part<QListView>(w, "lbSgl_sel"), QStringLiteral("H7/s6"));
+  QTest::mouseClick(part<QListView>(w, "lbSgl_sel")->viewport(), Qt::LeftButton, {}, at);
+  QCOMPARE(
+      part<QComboBox>(w, "cbLetter_o")->currentText() + part<QComboBox>(w, "cbIT_o")->currentText(),
+      QStringLiteral("H7"));
+  QCOMPARE(
+      part<QComboBox>(w, "cbLetter_v")->currentText() + part<QComboBox>(w, "cbIT_v")->currentText(),
+      QStringLiteral("s6"));
   QCOMPARE(w.view().fit.kind, FitKind::Interference);
   QCOMPARE(gridCell(w.gridInput(), 0, 10).value.endsWith(QStringLiteral("H7/s6")), true);
   snapshot(w, name);

@@ -24,6 +24,7 @@
 #include "zone_diagram.h"
 
 using namespace kalmo;
+using kalmo::test::part;
 using kalmo::test::snapshot;
 
 namespace {
@@ -41,15 +42,17 @@ struct Session {
     window = std::make_unique<MainWindow>(language, store);
     window->show();
     QApplication::setActiveWindow(window.get());
-    page = window->designPage;
+    page = part<DesignPage>(*window, "Design");
   }
   MainWindow& w() { return *window; }
   bool ready() { return QTest::qWaitForWindowActive(window.get()); }
-  void open() { window->bbnDesign->click(); }
-  void search() { QTest::mouseClick(page->btnShow, Qt::LeftButton); }
+  void open() { part<QPushButton>(*window, "bbnDesign")->click(); }
+  void search() { QTest::mouseClick(part<QPushButton>(*page, "btnShow"), Qt::LeftButton); }
   QString fit() const {
-    return window->cbLetter_o->currentText() + window->cbIT_o->currentText() + u'/' +
-           window->cbLetter_v->currentText() + window->cbIT_v->currentText();
+    return part<QComboBox>(*window, "cbLetter_o")->currentText() +
+           part<QComboBox>(*window, "cbIT_o")->currentText() + u'/' +
+           part<QComboBox>(*window, "cbLetter_v")->currentText() +
+           part<QComboBox>(*window, "cbIT_v")->currentText();
   }
 };
 
@@ -91,8 +94,10 @@ QStringList tableRow(const DesignPage& page, int r) {
 }
 
 void clickRow(DesignPage& page, int r) {
-  const QRect cell = page.drgrDesign->visualRect(page.resultsModel().index(r, 1));
-  QTest::mouseClick(page.drgrDesign->viewport(), Qt::LeftButton, {}, cell.center());
+  const QRect cell =
+      part<QTableView>(page, "drgrDesign")->visualRect(page.resultsModel().index(r, 1));
+  QTest::mouseClick(part<QTableView>(page, "drgrDesign")->viewport(), Qt::LeftButton, {},
+                    cell.center());
 }
 
 }  // namespace
@@ -148,12 +153,12 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
   QCOMPARE(s.page->resultsModel().rowCount(), 10);
   QCOMPARE(tableRow(*s.page, 0), (QStringList{"H5/h5", "0.0120", "0.0000", "0.0120"}));
   QCOMPARE(s.fit(), QStringLiteral("H5/h5"));
-  QVERIFY(s.page->drgrDesign->hasFocus());
-  QCOMPARE(s.page->drgrDesign->currentIndex().row(), 0);
-  QVERIFY(s.page->drgrDesign->selectionModel()->isRowSelected(0, {}));
+  QVERIFY(part<QTableView>(*s.page, "drgrDesign")->hasFocus());
+  QCOMPARE(part<QTableView>(*s.page, "drgrDesign")->currentIndex().row(), 0);
+  QVERIFY(part<QTableView>(*s.page, "drgrDesign")->selectionModel()->isRowSelected(0, {}));
   // The best fit is evaluated and drawn once the search is over.
   QCOMPARE(s.w().view().fit.value1Mm, 0.012);
-  QCOMPARE(s.w().Chart1->values().holeUpper, 6.0);
+  QCOMPARE(part<ZoneDiagram>(s.w(), "Chart1")->values().holeUpper, 6.0);
   QVERIFY(gridCell(s.w().gridInput(), 0, 10).value.endsWith(QStringLiteral("H5/h5")));
 
   // A click on a row applies its fit, which the views show at once.
@@ -165,14 +170,14 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
 
   // So does Enter on the current row.
   s.w().selectHoleClass(ToleranceClass{0, Grade::it(9)});
-  QTest::keyClick(s.page->drgrDesign, Qt::Key_Down);
-  QTest::keyClick(s.page->drgrDesign, Qt::Key_Return);
+  QTest::keyClick(part<QTableView>(*s.page, "drgrDesign"), Qt::Key_Down);
+  QTest::keyClick(part<QTableView>(*s.page, "drgrDesign"), Qt::Key_Return);
   QCOMPARE(s.fit(), tableRow(*s.page, 3).front());
   snapshot(s.w(), "design_page_english_mm");
 }
 
 void DesignPageTest::showsAsManyRowsAsChosen_data() {
-  QTest::addColumn<int>("part");
+  QTest::addColumn<int>("countEntry");
   QTest::addColumn<int>("rows");
   QTest::newRow("10") << 0 << 10;
   QTest::newRow("20") << 1 << 20;
@@ -181,19 +186,19 @@ void DesignPageTest::showsAsManyRowsAsChosen_data() {
 }
 
 void DesignPageTest::showsAsManyRowsAsChosen() {
-  QFETCH(int, part);
+  QFETCH(int, countEntry);
   QFETCH(int, rows);
 
   Session s;
   QVERIFY(s.ready());
   s.open();
-  s.page->cbPart->setCurrentIndex(part);
+  part<QComboBox>(*s.page, "cbPart")->setCurrentIndex(countEntry);
   s.search();
   const std::size_t results = s.page->resultsModel().results().size();
   QVERIFY(results > 100);
   QCOMPARE(s.page->resultsModel().rowCount(), rows < 0 ? static_cast<int>(results) : rows);
   // A later change of the count waits for the next search.
-  s.page->cbPart->setCurrentIndex(part == 0 ? 1 : 0);
+  part<QComboBox>(*s.page, "cbPart")->setCurrentIndex(countEntry == 0 ? 1 : 0);
   QCOMPARE(s.page->resultsModel().rowCount(), rows < 0 ? static_cast<int>(results) : rows);
 }
 
@@ -242,15 +247,15 @@ void DesignPageTest::checksTheTargetsBeforeSearching() {
   const QStringList previous = tableRow(*s.page, 0);
   const FitView viewBefore = s.w().view();
 
-  s.page->cbDType->setCurrentIndex(type);
-  typeInto(s.page->edMaxV, max);
-  typeInto(s.page->edMinV, min);
+  part<QComboBox>(*s.page, "cbDType")->setCurrentIndex(type);
+  typeInto(part<NumberField>(*s.page, "edMaxV"), max);
+  typeInto(part<NumberField>(*s.page, "edMinV"), min);
   MessageCatcher messages;
   s.search();
 
   // The corrected signs stay in the fields, and in the stored targets.
-  QCOMPARE(s.page->edMaxV->text(), shownMax);
-  QCOMPARE(s.page->edMinV->text(), shownMin);
+  QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), shownMax);
+  QCOMPARE(part<NumberField>(*s.page, "edMinV")->text(), shownMin);
   QCOMPARE(s.w().record().DesignMax, shownMax.toDouble());
   QCOMPARE(s.w().record().DesignMin, shownMin.toDouble());
   if (best.isEmpty()) {
@@ -295,28 +300,29 @@ void DesignPageTest::keepsTheUserSelectionWhenNothingIsFound() {
   // The user's own choice after the first search.
   s.w().selectHoleClass(ToleranceClass{13, Grade::it(7)});   // K7
   s.w().selectShaftClass(ToleranceClass{14, Grade::it(6)});  // m6
-  s.w().edNominal->setFocus();
+  part<NumberField>(s.w(), "edNominal")->setFocus();
   s.w().Recalculate();
   const CalcRecord before = s.w().record();
   const FitView viewBefore = s.w().view();
-  const ZoneValues zones = s.w().Chart1->values();
+  const ZoneValues zones = part<ZoneDiagram>(s.w(), "Chart1")->values();
 
-  s.page->cbIT->setCurrentIndex(5);
-  s.page->cbDVon->setCurrentIndex(lowerGrade);
-  s.page->cbDBis->setCurrentIndex(upperGrade);
-  s.page->cbDSystem->setCurrentIndex(system);
+  part<QComboBox>(*s.page, "cbIT")->setCurrentIndex(5);
+  part<QComboBox>(*s.page, "cbDVon")->setCurrentIndex(lowerGrade);
+  part<QComboBox>(*s.page, "cbDBis")->setCurrentIndex(upperGrade);
+  part<QComboBox>(*s.page, "cbDSystem")->setCurrentIndex(system);
   if (!fixedClass.isEmpty()) {
-    s.page->cbDSgl->setCurrentIndex(s.page->cbDSgl->findText(fixedClass));
-    QCOMPARE(s.page->cbDSgl->currentText(), fixedClass);
+    part<QComboBox>(*s.page, "cbDSgl")
+        ->setCurrentIndex(part<QComboBox>(*s.page, "cbDSgl")->findText(fixedClass));
+    QCOMPARE(part<QComboBox>(*s.page, "cbDSgl")->currentText(), fixedClass);
   }
-  s.page->chbDSel->setChecked(standardOnly);
+  part<QCheckBox>(*s.page, "chbDSel")->setChecked(standardOnly);
   s.search();
 
   QCOMPARE(s.page->resultsModel().rowCount(), 1);
   QCOMPARE(tableRow(*s.page, 0), QStringList(4, QString()));
   QCOMPARE(s.fit(), QStringLiteral("K7/m6"));
   QVERIFY(s.w().record() == before && s.w().view() == viewBefore);
-  QCOMPARE(s.w().Chart1->values().shaftUpper, zones.shaftUpper);
+  QCOMPARE(part<ZoneDiagram>(s.w(), "Chart1")->values().shaftUpper, zones.shaftUpper);
   // The blank row applies nothing.
   clickRow(*s.page, 0);
   QCOMPARE(s.fit(), QStringLiteral("K7/m6"));
@@ -353,27 +359,27 @@ void DesignPageTest::fillsTheFixedClassPicker() {
   QVERIFY(s.ready());
   s.w().applyPreferredNumber(sizeMm);
   s.open();
-  s.page->cbDSystem->setCurrentIndex(system);
-  s.page->cbIT->setCurrentIndex(range);
-  QCOMPARE(s.page->cbDSgl->isVisible(), !first.isEmpty());
+  part<QComboBox>(*s.page, "cbDSystem")->setCurrentIndex(system);
+  part<QComboBox>(*s.page, "cbIT")->setCurrentIndex(range);
+  QCOMPARE(part<QComboBox>(*s.page, "cbDSgl")->isVisible(), !first.isEmpty());
   if (first.isEmpty()) {
     return;
   }
-  QCOMPARE(s.page->cbDSgl->currentIndex(), 0);
-  QCOMPARE(s.page->cbDSgl->currentText(), first);
+  QCOMPARE(part<QComboBox>(*s.page, "cbDSgl")->currentIndex(), 0);
+  QCOMPARE(part<QComboBox>(*s.page, "cbDSgl")->currentText(), first);
   QStringList boldEntries;
-  for (int i = 0; i < s.page->cbDSgl->count(); ++i) {
-    if (s.page->cbDSgl->itemData(i, Qt::FontRole).value<QFont>().bold()) {
-      boldEntries << s.page->cbDSgl->itemText(i);
+  for (int i = 0; i < part<QComboBox>(*s.page, "cbDSgl")->count(); ++i) {
+    if (part<QComboBox>(*s.page, "cbDSgl")->itemData(i, Qt::FontRole).value<QFont>().bold()) {
+      boldEntries << part<QComboBox>(*s.page, "cbDSgl")->itemText(i);
     }
   }
   QCOMPARE(boldEntries, bold);
   if (!bold.isEmpty()) {
     snapshot(s.w(), QStringLiteral("design_page_fixed_class_") + first);
-    s.page->cbDSgl->showPopup();
-    snapshot(*s.page->cbDSgl->view()->window(),
+    part<QComboBox>(*s.page, "cbDSgl")->showPopup();
+    snapshot(*part<QComboBox>(*s.page, "cbDSgl")->view()->window(),
              QStringLiteral("design_page_fixed_class_list_") + first);
-    s.page->cbDSgl->hidePopup();
+    part<QComboBox>(*s.page, "cbDSgl")->hidePopup();
   }
   // The picker's class is the fixed member of every candidate.
   s.search();
@@ -384,35 +390,35 @@ void DesignPageTest::fillsTheFixedClassPicker() {
   // Closing and opening the page goes back to hole basis.
   s.open();
   s.open();
-  QVERIFY(!s.page->cbDSgl->isVisible());
-  QCOMPARE(s.page->cbDSystem->currentIndex(), 0);
+  QVERIFY(!part<QComboBox>(*s.page, "cbDSgl")->isVisible());
+  QCOMPARE(part<QComboBox>(*s.page, "cbDSystem")->currentIndex(), 0);
 }
 
 void DesignPageTest::storesOnlyTypedTargets() {
   Session s;
   QVERIFY(s.ready());
-  s.w().btnMMClick();
+  s.w().switchUnit();
   s.open();
-  typeInto(s.page->edMaxV, QStringLiteral("0.002"));
+  typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.002"));
   QCOMPARE(s.w().record().DesignMax, 0.002 * 25.4);
   // A number written by the program while the field has no focus is not stored.
-  s.page->btnShow->setFocus();
-  s.page->edMaxV->setValue(0.003);
+  part<QPushButton>(*s.page, "btnShow")->setFocus();
+  part<NumberField>(*s.page, "edMaxV")->setValue(0.003);
   QCOMPARE(s.w().record().DesignMax, 0.002 * 25.4);
-  s.page->edMaxV->setValue(0.002);
+  part<NumberField>(*s.page, "edMaxV")->setValue(0.002);
 
   // The unit switch shows the stored targets in the new unit.
-  s.w().btnMMClick();
-  QCOMPARE(s.page->edMaxV->text(), QStringLiteral("0.0508"));
-  QCOMPARE(s.page->lblMax->text(), QStringLiteral("Max. clear."));
+  s.w().switchUnit();
+  QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0.0508"));
+  QCOMPARE(part<QLabel>(*s.page, "lblMax")->text(), QStringLiteral("Max. clear."));
 
   // A new fit type sets both targets to 0, and a unit switch keeps them there.
-  s.page->cbDType->setCurrentIndex(2);
-  QCOMPARE(s.page->lblMax->text(), QStringLiteral("Max. interf."));
-  QCOMPARE(s.page->lblMin->text(), QStringLiteral("Min. interf."));
-  QCOMPARE(s.page->edMaxV->text(), QStringLiteral("0"));
-  s.w().btnMMClick();
-  QCOMPARE(s.page->edMaxV->text(), QStringLiteral("0"));
+  part<QComboBox>(*s.page, "cbDType")->setCurrentIndex(2);
+  QCOMPARE(part<QLabel>(*s.page, "lblMax")->text(), QStringLiteral("Max. interf."));
+  QCOMPARE(part<QLabel>(*s.page, "lblMin")->text(), QStringLiteral("Min. interf."));
+  QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0"));
+  s.w().switchUnit();
+  QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0"));
   QCOMPARE(s.w().record().DesignMax, 0.0);
 }
 
@@ -444,18 +450,18 @@ void DesignPageTest::followsLanguageAndUnit() {
   Session s;
   QVERIFY(s.ready());
   s.open();
-  s.page->cbDType->setCurrentIndex(2);
-  typeInto(s.page->edMaxV, QStringLiteral("0.05"));
-  typeInto(s.page->edMinV, QStringLiteral("0.01"));
+  part<QComboBox>(*s.page, "cbDType")->setCurrentIndex(2);
+  typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.05"));
+  typeInto(part<NumberField>(*s.page, "edMinV"), QStringLiteral("0.01"));
   s.search();
   QCOMPARE(tableRow(*s.page, 0).front(), QStringLiteral("H5/p9"));
   // Unit and language change the table's texts after the search, not its rows.
   if (german) {
-    s.w().Deutsch->trigger();
+    part<QAction>(s.w(), "Deutsch")->trigger();
   }
   if (inches) {
-    s.w().btnMMClick();
-    QCOMPARE(s.page->edMaxV->text(), QStringLiteral("-0.00197"));
+    s.w().switchUnit();
+    QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("-0.00197"));
   }
   QStringList shownHeading;
   for (int c = 0; c < 4; ++c) {

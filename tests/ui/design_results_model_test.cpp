@@ -15,14 +15,14 @@ namespace {
 // H7/g6 at 10 mm (clearance, preferred) and H7/s6 at 30 mm (interference),
 // ranked against targets 0.
 DesignResults twoFits() {
-  TSglobka g6;
+  DesignResult g6;
   g6.Deviation = 0.034;
   g6.Designation = "H7/g6";
   g6.FitValue1 = 0.029;
   g6.FitValue2 = 0.005;
   g6.FitTolerance = 0.024;
   g6.Preferred = true;
-  TSglobka s6;
+  DesignResult s6;
   s6.Deviation = 0.062;
   s6.Designation = "H7/s6";
   s6.FitValue1 = -0.048;
@@ -87,7 +87,7 @@ void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
   QFETCH(int, rows);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   // Before the first search: eleven blank rows.
   QCOMPARE(model.rowCount(), DesignResultsModel::kStartRows);
@@ -125,10 +125,10 @@ void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
   QFETCH(QStringList, second);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 10);
-  // The unit is read when a cell is drawn: no new search is needed.
-  host.record().InchMode = inches;
+  // The unit may change after the search: no new search is needed.
+  model.setInchMode(inches);
   QCOMPARE(row(model, 0), first);
   QCOMPARE(row(model, 1), second);
   QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
@@ -157,7 +157,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
   QFETCH(QStringList, expected);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   model.setResults(twoFits(), 2);
   QSignalSpy headings0(&model, &QAbstractItemModel::headerDataChanged);
@@ -175,7 +175,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
 
 void DesignResultsModelTest::drawsPreferredFitsBold() {
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 2);
   for (int c = 0; c < model.columnCount(); ++c) {
     QVERIFY(model.data(model.index(0, c), Qt::FontRole).value<QFont>().bold());

@@ -28,6 +28,8 @@
 #include "language.h"
 #include "number_field.h"
 #include "page_test_support.h"
+#include "press_fit_results_model.h"
+#include "press_fit_window.h"
 #include "settings_store.h"
 #include "zone_diagram.h"
 
@@ -91,6 +93,7 @@ void typeInto(QLineEdit* field, const QString& text) {
   QTest::keyClicks(field, text);
 }
 
+using test::part;
 using test::snapshot;
 
 QStringList clipboardLines() {
@@ -131,6 +134,7 @@ class MainWindowTest : public QObject {
   void opensOneSidePageAtATime();
   void viewsFollowEveryCalculationWhateverHoldsTheFocus();
   void shapesTheAboutWindowLikeItsPicture();
+  void pressFitFollowsTheFitOnScreen();
   void keepsEveryNumericFieldValidWhateverIsTyped_data();
   void keepsEveryNumericFieldValidWhateverIsTyped();
 
@@ -158,31 +162,35 @@ void MainWindowTest::startsWithDefaultsOnFirstStart() {
   QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - tolerances and fits"));
   QCOMPARE(w.width(), 465);
   QCOMPARE(w.height(), 381);
-  QCOMPARE(w.edNominal->text(), QStringLiteral("10"));
+  QCOMPARE(part<NumberField>(w, "edNominal")->text(), QStringLiteral("10"));
   QCOMPARE(w.record().NominalSize, 10.0);
-  QCOMPARE(w.cbLetter_o->currentText() + w.cbIT_o->currentText(), QStringLiteral("H7"));
-  QCOMPARE(w.cbLetter_v->currentText() + w.cbIT_v->currentText(), QStringLiteral("g6"));
-  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [mm]."));
-  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits >>"));
-  QCOMPARE(w.bbnDesign->text(), QStringLiteral("Design >>"));
-  QCOMPARE(w.designPage->cbPart->currentIndex(), 0);
-  QCOMPARE(w.designPage->cbPart->itemText(4), QStringLiteral("all"));
-  QVERIFY(!w.designPage->chbDSel->isChecked());
-  QCOMPARE(w.cataloguePage->cbSystem->currentText(), QStringLiteral("Hole basis system"));
-  QCOMPARE(w.cataloguePage->cbType->currentText(), QStringLiteral("Clearance fit"));
-  QCOMPARE(w.btnCopy->toolTip(), QStringLiteral("Copy"));
+  QCOMPARE(
+      part<QComboBox>(w, "cbLetter_o")->currentText() + part<QComboBox>(w, "cbIT_o")->currentText(),
+      QStringLiteral("H7"));
+  QCOMPARE(
+      part<QComboBox>(w, "cbLetter_v")->currentText() + part<QComboBox>(w, "cbIT_v")->currentText(),
+      QStringLiteral("g6"));
+  QCOMPARE(part<QLabel>(w, "lblNote")->text(), QStringLiteral("Values and tolerances in [mm]."));
+  QCOMPARE(part<QPushButton>(w, "bbnSglobka")->text(), QStringLiteral("Stand. fits >>"));
+  QCOMPARE(part<QPushButton>(w, "bbnDesign")->text(), QStringLiteral("Design >>"));
+  QCOMPARE(part<QComboBox>(w, "cbPart")->currentIndex(), 0);
+  QCOMPARE(part<QComboBox>(w, "cbPart")->itemText(4), QStringLiteral("all"));
+  QVERIFY(!part<QCheckBox>(w, "chbDSel")->isChecked());
+  QCOMPARE(part<QComboBox>(w, "cbSystem")->currentText(), QStringLiteral("Hole basis system"));
+  QCOMPARE(part<QComboBox>(w, "cbType")->currentText(), QStringLiteral("Clearance fit"));
+  QCOMPARE(part<QToolButton>(w, "btnCopy")->toolTip(), QStringLiteral("Copy"));
 
   // The worked example as the painter gets it from the window (every cell: grid test).
   QCOMPARE(gridCell(w.gridInput(), 1, 1).centred, QStringLiteral("10 g6"));
   QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10 H7/g6"));
   QCOMPARE(cellValue(w, 0, 12), QStringLiteral("0.0290"));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, -5, -14}));
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, -5, -14}));
   snapshot(w, "english_mm");
 
   // The language is stored at once, the rest only when the window closes.
   QCOMPARE(stored("Lang").toInt(), 3);
   QVERIFY(!stored("mm_in").isValid());
-  w.btnExit->click();
+  part<QToolButton>(w, "btnExit")->click();
   QVERIFY(!w.isVisible());
   QCOMPARE(stored("mm_in").toInt(), 0);
   QCOMPARE(stored("ResCn").toInt(), 0);
@@ -194,13 +202,13 @@ void MainWindowTest::startsInInchesWhenStored() {
   Session s;
   MainWindow& w = s.w();
   QVERIFY(w.record().InchMode);
-  QCOMPARE(w.edNominal->text(), QStringLiteral("0.3937"));
+  QCOMPARE(part<NumberField>(w, "edNominal")->text(), QStringLiteral("0.3937"));
   QCOMPARE(w.record().NominalSize, 0.3937 * 25.4);
-  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [in]."));
+  QCOMPARE(part<QLabel>(w, "lblNote")->text(), QStringLiteral("Values and tolerances in [in]."));
   QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("0.3937 H7"));
   QCOMPARE(cellValue(w, 0, 2), QStringLiteral("0.00059"));
   QCOMPARE(cellValue(w, 0, 10), QStringLiteral("0.3937 H7/g6"));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0.59, 0, -0.2, -0.55}));
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{0.59, 0, -0.2, -0.55}));
   snapshot(w, "english_inch");
 }
 
@@ -212,11 +220,11 @@ void MainWindowTest::readsBackWhatItStoredAtClose() {
     Session s;
     MainWindow& w = s.w();
     QVERIFY(w.record().InchMode);
-    QCOMPARE(w.designPage->cbPart->currentIndex(), 3);
-    QVERIFY(w.designPage->chbDSel->isChecked());
-    w.btnMMClick();
-    w.designPage->cbPart->setCurrentIndex(4);
-    w.designPage->chbDSel->setChecked(false);
+    QCOMPARE(part<QComboBox>(w, "cbPart")->currentIndex(), 3);
+    QVERIFY(part<QCheckBox>(w, "chbDSel")->isChecked());
+    w.switchUnit();
+    part<QComboBox>(w, "cbPart")->setCurrentIndex(4);
+    part<QCheckBox>(w, "chbDSel")->setChecked(false);
     w.close();
   }
   QCOMPARE(stored("mm_in").toInt(), 0);
@@ -228,46 +236,46 @@ void MainWindowTest::readsBackWhatItStoredAtClose() {
 void MainWindowTest::followsTypedSizes() {
   Session s;
   MainWindow& w = s.w();
-  typeInto(w.edNominal, "10.50");
+  typeInto(part<NumberField>(w, "edNominal"), "10.50");
   QCOMPARE(w.record().NominalSize, 10.5);
   QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10.50 H7/g6"));
   QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("10.5 H7"));
   QCOMPARE(w.view().hole.result.upperMm, 0.018);
 
   // An emptied field has no size; leaving it brings the last number back.
-  typeInto(w.edNominal, "");
+  typeInto(part<NumberField>(w, "edNominal"), "");
   QCOMPARE(w.record().NominalSize, 0.0);
-  w.edNominal->finishEntry();
-  QCOMPARE(w.edNominal->text(), QStringLiteral("10.5"));
+  part<NumberField>(w, "edNominal")->finishEntry();
+  QCOMPARE(part<NumberField>(w, "edNominal")->text(), QStringLiteral("10.5"));
   QCOMPARE(w.record().NominalSize, 10.5);
 }
 
 void MainWindowTest::showsAnUndefinedClassAsN() {
   Session s;
   MainWindow& w = s.w();
-  typeInto(w.edNominal, "24");
-  choose(w.cbLetter_o, "T");
-  choose(w.cbLetter_v, "h");
+  typeInto(part<NumberField>(w, "edNominal"), "24");
+  choose(part<QComboBox>(w, "cbLetter_o"), "T");
+  choose(part<QComboBox>(w, "cbLetter_v"), "h");
   QCOMPARE(w.view().hole.result.upperMm, DeviationUndefined);
   QCOMPARE(cellValue(w, 0, 4), QStringLiteral("N"));
   QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max."));
   QCOMPARE(cellValue(w, 1, 2), QStringLiteral("0.0130"));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0, 0, 0, -13}));
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{0, 0, 0, -13}));
   snapshot(w, "undefined_class");
 }
 
 void MainWindowTest::showsAnInterferenceFitInBothUnits() {
   Session s;
   MainWindow& w = s.w();
-  choose(w.cbLetter_v, "s");
+  choose(part<QComboBox>(w, "cbLetter_v"), "s");
   QCOMPARE(cellValue(w, 0, 11), QStringLiteral("Interference fit"));
   QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max. interference"));
   QCOMPARE(cellValue(w, 0, 12), QStringLiteral("0.0320"));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 32, 23}));
-  w.btnMMClick();
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 32, 23}));
+  w.switchUnit();
   QCOMPARE(cellValue(w, 0, 12), QStringLiteral("-0.00126"));
   QCOMPARE(cellValue(w, 0, 13), QStringLiteral("-0.00031"));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{0.59, 0, 1.26, 0.91}));
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{0.59, 0, 1.26, 0.91}));
   snapshot(w, "interference_inch");
 }
 
@@ -284,8 +292,8 @@ void MainWindowTest::switchesUnitsAndBack_data() {
   QTest::newRow("0.12345 in") << true << "0.12345" << 3.13563 << "3.1356" << 3.13563 << "0.12345"
                               << 3.1356;
   QTest::newRow("1 in") << true << "1" << 25.4 << "25.4" << 25.4 << "1" << 25.4;
-  QTest::newRow("below an inch thousandth")
-      << false << "0.02" << 0.02 << "0.001" << 0.02 << "0.02" << 0.02;
+  QTest::newRow("below an inch thousandth: five decimals")
+      << false << "0.02" << 0.02 << "0.00079" << 0.02 << "0.02" << 0.02;
 }
 
 void MainWindowTest::switchesUnitsAndBack() {
@@ -295,67 +303,67 @@ void MainWindowTest::switchesUnitsAndBack() {
   Session s;
   MainWindow& w = s.w();
   if (startInch) {
-    w.btnMMClick();
+    w.switchUnit();
   }
-  typeInto(w.edNominal, typed);
+  typeInto(part<NumberField>(w, "edNominal"), typed);
   QCOMPARE(w.record().NominalSize, typedMm);
   const CalcRecord before = w.record();
   const FitView viewBefore = w.view();
 
-  w.btnMMClick();
-  QTEST(w.edNominal->text(), "shownAfterOne");
+  w.switchUnit();
+  QTEST(part<NumberField>(w, "edNominal")->text(), "shownAfterOne");
   QTEST(w.record().NominalSize, "sizeAfterOne");
-  QCOMPARE(w.lblNote->text().endsWith(QStringLiteral("[in].")), !startInch);
-  w.btnMMClick();
-  QTEST(w.edNominal->text(), "shownAfterTwo");
+  QCOMPARE(part<QLabel>(w, "lblNote")->text().endsWith(QStringLiteral("[in].")), !startInch);
+  w.switchUnit();
+  QTEST(part<NumberField>(w, "edNominal")->text(), "shownAfterTwo");
   QTEST(w.record().NominalSize, "sizeAfterTwo");
   QCOMPARE(w.record().InchMode, startInch);
   if (typedMm == 10.0) {
     QCOMPARE(w.record(), before);
     QVERIFY(w.view() == viewBefore);
   }
-  const QString settled = w.edNominal->text();
+  const QString settled = part<NumberField>(w, "edNominal")->text();
   const double settledSize = w.record().NominalSize;
-  w.btnMMClick();
-  w.btnMMClick();
-  QCOMPARE(w.edNominal->text(), settled);
+  w.switchUnit();
+  w.switchUnit();
+  QCOMPARE(part<NumberField>(w, "edNominal")->text(), settled);
   QCOMPARE(w.record().NominalSize, settledSize);
 }
 
 void MainWindowTest::switchesLanguageAtRunTime() {
   Session s;
   MainWindow& w = s.w();
-  w.cataloguePage->cbType->setCurrentIndex(2);
-  w.designPage->cbDType->setCurrentIndex(2);
-  w.bbnSglobkaClick();
-  w.Deutsch->trigger();
+  part<QComboBox>(w, "cbType")->setCurrentIndex(2);
+  part<QComboBox>(w, "cbDType")->setCurrentIndex(2);
+  w.toggleCataloguePage();
+  part<QAction>(w, "Deutsch")->trigger();
   QCOMPARE(stored("Lang").toInt(), 2);
   QCOMPARE(languageNumber(w.language().code()), 2);
   QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - Toleranzen und Passungen"));
-  QCOMPARE(w.bbnSglobka->text(), QStringLiteral(" Passungen >>"));
-  QCOMPARE(w.GroupBox1->title(), QStringLiteral("Grundparameter"));
-  QCOMPARE(w.btnLang->toolTip(), QStringLiteral("Sprache"));
-  QCOMPARE(w.designPage->cbPart->itemText(4), QStringLiteral("alle"));
-  QCOMPARE(w.designPage->lblMax->text(), QStringLiteral(" Max. Überm."));
-  QCOMPARE(w.cataloguePage->cbType->currentIndex(), 2);
-  QCOMPARE(w.cataloguePage->cbType->currentText(), QStringLiteral(" Übermasspassung"));
+  QCOMPARE(part<QPushButton>(w, "bbnSglobka")->text(), QStringLiteral(" Passungen >>"));
+  QCOMPARE(part<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Grundparameter"));
+  QCOMPARE(part<QToolButton>(w, "btnLang")->toolTip(), QStringLiteral("Sprache"));
+  QCOMPARE(part<QComboBox>(w, "cbPart")->itemText(4), QStringLiteral("alle"));
+  QCOMPARE(part<QLabel>(w, "lblMax")->text(), QStringLiteral(" Max. Überm."));
+  QCOMPARE(part<QComboBox>(w, "cbType")->currentIndex(), 2);
+  QCOMPARE(part<QComboBox>(w, "cbType")->currentText(), QStringLiteral(" Übermasspassung"));
   QCOMPARE(cellValue(w, 0, 11), QStringLiteral(" Spielpassung"));
   QCOMPARE(cellLabel(w, 0, 14), QStringLiteral("Passtoleranz"));
-  QCOMPARE(w.English->text(), QStringLiteral("English"));
-  w.bbnSglobkaClick();
+  QCOMPARE(part<QAction>(w, "English")->text(), QStringLiteral("English"));
+  w.toggleCataloguePage();
   snapshot(w, "german_mm");
 
-  w.Bul->trigger();
+  part<QAction>(w, "Bul")->trigger();
   QCOMPARE(stored("Lang").toInt(), 1);
-  QCOMPARE(w.lblNote->text(), QStringLiteral("Всички размери и допуски в [mm]."));
+  QCOMPARE(part<QLabel>(w, "lblNote")->text(), QStringLiteral("Всички размери и допуски в [mm]."));
   QCOMPARE(cellValue(w, 0, 11), QStringLiteral("Хлабина"));
-  QCOMPARE(w.Bul->text(), QStringLiteral("Български"));
+  QCOMPARE(part<QAction>(w, "Bul")->text(), QStringLiteral("Български"));
   snapshot(w, "bulgarian_mm");
 
-  w.btnMMClick();
-  w.English->trigger();
-  QCOMPARE(w.lblNote->text(), QStringLiteral("Values and tolerances in [in]."));
-  QCOMPARE(w.designPage->lblMin->text(), QStringLiteral("Min. interf."));
+  w.switchUnit();
+  part<QAction>(w, "English")->trigger();
+  QCOMPARE(part<QLabel>(w, "lblNote")->text(), QStringLiteral("Values and tolerances in [in]."));
+  QCOMPARE(part<QLabel>(w, "lblMin")->text(), QStringLiteral("Min. interf."));
 }
 
 void MainWindowTest::takesAPreferredNumber_data() {
@@ -379,7 +387,7 @@ void MainWindowTest::takesAPreferredNumber() {
   Session s;
   MainWindow& w = s.w();
   w.applyPreferredNumber(chosen);
-  QTEST(w.edNominal->text(), "shown");
+  QTEST(part<NumberField>(w, "edNominal")->text(), "shown");
   QTEST(w.record().NominalSize, "size");
   QCOMPARE(w.view().hole.result,
            EvaluateHole(ToleranceClass{10, Grade::it(7)}, w.record().NominalSize));
@@ -430,13 +438,14 @@ void MainWindowTest::picksAClassFromTheLists() {
   Session s;
   MainWindow& w = s.w();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
-  typeInto(w.edNominal, size);
-  QComboBox* letter = hole ? w.cbLetter_o : w.cbLetter_v;
-  QComboBox* grade = hole ? w.cbIT_o : w.cbIT_v;
+  typeInto(part<NumberField>(w, "edNominal"), size);
+  QComboBox* letter = hole ? part<QComboBox>(w, "cbLetter_o") : part<QComboBox>(w, "cbLetter_v");
+  QComboBox* grade = hole ? part<QComboBox>(w, "cbIT_o") : part<QComboBox>(w, "cbIT_v");
   QSignalSpy letterChanged(letter, &QComboBox::currentIndexChanged);
   QSignalSpy gradeChanged(grade, &QComboBox::currentIndexChanged);
 
-  QTest::mouseClick(hole ? w.BitBtn1 : w.BitBtn2, Qt::LeftButton);
+  QTest::mouseClick(hole ? part<QToolButton>(w, "BitBtn1") : part<QToolButton>(w, "BitBtn2"),
+                    Qt::LeftButton);
   auto* opened = w.findChild<ClassList*>(list);
   QVERIFY(opened);
   QTRY_VERIFY(opened->view()->isVisible());
@@ -464,8 +473,8 @@ void MainWindowTest::picksAClassFromTheLists() {
 void MainWindowTest::copiesTheResultToTheClipboard() {
   Session s;
   MainWindow& w = s.w();
-  choose(w.cbLetter_v, "s");
-  w.btnCopy->click();
+  choose(part<QComboBox>(w, "cbLetter_v"), "s");
+  part<QToolButton>(w, "btnCopy")->click();
   QStringList lines = clipboardLines();
   QCOMPARE(lines.size(), 22);
   QCOMPARE(lines[0], QStringLiteral("Basic parameters: "));
@@ -474,9 +483,9 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
   QCOMPARE(lines[17], QStringLiteral("Max. interference\t-0.0320"));
   QCOMPARE(lines[21], QStringLiteral("Values and tolerances in [mm]."));
 
-  typeInto(w.edNominal, "24");
-  choose(w.cbLetter_o, "T");
-  w.btnCopy->click();
+  typeInto(part<NumberField>(w, "edNominal"), "24");
+  choose(part<QComboBox>(w, "cbLetter_o"), "T");
+  part<QToolButton>(w, "btnCopy")->click();
   lines = clipboardLines();
   QCOMPARE(lines[2], QStringLiteral("24 T7\t\t24 s6"));
   QCOMPARE(lines[15], QStringLiteral("Designation\tN"));
@@ -486,49 +495,70 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
 void MainWindowTest::opensOneSidePageAtATime() {
   Session s;
   MainWindow& w = s.w();
-  w.bbnSglobka->click();
+  part<QPushButton>(w, "bbnSglobka")->click();
   QCOMPARE(w.width(), 640);
-  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits <<"));
-  QCOMPARE(w.nbExtra->currentWidget(), w.cataloguePage);
-  QVERIFY(!w.bbnDesign->isEnabled());
+  QCOMPARE(part<QPushButton>(w, "bbnSglobka")->text(), QStringLiteral("Stand. fits <<"));
+  QCOMPARE(part<QStackedWidget>(w, "nbExtra")->currentWidget(), part<CataloguePage>(w, "Sglobka"));
+  QVERIFY(!part<QPushButton>(w, "bbnDesign")->isEnabled());
   snapshot(w, "catalogue_open");
-  w.bbnSglobka->click();
+  part<QPushButton>(w, "bbnSglobka")->click();
   QCOMPARE(w.width(), 465);
-  QCOMPARE(w.bbnSglobka->text(), QStringLiteral("Stand. fits >>"));
-  QVERIFY(w.bbnDesign->isEnabled());
+  QCOMPARE(part<QPushButton>(w, "bbnSglobka")->text(), QStringLiteral("Stand. fits >>"));
+  QVERIFY(part<QPushButton>(w, "bbnDesign")->isEnabled());
 
-  w.bbnDesign->click();
+  part<QPushButton>(w, "bbnDesign")->click();
   QCOMPARE(w.width(), 770);
-  QCOMPARE(w.bbnDesign->text(), QStringLiteral("Design <<"));
-  QCOMPARE(w.nbExtra->currentWidget(), w.designPage);
-  QVERIFY(!w.bbnSglobka->isEnabled());
+  QCOMPARE(part<QPushButton>(w, "bbnDesign")->text(), QStringLiteral("Design <<"));
+  QCOMPARE(part<QStackedWidget>(w, "nbExtra")->currentWidget(), part<DesignPage>(w, "Design"));
+  QVERIFY(!part<QPushButton>(w, "bbnSglobka")->isEnabled());
   snapshot(w, "design_open");
-  w.bbnDesign->click();
+  part<QPushButton>(w, "bbnDesign")->click();
   QCOMPARE(w.width(), 465);
-  QVERIFY(w.bbnSglobka->isEnabled());
+  QVERIFY(part<QPushButton>(w, "bbnSglobka")->isEnabled());
   QCOMPARE(w.height(), 381);
 }
 
 void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
   Session s;
   MainWindow& w = s.w();
-  w.bbnDesignClick();
+  w.toggleDesignPage();
   QApplication::setActiveWindow(&w);
   QVERIFY(QTest::qWaitForWindowActive(&w));
-  w.designPage->btnShow->setFocus();
-  QVERIFY(w.designPage->btnShow->hasFocus());
+  part<QPushButton>(w, "btnShow")->setFocus();
+  QVERIFY(part<QPushButton>(w, "btnShow")->hasFocus());
   QCOMPARE(w.sidePage(), SidePage::Design);
 
   w.selectShaftClass(ToleranceClass{17, Grade::it(6)});  // r6
   w.Recalculate();
   QCOMPARE(w.view().shaft.result, EvaluateShaft(ToleranceClass{17, Grade::it(6)}, 10));
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 28, 19}));
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 28, 19}));
 
-  w.btnMMClick();
-  QVERIFY(w.designPage->btnShow->hasFocus());
-  QCOMPARE(w.Chart1->values().holeUpper, 0.59);
-  w.btnMMClick();
-  QVERIFY(sameZones(w.Chart1->values(), ZoneValues{15, 0, 28, 19}));
+  w.switchUnit();
+  QVERIFY(part<QPushButton>(w, "btnShow")->hasFocus());
+  QCOMPARE(part<ZoneDiagram>(w, "Chart1")->values().holeUpper, 0.59);
+  w.switchUnit();
+  QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 28, 19}));
+}
+
+// Ctrl+P opens the press-fit window; it follows size, unit and language.
+void MainWindowTest::pressFitFollowsTheFitOnScreen() {
+  Session s;
+  MainWindow& w = s.w();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  test::snapshot(w, QStringLiteral("main_window_press_fit_button"));
+  QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+  auto* press = w.findChild<PressFitWindow*>();
+  QVERIFY(press && press->isVisible());
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("10 H7/g6")));
+  typeInto(part<NumberField>(w, "edNominal"), "50");
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("50 H7/g6")));
+  w.switchUnit();
+  const QAbstractItemModel& results = press->resultsModel();
+  QCOMPARE(results.index(int(PressRow::UMax), int(PressColumn::Unit)).data().toString(),
+           QStringLiteral("in"));
+  part<QAction>(w, "Deutsch")->trigger();
+  QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
+  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {
@@ -573,8 +603,9 @@ void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped() {
   QFETCH(QString, typed);
   Session s;
   MainWindow& w = s.w();
-  w.bbnDesignClick();
-  for (NumberField* field : {w.edNominal, w.designPage->edMaxV, w.designPage->edMinV}) {
+  w.toggleDesignPage();
+  for (NumberField* field : {part<NumberField>(w, "edNominal"), part<NumberField>(w, "edMaxV"),
+                             part<NumberField>(w, "edMinV")}) {
     typeInto(field, typed);
     field->finishEntry();
     const std::optional<double> value = field->value();

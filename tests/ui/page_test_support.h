@@ -24,9 +24,17 @@ class MemoryStore final : public SettingsStore {
     values_.insert(name, value);
     return true;
   }
+  std::optional<double> readNumber(const QString& name) const override {
+    return numbers_.value(name, std::nullopt);
+  }
+  bool writeNumber(const QString& name, std::optional<double> value) override {
+    numbers_.insert(name, value);
+    return true;
+  }
 
  private:
   QMap<QString, int> values_;
+  QMap<QString, std::optional<double>> numbers_;
 };
 
 class FakeHost final : public CalcHost {
@@ -53,6 +61,14 @@ class FakeHost final : public CalcHost {
   std::optional<ToleranceClass> hole_ = ToleranceClass{10, Grade::it(7)};  // H7
   std::optional<ToleranceClass> shaft_ = ToleranceClass{9, Grade::it(6)};  // g6
 };
+
+// The widget with this form id (object name) below parent; a missing one ends the test program.
+template <typename T>
+T* part(const QObject& parent, const char* formId) {
+  T* widget = parent.findChild<T*>(QString::fromLatin1(formId));
+  if (!widget) qFatal("no %s in the window", formId);
+  return widget;
+}
 
 // Saves a picture of the widget when KALMO_SNAPSHOT_DIR is set.
 inline void snapshot(QWidget& widget, const QString& name) {

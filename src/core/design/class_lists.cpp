@@ -125,27 +125,30 @@ consteval std::size_t preferredCount(const std::array<ClassListItem, N>& items) 
   return n;
 }
 
-constexpr auto cbOtvori = expand<itemCount(kHolesUpTo500)>(Side::Hole, kHolesUpTo500);
-constexpr auto cbOtvori2 = expand<itemCount(kHolesAbove500)>(Side::Hole, kHolesAbove500);
-constexpr auto cbValove = expand<itemCount(kShaftsUpTo500)>(Side::Shaft, kShaftsUpTo500);
-constexpr auto cbValove2 = expand<itemCount(kShaftsAbove500)>(Side::Shaft, kShaftsAbove500);
+constexpr auto holeClassesUpTo500 = expand<itemCount(kHolesUpTo500)>(Side::Hole, kHolesUpTo500);
+constexpr auto holeClassesAbove500 = expand<itemCount(kHolesAbove500)>(Side::Hole, kHolesAbove500);
+constexpr auto shaftClassesUpTo500 = expand<itemCount(kShaftsUpTo500)>(Side::Shaft, kShaftsUpTo500);
+constexpr auto shaftClassesAbove500 =
+    expand<itemCount(kShaftsAbove500)>(Side::Shaft, kShaftsAbove500);
 
-static_assert(cbOtvori.size() == 201 && cbOtvori2.size() == 82);
-static_assert(cbValove.size() == 202 && cbValove2.size() == 87);
-static_assert(inListOrder(cbOtvori) && inListOrder(cbOtvori2));
-static_assert(inListOrder(cbValove) && inListOrder(cbValove2));
+static_assert(holeClassesUpTo500.size() == 201 && holeClassesAbove500.size() == 82);
+static_assert(shaftClassesUpTo500.size() == 202 && shaftClassesAbove500.size() == 87);
+static_assert(inListOrder(holeClassesUpTo500) && inListOrder(holeClassesAbove500));
+static_assert(inListOrder(shaftClassesUpTo500) && inListOrder(shaftClassesAbove500));
 // Every preferred class is in the full list; A11, B11, C11 (a11, b11, c11)
 // are not offered above 500 mm.
-static_assert(preferredCount(cbOtvori) == 17 && preferredCount(cbValove) == 17);
-static_assert(preferredCount(cbOtvori2) == 14 && preferredCount(cbValove2) == 14);
+static_assert(preferredCount(holeClassesUpTo500) == 17 &&
+              preferredCount(shaftClassesUpTo500) == 17);
+static_assert(preferredCount(holeClassesAbove500) == 14 &&
+              preferredCount(shaftClassesAbove500) == 14);
 
 }  // namespace
 
 std::span<const ClassListItem> classList(Side side, bool above500) {
   if (side == Side::Hole) {
-    return above500 ? std::span<const ClassListItem>(cbOtvori2) : cbOtvori;
+    return above500 ? std::span<const ClassListItem>(holeClassesAbove500) : holeClassesUpTo500;
   }
-  return above500 ? std::span<const ClassListItem>(cbValove2) : cbValove;
+  return above500 ? std::span<const ClassListItem>(shaftClassesAbove500) : shaftClassesUpTo500;
 }
 
 }  // namespace kalmo

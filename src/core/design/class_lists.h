@@ -25,8 +25,8 @@ struct ClassListItem {
 
 // The tolerance classes of ISO 286-2 offered for one-step picking and used as
 // design candidates, ordered by letter (picker order) and ascending grade:
-// holes 201 up to 500 mm (cbOtvori) and 82 above (cbOtvori2), shafts 202 up
-// to 500 mm (cbValove) and 87 above (cbValove2). The spans refer to static
+// holes 201 up to 500 mm (holeClassesUpTo500) and 82 above (holeClassesAbove500), shafts 202 up
+// to 500 mm (shaftClassesUpTo500) and 87 above (shaftClassesAbove500). The spans refer to static
 // constant data.
 std::span<const ClassListItem> classList(Side side, bool above500);
 

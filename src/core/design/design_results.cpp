@@ -32,12 +32,12 @@ FitResult RankedFits::fit(std::size_t row) const {
   return EvaluateFit(holes_[r.hole].limits, shafts_[r.shaft].limits);
 }
 
-TSglobka RankedFits::record(std::size_t row) const {
+DesignResult RankedFits::record(std::size_t row) const {
   const Row& r = rows_[row];
   const EvaluatedClass& hole = holes_[r.hole];
   const EvaluatedClass& shaft = shafts_[r.shaft];
   const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
-  TSglobka record;
+  DesignResult record;
   record.Deviation = r.deviation;
   record.classes = {hole.cls, shaft.cls};
   writeFitText(record.classes, record.Designation);
@@ -54,11 +54,6 @@ DesignResults RankedFits::records(std::size_t count) const {
   results.reserve(rows);
   for (std::size_t row = 0; row < rows; ++row) results.push_back(record(row));
   return results;
-}
-
-void sortDesignResults(DesignResults& results) {
-  detail::deviationQuickSort(std::span<TSglobka>(results),
-                             [](const TSglobka& record) { return record.Deviation; });
 }
 
 std::size_t designRowsToShow(int resultCountIndex, std::size_t resultCount) {

@@ -16,7 +16,7 @@ struct DesignRequest;
 // One accepted candidate of a design search. Lengths in mm whatever unit the
 // window shows; the fit values are signed clearances as the evaluation gives
 // them (positive clearance, negative interference).
-struct TSglobka {
+struct DesignResult {
   double Deviation = 0;     // distance of the two fit values from the two targets, >= 0
   std::string Designation;  // "H7/g6"
   double FitValue1 = 0;     // maximum clearance, or maximum interference for an interference fit
@@ -25,11 +25,11 @@ struct TSglobka {
   bool Preferred = false;   // a preferred entry of the catalogue range the search consulted
   FitClasses classes;       // the classes Designation names, to apply the fit without parsing it
 
-  friend bool operator==(const TSglobka&, const TSglobka&) = default;
+  friend bool operator==(const DesignResult&, const DesignResult&) = default;
 };
 
 // The ranked results of one search, best first.
-using DesignResults = std::vector<TSglobka>;
+using DesignResults = std::vector<DesignResult>;
 
 // The ranked results of one search in compact form, best first: the classes
 // the search evaluated, each once, and per accepted fit its score and the
@@ -44,7 +44,7 @@ class RankedFits {
 
   // The record of a row (row < size()). Its fit values come from EvaluateFit
   // on the limits the search evaluated, so they are the evaluation's bits.
-  TSglobka record(std::size_t row) const;
+  DesignResult record(std::size_t row) const;
   // The fit of a row (row < size()), without the text of a record.
   FitResult fit(std::size_t row) const;
   // The records of the first min(count, size()) rows, best first.
@@ -71,14 +71,6 @@ class RankedFits {
   std::vector<EvaluatedClass> shafts_;
   std::vector<Row> rows_;
 };
-
-// Sorts by ascending Deviation with the program's own quicksort (Hoare
-// partition around the middle record, no second key). Records with equal
-// Deviation end up in the order that quicksort leaves them in, which depends
-// on the order they were generated in; a stable sort would order some of them
-// differently, and users compare result lists across versions, so the
-// procedure itself is kept.
-void sortDesignResults(DesignResults& results);
 
 // The result-count picker of the design page: entries 0..3 show at most 10,
 // 20, 50 or 100 rows, entry 4 every result.

@@ -19,7 +19,8 @@ bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, Des
   return inside(fitValue1Mm) && inside(fitValue2Mm);
 }
 
-bool liesInsideTargets(const TSglobka& fit, FitType type, DesignTargets targets, bool inchMode) {
+bool liesInsideTargets(const DesignResult& fit, FitType type, DesignTargets targets,
+                       bool inchMode) {
   return liesInsideTargets(fit.FitValue1, fit.FitValue2, type, targets, inchMode);
 }
 
@@ -27,7 +28,7 @@ std::size_t countInsideTargets(const DesignResults& results, FitType type, Desig
                                bool inchMode) {
   return static_cast<std::size_t>(std::count_if(
       results.begin(), results.end(),
-      [&](const TSglobka& fit) { return liesInsideTargets(fit, type, targets, inchMode); }));
+      [&](const DesignResult& fit) { return liesInsideTargets(fit, type, targets, inchMode); }));
 }
 
 DesignResults insideTargetsOnly(const DesignResults& results, FitType type, DesignTargets targets,
@@ -35,7 +36,7 @@ DesignResults insideTargetsOnly(const DesignResults& results, FitType type, Desi
   DesignResults inside;
   std::copy_if(
       results.begin(), results.end(), std::back_inserter(inside),
-      [&](const TSglobka& fit) { return liesInsideTargets(fit, type, targets, inchMode); });
+      [&](const DesignResult& fit) { return liesInsideTargets(fit, type, targets, inchMode); });
   return inside;
 }
 

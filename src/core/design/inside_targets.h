@@ -20,7 +20,7 @@ bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, Des
                        bool inchMode);
 
 // The same for a design result.
-bool liesInsideTargets(const TSglobka& fit, FitType type, DesignTargets targets, bool inchMode);
+bool liesInsideTargets(const DesignResult& fit, FitType type, DesignTargets targets, bool inchMode);
 
 // The number of results inside the targets.
 std::size_t countInsideTargets(const DesignResults& results, FitType type, DesignTargets targets,

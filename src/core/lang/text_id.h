@@ -105,6 +105,59 @@ enum class TextId : int {
   EntryBelowMinimum = 404,    // tooltip and note, followed by the limit: "Below the lower limit"
   EntryHeldAtLimit = 405,     // note, followed by the limit: "Held at the limit"
   EntryRestored = 406,        // note: the text was no number; the last value is back
+
+  // Press-fit window.
+  PressFit = 500,        // "Press fit": window title, main window action
+  PressHub = 501,        // "Hub (outer part)": group
+  PressShaft = 502,      // "Shaft (inner part)": group
+  PressJoint = 503,      // "Joint": group of length, friction and joining clearance
+  Material = 504,        // "Material": material picker caption
+  MaterialCustom = 505,  // "Custom values": the last material entry
+  MaterialSteel = 506,   // the material presets, in MaterialId order
+  MaterialStainless = 507,
+  MaterialCastIron = 508,
+  MaterialAluminium = 509,
+  MaterialCopper = 510,
+  MaterialBrass = 511,
+  MaterialBronze = 512,
+  MaterialTitanium = 513,
+  ElasticModulus = 514,        // "Modulus of elasticity"
+  PoissonRatio = 515,          // "Poisson's ratio"
+  YieldStrength = 516,         // "Yield strength"
+  ExpansionCoefficient = 517,  // "Coefficient of expansion"
+  HubOuterDiameter = 518,      // "Outer diameter"
+  ShaftBoreDiameter = 519,     // "Bore diameter (0 = solid shaft)"
+  JointLength = 520,           // "Joint length"
+  Roughness = 521,             // "Roughness": Rz of the bore or of the shaft
+  Friction = 522,              // "Coefficient of friction (torque, axial force)"
+  PressInFriction = 523,       // "Coefficient of friction for pressing in"
+  JoiningClearance = 524,      // "Joining clearance for shrinking"
+  TypicalDrySteelFriction =
+      525,                      // "Pre-filled with a typical value for dry steel on steel:" + value
+  Quantity = 526,               // "Quantity": results column
+  Value = 527,                  // "Value": results column
+  Unit = 528,                   // "Unit": results column
+  Smoothing = 529,              // "Smoothing of the roughness"
+  EffectiveInterference = 530,  // "Effective interference"
+  DiameterRatio = 531,          // "Diameter ratio"
+  ElasticityFactor = 532,       // "Elasticity factor": K
+  JointPressure = 533,          // "Joint pressure"
+  TransmissibleTorque = 534,    // "Transmissible torque"
+  TransmissibleAxialForce = 535,  // "Transmissible axial force"
+  PressInForce = 536,             // "Press-in force"
+  HubStress = 537,                // "Equivalent stress at the hub bore"
+  ShaftStress = 538,              // "Equivalent stress in the shaft"
+  HubSafety = 539,                // "Safety of the hub against yielding"
+  ShaftSafety = 540,              // "Safety of the shaft against yielding"
+  HubTemperature = 541,           // "Hub temperature for shrinking on"
+  ShaftTemperature = 542,         // "or shaft temperature for cooling in"
+  LooseAtMinimum = 543,           // the joint may be loose at the smallest interference
+  HubYields = 544,                // "The hub yields (safety below 1): ..."
+  ShaftYields = 545,              // "The shaft yields (safety below 1): ..."
+  BelowLiquidNitrogen = 546,      // cooling needs less than -196 °C
+  NoInterference = 547,           // a clearance fit transmits nothing by friction
+  NoCompleteFit = 548,            // the main window holds no complete fit
+  EnterNumber = 549,              // "enter a number": a field without a number
 };
 
 }  // namespace kalmo

@@ -6,13 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "design/deviation_sort.h"
+
 namespace kalmo {
 namespace {
+
+// The search's quicksort applied to whole records (ascending Deviation, equal
+// ones in the order the quicksort leaves them).
+void sortDesignResults(DesignResults& results) {
+  detail::deviationQuickSort(std::span<DesignResult>(results),
+                             [](const DesignResult& record) { return record.Deviation; });
+}
 
 DesignResults records(const std::vector<std::pair<double, std::string>>& items) {
   DesignResults out;
   for (const auto& [deviation, name] : items) {
-    TSglobka r;
+    DesignResult r;
     r.Deviation = deviation;
     r.Designation = name;
     out.push_back(r);
@@ -22,7 +31,7 @@ DesignResults records(const std::vector<std::pair<double, std::string>>& items) 
 
 std::string order(const DesignResults& results) {
   std::string out;
-  for (const TSglobka& r : results) out += r.Designation;
+  for (const DesignResult& r : results) out += r.Designation;
   return out;
 }
 
@@ -49,9 +58,9 @@ TEST(DesignResultsSort, EqualDeviationsTakeTheQuicksortOrder) {
     EXPECT_EQ(order(sorted), c.quicksort);
 
     DesignResults stable = records(c.input);
-    std::stable_sort(stable.begin(), stable.end(), [](const TSglobka& x, const TSglobka& y) {
-      return x.Deviation < y.Deviation;
-    });
+    std::stable_sort(
+        stable.begin(), stable.end(),
+        [](const DesignResult& x, const DesignResult& y) { return x.Deviation < y.Deviation; });
     EXPECT_EQ(order(stable), c.stable);
   }
 }

@@ -22,13 +22,13 @@ DesignRequest request(double size, DesignSystem system, FitType type, GradeBound
 
 std::vector<std::string> names(const DesignResults& results) {
   std::vector<std::string> out;
-  for (const TSglobka& r : results) out.push_back(r.Designation);
+  for (const DesignResult& r : results) out.push_back(r.Designation);
   return out;
 }
 
-const TSglobka* find(const DesignResults& results, std::string_view designation) {
+const DesignResult* find(const DesignResults& results, std::string_view designation) {
   const auto it = std::find_if(results.begin(), results.end(),
-                               [&](const TSglobka& r) { return r.Designation == designation; });
+                               [&](const DesignResult& r) { return r.Designation == designation; });
   return it == results.end() ? nullptr : &*it;
 }
 
@@ -129,7 +129,7 @@ TEST(DesignSearch, GradeRangeLimitsBothMembers) {
     if (c.exactCount != 0 || c.mustHold.empty()) {
       EXPECT_EQ(results.size(), c.exactCount);
     }
-    for (const TSglobka& r : results) {
+    for (const DesignResult& r : results) {
       EXPECT_GE(r.classes.hole.grade.index(), 1) << r.Designation;   // no IT01
       EXPECT_GE(r.classes.shaft.grade.index(), 2) << r.Designation;  // shafts come from the lists
       EXPECT_TRUE(c.grades.contains(r.classes.hole)) << r.Designation;
@@ -146,7 +146,7 @@ TEST(DesignSearch, RecordsCarryTheirEvaluation) {
   const DesignResults results = searchFits(r);
   ASSERT_FALSE(results.empty());
   EXPECT_EQ(results.front().Designation, "H5/h5");
-  for (const TSglobka& rec : results) {
+  for (const DesignResult& rec : results) {
     SCOPED_TRACE(rec.Designation);
     EXPECT_EQ(FitDesignation(rec.classes), rec.Designation);
     const std::optional<Evaluation> e = Evaluate(10, rec.classes.hole, rec.classes.shaft);
@@ -157,8 +157,8 @@ TEST(DesignSearch, RecordsCarryTheirEvaluation) {
     EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm);
     EXPECT_NEAR(rec.Deviation, std::fabs(rec.FitValue1) + std::fabs(rec.FitValue2), 1e-15);
   }
-  const TSglobka* h7h6 = find(results, "H7/h6");
-  const TSglobka* h8h9 = find(results, "H8/h9");
+  const DesignResult* h7h6 = find(results, "H7/h6");
+  const DesignResult* h8h9 = find(results, "H8/h9");
   ASSERT_TRUE(h7h6 && h8h9);
   EXPECT_TRUE(h7h6->Preferred);
   EXPECT_FALSE(h8h9->Preferred);  // marked only in the shaft-basis section
@@ -169,7 +169,7 @@ TEST(DesignSearch, FixedClassSystems) {
   r.fixedClass = parseToleranceClass("F8", Side::Hole).value;
   const DesignResults all = searchFits(r);
   ASSERT_FALSE(all.empty());
-  for (const TSglobka& rec : all) {
+  for (const DesignResult& rec : all) {
     EXPECT_TRUE(rec.Designation.starts_with("F8/")) << rec.Designation;
   }
 
@@ -199,14 +199,14 @@ TEST(DesignSearch, AllCombinationsStandardOnlyAt30Mm) {
   EXPECT_EQ(unique.size(), found.size());
 
   std::set<std::string> expected;
-  for (const CatalogueEntry& e : lbSgl_all.entries) {
+  for (const CatalogueEntry& e : fitsUpTo500.entries) {
     if (!e.isFit()) continue;
     const std::optional<Evaluation> ev = Evaluate(30, e.classes.hole, e.classes.shaft);
     if (ev->fit.kind == FitKind::Clearance) expected.insert(std::string(e.designation));
   }
   EXPECT_EQ(unique, expected);
   EXPECT_EQ(std::count(found.begin(), found.end(), "H7/h6"), 1);
-  const TSglobka* h8h9 = find(results, "H8/h9");
+  const DesignResult* h8h9 = find(results, "H8/h9");
   ASSERT_TRUE(h8h9);
   EXPECT_TRUE(h8h9->Preferred);
 
@@ -214,7 +214,7 @@ TEST(DesignSearch, AllCombinationsStandardOnlyAt30Mm) {
   r.grades = {7, 8};
   const DesignResults narrow = searchFits(r);
   EXPECT_TRUE(find(narrow, "H8/h7"));
-  for (const TSglobka& rec : narrow) {
+  for (const DesignResult& rec : narrow) {
     EXPECT_TRUE(r.grades.contains(rec.classes.hole) && r.grades.contains(rec.classes.shaft))
         << rec.Designation;
   }
@@ -257,7 +257,7 @@ TEST(DesignSearch, InchModeRanksAsMillimetres) {
   for (std::size_t i = 0; i < a.size(); ++i) {
     SCOPED_TRACE(b[i].Designation);
     EXPECT_NEAR(a[i].Deviation, b[i].Deviation, 1e-12);  // the same score at each rank
-    const TSglobka* same = find(a, b[i].Designation);
+    const DesignResult* same = find(a, b[i].Designation);
     ASSERT_TRUE(same);
     EXPECT_NEAR(same->Deviation, b[i].Deviation, 1e-12);
   }
@@ -300,7 +300,7 @@ TEST(DesignSearch, RefilledResultsHoldOnlyTheLatestSearch) {
     const DesignResults fresh = searchFits(r);
     EXPECT_EQ(refilled.size(), fresh.size());
     EXPECT_EQ(refilled.records(fresh.size() + 1), fresh);
-    for (const TSglobka& rec : fresh) {
+    for (const DesignResult& rec : fresh) {
       const std::optional<Evaluation> e = Evaluate(c.size, rec.classes.hole, rec.classes.shaft);
       ASSERT_TRUE(e);
       EXPECT_EQ(rec.FitValue1, e->fit.value1Mm) << rec.Designation;

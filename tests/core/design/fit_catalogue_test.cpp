@@ -26,8 +26,8 @@ TEST(FitCatalogue, SectionSizesAndPositions) {
     std::size_t separator;
     long preferred;  // D10/h9 is not preferred above 500 mm
   };
-  const Case cases[] = {{&lbSgl_all, 159, {49, 19, 20, 44, 17, 9}, 88, 32},
-                        {&lbSgl_all2, 135, {42, 19, 14, 37, 14, 7}, 75, 28}};
+  const Case cases[] = {{&fitsUpTo500, 159, {49, 19, 20, 44, 17, 9}, 88, 32},
+                        {&fitsAbove500, 135, {42, 19, 14, 37, 14, 7}, 75, 28}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
     ASSERT_EQ(c.list->entries.size(), c.size);
@@ -44,9 +44,9 @@ TEST(FitCatalogue, SectionSizesAndPositions) {
     EXPECT_EQ(c.list->section(FitBasis::Shaft, FitType::Clearance).data(),
               c.list->entries.data() + c.separator + 1);
   }
-  EXPECT_EQ(lbSgl_all2.entries[134].designation, " ");
-  EXPECT_EQ(&fitCatalogueFor(500), &lbSgl_all);
-  EXPECT_EQ(&fitCatalogueFor(500.001), &lbSgl_all2);
+  EXPECT_EQ(fitsAbove500.entries[134].designation, " ");
+  EXPECT_EQ(&fitCatalogueFor(500), &fitsUpTo500);
+  EXPECT_EQ(&fitCatalogueFor(500.001), &fitsAbove500);
 }
 
 // Above 500 mm each section is the same section up to 500 mm in the same
@@ -74,67 +74,78 @@ TEST(FitCatalogue, ReducedListKeepsTheOrderOfTheFullList) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << static_cast<int>(c.basis) << "/" << static_cast<int>(c.type));
-    std::vector<std::string> expected = designations(lbSgl_all.section(c.basis, c.type));
+    std::vector<std::string> expected = designations(fitsUpTo500.section(c.basis, c.type));
     std::erase_if(expected, [&](const std::string& d) {
       return std::find(c.leftOut.begin(), c.leftOut.end(), d) != c.leftOut.end();
     });
-    EXPECT_EQ(designations(lbSgl_all2.section(c.basis, c.type)), expected);
+    EXPECT_EQ(designations(fitsAbove500.section(c.basis, c.type)), expected);
   }
 }
 
 TEST(FitCatalogue, StandardAndPreferredQueries) {
+  using enum DesignSystem;
+  constexpr FitType C = FitType::Clearance, T = FitType::Transition, I = FitType::Interference;
   struct Case {
     const char* designation;
-    int system;
-    int type;
+    DesignSystem system;
+    FitType type;
     double size;
     bool standard;
     bool preferred;
   };
   const Case cases[] = {
-      {"H7/g6", 0, 0, 10, true, true},    {"H7/g6", 1, 0, 10, false, false},
-      {"H7/g6", 2, 0, 10, true, true},    {"H7/g6", 0, 1, 10, false, false},
-      {"G7/h6", 4, 0, 10, true, true},    {"G7/h6", 4, 2, 10, true, true},
-      {"G7/h6", 3, 0, 10, true, true},    {"H8/h9", 0, 0, 10, true, false},
-      {"H8/h9", 1, 0, 10, true, true},    {"H8/h9", 4, 0, 10, true, true},
-      {"D10/h9", 1, 0, 400, true, true},  {"D10/h9", 1, 0, 600, true, false},
-      {"H7/c8", 0, 0, 500, true, false},  {"H7/c8", 0, 0, 500.001, false, false},
-      {"H7/g6", -1, 0, 10, false, false}, {"H7/g6", 0, -1, 10, false, false},
-      {"H7/g6", 5, 0, 10, false, false},  {"H7/g6", 4, 3, 10, false, false},
-      {"", 4, 0, 10, false, false},       {" ", 4, 0, 600, false, false},
-      {"h7/g6", 0, 0, 10, false, false},  {"H7/g6 ", 0, 0, 10, false, false},
-      {"F8/h7", 2, 0, 10, false, false},  {"P7/h6", 1, 2, 600, true, true},
-      {"U7/h6", 1, 2, 600, true, false},  {"T7/h6", 1, 2, 600, false, false},
+      {"H7/g6", HoleBasis, C, 10, true, true},       {"H7/g6", ShaftBasis, C, 10, false, false},
+      {"H7/g6", HoleTolerance, C, 10, true, true},   {"H7/g6", HoleBasis, T, 10, false, false},
+      {"G7/h6", AllCombinations, C, 10, true, true}, {"G7/h6", AllCombinations, I, 10, true, true},
+      {"G7/h6", ShaftTolerance, C, 10, true, true},  {"H8/h9", HoleBasis, C, 10, true, false},
+      {"H8/h9", ShaftBasis, C, 10, true, true},      {"H8/h9", AllCombinations, C, 10, true, true},
+      {"D10/h9", ShaftBasis, C, 400, true, true},    {"D10/h9", ShaftBasis, C, 600, true, false},
+      {"H7/c8", HoleBasis, C, 500, true, false},     {"H7/c8", HoleBasis, C, 500.001, false, false},
+      {"F8/h7", HoleTolerance, C, 10, false, false}, {"P7/h6", ShaftBasis, I, 600, true, true},
+      {"U7/h6", ShaftBasis, I, 600, true, false},    {"T7/h6", ShaftBasis, I, 600, false, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << "'" << c.designation << "' " << c.system << " " << c.type << " at " << c.size);
-    EXPECT_EQ(IsStandardFit(c.designation, c.system, c.type, c.size), c.standard);
-    EXPECT_EQ(IsPreferredFit(c.designation, c.system, c.type, c.size), c.preferred);
+    SCOPED_TRACE(testing::Message() << c.designation << " " << static_cast<int>(c.system) << " "
+                                    << static_cast<int>(c.type) << " at " << c.size);
+    const FitParse parsed = parseFitDesignation(c.designation);
+    ASSERT_TRUE(parsed.value);
+    const CatalogueQuery query(c.system, c.type, c.size);
+    EXPECT_EQ(IsStandardFit(*parsed.value, c.system, c.type, c.size), c.standard);
+    EXPECT_EQ(query.isStandard(*parsed.value), c.standard);
+    EXPECT_EQ(query.isPreferred(*parsed.value), c.preferred);
   }
+  // A value outside either enum consults nothing.
+  const FitClasses h7g6 = *parseFitDesignation("H7/g6").value;
+  EXPECT_FALSE(IsStandardFit(h7g6, static_cast<DesignSystem>(5), C, 10));
+  EXPECT_FALSE(IsStandardFit(h7g6, AllCombinations, static_cast<FitType>(3), 10));
 }
 
-// The forms the design search uses (classes, and the range captured once)
-// agree with the text queries for every catalogue fit and some others, in
-// every system, type and band; an entry whose classes differ from its text
-// breaks this.
-TEST(FitCatalogue, ClassQueriesAgreeWithTextQueries) {
-  std::vector<std::string> fits = designations(lbSgl_all.entries);
+// Every entry holds the classes its text names, and the range captured once
+// answers as the single question, for every catalogue fit and some others,
+// in every system, type and band.
+TEST(FitCatalogue, EntriesHoldTheirClassesAndQueriesAgree) {
+  for (const FitCatalogue* list : {&fitsUpTo500, &fitsAbove500}) {
+    for (const CatalogueEntry& e : list->entries) {
+      if (!e.isFit()) continue;
+      SCOPED_TRACE(e.designation);
+      const FitParse parsed = parseFitDesignation(e.designation);
+      ASSERT_TRUE(parsed.value);
+      EXPECT_EQ(*parsed.value, e.classes);
+    }
+  }
+  std::vector<std::string> fits = designations(fitsUpTo500.entries);
   fits.insert(fits.end(), {"H0/h1", "ZC11/zc11", "A9/a9", "JS7/js6", "F8/g7"});
   for (double size : {30.0, 600.0}) {
     for (int system = 0; system <= 4; ++system) {
-      for (int type = 0; type < kFitTypeCount; ++type) {
-        const CatalogueQuery query(system, type, size);
+      for (const FitType type : kTypes) {
+        const DesignSystem s = static_cast<DesignSystem>(system);
+        const CatalogueQuery query(s, type, size);
         for (const std::string& d : fits) {
           const FitParse parsed = parseFitDesignation(d);
           if (!parsed.value) continue;  // the separator
-          SCOPED_TRACE(testing::Message() << d << " " << system << " " << type << " at " << size);
-          const bool standard = IsStandardFit(d, system, type, size);
-          const bool preferred = IsPreferredFit(d, system, type, size);
-          EXPECT_EQ(IsStandardFit(*parsed.value, system, type, size), standard);
-          EXPECT_EQ(IsPreferredFit(*parsed.value, system, type, size), preferred);
-          EXPECT_EQ(query.isStandard(*parsed.value), standard);
-          EXPECT_EQ(query.isPreferred(*parsed.value), preferred);
+          SCOPED_TRACE(testing::Message()
+                       << d << " " << system << " " << static_cast<int>(type) << " at " << size);
+          EXPECT_EQ(query.isStandard(*parsed.value), IsStandardFit(*parsed.value, s, type, size));
         }
       }
     }

@@ -12,7 +12,7 @@ namespace {
 TEST(FitUse, EveryCatalogueFitHasAUseInEachLanguage) {
   const LangTable tables[] = {LoadLanguage(kLanguageBulgarian), LoadLanguage(kLanguageGerman),
                               LoadLanguage(kLanguageEnglish)};
-  for (const FitCatalogue* catalogue : {&lbSgl_all, &lbSgl_all2}) {
+  for (const FitCatalogue* catalogue : {&fitsUpTo500, &fitsAbove500}) {
     for (const CatalogueEntry& entry : catalogue->entries) {
       if (!entry.isFit()) continue;
       SCOPED_TRACE(entry.designation);

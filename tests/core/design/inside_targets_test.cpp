@@ -46,9 +46,9 @@ TEST(InsideTargets, FilterKeepsTheRankedOrder) {
   EXPECT_NE(outcome.results.front().Designation, "H5/f5");  // ranked best, but outside
   EXPECT_FALSE(liesInsideTargets(outcome.results.front(), r.fitType, r.targets, false));
   EXPECT_TRUE(std::any_of(inside.begin(), inside.end(),
-                          [](const TSglobka& fit) { return fit.Designation == "H5/f5"; }));
+                          [](const DesignResult& fit) { return fit.Designation == "H5/f5"; }));
   auto previous = outcome.results.begin();
-  for (const TSglobka& fit : inside) {
+  for (const DesignResult& fit : inside) {
     EXPECT_GE(fit.FitValue2, 0.02 - 1e-9);
     EXPECT_LE(fit.FitValue1, 0.05 + 1e-9);
     const auto at = std::find(previous, outcome.results.end(), fit);

@@ -1,3 +1,5 @@
+#include "preferred/preferred_window.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -5,18 +7,17 @@
 #include <functional>
 
 #include "lang/lang_table.h"
-#include "preferred/preferred_window.h"
-#include "preferred/tfrm_redove.h"
+#include "preferred/preferred_numbers_window.h"
 
 using namespace kalmo;
 
 namespace {
 
 // Runs `act` on the preferred-number window once its modal loop runs.
-void whenWindowOpens(std::function<void(TfrmRedove*)> act) {
+void whenWindowOpens(std::function<void(PreferredNumbersWindow*)> act) {
   auto* poll = new QTimer;
   QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-    if (auto* window = qobject_cast<TfrmRedove*>(QApplication::activeModalWidget())) {
+    if (auto* window = qobject_cast<PreferredNumbersWindow*>(QApplication::activeModalWidget())) {
       poll->deleteLater();
       poll->stop();
       act(window);
@@ -40,20 +41,20 @@ class PreferredWindowTest : public QObject {
   void returnsTheValueInMmAndReleasesTheWindow() {
     QFETCH(int, key);
     QWidget owner;
-    QPointer<TfrmRedove> opened;
-    whenWindowOpens([&opened, key](TfrmRedove* window) {
+    QPointer<PreferredNumbersWindow> opened;
+    whenWindowOpens([&opened, key](PreferredNumbersWindow* window) {
       opened = window;
       QTest::keyClick(window, Qt::Key(key));
     });
     const double mm = pickPreferredNumber(&owner, LoadLanguage(kLanguageEnglish));
     QTEST(mm, "mm");
     QVERIFY(opened.isNull());  // released
-    QVERIFY(owner.findChildren<TfrmRedove*>().isEmpty());
+    QVERIFY(owner.findChildren<PreferredNumbersWindow*>().isEmpty());
   }
 
   void survivesTheOwnerGoingAway() {
     auto* owner = new QWidget;
-    whenWindowOpens([owner](TfrmRedove*) { delete owner; });
+    whenWindowOpens([owner](PreferredNumbersWindow*) { delete owner; });
     QCOMPARE(pickPreferredNumber(owner, LoadLanguage(kLanguageEnglish)), 0.0);
   }
 };

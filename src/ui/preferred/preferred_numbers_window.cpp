@@ -1,4 +1,4 @@
-#include "preferred/tfrm_redove.h"
+#include "preferred/preferred_numbers_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -50,7 +50,8 @@ QString seriesName(std::string_view name) {
 
 }  // namespace
 
-TfrmRedove::TfrmRedove(const LangTable& lang, QWidget* parent) : QDialog(parent) {
+PreferredNumbersWindow::PreferredNumbersWindow(const LangTable& lang, QWidget* parent)
+    : QDialog(parent) {
   registerPreferredResources();
   setObjectName(QStringLiteral("TfrmRedove"));
   setModal(true);
@@ -65,48 +66,49 @@ TfrmRedove::TfrmRedove(const LangTable& lang, QWidget* parent) : QDialog(parent)
   toolBar_->setMovable(false);
   toolBar_->setFloatable(false);
   selectAction_ = toolBar_->addAction(QIcon(QStringLiteral(":/preferred/icons/select.svg")),
-                                      QString(), this, &TfrmRedove::btnSelClick);
+                                      QString(), this, &PreferredNumbersWindow::takeCurrentCell);
   cancelAction_ = toolBar_->addAction(QIcon(QStringLiteral(":/preferred/icons/cancel.svg")),
-                                      QString(), this, &TfrmRedove::btnCancelClick);
+                                      QString(), this, &PreferredNumbersWindow::cancelPick);
   toolBar_->widgetForAction(selectAction_)->setObjectName(QStringLiteral("btnSel"));
   toolBar_->widgetForAction(cancelAction_)->setObjectName(QStringLiteral("btnCancel"));
 
-  label1_ = new QLabel(this);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label1_->setFixedWidth(90);
+  seriesLabel_ = new QLabel(this);
+  seriesLabel_->setObjectName(QStringLiteral("Label1"));
+  seriesLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  seriesLabel_->setFixedWidth(90);
 
-  cbRedove_ = new QComboBox(this);
-  cbRedove_->setObjectName(QStringLiteral("cbRedove"));
-  cbRedove_->setFixedWidth(120);
+  seriesPicker_ = new QComboBox(this);
+  seriesPicker_->setObjectName(QStringLiteral("cbRedove"));
+  seriesPicker_->setFixedWidth(120);
   for (const PreferredSeriesList& series : PreferredSeries) {
-    cbRedove_->addItem(seriesName(series.name));
+    seriesPicker_->addItem(seriesName(series.name));
   }
-  label1_->setBuddy(cbRedove_);
+  seriesLabel_->setBuddy(seriesPicker_);
 
-  mdData_ = new PreferredTableModel(this);
-  dbgrData_ = new QTableView(this);
-  dbgrData_->setObjectName(QStringLiteral("dbgrData"));
-  dbgrData_->setModel(mdData_);
-  dbgrData_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  dbgrData_->setSelectionMode(QAbstractItemView::SingleSelection);
-  dbgrData_->setSelectionBehavior(QAbstractItemView::SelectItems);
-  dbgrData_->setTabKeyNavigation(false);
-  dbgrData_->setAlternatingRowColors(true);
-  dbgrData_->verticalHeader()->hide();
-  dbgrData_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  dbgrData_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  dbgrData_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  dbgrData_->horizontalHeader()->setSectionsClickable(false);
-  dbgrData_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  dbgrData_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  connect(dbgrData_, &QAbstractItemView::doubleClicked, this, &TfrmRedove::btnSelClick);
+  numbersModel_ = new PreferredTableModel(this);
+  numbersTable_ = new QTableView(this);
+  numbersTable_->setObjectName(QStringLiteral("dbgrData"));
+  numbersTable_->setModel(numbersModel_);
+  numbersTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  numbersTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  numbersTable_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  numbersTable_->setTabKeyNavigation(false);
+  numbersTable_->setAlternatingRowColors(true);
+  numbersTable_->verticalHeader()->hide();
+  numbersTable_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  numbersTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  numbersTable_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  numbersTable_->horizontalHeader()->setSectionsClickable(false);
+  numbersTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  numbersTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(numbersTable_, &QAbstractItemView::doubleClicked, this,
+          &PreferredNumbersWindow::takeCurrentCell);
 
   auto* seriesRow = new QHBoxLayout;
   seriesRow->setContentsMargins(4, 0, 4, 0);
   seriesRow->setSpacing(6);
-  seriesRow->addWidget(label1_);
-  seriesRow->addWidget(cbRedove_);
+  seriesRow->addWidget(seriesLabel_);
+  seriesRow->addWidget(seriesPicker_);
   seriesRow->addStretch();
   auto* seriesBar = new QWidget(this);
   seriesBar->setFixedHeight(kSeriesRowHeight);
@@ -117,40 +119,41 @@ TfrmRedove::TfrmRedove(const LangTable& lang, QWidget* parent) : QDialog(parent)
   layout->setSpacing(0);
   layout->addWidget(toolBar_);
   layout->addWidget(seriesBar);
-  layout->addWidget(dbgrData_);
+  layout->addWidget(numbersTable_);
 
   applyTexts(lang);
 
-  connect(cbRedove_, &QComboBox::currentIndexChanged, this, &TfrmRedove::cbRedoveChange);
-  cbRedove_->setCurrentIndex(kAllSeriesIndex);
-  cbRedoveChange(kAllSeriesIndex);
-  dbgrData_->setFocus();
+  connect(seriesPicker_, &QComboBox::currentIndexChanged, this,
+          &PreferredNumbersWindow::seriesChanged);
+  seriesPicker_->setCurrentIndex(kAllSeriesIndex);
+  seriesChanged(kAllSeriesIndex);
+  numbersTable_->setFocus();
 
   // Centred on the screen, not on the main window.
   const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) move(screen->availableGeometry().center() - rect().center());
 }
 
-void TfrmRedove::applyTexts(const LangTable& lang) {
+void PreferredNumbersWindow::applyTexts(const LangTable& lang) {
   setWindowTitle(langText(lang, kCaptionText));
-  label1_->setText(langText(lang, kSeriesLabelText));
+  seriesLabel_->setText(langText(lang, kSeriesLabelText));
   selectAction_->setText(langText(lang, kSelectHintText));
   selectAction_->setToolTip(selectAction_->text());
   cancelAction_->setText(langText(lang, kCancelHintText));
   cancelAction_->setToolTip(cancelAction_->text());
-  cbRedove_->setItemText(kAllSeriesIndex, langText(lang, kAllSeriesText));
+  seriesPicker_->setItemText(kAllSeriesIndex, langText(lang, kAllSeriesText));
 }
 
-void TfrmRedove::cbRedoveChange(int index) {
-  mdData_->showSeries(index);
+void PreferredNumbersWindow::seriesChanged(int index) {
+  numbersModel_->showSeries(index);
   // First row and first column current, so choosing at once gives 0.01 mm.
-  const QModelIndex first = mdData_->index(0, 0);
-  dbgrData_->setCurrentIndex(first);
-  dbgrData_->scrollToTop();
+  const QModelIndex first = numbersModel_->index(0, 0);
+  numbersTable_->setCurrentIndex(first);
+  numbersTable_->scrollToTop();
 }
 
-void TfrmRedove::btnSelClick() {
-  const double value = mdData_->value(dbgrData_->currentIndex());
+void PreferredNumbersWindow::takeCurrentCell() {
+  const double value = numbersModel_->value(numbersTable_->currentIndex());
   if (value > 0) {
     selectedValue_ = value;
     accept();
@@ -160,15 +163,15 @@ void TfrmRedove::btnSelClick() {
   }
 }
 
-void TfrmRedove::btnCancelClick() {
+void PreferredNumbersWindow::cancelPick() {
   reject();
 }
 
-void TfrmRedove::keyPressEvent(QKeyEvent* event) {
+void PreferredNumbersWindow::keyPressEvent(QKeyEvent* event) {
   // The grid passes Enter on; with no default button the dialog would ignore
   // it, so Enter takes the current cell. Esc falls through to reject().
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    btnSelClick();
+    takeCurrentCell();
     return;
   }
   QDialog::keyPressEvent(event);

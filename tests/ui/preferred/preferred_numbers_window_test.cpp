@@ -1,4 +1,4 @@
-#include "preferred/tfrm_redove.h"
+#include "preferred/preferred_numbers_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -9,22 +9,17 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "../page_test_support.h"
 #include "lang/lang_table.h"
 #include "tables/preferred_series.h"
 
 using namespace kalmo;
+using kalmo::test::part;
 
 namespace {
 
 enum class Pick { DoubleClick, SelButton, EnterKey, ArrowsAndEnter };
 enum class Leave { CancelButton, EscapeKey, CloseBox, SelOnEmptyTable, EnterOnEmptyTable };
-
-template <typename T>
-T* part(const QWidget& window, const char* name) {
-  T* widget = window.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no %s in the window", name);
-  return widget;
-}
 
 QStringList rowTexts(const QAbstractItemModel& model, int row) {
   QStringList texts;
@@ -42,7 +37,7 @@ int rowOfAll(double value) {
 Q_DECLARE_METATYPE(Pick)
 Q_DECLARE_METATYPE(Leave)
 
-class TfrmRedoveTest : public QObject {
+class PreferredNumbersWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -72,7 +67,7 @@ class TfrmRedoveTest : public QObject {
   }
   void opensOnAllWithFirstCellCurrent() {
     QFETCH(int, language);
-    TfrmRedove window(LoadLanguage(*languageFromNumber(language)));
+    PreferredNumbersWindow window(LoadLanguage(*languageFromNumber(language)));
     QTEST(window.windowTitle(), "caption");
     QTEST(part<QLabel>(window, "Label1")->text(), "label");
     QTEST(part<QToolButton>(window, "btnSel")->toolTip(), "selectHint");
@@ -91,7 +86,7 @@ class TfrmRedoveTest : public QObject {
     QCOMPARE(grid->model()->rowCount(), 58);
     QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
     QCOMPARE(window.SelectedValue(), 0.0);
-    QCOMPARE(window.size(), TfrmRedove::kClientSize);
+    QCOMPARE(window.size(), PreferredNumbersWindow::kClientSize);
   }
 
   void seriesFillTheGrid_data() {
@@ -110,7 +105,7 @@ class TfrmRedoveTest : public QObject {
   void seriesFillTheGrid() {
     QFETCH(int, series);
     QFETCH(int, rows);
-    TfrmRedove window(LoadLanguage(kLanguageEnglish));
+    PreferredNumbersWindow window(LoadLanguage(kLanguageEnglish));
     auto* grid = part<QTableView>(window, "dbgrData");
     auto* list = part<QComboBox>(window, "cbRedove");
     // Come from another series, away from its first cell: a new series
@@ -148,7 +143,7 @@ class TfrmRedoveTest : public QObject {
     QFETCH(int, column);
     QFETCH(Pick, pick);
     QFETCH(double, mm);
-    TfrmRedove window(LoadLanguage(kLanguageEnglish));
+    PreferredNumbersWindow window(LoadLanguage(kLanguageEnglish));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     part<QComboBox>(window, "cbRedove")->setCurrentIndex(series);
@@ -190,7 +185,7 @@ class TfrmRedoveTest : public QObject {
   }
   void leavesWithoutValue() {
     QFETCH(Leave, leave);
-    TfrmRedove window(LoadLanguage(kLanguageEnglish));
+    PreferredNumbersWindow window(LoadLanguage(kLanguageEnglish));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* grid = part<QTableView>(window, "dbgrData");
@@ -223,7 +218,7 @@ class TfrmRedoveTest : public QObject {
     } shots[] = {{kLanguageEnglish, 0, "preferred_window_en.png"},
                  {kLanguageGerman, 2, "preferred_window_de_r10.png"}};
     for (const auto& shot : shots) {
-      TfrmRedove window(LoadLanguage(shot.language));
+      PreferredNumbersWindow window(LoadLanguage(shot.language));
       part<QComboBox>(window, "cbRedove")->setCurrentIndex(shot.series);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -232,5 +227,5 @@ class TfrmRedoveTest : public QObject {
   }
 };
 
-QTEST_MAIN(TfrmRedoveTest)
-#include "tfrm_redove_test.moc"
+QTEST_MAIN(PreferredNumbersWindowTest)
+#include "preferred_numbers_window_test.moc"

@@ -19,11 +19,11 @@ class PreferredTableModel;
 // come from the language table it is given. Starts on "(all)" with the first
 // cell current. Double click, Enter or btnSel take the current cell; btnCancel,
 // Esc and the close box leave SelectedValue at 0.
-class TfrmRedove : public QDialog {
+class PreferredNumbersWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmRedove(const LangTable& lang, QWidget* parent = nullptr);
+  explicit PreferredNumbersWindow(const LangTable& lang, QWidget* parent = nullptr);
 
   // The picked value in mm; 0 while nothing has been picked.
   double SelectedValue() const { return selectedValue_; }
@@ -32,14 +32,14 @@ class TfrmRedove : public QDialog {
   static constexpr QSize kClientSize{476, 255};
 
  public slots:
-  void btnSelClick();
-  void btnCancelClick();
+  void takeCurrentCell();
+  void cancelPick();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private slots:
-  void cbRedoveChange(int index);
+  void seriesChanged(int index);
 
  private:
   void applyTexts(const LangTable& lang);
@@ -48,10 +48,10 @@ class TfrmRedove : public QDialog {
   QToolBar* toolBar_ = nullptr;
   QAction* selectAction_ = nullptr;
   QAction* cancelAction_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QComboBox* cbRedove_ = nullptr;
-  QTableView* dbgrData_ = nullptr;
-  PreferredTableModel* mdData_ = nullptr;
+  QLabel* seriesLabel_ = nullptr;
+  QComboBox* seriesPicker_ = nullptr;
+  QTableView* numbersTable_ = nullptr;
+  PreferredTableModel* numbersModel_ = nullptr;
 };
 
 }  // namespace kalmo
