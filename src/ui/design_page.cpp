@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QToolTip>
 
 #include "calc_host.h"
 #include "class_pickers.h"
@@ -18,6 +19,7 @@
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
+#include "visual_tab_order.h"
 
 namespace kalmo {
 
@@ -128,7 +130,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
   resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   resultsTable_->setWordWrap(false);
-  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Fit, three values, and the narrow inside column, within the width the
   // scroll bar leaves.
@@ -155,6 +157,18 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
   connect(maxTargetField_, &QLineEdit::textChanged, this, &DesignPage::maxTargetEdited);
   connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
+  // A target held at its limit or put back on leaving goes to the record too
+  // (the change handlers take typing only), and the note shows at the field.
+  for (NumberField* f : {maxTargetField_, minTargetField_}) {
+    connect(f, &NumberField::noteRequested, this, [this, f](const QString& note) {
+      const double factor = unitFactor(host_.record().InchMode);
+      (f == maxTargetField_ ? host_.record().DesignMax : host_.record().DesignMin) =
+          f->value().value_or(0) * factor;
+      QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
+    });
+    f->setLanguage(&host_.language().table());
+  }
+  setVisualTabOrder(*this);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
   connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::showResults);

@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 
 #include "app_images.h"
 #include "catalogue_page.h"
@@ -18,6 +21,7 @@
 #include "design_page.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
 #include "results_grid.h"
 #include "tables/nominal_range.h"
 #include "window_geometry.h"
@@ -95,7 +99,35 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildPanel();
   buildResultActions();
   connectInputs();
+  setUpKeyboard();
   showSidePage(SidePage::None);
+}
+
+void MainWindow::setUpKeyboard() {
+  // The toolbar is reached by mouse and shortcut; Tab walks the inputs in
+  // the order they are read: size, hole class, shaft class, then the panel.
+  for (QToolButton* b :
+       {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_}) {
+    b->setFocusPolicy(Qt::NoFocus);
+  }
+  const std::array<QWidget*, 10> chain{
+      nominalSizeField_,  holeLetterPicker_, holeGradePicker_,      holeClassListButton_,
+      shaftLetterPicker_, shaftGradePicker_, shaftClassListButton_, preferredNumbersButton_,
+      catalogueButton_,   designButton_};
+  for (QWidget* w : chain) {
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::StrongFocus);
+  }
+  for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+    setTabOrder(chain[i], chain[i + 1]);
+  }
+
+  // Ctrl+C copies the result; a field with selected text copies its text.
+  auto* copy = new QShortcut(QKeySequence::Copy, this);
+  connect(copy, &QShortcut::activated, this, &MainWindow::copyResults);
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &MainWindow::showHelpPage);
+  auto* unit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
+  connect(unit, &QShortcut::activated, this, &MainWindow::switchUnit);
 }
 
 void MainWindow::buildToolBar() {
@@ -164,6 +196,8 @@ void MainWindow::buildInputs() {
   bold.setBold(true);
   nominalSizeField_->setFont(bold);
   nominalSizeField_->setGeometry(layout::kNominal);
+  nominalSizeField_->setCallouts(true);
+  nominalSizeField_->setLanguage(&language_.table());
   nominalSizeField_->setValue(10);
   preferredNumbersButton_ =
       pickerButton(g, "BitBtn3", Image::PreferredNumber, layout::kPreferredNumbersButton);
@@ -247,6 +281,11 @@ void MainWindow::buildPanel() {
 
 void MainWindow::connectInputs() {
   connect(nominalSizeField_, &QLineEdit::textChanged, this, [this] { nominalSizeChanged(); });
+  connect(nominalSizeField_, &NumberField::calloutApplied, this, &MainWindow::applyCallout);
+  connect(nominalSizeField_, &NumberField::noteRequested, this, &MainWindow::showEntryNote);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(5000);
+  connect(&noteTimer_, &QTimer::timeout, this, &MainWindow::showUnitNote);
   // activated, not currentIndexChanged: only the user's choice runs the handler;
   // the program selects entries silently.
   for (QComboBox* p :
@@ -284,17 +323,29 @@ void MainWindow::connectInputs() {
 void MainWindow::showSidePage(SidePage page) {
   sidePage_ = page;
   setFixedSize(windowWidth(page), layout::kClientHeight);
+  keepOnScreen();
   // Closed, the window still leaves a few pixels beside the inputs group;
   // they show no sliver of a page.
   sidePanel_->setVisible(page != SidePage::None);
+}
+
+void MainWindow::keepOnScreen() {
+  if (!isVisible()) return;
+  const QScreen* where = screen();
+  if (!where) return;
+  const QPoint position = onScreenPosition(frameGeometry(), where->availableGeometry());
+  if (position != frameGeometry().topLeft()) move(position);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     startSession();
+    nominalSizeField_->setFocus(Qt::OtherFocusReason);
   }
   QMainWindow::showEvent(event);
+  // A position restored or computed off the screen is brought back.
+  keepOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <optional>
 
 #include "calc_host.h"
@@ -109,6 +110,9 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   // the current language.
   void applyLanguage();
 
+  void setUpKeyboard();
+  // Moves the window so that its whole frame lies on its screen.
+  void keepOnScreen();
   void buildToolBar();
   void buildInputs();
   void buildPanel();
@@ -120,6 +124,12 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   void showSidePage(SidePage page);
   // Shows a number in nominalSizeField_ while the nominal size stays sizeMm, then recalculates.
   void writeNominalField(double shown, double sizeMm);
+  // The size field's limits and unit signs follow the unit.
+  void applyUnitToSizeField();
+  void showUnitNote();
+  void showEntryNote(const QString& note);
+  // A callout entered in the size field selects the classes it names.
+  void applyCallout(std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft);
   // What the window holds now: the record's size and unit, the field's text
   // and the pickers' classes.
   FitInputs fitInputs() const;
@@ -181,6 +191,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
+  QTimer noteTimer_;  // ends an entry note in the note line
   FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;

@@ -66,7 +66,8 @@ std::optional<ToleranceClass> MainWindow::shaftClass() const {
 FitInputs MainWindow::fitInputs() const {
   FitInputs inputs;
   inputs.sizeMm = record_.NominalSize;
-  inputs.sizeText = nominalSizeField_->text().toStdString();
+  // The views name the size the field last applied, never a half-typed text.
+  inputs.sizeText = nominalSizeField_->appliedText().toStdString();
   inputs.sizeShown = nominalSizeField_->value();
   inputs.hole = holeClass();
   inputs.shaft = shaftClass();
@@ -103,6 +104,7 @@ void MainWindow::startSession() {
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
+  applyUnitToSizeField();
   designPage_->showUnit(record_.InchMode);
   designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
                               stored.onlyInsideTargets);
@@ -188,6 +190,7 @@ void MainWindow::switchUnit() {
   // switch converts the number the field shows.
   nominalSizeField_->finishEntry();
   record_.InchMode = !record_.InchMode;
+  applyUnitToSizeField();
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
@@ -197,8 +200,31 @@ void MainWindow::switchUnit() {
     writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
   designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
-  unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
+  showUnitNote();
   designPage_->showUnit(record_.InchMode);
+}
+
+void MainWindow::applyUnitToSizeField() {
+  const FieldLimits limits = sizeFieldLimits(record_.InchMode);
+  nominalSizeField_->setLimits(limits.minimum, limits.maximum);
+  nominalSizeField_->setInchMode(record_.InchMode);
+}
+
+void MainWindow::showUnitNote() {
+  unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
+}
+
+void MainWindow::showEntryNote(const QString& note) {
+  // A few seconds in the note line, then the unit note again.
+  unitNoteLabel_->setText(note);
+  noteTimer_.start();
+}
+
+void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
+                              std::optional<ToleranceClass> shaft) {
+  if (hole) selectHoleClass(hole);
+  if (shaft) selectShaftClass(shaft);
+  Recalculate();
 }
 
 void MainWindow::copyResults() {

@@ -298,8 +298,8 @@ void MainWindowTest::switchesUnitsAndBack_data() {
   QTest::newRow("0.12345 in") << true << "0.12345" << 3.13563 << "3.1356" << 3.13563 << "0.12345"
                               << 3.1356;
   QTest::newRow("1 in") << true << "1" << 25.4 << "25.4" << 25.4 << "1" << 25.4;
-  QTest::newRow("below an inch thousandth")
-      << false << "0.02" << 0.02 << "0.001" << 0.02 << "0.02" << 0.02;
+  QTest::newRow("below an inch thousandth: five decimals")
+      << false << "0.02" << 0.02 << "0.00079" << 0.02 << "0.02" << 0.02;
 }
 
 void MainWindowTest::switchesUnitsAndBack() {
@@ -493,7 +493,7 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
   choose(part<QComboBox>(w, "cbLetter_o"), "T");
   part<QToolButton>(w, "btnCopy")->click();
   lines = clipboardLines();
-  QCOMPARE(lines[2], QStringLiteral("0 T7\t\t24 s6"));
+  QCOMPARE(lines[2], QStringLiteral("24 T7\t\t24 s6"));
   QCOMPARE(lines[15], QStringLiteral("Designation\tN"));
   QCOMPARE(lines[17], QStringLiteral("Max.\t0.0000"));
 }

@@ -97,6 +97,15 @@ enum class TextId : int {
   UseForce = 324,                   // t, u
   UseHeavyShrink = 325,             // v to zc
 
+  // Number entry fields: why an entry is not applied, and what was done on leaving.
+  EntryNotANumber = 400,      // tooltip: the text is no number (or callout)
+  EntryBadDesignation = 401,  // tooltip: a size followed by no class or fit
+  EntryWrongUnit = 402,       // tooltip: "mm" typed in inch mode
+  EntryAboveMaximum = 403,    // tooltip and note, followed by the limit: "Above the upper limit"
+  EntryBelowMinimum = 404,    // tooltip and note, followed by the limit: "Below the lower limit"
+  EntryHeldAtLimit = 405,     // note, followed by the limit: "Held at the limit"
+  EntryRestored = 406,        // note: the text was no number; the last value is back
+
   // Press-fit window.
   PressFit = 500,        // "Press fit": window title, main window action
   PressHub = 501,        // "Hub (outer part)": group

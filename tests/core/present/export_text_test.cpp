@@ -27,6 +27,7 @@ FitView exportView(const ExportCase& c) {
   FitInputs inputs;
   inputs.sizeMm = c.sizeMm;
   inputs.sizeText = c.nominalText;
+  inputs.sizeShown = parseNumber(c.nominalText, c.separator);
   inputs.hole = classes.hole;
   inputs.shaft = classes.shaft;
   inputs.inch = c.inch;
@@ -74,8 +75,8 @@ TEST(ExportText, LinesOfTypicalResults) {
         {18, "Max. interference\t-0.0320"},
         {19, "Min. interference\t-0.0080"},
         {20, "Tolerance of the fit\t0.0240"}}},
-      {{"K9/g6", 30, "30"},  // undefined hole: zeros, "N", no fit
-       {{3, "0 K9\t\t30 g6"},
+      {{"K9/g6", 30, "30"},  // undefined hole: zeros, "N", no fit; the size as entered
+       {{3, "30 K9\t\t30 g6"},
         {5, "Tolerance\t0.0000\tTolerance\t0.0130"},
         {8, "Upper deviation (ES)\t0.0000\tUpper deviation (es)\t-0.0070"},
         {9, "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t-0.0200"},
@@ -87,11 +88,11 @@ TEST(ExportText, LinesOfTypicalResults) {
         {19, "Min.\t0.0000"},
         {20, "Tolerance of the fit\t0.0000"}}},
       {{"H1/f1", 4000, "4000"},  // no tolerance at this size: not shown, zeros
-       {{3, "0 H1\t\t0 f1"},
+       {{3, "4000 H1\t\t4000 f1"},
         {9, "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t0.0000"},
         {16, "Designation\tN"}}},
       {{"H7/g6", 0.0005, "0.0005"},  // below the nominal range: nothing shown
-       {{3, "0 H7\t\t0 g6"},
+       {{3, "0.0005 H7\t\t0.0005 g6"},
         {5, "Tolerance\t0.0000\tTolerance\t0.0000"},
         {16, "Designation\tN"},
         {17, "Type of fit\t"},
@@ -119,6 +120,8 @@ TEST(ExportText, LinesOfTypicalResults) {
         {18, "Max. clearance\t0.00114"},
         {22, "Values and tolerances in [in]."}}},
       {{"H7/s6", 10, "0.3937", true}, {{18, "Max. interference\t-0.00126"}}},
+      {{"H7/g6", 0.123456 * 25.4, "0.123456", true},  // every digit typed, not 5 decimals
+       {{3, "0.123456 H7\t\t0.123456 g6"}, {16, "Designation\t0.123456 H7/g6"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
