@@ -99,6 +99,9 @@ void MainWindowInputTest::fieldRecordAndGridAgree() {
   QTest::keyClicks(field, typed);
   QTEST(w.record().NominalSize, "sizeWhileTyped");
   QTEST(designationCell(w), "gridWhileTyped");
+  if (QTest::currentDataTag() == QByteArrayLiteral("C no class")) {
+    test::snapshot(w, QStringLiteral("size_field_marked"));
+  }
   QTest::keyClick(field, Qt::Key_Return);
   QTEST(field->text(), "field");
   QTEST(w.record().NominalSize, "size");
