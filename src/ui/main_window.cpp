@@ -106,9 +106,8 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
 void MainWindow::setUpKeyboard() {
   // The toolbar is reached by mouse and shortcut; Tab walks the inputs in
   // the order they are read: size, hole class, shaft class, then the panel.
-  for (QToolButton* b :
-       {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_}) {
-    b->setFocusPolicy(Qt::NoFocus);
+  if (auto* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"))) {
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
   }
   const std::array<QWidget*, 10> chain{
       nominalSizeField_,  holeLetterPicker_, holeGradePicker_,      holeClassListButton_,

@@ -109,6 +109,8 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   // Writes every caption, hint and list entry of the window and its pages in
   // the current language.
   void applyLanguage();
+  // The accessible texts of the results grid and the zone diagram.
+  void describeResults();
 
   void setUpKeyboard();
   // Moves the window so that its whole frame lies on its screen.

@@ -77,6 +77,7 @@ FitInputs MainWindow::fitInputs() const {
 
 void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
+  describeResults();
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
   if (pressFitWindow_) {

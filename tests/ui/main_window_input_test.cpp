@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -50,6 +51,7 @@ class MainWindowInputTest : public QObject {
   void calloutThenCopyGivesTheWholeResult();
   void tabWalksTheInputsInReadingOrder();
   void growingForASidePageStaysOnTheScreen();
+  void everyButtonAndViewHasATextInEachLanguage();
 };
 
 // Each text typed into the size field of a fresh window, then Enter: the
@@ -97,6 +99,9 @@ void MainWindowInputTest::fieldRecordAndGridAgree() {
   QTest::keyClicks(field, typed);
   QTEST(w.record().NominalSize, "sizeWhileTyped");
   QTEST(designationCell(w), "gridWhileTyped");
+  if (QTest::currentDataTag() == QByteArrayLiteral("C no class")) {
+    test::snapshot(w, QStringLiteral("size_field_marked"));
+  }
   QTest::keyClick(field, Qt::Key_Return);
   QTEST(field->text(), "field");
   QTEST(w.record().NominalSize, "size");
@@ -146,6 +151,25 @@ void MainWindowInputTest::growingForASidePageStaysOnTheScreen() {
   w.hide();
   w.show();
   QVERIFY(screen.contains(w.frameGeometry()));
+}
+
+// Tooltips and accessible names of every button, and the drawn views'
+// accessible texts, in the three languages.
+void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
+  Session s;
+  MainWindow& w = *s.window;
+  for (const char* action : {"Bul", "Deutsch", "English"}) {
+    test::part<QAction>(w, action)->trigger();
+    const LanguageCode code = s.language.code();
+    for (const QToolButton* b : w.findChildren<QToolButton*>()) {
+      if (!b->isVisibleTo(&w) || b->objectName().isEmpty()) continue;
+      const QString where = b->objectName() + u' ' + QString::number(languageNumber(code));
+      QVERIFY2(!b->toolTip().isEmpty(), qPrintable(where));
+    }
+    const QWidget* diagram = test::part<QWidget>(w, "Chart1");
+    QVERIFY(diagram->accessibleDescription().contains(QStringLiteral("15 / 0")));
+    QVERIFY(test::part<NumberField>(w, "edNominal")->accessibleName().size() > 2);
+  }
 }
 
 QTEST_MAIN(MainWindowInputTest)

@@ -180,7 +180,7 @@ void MainWindowTest::startsWithDefaultsOnFirstStart() {
   QVERIFY(!part<QCheckBox>(w, "chbDSel")->isChecked());
   QCOMPARE(part<QComboBox>(w, "cbSystem")->currentText(), QStringLiteral("Hole basis system"));
   QCOMPARE(part<QComboBox>(w, "cbType")->currentText(), QStringLiteral("Clearance fit"));
-  QCOMPARE(part<QToolButton>(w, "btnCopy")->toolTip(), QStringLiteral("Copy"));
+  QCOMPARE(part<QToolButton>(w, "btnCopy")->toolTip(), QStringLiteral("Copy (Ctrl+C)"));
 
   // The worked example as the painter gets it from the window (every cell: grid test).
   QCOMPARE(gridCell(w.gridInput(), 1, 1).centred, QStringLiteral("10 g6"));

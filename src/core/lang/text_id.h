@@ -106,6 +106,13 @@ enum class TextId : int {
   EntryHeldAtLimit = 405,     // note, followed by the limit: "Held at the limit"
   EntryRestored = 406,        // note: the text was no number; the last value is back
 
+  // Tooltips and accessible texts of the window's buttons and views.
+  SwitchUnit = 407,       // unit button: "Millimetres or inches"
+  AboutProgram = 408,     // about button
+  HoleClassList = 409,    // hole class list button: "Common hole classes"
+  ShaftClassList = 410,   // shaft class list button: "Common shaft classes"
+  ZoneDiagramName = 411,  // diagram accessible name: "Tolerance zones"
+
   // Press-fit window.
   PressFit = 500,        // "Press fit": window title, main window action
   PressHub = 501,        // "Hub (outer part)": group
