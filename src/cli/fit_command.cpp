@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstring>
 #include <istream>
 #include <memory>
@@ -384,6 +385,11 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   if (format == FitFormat::Csv) ctx.out << csvHeader();
   const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
   ctx.out << a.out;
+  // The warning follows an answer that reached its destination; a failed
+  // write is the one line then.
+  errno = 0;
+  ctx.out.flush();
+  if (outputFailed(ctx)) return kExitFailure;
   if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
 }

@@ -138,6 +138,7 @@ TEST(Process, EveryCommandFailsWithStatus1WhenItsOutputIsLost) {
       {"catalogue", "30"},    {"--help"},
       {"--version"},
   };
+  cases.push_back({"fit", "10", "H7/g6"});  // a size-range bound: no warning without the answer
   for (const std::string& name : commandNames()) cases.push_back({name, "--help"});
   ASSERT_GE(cases.size(), 11u);
   for (const auto& args : cases) {
