@@ -7,14 +7,8 @@ namespace kalmo {
 
 namespace {
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 std::string_view trim(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
+  return trimBlanks(text);
 }
 
 EntryRead incomplete(EntryProblem problem) {
