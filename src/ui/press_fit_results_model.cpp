@@ -15,7 +15,7 @@ namespace {
 // How a row's number is written and which unit it carries.
 enum class Kind { Length, Ratio, Compliance, Pressure, Torque, Force, Safety, Temperature };
 
-struct RowSpec {
+struct RowDefinition {
   PressRow row;
   TextId caption;
   const char* symbol;
@@ -25,7 +25,7 @@ struct RowSpec {
 
 // Interference, pressures and forces of DIN 7190-1; the symbols are the
 // ones the command line and the help use.
-constexpr std::array<RowSpec, static_cast<std::size_t>(PressRow::Count)> kRows{{
+constexpr std::array<RowDefinition, static_cast<std::size_t>(PressRow::Count)> kRows{{
     {PressRow::UMax, TextId::MaxInterference, "U_max", Kind::Length,
      [](const PressFitResult& r) -> std::optional<double> { return r.uMaxMm; }},
     {PressRow::UMin, TextId::MinInterference, "U_min", Kind::Length,
@@ -153,9 +153,9 @@ QVariant PressFitResultsModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
     return {};
   }
-  const RowSpec& spec = kRows[static_cast<std::size_t>(index.row())];
+  const RowDefinition& row = kRows[static_cast<std::size_t>(index.row())];
   const auto column = static_cast<PressColumn>(index.column());
-  const std::optional<double> number = result_ ? spec.value(*result_) : std::nullopt;
+  const std::optional<double> number = result_ ? row.value(*result_) : std::nullopt;
   if (role == kNumberRole) {
     return column == PressColumn::Value && number ? QVariant(*number) : QVariant();
   }
@@ -167,12 +167,12 @@ QVariant PressFitResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   switch (column) {
-    case PressColumn::Quantity: return language_.text(spec.caption).trimmed();
-    case PressColumn::Symbol: return QString::fromUtf8(spec.symbol);
+    case PressColumn::Quantity: return language_.text(row.caption).trimmed();
+    case PressColumn::Symbol: return QString::fromUtf8(row.symbol);
     case PressColumn::Value:
       if (!result_) return QString();
-      return number ? valueText(spec.kind, *number, inchMode_) : QStringLiteral("–");
-    case PressColumn::Unit: return unitText(spec.kind, inchMode_);
+      return number ? valueText(row.kind, *number, inchMode_) : QStringLiteral("–");
+    case PressColumn::Unit: return unitText(row.kind, inchMode_);
     case PressColumn::Count: break;
   }
   return {};

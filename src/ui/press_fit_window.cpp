@@ -27,7 +27,7 @@ enum class Unit { Length, Mpa, None, Alpha, Micrometre };
 // What a field must hold; the method checks the same rules (PressFitError).
 enum class Rule { AboveSize, BelowSize, Positive, Poisson, NotNegative };
 
-struct FieldSpec {
+struct FieldDefinition {
   PressField field;
   const char* key;  // settings name and object name
   TextId caption;
@@ -43,7 +43,7 @@ struct FieldSpec {
 constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
 
 // Hub first, then shaft, then the joint; materials are filled from the picker.
-constexpr std::array<FieldSpec, kPressFieldCount> kFields{{
+constexpr std::array<FieldDefinition, kPressFieldCount> kFields{{
     {PressField::HubModulus, "PressHubE", TextId::ElasticModulus, "E<sub>A</sub>", Unit::Mpa,
      Rule::Positive, PressFitError::HubModulus, kEmpty},
     {PressField::HubPoisson, "PressHubNu", TextId::PoissonRatio, "ν<sub>A</sub>", Unit::None,
@@ -85,7 +85,7 @@ static_assert([] {
   return true;
 }());
 
-const FieldSpec& spec(PressField which) {
+const FieldDefinition& definition(PressField which) {
   return kFields[static_cast<std::size_t>(which)];
 }
 
@@ -163,7 +163,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
       picker->addItem(QString());
     }
   }
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     auto* f = new NumberField(0, kFieldMaximum, this);
     f->setObjectName(QString::fromLatin1(s.key));
     f->setKeepTextWithoutNumber(true);
@@ -176,10 +176,10 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
 
   readSettings();
 
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     NumberField* f = field(s.field);
     connect(f, &QLineEdit::textChanged, this, [this, which = s.field] {
-      if (!programWrites_ && spec(which).unit == Unit::Length) {
+      if (!programWrites_ && definition(which).unit == Unit::Length) {
         const std::optional<double> typed = field(which)->value();
         lengthsMm_[static_cast<std::size_t>(which)] =
             typed ? std::optional<double>(*typed * unitFactor(view_.inputs.inch)) : std::nullopt;
@@ -286,7 +286,7 @@ void PressFitWindow::applyLanguage() {
   frictionHint_->setText(
       l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
       QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
   }
   model_->refreshTexts();
@@ -294,7 +294,7 @@ void PressFitWindow::applyLanguage() {
 }
 
 QString PressFitWindow::fieldCaption(PressField which) const {
-  const FieldSpec& s = spec(which);
+  const FieldDefinition& s = definition(which);
   const QString unit = unitText(s.unit, view_.inputs.inch);
   return language_.text(s.caption) + QStringLiteral(" ") + QString::fromUtf8(s.symbol) +
          (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']');
@@ -304,7 +304,7 @@ void PressFitWindow::showFit(const FitView& view) {
   const bool unitChanged = view.inputs.inch != view_.inputs.inch;
   view_ = view;
   if (unitChanged) {
-    for (const FieldSpec& s : kFields) {
+    for (const FieldDefinition& s : kFields) {
       if (s.unit == Unit::Length) {
         const std::optional<double> mm = lengthsMm_[static_cast<std::size_t>(s.field)];
         writeField(s.field,
@@ -323,16 +323,16 @@ void PressFitWindow::writeField(PressField which, std::optional<double> shown) {
     f->clear();
   } else {
     // Lengths in inches to 6 decimals (under 0.03 µm), in mm to 5.
-    const double rounded = spec(which).unit != Unit::Length ? *shown
-                           : view_.inputs.inch              ? roundTo(*shown, 6)
-                                                            : roundTo(*shown, 5);
+    const double rounded = definition(which).unit != Unit::Length ? *shown
+                           : view_.inputs.inch                    ? roundTo(*shown, 6)
+                                                                  : roundTo(*shown, 5);
     f->setText(QString::fromStdString(formatPlain(rounded, localeDecimalSeparator())));
   }
   programWrites_ = false;
 }
 
 std::optional<double> PressFitWindow::number(PressField which) const {
-  if (spec(which).unit == Unit::Length) {
+  if (definition(which).unit == Unit::Length) {
     return field(which)->value() ? lengthsMm_[static_cast<std::size_t>(which)] : std::nullopt;
   }
   return field(which)->value();
@@ -372,7 +372,7 @@ std::optional<PressFitInput> PressFitWindow::input() const {
     return std::nullopt;
   }
   std::array<std::optional<double>, kPressFieldCount> n;
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     n[static_cast<std::size_t>(s.field)] = number(s.field);
     if (!n[static_cast<std::size_t>(s.field)] && !s.emptyIsDefault) {
       return std::nullopt;
@@ -421,7 +421,7 @@ void PressFitWindow::recalculate() {
   // checked only once all of them hold one, and it names the first failing.
   QStringList lines;
   bool missing = false;
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     const bool empty = field(s.field)->text().trimmed().isEmpty();
     const bool noNumber = !field(s.field)->value() && !(empty && s.emptyIsDefault);
     const QString problem = noNumber ? language_.text(TextId::EnterNumber) : QString();
@@ -447,7 +447,7 @@ void PressFitWindow::recalculate() {
   if (const std::optional<PressFitInput> in = input(); in && !missing) {
     const PressFitOutcome outcome = pressFit(*in);
     result = outcome.value;
-    for (const FieldSpec& s : kFields) {
+    for (const FieldDefinition& s : kFields) {
       if (outcome.error != PressFitError::None && s.error == outcome.error) {
         const QString sym = QString::fromUtf8(s.symbol);
         const QString d = shownLength(view_.inputs.sizeMm);
@@ -497,7 +497,7 @@ void PressFitWindow::readSettings() {
   const MaterialId hub = materialAt(kHubMaterialKey);
   const MaterialId shaft = materialAt(kShaftMaterialKey);
   const bool firstStart = !store_.readInt(kStoredKey);
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     const QString key = QString::fromLatin1(s.key);
     std::optional<double> value = store_.readNumber(key);
     if (firstStart && !std::isnan(s.initial)) {
@@ -519,7 +519,7 @@ void PressFitWindow::writeSettings() {
   store_.writeInt(kStoredKey, 1);
   store_.writeInt(kHubMaterialKey, hubMaterial->currentIndex());
   store_.writeInt(kShaftMaterialKey, shaftMaterial->currentIndex());
-  for (const FieldSpec& s : kFields) {
+  for (const FieldDefinition& s : kFields) {
     store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
   }
 }
