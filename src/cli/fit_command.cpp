@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstring>
 #include <istream>
 #include <memory>
@@ -26,7 +27,8 @@ constexpr const char* kFitFooter = R"help(Output:
   Without --json the result text of the window's copy button: 22 tab-separated
   lines, each ending in CR LF (hole and shaft side by side, then the fit, then
   the unit note). Millimetre values with 4 decimals; with --inch every length in
-  inches with 5 decimals and the sizes as entered. Fit values keep their sign:
+  inches with 5 decimals. Line 3 shows SIZE as entered, in its unit (trailing
+  zeros dropped), for every member with a class. Fit values keep their sign:
   interference is negative.
   With --json one object on one line:
     {"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},
@@ -151,16 +153,6 @@ JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
   return o;
 }
 
-const char* kindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
-}
-
 // Members "hole", "shaft" and "fit" of a record; null for a member without
 // a class, and a null fit unless both are given.
 JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluation& e,
@@ -178,7 +170,7 @@ JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluati
   if (!classes.hole || !classes.shaft) return o.addNull("fit");
   JsonObject fit;
   const FitResult& r = e.fit;
-  if (const char* kind = kindName(r.kind)) {
+  if (const char* kind = fitKindName(r.kind)) {
     fit.add("kind", kind);
   } else {
     fit.addNull("kind");
@@ -393,6 +385,11 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   if (format == FitFormat::Csv) ctx.out << csvHeader();
   const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
   ctx.out << a.out;
+  // The warning follows an answer that reached its destination; a failed
+  // write is the one line then.
+  errno = 0;
+  ctx.out.flush();
+  if (outputFailed(ctx)) return kExitFailure;
   if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
   return kExitOk;
 }

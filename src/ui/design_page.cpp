@@ -9,14 +9,17 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QToolTip>
 
 #include "calc_host.h"
 #include "class_pickers.h"
+#include "design/inside_targets.h"
 #include "design_results_model.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
+#include "visual_tab_order.h"
 
 namespace kalmo {
 
@@ -85,8 +88,10 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       atOperatingBox_(new QCheckBox(this)),
       resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
       resultsTable_(new QTableView(this)),
+      insideOnlyBox_(new QCheckBox(this)),
+      insideLine_(label(this, "lblInside", {4, 352, 302, 30})),
       host_(host),
-      results_(new DesignResultsModel(host.record(), host.language(), this)) {
+      results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
   fillGradePicker(*lowestGradePicker_);
   fillGradePicker(*highestGradePicker_);
@@ -122,7 +127,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   bold.setBold(true);
   resultsHeading_->setFont(bold);
   resultsHeading_->hide();
-  resultsTable_->setGeometry(2, 167, 306, 182);
+  // Below the table: the inside filter and the inside line.
+  placeResultsTable(false);
   resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
@@ -137,8 +143,14 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
   resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   resultsTable_->setWordWrap(false);
-  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Fit, three values, and the narrow inside column, within the width the
+  // scroll bar leaves.
+  const int widths[DesignResultsModel::kColumns] = {54, 62, 62, 62, 46};
+  for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
+    resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
+  }
   // The current row keeps its highlight when the focus goes elsewhere.
   QPalette table = resultsTable_->palette();
   table.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -148,13 +160,31 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setPalette(table);
   resultsTable_->installEventFilter(this);
 
+  insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
+  insideOnlyBox_->setGeometry(4, 335, 302, 17);
+  insideLine_->setWordWrap(true);
+  insideLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
   connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
   connect(maxTargetField_, &QLineEdit::textChanged, this, &DesignPage::maxTargetEdited);
   connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
+  // A target held at its limit or put back on leaving goes to the record too
+  // (the change handlers take typing only), and the note shows at the field.
+  for (NumberField* f : {maxTargetField_, minTargetField_}) {
+    connect(f, &NumberField::noteRequested, this, [this, f](const QString& note) {
+      const double factor = unitFactor(host_.record().InchMode);
+      (f == maxTargetField_ ? host_.record().DesignMax : host_.record().DesignMin) =
+          f->value().value_or(0) * factor;
+      QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
+    });
+    f->setLanguage(&host_.language().table());
+  }
+  setVisualTabOrder(*this);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
+  connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::showResults);
   gradeRangeChanged();
 }
 
@@ -164,6 +194,7 @@ void DesignPage::applyLanguage(const Language& language) {
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
   atOperatingBox_->setText(language.text(TextId::AtOperatingConditions));
   resultsHeading_->setText(language.text(TextId::ValuesAtOperating));
+  insideOnlyBox_->setText(language.text(TextId::OnlyInsideTargets));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   searchButton_->setText(language.text(TextId::Search));
   resultCountLabel_->setText(language.text(TextId::Results));
@@ -188,6 +219,7 @@ void DesignPage::applyLanguage(const Language& language) {
                 resultCountPicker_->itemText(2), resultCountPicker_->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
+  showInsideLine();
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {
@@ -337,21 +369,55 @@ void DesignPage::runSearch() {
     return;
   }
 
-  const std::size_t rows =
-      designRowsToShow(resultCountPicker_->currentIndex(), outcome.results.size());
-  results_->setResults(std::move(outcome.results), rows);
   // The heading says which values the table holds: those of this search.
   const bool atOperating = request.operating.has_value();
   resultsHeading_->setVisible(atOperating);
-  resultsTable_->setGeometry(2, atOperating ? 184 : 167, 306, atOperating ? 165 : 182);
-  resultsTable_->setCurrentIndex(results_->index(0, 0));
-  resultsTable_->scrollToTop();
+  placeResultsTable(atOperating);
+  lastRule_ = DesignResultsModel::InsideRule{request.fitType, outcome.targets, request.inchMode};
+  insideCount_ =
+      countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
+  lastResults_ = std::move(outcome.results);
+  showResults();
 
   // Without a result the user's own classes and the views stay as they were.
   if (const DesignResult* best = results_->fitAt(0)) {
     const FitClasses fit = best->classes;
     resultsTable_->setFocus();
     host_.applyFit(fit);
+  }
+}
+
+void DesignPage::showResults() {
+  if (!lastRule_) {
+    return;  // no search yet
+  }
+  const DesignResultsModel::InsideRule& rule = *lastRule_;
+  DesignResults shown =
+      insideOnlyBox_->isChecked() && insideCount_ > 0
+          ? insideTargetsOnly(lastResults_, rule.type, rule.targets, rule.inchMode)
+          : lastResults_;
+  const std::size_t rows = designRowsToShow(resultCountPicker_->currentIndex(), shown.size());
+  results_->setResults(std::move(shown), rows, rule);
+  resultsTable_->setCurrentIndex(results_->index(0, 0));
+  resultsTable_->scrollToTop();
+  showInsideLine();
+}
+
+void DesignPage::placeResultsTable(bool belowHeading) {
+  // Between the check box above (or the heading under it) and the inside
+  // filter below at y = 335.
+  const int top = belowHeading ? 184 : 167;
+  resultsTable_->setGeometry(2, top, 306, 335 - top);
+}
+
+void DesignPage::showInsideLine() {
+  if (!lastRule_ || lastResults_.empty()) {
+    insideLine_->clear();
+  } else if (insideCount_ == 0) {
+    insideLine_->setText(host_.language().text(TextId::NoneInsideTargets));
+  } else {
+    insideLine_->setText(
+        host_.language().text(TextId::InsideCount).arg(insideCount_).arg(lastResults_.size()));
   }
 }
 
@@ -380,12 +446,19 @@ bool DesignPage::onlyStandardFits() const {
   return standardFitsOnlyBox_->isChecked();
 }
 
-void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
-  resultCountPicker_->setCurrentIndex(resultCountIndex);
-  standardFitsOnlyBox_->setChecked(onlyStandardFits);
+bool DesignPage::onlyInsideTargets() const {
+  return insideOnlyBox_->isChecked();
 }
 
-void DesignPage::repaintResults() {
+void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
+                                bool onlyInsideTargets) {
+  resultCountPicker_->setCurrentIndex(resultCountIndex);
+  standardFitsOnlyBox_->setChecked(onlyStandardFits);
+  insideOnlyBox_->setChecked(onlyInsideTargets);
+}
+
+void DesignPage::showUnit(bool inchMode) {
+  results_->setInchMode(inchMode);
   resultsTable_->viewport()->update();
 }
 

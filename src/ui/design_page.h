@@ -5,6 +5,7 @@
 
 #include "design/class_lists.h"
 #include "design/design_search.h"
+#include "design_results_model.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +16,6 @@ class QTableView;
 namespace kalmo {
 
 class CalcHost;
-class DesignResultsModel;
 class Language;
 class NumberField;
 
@@ -42,17 +42,19 @@ class DesignPage final : public QWidget {
   // clearance with both targets 0. The results of the last search stay.
   void resetPage();
 
-  // The two choices the window keeps between sessions: the result count
-  // entry (0 = 10 .. 4 = all) and "only standard fits".
+  // The choices the window keeps between sessions: the result count
+  // entry (0 = 10 .. 4 = all), "only standard fits" and "only fits inside
+  // the targets".
   int resultCountIndex() const;
   bool onlyStandardFits() const;
-  void restoreChoices(int resultCountIndex, bool onlyStandardFits);
+  bool onlyInsideTargets() const;
+  void restoreChoices(int resultCountIndex, bool onlyStandardFits, bool onlyInsideTargets);
   // "at operating conditions": the search ranks the fits at the host's
   // operating conditions; the window keeps it between sessions.
   bool atOperatingConditions() const;
   void setAtOperatingConditions(bool on);
-  // Redraws the results table, whose cells follow the window's unit.
-  void repaintResults();
+  // Shows the results table's values in the window's unit from now on.
+  void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
   // the fields show them.
@@ -83,6 +85,15 @@ class DesignPage final : public QWidget {
   void runSearch();
   // Applies the fit of the table's current row.
   void applyCurrentRow();
+  // Shows the results of the last search, with "only fits inside the
+  // targets" those inside in their ranked order, or all of them when none
+  // lies inside; the first row becomes current.
+  void showResults();
+  // The line under the table: how many fits lie inside, or that none does.
+  void showInsideLine();
+  // The results table below the check box, or below the heading that says
+  // the values are at operating conditions.
+  void placeResultsTable(bool belowHeading);
 
   // Widgets; each keeps its form id as its object name (docs/form-ids.md).
   QLabel* gradeRangeLabel_;      // "IT - range"
@@ -105,9 +116,16 @@ class DesignPage final : public QWidget {
   QCheckBox* atOperatingBox_;
   QLabel* resultsHeading_;  // shown above results ranked at operating conditions
   QTableView* resultsTable_;
+  QCheckBox* insideOnlyBox_;  // only fits inside the targets
+  QLabel* insideLine_;        // the inside count, or that none lies inside
 
   CalcHost& host_;
   DesignResultsModel* results_;
+  // Every ranked result of the last search that passed its check, the rule
+  // that marks those inside the targets, and their number.
+  DesignResults lastResults_;
+  std::optional<DesignResultsModel::InsideRule> lastRule_;
+  std::size_t insideCount_ = 0;
   // The classes behind the entries of fixedClassPicker_.
   std::vector<ClassListItem> fixedClasses_;
 };

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "design/design_search.h"
+#include "design/fit_use.h"
+#include "design/inside_targets.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
@@ -13,17 +15,19 @@ namespace kalmo {
 
 namespace {
 
-// Heading text numbers of the fit and the deviation column.
+// The mark of a row inside the targets.
+const QString kCheckMark = QStringLiteral("\u2713");
 
 }  // namespace
 
-DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
-                                       QObject* parent)
-    : QAbstractTableModel(parent), record_(record), language_(language) {}
+DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
+    : QAbstractTableModel(parent), language_(language) {}
 
-void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
+void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown,
+                                    std::optional<InsideRule> inside) {
   beginResetModel();
   results_ = std::move(results);
+  inside_ = inside;
   rows_ = static_cast<int>(std::max<std::size_t>(std::min(rowsShown, results_.size()), 1));
   endResetModel();
 }
@@ -33,6 +37,12 @@ const DesignResult* DesignResultsModel::fitAt(int row) const {
     return nullptr;
   }
   return &results_[static_cast<std::size_t>(row)];
+}
+
+bool DesignResultsModel::insideAt(int row) const {
+  const DesignResult* fit = fitAt(row);
+  return fit != nullptr && inside_ &&
+         liesInsideTargets(*fit, inside_->type, inside_->targets, inside_->inchMode);
 }
 
 void DesignResultsModel::setFitType(FitType type) {
@@ -58,8 +68,9 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::TextAlignmentRole) {
-    const Qt::Alignment alignment =
-        index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
+    const Qt::Alignment alignment = index.column() == 0 || index.column() == kInsideColumn
+                                        ? Qt::Alignment(Qt::AlignCenter)
+                                        : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
   const DesignResult* fit = fitAt(index.row());
@@ -75,17 +86,23 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     bold.setBold(true);
     return bold;
   }
+  if (role == Qt::ToolTipRole) {
+    const std::optional<TextId> use =
+        index.column() == 0 ? fitUseTextId(fit->classes) : std::nullopt;
+    return use ? QVariant(language_.text(*use)) : QVariant();
+  }
   if (role != Qt::DisplayRole) {
     return {};
   }
   const auto length = [this](double mm) {
-    return QString::fromStdString(lengthText(mm, record_.InchMode, localeDecimalSeparator()));
+    return QString::fromStdString(lengthText(mm, inchMode_, localeDecimalSeparator()));
   };
   switch (index.column()) {
     case 0: return QString::fromStdString(fit->Designation);
     case 1: return length(fit->FitValue1);
     case 2: return length(fit->FitValue2);
     case 3: return length(fit->Deviation);
+    case kInsideColumn: return insideAt(index.row()) ? kCheckMark : QString();
     default: return {};
   }
 }
@@ -98,7 +115,8 @@ QVariant DesignResultsModel::headerData(int section, Qt::Orientation orientation
     case Qt::DisplayRole: {
       // The value columns are captioned like the target fields of the type.
       const TargetCaptionIds values = targetCaptionIds(fitType_);
-      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation};
+      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation,
+                                    TextId::InsideColumn};
       return language_.text(ids[section]);
     }
     case Qt::BackgroundRole: return kHeadingColour;

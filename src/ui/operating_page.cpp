@@ -32,6 +32,9 @@ constexpr int kResultWidth = 149;
 // Entries of the material pickers: the presets in MaterialId order, then
 // Custom, so an entry's index is its MaterialId.
 constexpr int kMaterialEntries = static_cast<int>(MaterialId::Custom) + 1;
+static_assert(static_cast<int>(TextId::FamilyTitanium) - static_cast<int>(TextId::FamilySteel) +
+                  1 ==
+              static_cast<int>(kMaterialPresets.size()));
 static_assert(static_cast<int>(TextId::MaterialTitanium) - static_cast<int>(TextId::MaterialSteel) +
                   1 ==
               static_cast<int>(kMaterialPresets.size()));
@@ -169,13 +172,21 @@ void OperatingPage::applyLanguage() {
   alphaLabel_->setText(l.text(TextId::AlphaCaption));
   temperatureLabel_->setText(l.text(TextId::TemperatureCaption));
   distributionLabel_->setText(l.text(TextId::DistributionCaption));
+  // The entries name the family; the tooltip names the grade whose values
+  // the preset holds, as the press-fit window lists it.
   QStringList materials;
   for (int i = 0; i < static_cast<int>(kMaterialPresets.size()); ++i) {
-    materials << l.text(static_cast<TextId>(static_cast<int>(TextId::MaterialSteel) + i));
+    materials << l.text(static_cast<TextId>(static_cast<int>(TextId::FamilySteel) + i));
   }
-  materials << l.text(TextId::MaterialCustom);
-  setItemTexts(*hole_.material, materials);
-  setItemTexts(*shaft_.material, materials);
+  materials << l.text(TextId::MaterialCustomAlpha);
+  for (QComboBox* picker : {hole_.material, shaft_.material}) {
+    setItemTexts(*picker, materials);
+    for (int i = 0; i < static_cast<int>(kMaterialPresets.size()); ++i) {
+      picker->setItemData(i,
+                          l.text(static_cast<TextId>(static_cast<int>(TextId::MaterialSteel) + i)),
+                          Qt::ToolTipRole);
+    }
+  }
   setItemTexts(*distributionPicker_,
                {l.text(TextId::DistributionNormal), l.text(TextId::DistributionUniform)});
   refresh();

@@ -4,9 +4,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
-#include <cmath>
 #include <limits>
 
+#include "format/number_format.h"
+#include "format/shortest_number.h"
 #include "lang/lang_table.h"
 #include "operating_page.h"
 
@@ -87,6 +88,24 @@ std::optional<int> QtSettingsStore::readInt(const QString& name) const {
 }
 
 bool QtSettingsStore::writeInt(const QString& name, int value) {
+  return write(name, static_cast<qint32>(value));
+}
+
+std::optional<double> QtSettingsStore::readNumber(const QString& name) const {
+  QSettings store = userStore();
+  store.beginGroup(kGroup);
+  const QVariant value = store.value(name);
+  if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+    return std::nullopt;
+  }
+  return parseNumber(value.toString().trimmed().toStdString());
+}
+
+bool QtSettingsStore::writeNumber(const QString& name, std::optional<double> value) {
+  return write(name, value ? QString::fromStdString(formatShortest(*value)) : QString());
+}
+
+bool QtSettingsStore::write(const QString& name, const QVariant& value) {
   if (lockBlocked_) {
     return false;
   }
@@ -99,7 +118,7 @@ bool QtSettingsStore::writeInt(const QString& name, int value) {
     return false;
   }
   store.beginGroup(kGroup);
-  store.setValue(name, static_cast<qint32>(value));
+  store.setValue(name, value);
   store.endGroup();
   store.sync();
   return store.status() == QSettings::NoError;
@@ -117,6 +136,9 @@ WindowSettings readWindowSettings(const SettingsStore& store) {
   if (const auto only = store.readInt(settings::kOnlyStandardFits)) {
     values.onlyStandardFits = *only != 0;
   }
+  if (const auto inside = store.readInt(settings::kOnlyInsideTargets)) {
+    values.onlyInsideTargets = *inside != 0;
+  }
   return values;
 }
 
@@ -124,12 +146,10 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kInchMode, values.inchMode ? 1 : 0);
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
+  store.writeInt(settings::kOnlyInsideTargets, values.onlyInsideTargets ? 1 : 0);
 }
 
 namespace {
-
-// α and temperatures in the store: thousandths, rounded to the nearest.
-constexpr double kStoredPerUnit = 1000;
 
 void readPart(const SettingsStore& store, const QString& material, const QString& alpha,
               const QString& temperature, PartChoice& part) {
@@ -137,22 +157,20 @@ void readPart(const SettingsStore& store, const QString& material, const QString
       m && *m >= 0 && *m <= static_cast<int>(MaterialId::Custom)) {
     part.material = static_cast<MaterialId>(*m);
   }
-  if (const auto a = store.readInt(alpha)) {
-    const double value = *a / kStoredPerUnit;
-    if (value >= kAlphaFieldMin && value <= kAlphaFieldMax) part.customAlphaUmPerMK = value;
+  if (const auto a = store.readNumber(alpha); a && *a >= kAlphaFieldMin && *a <= kAlphaFieldMax) {
+    part.customAlphaUmPerMK = *a;
   }
-  if (const auto t = store.readInt(temperature)) {
-    const double value = *t / kStoredPerUnit;
-    if (value >= kAbsoluteZeroC && value <= kTemperatureFieldMax) part.temperatureC = value;
+  if (const auto t = store.readNumber(temperature);
+      t && *t >= kAbsoluteZeroC && *t <= kTemperatureFieldMax) {
+    part.temperatureC = *t;
   }
 }
 
 void writePart(SettingsStore& store, const QString& material, const QString& alpha,
                const QString& temperature, const PartChoice& part) {
-  // Within the field limits the thousandths stay far inside 32 bits.
   store.writeInt(material, static_cast<int>(part.material));
-  store.writeInt(alpha, static_cast<int>(std::lround(part.customAlphaUmPerMK * kStoredPerUnit)));
-  store.writeInt(temperature, static_cast<int>(std::lround(part.temperatureC * kStoredPerUnit)));
+  store.writeNumber(alpha, part.customAlphaUmPerMK);
+  store.writeNumber(temperature, part.temperatureC);
 }
 
 }  // namespace

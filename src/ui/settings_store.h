@@ -9,8 +9,10 @@ namespace kalmo {
 
 struct OperatingChoices;
 
-// The per-user store of the program's four settings (Lang, mm_in, ResCn, Prep),
-// all 32-bit integers. Reads and writes never report failures to the user:
+// The per-user store of the program's settings: the window's (Lang, mm_in,
+// ResCn, Prep, Inside), all 32-bit integers, the operating page's choices,
+// and the press-fit window's inputs, integers and decimal numbers. Reads and
+// writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
 class SettingsStore {
@@ -20,6 +22,11 @@ class SettingsStore {
   virtual std::optional<int> readInt(const QString& name) const = 0;
   // false when the value could not be stored.
   virtual bool writeInt(const QString& name, int value) = 0;
+  // A decimal number, kept as its shortest round-trip text with "." in every
+  // locale; nullopt when missing, empty or no finite number.
+  virtual std::optional<double> readNumber(const QString& name) const = 0;
+  // nullopt stores the empty text: "no number" (a field left empty).
+  virtual bool writeNumber(const QString& name, std::optional<double> value) = 0;
 };
 
 // The platform store (registry, plist or INI file) below organisation
@@ -30,8 +37,11 @@ class QtSettingsStore final : public SettingsStore {
  public:
   std::optional<int> readInt(const QString& name) const override;
   bool writeInt(const QString& name, int value) override;
+  std::optional<double> readNumber(const QString& name) const override;
+  bool writeNumber(const QString& name, std::optional<double> value) override;
 
  private:
+  bool write(const QString& name, const QVariant& value);
   bool lockBlocked_ = false;
 };
 
@@ -41,8 +51,9 @@ inline const QString kLang = QStringLiteral("Lang");
 inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+inline const QString kOnlyInsideTargets = QStringLiteral("Inside");
 // The operating page: material entries (MaterialId), typed α and
-// temperatures in thousandths, the size distribution (0 normal, 1 uniform),
+// temperatures (decimal numbers), the size distribution (0 normal, 1 uniform),
 // and the design page's "at operating conditions" (0 or 1).
 inline const QString kHoleMaterial = QStringLiteral("OpHoleMat");
 inline const QString kHoleAlpha = QStringLiteral("OpHoleAlpha");
@@ -59,6 +70,7 @@ struct WindowSettings {
   bool inchMode = false;
   int resultCountIndex = 0;  // entry of the design page's result count picker, 0..4
   bool onlyStandardFits = false;
+  bool onlyInsideTargets = false;  // the design page's inside filter
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 
@@ -68,10 +80,9 @@ struct WindowSettings {
 WindowSettings readWindowSettings(const SettingsStore& store);
 void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
 
-// The operating page's choices. The store holds integers, so α and
-// temperatures are kept to 0.001 (µm/(m·K), °C); a missing or unreadable
-// value, or one outside its field's limits, takes its default (steel at
-// 20 °C, normal distribution).
+// The operating page's choices, α and temperatures as typed (µm/(m·K), °C);
+// a missing or unreadable value, or one outside its field's limits, takes its
+// default (steel at 20 °C, normal distribution).
 OperatingChoices readOperatingChoices(const SettingsStore& store);
 void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices);
 

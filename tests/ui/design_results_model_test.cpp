@@ -87,12 +87,12 @@ void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
   QFETCH(int, rows);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   // Before the first search: eleven blank rows.
   QCOMPARE(model.rowCount(), DesignResultsModel::kStartRows);
-  QCOMPARE(model.columnCount(), 4);
-  QCOMPARE(row(model, 10), QStringList(4, QString()));
+  QCOMPARE(model.columnCount(), 5);
+  QCOMPARE(row(model, 10), QStringList(5, QString()));
   QCOMPARE(model.fitAt(0), nullptr);
 
   model.setResults(fits(static_cast<std::size_t>(results)), static_cast<std::size_t>(rowsShown));
@@ -105,7 +105,7 @@ void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
   QCOMPARE(model.fitAt(rows), nullptr);
   QCOMPARE(model.fitAt(-1), nullptr);
   if (results == 0) {
-    QCOMPARE(row(model, 0), QStringList(4, QString()));
+    QCOMPARE(row(model, 0), QStringList(5, QString()));
   }
 }
 
@@ -113,10 +113,10 @@ void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment_data() {
   QTest::addColumn<bool>("inches");
   QTest::addColumn<QStringList>("first");
   QTest::addColumn<QStringList>("second");
-  QTest::newRow("mm") << false << QStringList{"H7/g6", "0.0290", "0.0050", "0.0340"}
-                      << QStringList{"H7/s6", "-0.0480", "-0.0140", "0.0620"};
-  QTest::newRow("inch") << true << QStringList{"H7/g6", "0.00114", "0.00020", "0.00134"}
-                        << QStringList{"H7/s6", "-0.00189", "-0.00055", "0.00244"};
+  QTest::newRow("mm") << false << QStringList{"H7/g6", "0.0290", "0.0050", "0.0340", ""}
+                      << QStringList{"H7/s6", "-0.0480", "-0.0140", "0.0620", ""};
+  QTest::newRow("inch") << true << QStringList{"H7/g6", "0.00114", "0.00020", "0.00134", ""}
+                        << QStringList{"H7/s6", "-0.00189", "-0.00055", "0.00244", ""};
 }
 
 void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
@@ -125,10 +125,10 @@ void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
   QFETCH(QStringList, second);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 10);
-  // The unit is read when a cell is drawn: no new search is needed.
-  host.record().InchMode = inches;
+  // The unit may change after the search: no new search is needed.
+  model.setInchMode(inches);
   QCOMPARE(row(model, 0), first);
   QCOMPARE(row(model, 1), second);
   QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
@@ -141,14 +141,17 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType_data() {
   QTest::addColumn<FitType>("type");
   QTest::addColumn<QStringList>("expected");
   QTest::newRow("clearance") << languageNumber(kLanguageEnglish) << FitType::Clearance
-                             << QStringList{"Fit", "Max. clear.", "Min. clear.", "Deviation"};
+                             << QStringList{"Fit", "Max. clear.", "Min. clear.", "Deviation",
+                                            "Inside"};
   QTest::newRow("transition") << languageNumber(kLanguageEnglish) << FitType::Transition
-                              << QStringList{"Fit", "Max. clear.", "Max. interf.", "Deviation"};
+                              << QStringList{"Fit", "Max. clear.", "Max. interf.", "Deviation",
+                                             "Inside"};
   QTest::newRow("interference") << languageNumber(kLanguageEnglish) << FitType::Interference
-                                << QStringList{"Fit", "Max. interf.", "Min. interf.", "Deviation"};
+                                << QStringList{"Fit", "Max. interf.", "Min. interf.", "Deviation",
+                                               "Inside"};
   QTest::newRow("German interference")
       << languageNumber(kLanguageGerman) << FitType::Interference
-      << QStringList{" Passung", " Max. Überm.", " Min. Überm.", "Abweichung"};
+      << QStringList{" Passung", " Max. Überm.", " Min. Überm.", "Abweichung", "Im Ziel"};
 }
 
 void DesignResultsModelTest::headsTheValueColumnsByFitType() {
@@ -157,7 +160,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
   QFETCH(QStringList, expected);
 
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
   model.setResults(twoFits(), 2);
   QSignalSpy headings0(&model, &QAbstractItemModel::headerDataChanged);
@@ -175,7 +178,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
 
 void DesignResultsModelTest::drawsPreferredFitsBold() {
   FakeHost host;
-  DesignResultsModel model(host.record(), host.language());
+  DesignResultsModel model(host.language());
   model.setResults(twoFits(), 2);
   for (int c = 0; c < model.columnCount(); ++c) {
     QVERIFY(model.data(model.index(0, c), Qt::FontRole).value<QFont>().bold());

@@ -154,7 +154,7 @@ void OperatingPageTest::choicesSurviveTheFieldsAndTheStore() {
   writeOperatingChoices(store, c);
   QCOMPARE(readOperatingChoices(store), c);
   // Values no field can hold, and unknown entries, take their defaults.
-  store.writeInt(settings::kHoleTemperature, -300000);
+  store.writeNumber(settings::kHoleTemperature, -300);
   store.writeInt(settings::kShaftMaterial, 9);
   const OperatingChoices read = readOperatingChoices(store);
   QCOMPARE(read.hole.temperatureC, kReferenceTemperatureC);

@@ -59,11 +59,6 @@ DesignResults RankedFits::records(std::size_t count) const {
   return results;
 }
 
-void sortDesignResults(DesignResults& results) {
-  detail::deviationQuickSort(std::span<DesignResult>(results),
-                             [](const DesignResult& record) { return record.Deviation; });
-}
-
 std::size_t designRowsToShow(int resultCountIndex, std::size_t resultCount) {
   if (resultCountIndex == kResultCountAllIndex) {
     return resultCount;

@@ -80,14 +80,6 @@ class RankedFits {
   std::optional<OperatingConditions> operating_;
 };
 
-// Sorts by ascending Deviation with the program's own quicksort (Hoare
-// partition around the middle record, no second key). Records with equal
-// Deviation end up in the order that quicksort leaves them in, which depends
-// on the order they were generated in; a stable sort would order some of them
-// differently, and users compare result lists across versions, so the
-// procedure itself is kept.
-void sortDesignResults(DesignResults& results);
-
 // The result-count picker of the design page: entries 0..3 show at most 10,
 // 20, 50 or 100 rows, entry 4 every result.
 inline constexpr std::array<std::size_t, 4> kResultCountLimits = {10, 20, 50, 100};

@@ -131,7 +131,8 @@ class Collector {
 // is passed over in favour of the shaft-basis entry. Each entry adds its two
 // classes, so candidate k is the pair (k, k).
 void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Collector& collector) {
-  const std::size_t shaftBasisFirst = catalogue.sections[3].first;
+  const std::size_t shaftBasisFirst =
+      catalogue.sectionAt(FitBasis::Shaft, FitType::Clearance).first;
   const auto shaftBasis = catalogue.entries.subspan(shaftBasisFirst);
   const auto inShaftBasis = [&shaftBasis](const CatalogueEntry& entry) {
     return std::any_of(shaftBasis.begin(), shaftBasis.end(), [&entry](const CatalogueEntry& e) {
@@ -203,8 +204,7 @@ void searchFits(const DesignRequest& request, RankedFits& results) {
     results.rows_.clear();
     return;
   }
-  const int system = static_cast<int>(request.system);
-  const CatalogueQuery query(system, static_cast<int>(request.fitType), request.nominalSizeMm);
+  const CatalogueQuery query(request.system, request.fitType, request.nominalSizeMm);
   const bool standardCheck =
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
   Collector collector(request, query, standardCheck, results.holes_, results.shafts_,

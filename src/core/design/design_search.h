@@ -13,15 +13,6 @@
 
 namespace kalmo {
 
-// The fit system of a search (the value is the system picker index).
-enum class DesignSystem {
-  HoleBasis = 0,        // H of each grade in range with every shaft class in range
-  ShaftBasis = 1,       // every hole class in range with h of each grade in range
-  HoleTolerance = 2,    // the fixed hole class with every shaft class in range
-  ShaftTolerance = 3,   // every hole class in range with the fixed shaft class
-  AllCombinations = 4,  // every hole class in range with every shaft class in range
-};
-
 // The two target fit values in the unit the window shows (mm, or inches in
 // inch mode). max is compared with FitValue1, min with FitValue2.
 struct DesignTargets {
@@ -76,7 +67,7 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
 // Generates the candidates of the request's system in their fixed order,
 // evaluates each with the evaluation's own functions (each class once, each
 // pair with EvaluateFit), keeps those of the requested fit type and ranks them
-// with the quicksort of sortDesignResults. The targets are used as given (call
+// with the program's own quicksort (detail::deviationQuickSort). The targets are used as given (call
 // correctTargetSigns and checkTargets first, or use runDesignSearch). A
 // nominal size not greater than 0, or operating conditions that
 // checkPartTemperature rejects, give no results. `results` is refilled in

@@ -36,13 +36,13 @@ constexpr Grade kIT9 = Grade::it(9);
 // Positions of the two standard lists: any size up to 500 mm, any above.
 constexpr double kSizeUpTo500 = 10;
 constexpr double kSizeAbove500 = 600;
-constexpr int kAllCombinations = 4;
 
 }  // namespace
 
 std::optional<TextId> fitUseTextId(FitClasses fit) {
-  const bool standard = IsStandardFit(fit, kAllCombinations, 0, kSizeUpTo500) ||
-                        IsStandardFit(fit, kAllCombinations, 0, kSizeAbove500);
+  const bool standard =
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500) ||
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500);
   if (!standard) return std::nullopt;
   const bool holeBasis = fit.hole.letter == letter::H;
   const bool shaftBasis = fit.shaft.letter == letter::H;

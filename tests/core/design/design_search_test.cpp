@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "design/deviation_sort.h"
 
 namespace kalmo {
 namespace {
@@ -417,7 +420,8 @@ TEST(DesignSearch, AtOperatingTemperaturesRanksTheFitsAtTemperature) {
                             false, classes});
       }
     }
-    sortDesignResults(expected);
+    detail::deviationQuickSort(std::span<DesignResult>(expected),
+                               [](const DesignResult& record) { return record.Deviation; });
 
     const DesignResults got = searchFits(r);
     ASSERT_FALSE(got.empty());
