@@ -35,8 +35,11 @@ class CalcHost {
   virtual void Recalculate() = 0;
 
   // The operating temperatures and materials of the operating page, for a
-  // design search at operating conditions; both parts at 20 °C by default.
-  virtual OperatingConditions operatingConditions() const { return {}; }
+  // design search at operating conditions; both parts at 20 °C by default,
+  // nullopt while a field of the page holds no number within its limits.
+  virtual std::optional<OperatingConditions> operatingConditions() const {
+    return OperatingConditions{};
+  }
 
   // Puts a fit's classes into the pickers and evaluates them: what choosing a
   // fit on a side page does.

@@ -346,6 +346,15 @@ void DesignPage::runSearch() {
   // An entry left unfinished is put right first, as leaving the field does.
   maxTargetField_->finishEntry();
   minTargetField_->finishEntry();
+  // A search at operating conditions needs every field of the operating
+  // page; the previous results stay.
+  if (atOperatingBox_->isChecked() && !host_.operatingConditions()) {
+    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
+                        host_.language().text(TextId::OperatingEntryMissing), QMessageBox::Ok,
+                        this);
+    message.exec();
+    return;
+  }
   const DesignRequest request = designRequest();
   DesignOutcome outcome = runDesignSearch(request);
 

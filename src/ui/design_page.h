@@ -57,7 +57,8 @@ class DesignPage final : public QWidget {
   void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
-  // the fields show them.
+  // the fields show them. With "at operating conditions" ticked the host's
+  // conditions, when it has them.
   DesignRequest designRequest() const;
   GradeBounds gradeBounds() const;
   const DesignResultsModel& resultsModel() const { return *results_; }

@@ -54,7 +54,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   std::optional<ToleranceClass> holeClass() const override;
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
-  OperatingConditions operatingConditions() const override;
+  std::optional<OperatingConditions> operatingConditions() const override;
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.

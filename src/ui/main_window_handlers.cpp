@@ -90,7 +90,7 @@ void MainWindow::Recalculate() {
   showBoundaryNote();
 }
 
-OperatingConditions MainWindow::operatingConditions() const {
+std::optional<OperatingConditions> MainWindow::operatingConditions() const {
   return operatingPage_->conditions();
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -60,7 +61,19 @@ NumberField* field(QWidget* parent, const QString& name, const QRect& place, dou
   f->setObjectName(name);
   f->setGeometry(place);
   f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Every field must hold a number: an empty one or text without a number
+  // stays as typed and marked, and nothing is computed from it.
+  f->setKeepTextWithoutNumber(true);
+  f->setRequired(true);
   return f;
+}
+
+// The field's number when it holds one within its limits; nullopt while it
+// is empty, holds text without a number or a number beyond a limit (the
+// field marks all three).
+std::optional<double> numberIn(const NumberField& f) {
+  const EntryRead read = f.entry();
+  return read.state == EntryState::Number ? std::optional(read.number) : std::nullopt;
 }
 
 // The short captions of a fit's two values, as the design table heads them.
@@ -123,7 +136,12 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
   for (QLabel* l : {titleLabel_, holeLabel_, shaftLabel_, kindWarning_}) l->setFont(bold);
   titleLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   QFont large = bold;
-  large.setPointSizeF(bold.pointSizeF() * 1.15);
+  // The window's font may be given in pixels or in points.
+  if (bold.pixelSize() > 0) {
+    large.setPixelSize(qRound(bold.pixelSize() * 1.15));
+  } else {
+    large.setPointSizeF(bold.pointSizeF() * 1.15);
+  }
   interferingShare_->setFont(large);
   for (QLabel* l : {at20Result_, atTemperatureResult_}) {
     l->setTextFormat(Qt::RichText);
@@ -141,8 +159,16 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
   for (PartWidgets* part : {&hole_, &shaft_}) {
     connect(part->material, &QComboBox::currentIndexChanged, this,
             [this, part] { materialChanged(*part); });
-    connect(part->alpha, &QLineEdit::textChanged, this, &OperatingPage::refresh);
-    connect(part->temperature, &QLineEdit::textChanged, this, &OperatingPage::refresh);
+    connect(part->alpha, &QLineEdit::textChanged, this, [this, part] {
+      if (const auto alpha = numberIn(*part->alpha); alpha && part->alpha->isEnabled()) {
+        part->customAlpha = *alpha;
+      }
+      refresh();
+    });
+    connect(part->temperature, &QLineEdit::textChanged, this, [this, part] {
+      if (const auto t = numberIn(*part->temperature)) part->lastTemperature = *t;
+      refresh();
+    });
   }
   connect(distributionPicker_, &QComboBox::currentIndexChanged, this, &OperatingPage::refresh);
   restoreChoices({});
@@ -159,6 +185,14 @@ OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
                          kAbsoluteZeroC, kTemperatureFieldMax)};
   // The names are longer than the picker; the open list shows them whole.
   part.material->view()->setMinimumWidth(160);
+  for (NumberField* f : {part.alpha, part.temperature}) {
+    f->setLanguage(&language_.table());
+    // A number beyond a limit is held at it on leaving: the note says so at
+    // the field.
+    connect(f, &NumberField::noteRequested, this, [f](const QString& note) {
+      QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
+    });
+  }
   return part;
 }
 
@@ -197,13 +231,36 @@ PartChoice OperatingPage::partChoice(const PartWidgets& part) const {
   const int entry = part.material->currentIndex();
   choice.material =
       entry >= 0 && entry < kMaterialEntries ? static_cast<MaterialId>(entry) : MaterialId::Steel;
-  // A field without a number (emptied while typing) counts as its default
-  // until it is left, when it takes its last number again.
-  choice.customAlphaUmPerMK = choice.material == MaterialId::Custom
-                                  ? part.alpha->value().value_or(part.customAlpha)
-                                  : part.customAlpha;
-  choice.temperatureC = part.temperature->value().value_or(kReferenceTemperatureC);
+  // A field without a number within its limits keeps the last one it held.
+  choice.customAlphaUmPerMK = part.customAlpha;
+  choice.temperatureC = part.lastTemperature;
   return choice;
+}
+
+std::optional<OperatingConditions> OperatingPage::conditions() const {
+  if (!entryProblems().isEmpty()) return std::nullopt;
+  return conditionsOf(choices());
+}
+
+QStringList OperatingPage::entryProblems() const {
+  const Language& l = language_;
+  QStringList problems;
+  const auto check = [&](TextId part, TextId caption, const NumberField& f) {
+    const EntryRead read = f.entry();
+    if (read.state == EntryState::Number) return;
+    QString why = l.text(TextId::EnterNumber);
+    if (read.state == EntryState::OutOfRange) {
+      why = l.text(entryProblemText(read.problem)) + QStringLiteral(" (") +
+            QString::fromStdString(formatPlain(read.held, localeDecimalSeparator())) + u')';
+    }
+    problems << l.text(part).trimmed() + QStringLiteral(", ") + l.text(caption).trimmed() +
+                    QStringLiteral(": ") + why;
+  };
+  for (const auto& [part, widgets] : {std::pair{TextId::Hole, &hole_}, {TextId::Shaft, &shaft_}}) {
+    if (widgets->alpha->isEnabled()) check(part, TextId::AlphaCaption, *widgets->alpha);
+    check(part, TextId::TemperatureCaption, *widgets->temperature);
+  }
+  return problems;
 }
 
 OperatingChoices OperatingPage::choices() const {
@@ -213,12 +270,11 @@ OperatingChoices OperatingPage::choices() const {
 }
 
 void OperatingPage::showPart(PartWidgets& part, const PartChoice& choice) {
-  const QSignalBlocker blockMaterial(part.material);
-  const QSignalBlocker blockAlpha(part.alpha);
-  const QSignalBlocker blockTemperature(part.temperature);
-  part.material->setCurrentIndex(static_cast<int>(choice.material));
-  part.customAlpha = choice.customAlphaUmPerMK;
-  part.alpha->setValue(choice.customAlphaUmPerMK);
+  {
+    const QSignalBlocker blockMaterial(part.material);
+    part.material->setCurrentIndex(static_cast<int>(choice.material));
+  }
+  part.customAlpha = std::clamp(choice.customAlphaUmPerMK, kAlphaFieldMin, kAlphaFieldMax);
   part.temperature->setValue(choice.temperatureC);
   materialChanged(part);
 }
@@ -235,18 +291,14 @@ void OperatingPage::restoreChoices(const OperatingChoices& choices) {
 
 void OperatingPage::materialChanged(PartWidgets& part) {
   const bool custom = part.material->currentIndex() == static_cast<int>(MaterialId::Custom);
-  {
-    const QSignalBlocker block(part.alpha);
-    if (part.alpha->isEnabled() && !custom) {
-      // Leaving a custom material: its typed α is kept for coming back.
-      part.customAlpha = part.alpha->value().value_or(part.customAlpha);
-    }
-    const int entry = std::max(part.material->currentIndex(), 0);
-    part.alpha->setValue(
-        custom ? part.customAlpha
-               : kMaterialPresets[static_cast<std::size_t>(entry)].properties.alphaUmPerMK);
-  }
+  // Only a custom material's α is the user's: the field follows it while
+  // enabled (see alphaEdited), so it is disabled before a preset's α shows.
+  // The last typed α comes back with the custom material.
   part.alpha->setEnabled(custom);
+  const int entry = std::max(part.material->currentIndex(), 0);
+  part.alpha->setValue(
+      custom ? part.customAlpha
+             : kMaterialPresets[static_cast<std::size_t>(entry)].properties.alphaUmPerMK);
   refresh();
 }
 
@@ -257,13 +309,11 @@ void OperatingPage::refresh() {
   const FitView& view = fit_();
   const std::string sep = localeDecimalSeparator();
   const OperatingChoices chosen = choices();
-  const OperatingConditions conditions = conditionsOf(chosen);
-  const Evaluation at20{view.hole.result, view.shaft.result, view.fit};
-  const OperatingResult op = fitAtTemperature(at20, view.inputs.sizeMm, conditions);
+  const QStringList problems = entryProblems();
 
   kindWarning_->clear();
   interferingShare_->clear();
-  if (!view.fitShown || !op.value) {
+  if (!view.fitShown) {
     at20Result_->setText(l.text(TextId::OperatingNoFit).toHtmlEscaped());
     atTemperatureResult_->clear();
     return;
@@ -293,9 +343,25 @@ void OperatingPage::refresh() {
     }
     return text + QStringLiteral("</table>");
   };
-  const OperatingFit& hot = *op.value;
   at20Result_->setText(column(QString::fromStdString(formatPlain(kReferenceTemperatureC, sep)),
                               view.hole.result, view.shaft.result, view.fit));
+  // Nothing is computed from a field without a number within its limits:
+  // the column says which fields they are.
+  if (!problems.isEmpty()) {
+    QString text =
+        QStringLiteral("<b>%1</b>").arg(l.text(TextId::OperatingConditions).toHtmlEscaped());
+    for (const QString& p : problems) text += QStringLiteral("<br>") + p.toHtmlEscaped();
+    atTemperatureResult_->setText(text);
+    return;
+  }
+  const OperatingConditions conditions = conditionsOf(chosen);
+  const Evaluation at20{view.hole.result, view.shaft.result, view.fit};
+  const OperatingResult op = fitAtTemperature(at20, view.inputs.sizeMm, conditions);
+  if (!op.value) {
+    atTemperatureResult_->clear();
+    return;
+  }
+  const OperatingFit& hot = *op.value;
   atTemperatureResult_->setText(
       column(temperaturesText(conditions, sep), hot.hole, hot.shaft, hot.fit));
 

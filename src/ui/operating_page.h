@@ -64,11 +64,16 @@ class OperatingPage final : public QWidget {
   // Shows the results for the window's current fit.
   void refresh();
 
+  // The choices as the window keeps them: a field without a number within
+  // its limits keeps the last number it held.
   OperatingChoices choices() const;
   // Fills the pickers and fields (values outside the field limits are held
   // at them) and shows the results.
   void restoreChoices(const OperatingChoices& choices);
-  OperatingConditions conditions() const { return conditionsOf(choices()); }
+  // The conditions the fields describe; nullopt while a field the
+  // conditions read (a temperature, a custom material's α) holds no number
+  // within its limits.
+  std::optional<OperatingConditions> conditions() const;
 
  private:
   struct PartWidgets {
@@ -77,9 +82,14 @@ class OperatingPage final : public QWidget {
     NumberField* temperature;
     // The α typed for a custom material, kept while a preset shows its own.
     double customAlpha = PartChoice{}.customAlphaUmPerMK;
+    // The last temperature the field held within its limits.
+    double lastTemperature = PartChoice{}.temperatureC;
   };
   PartWidgets makePart(const char* side);
   PartChoice partChoice(const PartWidgets& part) const;
+  // "Hole, Temperature in °C: enter a number": one line for each field the
+  // conditions read that holds no number within its limits.
+  QStringList entryProblems() const;
   void showPart(PartWidgets& part, const PartChoice& choice);
   // A material picked: a preset shows its α in the field, which only a
   // custom material lets the user edit.

@@ -66,6 +66,8 @@ class OperatingPageTest : public QObject {
   void showsTheFitAtTemperature_data();
   void showsTheFitAtTemperature();
   void choicesSurviveTheFieldsAndTheStore();
+  void refusesFieldsWithoutANumber_data();
+  void refusesFieldsWithoutANumber();
   void designSearchRanksAtOperatingConditions();
 };
 
@@ -145,10 +147,10 @@ void OperatingPageTest::choicesSurviveTheFieldsAndTheStore() {
   QCOMPARE(p.page.choices(), c);
   // Choosing a preset shows its α and uses it.
   part<QComboBox>(p.page, "holeMaterialPicker")->setCurrentIndex(int(MaterialId::Titanium));
-  QCOMPARE(p.page.conditions().hole.alphaUmPerMK, 8.6);
+  QCOMPARE(p.page.conditions()->hole.alphaUmPerMK, 8.6);
   QCOMPARE(p.page.choices().hole.customAlphaUmPerMK, 23.456);  // kept for coming back
   part<QComboBox>(p.page, "holeMaterialPicker")->setCurrentIndex(int(MaterialId::Custom));
-  QCOMPARE(p.page.conditions().hole.alphaUmPerMK, 23.456);
+  QCOMPARE(p.page.conditions()->hole.alphaUmPerMK, 23.456);
 
   MemoryStore store;
   writeOperatingChoices(store, c);
@@ -159,6 +161,72 @@ void OperatingPageTest::choicesSurviveTheFieldsAndTheStore() {
   const OperatingChoices read = readOperatingChoices(store);
   QCOMPARE(read.hole.temperatureC, kReferenceTemperatureC);
   QCOMPARE(read.shaft.material, MaterialId::Steel);
+}
+
+void OperatingPageTest::refusesFieldsWithoutANumber_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("problem");  // in the results column, after the field's captions
+  QTest::addColumn<bool>("heldOnLeaving");
+  const QString enter = QStringLiteral("enter a number");
+  QTest::newRow("empty") << "holeTemperatureField"
+                         << "" << enter << false;
+  QTest::newRow("blanks") << "shaftTemperatureField"
+                          << "  " << enter << false;
+  QTest::newRow("letters") << "shaftTemperatureField"
+                           << "warm" << enter << false;
+  QTest::newRow("exponent") << "holeTemperatureField"
+                            << "1e3" << enter << false;
+  QTest::newRow("below absolute zero") << "holeTemperatureField"
+                                       << "-300"
+                                       << "Below the lower limit (-273.15)" << true;
+  QTest::newRow("huge") << "shaftTemperatureField"
+                        << "99999999"
+                        << "Above the upper limit (2000)" << true;
+  QTest::newRow("custom alpha empty") << "holeAlphaField"
+                                      << "" << enter << false;
+  QTest::newRow("custom alpha letters") << "holeAlphaField"
+                                        << "abc" << enter << false;
+  QTest::newRow("custom alpha huge") << "holeAlphaField"
+                                     << "1000"
+                                     << "Above the upper limit (500)" << true;
+}
+
+// Nothing is computed from a field without a number within its limits: the
+// field is marked, the column names it, the design search gets no
+// conditions, and the stored choices keep the last number.
+void OperatingPageTest::refusesFieldsWithoutANumber() {
+  QFETCH(QString, field);
+  QFETCH(QString, typed);
+  QFETCH(QString, problem);
+  QFETCH(bool, heldOnLeaving);
+  Page p(kLanguageEnglish, fitAt(50, "H7", "k6"));
+  OperatingChoices c = aluminiumHousingOnSteel();
+  c.hole.material = MaterialId::Custom;
+  c.hole.customAlphaUmPerMK = 23;
+  p.page.restoreChoices(c);
+  auto* f = part<NumberField>(p.page, qPrintable(field));
+  f->setText(typed);
+
+  QVERIFY(f->marked());
+  QVERIFY(!p.page.conditions());
+  const QString column = p.text("atTemperatureResult");
+  QVERIFY2(column.contains(problem), qPrintable(column));
+  QVERIFY2(!column.contains(QStringLiteral("Clearance fit")), qPrintable(column));
+  QVERIFY(p.text("kindWarning").isEmpty());
+  QVERIFY(p.text("at20Result").contains(QStringLiteral("Transition fit")));
+  QCOMPARE(p.page.choices(), c);
+  if (QTest::currentDataTag() == QLatin1String("letters")) {
+    test::snapshot(p.page, QStringLiteral("operating-bad-entry"));
+  }
+
+  // Leaving the field: text without a number stays as typed and marked; a
+  // number beyond a limit is held at it, and the page computes with what the
+  // field then shows.
+  f->finishEntry();
+  QCOMPARE(f->marked(), !heldOnLeaving);
+  QCOMPARE(p.page.conditions().has_value(), heldOnLeaving);
+  if (!heldOnLeaving) QCOMPARE(f->text(), typed);
 }
 
 // In the window: the page's conditions reach the design search when its box
@@ -181,6 +249,7 @@ void OperatingPageTest::designSearchRanksAtOperatingConditions() {
   part<QCheckBox>(*design, "atOperatingBox")->setChecked(true);
   QTest::mouseClick(part<QPushButton>(*design, "btnShow"), Qt::LeftButton);
   QVERIFY(part<QLabel>(*design, "resultsHeading")->isVisible());
+  test::snapshot(window, QStringLiteral("design-at-operating"));
   DesignRequest request = design->designRequest();
   QCOMPARE(request.operating, std::optional(conditionsOf(aluminiumHousingOnSteel())));
   request.targets = {0, 0};

@@ -142,6 +142,7 @@ enum class TextId : int {
   OperatingNoFit = 474,       // "Choose a hole and a shaft class with limits at this size."
   AtOperatingConditions = 475,  // "at operating conditions": design page check box
   ValuesAtOperating = 476,      // "Values at operating conditions": design results heading
+  OperatingEntryMissing = 477,  // design search refused: a field of the operating page is bad
 
   // Press-fit window.
   PressFit = 500,        // "Press fit": window title, main window action
