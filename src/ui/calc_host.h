@@ -4,6 +4,7 @@
 
 #include "calc/calc_record.h"
 #include "calc/tolerance_class.h"
+#include "mech/operating_fit.h"
 
 namespace kalmo {
 
@@ -32,6 +33,13 @@ class CalcHost {
   // Evaluates the pickers' classes at the record's nominal size and shows the
   // result in the results grid and the zone diagram.
   virtual void Recalculate() = 0;
+
+  // The operating temperatures and materials of the operating page, for a
+  // design search at operating conditions; both parts at 20 °C by default,
+  // nullopt while a field of the page holds no number within its limits.
+  virtual std::optional<OperatingConditions> operatingConditions() const {
+    return OperatingConditions{};
+  }
 
   // Puts a fit's classes into the pickers and evaluates them: what choosing a
   // fit on a side page does.

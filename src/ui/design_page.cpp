@@ -85,6 +85,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       standardFitsOnlyBox_(new QCheckBox(this)),
       resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
       searchButton_(new QPushButton(this)),
+      atOperatingBox_(new QCheckBox(this)),
+      resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
       resultsTable_(new QTableView(this)),
       insideOnlyBox_(new QCheckBox(this)),
       insideLine_(label(this, "lblInside", {4, 352, 302, 30})),
@@ -114,8 +116,19 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   searchButton_->setGeometry(206, 125, 100, 23);
 
   resultsTable_->setObjectName(QStringLiteral("drgrDesign"));
+  atOperatingBox_->setObjectName(QStringLiteral("atOperatingBox"));
+  atOperatingBox_->setGeometry(4, 148, 302, 19);
+  resultsHeading_->setAlignment(Qt::AlignCenter);
+  resultsHeading_->setAutoFillBackground(true);
+  QPalette heading = resultsHeading_->palette();
+  heading.setColor(QPalette::Window, DesignResultsModel::kHeadingColour);
+  resultsHeading_->setPalette(heading);
+  QFont bold = resultsHeading_->font();
+  bold.setBold(true);
+  resultsHeading_->setFont(bold);
+  resultsHeading_->hide();
   // Below the table: the inside filter and the inside line.
-  resultsTable_->setGeometry(2, 148, 306, 186);
+  placeResultsTable(false);
   resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
@@ -179,6 +192,8 @@ void DesignPage::applyLanguage(const Language& language) {
   gradeRangeLabel_->setText(language.text(TextId::ItRange));
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
+  atOperatingBox_->setText(language.text(TextId::AtOperatingConditions));
+  resultsHeading_->setText(language.text(TextId::ValuesAtOperating));
   insideOnlyBox_->setText(language.text(TextId::OnlyInsideTargets));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   searchButton_->setText(language.text(TextId::Search));
@@ -322,6 +337,7 @@ DesignRequest DesignPage::designRequest() const {
   }
   request.grades = gradeBounds();
   request.onlyStandard = standardFitsOnlyBox_->isChecked();
+  if (atOperatingBox_->isChecked()) request.operating = host_.operatingConditions();
   request.targets = {maxTargetField_->value().value_or(0), minTargetField_->value().value_or(0)};
   return request;
 }
@@ -330,6 +346,15 @@ void DesignPage::runSearch() {
   // An entry left unfinished is put right first, as leaving the field does.
   maxTargetField_->finishEntry();
   minTargetField_->finishEntry();
+  // A search at operating conditions needs every field of the operating
+  // page; the previous results stay.
+  if (atOperatingBox_->isChecked() && !host_.operatingConditions()) {
+    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
+                        host_.language().text(TextId::OperatingEntryMissing), QMessageBox::Ok,
+                        this);
+    message.exec();
+    return;
+  }
   const DesignRequest request = designRequest();
   DesignOutcome outcome = runDesignSearch(request);
 
@@ -353,6 +378,10 @@ void DesignPage::runSearch() {
     return;
   }
 
+  // The heading says which values the table holds: those of this search.
+  const bool atOperating = request.operating.has_value();
+  resultsHeading_->setVisible(atOperating);
+  placeResultsTable(atOperating);
   lastRule_ = DesignResultsModel::InsideRule{request.fitType, outcome.targets, request.inchMode};
   insideCount_ =
       countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
@@ -381,6 +410,13 @@ void DesignPage::showResults() {
   resultsTable_->setCurrentIndex(results_->index(0, 0));
   resultsTable_->scrollToTop();
   showInsideLine();
+}
+
+void DesignPage::placeResultsTable(bool belowHeading) {
+  // Between the check box above (or the heading under it) and the inside
+  // filter below at y = 335.
+  const int top = belowHeading ? 184 : 167;
+  resultsTable_->setGeometry(2, top, 306, 335 - top);
 }
 
 void DesignPage::showInsideLine() {
@@ -433,6 +469,14 @@ void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
 void DesignPage::showUnit(bool inchMode) {
   results_->setInchMode(inchMode);
   resultsTable_->viewport()->update();
+}
+
+bool DesignPage::atOperatingConditions() const {
+  return atOperatingBox_->isChecked();
+}
+
+void DesignPage::setAtOperatingConditions(bool on) {
+  atOperatingBox_->setChecked(on);
 }
 
 }  // namespace kalmo

@@ -49,11 +49,16 @@ class DesignPage final : public QWidget {
   bool onlyStandardFits() const;
   bool onlyInsideTargets() const;
   void restoreChoices(int resultCountIndex, bool onlyStandardFits, bool onlyInsideTargets);
+  // "at operating conditions": the search ranks the fits at the host's
+  // operating conditions; the window keeps it between sessions.
+  bool atOperatingConditions() const;
+  void setAtOperatingConditions(bool on);
   // Shows the results table's values in the window's unit from now on.
   void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
-  // the fields show them.
+  // the fields show them. With "at operating conditions" ticked the host's
+  // conditions, when it has them.
   DesignRequest designRequest() const;
   GradeBounds gradeBounds() const;
   const DesignResultsModel& resultsModel() const { return *results_; }
@@ -87,6 +92,9 @@ class DesignPage final : public QWidget {
   void showResults();
   // The line under the table: how many fits lie inside, or that none does.
   void showInsideLine();
+  // The results table below the check box, or below the heading that says
+  // the values are at operating conditions.
+  void placeResultsTable(bool belowHeading);
 
   // Widgets; each keeps its form id as its object name (docs/form-ids.md).
   QLabel* gradeRangeLabel_;      // "IT - range"
@@ -106,6 +114,8 @@ class DesignPage final : public QWidget {
   QCheckBox* standardFitsOnlyBox_;  // only standard fits
   QComboBox* resultCountPicker_;    // result count: 10, 20, 50, 100, all
   QPushButton* searchButton_;
+  QCheckBox* atOperatingBox_;
+  QLabel* resultsHeading_;  // shown above results ranked at operating conditions
   QTableView* resultsTable_;
   QCheckBox* insideOnlyBox_;  // only fits inside the targets
   QLabel* insideLine_;        // the inside count, or that none lies inside

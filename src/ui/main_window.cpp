@@ -22,6 +22,7 @@
 #include "language.h"
 #include "number_field.h"
 #include "on_screen.h"
+#include "operating_page.h"
 #include "results_grid.h"
 #include "tables/nominal_range.h"
 #include "window_geometry.h"
@@ -230,6 +231,9 @@ void MainWindow::buildInputs() {
   designButton_ = new QPushButton(g);
   designButton_->setObjectName(QStringLiteral("bbnDesign"));
   designButton_->setGeometry(layout::kDesignButton);
+  operatingButton_ = new QPushButton(g);
+  operatingButton_->setObjectName(QStringLiteral("operatingButton"));
+  operatingButton_->setGeometry(layout::kOperatingButton);
 
   unitNoteLabel_ = new QLabel(g);
   unitNoteLabel_->setObjectName(QStringLiteral("lblNote"));
@@ -276,6 +280,9 @@ void MainWindow::buildPanel() {
   designPage_ = new DesignPage(*this, sidePages_);
   sidePages_->addWidget(cataloguePage_);
   sidePages_->addWidget(designPage_);
+  operatingPage_ =
+      new OperatingPage([this]() -> const FitView& { return view_; }, language_, sidePages_);
+  sidePages_->addWidget(operatingPage_);
 }
 
 void MainWindow::connectInputs() {
@@ -301,6 +308,7 @@ void MainWindow::connectInputs() {
   connect(preferredNumbersButton_, &QToolButton::clicked, this, &MainWindow::choosePreferredNumber);
   connect(catalogueButton_, &QPushButton::clicked, this, &MainWindow::toggleCataloguePage);
   connect(designButton_, &QPushButton::clicked, this, &MainWindow::toggleDesignPage);
+  connect(operatingButton_, &QPushButton::clicked, this, &MainWindow::toggleOperatingPage);
 
   connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyResults);
   connect(copyTextAction_, &QAction::triggered, this, &MainWindow::copyResults);

@@ -29,6 +29,7 @@ class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
+class OperatingPage;
 class PressFitWindow;
 class ResultsGrid;
 class SettingsStore;
@@ -53,6 +54,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   std::optional<ToleranceClass> holeClass() const override;
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
+  std::optional<OperatingConditions> operatingConditions() const override;
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
@@ -68,6 +70,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   // The two side-panel buttons: open their page, or close it when open.
   void toggleCataloguePage();
   void toggleDesignPage();
+  void toggleOperatingPage();
   // The page the side panel shows, SidePage::None while it is closed.
   SidePage sidePage() const { return sidePage_; }
 
@@ -173,6 +176,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   ClassList* shaftClassesAbove500_;
   QPushButton* catalogueButton_;
   QPushButton* designButton_;
+  QPushButton* operatingButton_;
   QLabel* unitNoteLabel_;
   ResultsGrid* resultsGrid_;
   ZoneDiagram* zoneDiagram_;
@@ -185,6 +189,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   QStackedWidget* sidePages_;
   CataloguePage* cataloguePage_;
   DesignPage* designPage_;
+  OperatingPage* operatingPage_;
   // Made when first asked for; it follows every recalculation and language.
   PressFitWindow* pressFitWindow_ = nullptr;
   InspectionWindow* inspectionWindow_ = nullptr;

@@ -23,6 +23,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
+#include "operating_page.h"
 #include "preferred/preferred_window.h"
 #include "present/boundary_note.h"
 #include "present/export_text.h"
@@ -80,12 +81,17 @@ void MainWindow::Recalculate() {
   describeResults();
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  operatingPage_->refresh();
   if (pressFitWindow_) {
     pressFitWindow_->showFit(view_);
   }
   if (inspectionWindow_) inspectionWindow_->refresh();
   if (batchTableWindow_) batchTableWindow_->refresh();
   showBoundaryNote();
+}
+
+std::optional<OperatingConditions> MainWindow::operatingConditions() const {
+  return operatingPage_->conditions();
 }
 
 void MainWindow::showBoundaryNote() {
@@ -109,6 +115,8 @@ void MainWindow::startSession() {
   designPage_->showUnit(record_.InchMode);
   designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
                               stored.onlyInsideTargets);
+  operatingPage_->restoreChoices(readOperatingChoices(store_));
+  designPage_->setAtOperatingConditions(store_.readInt(settings::kDesignAtOperating) == 1);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -131,6 +139,8 @@ void MainWindow::saveSession() {
   writeWindowSettings(
       store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
                              designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
+  writeOperatingChoices(store_, operatingPage_->choices());
+  store_.writeInt(settings::kDesignAtOperating, designPage_->atOperatingConditions() ? 1 : 0);
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -266,6 +276,7 @@ void MainWindow::toggleCataloguePage() {
                             (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   sidePages_->setCurrentWidget(cataloguePage_);
   designButton_->setEnabled(sidePage_ == SidePage::None);
+  operatingButton_->setEnabled(sidePage_ == SidePage::None);
   cataloguePage_->refillFitList();
 }
 
@@ -279,6 +290,17 @@ void MainWindow::toggleDesignPage() {
   }
   sidePages_->setCurrentWidget(designPage_);
   catalogueButton_->setEnabled(sidePage_ == SidePage::None);
+  operatingButton_->setEnabled(sidePage_ == SidePage::None);
+}
+
+void MainWindow::toggleOperatingPage() {
+  const bool open = sidePage_ == SidePage::None;
+  showSidePage(open ? SidePage::Operating : SidePage::None);
+  operatingButton_->setText(language_.text(TextId::OperatingButton) +
+                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  sidePages_->setCurrentWidget(operatingPage_);
+  catalogueButton_->setEnabled(sidePage_ == SidePage::None);
+  designButton_->setEnabled(sidePage_ == SidePage::None);
 }
 
 }  // namespace kalmo

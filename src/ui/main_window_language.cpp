@@ -15,6 +15,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
+#include "operating_page.h"
 #include "present/export_text.h"
 #include "press_fit_window.h"
 #include "results_grid.h"
@@ -65,6 +66,8 @@ void MainWindow::applyLanguage() {
   cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage_->applyLanguage(l);
+  operatingButton_->setText(l.text(TextId::OperatingButton) + QStringLiteral(" >>"));
+  operatingPage_->applyLanguage();
   inspectionButton_->setToolTip(l.text(TextId::Inspection) + QStringLiteral(" (Ctrl+I)"));
   batchTableButton_->setToolTip(l.text(TextId::BatchTable) + QStringLiteral(" (Ctrl+B)"));
   printButton_->setToolTip(l.text(TextId::Print) + QStringLiteral(" (Ctrl+P)"));

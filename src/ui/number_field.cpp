@@ -68,6 +68,11 @@ void NumberField::setLimits(double minimum, double maximum) {
   showState();
 }
 
+void NumberField::setRequired(bool required) {
+  required_ = required;
+  showState();
+}
+
 void NumberField::setLanguage(const LangTable* table) {
   lang_ = table;
   showState();
@@ -180,12 +185,14 @@ QString NumberField::limitText(double limit) const {
 
 void NumberField::showState() {
   const EntryRead read = entry();
-  const bool mark = read.state == EntryState::Incomplete || read.state == EntryState::OutOfRange;
+  const bool empty = read.state == EntryState::Empty && text().trimmed().isEmpty();
+  const bool mark = read.state == EntryState::Incomplete || read.state == EntryState::OutOfRange ||
+                    (required_ && empty);
   if (!marked_) {
     plainToolTip_ = toolTip();
   }
   if (mark) {
-    QString why = langText(entryProblemText(read.problem));
+    QString why = langText(empty ? TextId::EnterNumber : entryProblemText(read.problem));
     if (read.state == EntryState::OutOfRange) {
       why += QStringLiteral(" (") + limitText(read.held) + QStringLiteral(")");
     }

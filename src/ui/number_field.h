@@ -64,6 +64,12 @@ class NumberField final : public QLineEdit {
   // getting the last number back; value() is then nullopt for any text that
   // is no number. Off by default.
   void setKeepTextWithoutNumber(bool keep) { keepTextWithoutNumber_ = keep; }
+  // A field that must hold a number marks an empty text too ("enter a
+  // number"), as it marks other text without one. Off by default.
+  void setRequired(bool required);
+  // true while the field is marked: its text is not a number within the
+  // limits (or, when required, is empty). The tooltip says why.
+  bool marked() const { return marked_; }
 
  signals:
   void calloutApplied(std::optional<kalmo::ToleranceClass> hole,
@@ -88,6 +94,7 @@ class NumberField final : public QLineEdit {
   QString plainToolTip_;
   bool marked_ = false;
   bool keepTextWithoutNumber_ = false;
+  bool required_ = false;
 };
 
 // The decimal separator of the default locale as UTF-8, for the core's

@@ -9,6 +9,7 @@
 #include "format/number_format.h"
 #include "format/shortest_number.h"
 #include "lang/lang_table.h"
+#include "operating_page.h"
 
 namespace kalmo {
 
@@ -146,6 +147,52 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
   store.writeInt(settings::kOnlyInsideTargets, values.onlyInsideTargets ? 1 : 0);
+}
+
+namespace {
+
+void readPart(const SettingsStore& store, const QString& material, const QString& alpha,
+              const QString& temperature, PartChoice& part) {
+  if (const auto m = store.readInt(material);
+      m && *m >= 0 && *m <= static_cast<int>(MaterialId::Custom)) {
+    part.material = static_cast<MaterialId>(*m);
+  }
+  if (const auto a = store.readNumber(alpha); a && *a >= kAlphaFieldMin && *a <= kAlphaFieldMax) {
+    part.customAlphaUmPerMK = *a;
+  }
+  if (const auto t = store.readNumber(temperature);
+      t && *t >= kAbsoluteZeroC && *t <= kTemperatureFieldMax) {
+    part.temperatureC = *t;
+  }
+}
+
+void writePart(SettingsStore& store, const QString& material, const QString& alpha,
+               const QString& temperature, const PartChoice& part) {
+  store.writeInt(material, static_cast<int>(part.material));
+  store.writeNumber(alpha, part.customAlphaUmPerMK);
+  store.writeNumber(temperature, part.temperatureC);
+}
+
+}  // namespace
+
+OperatingChoices readOperatingChoices(const SettingsStore& store) {
+  OperatingChoices choices;
+  readPart(store, settings::kHoleMaterial, settings::kHoleAlpha, settings::kHoleTemperature,
+           choices.hole);
+  readPart(store, settings::kShaftMaterial, settings::kShaftAlpha, settings::kShaftTemperature,
+           choices.shaft);
+  if (store.readInt(settings::kSizeDistribution).value_or(0) == 1) {
+    choices.model = SizeDistribution::Uniform;
+  }
+  return choices;
+}
+
+void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices) {
+  writePart(store, settings::kHoleMaterial, settings::kHoleAlpha, settings::kHoleTemperature,
+            choices.hole);
+  writePart(store, settings::kShaftMaterial, settings::kShaftAlpha, settings::kShaftTemperature,
+            choices.shaft);
+  store.writeInt(settings::kSizeDistribution, choices.model == SizeDistribution::Uniform ? 1 : 0);
 }
 
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {

@@ -7,9 +7,12 @@
 
 namespace kalmo {
 
+struct OperatingChoices;
+
 // The per-user store of the program's settings: the window's (Lang, mm_in,
-// ResCn, Prep, Inside), all 32-bit integers, and the press-fit window's
-// inputs, integers and decimal numbers. Reads and writes never report failures to the user:
+// ResCn, Prep, Inside), all 32-bit integers, the operating page's choices,
+// and the press-fit window's inputs, integers and decimal numbers. Reads and
+// writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
 class SettingsStore {
@@ -49,6 +52,17 @@ inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
 inline const QString kOnlyInsideTargets = QStringLiteral("Inside");
+// The operating page: material entries (MaterialId), typed α and
+// temperatures (decimal numbers), the size distribution (0 normal, 1 uniform),
+// and the design page's "at operating conditions" (0 or 1).
+inline const QString kHoleMaterial = QStringLiteral("OpHoleMat");
+inline const QString kHoleAlpha = QStringLiteral("OpHoleAlpha");
+inline const QString kHoleTemperature = QStringLiteral("OpHoleTemp");
+inline const QString kShaftMaterial = QStringLiteral("OpShaftMat");
+inline const QString kShaftAlpha = QStringLiteral("OpShaftAlpha");
+inline const QString kShaftTemperature = QStringLiteral("OpShaftTemp");
+inline const QString kSizeDistribution = QStringLiteral("OpStats");
+inline const QString kDesignAtOperating = QStringLiteral("OpDesign");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -65,6 +79,12 @@ struct WindowSettings {
 // the design search always has a count. Switches are true for any value but 0.
 WindowSettings readWindowSettings(const SettingsStore& store);
 void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
+
+// The operating page's choices, α and temperatures as typed (µm/(m·K), °C);
+// a missing or unreadable value, or one outside its field's limits, takes its
+// default (steel at 20 °C, normal distribution).
+OperatingChoices readOperatingChoices(const SettingsStore& store);
+void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices);
 
 // The stored language code, or nullopt when missing, unreadable or not one of
 // the three languages; the caller then keeps English.

@@ -8,7 +8,7 @@ namespace kalmo {
 namespace layout {
 
 // Window (client) widths: the inputs group alone, with the fit catalogue page,
-// with the design page.
+// with the design page or the operating page.
 inline constexpr int kWidthClosed = 465;
 inline constexpr int kWidthCatalogue = 640;
 inline constexpr int kWidthDesign = 770;
@@ -35,8 +35,11 @@ inline constexpr QRect kShaftLabel{233, 16, 100, 15};
 inline constexpr QRect kLetterShaft{233, 33, 42, 21};
 inline constexpr QRect kGradeShaft{274, 33, 42, 21};
 inline constexpr QRect kShaftClassListButton{316, 33, 22, 21};
-inline constexpr QRect kCatalogueButton{346, 20, 109, 22};
-inline constexpr QRect kDesignButton{346, 44, 109, 22};
+// The three side-panel buttons share the height beside the pickers, above
+// the results grid (y = 71).
+inline constexpr QRect kCatalogueButton{346, 15, 109, 18};
+inline constexpr QRect kDesignButton{346, 34, 109, 18};
+inline constexpr QRect kOperatingButton{346, 53, 109, 18};
 inline constexpr QRect kNote{8, 56, 330, 15};
 inline constexpr QPoint kGridPos{2, 71};
 inline constexpr QRect kBoundaryNote{6, 349, 450, 32};  // under the grid, two lines
@@ -44,12 +47,13 @@ inline constexpr QRect kBoundaryNote{6, 349, 450, 32};  // under the grid, two l
 }  // namespace layout
 
 // The page the side panel shows; the window's width follows from it.
-enum class SidePage { None, Catalogue, Design };
+enum class SidePage { None, Catalogue, Design, Operating };
 
 constexpr int windowWidth(SidePage page) {
   switch (page) {
     case SidePage::Catalogue: return layout::kWidthCatalogue;
-    case SidePage::Design: return layout::kWidthDesign;
+    case SidePage::Design:
+    case SidePage::Operating: return layout::kWidthDesign;
     case SidePage::None: break;
   }
   return layout::kWidthClosed;

@@ -113,6 +113,37 @@ enum class TextId : int {
   ShaftClassList = 410,   // shaft class list button: "Common shaft classes"
   ZoneDiagramName = 411,  // diagram accessible name: "Tolerance zones"
 
+  // The fit at operating conditions (side page and design check box). The
+  // material caption and the preset names in the pickers' tooltips are the
+  // press-fit window's; the pickers show the short family names.
+  OperatingButton = 450,      // "Operating": side-panel button
+  OperatingConditions = 451,  // "Operating conditions": page title
+  AlphaCaption = 453,         // "α in µm/(m·K)": expansion coefficient field caption
+  TemperatureCaption = 454,   // "Temperature in °C"
+  MaterialCustomAlpha = 455,  // "Custom α": the material whose α is typed
+  FamilySteel = 456,          // 456..463: short material names in MaterialId order
+  FamilyStainless = 457,      // "Stainless steel"
+  FamilyCastIron = 458,       // "Grey cast iron"
+  FamilyAluminium = 459,      // "Aluminium alloy"
+  FamilyCopper = 460,         // "Copper"
+  FamilyBrass = 461,          // "Brass"
+  FamilyBronze = 462,         // "Bronze"
+  FamilyTitanium = 463,       // "Titanium alloy"
+  DistributionCaption = 464,  // "Distribution of actual sizes": statistics model caption
+  DistributionNormal = 465,   // "Normal (σ = IT/6)"
+  DistributionUniform = 466,  // "Uniform over the zone"
+  AtTemperature = 467,        // "At %1 °C": column caption, %1 the temperature(s)
+  BecomesClearance = 468,     // "At operating temperature the fit becomes a clearance fit!"
+  BecomesTransition = 469,    // ... a transition fit!
+  BecomesInterference = 470,  // ... an interference fit!
+  ShareInterfering = 471,     // "Interfering": share of assemblies with interference
+  ShareClearance = 472,       // "With clearance"
+  InterferingSentence = 473,  // "%1 of assemblies interfere at 20 °C, %2 at operating temperature"
+  OperatingNoFit = 474,       // "Choose a hole and a shaft class with limits at this size."
+  AtOperatingConditions = 475,  // "at operating conditions": design page check box
+  ValuesAtOperating = 476,      // "Values at operating conditions": design results heading
+  OperatingEntryMissing = 477,  // design search refused: a field of the operating page is bad
+
   // Press-fit window.
   PressFit = 500,        // "Press fit": window title, main window action
   PressHub = 501,        // "Hub (outer part)": group
