@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints the figures of README.md,
 # "Performance": one class, one fit, all classes at a size, the full design
-# search with its ratio to the yardstick and the start-up of kalmo-cli as a
-# process.
+# search and fit --batch --json each against its yardstick, the writing of
+# design --json against the search, the start-up of kalmo-cli as a process,
+# and at the end the table of ratios.
 #   bench/run.sh [STARTS]    STARTS: kalmo-cli runs to time (default 200)
 # Figures swing with other load on the machine: compare runs on a quiet one.
 set -euo pipefail
@@ -14,7 +15,7 @@ build=build/bench-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DKALMO_BUILD_GUI=OFF -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" \
-  --target kalmo_bench kalmo_design_bench kalmo_cli >/dev/null
+  --target kalmo_bench kalmo_design_bench kalmo_batch_bench kalmo_cli >/dev/null
 
 echo "== machine"
 echo "cores: $(nproc), CPU: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1)," \
@@ -48,7 +49,17 @@ grep -E '^(Benchmark|-{10})' <<<"$out"
 grep -E '^BM_.*_median' <<<"$out" | sort
 echo
 echo "ratio program / yardstick, medians of the CPU times:"
-sed -n '/^fit type/,$p' <<<"$out"
+design_ratios=$(sed -n '/^fit type/,$p' <<<"$out")
+echo "$design_ratios"
+
+echo
+echo "== fit --batch --json against its yardstick (same bytes, checked before"\
+  "timing); design --json: writing (--json less the table run) / search"
+if ! batch=$("$build/bench/kalmo_batch_bench" 20000 7 2>&1); then
+  echo "$batch" >&2  # the outputs differ, or the run failed
+  exit 1
+fi
+echo "$batch"
 
 echo
 echo "== start-up: kalmo-cli fit 10 H7/g6 as a process, $starts runs"
@@ -65,3 +76,13 @@ printf '%s\n' "${times[@]}" | sort -n | awk '
   { t[NR] = $1 / 1000; sum += $1 / 1000 }
   END { printf "min %.2f ms, median %.2f ms, mean %.2f ms, max %.2f ms\n",
                t[1], t[int((NR + 1) / 2)], sum / NR, t[NR] }'
+
+echo
+echo "== ratios (goals: search <= 1.3, batch <= 1.5, design --json writing <= 1)"
+{
+  printf '%-34s %s\n' "what" "ratio"
+  awk 'NR > 1 { printf "%-34s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
+  awk '/^ratio program\/yardstick/ { printf "%-34s %s\n", "fit --batch --json", $3 }' <<<"$batch"
+  awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
+    printf "%-34s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
+}

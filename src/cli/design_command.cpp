@@ -265,32 +265,45 @@ std::string tableText(const RankedFits& results, const ShownResults& shown,
   return text;
 }
 
+// Every ranked result (or every inside one) as one JSON line; constant keys
+// as they are, numbers in the shortest round-trip form, the use texts looked
+// up once each.
 std::string resultsJson(const RankedFits& results, const ShownResults& shown,
                         const DesignRequest& request, const DesignCheck& check,
                         const LangTable& lang) {
-  std::string list = "[";
-  for (const std::size_t rank : shown.ranks) {
-    const DesignResult fit = results.record(rank);
-    if (list.size() > 1) list += ',';
-    JsonObject result;
-    result.add("designation", fit.Designation)
-        .add("deviation", fit.Deviation)
-        .add("value1", fit.FitValue1)
-        .add("value2", fit.FitValue2)
-        .add("tolerance", fit.FitTolerance)
-        .add("preferred", fit.Preferred)
-        .add("inside", isInside(fit, request, check));
-    list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
+  std::string out = "{\"max\":";
+  appendJsonNumber(out, check.targets.max);
+  out += ",\"min\":";
+  appendJsonNumber(out, check.targets.min);
+  out += ",\"rows\":";
+  appendJsonNumber(out, static_cast<double>(shown.rows));
+  out += ",\"inside_count\":";
+  appendJsonNumber(out, static_cast<double>(shown.insideCount));
+  out += ",\"results\":[";
+  // About 190 bytes a record.
+  out.reserve(out.size() + shown.ranks.size() * 192 + 3);
+  UseJson use(lang);
+  for (std::size_t i = 0; i < shown.ranks.size(); ++i) {
+    const DesignResult fit = results.record(shown.ranks[i]);
+    if (i > 0) out += ',';
+    // A designation is plain ASCII: letters, digits and the slash.
+    out += "{\"designation\":\"";
+    out += fit.Designation;
+    out += "\",\"deviation\":";
+    appendJsonNumber(out, fit.Deviation);
+    out += ",\"value1\":";
+    appendJsonNumber(out, fit.FitValue1);
+    out += ",\"value2\":";
+    appendJsonNumber(out, fit.FitValue2);
+    out += ",\"tolerance\":";
+    appendJsonNumber(out, fit.FitTolerance);
+    out += fit.Preferred ? ",\"preferred\":true" : ",\"preferred\":false";
+    out += isInside(fit, request, check) ? ",\"inside\":true" : ",\"inside\":false";
+    use.append(out, ClassChoice{fit.classes.hole, fit.classes.shaft});
+    out += '}';
   }
-  list += ']';
-  return JsonObject()
-             .add("max", check.targets.max)
-             .add("min", check.targets.min)
-             .add("rows", static_cast<double>(shown.rows))
-             .add("inside_count", static_cast<double>(shown.insideCount))
-             .addRaw("results", list)
-             .str() +
-         "\n";
+  out += "]}\n";
+  return out;
 }
 
 int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {

@@ -38,12 +38,8 @@ constexpr double kSizeUpTo500 = 10;
 constexpr double kSizeAbove500 = 600;
 constexpr int kAllCombinations = 4;
 
-}  // namespace
-
-std::optional<TextId> fitUseTextId(FitClasses fit) {
-  const bool standard = IsStandardFit(fit, kAllCombinations, 0, kSizeUpTo500) ||
-                        IsStandardFit(fit, kAllCombinations, 0, kSizeAbove500);
-  if (!standard) return std::nullopt;
+// The use of a fit known to be in a standard list.
+TextId useOfStandardFit(FitClasses fit) {
   const bool holeBasis = fit.hole.letter == letter::H;
   const bool shaftBasis = fit.shaft.letter == letter::H;
   if (holeBasis && shaftBasis) {
@@ -51,6 +47,23 @@ std::optional<TextId> fitUseTextId(FitClasses fit) {
   }
   const int letterIndex = holeBasis ? fit.shaft.letter : fit.hole.letter;
   return kUseByLetter[static_cast<std::size_t>(letterIndex)];
+}
+
+}  // namespace
+
+std::optional<TextId> fitUseTextId(FitClasses fit) {
+  const bool standard = IsStandardFit(fit, kAllCombinations, 0, kSizeUpTo500) ||
+                        IsStandardFit(fit, kAllCombinations, 0, kSizeAbove500);
+  if (!standard) return std::nullopt;
+  return useOfStandardFit(fit);
+}
+
+FitUses::FitUses()
+    : upTo500_(kAllCombinations, 0, kSizeUpTo500), above500_(kAllCombinations, 0, kSizeAbove500) {}
+
+std::optional<TextId> FitUses::textId(FitClasses fit) const {
+  if (!upTo500_.isStandard(fit) && !above500_.isStandard(fit)) return std::nullopt;
+  return useOfStandardFit(fit);
 }
 
 }  // namespace kalmo
