@@ -299,7 +299,7 @@ void DesignPage::runSearch() {
   maxTargetField_->finishEntry();
   minTargetField_->finishEntry();
   const DesignRequest request = designRequest();
-  DesignOutcome outcome = runDesignSearch(request);
+  const DesignCheck outcome = results_->search(request, resultCountPicker_->currentIndex());
 
   // The corrected signs go back into the fields, whether or not the check
   // passes; the stored targets follow them.
@@ -321,22 +321,19 @@ void DesignPage::runSearch() {
     return;
   }
 
-  const std::size_t rows =
-      designRowsToShow(resultCountPicker_->currentIndex(), outcome.results.size());
-  results_->setResults(std::move(outcome.results), rows);
   resultsTable_->setCurrentIndex(results_->index(0, 0));
   resultsTable_->scrollToTop();
 
   // Without a result the user's own classes and the views stay as they were.
-  if (const DesignResult* best = results_->fitAt(0)) {
-    const FitClasses fit = best->classes;
+  if (const std::optional<DesignResult> best = results_->fitAt(0)) {
     resultsTable_->setFocus();
-    host_.applyFit(fit);
+    host_.applyFit(best->classes);
   }
 }
 
 void DesignPage::applyCurrentRow() {
-  if (const DesignResult* fit = results_->fitAt(resultsTable_->currentIndex().row())) {
+  if (const std::optional<DesignResult> fit =
+          results_->fitAt(resultsTable_->currentIndex().row())) {
     host_.applyFit(fit->classes);
   }
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "design/design_search.h"
 #include "format/units.h"
@@ -11,28 +12,28 @@
 
 namespace kalmo {
 
-namespace {
-
-// Heading text numbers of the fit and the deviation column.
-
-}  // namespace
-
 DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
                                        QObject* parent)
     : QAbstractTableModel(parent), record_(record), language_(language) {}
 
-void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown) {
+DesignCheck DesignResultsModel::search(const DesignRequest& request, int resultCountIndex) {
+  const DesignCheck check = runDesignSearch(request, next_);
+  if (check.error != DesignInputError::None) {
+    return check;
+  }
   beginResetModel();
-  results_ = std::move(results);
-  rows_ = static_cast<int>(std::max<std::size_t>(std::min(rowsShown, results_.size()), 1));
+  std::swap(results_, next_);
+  rows_ = static_cast<int>(
+      std::max<std::size_t>(designRowsToShow(resultCountIndex, results_.size()), 1));
   endResetModel();
+  return check;
 }
 
-const DesignResult* DesignResultsModel::fitAt(int row) const {
+std::optional<DesignResult> DesignResultsModel::fitAt(int row) const {
   if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= results_.size()) {
-    return nullptr;
+    return std::nullopt;
   }
-  return &results_[static_cast<std::size_t>(row)];
+  return results_.record(static_cast<std::size_t>(row));
 }
 
 void DesignResultsModel::setFitType(FitType type) {
@@ -62,8 +63,8 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
         index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
-  const DesignResult* fit = fitAt(index.row());
-  if (fit == nullptr) {
+  const std::optional<DesignResult> fit = fitAt(index.row());
+  if (!fit) {
     return {};
   }
   if (role == Qt::FontRole) {

@@ -4,9 +4,11 @@
 #include <QColor>
 #include <QHeaderView>
 #include <cstddef>
+#include <optional>
 
 #include "calc/calc_record.h"
 #include "design/design_results.h"
+#include "design/design_search.h"
 #include "design/fit_catalogue.h"
 
 namespace kalmo {
@@ -16,9 +18,11 @@ class Language;
 // The results table of the design search: one row per ranked
 // fit with its designation, its two fit values and its deviation from the
 // targets, in the unit the window shows, preferred fits in bold. It holds the
-// results of the last search that passed its input check and reads the unit
-// and the language at the moment a cell is drawn, so a unit switch or a
-// language change shows in the next repaint without a new search.
+// compact results of the last search that passed its input check and builds
+// the text of a row only when the row is drawn (a search ranks up to some
+// 14000 fits; the table shows a dozen at a time). It reads the unit and the
+// language at the moment a cell is drawn, so a unit switch or a language
+// change shows in the next repaint without a new search.
 class DesignResultsModel final : public QAbstractTableModel {
   Q_OBJECT
 
@@ -33,12 +37,14 @@ class DesignResultsModel final : public QAbstractTableModel {
   // outlive the model.
   DesignResultsModel(const CalcRecord& record, const Language& language, QObject* parent = nullptr);
 
-  // Takes the results of a search and shows the first rowsShown of them;
-  // at least one row, blank when there is no result.
-  void setResults(DesignResults results, std::size_t rowsShown);
-  const DesignResults& results() const { return results_; }
-  // The record of a row; nullptr for a blank row.
-  const DesignResult* fitAt(int row) const;
+  // Sign correction, input check and search (runDesignSearch). When the
+  // check passes the table shows the first rows of the result-count picker
+  // entry resultCountIndex (designRowsToShow): at least one row, blank when
+  // there is no result. When it fails the previous results stay.
+  DesignCheck search(const DesignRequest& request, int resultCountIndex);
+  const RankedFits& results() const { return results_; }
+  // The record of a row, built when asked; nullopt for a blank row.
+  std::optional<DesignResult> fitAt(int row) const;
 
   // The headings of the two value columns follow the fit type picker.
   void setFitType(FitType type);
@@ -54,7 +60,10 @@ class DesignResultsModel final : public QAbstractTableModel {
  private:
   const CalcRecord& record_;
   const Language& language_;
-  DesignResults results_;
+  RankedFits results_;
+  // The next search fills this one; it takes the place of results_ when the
+  // check passes. Both keep their memory from search to search.
+  RankedFits next_;
   int rows_ = kStartRows;
   FitType fitType_ = FitType::Clearance;
 };
