@@ -85,25 +85,19 @@ class BareSearch {
       const kalmo::ClassResult& hole = holes_[h].limits;
       for (std::size_t s = 0; s < shafts_.size(); ++s) {
         const kalmo::ClassResult& shaft = shafts_[s].limits;
-        // The fit as the evaluation forms it, operation for operation.
-        const double maxClearance = hole.upperMm - shaft.lowerMm;
-        const double minClearance = hole.lowerMm - shaft.upperMm;
-        kalmo::FitKind kind = kalmo::FitKind::Transition;
-        double value1 = maxClearance;
-        double value2 = minClearance;
-        if (minClearance >= 0) {
-          kind = kalmo::FitKind::Clearance;
-        } else if (maxClearance < 0) {
-          kind = kalmo::FitKind::Interference;
-          value1 = minClearance;
-          value2 = maxClearance;
-        }
+        // The fit as the evaluation forms it: its own routine, whose rules
+        // (a tie of two limits is exactly 0 and decides the kind) the
+        // ranked list must follow bit for bit.
+        const kalmo::FitResult fit = kalmo::EvaluateFit(hole, shaft);
+        const kalmo::FitKind kind = fit.kind;
+        const double value1 = fit.value1Mm;
+        const double value2 = fit.value2Mm;
         if (kind != wanted) continue;
         const long double v1 = value1;
         const long double v2 = value2;
         const auto deviation =
             static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
-        fits_.push_back({deviation, value1, value2, std::fabs(value1 - value2),
+        fits_.push_back({deviation, value1, value2, fit.toleranceMm,
                          static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
     }

@@ -64,11 +64,11 @@ echo "$batch"
 echo
 echo "== start-up: kalmo-cli fit 10 H7/g6 as a process, $starts runs"
 cli="$build/src/cli/kalmo-cli"
-"$cli" fit 10 H7/g6 >/dev/null
+"$cli" fit 10 H7/g6 >/dev/null 2>&1
 times=()  # microseconds per run
 for ((i = 0; i < starts; ++i)); do
   t0=${EPOCHREALTIME/./}
-  "$cli" fit 10 H7/g6 >/dev/null
+  "$cli" fit 10 H7/g6 >/dev/null 2>&1
   t1=${EPOCHREALTIME/./}
   times+=($((t1 - t0)))
 done
@@ -80,9 +80,9 @@ printf '%s\n' "${times[@]}" | sort -n | awk '
 echo
 echo "== ratios (goals: search <= 1.3, batch <= 1.5, design --json writing <= 1)"
 {
-  printf '%-34s %s\n' "what" "ratio"
-  awk 'NR > 1 { printf "%-34s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
-  awk '/^ratio program\/yardstick/ { printf "%-34s %s\n", "fit --batch --json", $3 }' <<<"$batch"
+  printf '%-36s %s\n' "what" "ratio"
+  awk 'NR > 1 { printf "%-36s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
+  awk '/^ratio program\/yardstick/ { printf "%-36s %s\n", "fit --batch --json", $3 }' <<<"$batch"
   awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
-    printf "%-34s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
+    printf "%-36s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
 }
