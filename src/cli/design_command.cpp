@@ -15,6 +15,7 @@
 #include "format/units.h"
 #include "json_writer.h"
 #include "lang/lang_table.h"
+#include "mech_options.h"
 
 namespace kalmo::cli {
 
@@ -69,12 +70,24 @@ Inside the targets:
   Each JSON result also carries "use": what a fit of the standard catalogue
   is for, in the --lang language, or null.
 
+At operating temperatures:
+  With --hole-material/--hole-alpha, --shaft-material/--shaft-alpha,
+  --hole-temp or --shaft-temp the same candidates are ranked by their fits
+  at temperature: each limit size L of a part becomes
+  L * (1 + alpha * 1e-6 * (t - 20)), and value1, value2, tolerance, deviation
+  and the inside test use those values. A part given a temperature but no
+  material or alpha is steel; a part given no temperature stays at 20 °C.
+  The JSON object then says "operating": {"hole": {"temperature", "alpha"},
+  "shaft": {...}}.
+
 Examples:
   kalmo-cli design 30
   kalmo-cli design 30 --type interference --max 0.05 --min 0.01 --json
   kalmo-cli design 600 --system hole --class H7 --type transition
   kalmo-cli design 1.25 --inch --max 0.002 --min 0.001 --range 6:9
-  kalmo-cli design 42 --max 0.05 --min 0.02 --inside)";
+  kalmo-cli design 42 --max 0.05 --min 0.02 --inside
+  kalmo-cli design 50 --type transition --max 0.02 --min -0.01
+            --hole-material aluminium --hole-temp 80 --shaft-temp 60)";
 
 struct DesignOptions {
   std::string size;
@@ -90,6 +103,7 @@ struct DesignOptions {
   bool json = false;
   bool insideOnly = false;
   std::string lang = "en";
+  OperatingOptions operating;
 };
 
 constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
@@ -210,6 +224,9 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   r.onlyStandard = options.standardOnly;
   r.targets = {*max.value, *min.value};
   design.countIndex = indexOf(kCountNames, options.count);
+  const Parsed<OperatingRequest> operating = parseOperatingOptions(options.operating);
+  if (!operating.value) return {std::nullopt, operating.error};
+  r.operating = operating.value->conditions;
 
   if (r.system == DesignSystem::HoleTolerance || r.system == DesignSystem::ShaftTolerance) {
     const Parsed<ToleranceClass> fixed =
@@ -225,18 +242,22 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
 // The rows a run shows: every ranked fit, or with --inside those inside the
 // targets, in ranked order.
 struct ShownResults {
+  TargetWindow target;             // what lies inside the targets
   std::vector<std::size_t> ranks;  // into the ranked fits
   std::size_t rows = 0;            // the rows of the table
   std::size_t insideCount = 0;     // inside fits among all ranked results
+
+  bool isInside(const DesignResult& fit) const {
+    return target.contains(fit.FitValue1, fit.FitValue2);
+  }
 };
 
 ShownResults shownResults(const RankedFits& results, const DesignRequest& request,
                           const DesignCheck& check, bool insideOnly, int countIndex) {
-  ShownResults shown;
+  ShownResults shown{TargetWindow(request.fitType, check.targets, request.inchMode), {}, 0, 0};
   for (std::size_t i = 0; i < results.size(); ++i) {
     const FitResult fit = results.fit(i);
-    const bool inside = liesInsideTargets(fit.value1Mm, fit.value2Mm, request.fitType,
-                                          check.targets, request.inchMode);
+    const bool inside = shown.target.contains(fit.value1Mm, fit.value2Mm);
     if (inside) ++shown.insideCount;
     if (inside || !insideOnly) shown.ranks.push_back(i);
   }
@@ -244,13 +265,8 @@ ShownResults shownResults(const RankedFits& results, const DesignRequest& reques
   return shown;
 }
 
-bool isInside(const DesignResult& fit, const DesignRequest& request, const DesignCheck& check) {
-  return liesInsideTargets(fit, request.fitType, check.targets, request.inchMode);
-}
-
 std::string tableText(const RankedFits& results, const ShownResults& shown,
-                      const DesignRequest& request, const DesignCheck& check,
-                      const LangTable& lang) {
+                      const DesignRequest& request, const LangTable& lang) {
   const bool inch = request.inchMode;
   const TargetCaptionIds captions = targetCaptionIds(request.fitType);
   std::string text = langText(lang, TextId::Fit) + '\t' + langText(lang, captions.max) + '\t' +
@@ -260,7 +276,7 @@ std::string tableText(const RankedFits& results, const ShownResults& shown,
     const DesignResult fit = results.record(shown.ranks[i]);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
             '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
-            (isInside(fit, request, check) ? "\u2713" : "") + '\n';
+            (shown.isInside(fit) ? "\u2713" : "") + '\n';
   }
   return text;
 }
@@ -298,11 +314,26 @@ std::string resultsJson(const RankedFits& results, const ShownResults& shown,
     out += ",\"tolerance\":";
     appendJsonNumber(out, fit.FitTolerance);
     out += fit.Preferred ? ",\"preferred\":true" : ",\"preferred\":false";
-    out += isInside(fit, request, check) ? ",\"inside\":true" : ",\"inside\":false";
+    out += shown.isInside(fit) ? ",\"inside\":true" : ",\"inside\":false";
     use.append(out, ClassChoice{fit.classes.hole, fit.classes.shaft});
     out += '}';
   }
-  out += "]}\n";
+  out += ']';
+  if (const std::optional<OperatingConditions>& op = request.operating) {
+    const auto appendPart = [&out](const PartTemperature& p) {
+      out += "{\"temperature\":";
+      appendJsonNumber(out, p.temperatureC);
+      out += ",\"alpha\":";
+      appendJsonNumber(out, p.alphaUmPerMK);
+      out += '}';
+    };
+    out += ",\"operating\":{\"hole\":";
+    appendPart(op->hole);
+    out += ",\"shaft\":";
+    appendPart(op->shaft);
+    out += '}';
+  }
+  out += "}\n";
   return out;
 }
 
@@ -325,7 +356,7 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   const ShownResults shown =
       shownResults(results, request, check, options.insideOnly, design.value->countIndex);
   ctx.out << (options.json ? resultsJson(results, shown, request, check, lang)
-                           : tableText(results, shown, request, check, lang));
+                           : tableText(results, shown, request, lang));
   if (shown.insideCount == 0) {
     ctx.err << "kalmo-cli: no fit lies inside the targets"
             << (options.insideOnly ? "\n" : "; the closest ones are shown\n");
@@ -371,6 +402,7 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
   design->add_flag("--json", options->json, "Write JSON instead of the table");
   design->add_flag("--inside", options->insideOnly,
                    "Only fits whose two values lie between the targets");
+  addOperatingOptions(*design, options->operating, StatsOption::Left);
   addLanguageOption(*design, options->lang);
   design->callback(
       [&ctx, options, size] { ctx.exitCode = runDesign(*options, size->count() > 0, ctx); });

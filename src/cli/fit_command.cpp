@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstring>
 #include <istream>
 #include <memory>
@@ -25,7 +26,8 @@ constexpr const char* kFitFooter = R"help(Output:
   Without --json the result text of the window's copy button: 22 tab-separated
   lines, each ending in CR LF (hole and shaft side by side, then the fit, then
   the unit note). Millimetre values with 4 decimals; with --inch every length in
-  inches with 5 decimals and the sizes as entered. Fit values keep their sign:
+  inches with 5 decimals. Line 3 shows SIZE as entered, in its unit (trailing
+  zeros dropped), for every member with a class. Fit values keep their sign:
   interference is negative.
   With --json one object on one line:
     {"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},
@@ -323,6 +325,11 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   const std::string warning =
       answer(*request.value, settings, json, options.size + " " + options.fit, out);
   ctx.out << out;
+  // The warning follows an answer that reached its destination; a failed
+  // write is the one line then.
+  errno = 0;
+  ctx.out.flush();
+  if (outputFailed(ctx)) return kExitFailure;
   if (!warning.empty()) ctx.err << "kalmo-cli: " << warning;
   return kExitOk;
 }

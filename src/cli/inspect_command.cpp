@@ -5,6 +5,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "design/inspection.h"
+#include "fit_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -119,16 +120,6 @@ const char* statusName(InspectionStatus status) {
   return "ok";
 }
 
-const char* kindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
-}
-
 class Report {
  public:
   Report(const InspectionReport& report, bool inch) : r_(report), inch_(inch) {}
@@ -176,7 +167,7 @@ class Report {
     }
     if (r_.fit) {
       JsonObject fit;
-      if (const char* kind = kindName(r_.fit->kind)) {
+      if (const char* kind = fitKindName(r_.fit->kind)) {
         fit.add("kind", kind);
       } else {
         fit.addNull("kind");
@@ -222,7 +213,7 @@ class Report {
     if (r_.hole) t += partText(Side::Hole, *r_.hole, size);
     if (r_.shaft) t += partText(Side::Shaft, *r_.shaft, size);
     if (r_.fit) {
-      const char* kind = kindName(r_.fit->kind);
+      const char* kind = fitKindName(r_.fit->kind);
       t += std::string("Fit: ") + (kind ? kind : "undefined");
       if (r_.fit->actualMinMm && r_.fit->actualMaxMm && r_.fit->sameKind) {
         t += ", actual " + text(*r_.fit->actualMinMm) + " to " + text(*r_.fit->actualMaxMm) +

@@ -71,7 +71,7 @@ CLI::Option* addTextOption(CLI::App& command, const std::string& name,
       ->type_name("");
 }
 
-void addOperatingOptions(CLI::App& command, OperatingOptions& options) {
+void addOperatingOptions(CLI::App& command, OperatingOptions& options, StatsOption stats) {
   const auto store = [&command](const char* name, std::optional<std::string>& target,
                                 const std::string& help) {
     return addTextOption(command, name, target, help);
@@ -89,6 +89,7 @@ void addOperatingOptions(CLI::App& command, OperatingOptions& options) {
       ->excludes(shaftMaterial);
   store("--hole-temp", options.holeTemp, "Temperature of the hole part in °C, default 20");
   store("--shaft-temp", options.shaftTemp, "Temperature of the shaft part in °C, default 20");
+  if (stats == StatsOption::Left) return;
   store("--stats", options.stats,
         "Spread of the actual sizes: normal (σ = IT/6, default) or uniform")
       ->check(CLI::IsMember({"normal", "uniform"}));

@@ -35,9 +35,13 @@ struct OperatingOptions {
   std::optional<std::string> stats;  // "normal" or "uniform", checked by the parser
 };
 
+// Whether a command offers --stats: only commands that write statistics do.
+enum class StatsOption { Offered, Left };
+
 // Adds --hole-material/--hole-alpha, --shaft-material/--shaft-alpha,
-// --hole-temp, --shaft-temp and --stats to a command.
-void addOperatingOptions(CLI::App& command, OperatingOptions& options);
+// --hole-temp, --shaft-temp and (StatsOption::Offered) --stats to a command.
+void addOperatingOptions(CLI::App& command, OperatingOptions& options,
+                         StatsOption stats = StatsOption::Offered);
 
 struct OperatingRequest {
   // Set when a material, α or temperature option is given. A part given

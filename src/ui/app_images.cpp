@@ -26,6 +26,11 @@ QString path(Image image) {
     case Image::About: return QStringLiteral(":/images/info.svg");
     case Image::ClassList: return QStringLiteral(":/images/class_list.svg");
     case Image::PreferredNumber: return QStringLiteral(":/images/preferred.svg");
+    case Image::PressFit: return QStringLiteral(":/images/press_fit.svg");
+    case Image::Inspection: return QStringLiteral(":/images/inspection.svg");
+    case Image::BatchTable: return QStringLiteral(":/images/batch_table.svg");
+    case Image::Print: return QStringLiteral(":/images/print.svg");
+    case Image::Pdf: return QStringLiteral(":/images/pdf.svg");
     case Image::Application: return QStringLiteral(":/images/kalmo.svg");
   }
   return {};

@@ -20,6 +20,11 @@ enum class Image {
   About,
   ClassList,        // holeClassListButton, shaftClassListButton
   PreferredNumber,  // preferredNumbersButton
+  PressFit,         // the press-fit window
+  Inspection,
+  BatchTable,
+  Print,
+  Pdf,
   Application,
 };
 

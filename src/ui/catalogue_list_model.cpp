@@ -2,6 +2,9 @@
 
 #include <QFont>
 
+#include "design/fit_use.h"
+#include "language.h"
+
 namespace kalmo {
 
 void CatalogueListModel::setEntries(std::span<const CatalogueEntry> entries) {
@@ -38,6 +41,10 @@ QVariant CatalogueListModel::data(const QModelIndex& index, int role) const {
         return bold;
       }
       return {};
+    case Qt::ToolTipRole: {
+      const std::optional<TextId> use = e->isFit() ? fitUseTextId(e->classes) : std::nullopt;
+      return use ? QVariant(language_.text(*use)) : QVariant();
+    }
     default: return {};
   }
 }

@@ -7,8 +7,11 @@
 
 namespace kalmo {
 
+class Language;
+
 // The fits of one catalogue section as the catalogue page's fit list shows them: the
-// designation, in bold when the entry is preferred. The entries refer to the
+// designation, in bold when the entry is preferred, with what the fit is for
+// as its tooltip in the current language. The entries refer to the
 // constant catalogue data, so a list filled for one size band keeps showing
 // and applying that band's entries after the nominal size changes, until it
 // is filled again.
@@ -16,7 +19,9 @@ class CatalogueListModel final : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  explicit CatalogueListModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+  // The language must outlive the model.
+  explicit CatalogueListModel(const Language& language, QObject* parent = nullptr)
+      : QAbstractListModel(parent), language_(language) {}
 
   // Replaces every entry; views lose their selection.
   void setEntries(std::span<const CatalogueEntry> entries);
@@ -27,6 +32,7 @@ class CatalogueListModel final : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
+  const Language& language_;
   std::span<const CatalogueEntry> entries_;
 };
 

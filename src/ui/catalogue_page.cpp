@@ -28,7 +28,7 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
       fitTypePicker_(new QComboBox(this)),
       fitList_(new QListView(this)),
       host_(host),
-      list_(new CatalogueListModel(this)) {
+      list_(new CatalogueListModel(host.language(), this)) {
   setObjectName(QStringLiteral("Sglobka"));
   fitSystemLabel_->setObjectName(QStringLiteral("ULabel1"));
   headingLabel_->setObjectName(QStringLiteral("ULabel2"));

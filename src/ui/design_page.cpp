@@ -9,14 +9,17 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QToolTip>
 
 #include "calc_host.h"
 #include "class_pickers.h"
+#include "design/inside_targets.h"
 #include "design_results_model.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
+#include "visual_tab_order.h"
 
 namespace kalmo {
 
@@ -83,8 +86,10 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
       searchButton_(new QPushButton(this)),
       resultsTable_(new QTableView(this)),
+      insideOnlyBox_(new QCheckBox(this)),
+      insideLine_(label(this, "lblInside", {4, 352, 302, 30})),
       host_(host),
-      results_(new DesignResultsModel(host.record(), host.language(), this)) {
+      results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
   fillGradePicker(*lowestGradePicker_);
   fillGradePicker(*highestGradePicker_);
@@ -109,7 +114,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   searchButton_->setGeometry(206, 125, 100, 23);
 
   resultsTable_->setObjectName(QStringLiteral("drgrDesign"));
-  resultsTable_->setGeometry(2, 148, 306, 201);
+  // Below the table: the inside filter and the inside line.
+  resultsTable_->setGeometry(2, 148, 306, 186);
   resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
@@ -124,8 +130,14 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
   resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   resultsTable_->setWordWrap(false);
-  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Fit, three values, and the narrow inside column, within the width the
+  // scroll bar leaves.
+  const int widths[DesignResultsModel::kColumns] = {54, 62, 62, 62, 46};
+  for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
+    resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
+  }
   // The current row keeps its highlight when the focus goes elsewhere.
   QPalette table = resultsTable_->palette();
   table.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -135,13 +147,31 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setPalette(table);
   resultsTable_->installEventFilter(this);
 
+  insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
+  insideOnlyBox_->setGeometry(4, 335, 302, 17);
+  insideLine_->setWordWrap(true);
+  insideLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
   connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
   connect(maxTargetField_, &QLineEdit::textChanged, this, &DesignPage::maxTargetEdited);
   connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
+  // A target held at its limit or put back on leaving goes to the record too
+  // (the change handlers take typing only), and the note shows at the field.
+  for (NumberField* f : {maxTargetField_, minTargetField_}) {
+    connect(f, &NumberField::noteRequested, this, [this, f](const QString& note) {
+      const double factor = unitFactor(host_.record().InchMode);
+      (f == maxTargetField_ ? host_.record().DesignMax : host_.record().DesignMin) =
+          f->value().value_or(0) * factor;
+      QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
+    });
+    f->setLanguage(&host_.language().table());
+  }
+  setVisualTabOrder(*this);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
+  connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::showResults);
   gradeRangeChanged();
 }
 
@@ -149,6 +179,7 @@ void DesignPage::applyLanguage(const Language& language) {
   gradeRangeLabel_->setText(language.text(TextId::ItRange));
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
+  insideOnlyBox_->setText(language.text(TextId::OnlyInsideTargets));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   searchButton_->setText(language.text(TextId::Search));
   resultCountLabel_->setText(language.text(TextId::Results));
@@ -173,6 +204,7 @@ void DesignPage::applyLanguage(const Language& language) {
                 resultCountPicker_->itemText(2), resultCountPicker_->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
+  showInsideLine();
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {
@@ -299,7 +331,8 @@ void DesignPage::runSearch() {
   maxTargetField_->finishEntry();
   minTargetField_->finishEntry();
   const DesignRequest request = designRequest();
-  const DesignCheck outcome = results_->search(request, resultCountPicker_->currentIndex());
+  const DesignCheck outcome =
+      results_->search(request, resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
 
   // The corrected signs go back into the fields, whether or not the check
   // passes; the stored targets follow them.
@@ -321,13 +354,34 @@ void DesignPage::runSearch() {
     return;
   }
 
-  resultsTable_->setCurrentIndex(results_->index(0, 0));
-  resultsTable_->scrollToTop();
+  showResults();
 
   // Without a result the user's own classes and the views stay as they were.
   if (const std::optional<DesignResult> best = results_->fitAt(0)) {
     resultsTable_->setFocus();
     host_.applyFit(best->classes);
+  }
+}
+
+void DesignPage::showResults() {
+  if (!results_->searched()) {
+    return;  // no search yet
+  }
+  results_->showRows(resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
+  resultsTable_->setCurrentIndex(results_->index(0, 0));
+  resultsTable_->scrollToTop();
+  showInsideLine();
+}
+
+void DesignPage::showInsideLine() {
+  const std::size_t all = results_->results().size();
+  if (!results_->searched() || all == 0) {
+    insideLine_->clear();
+  } else if (results_->insideCount() == 0) {
+    insideLine_->setText(host_.language().text(TextId::NoneInsideTargets));
+  } else {
+    insideLine_->setText(
+        host_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
   }
 }
 
@@ -357,12 +411,19 @@ bool DesignPage::onlyStandardFits() const {
   return standardFitsOnlyBox_->isChecked();
 }
 
-void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits) {
-  resultCountPicker_->setCurrentIndex(resultCountIndex);
-  standardFitsOnlyBox_->setChecked(onlyStandardFits);
+bool DesignPage::onlyInsideTargets() const {
+  return insideOnlyBox_->isChecked();
 }
 
-void DesignPage::repaintResults() {
+void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
+                                bool onlyInsideTargets) {
+  resultCountPicker_->setCurrentIndex(resultCountIndex);
+  standardFitsOnlyBox_->setChecked(onlyStandardFits);
+  insideOnlyBox_->setChecked(onlyInsideTargets);
+}
+
+void DesignPage::showUnit(bool inchMode) {
+  results_->setInchMode(inchMode);
   resultsTable_->viewport()->update();
 }
 

@@ -5,6 +5,7 @@
 
 #include "design/class_lists.h"
 #include "design/design_search.h"
+#include "design_results_model.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +16,6 @@ class QTableView;
 namespace kalmo {
 
 class CalcHost;
-class DesignResultsModel;
 class Language;
 class NumberField;
 
@@ -42,13 +42,15 @@ class DesignPage final : public QWidget {
   // clearance with both targets 0. The results of the last search stay.
   void resetPage();
 
-  // The two choices the window keeps between sessions: the result count
-  // entry (0 = 10 .. 4 = all) and "only standard fits".
+  // The choices the window keeps between sessions: the result count
+  // entry (0 = 10 .. 4 = all), "only standard fits" and "only fits inside
+  // the targets".
   int resultCountIndex() const;
   bool onlyStandardFits() const;
-  void restoreChoices(int resultCountIndex, bool onlyStandardFits);
-  // Redraws the results table, whose cells follow the window's unit.
-  void repaintResults();
+  bool onlyInsideTargets() const;
+  void restoreChoices(int resultCountIndex, bool onlyStandardFits, bool onlyInsideTargets);
+  // Shows the results table's values in the window's unit from now on.
+  void showUnit(bool inchMode);
 
   // What a search would be asked with the page as it is now; the targets as
   // the fields show them.
@@ -79,6 +81,12 @@ class DesignPage final : public QWidget {
   void runSearch();
   // Applies the fit of the table's current row.
   void applyCurrentRow();
+  // Shows the results of the last search, with "only fits inside the
+  // targets" those inside in their ranked order, or all of them when none
+  // lies inside; the first row becomes current.
+  void showResults();
+  // The line under the table: how many fits lie inside, or that none does.
+  void showInsideLine();
 
   // Widgets; each keeps its form id as its object name (docs/form-ids.md).
   QLabel* gradeRangeLabel_;      // "IT - range"
@@ -99,6 +107,8 @@ class DesignPage final : public QWidget {
   QComboBox* resultCountPicker_;    // result count: 10, 20, 50, 100, all
   QPushButton* searchButton_;
   QTableView* resultsTable_;
+  QCheckBox* insideOnlyBox_;  // only fits inside the targets
+  QLabel* insideLine_;        // the inside count, or that none lies inside
 
   CalcHost& host_;
   DesignResultsModel* results_;

@@ -6,34 +6,89 @@
 #include <utility>
 
 #include "design/design_search.h"
+#include "design/fit_use.h"
+#include "design/inside_targets.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
 
 namespace kalmo {
 
-DesignResultsModel::DesignResultsModel(const CalcRecord& record, const Language& language,
-                                       QObject* parent)
-    : QAbstractTableModel(parent), record_(record), language_(language) {}
+namespace {
 
-DesignCheck DesignResultsModel::search(const DesignRequest& request, int resultCountIndex) {
+// The mark of a row inside the targets.
+const QString kCheckMark = QStringLiteral("\u2713");
+
+}  // namespace
+
+DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
+    : QAbstractTableModel(parent), language_(language) {}
+
+DesignCheck DesignResultsModel::search(const DesignRequest& request, int resultCountIndex,
+                                       bool insideOnly) {
   const DesignCheck check = runDesignSearch(request, next_);
   if (check.error != DesignInputError::None) {
     return check;
   }
   beginResetModel();
   std::swap(results_, next_);
-  rows_ = static_cast<int>(
-      std::max<std::size_t>(designRowsToShow(resultCountIndex, results_.size()), 1));
+  target_.emplace(request.fitType, check.targets, request.inchMode);
+  insideRanks_.clear();
+  for (std::size_t i = 0; i < results_.size(); ++i) {
+    const FitResult fit = results_.fit(i);
+    if (target_->contains(fit.value1Mm, fit.value2Mm)) {
+      insideRanks_.push_back(i);
+    }
+  }
+  insideRows_ = insideOnly && !insideRanks_.empty();
+  rows_ = rowsFor(resultCountIndex, insideRows_);
   endResetModel();
   return check;
 }
 
-std::optional<DesignResult> DesignResultsModel::fitAt(int row) const {
-  if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= results_.size()) {
+int DesignResultsModel::rowsFor(int resultCountIndex, bool insideRows) const {
+  const std::size_t ranks = insideRows ? insideRanks_.size() : results_.size();
+  return static_cast<int>(std::max<std::size_t>(designRowsToShow(resultCountIndex, ranks), 1));
+}
+
+void DesignResultsModel::showRows(int resultCountIndex, bool insideOnly) {
+  const bool insideRows = insideOnly && !insideRanks_.empty();
+  const int rows = rowsFor(resultCountIndex, insideRows);
+  if (rows == rows_ && insideRows == insideRows_) {
+    return;
+  }
+  beginResetModel();
+  insideRows_ = insideRows;
+  rows_ = rows;
+  endResetModel();
+}
+
+std::optional<std::size_t> DesignResultsModel::rankAt(int row) const {
+  if (row < 0 || row >= rows_) {
     return std::nullopt;
   }
-  return results_.record(static_cast<std::size_t>(row));
+  const auto r = static_cast<std::size_t>(row);
+  if (insideRows_) {
+    return r < insideRanks_.size() ? std::optional(insideRanks_[r]) : std::nullopt;
+  }
+  return r < results_.size() ? std::optional(r) : std::nullopt;
+}
+
+std::optional<DesignResult> DesignResultsModel::fitAt(int row) const {
+  const std::optional<std::size_t> rank = rankAt(row);
+  if (!rank) {
+    return std::nullopt;
+  }
+  return results_.record(*rank);
+}
+
+bool DesignResultsModel::insideAt(int row) const {
+  const std::optional<std::size_t> rank = rankAt(row);
+  if (!rank) {
+    return false;
+  }
+  const FitResult fit = results_.fit(*rank);
+  return target_->contains(fit.value1Mm, fit.value2Mm);
 }
 
 void DesignResultsModel::setFitType(FitType type) {
@@ -59,9 +114,14 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::TextAlignmentRole) {
-    const Qt::Alignment alignment =
-        index.column() == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignRight | Qt::AlignVCenter);
+    const Qt::Alignment alignment = index.column() == 0 || index.column() == kInsideColumn
+                                        ? Qt::Alignment(Qt::AlignCenter)
+                                        : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
+  }
+  // A view asks for many roles per cell: the record is built for these only.
+  if (role != Qt::DisplayRole && role != Qt::FontRole && role != Qt::ToolTipRole) {
+    return {};
   }
   const std::optional<DesignResult> fit = fitAt(index.row());
   if (!fit) {
@@ -76,17 +136,20 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     bold.setBold(true);
     return bold;
   }
-  if (role != Qt::DisplayRole) {
-    return {};
+  if (role == Qt::ToolTipRole) {
+    const std::optional<TextId> use =
+        index.column() == 0 ? fitUseTextId(fit->classes) : std::nullopt;
+    return use ? QVariant(language_.text(*use)) : QVariant();
   }
   const auto length = [this](double mm) {
-    return QString::fromStdString(lengthText(mm, record_.InchMode, localeDecimalSeparator()));
+    return QString::fromStdString(lengthText(mm, inchMode_, localeDecimalSeparator()));
   };
   switch (index.column()) {
     case 0: return QString::fromStdString(fit->Designation);
     case 1: return length(fit->FitValue1);
     case 2: return length(fit->FitValue2);
     case 3: return length(fit->Deviation);
+    case kInsideColumn: return insideAt(index.row()) ? kCheckMark : QString();
     default: return {};
   }
 }
@@ -99,7 +162,8 @@ QVariant DesignResultsModel::headerData(int section, Qt::Orientation orientation
     case Qt::DisplayRole: {
       // The value columns are captioned like the target fields of the type.
       const TargetCaptionIds values = targetCaptionIds(fitType_);
-      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation};
+      const TextId ids[kColumns] = {TextId::Fit, values.max, values.min, TextId::Deviation,
+                                    TextId::InsideColumn};
       return language_.text(ids[section]);
     }
     case Qt::BackgroundRole: return kHeadingColour;

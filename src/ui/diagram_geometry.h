@@ -51,7 +51,7 @@ struct TextMetrics {
 };
 
 struct DiagramText {
-  QRectF box;  // white box the text is centred in
+  QRectF box;  // the text is centred in it; a value label's box is white, drawn under the lines
   QString text;
   friend bool operator==(const DiagramText&, const DiagramText&) = default;
 };

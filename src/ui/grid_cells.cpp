@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/fit_use.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
@@ -94,6 +95,15 @@ bool isFitRow(GridRow row) {
 }
 
 }  // namespace
+
+QString cellToolTip(const GridInput& input, int column, int row) {
+  const FitInputs& in = input.view.inputs;
+  if (column != 0 || row != static_cast<int>(GridRow::FitDesignation) || !in.hole || !in.shaft) {
+    return {};
+  }
+  const std::optional<TextId> use = fitUseTextId(FitClasses{*in.hole, *in.shaft});
+  return use ? text(input, *use) : QString();
+}
 
 GridCell gridCell(const GridInput& input, int column, int rowNumber) {
   GridCell cell;

@@ -61,6 +61,10 @@ enum class GridRow : int {
 // wherever the part (for the fit rows: either part) is not shown.
 GridCell gridCell(const GridInput& input, int column, int row);
 
+// The tooltip of cell (column, row): on the fit designation what a fit of the
+// standard catalogue is for; empty elsewhere and for other fits.
+QString cellToolTip(const GridInput& input, int column, int row);
+
 namespace grid {
 inline constexpr int kColumns = 2;
 inline constexpr int kRows = 16;

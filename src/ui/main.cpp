@@ -39,7 +39,8 @@ int main(int argc, char* argv[]) {
   if (!kalmo::settingsStoreWritable()) {
     QMessageBox::critical(nullptr, QStringLiteral("Error start program"),
                           QStringLiteral("You don't have access to registry"));
-    return 0;
+    // The program did not run: a failure, whatever the message says.
+    return 1;
   }
 
   kalmo::MainWindow window(language, store);

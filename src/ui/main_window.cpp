@@ -4,12 +4,16 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 
 #include "app_images.h"
 #include "catalogue_page.h"
@@ -17,6 +21,7 @@
 #include "design_page.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
 #include "results_grid.h"
 #include "tables/nominal_range.h"
 #include "window_geometry.h"
@@ -92,8 +97,36 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildToolBar();
   buildInputs();
   buildPanel();
+  buildResultActions();
   connectInputs();
+  setUpKeyboard();
   showSidePage(SidePage::None);
+}
+
+void MainWindow::setUpKeyboard() {
+  // The toolbar is reached by mouse and shortcut; Tab walks the inputs in
+  // the order they are read: size, hole class, shaft class, then the panel.
+  if (auto* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"))) {
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
+  }
+  const std::array<QWidget*, 10> chain{
+      nominalSizeField_,  holeLetterPicker_, holeGradePicker_,      holeClassListButton_,
+      shaftLetterPicker_, shaftGradePicker_, shaftClassListButton_, preferredNumbersButton_,
+      catalogueButton_,   designButton_};
+  for (QWidget* w : chain) {
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::StrongFocus);
+  }
+  for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+    setTabOrder(chain[i], chain[i + 1]);
+  }
+
+  // Ctrl+C copies the result; a field with selected text copies its text.
+  auto* copy = new QShortcut(QKeySequence::Copy, this);
+  connect(copy, &QShortcut::activated, this, &MainWindow::copyResults);
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &MainWindow::showHelpPage);
+  auto* unit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
+  connect(unit, &QShortcut::activated, this, &MainWindow::switchUnit);
 }
 
 void MainWindow::buildToolBar() {
@@ -112,9 +145,22 @@ void MainWindow::buildToolBar() {
   languageButton_ = toolButton(bar, "btnLang", Image::FlagEnglish);
   languageButton_->setPopupMode(QToolButton::InstantPopup);
   bar->addSeparator();
+  pressFitAction_ = bar->addAction(icon(Image::PressFit), QString());
+  pressFitAction_->setObjectName(QStringLiteral("pressFitAction"));
+  pressFitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  bar->addSeparator();
   exitButton_ = toolButton(bar, "btnExit", Image::Exit);
   helpButton_ = toolButton(bar, "btnHelp", Image::Help);
   aboutButton_ = toolButton(bar, "ToolButton1", Image::About);
+  bar->addSeparator();
+  inspectionButton_ = toolButton(bar, "inspectionButton", Image::Inspection);
+  inspectionButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  batchTableButton_ = toolButton(bar, "batchTableButton", Image::BatchTable);
+  batchTableButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  printButton_ = toolButton(bar, "printButton", Image::Print);
+  printButton_->setShortcut(QKeySequence::Print);
+  pdfButton_ = toolButton(bar, "pdfButton", Image::Pdf);
+  pdfButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
   // The item captions name each language in itself and never change.
   languageMenu_ = new QMenu(languageButton_);
@@ -149,6 +195,8 @@ void MainWindow::buildInputs() {
   bold.setBold(true);
   nominalSizeField_->setFont(bold);
   nominalSizeField_->setGeometry(layout::kNominal);
+  nominalSizeField_->setCallouts(true);
+  nominalSizeField_->setLanguage(&language_.table());
   nominalSizeField_->setValue(10);
   preferredNumbersButton_ =
       pickerButton(g, "BitBtn3", Image::PreferredNumber, layout::kPreferredNumbersButton);
@@ -193,6 +241,28 @@ void MainWindow::buildInputs() {
   const QRect chart = diagramRect();
   const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
   zoneDiagram_->setGeometry(chart.translated(gridClient));
+
+  boundaryNoteLabel_ = new QLabel(g);
+  boundaryNoteLabel_->setObjectName(QStringLiteral("lblBoundary"));
+  boundaryNoteLabel_->setGeometry(layout::kBoundaryNote);
+  boundaryNoteLabel_->setWordWrap(true);
+  boundaryNoteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette warning = boundaryNoteLabel_->palette();
+  warning.setColor(QPalette::WindowText, QColor(150, 30, 0));
+  boundaryNoteLabel_->setPalette(warning);
+}
+
+void MainWindow::buildResultActions() {
+  copyTextAction_ = new QAction(icon(Image::Copy), QString(), this);
+  copyTextAction_->setObjectName(QStringLiteral("actCopy"));
+  copyCalloutAction_ = new QAction(this);
+  copyCalloutAction_->setObjectName(QStringLiteral("actCopyCallout"));
+  copyCalloutAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  // The shortcut works wherever the focus is in the window.
+  copyCalloutAction_->setShortcutContext(Qt::WindowShortcut);
+  addAction(copyCalloutAction_);
+  resultsGrid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  resultsGrid_->addActions({copyTextAction_, copyCalloutAction_});
 }
 
 void MainWindow::buildPanel() {
@@ -210,6 +280,11 @@ void MainWindow::buildPanel() {
 
 void MainWindow::connectInputs() {
   connect(nominalSizeField_, &QLineEdit::textChanged, this, [this] { nominalSizeChanged(); });
+  connect(nominalSizeField_, &NumberField::calloutApplied, this, &MainWindow::applyCallout);
+  connect(nominalSizeField_, &NumberField::noteRequested, this, &MainWindow::showEntryNote);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(5000);
+  connect(&noteTimer_, &QTimer::timeout, this, &MainWindow::showUnitNote);
   // activated, not currentIndexChanged: only the user's choice runs the handler;
   // the program selects entries silently.
   for (QComboBox* p :
@@ -228,10 +303,17 @@ void MainWindow::connectInputs() {
   connect(designButton_, &QPushButton::clicked, this, &MainWindow::toggleDesignPage);
 
   connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyResults);
+  connect(copyTextAction_, &QAction::triggered, this, &MainWindow::copyResults);
+  connect(copyCalloutAction_, &QAction::triggered, this, &MainWindow::copyCallout);
   connect(unitButton_, &QToolButton::clicked, this, &MainWindow::switchUnit);
   connect(exitButton_, &QToolButton::clicked, this, &MainWindow::exitProgram);
   connect(helpButton_, &QToolButton::clicked, this, &MainWindow::showHelpPage);
   connect(aboutButton_, &QToolButton::clicked, this, &MainWindow::showAbout);
+  connect(pressFitAction_, &QAction::triggered, this, &MainWindow::showPressFit);
+  connect(inspectionButton_, &QToolButton::clicked, this, &MainWindow::showInspection);
+  connect(batchTableButton_, &QToolButton::clicked, this, &MainWindow::showBatchTable);
+  connect(printButton_, &QToolButton::clicked, this, &MainWindow::printCurrentResult);
+  connect(pdfButton_, &QToolButton::clicked, this, &MainWindow::saveCurrentResultPdf);
   connect(englishAction_, &QAction::triggered, this, &MainWindow::chooseEnglish);
   connect(germanAction_, &QAction::triggered, this, &MainWindow::chooseGerman);
   connect(bulgarianAction_, &QAction::triggered, this, &MainWindow::chooseBulgarian);
@@ -240,17 +322,29 @@ void MainWindow::connectInputs() {
 void MainWindow::showSidePage(SidePage page) {
   sidePage_ = page;
   setFixedSize(windowWidth(page), layout::kClientHeight);
+  keepOnScreen();
   // Closed, the window still leaves a few pixels beside the inputs group;
   // they show no sliver of a page.
   sidePanel_->setVisible(page != SidePage::None);
+}
+
+void MainWindow::keepOnScreen() {
+  if (!isVisible()) return;
+  const QScreen* where = screen();
+  if (!where) return;
+  const QPoint position = onScreenPosition(frameGeometry(), where->availableGeometry());
+  if (position != frameGeometry().topLeft()) move(position);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     startSession();
+    nominalSizeField_->setFocus(Qt::OtherFocusReason);
   }
   QMainWindow::showEvent(event);
+  // A position restored or computed off the screen is brought back.
+  keepOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <optional>
 
 #include "calc_host.h"
 #include "grid_cells.h"
 #include "present/fit_view.h"
+#include "result_source.h"
 #include "window_geometry.h"
 
 class QAction;
@@ -20,11 +22,14 @@ class QToolButton;
 
 namespace kalmo {
 
+class BatchTableWindow;
 class CataloguePage;
+class InspectionWindow;
 class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
+class PressFitWindow;
 class ResultsGrid;
 class SettingsStore;
 class ZoneDiagram;
@@ -33,7 +38,7 @@ class ZoneDiagram;
 // toolbar, and the side panel with the catalogue and design pages. It owns
 // the calculation record and wires the widgets to the core; drawing, number
 // formats, settings and texts live in their own files.
-class MainWindow final : public QMainWindow, public CalcHost {
+class MainWindow final : public QMainWindow, public CalcHost, public ResultSource {
   Q_OBJECT
 
  public:
@@ -51,7 +56,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
-  const FitView& view() const { return view_; }
+  const FitView& view() const override { return view_; }
   // The last calculation with the current language, as the results grid draws it.
   GridInput gridInput() const;
 
@@ -85,24 +90,48 @@ class MainWindow final : public QMainWindow, public CalcHost {
 
   // Toolbar.
   void copyResults();
+  // The results grid's context menu and Ctrl+Shift+C: the drawing callouts.
+  void copyCallout();
   void exitProgram();
   void showHelpPage();
   void showAbout();
+  // Opens the press-fit window for the fit on screen, or brings it to the front.
+  void showPressFit();
+  // The inspection and batch table windows, opened once and kept; and the
+  // current result printed or saved as PDF on one A4 page.
+  void showInspection();
+  void showBatchTable();
+  void printCurrentResult();
+  void saveCurrentResultPdf();
   void chooseBulgarian();
   void chooseGerman();
   void chooseEnglish();
   // Writes every caption, hint and list entry of the window and its pages in
   // the current language.
   void applyLanguage();
+  // The accessible texts of the results grid and the zone diagram.
+  void describeResults();
 
+  void setUpKeyboard();
+  // Moves the window so that its whole frame lies on its screen.
+  void keepOnScreen();
   void buildToolBar();
   void buildInputs();
   void buildPanel();
   void connectInputs();
+  void buildResultActions();
+  // The range-boundary note under the grid, for the last calculation and the current language.
+  void showBoundaryNote();
   void chooseLanguage(LanguageCode code);
   void showSidePage(SidePage page);
   // Shows a number in nominalSizeField_ while the nominal size stays sizeMm, then recalculates.
   void writeNominalField(double shown, double sizeMm);
+  // The size field's limits and unit signs follow the unit.
+  void applyUnitToSizeField();
+  void showUnitNote();
+  void showEntryNote(const QString& note);
+  // A callout entered in the size field selects the classes it names.
+  void applyCallout(std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft);
   // What the window holds now: the record's size and unit, the field's text
   // and the pickers' classes.
   FitInputs fitInputs() const;
@@ -115,10 +144,15 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QToolButton* exitButton_;
   QToolButton* helpButton_;
   QToolButton* aboutButton_;
+  QAction* pressFitAction_;  // toolbar button, Ctrl+Shift+P
   QMenu* languageMenu_;
   QAction* englishAction_;
   QAction* germanAction_;
   QAction* bulgarianAction_;
+  QToolButton* inspectionButton_;
+  QToolButton* batchTableButton_;
+  QToolButton* printButton_;
+  QToolButton* pdfButton_;
 
   // Basic parameters.
   QGroupBox* inputsGroup_;
@@ -142,16 +176,24 @@ class MainWindow final : public QMainWindow, public CalcHost {
   QLabel* unitNoteLabel_;
   ResultsGrid* resultsGrid_;
   ZoneDiagram* zoneDiagram_;
+  QLabel* boundaryNoteLabel_;
+  QAction* copyTextAction_;     // context menu of the grid: copyResults
+  QAction* copyCalloutAction_;  // context menu of the grid and Ctrl+Shift+C: copyCallout
 
   // Side panel.
   QFrame* sidePanel_;
   QStackedWidget* sidePages_;
   CataloguePage* cataloguePage_;
   DesignPage* designPage_;
+  // Made when first asked for; it follows every recalculation and language.
+  PressFitWindow* pressFitWindow_ = nullptr;
+  InspectionWindow* inspectionWindow_ = nullptr;
+  BatchTableWindow* batchTableWindow_ = nullptr;
 
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
+  QTimer noteTimer_;  // ends an entry note in the note line
   FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;

@@ -12,17 +12,21 @@
 
 #include "about_window.h"
 #include "app_images.h"
+#include "batch_table_window.h"
 #include "catalogue_page.h"
 #include "class_pickers.h"
 #include "design/class_lists.h"
 #include "design_page.h"
 #include "format/units.h"
 #include "help/help_command.h"
+#include "inspection_window.h"
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
 #include "preferred/preferred_window.h"
+#include "present/boundary_note.h"
 #include "present/export_text.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
 #include "settings_store.h"
 #include "window_geometry.h"
@@ -62,7 +66,8 @@ std::optional<ToleranceClass> MainWindow::shaftClass() const {
 FitInputs MainWindow::fitInputs() const {
   FitInputs inputs;
   inputs.sizeMm = record_.NominalSize;
-  inputs.sizeText = nominalSizeField_->text().toStdString();
+  // The views name the size the field last applied, never a half-typed text.
+  inputs.sizeText = nominalSizeField_->appliedText().toStdString();
   inputs.sizeShown = nominalSizeField_->value();
   inputs.hole = holeClass();
   inputs.shaft = shaftClass();
@@ -72,8 +77,20 @@ FitInputs MainWindow::fitInputs() const {
 
 void MainWindow::Recalculate() {
   view_ = presentFit(fitInputs());
+  describeResults();
   resultsGrid_->update();
   zoneDiagram_->setValues(zoneValues(view_));
+  if (pressFitWindow_) {
+    pressFitWindow_->showFit(view_);
+  }
+  if (inspectionWindow_) inspectionWindow_->refresh();
+  if (batchTableWindow_) batchTableWindow_->refresh();
+  showBoundaryNote();
+}
+
+void MainWindow::showBoundaryNote() {
+  boundaryNoteLabel_->setText(
+      QString::fromStdString(boundaryNote(language_.table(), view_, localeDecimalSeparator())));
 }
 
 GridInput MainWindow::gridInput() const {
@@ -88,7 +105,10 @@ void MainWindow::startSession() {
 
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
-  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits);
+  applyUnitToSizeField();
+  designPage_->showUnit(record_.InchMode);
+  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
+                              stored.onlyInsideTargets);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -108,8 +128,9 @@ void MainWindow::startSession() {
 }
 
 void MainWindow::saveSession() {
-  writeWindowSettings(store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
-                                             designPage_->onlyStandardFits()});
+  writeWindowSettings(
+      store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
+                             designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -170,6 +191,7 @@ void MainWindow::switchUnit() {
   // switch converts the number the field shows.
   nominalSizeField_->finishEntry();
   record_.InchMode = !record_.InchMode;
+  applyUnitToSizeField();
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
@@ -179,13 +201,40 @@ void MainWindow::switchUnit() {
     writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
   designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
+  showUnitNote();
+  designPage_->showUnit(record_.InchMode);
+}
+
+void MainWindow::applyUnitToSizeField() {
+  const FieldLimits limits = sizeFieldLimits(record_.InchMode);
+  nominalSizeField_->setLimits(limits.minimum, limits.maximum);
+  nominalSizeField_->setInchMode(record_.InchMode);
+}
+
+void MainWindow::showUnitNote() {
   unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
-  designPage_->repaintResults();
+}
+
+void MainWindow::showEntryNote(const QString& note) {
+  // A few seconds in the note line, then the unit note again.
+  unitNoteLabel_->setText(note);
+  noteTimer_.start();
+}
+
+void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
+                              std::optional<ToleranceClass> shaft) {
+  if (hole) selectHoleClass(hole);
+  if (shaft) selectShaftClass(shaft);
+  Recalculate();
 }
 
 void MainWindow::copyResults() {
   QApplication::clipboard()->setText(
       QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
+}
+
+void MainWindow::copyCallout() {
+  QApplication::clipboard()->setText(QString::fromStdString(calloutText(view_)));
 }
 
 void MainWindow::exitProgram() {
@@ -198,6 +247,16 @@ void MainWindow::showHelpPage() {
 
 void MainWindow::showAbout() {
   showAboutWindow(this);
+}
+
+void MainWindow::showPressFit() {
+  if (!pressFitWindow_) {
+    pressFitWindow_ = new PressFitWindow(language_, store_, this);
+    pressFitWindow_->showFit(view_);
+  }
+  pressFitWindow_->show();
+  pressFitWindow_->raise();
+  pressFitWindow_->activateWindow();
 }
 
 void MainWindow::toggleCataloguePage() {

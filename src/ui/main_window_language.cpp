@@ -1,16 +1,24 @@
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "app_images.h"
+#include "batch_table_window.h"
 #include "catalogue_page.h"
 #include "design_page.h"
+#include "format/number_format.h"
 #include "format/units.h"
+#include "inspection_window.h"
 #include "language.h"
 #include "main_window.h"
+#include "number_field.h"
+#include "present/export_text.h"
+#include "press_fit_window.h"
 #include "results_grid.h"
+#include "zone_diagram.h"
 
 namespace kalmo {
 
@@ -30,15 +38,24 @@ void MainWindow::chooseLanguage(LanguageCode code) {
   applyLanguage();
   // The views fetch their texts when they draw.
   resultsGrid_->update();
+  showBoundaryNote();
 }
 
 void MainWindow::applyLanguage() {
   const Language& l = language_;
   setWindowTitle(l.text(TextId::WindowTitle));
   copyButton_->setToolTip(l.text(TextId::Copy));
+  copyTextAction_->setText(l.text(TextId::Copy));
+  copyCalloutAction_->setText(l.text(TextId::CopyAsCallout));
   languageButton_->setToolTip(l.text(TextId::LanguageMenu));
   exitButton_->setToolTip(l.text(TextId::Exit));
   helpButton_->setToolTip(l.text(TextId::Help));
+  pressFitAction_->setToolTip(l.text(TextId::PressFit) + QStringLiteral(" (") +
+                              pressFitAction_->shortcut().toString(QKeySequence::NativeText) +
+                              u')');
+  if (pressFitWindow_) {
+    pressFitWindow_->applyLanguage();
+  }
   nominalSizeLabel_->setText(l.text(TextId::NominalSize));
   holeLabel_->setText(l.text(TextId::Hole));
   shaftLabel_->setText(l.text(TextId::Shaft));
@@ -48,6 +65,61 @@ void MainWindow::applyLanguage() {
   cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage_->applyLanguage(l);
+  inspectionButton_->setToolTip(l.text(TextId::Inspection) + QStringLiteral(" (Ctrl+I)"));
+  batchTableButton_->setToolTip(l.text(TextId::BatchTable) + QStringLiteral(" (Ctrl+B)"));
+  printButton_->setToolTip(l.text(TextId::Print) + QStringLiteral(" (Ctrl+P)"));
+  pdfButton_->setToolTip(l.text(TextId::SaveAsPdf) + QStringLiteral(" (Ctrl+Shift+S)"));
+  if (inspectionWindow_) inspectionWindow_->applyLanguage();
+  if (batchTableWindow_) batchTableWindow_->applyLanguage();
+
+  // Every button says what it does, with its shortcut; assistive technology
+  // reads the same texts.
+  const auto withKey = [](const QString& text, const QKeySequence& key) {
+    return text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + u')';
+  };
+  copyButton_->setToolTip(withKey(l.text(TextId::Copy), QKeySequence::Copy));
+  unitButton_->setToolTip(withKey(l.text(TextId::SwitchUnit), QKeySequence(Qt::CTRL | Qt::Key_U)));
+  helpButton_->setToolTip(withKey(l.text(TextId::Help), QKeySequence::HelpContents));
+  aboutButton_->setToolTip(l.text(TextId::AboutProgram));
+  preferredNumbersButton_->setToolTip(l.text(TextId::PreferredNumbersTitle));
+  holeClassListButton_->setToolTip(l.text(TextId::HoleClassList));
+  shaftClassListButton_->setToolTip(l.text(TextId::ShaftClassList));
+  for (QToolButton* b :
+       {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_,
+        preferredNumbersButton_, holeClassListButton_, shaftClassListButton_}) {
+    b->setAccessibleName(b->toolTip());
+  }
+  nominalSizeField_->setAccessibleName(l.text(TextId::NominalSize));
+  holeLetterPicker_->setAccessibleName(l.text(TextId::Hole));
+  holeGradePicker_->setAccessibleName(l.text(TextId::Hole) + QStringLiteral(" IT"));
+  shaftLetterPicker_->setAccessibleName(l.text(TextId::Shaft));
+  shaftGradePicker_->setAccessibleName(l.text(TextId::Shaft) + QStringLiteral(" IT"));
+  zoneDiagram_->setAccessibleName(l.text(TextId::ZoneDiagramName));
+  describeResults();
+}
+
+void MainWindow::describeResults() {
+  // The grid and the diagram draw their contents; assistive technology gets
+  // them as text: the result text for the grid, both zones for the diagram.
+  const Language& l = language_;
+  resultsGrid_->setAccessibleName(l.text(TextId::BasicParameters));
+  resultsGrid_->setAccessibleDescription(
+      QString::fromStdString(BuildExportText(view_, l.table(), localeDecimalSeparator()))
+          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  const ZoneValues zones = zoneValues(view_);
+  const Separators separators{localeDecimalSeparator(), localeGroupSeparator()};
+  const auto number = [&](double v) {
+    return QString::fromStdString(formatGrouped3(v, separators));
+  };
+  const QString unit =
+      QString::fromUtf8(diagramUnitTag(record_.InchMode).data(),
+                        static_cast<qsizetype>(diagramUnitTag(record_.InchMode).size()))
+          .trimmed();
+  zoneDiagram_->setAccessibleDescription(
+      l.text(TextId::Hole).trimmed() + QStringLiteral(": ") + number(zones.holeUpper) +
+      QStringLiteral(" / ") + number(zones.holeLower) + QStringLiteral("; ") +
+      l.text(TextId::Shaft).trimmed() + QStringLiteral(": ") + number(zones.shaftUpper) +
+      QStringLiteral(" / ") + number(zones.shaftLower) + u' ' + unit);
 }
 
 }  // namespace kalmo

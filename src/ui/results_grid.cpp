@@ -1,7 +1,8 @@
 #include "results_grid.h"
 
+#include <QHelpEvent>
 #include <QPainter>
-
+#include <QToolTip>
 #include <exception>
 
 namespace kalmo {
@@ -12,7 +13,8 @@ namespace {
 // them; the cells draw their own black rules on top.
 const QColor kGridLineColour(192, 192, 192);
 
-void drawElided(QPainter& painter, const QRect& area, const QString& text, Qt::Alignment alignment) {
+void drawElided(QPainter& painter, const QRect& area, const QString& text,
+                Qt::Alignment alignment) {
   if (text.isEmpty() || area.isEmpty()) {
     return;
   }
@@ -22,7 +24,8 @@ void drawElided(QPainter& painter, const QRect& area, const QString& text, Qt::A
 
 }  // namespace
 
-ResultsGrid::ResultsGrid(Source source, QWidget* parent) : QFrame(parent), source_(std::move(source)) {
+ResultsGrid::ResultsGrid(Source source, QWidget* parent)
+    : QFrame(parent), source_(std::move(source)) {
   setObjectName(QStringLiteral("drgrDanni"));
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setLineWidth(grid::kFrame);
@@ -57,6 +60,27 @@ void ResultsGrid::paintEvent(QPaintEvent* event) {
       }
     }
   }
+}
+
+bool ResultsGrid::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) {
+    return QFrame::event(event);
+  }
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QPoint at = help->pos() - contentsRect().topLeft();
+  const int column = at.x() / (grid::kColumnWidth + grid::kLineWidth);
+  const int row = at.y() / grid::kRowHeight;
+  const QString tip = at.x() >= 0 && at.y() >= 0 && column < grid::kColumns && row < grid::kRows
+                          ? cellToolTip(source_(), column, row)
+                          : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this,
+                       cellRect(column, row).translated(contentsRect().topLeft()));
+  }
+  return true;
 }
 
 void ResultsGrid::drawCell(QPainter& painter, const GridCell& cell, int column, int row) const {

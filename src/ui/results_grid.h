@@ -27,6 +27,8 @@ class ResultsGrid final : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Tooltips of the cells (cellToolTip).
+  bool event(QEvent* event) override;
 
  private:
   void drawCell(QPainter& painter, const GridCell& cell, int column, int row) const;

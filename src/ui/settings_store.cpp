@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <limits>
 
+#include "format/number_format.h"
+#include "format/shortest_number.h"
 #include "lang/lang_table.h"
 
 namespace kalmo {
@@ -85,6 +87,24 @@ std::optional<int> QtSettingsStore::readInt(const QString& name) const {
 }
 
 bool QtSettingsStore::writeInt(const QString& name, int value) {
+  return write(name, static_cast<qint32>(value));
+}
+
+std::optional<double> QtSettingsStore::readNumber(const QString& name) const {
+  QSettings store = userStore();
+  store.beginGroup(kGroup);
+  const QVariant value = store.value(name);
+  if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+    return std::nullopt;
+  }
+  return parseNumber(value.toString().trimmed().toStdString());
+}
+
+bool QtSettingsStore::writeNumber(const QString& name, std::optional<double> value) {
+  return write(name, value ? QString::fromStdString(formatShortest(*value)) : QString());
+}
+
+bool QtSettingsStore::write(const QString& name, const QVariant& value) {
   if (lockBlocked_) {
     return false;
   }
@@ -97,7 +117,7 @@ bool QtSettingsStore::writeInt(const QString& name, int value) {
     return false;
   }
   store.beginGroup(kGroup);
-  store.setValue(name, static_cast<qint32>(value));
+  store.setValue(name, value);
   store.endGroup();
   store.sync();
   return store.status() == QSettings::NoError;
@@ -115,6 +135,9 @@ WindowSettings readWindowSettings(const SettingsStore& store) {
   if (const auto only = store.readInt(settings::kOnlyStandardFits)) {
     values.onlyStandardFits = *only != 0;
   }
+  if (const auto inside = store.readInt(settings::kOnlyInsideTargets)) {
+    values.onlyInsideTargets = *inside != 0;
+  }
   return values;
 }
 
@@ -122,6 +145,7 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kInchMode, values.inchMode ? 1 : 0);
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
+  store.writeInt(settings::kOnlyInsideTargets, values.onlyInsideTargets ? 1 : 0);
 }
 
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {

@@ -7,8 +7,9 @@
 
 namespace kalmo {
 
-// The per-user store of the program's four settings (Lang, mm_in, ResCn, Prep),
-// all 32-bit integers. Reads and writes never report failures to the user:
+// The per-user store of the program's settings: the window's (Lang, mm_in,
+// ResCn, Prep, Inside), all 32-bit integers, and the press-fit window's
+// inputs, integers and decimal numbers. Reads and writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
 class SettingsStore {
@@ -18,6 +19,11 @@ class SettingsStore {
   virtual std::optional<int> readInt(const QString& name) const = 0;
   // false when the value could not be stored.
   virtual bool writeInt(const QString& name, int value) = 0;
+  // A decimal number, kept as its shortest round-trip text with "." in every
+  // locale; nullopt when missing, empty or no finite number.
+  virtual std::optional<double> readNumber(const QString& name) const = 0;
+  // nullopt stores the empty text: "no number" (a field left empty).
+  virtual bool writeNumber(const QString& name, std::optional<double> value) = 0;
 };
 
 // The platform store (registry, plist or INI file) below organisation
@@ -28,8 +34,11 @@ class QtSettingsStore final : public SettingsStore {
  public:
   std::optional<int> readInt(const QString& name) const override;
   bool writeInt(const QString& name, int value) override;
+  std::optional<double> readNumber(const QString& name) const override;
+  bool writeNumber(const QString& name, std::optional<double> value) override;
 
  private:
+  bool write(const QString& name, const QVariant& value);
   bool lockBlocked_ = false;
 };
 
@@ -39,6 +48,7 @@ inline const QString kLang = QStringLiteral("Lang");
 inline const QString kInchMode = QStringLiteral("mm_in");
 inline const QString kResultCount = QStringLiteral("ResCn");
 inline const QString kOnlyStandardFits = QStringLiteral("Prep");
+inline const QString kOnlyInsideTargets = QStringLiteral("Inside");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -46,6 +56,7 @@ struct WindowSettings {
   bool inchMode = false;
   int resultCountIndex = 0;  // entry of the design page's result count picker, 0..4
   bool onlyStandardFits = false;
+  bool onlyInsideTargets = false;  // the design page's inside filter
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 

@@ -14,8 +14,10 @@ inline constexpr int kWidthCatalogue = 640;
 inline constexpr int kWidthDesign = 770;
 
 inline constexpr int kToolBarHeight = 32;
-inline constexpr int kGroupHeight = 349;  // client height below the tool bar
-inline constexpr int kClientHeight = kToolBarHeight + kGroupHeight;  // 381
+// Client height below the tool bar: the grid ends at 349, the range-boundary
+// note takes two lines below it.
+inline constexpr int kGroupHeight = 383;
+inline constexpr int kClientHeight = kToolBarHeight + kGroupHeight;  // 415
 inline constexpr int kGroupWidth = 460;
 // The side panel starts where the inputs group ends and is as wide as the
 // widest window leaves it.
@@ -37,6 +39,7 @@ inline constexpr QRect kCatalogueButton{346, 20, 109, 22};
 inline constexpr QRect kDesignButton{346, 44, 109, 22};
 inline constexpr QRect kNote{8, 56, 330, 15};
 inline constexpr QPoint kGridPos{2, 71};
+inline constexpr QRect kBoundaryNote{6, 349, 450, 32};  // under the grid, two lines
 
 }  // namespace layout
 

@@ -19,11 +19,9 @@ void drawZone(QPainter& painter, const QRectF& zone, Qt::BrushStyle hatch) {
   painter.drawRect(zone);
 }
 
-void drawText(QPainter& painter, const DiagramText& label, Qt::Alignment alignment, bool boxed) {
-  if (boxed) {
-    painter.fillRect(label.box, Qt::white);
-  }
-  painter.drawText(label.box, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextDontClip), label.text);
+void drawText(QPainter& painter, const DiagramText& label, Qt::Alignment alignment) {
+  painter.drawText(label.box, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextDontClip),
+                   label.text);
 }
 
 }  // namespace
@@ -44,9 +42,10 @@ void ZoneDiagram::paintEvent(QPaintEvent*) {
   painter.setFont(font());
 
   const QFontMetricsF metrics(font());
-  const TextMetrics measure{[&](const QString& text) { return metrics.horizontalAdvance(text); }, metrics.height()};
-  const DiagramGeometry g =
-      layoutDiagram(values_, size(), measure, Separators{localeDecimalSeparator(), localeGroupSeparator()});
+  const TextMetrics measure{[&](const QString& text) { return metrics.horizontalAdvance(text); },
+                            metrics.height()};
+  const DiagramGeometry g = layoutDiagram(
+      values_, size(), measure, Separators{localeDecimalSeparator(), localeGroupSeparator()});
 
   painter.setPen(QPen(kGridColour, 1));
   for (const double y : g.gridLineY) {
@@ -60,7 +59,7 @@ void ZoneDiagram::paintEvent(QPaintEvent*) {
     painter.drawLine(QPointF(g.axisTickX, y), QPointF(g.plot.left(), y));
   }
   for (const DiagramText& label : g.axisLabels) {
-    drawText(painter, label, Qt::AlignRight, false);
+    drawText(painter, label, Qt::AlignRight);
   }
 
   painter.setPen(QPen(Qt::black, 2));
@@ -69,9 +68,21 @@ void ZoneDiagram::paintEvent(QPaintEvent*) {
   drawZone(painter, g.holeZone, Qt::FDiagPattern);
   drawZone(painter, g.shaftZone, Qt::BDiagPattern);
 
+  // The value labels' white boxes go under the lines, not over them: a thin
+  // zone (10000 mm M7/s6) would otherwise lose its edges and the zero line.
+  for (const DiagramText& label : g.valueLabels) {
+    painter.fillRect(label.box, Qt::white);
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawLine(g.zeroLine);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawRect(g.holeZone);
+  painter.drawRect(g.shaftZone);
+
   painter.setPen(Qt::black);
   for (const DiagramText& label : g.valueLabels) {
-    drawText(painter, label, Qt::AlignHCenter, true);
+    drawText(painter, label, Qt::AlignHCenter);
   }
 }
 

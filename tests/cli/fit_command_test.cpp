@@ -7,6 +7,7 @@
 
 #include "calc/tolerance_class.h"
 #include "cli_test_support.h"
+#include "test_data.h"
 
 namespace kalmo::cli {
 namespace {
@@ -20,29 +21,8 @@ std::vector<std::string> splitLines(const std::string& text, const std::string& 
   return lines;
 }
 
-const std::string kExample10H7g6 =
-    "Basic parameters: \r\n"
-    "Hole\t\tShaft\r\n"
-    "10 H7\t\t10 g6\r\n"
-    "\r\n"
-    "Tolerance\t0.0150\tTolerance\t0.0090\r\n"
-    "\r\n"
-    "Limit deviations\t\tLimit deviations\r\n"
-    "Upper deviation (ES)\t0.0150\tUpper deviation (es)\t-0.0050\r\n"
-    "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t-0.0140\r\n"
-    "\r\n"
-    "Limit sizes\t\tLimit sizes\r\n"
-    "Upper limit of size\t10.0150\tUpper limit of size\t9.9950\r\n"
-    "Lower limit of size\t10.0000\tLower limit of size\t9.9860\r\n"
-    "\r\n"
-    "Fit\r\n"
-    "Designation\t10 H7/g6\r\n"
-    "Type of fit\tClearance fit\r\n"
-    "Max. clearance\t0.0290\r\n"
-    "Min. clearance\t0.0050\r\n"
-    "Tolerance of the fit\t0.0240\r\n"
-    "\r\n"
-    "Values and tolerances in [mm].\r\n";
+// The English text of 10 H7/g6, as the core's export test reads it too.
+const std::string kExample10H7g6 = kalmo::test::testData("export_10_H7_g6.txt");
 
 // The computed doubles exactly: value2 = 0.021 - 0.035 carries its rounding.
 const std::string kJson30H7s6 =

@@ -79,5 +79,40 @@ TEST(FitOperatingOptions, BadValuesAreUsageErrorsNamingTheOption) {
   EXPECT_EQ(run({"fit", "50", "H7/k6", "--hole-temp", "80"}).status, kExitUsage);
 }
 
+// design ranks the same candidates by their fits at temperature: 50 H7/k6
+// leaves the transition fits and is the clearance fit closest to its own
+// values at 80/60 °C.
+TEST(DesignOperatingOptions, RankTheFitsAtTemperature) {
+  const std::vector<std::string> alOnSteel = {"--hole-material", "aluminium", "--hole-temp", "80",
+                                              "--shaft-temp",    "60"};
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<std::string> parts;  // each must occur in the answer
+    bool hasH7k6;
+  };
+  const Case cases[] = {
+      {{"--type", "clearance", "--max", "0.06803354", "--min", "0.02699136"},
+       {R"("results":[{"designation":"H7/k6","deviation":2.2)",
+        R"("value1":0.06803353999998762,"value2":0.026991359999989584,)",
+        R"("operating":{"hole":{"temperature":80,"alpha":23},)"
+        R"("shaft":{"temperature":60,"alpha":12}})"},
+       true},
+      {{"--type", "transition"}, {R"("operating":)"}, false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"design", "50", "--json", "--count", "all"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), alOnSteel.begin(), alOnSteel.end());
+    SCOPED_TRACE(c.args[1]);
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, kExitOk) << r.err;
+    for (const std::string& part : c.parts) EXPECT_TRUE(has(r.out, part)) << part << "\n" << r.out;
+    EXPECT_EQ(has(r.out, R"("designation":"H7/k6")"), c.hasH7k6);
+  }
+  EXPECT_FALSE(has(run({"design", "50", "--json"}).out, "operating"));
+  EXPECT_EQ(run({"design", "50", "--hole-temp", "-300"}).status, kExitUsage);
+  EXPECT_EQ(run({"design", "50", "--stats", "normal"}).status, kExitUsage);
+}
+
 }  // namespace
 }  // namespace kalmo::cli

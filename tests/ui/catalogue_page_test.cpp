@@ -120,6 +120,12 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand() {
   QCOMPARE(page.listModel().data(page.listModel().index(0, 0)).toString(), first);
   QCOMPARE(listed(page.listModel(), true), bold);
   QCOMPARE(host.recalculations, 0);
+  // Every fit of the catalogue tells what it is for; separators say nothing.
+  for (int row = 0; row < page.listModel().rowCount(); ++row) {
+    const QString tip =
+        page.listModel().data(page.listModel().index(row, 0), Qt::ToolTipRole).toString();
+    QCOMPARE(tip.isEmpty(), !page.listModel().entry(row)->isFit());
+  }
 }
 
 void CataloguePageTest::keepsItsEntriesUntilTheNextRefill() {

@@ -121,6 +121,8 @@ class DesignPageTest : public QObject {
   void storesOnlyTypedTargets();
   void followsLanguageAndUnit_data();
   void followsLanguageAndUnit();
+  void marksAndFiltersTheFitsInsideTheTargets_data();
+  void marksAndFiltersTheFitsInsideTheTargets();
 
  private:
   QTemporaryDir dir_;
@@ -144,14 +146,14 @@ void DesignPageTest::searchesAndAppliesTheBestFit() {
   QVERIFY(s.ready());
   s.open();
   QCOMPARE(s.page->resultsModel().rowCount(), 11);
-  QCOMPARE(tableRow(*s.page, 0), QStringList(4, QString()));
+  QCOMPARE(tableRow(*s.page, 0), QStringList(5, QString()));
   snapshot(s.w(), "design_page_before_search");
 
   // 10 mm, hole basis, clearance, grades 5 to 12, targets 0: H5/h5 has the
   // smallest fit values, 0.012 and 0.
   s.search();
   QCOMPARE(s.page->resultsModel().rowCount(), 10);
-  QCOMPARE(tableRow(*s.page, 0), (QStringList{"H5/h5", "0.0120", "0.0000", "0.0120"}));
+  QCOMPARE(tableRow(*s.page, 0), (QStringList{"H5/h5", "0.0120", "0.0000", "0.0120", ""}));
   QCOMPARE(s.fit(), QStringLiteral("H5/h5"));
   QVERIFY(part<QTableView>(*s.page, "drgrDesign")->hasFocus());
   QCOMPARE(part<QTableView>(*s.page, "drgrDesign")->currentIndex().row(), 0);
@@ -319,7 +321,7 @@ void DesignPageTest::keepsTheUserSelectionWhenNothingIsFound() {
   s.search();
 
   QCOMPARE(s.page->resultsModel().rowCount(), 1);
-  QCOMPARE(tableRow(*s.page, 0), QStringList(4, QString()));
+  QCOMPARE(tableRow(*s.page, 0), QStringList(5, QString()));
   QCOMPARE(s.fit(), QStringLiteral("K7/m6"));
   QVERIFY(s.w().record() == before && s.w().view() == viewBefore);
   QCOMPARE(part<ZoneDiagram>(s.w(), "Chart1")->values().shaftUpper, zones.shaftUpper);
@@ -431,8 +433,8 @@ void DesignPageTest::followsLanguageAndUnit_data() {
 
   const QStringList english = {"Fit", "Max. interf.", "Min. interf.", "Deviation"};
   const QStringList german = {" Passung", " Max. Überm.", " Min. Überm.", "Abweichung"};
-  const QStringList mm = {"H5/p9", "-0.0510", "-0.0090", "0.0020"};
-  const QStringList inch = {"H5/p9", "-0.00201", "-0.00035", "0.00008"};
+  const QStringList mm = {"H5/p9", "-0.0510", "-0.0090", "0.0020", ""};
+  const QStringList inch = {"H5/p9", "-0.00201", "-0.00035", "0.00008", ""};
   QTest::newRow("English, mm") << false << false << english << mm
                                << "design_page_english_mm_interference";
   QTest::newRow("English, inch") << false << true << english << inch << "design_page_english_inch";
@@ -473,4 +475,63 @@ void DesignPageTest::followsLanguageAndUnit() {
 }
 
 QTEST_MAIN(DesignPageTest)
+// 42 mm with 0.02 to 0.05 mm clearance: the ranking puts H6/f5 first, whose
+// 0.052 mm greatest clearance misses the window; H5/f5 lies inside.
+void DesignPageTest::marksAndFiltersTheFitsInsideTheTargets_data() {
+  QTest::addColumn<QString>("language");  // form id of the language menu entry
+  QTest::addColumn<bool>("standardOnly");
+  QTest::addColumn<bool>("insideOnly");
+  QTest::addColumn<QString>("first");  // the fit of the first row, applied by the search
+  QTest::addColumn<int>("marked");     // rows with the check mark
+  QTest::addColumn<QString>("line");
+  QTest::newRow("ranked as before")
+      << "English" << false << false << "H6/f5" << 1 << "1 of 376 fits lie inside the targets.";
+  QTest::newRow("only inside") << "Deutsch" << false << true << "H5/f5" << 1
+                               << "1 von 376 Passungen liegen innerhalb der Zielwerte.";
+  QTest::newRow("none inside, the closest shown")
+      << "Bul" << true << true << "H6/f5" << 0
+      << "Няма сглобка в зададените граници; показани са най-близките.";
+}
+
+void DesignPageTest::marksAndFiltersTheFitsInsideTheTargets() {
+  QFETCH(QString, language);
+  QFETCH(bool, standardOnly);
+  QFETCH(bool, insideOnly);
+  Session s;
+  QVERIFY(s.ready());
+  part<QAction>(s.w(), language.toLatin1().constData())->trigger();
+  typeInto(part<NumberField>(s.w(), "edNominal"), QStringLiteral("42"));
+  s.open();
+  part<QCheckBox>(*s.page, "chbDSel")->setChecked(standardOnly);
+  part<QCheckBox>(*s.page, "chbDInside")->setChecked(insideOnly);
+  typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.05"));
+  typeInto(part<NumberField>(*s.page, "edMinV"), QStringLiteral("0.02"));
+  s.search();
+
+  const DesignResultsModel& model = s.page->resultsModel();
+  QTEST(tableRow(*s.page, 0).front(), "first");
+  QTEST(s.fit(), "first");
+  int marked = 0;
+  for (int r = 0; r < model.rowCount(); ++r) {
+    const bool inside = model.insideAt(r);
+    QCOMPARE(tableRow(*s.page, r).back(), inside ? QStringLiteral("\u2713") : QString());
+    if (inside) {
+      ++marked;
+      QCOMPARE(tableRow(*s.page, r).front(), QStringLiteral("H5/f5"));
+    }
+  }
+  QTEST(marked, "marked");
+  QTEST(part<QLabel>(*s.page, "lblInside")->text(), "line");
+  // The closest rows stay when none lies inside; a standard fit tells its use.
+  QVERIFY(model.rowCount() > 1 || insideOnly);
+  if (standardOnly) {
+    QVERIFY(!model.data(model.index(0, 0), Qt::ToolTipRole).toString().isEmpty());
+  }
+  snapshot(s.w(), QStringLiteral("design_inside_") + language);
+
+  // The filter follows its box without a new search.
+  part<QCheckBox>(*s.page, "chbDInside")->setChecked(!insideOnly);
+  QCOMPARE(model.rowCount() == 1, !insideOnly && !standardOnly);
+}
+
 #include "design_page_test.moc"

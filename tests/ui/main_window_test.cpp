@@ -28,6 +28,8 @@
 #include "language.h"
 #include "number_field.h"
 #include "page_test_support.h"
+#include "press_fit_results_model.h"
+#include "press_fit_window.h"
 #include "settings_store.h"
 #include "zone_diagram.h"
 
@@ -129,9 +131,12 @@ class MainWindowTest : public QObject {
   void picksAClassFromTheLists_data();
   void picksAClassFromTheLists();
   void copiesTheResultToTheClipboard();
+  void answersAboutTheShownFit_data();
+  void answersAboutTheShownFit();
   void opensOneSidePageAtATime();
   void viewsFollowEveryCalculationWhateverHoldsTheFocus();
   void shapesTheAboutWindowLikeItsPicture();
+  void pressFitFollowsTheFitOnScreen();
   void keepsEveryNumericFieldValidWhateverIsTyped_data();
   void keepsEveryNumericFieldValidWhateverIsTyped();
 
@@ -158,7 +163,7 @@ void MainWindowTest::startsWithDefaultsOnFirstStart() {
   MainWindow& w = s.w();
   QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - tolerances and fits"));
   QCOMPARE(w.width(), 465);
-  QCOMPARE(w.height(), 381);
+  QCOMPARE(w.height(), 415);
   QCOMPARE(part<NumberField>(w, "edNominal")->text(), QStringLiteral("10"));
   QCOMPARE(w.record().NominalSize, 10.0);
   QCOMPARE(
@@ -175,7 +180,7 @@ void MainWindowTest::startsWithDefaultsOnFirstStart() {
   QVERIFY(!part<QCheckBox>(w, "chbDSel")->isChecked());
   QCOMPARE(part<QComboBox>(w, "cbSystem")->currentText(), QStringLiteral("Hole basis system"));
   QCOMPARE(part<QComboBox>(w, "cbType")->currentText(), QStringLiteral("Clearance fit"));
-  QCOMPARE(part<QToolButton>(w, "btnCopy")->toolTip(), QStringLiteral("Copy"));
+  QCOMPARE(part<QToolButton>(w, "btnCopy")->toolTip(), QStringLiteral("Copy (Ctrl+C)"));
 
   // The worked example as the painter gets it from the window (every cell: grid test).
   QCOMPARE(gridCell(w.gridInput(), 1, 1).centred, QStringLiteral("10 g6"));
@@ -213,20 +218,24 @@ void MainWindowTest::readsBackWhatItStoredAtClose() {
   store("mm_in", 1);
   store("ResCn", 3);
   store("Prep", 1);
+  store("Inside", 1);
   {
     Session s;
     MainWindow& w = s.w();
     QVERIFY(w.record().InchMode);
     QCOMPARE(part<QComboBox>(w, "cbPart")->currentIndex(), 3);
     QVERIFY(part<QCheckBox>(w, "chbDSel")->isChecked());
+    QVERIFY(part<QCheckBox>(w, "chbDInside")->isChecked());
     w.switchUnit();
     part<QComboBox>(w, "cbPart")->setCurrentIndex(4);
     part<QCheckBox>(w, "chbDSel")->setChecked(false);
+    part<QCheckBox>(w, "chbDInside")->setChecked(false);
     w.close();
   }
   QCOMPARE(stored("mm_in").toInt(), 0);
   QCOMPARE(stored("ResCn").toInt(), 4);
   QCOMPARE(stored("Prep").toInt(), 0);
+  QCOMPARE(stored("Inside").toInt(), 0);
   QCOMPARE(readWindowSettings(QtSettingsStore()), (WindowSettings{false, 4, false}));
 }
 
@@ -289,8 +298,8 @@ void MainWindowTest::switchesUnitsAndBack_data() {
   QTest::newRow("0.12345 in") << true << "0.12345" << 3.13563 << "3.1356" << 3.13563 << "0.12345"
                               << 3.1356;
   QTest::newRow("1 in") << true << "1" << 25.4 << "25.4" << 25.4 << "1" << 25.4;
-  QTest::newRow("below an inch thousandth")
-      << false << "0.02" << 0.02 << "0.001" << 0.02 << "0.02" << 0.02;
+  QTest::newRow("below an inch thousandth: five decimals")
+      << false << "0.02" << 0.02 << "0.00079" << 0.02 << "0.02" << 0.02;
 }
 
 void MainWindowTest::switchesUnitsAndBack() {
@@ -484,9 +493,68 @@ void MainWindowTest::copiesTheResultToTheClipboard() {
   choose(part<QComboBox>(w, "cbLetter_o"), "T");
   part<QToolButton>(w, "btnCopy")->click();
   lines = clipboardLines();
-  QCOMPARE(lines[2], QStringLiteral("0 T7\t\t24 s6"));
+  QCOMPARE(lines[2], QStringLiteral("24 T7\t\t24 s6"));
   QCOMPARE(lines[15], QStringLiteral("Designation\tN"));
   QCOMPARE(lines[17], QStringLiteral("Max.\t0.0000"));
+}
+
+// The range-boundary note under the grid, the callouts of Ctrl+Shift+C and
+// the use of a standard fit as the tooltip of its designation.
+void MainWindowTest::answersAboutTheShownFit_data() {
+  QTest::addColumn<bool>("inch");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("shaftLetter");
+  QTest::addColumn<QString>("note");
+  QTest::addColumn<QString>("callout");
+  QTest::addColumn<QString>("use");
+  QTest::newRow("top of a size range")
+      << false << "120"
+      << "s"
+      << "120 mm is the top of a size range: above it H7/s6 gives 0.052 / 0.117 mm interference"
+      << "Ø120 H7 (+0.035/0)\nØ120 s6 (+0.101/+0.079)\nØ120 H7/s6\n"
+      << "Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, the tightest "
+         "usable with cast iron";
+  QTest::newRow("away from every bound")
+      << false << "60"
+      << "g"
+      << ""
+      << "Ø60 H7 (+0.03/0)\nØ60 g6 (-0.01/-0.029)\nØ60 H7/g6\n"
+      << "Sliding fit: not for running; parts move and turn freely and locate accurately";
+  QTest::newRow("inches, just above a bound")
+      << true << "4.72441"
+      << "s"
+      << "4.72441 in is the top of the size range below: at 4.72441 in H7/s6 gives 0.00173 / "
+         "0.00398 in interference"
+      << "Ø4.72441 H7 (+0.00157/0)\nØ4.72441 s6 (+0.00461/+0.00362)\nØ4.72441 H7/s6\n"
+      << "Medium drive fit: permanent, shrink or heavy press; ordinary steel parts, the tightest "
+         "usable with cast iron";
+  QTest::newRow("no standard fit") << false << "60"
+                                   << "e"
+                                   << ""
+                                   << "Ø60 H7 (+0.03/0)\nØ60 e6 (-0.06/-0.079)\nØ60 H7/e6\n"
+                                   << "";
+}
+
+void MainWindowTest::answersAboutTheShownFit() {
+  QFETCH(bool, inch);
+  QFETCH(QString, size);
+  QFETCH(QString, shaftLetter);
+  Session s;
+  MainWindow& w = s.w();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  if (inch) w.switchUnit();
+  typeInto(part<NumberField>(w, "edNominal"), size);
+  choose(part<QComboBox>(w, "cbLetter_v"), shaftLetter);
+  QTEST(part<QLabel>(w, "lblBoundary")->text(), "note");
+  QTEST(cellToolTip(w.gridInput(), 0, static_cast<int>(GridRow::FitDesignation)), "use");
+
+  QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTEST(QApplication::clipboard()->text(), "callout");
+  // The note stays out of the export.
+  part<QToolButton>(w, "btnCopy")->click();
+  QCOMPARE(clipboardLines().size(), 22);
+  if (QTest::currentDataTag() == QByteArray("top of a size range")) snapshot(w, "boundary_note");
 }
 
 void MainWindowTest::opensOneSidePageAtATime() {
@@ -512,7 +580,7 @@ void MainWindowTest::opensOneSidePageAtATime() {
   part<QPushButton>(w, "bbnDesign")->click();
   QCOMPARE(w.width(), 465);
   QVERIFY(part<QPushButton>(w, "bbnSglobka")->isEnabled());
-  QCOMPARE(w.height(), 381);
+  QCOMPARE(w.height(), 415);
 }
 
 void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
@@ -535,6 +603,27 @@ void MainWindowTest::viewsFollowEveryCalculationWhateverHoldsTheFocus() {
   QCOMPARE(part<ZoneDiagram>(w, "Chart1")->values().holeUpper, 0.59);
   w.switchUnit();
   QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{15, 0, 28, 19}));
+}
+
+// Ctrl+Shift+P opens the press-fit window; it follows size, unit and language.
+void MainWindowTest::pressFitFollowsTheFitOnScreen() {
+  Session s;
+  MainWindow& w = s.w();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  test::snapshot(w, QStringLiteral("main_window_press_fit_button"));
+  QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  auto* press = w.findChild<PressFitWindow*>();
+  QVERIFY(press && press->isVisible());
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("10 H7/g6")));
+  typeInto(part<NumberField>(w, "edNominal"), "50");
+  QVERIFY(press->fitLine->text().startsWith(QStringLiteral("50 H7/g6")));
+  w.switchUnit();
+  const QAbstractItemModel& results = press->resultsModel();
+  QCOMPARE(results.index(int(PressRow::UMax), int(PressColumn::Unit)).data().toString(),
+           QStringLiteral("in"));
+  part<QAction>(w, "Deutsch")->trigger();
+  QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
+  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+Shift+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {

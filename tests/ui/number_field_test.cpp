@@ -1,8 +1,12 @@
+#include "number_field.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "number_field.h"
+#include "lang/lang_table.h"
 
 using namespace kalmo;
 
@@ -13,45 +17,103 @@ class NumberFieldTest : public QObject {
   void init() { QLocale::setDefault(QLocale::c()); }
   void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-  void acceptsOnlyNumbersWithinTheLimits_data();
-  void acceptsOnlyNumbersWithinTheLimits();
+  void neverComputesANumberNotTyped_data();
+  void neverComputesANumberNotTyped();
   void showsWrittenNumbersPlainWithinTheLimits_data();
   void showsWrittenNumbersPlainWithinTheLimits();
-  void putsAnUnfinishedEntryRight_data();
-  void putsAnUnfinishedEntryRight();
+  void escapeGivesTheLastAppliedTextBack();
 };
 
-void NumberFieldTest::acceptsOnlyNumbersWithinTheLimits_data() {
+// Each text typed key by key and pasted, in a "." and a "," locale: what the
+// views take while it stands (value), how the field is marked, and what Enter
+// leaves in the field, with the classes a callout names and the note.
+void NumberFieldTest::neverComputesANumberNotTyped_data() {
   QTest::addColumn<QString>("locale");
-  QTest::addColumn<double>("minimum");
+  QTest::addColumn<bool>("paste");
   QTest::addColumn<QString>("text");
-  QTest::addColumn<int>("state");
-  const int ok = QValidator::Acceptable;
-  const int unfinished = QValidator::Intermediate;
-  const int refused = QValidator::Invalid;
-  QTest::newRow("whole number") << "C" << 0.001 << "10" << ok;
-  QTest::newRow("upper limit") << "C" << 0.001 << "10000" << ok;
-  QTest::newRow("above the limit") << "C" << 0.001 << "10000.5" << refused;
-  QTest::newRow("empty") << "C" << 0.001 << "" << unfinished;
-  QTest::newRow("on the way to 0.5") << "C" << 0.001 << "0." << unfinished;
-  QTest::newRow("below the minimum") << "C" << 0.001 << "0.0005" << unfinished;
-  QTest::newRow("letters") << "C" << 0.001 << "1e3" << refused;
-  QTest::newRow("two separators") << "C" << 0.001 << "1.2.3" << refused;
-  QTest::newRow("sign where none belongs") << "C" << 0.001 << "-1" << refused;
-  QTest::newRow("grouping") << "C" << 0.001 << "1,000" << refused;
-  QTest::newRow("locale comma") << "de_DE" << 0.001 << "10,5" << ok;
-  QTest::newRow("negative target") << "C" << -10000.0 << "-0.05" << ok;
-  QTest::newRow("minus inside") << "C" << -10000.0 << "0-5" << refused;
+  QTest::addColumn<double>("value");  // -1: no number
+  QTest::addColumn<bool>("marked");
+  QTest::addColumn<QString>("entered");
+  QTest::addColumn<QString>("callout");  // classes applied on Enter
+  QTest::addColumn<bool>("note");
+  // value/restored: pasted at once; typedValue/typedRestored: typed key by
+  // key, where a complete number on the way ("42" of "42 H7/f6") is applied
+  // as typed. restored: what Enter leaves when the text is put back.
+  const struct {
+    const char* text;
+    double value;
+    double typedValue;
+    bool marked;
+    const char* enteredC;
+    const char* enteredDe;
+    const char* typedRestored;  // nullptr: as entered
+    const char* callout;
+    bool note;
+  } rows[] = {
+      {"42 H7/f6", 25, 42, false, "42", "42", nullptr, "H7/f6", false},
+      {"\xC3\x98"
+       "42H7/f6",
+       25, 42, false, "42", "42", nullptr, "H7/f6", false},
+      {"42 f6", 25, 42, false, "42", "42", nullptr, "/f6", false},
+      {"42,5", 42.5, 42.5, false, "42.5", "42,5", nullptr, "", false},
+      {"42.5", 42.5, 42.5, false, "42.5", "42,5", nullptr, "", false},
+      {"\xE2\x8C\x80"
+       "50 mm ",
+       50, 50, false, "50", "50", nullptr, "", false},
+      {"12000", 12000, 12000, true, "10000", "10000", nullptr, "", true},
+      {"0", -1, -1, false, "0.001", "0,001", nullptr, "", false},
+      {"", -1, -1, false, "25", "25", nullptr, "", false},
+      {"42 h7/g6", 25, 42, true, "25", "25", "42", "", true},
+      {"4.2.1", 25, 4.2, true, "25", "25", "4.2", "", true},
+  };
+  for (const char* locale : {"C", "de_DE"}) {
+    for (const bool paste : {false, true}) {
+      for (const auto& r : rows) {
+        const char* entered = locale == std::string_view("C") ? r.enteredC : r.enteredDe;
+        if (!paste && r.typedRestored) entered = r.typedRestored;
+        QTest::addRow("%s %s '%s'", locale, paste ? "pasted" : "typed", r.text)
+            << locale << paste << QString::fromUtf8(r.text) << (paste ? r.value : r.typedValue)
+            << r.marked << QString::fromUtf8(entered) << QString::fromUtf8(r.callout) << r.note;
+      }
+    }
+  }
 }
 
-void NumberFieldTest::acceptsOnlyNumbersWithinTheLimits() {
+void NumberFieldTest::neverComputesANumberNotTyped() {
   QFETCH(QString, locale);
-  QFETCH(double, minimum);
+  QFETCH(bool, paste);
   QFETCH(QString, text);
   QLocale::setDefault(QLocale(locale));
-  NumberValidator validator(minimum, 10000);
-  int pos = 0;
-  QTEST(static_cast<int>(validator.validate(text, pos)), "state");
+  const LangTable lang = LoadLanguage(LanguageCode::English);
+  NumberField field(0.001, 10000);
+  field.setCallouts(true);
+  field.setLanguage(&lang);
+  field.setValue(25);
+  field.clear();
+  QSignalSpy notes(&field, &NumberField::noteRequested);
+  QString callout;
+  connect(&field, &NumberField::calloutApplied, this,
+          [&](std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft) {
+            callout = QString::fromStdString((hole ? Designation(Side::Hole, *hole) : "") + "/" +
+                                             (shaft ? Designation(Side::Shaft, *shaft) : ""));
+            if (callout.endsWith(u'/')) callout.chop(1);
+          });
+  if (paste) {
+    QApplication::clipboard()->setText(text);
+    field.paste();
+  } else {
+    // Key by key, each character through the field's own insertion.
+    for (const QChar c : text) field.insert(QString(c));
+  }
+  QCOMPARE(field.text(), text);
+  QTEST(field.value().value_or(-1), "value");
+  QTEST(field.property("entryMarked").toBool(), "marked");
+  QCOMPARE(field.toolTip().isEmpty(), !field.property("entryMarked").toBool());
+  QTest::keyClick(&field, Qt::Key_Return);
+  QTEST(field.text(), "entered");
+  QTEST(callout, "callout");
+  QTEST(!notes.isEmpty(), "note");
+  QVERIFY(!field.property("entryMarked").toBool());
 }
 
 void NumberFieldTest::showsWrittenNumbersPlainWithinTheLimits_data() {
@@ -78,23 +140,17 @@ void NumberFieldTest::showsWrittenNumbersPlainWithinTheLimits() {
   QCOMPARE(changed.count(), 1);
 }
 
-void NumberFieldTest::putsAnUnfinishedEntryRight_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("finished");
-  QTest::newRow("below the minimum") << "0" << "0.001";
-  QTest::newRow("emptied") << "" << "25";
-  QTest::newRow("lone separator") << "." << "25";
-  QTest::newRow("finished already") << "12.5" << "12.5";
-}
-
-void NumberFieldTest::putsAnUnfinishedEntryRight() {
-  QFETCH(QString, typed);
-  NumberField field(0.001, 10000);
-  field.setValue(25);
-  field.setText(typed);
-  QCOMPARE(field.value().has_value(), typed != u"" && typed != u".");
-  field.finishEntry();
-  QTEST(field.text(), "finished");
+// Esc puts back the last applied text, whether the text after it was
+// incomplete, beyond the limits or a target's stray sign.
+void NumberFieldTest::escapeGivesTheLastAppliedTextBack() {
+  NumberField target(-10000, 10000);
+  target.setValue(-0.05);
+  for (const char* typed : {"-", "-20000", "1e3"}) {
+    target.setText(QString::fromLatin1(typed));
+    QTest::keyClick(&target, Qt::Key_Escape);
+    QCOMPARE(target.text(), QStringLiteral("-0.05"));
+    QCOMPARE(target.value().value_or(0), -0.05);
+  }
 }
 
 QTEST_MAIN(NumberFieldTest)

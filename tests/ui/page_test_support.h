@@ -24,9 +24,17 @@ class MemoryStore final : public SettingsStore {
     values_.insert(name, value);
     return true;
   }
+  std::optional<double> readNumber(const QString& name) const override {
+    return numbers_.value(name, std::nullopt);
+  }
+  bool writeNumber(const QString& name, std::optional<double> value) override {
+    numbers_.insert(name, value);
+    return true;
+  }
 
  private:
   QMap<QString, int> values_;
+  QMap<QString, std::optional<double>> numbers_;
 };
 
 class FakeHost final : public CalcHost {

@@ -27,6 +27,8 @@ class SettingsStoreTest : public QObject {
   void loadsTheStoredLanguageBeforeAnyWindow_data();
   void loadsTheStoredLanguageBeforeAnyWindow();
   void storesTheLanguageItSets();
+  void keepsNumbersExactly_data();
+  void keepsNumbersExactly();
   void probeLeavesNothingBehind();
   void probeFailsWhereTheStoreCannotBeWritten();
   void probeTouchesOnlyItsOwnEntry_data();
@@ -135,7 +137,40 @@ void SettingsStoreTest::storesTheLanguageItSets() {
   language.SetLanguage(kLanguageGerman);
   QCOMPARE(raw().value("Default/Lang").toInt(), 2);
   QCOMPARE(language.text(TextId{3}), QStringLiteral(" Passungen"));
-  QCOMPARE(language.text(TextId{500}), QString());
+  QCOMPARE(language.text(TextId{9999}), QString());
+}
+
+// Decimal numbers come back bit for bit; a text that is no number, and the
+// empty text a cleared field leaves, read as none.
+void SettingsStoreTest::keepsNumbersExactly_data() {
+  QTest::addColumn<QVariant>("written");  // a double, or raw text put into the store
+  QTest::addColumn<QVariant>("read");     // a double, or invalid for none
+  QTest::newRow("friction") << QVariant(0.12) << QVariant(0.12);
+  QTest::newRow("not a short decimal") << QVariant(80 / 25.4) << QVariant(80 / 25.4);
+  QTest::newRow("tiny") << QVariant(1e-7) << QVariant(1e-7);
+  QTest::newRow("large") << QVariant(210000.5) << QVariant(210000.5);
+  QTest::newRow("empty") << QVariant(QString()) << QVariant();
+  QTest::newRow("comma") << QVariant(QString("0,12")) << QVariant();
+  QTest::newRow("overflow") << QVariant(QString("1e999")) << QVariant();
+  QTest::newRow("nothing stored") << QVariant() << QVariant();
+}
+
+void SettingsStoreTest::keepsNumbersExactly() {
+  QFETCH(QVariant, written);
+  QFETCH(QVariant, read);
+  QtSettingsStore store;
+  if (written.typeId() == QMetaType::Double) {
+    QVERIFY(store.writeNumber("Number", written.toDouble()));
+  } else if (written.isValid()) {
+    raw().setValue("Default/Number", written);
+  }
+  const std::optional<double> value = store.readNumber("Number");
+  QCOMPARE(value.has_value(), read.isValid());
+  if (value) {
+    QVERIFY(*value == read.toDouble());  // exact, not QCOMPARE's fuzzy equality
+  }
+  QVERIFY(store.writeNumber("Number", std::nullopt));
+  QVERIFY(!store.readNumber("Number"));
 }
 
 void SettingsStoreTest::probeLeavesNothingBehind() {

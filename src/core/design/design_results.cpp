@@ -29,6 +29,9 @@ void writeFitText(FitClasses fit, std::string& text) {
 
 FitResult RankedFits::fit(std::size_t row) const {
   const Row& r = rows_[row];
+  if (operating_) {
+    return fitOfZonesAtTemperature(holes_[r.hole].limits, shafts_[r.shaft].limits, *operating_);
+  }
   return EvaluateFit(holes_[r.hole].limits, shafts_[r.shaft].limits);
 }
 
@@ -36,7 +39,7 @@ DesignResult RankedFits::record(std::size_t row) const {
   const Row& r = rows_[row];
   const EvaluatedClass& hole = holes_[r.hole];
   const EvaluatedClass& shaft = shafts_[r.shaft];
-  const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
+  const FitResult fit = this->fit(row);
   DesignResult record;
   record.Deviation = r.deviation;
   record.classes = {hole.cls, shaft.cls};
@@ -54,11 +57,6 @@ DesignResults RankedFits::records(std::size_t count) const {
   results.reserve(rows);
   for (std::size_t row = 0; row < rows; ++row) results.push_back(record(row));
   return results;
-}
-
-void sortDesignResults(DesignResults& results) {
-  detail::deviationQuickSort(std::span<DesignResult>(results),
-                             [](const DesignResult& record) { return record.Deviation; });
 }
 
 std::size_t designRowsToShow(int resultCountIndex, std::size_t resultCount) {

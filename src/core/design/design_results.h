@@ -3,11 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/evaluation.h"
 #include "calc/tolerance_class.h"
+#include "mech/operating_fit.h"
 
 namespace kalmo {
 
@@ -43,14 +45,16 @@ class RankedFits {
   bool empty() const { return rows_.empty(); }
 
   // The record of a row (row < size()). Its fit values come from EvaluateFit
-  // on the limits the search evaluated, so they are the evaluation's bits.
+  // on the limits the search evaluated, so they are the evaluation's bits
+  // (from fitOfZonesAtTemperature in a search at operating temperatures).
   DesignResult record(std::size_t row) const;
   // The fit of a row (row < size()), without the text of a record.
   FitResult fit(std::size_t row) const;
   // The records of the first min(count, size()) rows, best first.
   DesignResults records(std::size_t count) const;
 
-  // A class the search evaluated and its limits at the search's size.
+  // A class the search evaluated and its limits at the search's size (at
+  // the part's temperature in a search at operating temperatures).
   struct EvaluatedClass {
     ToleranceClass cls;
     ClassResult limits;
@@ -70,15 +74,11 @@ class RankedFits {
   std::vector<EvaluatedClass> holes_;
   std::vector<EvaluatedClass> shafts_;
   std::vector<Row> rows_;
+  // Set when the search ran at operating temperatures: the limits above are
+  // then the zones at temperature, and a row's fit is formed from them by
+  // fitOfZonesAtTemperature.
+  std::optional<OperatingConditions> operating_;
 };
-
-// Sorts by ascending Deviation with the program's own quicksort (Hoare
-// partition around the middle record, no second key). Records with equal
-// Deviation end up in the order that quicksort leaves them in, which depends
-// on the order they were generated in; a stable sort would order some of them
-// differently, and users compare result lists across versions, so the
-// procedure itself is kept.
-void sortDesignResults(DesignResults& results);
 
 // The result-count picker of the design page: entries 0..3 show at most 10,
 // 20, 50 or 100 rows, entry 4 every result.

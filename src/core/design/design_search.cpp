@@ -44,6 +44,7 @@ class Collector {
         standardCheck_(standardCheck),
         wanted_(fitKindOf(request.fitType)),
         at_(request.nominalSizeMm),
+        operating_(request.operating ? &*request.operating : nullptr),
         holes_(holes),
         shafts_(shafts),
         rows_(rows) {
@@ -54,8 +55,10 @@ class Collector {
 
   // Evaluates a class and adds it to its side; the last one added has the
   // index count - 1.
-  void addHole(ToleranceClass cls) { holes_.push_back({cls, at_.hole(cls)}); }
-  void addShaft(ToleranceClass cls) { shafts_.push_back({cls, at_.shaft(cls)}); }
+  void addHole(ToleranceClass cls) { holes_.push_back({cls, moved(at_.hole(cls), Side::Hole)}); }
+  void addShaft(ToleranceClass cls) {
+    shafts_.push_back({cls, moved(at_.shaft(cls), Side::Shaft)});
+  }
 
   // Adds the classes of a side's list in the grade range. A class without
   // limits forms no fit of any type, so it is left out of the pair loops; the
@@ -66,7 +69,7 @@ class Collector {
     for (const ClassListItem& item : classList(side, isAbove500(request_.nominalSizeMm))) {
       if (!grades.contains(item.cls)) continue;
       const ClassResult limits = side == Side::Hole ? at_.hole(item.cls) : at_.shaft(item.cls);
-      if (limits.defined()) classes.push_back({item.cls, limits});
+      if (limits.defined()) classes.push_back({item.cls, moved(limits, side)});
     }
   }
 
@@ -82,7 +85,11 @@ class Collector {
     const RankedFits::EvaluatedClass& shaft = shafts_[s];
     const FitClasses classes{hole.cls, shaft.cls};
     if (standardCheck_ && !query_.isStandard(classes)) return;
-    const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
+    // One branch per candidate, the same way every time: the 20 °C search
+    // keeps EvaluateFit and its bits.
+    const FitResult fit = operating_
+                              ? fitOfZonesAtTemperature(hole.limits, shaft.limits, *operating_)
+                              : EvaluateFit(hole.limits, shaft.limits);
     if (fit.kind != wanted_) return;
     const double deviation =
         designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
@@ -98,11 +105,21 @@ class Collector {
   }
 
  private:
+  // A class's limits at its part's temperature in a search at operating
+  // temperatures, as they are at 20 °C otherwise. Scaling by a positive
+  // factor keeps a class defined or undefined.
+  ClassResult moved(const ClassResult& limits, Side side) const {
+    if (!operating_) return limits;
+    return classAtTemperature(limits, at_.sizeMm(),
+                              side == Side::Hole ? operating_->hole : operating_->shaft);
+  }
+
   const DesignRequest& request_;
   const CatalogueQuery& query_;
   bool standardCheck_;
   FitKind wanted_;
   SizeEvaluation at_;
+  const OperatingConditions* operating_;  // null at 20 °C
   std::vector<RankedFits::EvaluatedClass>& holes_;
   std::vector<RankedFits::EvaluatedClass>& shafts_;
   std::vector<RankedFits::Row>& rows_;
@@ -114,7 +131,8 @@ class Collector {
 // is passed over in favour of the shaft-basis entry. Each entry adds its two
 // classes, so candidate k is the pair (k, k).
 void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Collector& collector) {
-  const std::size_t shaftBasisFirst = catalogue.sections[3].first;
+  const std::size_t shaftBasisFirst =
+      catalogue.sectionAt(FitBasis::Shaft, FitType::Clearance).first;
   const auto shaftBasis = catalogue.entries.subspan(shaftBasisFirst);
   const auto inShaftBasis = [&shaftBasis](const CatalogueEntry& entry) {
     return std::any_of(shaftBasis.begin(), shaftBasis.end(), [&entry](const CatalogueEntry& e) {
@@ -171,17 +189,22 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
 }
 
 void searchFits(const DesignRequest& request, RankedFits& results) {
-  // The evaluation computes nothing for such a size, so no candidate can be
-  // of any type. A fit type outside the enum would otherwise accept the
-  // undefined fits.
-  if (!(request.nominalSizeMm > 0) || fitKindOf(request.fitType) == FitKind::Undefined) {
+  results.operating_ = request.operating;
+  const bool conditionsValid =
+      !request.operating ||
+      (checkPartTemperature(request.operating->hole) == ConditionError::None &&
+       checkPartTemperature(request.operating->shaft) == ConditionError::None);
+  // The evaluation computes nothing for a size not greater than 0, so no
+  // candidate can be of any type. A fit type outside the enum would otherwise
+  // accept the undefined fits.
+  if (!(request.nominalSizeMm > 0) || fitKindOf(request.fitType) == FitKind::Undefined ||
+      !conditionsValid) {
     results.holes_.clear();
     results.shafts_.clear();
     results.rows_.clear();
     return;
   }
-  const int system = static_cast<int>(request.system);
-  const CatalogueQuery query(system, static_cast<int>(request.fitType), request.nominalSizeMm);
+  const CatalogueQuery query(request.system, request.fitType, request.nominalSizeMm);
   const bool standardCheck =
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
   Collector collector(request, query, standardCheck, results.holes_, results.shafts_,

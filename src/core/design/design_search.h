@@ -9,17 +9,9 @@
 #include "design/fit_catalogue.h"
 #include "design/grade_range.h"
 #include "lang/text_id.h"
+#include "mech/operating_fit.h"
 
 namespace kalmo {
-
-// The fit system of a search (the value is the system picker index).
-enum class DesignSystem {
-  HoleBasis = 0,        // H of each grade in range with every shaft class in range
-  ShaftBasis = 1,       // every hole class in range with h of each grade in range
-  HoleTolerance = 2,    // the fixed hole class with every shaft class in range
-  ShaftTolerance = 3,   // every hole class in range with the fixed shaft class
-  AllCombinations = 4,  // every hole class in range with every shaft class in range
-};
 
 // The two target fit values in the unit the window shows (mm, or inches in
 // inch mode). max is compared with FitValue1, min with FitValue2.
@@ -41,6 +33,10 @@ struct DesignRequest {
   GradeBounds grades;         // grade values in range, "01" counting as 1
   bool onlyStandard = false;  // only fits of the standard catalogue
   DesignTargets targets;      // as typed
+  // Rank by the fits at operating temperatures instead of 20 °C: each class
+  // is moved to its part's temperature (classAtTemperature) and every
+  // result's values and deviation are those at temperature. nullopt: 20 °C.
+  std::optional<OperatingConditions> operating;
 };
 
 // Why a search did not run.
@@ -71,9 +67,10 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
 // Generates the candidates of the request's system in their fixed order,
 // evaluates each with the evaluation's own functions (each class once, each
 // pair with EvaluateFit), keeps those of the requested fit type and ranks them
-// with the quicksort of sortDesignResults. The targets are used as given (call
+// with the program's own quicksort (detail::deviationQuickSort). The targets are used as given (call
 // correctTargetSigns and checkTargets first, or use runDesignSearch). A
-// nominal size not greater than 0 gives no results. `results` is refilled in
+// nominal size not greater than 0, or operating conditions that
+// checkPartTemperature rejects, give no results. `results` is refilled in
 // place, its memory reused.
 void searchFits(const DesignRequest& request, RankedFits& results);
 

@@ -133,8 +133,8 @@ consteval bool validLayout(const std::array<CatalogueEntry, N>& entries,
   std::size_t next = 0;
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const CatalogueSection& s = sections[i];
-    if (static_cast<std::size_t>(s.basis) * 3 + static_cast<std::size_t>(s.type) != i) return false;
-    if (i == 3) {
+    if (sectionIndex(s.basis, s.type) != i) return false;
+    if (i == sectionIndex(FitBasis::Shaft, FitType::Clearance)) {
       if (entries[next].designation != "") return false;
       ++next;
     }
@@ -153,24 +153,20 @@ consteval bool validLayout(const std::array<CatalogueEntry, N>& entries,
 static_assert(validLayout(kUpTo500, kUpTo500Sections));
 static_assert(validLayout(kAbove500, kAbove500Sections));
 
-// The part of the size's list that a system and a type consult; empty for an
-// index outside its range.
-std::span<const CatalogueEntry> queryRange(int designSystem, int fitType, double nominalSizeMm) {
-  if (designSystem < 0 || designSystem > 4 || fitType < 0 || fitType >= kFitTypeCount) {
-    return {};
-  }
+// The part of the size's list that a system and a type consult; empty for a
+// value outside either enum.
+std::span<const CatalogueEntry> queryRange(DesignSystem system, FitType type,
+                                           double nominalSizeMm) {
+  if (fitKindOf(type) == FitKind::Undefined) return {};
   const FitCatalogue& catalogue = fitCatalogueFor(nominalSizeMm);
-  if (designSystem == 4) {
-    return catalogue.entries;
+  switch (system) {
+    case DesignSystem::HoleBasis:
+    case DesignSystem::HoleTolerance: return catalogue.section(FitBasis::Hole, type);
+    case DesignSystem::ShaftBasis:
+    case DesignSystem::ShaftTolerance: return catalogue.section(FitBasis::Shaft, type);
+    case DesignSystem::AllCombinations: return catalogue.entries;
   }
-  const FitBasis basis = designSystem == 0 || designSystem == 2 ? FitBasis::Hole : FitBasis::Shaft;
-  return catalogue.section(basis, static_cast<FitType>(fitType));
-}
-
-template <typename Matches>
-bool anyFit(std::span<const CatalogueEntry> range, Matches matches) {
-  return std::any_of(range.begin(), range.end(),
-                     [&](const CatalogueEntry& e) { return e.isFit() && matches(e); });
+  return {};
 }
 
 }  // namespace
@@ -179,8 +175,7 @@ constinit const FitCatalogue fitsUpTo500{kUpTo500, kUpTo500Sections};
 constinit const FitCatalogue fitsAbove500{kAbove500, kAbove500Sections};
 
 std::span<const CatalogueEntry> FitCatalogue::section(FitBasis basis, FitType type) const {
-  const CatalogueSection& s =
-      sections[static_cast<std::size_t>(basis) * 3 + static_cast<std::size_t>(type)];
+  const CatalogueSection& s = sectionAt(basis, type);
   return entries.subspan(s.first, s.count);
 }
 
@@ -188,32 +183,15 @@ const FitCatalogue& fitCatalogueFor(double nominalSizeMm) {
   return isAbove500(nominalSizeMm) ? fitsAbove500 : fitsUpTo500;
 }
 
-bool IsStandardFit(std::string_view designation, int designSystem, int fitType,
-                   double nominalSizeMm) {
-  return anyFit(queryRange(designSystem, fitType, nominalSizeMm),
-                [&](const CatalogueEntry& e) { return e.designation == designation; });
+bool IsStandardFit(FitClasses fit, DesignSystem system, FitType type, double nominalSizeMm) {
+  const auto range = queryRange(system, type, nominalSizeMm);
+  return std::any_of(range.begin(), range.end(),
+                     [&](const CatalogueEntry& e) { return e.isFit() && e.classes == fit; });
 }
 
-bool IsPreferredFit(std::string_view designation, int designSystem, int fitType,
-                    double nominalSizeMm) {
-  return anyFit(queryRange(designSystem, fitType, nominalSizeMm), [&](const CatalogueEntry& e) {
-    return e.preferred && e.designation == designation;
-  });
-}
-
-bool IsStandardFit(FitClasses fit, int designSystem, int fitType, double nominalSizeMm) {
-  return anyFit(queryRange(designSystem, fitType, nominalSizeMm),
-                [&](const CatalogueEntry& e) { return e.classes == fit; });
-}
-
-bool IsPreferredFit(FitClasses fit, int designSystem, int fitType, double nominalSizeMm) {
-  return anyFit(queryRange(designSystem, fitType, nominalSizeMm),
-                [&](const CatalogueEntry& e) { return e.preferred && e.classes == fit; });
-}
-
-CatalogueQuery::CatalogueQuery(int designSystem, int fitType, double nominalSizeMm)
+CatalogueQuery::CatalogueQuery(DesignSystem system, FitType type, double nominalSizeMm)
     : standard_(kClassCodes * kClassCodes), preferred_(kClassCodes * kClassCodes) {
-  for (const CatalogueEntry& e : queryRange(designSystem, fitType, nominalSizeMm)) {
+  for (const CatalogueEntry& e : queryRange(system, type, nominalSizeMm)) {
     if (!e.isFit()) continue;
     standard_[keyOf(e.classes)] = true;
     if (e.preferred) preferred_[keyOf(e.classes)] = true;

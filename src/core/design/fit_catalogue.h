@@ -29,6 +29,22 @@ constexpr FitKind fitKindOf(FitType type) {
 // The fit system of a catalogue section (the value is the system picker index).
 enum class FitBasis { Hole = 0, Shaft = 1 };
 
+// Position of a section among the six of a list: hole basis first, each
+// basis in fit type order.
+constexpr std::size_t sectionIndex(FitBasis basis, FitType type) {
+  return static_cast<std::size_t>(basis) * kFitTypeCount + static_cast<std::size_t>(type);
+}
+
+// The fit system of a design search (the value is the system picker index);
+// it decides which part of a catalogue list the standard-fit questions consult.
+enum class DesignSystem {
+  HoleBasis = 0,        // H of each grade in range with every shaft class in range
+  ShaftBasis = 1,       // every hole class in range with h of each grade in range
+  HoleTolerance = 2,    // the fixed hole class with every shaft class in range
+  ShaftTolerance = 3,   // every hole class in range with the fixed shaft class
+  AllCombinations = 4,  // every hole class in range with every shaft class in range
+};
+
 // One entry of a catalogue list. Besides the fits a list holds an empty
 // separator between its hole-basis and shaft-basis sections and, in the list
 // above 500 mm, a trailing single blank; neither is a fit nor matches one.
@@ -55,6 +71,9 @@ struct FitCatalogue {
   std::array<CatalogueSection, 6> sections;
 
   std::span<const CatalogueEntry> section(FitBasis basis, FitType type) const;
+  const CatalogueSection& sectionAt(FitBasis basis, FitType type) const {
+    return sections[sectionIndex(basis, type)];
+  }
 };
 
 // Standard fits for nominal sizes up to and including 500 mm (159 positions)
@@ -65,34 +84,21 @@ extern const FitCatalogue fitsAbove500;
 // fitsAbove500 above 500 mm, otherwise fitsUpTo500.
 const FitCatalogue& fitCatalogueFor(double nominalSizeMm);
 
-// Catalogue queries of the design search. designSystem is the design page's
-// system index (0 hole basis, 1 shaft basis, 2 hole tolerance, 3 shaft
-// tolerance, 4 all combinations), fitType its type index (0 clearance,
-// 1 transition, 2 interference). Systems 0 and 2 consult the hole-basis
-// section of the type, 1 and 3 the shaft-basis section, 4 the whole list
-// whatever the type. The list is that of the nominal size (mm).
-// IsStandardFit: an entry of that range has exactly this designation
-// (case-sensitive, whole text). IsPreferredFit: such an entry is marked
-// preferred. Both are false when an index is outside its range (negative for
-// a picker without a selection) and for text that is no fit designation.
-bool IsStandardFit(std::string_view designation, int designSystem, int fitType,
-                   double nominalSizeMm);
-bool IsPreferredFit(std::string_view designation, int designSystem, int fitType,
-                    double nominalSizeMm);
-
-// The same questions asked with the two classes instead of their text. Every
-// designation that names two classes is their canonical text, so both forms
-// answer alike.
-bool IsStandardFit(FitClasses fit, int designSystem, int fitType, double nominalSizeMm);
-bool IsPreferredFit(FitClasses fit, int designSystem, int fitType, double nominalSizeMm);
+// Catalogue question of the design search: is the fit an entry of the part
+// of the list that the system and type consult? Hole basis and hole tolerance
+// consult the hole-basis section of the type, shaft basis and shaft tolerance
+// the shaft-basis section, all combinations the whole list whatever the
+// type. The list is that of the nominal size (mm). False for a value outside
+// either enum.
+bool IsStandardFit(FitClasses fit, DesignSystem system, FitType type, double nominalSizeMm);
 
 // The catalogue range of one design search, captured once: a search asks the
 // same range up to 40602 times, and a scan of up to 159 entries per question
-// would dominate it. Answers exactly as the functions above with the same
-// system, type and size.
+// would dominate it. Answers as IsStandardFit with the same system, type and
+// size; isPreferred: such an entry is marked preferred.
 class CatalogueQuery {
  public:
-  CatalogueQuery(int designSystem, int fitType, double nominalSizeMm);
+  CatalogueQuery(DesignSystem system, FitType type, double nominalSizeMm);
 
   bool isStandard(FitClasses fit) const { return standard_[keyOf(fit)]; }
   bool isPreferred(FitClasses fit) const { return preferred_[keyOf(fit)]; }

@@ -36,7 +36,6 @@ constexpr Grade kIT9 = Grade::it(9);
 // Positions of the two standard lists: any size up to 500 mm, any above.
 constexpr double kSizeUpTo500 = 10;
 constexpr double kSizeAbove500 = 600;
-constexpr int kAllCombinations = 4;
 
 // The use of a fit known to be in a standard list.
 TextId useOfStandardFit(FitClasses fit) {
@@ -52,14 +51,16 @@ TextId useOfStandardFit(FitClasses fit) {
 }  // namespace
 
 std::optional<TextId> fitUseTextId(FitClasses fit) {
-  const bool standard = IsStandardFit(fit, kAllCombinations, 0, kSizeUpTo500) ||
-                        IsStandardFit(fit, kAllCombinations, 0, kSizeAbove500);
+  const bool standard =
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500) ||
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500);
   if (!standard) return std::nullopt;
   return useOfStandardFit(fit);
 }
 
 FitUses::FitUses()
-    : upTo500_(kAllCombinations, 0, kSizeUpTo500), above500_(kAllCombinations, 0, kSizeAbove500) {}
+    : upTo500_(DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500),
+      above500_(DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500) {}
 
 std::optional<TextId> FitUses::textId(FitClasses fit) const {
   if (!upTo500_.isStandard(fit) && !above500_.isStandard(fit)) return std::nullopt;

@@ -7,6 +7,12 @@
 
 namespace kalmo {
 
+std::string_view trimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 namespace {
 
 // The diameter signs a callout may start with, UTF-8: Ø (U+00D8), ø (U+00F8),
@@ -19,9 +25,7 @@ bool isBlank(char c) {
 }
 
 std::string_view trim(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
+  return trimBlanks(text);
 }
 
 bool isSizeChar(char c) {

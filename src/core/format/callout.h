@@ -9,6 +9,9 @@
 
 namespace kalmo {
 
+// The text without the spaces and tabs around it.
+std::string_view trimBlanks(std::string_view text);
+
 // Drawing callouts: a size with its classes as a drawing writes them
 // ("Ø50 H7/g6", "Ø50 H7 (+0.025/0)"), read and written.
 

@@ -1,6 +1,7 @@
 #include "format/units.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "tables/nominal_range.h"
 
@@ -27,6 +28,13 @@ std::string_view noteUnitSuffix(bool inchMode) {
 
 double sizeFieldValue(double mm, bool inchMode) {
   return inchMode ? roundTo(mmToInch(mm), kInchFieldDecimals) : mm;
+}
+
+FieldLimits sizeFieldLimits(bool inchMode) {
+  if (!inchMode) return {kMinNominalMm, kMaxNominalMm};
+  constexpr double kScale = 1e5;  // 10^kInchFieldDecimals
+  return {std::ceil(mmToInch(kMinNominalMm) * kScale) / kScale,
+          std::floor(mmToInch(kMaxNominalMm) * kScale) / kScale};
 }
 
 double nominalFieldValueForPick(double selectedMm, bool inchMode) {

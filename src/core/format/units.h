@@ -17,6 +17,16 @@ inline constexpr int kInchFieldDecimals = 5;
 // in inch mode mm / 25.4 rounded to 5 decimals (ties to even).
 double sizeFieldValue(double mm, bool inchMode);
 
+// The limits of the nominal-size field in the unit it shows: the nominal
+// range 0.001..10000 mm, in inch mode rounded inwards to the field's 5
+// decimals (0.00004..393.70078 in) so that a size held at a limit, typed
+// again, still lies within the tables.
+struct FieldLimits {
+  double minimum = 0;
+  double maximum = 0;
+};
+FieldLimits sizeFieldLimits(bool inchMode);
+
 // What the nominal-size field shows after a preferred number has been picked:
 // sizeFieldValue (3150 mm -> 124.01575 in), held within the field's limits
 // 0.001..10000 of whichever unit it shows (0.01 mm in inch mode -> 0.001).

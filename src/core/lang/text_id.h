@@ -96,6 +96,147 @@ enum class TextId : int {
   UseMediumDrive = 323,             // s
   UseForce = 324,                   // t, u
   UseHeavyShrink = 325,             // v to zc
+
+  // Number entry fields: why an entry is not applied, and what was done on leaving.
+  EntryNotANumber = 400,      // tooltip: the text is no number (or callout)
+  EntryBadDesignation = 401,  // tooltip: a size followed by no class or fit
+  EntryWrongUnit = 402,       // tooltip: "mm" typed in inch mode
+  EntryAboveMaximum = 403,    // tooltip and note, followed by the limit: "Above the upper limit"
+  EntryBelowMinimum = 404,    // tooltip and note, followed by the limit: "Below the lower limit"
+  EntryHeldAtLimit = 405,     // note, followed by the limit: "Held at the limit"
+  EntryRestored = 406,        // note: the text was no number; the last value is back
+
+  // Tooltips and accessible texts of the window's buttons and views.
+  SwitchUnit = 407,       // unit button: "Millimetres or inches"
+  AboutProgram = 408,     // about button
+  HoleClassList = 409,    // hole class list button: "Common hole classes"
+  ShaftClassList = 410,   // shaft class list button: "Common shaft classes"
+  ZoneDiagramName = 411,  // diagram accessible name: "Tolerance zones"
+
+  // Press-fit window.
+  PressFit = 500,        // "Press fit": window title, main window action
+  PressHub = 501,        // "Hub (outer part)": group
+  PressShaft = 502,      // "Shaft (inner part)": group
+  PressJoint = 503,      // "Joint": group of length, friction and joining clearance
+  Material = 504,        // "Material": material picker caption
+  MaterialCustom = 505,  // "Custom values": the last material entry
+  MaterialSteel = 506,   // the material presets, in MaterialId order
+  MaterialStainless = 507,
+  MaterialCastIron = 508,
+  MaterialAluminium = 509,
+  MaterialCopper = 510,
+  MaterialBrass = 511,
+  MaterialBronze = 512,
+  MaterialTitanium = 513,
+  ElasticModulus = 514,        // "Modulus of elasticity"
+  PoissonRatio = 515,          // "Poisson's ratio"
+  YieldStrength = 516,         // "Yield strength"
+  ExpansionCoefficient = 517,  // "Coefficient of expansion"
+  HubOuterDiameter = 518,      // "Outer diameter"
+  ShaftBoreDiameter = 519,     // "Bore diameter (0 = solid shaft)"
+  JointLength = 520,           // "Joint length"
+  Roughness = 521,             // "Roughness": Rz of the bore or of the shaft
+  Friction = 522,              // "Coefficient of friction (torque, axial force)"
+  PressInFriction = 523,       // "Coefficient of friction for pressing in"
+  JoiningClearance = 524,      // "Joining clearance for shrinking"
+  TypicalDrySteelFriction =
+      525,                      // "Pre-filled with a typical value for dry steel on steel:" + value
+  Quantity = 526,               // "Quantity": results column
+  Value = 527,                  // "Value": results column
+  Unit = 528,                   // "Unit": results column
+  Smoothing = 529,              // "Smoothing of the roughness"
+  EffectiveInterference = 530,  // "Effective interference"
+  DiameterRatio = 531,          // "Diameter ratio"
+  ElasticityFactor = 532,       // "Elasticity factor": K
+  JointPressure = 533,          // "Joint pressure"
+  TransmissibleTorque = 534,    // "Transmissible torque"
+  TransmissibleAxialForce = 535,  // "Transmissible axial force"
+  PressInForce = 536,             // "Press-in force"
+  HubStress = 537,                // "Equivalent stress at the hub bore"
+  ShaftStress = 538,              // "Equivalent stress in the shaft"
+  HubSafety = 539,                // "Safety of the hub against yielding"
+  ShaftSafety = 540,              // "Safety of the shaft against yielding"
+  HubTemperature = 541,           // "Hub temperature for shrinking on"
+  ShaftTemperature = 542,         // "or shaft temperature for cooling in"
+  LooseAtMinimum = 543,           // the joint may be loose at the smallest interference
+  HubYields = 544,                // "The hub yields (safety below 1): ..."
+  ShaftYields = 545,              // "The shaft yields (safety below 1): ..."
+  BelowLiquidNitrogen = 546,      // cooling needs less than -196 °C
+  NoInterference = 547,           // a clearance fit transmits nothing by friction
+  NoCompleteFit = 548,            // the main window holds no complete fit
+  EnterNumber = 549,              // "enter a number": a field without a number
+  // Inspection window.
+  Inspection = 550,        // "Inspection": window title, tool tip
+  Measured = 554,          // "Measured": measured size field caption
+  ToLot = 555,             // "to (lot)": largest size of a lot
+  Status = 556,            // "Status"
+  StatusOk = 557,          // "ok: within the limits of size"
+  StatusOver = 558,        // "over: above the upper limit of size"
+  StatusUnder = 559,       // "under: below the lower limit of size"
+  Margin = 560,            // "Margin": distance to the nearer limit
+  AcceptingClasses = 561,  // "Accepting classes"
+  NoneAccepting = 562,     // "none"
+  PlugGauge = 563,         // "Plug gauge": the hole's gauge
+  RingOrSnapGauge = 564,   // "Ring or snap gauge": the shaft's gauge
+  GaugeGo = 565,           // "GO"
+  GaugeNoGo = 566,         // "NO-GO"
+  GaugeNote = 567,         // "Gauge sizes are the limits of size; ... not included."
+  ActualFit = 568,         // "Actual fit": heading
+  ActualClearance = 569,   // "Actual clearance (negative: interference)"
+  SameKind = 570,          // "Every pair gives the nominal kind of fit"
+  NotSameKind = 571,       // "NOT every pair gives the nominal kind of fit"
+  EnterMeasured = 572,     // "Enter a measured size, or ... of a lot."
+  LotMinAboveMax = 573,    // "The smallest size of the lot is above the largest."
+  NoLimitsAtSize = 574,    // "No limits at this size."
+  PreferredInBold = 575,   // "Preferred classes in bold."
+  NoClassChosen = 576,     // "No class chosen."
+  RangeFromTo = 577,       // "%1 to %2"
+
+  // Batch table window.
+  BatchTable = 551,             // "Batch table": window title, tool tip
+  Print = 552,                  // "Print…"
+  SaveAsPdf = 553,              // "Save as PDF…"
+  CalloutsPrompt = 580,         // "Callouts, one per line (Ø optional), e.g. ...:"
+  Callout = 581,                // "Callout": column
+  UpperDeviationShort = 583,    // "upper dev.": column, after "Hole"/"Shaft"
+  LowerDeviationShort = 584,    // "lower dev."
+  MaxSizeShort = 585,           // "max. size"
+  MinSizeShort = 586,           // "min. size"
+  Error = 587,                  // "Error": column
+  CopyTable = 588,              // "Copy table"
+  ExportCsv = 589,              // "Export CSV…"
+  CsvFiles = 590,               // "CSV files (*.csv)": file dialog filter
+  PdfFiles = 591,               // "PDF files (*.pdf)"
+  CannotWriteFile = 592,        // "The file %1 could not be written."
+  LimitValue1 = 593,            // "Limit value 1": first fit value column
+  LimitValue2 = 594,            // "Limit value 2"
+  CalloutNoSize = 600,          // "no size at the start of the line"
+  CalloutBadSize = 601,         // "the size is not a number"
+  CalloutBadDesignation = 602,  // "“%1” is no tolerance class or fit"
+  CalloutTrailingText = 603,    // "text after the tolerance class or fit"
+  CalloutSizeOutOfRange = 604,  // "the size must be greater than 0 and at most 10000 mm"
+  CalloutNoClass = 605,         // "no tolerance class or fit after the size"
+
+  // Printed reports.
+  LimitsTableTitle = 610,   // "Limits table": batch report title
+  VersionOf = 611,          // "Version %1"
+  UnitOf = 612,             // "Unit: %1"
+  StandardEditions = 613,   // "Standards: ISO 286-1:1988 up to 3150 mm, DIN 7172:1991 above"
+  PageOf = 614,             // "Page %1 of %2"
+  ResultTitle = 615,        // "Tolerances and fit": result page title
+  RangeBoundaryNote = 616,  // "Near the size-range bound %1 mm: ... differ."
+  DateOf = 617,             // "Date: %1"
+  // Window: a size near a size-range bound, callouts and the inside count.
+  // %1, %2 and %3 are filled in by the caller.
+  BoundaryAbove = 650,         // "%1 is the top of a size range: above it %2 gives %3"
+  BoundaryBelow = 651,         // "%1 is the top of the size range below: at %1 %2 gives %3"
+  BoundaryClearance = 652,     // "%1 / %2 clearance": least and greatest
+  BoundaryInterference = 653,  // "%1 / %2 interference": least and greatest
+  BoundaryTransition = 654,    // "%1 clearance / %2 interference": the greatest of each
+  BoundaryClassLimits = 655,   // "limit deviations %1 / %2": upper, lower
+  BoundaryUndefined = 656,     // "no defined limits"
+  CopyAsCallout = 657,         // "Copy as callout": context menu of the results grid
+  InsideCount = 658,           // "%1 of %2 fits lie inside the targets."
 };
 
 }  // namespace kalmo

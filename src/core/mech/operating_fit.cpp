@@ -4,13 +4,9 @@
 
 namespace kalmo {
 
-namespace {
-
-bool unchanged(const PartTemperature& part) {
+bool keepsReferenceLimits(const PartTemperature& part) {
   return part.temperatureC == kReferenceTemperatureC || part.alphaUmPerMK == 0;
 }
-
-}  // namespace
 
 ConditionError checkPartTemperature(const PartTemperature& part) {
   if (!std::isfinite(part.temperatureC)) return ConditionError::TemperatureNotFinite;
@@ -29,10 +25,30 @@ ClassResult classAtTemperature(const ClassResult& cls, double sizeMm, const Part
   // Scaling and subtracting N again would change the last bits of a
   // deviation even with a factor of exactly 1, and with them exact ties
   // such as EI = es: leave such a part alone.
-  if (unchanged(part) || cls.undefined()) return cls;
+  if (keepsReferenceLimits(part) || cls.undefined()) return cls;
   const double f = expansionFactor(part);
   return {cls.toleranceMm * f, (sizeMm + cls.upperMm) * f - sizeMm,
           (sizeMm + cls.lowerMm) * f - sizeMm};
+}
+
+FitResult fitOfZonesAtTemperature(const ClassResult& hole, const ClassResult& shaft,
+                                  const OperatingConditions& conditions) {
+  if (keepsReferenceLimits(conditions.hole) && keepsReferenceLimits(conditions.shaft)) {
+    return EvaluateFit(hole, shaft);
+  }
+  if (hole.undefined() || shaft.undefined() || hole.toleranceMm <= 0 || shaft.toleranceMm <= 0) {
+    return {};
+  }
+  const double maxClearance = hole.upperMm - shaft.lowerMm;  // ES_T − ei_T
+  const double minClearance = hole.lowerMm - shaft.upperMm;  // EI_T − es_T
+  if (minClearance >= 0) {
+    return {FitKind::Clearance, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
+  }
+  if (maxClearance < 0) {
+    return {FitKind::Interference, minClearance, maxClearance,
+            std::fabs(minClearance - maxClearance)};
+  }
+  return {FitKind::Transition, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
 }
 
 OperatingResult fitAtTemperature(const Evaluation& at20, double sizeMm,
@@ -46,7 +62,7 @@ OperatingResult fitAtTemperature(const Evaluation& at20, double sizeMm,
   OperatingFit op;
   op.hole = classAtTemperature(at20.hole, sizeMm, conditions.hole);
   op.shaft = classAtTemperature(at20.shaft, sizeMm, conditions.shaft);
-  op.fit = EvaluateFit(op.hole, op.shaft);
+  op.fit = fitOfZonesAtTemperature(op.hole, op.shaft, conditions);
   op.kindChanged = op.fit.kind != at20.fit.kind;
   return {op, ConditionError::None, Side::Hole};
 }

@@ -41,7 +41,7 @@ enum class ConditionError {
 struct OperatingFit {
   ClassResult hole;  // deviations and tolerance of the zone at temperature
   ClassResult shaft;
-  FitResult fit;             // evaluated from the two zones exactly as at 20 °C
+  FitResult fit;             // fitOfZonesAtTemperature of the two zones
   bool kindChanged = false;  // fit.kind differs from the kind at 20 °C
   friend constexpr bool operator==(const OperatingFit&, const OperatingFit&) = default;
 };
@@ -64,6 +64,19 @@ double expansionFactor(const PartTemperature& part);
 // L·factor − N, the tolerance IT·factor. A part at exactly 20 °C or with
 // α = 0, and an undefined class, come back bit for bit unchanged.
 ClassResult classAtTemperature(const ClassResult& cls, double sizeMm, const PartTemperature& part);
+
+// Whether a part keeps its 20 °C limits bit for bit: at exactly 20 °C or
+// with α = 0.
+bool keepsReferenceLimits(const PartTemperature& part);
+
+// The fit of two zones at the operating temperatures. When neither part
+// changes it is EvaluateFit, exact ties included. Otherwise the kind is
+// decided on the limits themselves: zones at temperature are no multiples of
+// 0.05 µm, and EvaluateFit's rounding to such steps would take a minimum
+// clearance of −0.02 µm for 0 and the fit for a clearance fit. Undefined
+// classes, and classes without tolerance, form no fit, as in EvaluateFit.
+FitResult fitOfZonesAtTemperature(const ClassResult& hole, const ClassResult& shaft,
+                                  const OperatingConditions& conditions);
 
 // The 20 °C evaluation (Evaluate at sizeMm) moved to the operating
 // temperatures. When neither part changes, the fit is the 20 °C fit itself,

@@ -37,8 +37,14 @@ class ExportWriter {
   // A length in the export's unit: fixed-4 mm or fixed-5 inches.
   std::string length(double mm) const { return lengthText(mm, inch_, separator_); }
 
-  // The size of the class line, as the nominal-size field shows it.
-  std::string size(double mm) const { return formatPlain(sizeFieldValue(mm, inch_), separator_); }
+  // The size of a class line: the number as entered (in the unit shown),
+  // for every part with a class, also one not shown, so that a non-zero size
+  // never prints as 0; without a number entered, the size as the field would
+  // show it. A part without a class prints 0.
+  std::string size(const FitInputs& inputs, const PartView& part) const {
+    if (part.classText.empty() || inputs.sizeMm <= 0) return "0";
+    return formatPlain(inputs.sizeShown.value_or(sizeFieldValue(inputs.sizeMm, inch_)), separator_);
+  }
 
   template <typename... Parts>
   void line(const Parts&... parts) {
@@ -71,8 +77,8 @@ std::string BuildExportText(const FitView& view, const LangTable& lang,
 
   w.line(w.lang(TextId::BasicParameters), ": ");
   w.line(w.lang(TextId::Hole), tab2, w.lang(TextId::Shaft));
-  w.line(w.size(hole.sizeMm), " ", view.hole.classText, tab2, w.size(shaft.sizeMm), " ",
-         view.shaft.classText);
+  w.line(w.size(view.inputs, view.hole), " ", view.hole.classText, tab2,
+         w.size(view.inputs, view.shaft), " ", view.shaft.classText);
   w.line();
   w.line(w.lang(TextId::Tolerance), tab, w.length(hole.toleranceMm), tab, w.lang(TextId::Tolerance),
          tab, w.length(shaft.toleranceMm));

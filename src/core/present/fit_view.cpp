@@ -1,5 +1,6 @@
 #include "present/fit_view.h"
 
+#include "format/callout.h"
 #include "tables/nominal_range.h"
 
 namespace kalmo {
@@ -32,6 +33,17 @@ FitView presentFit(const FitInputs& inputs) {
   view.fit = evaluation.fit;
   view.fitShown = view.hole.shown && view.shaft.shown;
   return view;
+}
+
+std::string calloutText(const FitView& view) {
+  CalloutInput input;
+  input.nominalMm = view.inputs.sizeMm;
+  input.inchMode = view.inputs.inch;
+  input.hole = view.inputs.hole;
+  input.shaft = view.inputs.shaft;
+  input.holeResult = view.hole.result;
+  input.shaftResult = view.shaft.result;
+  return calloutText(input);
 }
 
 }  // namespace kalmo

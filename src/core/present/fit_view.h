@@ -51,4 +51,9 @@ struct FitView {
 // that is not greater than 0 evaluates nothing: both classes undefined.
 FitView presentFit(const FitInputs& inputs);
 
+// The drawing callouts of the view's classes, one per line with its line end
+// ("Ø50 H7 (+0.025/0)", "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"), in the unit
+// the view shows; empty without a class.
+std::string calloutText(const FitView& view);
+
 }  // namespace kalmo

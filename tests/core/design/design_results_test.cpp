@@ -6,8 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "design/deviation_sort.h"
+
 namespace kalmo {
 namespace {
+
+// The search's quicksort applied to whole records (ascending Deviation, equal
+// ones in the order the quicksort leaves them).
+void sortDesignResults(DesignResults& results) {
+  detail::deviationQuickSort(std::span<DesignResult>(results),
+                             [](const DesignResult& record) { return record.Deviation; });
+}
 
 DesignResults records(const std::vector<std::pair<double, std::string>>& items) {
   DesignResults out;

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "design/deviation_sort.h"
 
 namespace kalmo {
 namespace {
@@ -313,6 +316,130 @@ TEST(DesignSearch, RefilledResultsHoldOnlyTheLatestSearch) {
   const std::size_t before = refilled.size();
   EXPECT_EQ(runDesignSearch(reversed, refilled).error, DesignInputError::TargetsReversed);
   EXPECT_EQ(refilled.size(), before);
+}
+
+// At operating temperatures every candidate of the 20 °C search is moved to
+// temperature and kept when its fit there is of the requested type; the
+// values, the deviation and the quicksort order (ties included) are those of
+// the candidates evaluated one by one with fitAtTemperature.
+TEST(DesignSearch, AtOperatingTemperaturesRanksTheFitsAtTemperature) {
+  const OperatingConditions aluminiumOnSteel{{80, 23}, {60, 12}};
+  struct Case {
+    double size;
+    DesignSystem system;
+    const char* fixedClass;  // systems 2 and 3
+    FitType type;
+    GradeBounds grades;
+    DesignTargets targets;
+    bool inch;
+    OperatingConditions conditions;
+  };
+  const Case cases[] = {
+      {50,
+       DesignSystem::HoleBasis,
+       "",
+       FitType::Transition,
+       {5, 12},
+       {0.02, -0.01},
+       false,
+       aluminiumOnSteel},
+      {50,
+       DesignSystem::HoleBasis,
+       "",
+       FitType::Clearance,
+       {5, 12},
+       {0.06, 0.02},
+       false,
+       aluminiumOnSteel},
+      {120,
+       DesignSystem::HoleTolerance,
+       "H7",
+       FitType::Interference,
+       {5, 12},
+       {-0.1, -0.05},
+       false,
+       {{-40, 23}, {-40, 12}}},
+      {30,
+       DesignSystem::ShaftTolerance,
+       "h6",
+       FitType::Clearance,
+       {1, 18},
+       {0, 0},
+       false,
+       {{20, 23}, {150, 16}}},
+      {630,
+       DesignSystem::HoleBasis,
+       "",
+       FitType::Interference,
+       {6, 9},
+       {-0.004, -0.002},
+       true,
+       {{-10, 11.7}, {90, 8.6}}},
+      // Nothing moves: the 20 °C ranking, every bit and tie.
+      {50,
+       DesignSystem::HoleBasis,
+       "",
+       FitType::Transition,
+       {5, 12},
+       {0, 0},
+       false,
+       {{20, 23}, {35, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " system " << static_cast<int>(c.system)
+                                    << " type " << static_cast<int>(c.type));
+    DesignRequest r = request(c.size, c.system, c.type, c.grades);
+    r.targets = c.targets;
+    r.inchMode = c.inch;
+    r.operating = c.conditions;
+    const Side fixedSide = c.system == DesignSystem::ShaftTolerance ? Side::Shaft : Side::Hole;
+    if (*c.fixedClass) r.fixedClass = parseToleranceClass(c.fixedClass, fixedSide).value;
+
+    // The candidates in generation order: the basis (or fixed) classes in the
+    // outer loop, the listed classes of the other side in list order.
+    std::vector<ToleranceClass> fixed;
+    if (r.fixedClass) {
+      fixed.push_back(*r.fixedClass);
+    } else {
+      for (int g = c.grades.lower; g <= c.grades.upper; ++g) {
+        fixed.push_back({letter::H, Grade::atIndex(*gradeIndexOfValue(g))});
+      }
+    }
+    const Side listed = fixedSide == Side::Hole ? Side::Shaft : Side::Hole;
+    DesignResults expected;
+    for (const ToleranceClass f : fixed) {
+      for (const ClassListItem& item : classList(listed, isAbove500(c.size))) {
+        if (!c.grades.contains(item.cls)) continue;
+        const FitClasses classes =
+            listed == Side::Shaft ? FitClasses{f, item.cls} : FitClasses{item.cls, f};
+        const Evaluation e = *Evaluate(c.size, classes.hole, classes.shaft);
+        const FitResult fit = fitAtTemperature(e, c.size, c.conditions).value->fit;
+        if (fit.kind != fitKindOf(c.type)) continue;
+        expected.push_back({designDeviation(fit.value1Mm, fit.value2Mm, c.targets, c.inch),
+                            FitDesignation(classes), fit.value1Mm, fit.value2Mm, fit.toleranceMm,
+                            false, classes});
+      }
+    }
+    detail::deviationQuickSort(std::span<DesignResult>(expected),
+                               [](const DesignResult& record) { return record.Deviation; });
+
+    const DesignResults got = searchFits(r);
+    ASSERT_FALSE(got.empty());
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      expected[i].Preferred = got[i].Preferred;  // the catalogue's mark, not checked here
+      EXPECT_EQ(got[i], expected[i]) << i << ": " << got[i].Designation;
+    }
+    if (c.conditions == OperatingConditions{{20, 23}, {35, 0}}) {
+      r.operating.reset();
+      EXPECT_EQ(got, searchFits(r));
+    }
+  }
+
+  // Conditions no part can have give no results.
+  DesignRequest r = request(50, DesignSystem::HoleBasis, FitType::Clearance, {5, 12});
+  r.operating = OperatingConditions{{-300, 23}, {}};
+  EXPECT_TRUE(searchFits(r).empty());
 }
 
 }  // namespace

@@ -83,58 +83,69 @@ TEST(FitCatalogue, ReducedListKeepsTheOrderOfTheFullList) {
 }
 
 TEST(FitCatalogue, StandardAndPreferredQueries) {
+  using enum DesignSystem;
+  constexpr FitType C = FitType::Clearance, T = FitType::Transition, I = FitType::Interference;
   struct Case {
     const char* designation;
-    int system;
-    int type;
+    DesignSystem system;
+    FitType type;
     double size;
     bool standard;
     bool preferred;
   };
   const Case cases[] = {
-      {"H7/g6", 0, 0, 10, true, true},    {"H7/g6", 1, 0, 10, false, false},
-      {"H7/g6", 2, 0, 10, true, true},    {"H7/g6", 0, 1, 10, false, false},
-      {"G7/h6", 4, 0, 10, true, true},    {"G7/h6", 4, 2, 10, true, true},
-      {"G7/h6", 3, 0, 10, true, true},    {"H8/h9", 0, 0, 10, true, false},
-      {"H8/h9", 1, 0, 10, true, true},    {"H8/h9", 4, 0, 10, true, true},
-      {"D10/h9", 1, 0, 400, true, true},  {"D10/h9", 1, 0, 600, true, false},
-      {"H7/c8", 0, 0, 500, true, false},  {"H7/c8", 0, 0, 500.001, false, false},
-      {"H7/g6", -1, 0, 10, false, false}, {"H7/g6", 0, -1, 10, false, false},
-      {"H7/g6", 5, 0, 10, false, false},  {"H7/g6", 4, 3, 10, false, false},
-      {"", 4, 0, 10, false, false},       {" ", 4, 0, 600, false, false},
-      {"h7/g6", 0, 0, 10, false, false},  {"H7/g6 ", 0, 0, 10, false, false},
-      {"F8/h7", 2, 0, 10, false, false},  {"P7/h6", 1, 2, 600, true, true},
-      {"U7/h6", 1, 2, 600, true, false},  {"T7/h6", 1, 2, 600, false, false},
+      {"H7/g6", HoleBasis, C, 10, true, true},       {"H7/g6", ShaftBasis, C, 10, false, false},
+      {"H7/g6", HoleTolerance, C, 10, true, true},   {"H7/g6", HoleBasis, T, 10, false, false},
+      {"G7/h6", AllCombinations, C, 10, true, true}, {"G7/h6", AllCombinations, I, 10, true, true},
+      {"G7/h6", ShaftTolerance, C, 10, true, true},  {"H8/h9", HoleBasis, C, 10, true, false},
+      {"H8/h9", ShaftBasis, C, 10, true, true},      {"H8/h9", AllCombinations, C, 10, true, true},
+      {"D10/h9", ShaftBasis, C, 400, true, true},    {"D10/h9", ShaftBasis, C, 600, true, false},
+      {"H7/c8", HoleBasis, C, 500, true, false},     {"H7/c8", HoleBasis, C, 500.001, false, false},
+      {"F8/h7", HoleTolerance, C, 10, false, false}, {"P7/h6", ShaftBasis, I, 600, true, true},
+      {"U7/h6", ShaftBasis, I, 600, true, false},    {"T7/h6", ShaftBasis, I, 600, false, false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << "'" << c.designation << "' " << c.system << " " << c.type << " at " << c.size);
-    EXPECT_EQ(IsStandardFit(c.designation, c.system, c.type, c.size), c.standard);
-    EXPECT_EQ(IsPreferredFit(c.designation, c.system, c.type, c.size), c.preferred);
+    SCOPED_TRACE(testing::Message() << c.designation << " " << static_cast<int>(c.system) << " "
+                                    << static_cast<int>(c.type) << " at " << c.size);
+    const FitParse parsed = parseFitDesignation(c.designation);
+    ASSERT_TRUE(parsed.value);
+    const CatalogueQuery query(c.system, c.type, c.size);
+    EXPECT_EQ(IsStandardFit(*parsed.value, c.system, c.type, c.size), c.standard);
+    EXPECT_EQ(query.isStandard(*parsed.value), c.standard);
+    EXPECT_EQ(query.isPreferred(*parsed.value), c.preferred);
   }
+  // A value outside either enum consults nothing.
+  const FitClasses h7g6 = *parseFitDesignation("H7/g6").value;
+  EXPECT_FALSE(IsStandardFit(h7g6, static_cast<DesignSystem>(5), C, 10));
+  EXPECT_FALSE(IsStandardFit(h7g6, AllCombinations, static_cast<FitType>(3), 10));
 }
 
-// The forms the design search uses (classes, and the range captured once)
-// agree with the text queries for every catalogue fit and some others, in
-// every system, type and band; an entry whose classes differ from its text
-// breaks this.
-TEST(FitCatalogue, ClassQueriesAgreeWithTextQueries) {
+// Every entry holds the classes its text names, and the range captured once
+// answers as the single question, for every catalogue fit and some others,
+// in every system, type and band.
+TEST(FitCatalogue, EntriesHoldTheirClassesAndQueriesAgree) {
+  for (const FitCatalogue* list : {&fitsUpTo500, &fitsAbove500}) {
+    for (const CatalogueEntry& e : list->entries) {
+      if (!e.isFit()) continue;
+      SCOPED_TRACE(e.designation);
+      const FitParse parsed = parseFitDesignation(e.designation);
+      ASSERT_TRUE(parsed.value);
+      EXPECT_EQ(*parsed.value, e.classes);
+    }
+  }
   std::vector<std::string> fits = designations(fitsUpTo500.entries);
   fits.insert(fits.end(), {"H0/h1", "ZC11/zc11", "A9/a9", "JS7/js6", "F8/g7"});
   for (double size : {30.0, 600.0}) {
     for (int system = 0; system <= 4; ++system) {
-      for (int type = 0; type < kFitTypeCount; ++type) {
-        const CatalogueQuery query(system, type, size);
+      for (const FitType type : kTypes) {
+        const DesignSystem s = static_cast<DesignSystem>(system);
+        const CatalogueQuery query(s, type, size);
         for (const std::string& d : fits) {
           const FitParse parsed = parseFitDesignation(d);
           if (!parsed.value) continue;  // the separator
-          SCOPED_TRACE(testing::Message() << d << " " << system << " " << type << " at " << size);
-          const bool standard = IsStandardFit(d, system, type, size);
-          const bool preferred = IsPreferredFit(d, system, type, size);
-          EXPECT_EQ(IsStandardFit(*parsed.value, system, type, size), standard);
-          EXPECT_EQ(IsPreferredFit(*parsed.value, system, type, size), preferred);
-          EXPECT_EQ(query.isStandard(*parsed.value), standard);
-          EXPECT_EQ(query.isPreferred(*parsed.value), preferred);
+          SCOPED_TRACE(testing::Message()
+                       << d << " " << system << " " << static_cast<int>(type) << " at " << size);
+          EXPECT_EQ(query.isStandard(*parsed.value), IsStandardFit(*parsed.value, s, type, size));
         }
       }
     }

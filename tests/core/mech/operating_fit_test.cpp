@@ -90,6 +90,19 @@ TEST(FitAtTemperature, ScalesEachLimitSize) {
        -0.09195752,
        -0.05100354,
        false},
+      // A hole 2 K cold closes H7/h6 by 0.02 µm: decided on the sizes, not
+      // on steps of 0.05 µm, that is a transition fit.
+      {10,
+       "H7/h6",
+       {{18, 1}, {20, 12}},
+       0.01497997,
+       -0.00002,
+       0,
+       -0.009,
+       FitKind::Transition,
+       0.02397997,
+       -0.00002,
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.size << " " << c.fit);

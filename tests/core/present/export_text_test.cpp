@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "format/units.h"
+#include "test_data.h"
 
 namespace kalmo {
 namespace {
@@ -26,6 +27,7 @@ FitView exportView(const ExportCase& c) {
   FitInputs inputs;
   inputs.sizeMm = c.sizeMm;
   inputs.sizeText = c.nominalText;
+  inputs.sizeShown = parseNumber(c.nominalText, c.separator);
   inputs.hole = classes.hole;
   inputs.shaft = classes.shaft;
   inputs.inch = c.inch;
@@ -56,29 +58,8 @@ std::vector<std::string> exportLines(const std::string& text) {
 }
 
 TEST(ExportText, EnglishExampleByteForByte) {
-  const std::string expected =
-      "Basic parameters: \r\n"
-      "Hole\t\tShaft\r\n"
-      "10 H7\t\t10 g6\r\n"
-      "\r\n"
-      "Tolerance\t0.0150\tTolerance\t0.0090\r\n"
-      "\r\n"
-      "Limit deviations\t\tLimit deviations\r\n"
-      "Upper deviation (ES)\t0.0150\tUpper deviation (es)\t-0.0050\r\n"
-      "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t-0.0140\r\n"
-      "\r\n"
-      "Limit sizes\t\tLimit sizes\r\n"
-      "Upper limit of size\t10.0150\tUpper limit of size\t9.9950\r\n"
-      "Lower limit of size\t10.0000\tLower limit of size\t9.9860\r\n"
-      "\r\n"
-      "Fit\r\n"
-      "Designation\t10 H7/g6\r\n"
-      "Type of fit\tClearance fit\r\n"
-      "Max. clearance\t0.0290\r\n"
-      "Min. clearance\t0.0050\r\n"
-      "Tolerance of the fit\t0.0240\r\n"
-      "\r\n"
-      "Values and tolerances in [mm].\r\n";
+  const std::string expected = test::testData("export_10_H7_g6.txt");
+  ASSERT_FALSE(expected.empty());
   EXPECT_EQ(exportText({"H7/g6", 10, "10"}), expected);
 }
 
@@ -94,8 +75,8 @@ TEST(ExportText, LinesOfTypicalResults) {
         {18, "Max. interference\t-0.0320"},
         {19, "Min. interference\t-0.0080"},
         {20, "Tolerance of the fit\t0.0240"}}},
-      {{"K9/g6", 30, "30"},  // undefined hole: zeros, "N", no fit
-       {{3, "0 K9\t\t30 g6"},
+      {{"K9/g6", 30, "30"},  // undefined hole: zeros, "N", no fit; the size as entered
+       {{3, "30 K9\t\t30 g6"},
         {5, "Tolerance\t0.0000\tTolerance\t0.0130"},
         {8, "Upper deviation (ES)\t0.0000\tUpper deviation (es)\t-0.0070"},
         {9, "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t-0.0200"},
@@ -107,11 +88,11 @@ TEST(ExportText, LinesOfTypicalResults) {
         {19, "Min.\t0.0000"},
         {20, "Tolerance of the fit\t0.0000"}}},
       {{"H1/f1", 4000, "4000"},  // no tolerance at this size: not shown, zeros
-       {{3, "0 H1\t\t0 f1"},
+       {{3, "4000 H1\t\t4000 f1"},
         {9, "Lower deviation (EI)\t0.0000\tLower deviation (ei)\t0.0000"},
         {16, "Designation\tN"}}},
       {{"H7/g6", 0.0005, "0.0005"},  // below the nominal range: nothing shown
-       {{3, "0 H7\t\t0 g6"},
+       {{3, "0.0005 H7\t\t0.0005 g6"},
         {5, "Tolerance\t0.0000\tTolerance\t0.0000"},
         {16, "Designation\tN"},
         {17, "Type of fit\t"},
@@ -139,6 +120,8 @@ TEST(ExportText, LinesOfTypicalResults) {
         {18, "Max. clearance\t0.00114"},
         {22, "Values and tolerances in [in]."}}},
       {{"H7/s6", 10, "0.3937", true}, {{18, "Max. interference\t-0.00126"}}},
+      {{"H7/g6", 0.123456 * 25.4, "0.123456", true},  // every digit typed, not 5 decimals
+       {{3, "0.123456 H7\t\t0.123456 g6"}, {16, "Designation\t0.123456 H7/g6"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()

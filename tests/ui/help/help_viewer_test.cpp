@@ -105,7 +105,7 @@ class HelpViewerTest : public QObject {
         }
       }
     }
-    QCOMPARE(pages.size(), 6);
+    QCOMPARE(pages.size(), 7);
     QVERIFY(pictures >= 1);
   }
 
@@ -148,7 +148,8 @@ class HelpViewerTest : public QObject {
       const char* file;
     } shots[] = {{3, "results.htm#diagram", "help_viewer_en_results.png"},
                  {1, "TISO286BG.htm", "help_viewer_bg_start.png"},
-                 {2, "design.htm", "help_viewer_de_design.png"}};
+                 {2, "design.htm", "help_viewer_de_design.png"},
+                 {3, "press.htm#example", "help_viewer_en_press.png"}};
     for (const auto& shot : shots) {
       HelpViewer viewer;
       QVERIFY(viewer.openHelp(helpFile(shot.language), startTopic(shot.language)));

@@ -1,0 +1,527 @@
+#include "press_fit_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "format/number_format.h"
+#include "language.h"
+#include "number_field.h"
+#include "press_fit_results_model.h"
+#include "settings_store.h"
+
+namespace kalmo {
+
+namespace {
+
+enum class Unit { Length, Mpa, None, Alpha, Micrometre };
+
+// What a field must hold; the method checks the same rules (PressFitError).
+enum class Rule { AboveSize, BelowSize, Positive, Poisson, NotNegative };
+
+struct FieldDefinition {
+  PressField field;
+  const char* key;  // settings name and object name
+  TextId caption;
+  const char* symbol;  // rich text
+  Unit unit;
+  Rule rule;
+  PressFitError error;  // the method's complaint about this field
+  double initial;       // NaN: empty
+  // An empty field stands for the method's default (μ_e = μ, s = 0.001·D).
+  bool emptyIsDefault = false;
+};
+
+constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
+
+// Hub first, then shaft, then the joint; materials are filled from the picker.
+constexpr std::array<FieldDefinition, kPressFieldCount> kFields{{
+    {PressField::HubModulus, "PressHubE", TextId::ElasticModulus, "E<sub>A</sub>", Unit::Mpa,
+     Rule::Positive, PressFitError::HubModulus, kEmpty},
+    {PressField::HubPoisson, "PressHubNu", TextId::PoissonRatio, "ν<sub>A</sub>", Unit::None,
+     Rule::Poisson, PressFitError::HubPoisson, kEmpty},
+    {PressField::HubYield, "PressHubRe", TextId::YieldStrength, "R<sub>eA</sub>", Unit::Mpa,
+     Rule::Positive, PressFitError::HubYield, kEmpty},
+    {PressField::HubAlpha, "PressHubAlpha", TextId::ExpansionCoefficient, "α<sub>A</sub>",
+     Unit::Alpha, Rule::Positive, PressFitError::HubAlpha, kEmpty},
+    {PressField::HubOuterDiameter, "PressHubOuter", TextId::HubOuterDiameter, "D<sub>aA</sub>",
+     Unit::Length, Rule::AboveSize, PressFitError::HubOuterDiameter, kEmpty},
+    {PressField::HubRoughness, "PressRzHub", TextId::Roughness, "Rz<sub>A</sub>", Unit::Micrometre,
+     Rule::NotNegative, PressFitError::HubRoughness, 0},
+    {PressField::ShaftModulus, "PressShaftE", TextId::ElasticModulus, "E<sub>I</sub>", Unit::Mpa,
+     Rule::Positive, PressFitError::ShaftModulus, kEmpty},
+    {PressField::ShaftPoisson, "PressShaftNu", TextId::PoissonRatio, "ν<sub>I</sub>", Unit::None,
+     Rule::Poisson, PressFitError::ShaftPoisson, kEmpty},
+    {PressField::ShaftYield, "PressShaftRe", TextId::YieldStrength, "R<sub>eI</sub>", Unit::Mpa,
+     Rule::Positive, PressFitError::ShaftYield, kEmpty},
+    {PressField::ShaftAlpha, "PressShaftAlpha", TextId::ExpansionCoefficient, "α<sub>I</sub>",
+     Unit::Alpha, Rule::Positive, PressFitError::ShaftAlpha, kEmpty},
+    {PressField::ShaftBore, "PressShaftBore", TextId::ShaftBoreDiameter, "D<sub>iI</sub>",
+     Unit::Length, Rule::BelowSize, PressFitError::ShaftBore, 0},
+    {PressField::ShaftRoughness, "PressRzShaft", TextId::Roughness, "Rz<sub>I</sub>",
+     Unit::Micrometre, Rule::NotNegative, PressFitError::ShaftRoughness, 0},
+    {PressField::Length, "PressLength", TextId::JointLength, "l", Unit::Length, Rule::Positive,
+     PressFitError::Length, kEmpty},
+    {PressField::Friction, "PressFriction", TextId::Friction, "μ", Unit::None, Rule::Positive,
+     PressFitError::Friction, kTypicalDrySteelFriction},
+    {PressField::PressFriction, "PressPressFriction", TextId::PressInFriction, "μ<sub>e</sub>",
+     Unit::None, Rule::Positive, PressFitError::PressFriction, kEmpty, true},
+    {PressField::JoiningClearance, "PressJoiningClearance", TextId::JoiningClearance, "s",
+     Unit::Length, Rule::NotNegative, PressFitError::JoiningClearance, kEmpty, true},
+}};
+
+static_assert([] {
+  for (std::size_t i = 0; i < kFields.size(); ++i) {
+    if (kFields[i].field != static_cast<PressField>(i)) return false;
+  }
+  return true;
+}());
+
+const FieldDefinition& definition(PressField which) {
+  return kFields[static_cast<std::size_t>(which)];
+}
+
+// The hub's four material fields and the shaft's, in MaterialProperties order
+// of the pickers: E, ν, Re, α.
+constexpr std::array<PressField, 4> kHubMaterialFields{
+    PressField::HubModulus, PressField::HubPoisson, PressField::HubYield, PressField::HubAlpha};
+constexpr std::array<PressField, 4> kShaftMaterialFields{
+    PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
+    PressField::ShaftAlpha};
+
+constexpr std::array<TextId, 9> kMaterialTexts{
+    TextId::MaterialSteel,     TextId::MaterialStainless, TextId::MaterialCastIron,
+    TextId::MaterialAluminium, TextId::MaterialCopper,    TextId::MaterialBrass,
+    TextId::MaterialBronze,    TextId::MaterialTitanium,  TextId::MaterialCustom};
+static_assert(kMaterialTexts.size() == static_cast<std::size_t>(MaterialId::Custom) + 1);
+
+const QString kHubMaterialKey = QStringLiteral("PressHubMaterial");
+const QString kShaftMaterialKey = QStringLiteral("PressShaftMaterial");
+// Set once the window has stored its inputs: from then on an empty stored
+// field stays empty instead of getting its initial value.
+const QString kStoredKey = QStringLiteral("PressStored");
+
+// Field limits: what can be typed at all. The method's rules (above) are
+// checked on the number; the limits only keep out absurd lengths of digits.
+constexpr double kFieldMaximum = 1e7;
+
+QString unitText(Unit unit, bool inchMode) {
+  switch (unit) {
+    case Unit::Length: return inchMode ? QStringLiteral("in") : QStringLiteral("mm");
+    case Unit::Mpa: return QStringLiteral("MPa");
+    case Unit::Alpha: return QStringLiteral("µm/(m·K)");
+    case Unit::Micrometre: return QStringLiteral("µm");
+    case Unit::None: break;
+  }
+  return {};
+}
+
+double unitFactor(bool inchMode) {
+  return inchMode ? kMmPerInch : 1.0;
+}
+
+std::array<double, 4> propertyValues(const MaterialProperties& m) {
+  return {m.elasticModulusMpa, m.poisson, m.yieldMpa, m.alphaUmPerMK};
+}
+
+const std::array<PressField, 4>& materialFields(bool hub) {
+  return hub ? kHubMaterialFields : kShaftMaterialFields;
+}
+
+}  // namespace
+
+PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      hubMaterial(new QComboBox(this)),
+      shaftMaterial(new QComboBox(this)),
+      fitLine(new QLabel(this)),
+      problems(new QLabel(this)),
+      warnings(new QLabel(this)),
+      results(new QTableView(this)),
+      language_(language),
+      store_(store),
+      hubGroup_(new QGroupBox(this)),
+      shaftGroup_(new QGroupBox(this)),
+      jointGroup_(new QGroupBox(this)),
+      hubMaterialCaption_(new QLabel(this)),
+      shaftMaterialCaption_(new QLabel(this)),
+      frictionHint_(new QLabel(this)),
+      model_(new PressFitResultsModel(language, this)) {
+  setObjectName(QStringLiteral("pressFitWindow"));
+  hubMaterial->setObjectName(QStringLiteral("hubMaterial"));
+  shaftMaterial->setObjectName(QStringLiteral("shaftMaterial"));
+  for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
+    for (std::size_t i = 0; i < kMaterialTexts.size(); ++i) {
+      picker->addItem(QString());
+    }
+  }
+  for (const FieldDefinition& s : kFields) {
+    auto* f = new NumberField(0, kFieldMaximum, this);
+    f->setObjectName(QString::fromLatin1(s.key));
+    f->setKeepTextWithoutNumber(true);
+    f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setMaximumWidth(130);
+    fields_[static_cast<std::size_t>(s.field)] = f;
+    captions_[static_cast<std::size_t>(s.field)] = new QLabel(this);
+  }
+  buildLayout();
+
+  readSettings();
+
+  for (const FieldDefinition& s : kFields) {
+    NumberField* f = field(s.field);
+    connect(f, &QLineEdit::textChanged, this, [this, which = s.field] {
+      if (!programWrites_ && definition(which).unit == Unit::Length) {
+        const std::optional<double> typed = field(which)->value();
+        lengthsMm_[static_cast<std::size_t>(which)] =
+            typed ? std::optional<double>(*typed * unitFactor(view_.inputs.inch)) : std::nullopt;
+      }
+      recalculate();
+    });
+    connect(f, &QLineEdit::textEdited, this, [this, which = s.field] { propertyEdited(which); });
+  }
+  for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
+    connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
+  }
+  applyLanguage();
+}
+
+PressFitWindow::~PressFitWindow() {
+  writeSettings();
+}
+
+void PressFitWindow::closeEvent(QCloseEvent* event) {
+  writeSettings();
+  QWidget::closeEvent(event);
+}
+
+void PressFitWindow::buildLayout() {
+  const auto form = [this](QGroupBox* group, QLabel* materialCaption, QComboBox* picker,
+                           std::initializer_list<PressField> entries) {
+    auto* layout = new QFormLayout(group);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    if (picker) {
+      layout->addRow(materialCaption, picker);
+    }
+    for (PressField f : entries) {
+      layout->addRow(captions_[static_cast<std::size_t>(f)], field(f));
+    }
+    return layout;
+  };
+  form(hubGroup_, hubMaterialCaption_, hubMaterial,
+       {PressField::HubModulus, PressField::HubPoisson, PressField::HubYield, PressField::HubAlpha,
+        PressField::HubOuterDiameter, PressField::HubRoughness});
+  form(shaftGroup_, shaftMaterialCaption_, shaftMaterial,
+       {PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
+        PressField::ShaftAlpha, PressField::ShaftBore, PressField::ShaftRoughness});
+  QFormLayout* joint = form(jointGroup_, nullptr, nullptr,
+                            {PressField::Length, PressField::Friction, PressField::PressFriction,
+                             PressField::JoiningClearance});
+  frictionHint_->setWordWrap(true);
+  joint->insertRow(2, frictionHint_);
+
+  auto* inputs = new QVBoxLayout;
+  inputs->addWidget(hubGroup_);
+  inputs->addWidget(shaftGroup_);
+  inputs->addWidget(jointGroup_);
+  inputs->addStretch();
+
+  QFont bold = fitLine->font();
+  bold.setBold(true);
+  fitLine->setFont(bold);
+  fitLine->setObjectName(QStringLiteral("fitLine"));
+  problems->setObjectName(QStringLiteral("problems"));
+  problems->setWordWrap(true);
+  problems->setTextFormat(Qt::RichText);
+  problems->setStyleSheet(QStringLiteral("color: #b00000;"));
+  warnings->setObjectName(QStringLiteral("warnings"));
+  warnings->setWordWrap(true);
+  warnings->setStyleSheet(QStringLiteral("color: #a04000;"));
+
+  results->setObjectName(QStringLiteral("results"));
+  results->setModel(model_);
+  results->verticalHeader()->setVisible(false);
+  results->verticalHeader()->setDefaultSectionSize(20);
+  results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  results->setSelectionMode(QAbstractItemView::NoSelection);
+  results->setWordWrap(false);
+  results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results->horizontalHeader()->setSectionResizeMode(static_cast<int>(PressColumn::Quantity),
+                                                    QHeaderView::Stretch);
+  results->setMinimumSize(560, 20 * static_cast<int>(PressRow::Count) + 30);
+
+  auto* output = new QVBoxLayout;
+  output->addWidget(fitLine);
+  output->addWidget(results, 1);
+  output->addWidget(problems);
+  output->addWidget(warnings);
+
+  auto* top = new QHBoxLayout(this);
+  top->addLayout(inputs);
+  top->addLayout(output, 1);
+}
+
+void PressFitWindow::applyLanguage() {
+  const Language& l = language_;
+  setWindowTitle(l.text(TextId::PressFit));
+  hubGroup_->setTitle(l.text(TextId::PressHub));
+  shaftGroup_->setTitle(l.text(TextId::PressShaft));
+  jointGroup_->setTitle(l.text(TextId::PressJoint));
+  hubMaterialCaption_->setText(l.text(TextId::Material));
+  shaftMaterialCaption_->setText(l.text(TextId::Material));
+  QStringList names;
+  for (TextId id : kMaterialTexts) {
+    names << l.text(id);
+  }
+  setItemTexts(*hubMaterial, names);
+  setItemTexts(*shaftMaterial, names);
+  frictionHint_->setText(
+      l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
+      QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));
+  for (const FieldDefinition& s : kFields) {
+    captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
+  }
+  model_->refreshTexts();
+  recalculate();
+}
+
+QString PressFitWindow::fieldCaption(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  const QString unit = unitText(s.unit, view_.inputs.inch);
+  return language_.text(s.caption) + QStringLiteral(" ") + QString::fromUtf8(s.symbol) +
+         (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']');
+}
+
+void PressFitWindow::showFit(const FitView& view) {
+  const bool unitChanged = view.inputs.inch != view_.inputs.inch;
+  view_ = view;
+  if (unitChanged) {
+    for (const FieldDefinition& s : kFields) {
+      if (s.unit == Unit::Length) {
+        const std::optional<double> mm = lengthsMm_[static_cast<std::size_t>(s.field)];
+        writeField(s.field,
+                   mm ? std::optional<double>(*mm / unitFactor(view_.inputs.inch)) : std::nullopt);
+        captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
+      }
+    }
+  }
+  recalculate();
+}
+
+void PressFitWindow::writeField(PressField which, std::optional<double> shown) {
+  programWrites_ = true;
+  NumberField* f = field(which);
+  if (!shown) {
+    f->clear();
+  } else {
+    // Lengths in inches to 6 decimals (under 0.03 µm), in mm to 5.
+    const double rounded = definition(which).unit != Unit::Length ? *shown
+                           : view_.inputs.inch                    ? roundTo(*shown, 6)
+                                                                  : roundTo(*shown, 5);
+    f->setText(QString::fromStdString(formatPlain(rounded, localeDecimalSeparator())));
+  }
+  programWrites_ = false;
+}
+
+std::optional<double> PressFitWindow::number(PressField which) const {
+  if (definition(which).unit == Unit::Length) {
+    return field(which)->value() ? lengthsMm_[static_cast<std::size_t>(which)] : std::nullopt;
+  }
+  return field(which)->value();
+}
+
+void PressFitWindow::fillMaterial(QComboBox* picker, MaterialId id) {
+  picker->setCurrentIndex(static_cast<int>(id));
+  if (id == MaterialId::Custom) {
+    return;
+  }
+  const std::array<double, 4> values = propertyValues(materialProperties(id));
+  const std::array<PressField, 4>& targets = materialFields(picker == hubMaterial);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    writeField(targets[i], values[i]);
+  }
+}
+
+void PressFitWindow::materialChosen(QComboBox* picker) {
+  fillMaterial(picker, static_cast<MaterialId>(picker->currentIndex()));
+  recalculate();
+}
+
+void PressFitWindow::propertyEdited(PressField which) {
+  // A preset's values typed over are no longer the preset's.
+  for (const bool hub : {true, false}) {
+    const std::array<PressField, 4>& own = materialFields(hub);
+    if (std::find(own.begin(), own.end(), which) != own.end()) {
+      QComboBox* picker = hub ? hubMaterial : shaftMaterial;
+      const QSignalBlocker block(picker);
+      picker->setCurrentIndex(static_cast<int>(MaterialId::Custom));
+    }
+  }
+}
+
+std::optional<PressFitInput> PressFitWindow::input() const {
+  if (!view_.fitShown) {
+    return std::nullopt;
+  }
+  std::array<std::optional<double>, kPressFieldCount> n;
+  for (const FieldDefinition& s : kFields) {
+    n[static_cast<std::size_t>(s.field)] = number(s.field);
+    if (!n[static_cast<std::size_t>(s.field)] && !s.emptyIsDefault) {
+      return std::nullopt;
+    }
+  }
+  const auto at = [&n](PressField f) { return n[static_cast<std::size_t>(f)]; };
+  PressFitInput in;
+  in.diameterMm = view_.inputs.sizeMm;
+  in.hole = view_.hole.result;
+  in.shaft = view_.shaft.result;
+  in.hubOuterMm = *at(PressField::HubOuterDiameter);
+  in.shaftBoreMm = *at(PressField::ShaftBore);
+  in.lengthMm = *at(PressField::Length);
+  in.hubMaterial = {*at(PressField::HubAlpha), *at(PressField::HubModulus),
+                    *at(PressField::HubPoisson), *at(PressField::HubYield)};
+  in.shaftMaterial = {*at(PressField::ShaftAlpha), *at(PressField::ShaftModulus),
+                      *at(PressField::ShaftPoisson), *at(PressField::ShaftYield)};
+  in.rzHubUm = *at(PressField::HubRoughness);
+  in.rzShaftUm = *at(PressField::ShaftRoughness);
+  in.friction = *at(PressField::Friction);
+  in.pressFriction = at(PressField::PressFriction);
+  in.joiningClearanceMm = at(PressField::JoiningClearance);
+  return in;
+}
+
+void PressFitWindow::markField(PressField which, const QString& problem) {
+  NumberField* f = field(which);
+  f->setProperty("invalid", !problem.isEmpty());
+  f->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8;"));
+  f->setToolTip(problem);
+}
+
+void PressFitWindow::recalculate() {
+  const bool inch = view_.inputs.inch;
+  const std::string separator = localeDecimalSeparator();
+  const auto shownLength = [&](double mm) {
+    return QString::fromStdString(
+               formatPlain(roundTo(mm / unitFactor(inch), inch ? 6 : 5), separator)) +
+           QStringLiteral(" ") + unitText(Unit::Length, inch);
+  };
+  field(PressField::PressFriction)->setPlaceholderText(QStringLiteral("= μ"));
+  field(PressField::JoiningClearance)
+      ->setPlaceholderText(QStringLiteral("0.001·D = ") + shownLength(0.001 * view_.inputs.sizeMm));
+
+  // Every field without a number is marked; the method's own rules are
+  // checked only once all of them hold one, and it names the first failing.
+  QStringList lines;
+  bool missing = false;
+  for (const FieldDefinition& s : kFields) {
+    const bool empty = field(s.field)->text().trimmed().isEmpty();
+    const bool noNumber = !field(s.field)->value() && !(empty && s.emptyIsDefault);
+    const QString problem = noNumber ? language_.text(TextId::EnterNumber) : QString();
+    markField(s.field, problem);
+    if (noNumber) {
+      missing = true;
+      lines << fieldCaption(s.field) + QStringLiteral(": ") + problem;
+    }
+  }
+
+  if (view_.fitShown) {
+    const QString kind = view_.fit.kind == FitKind::Clearance ? language_.text(TextId::ClearanceFit)
+                         : view_.fit.kind == FitKind::Transition
+                             ? language_.text(TextId::TransitionFit)
+                             : language_.text(TextId::InterferenceFit);
+    fitLine->setText(QString::fromStdString(view_.designation()) + QStringLiteral(" – ") +
+                     kind.trimmed());
+  } else {
+    fitLine->setText(language_.text(TextId::NoCompleteFit));
+  }
+
+  std::optional<PressFitResult> result;
+  if (const std::optional<PressFitInput> in = input(); in && !missing) {
+    const PressFitOutcome outcome = pressFit(*in);
+    result = outcome.value;
+    for (const FieldDefinition& s : kFields) {
+      if (outcome.error != PressFitError::None && s.error == outcome.error) {
+        const QString sym = QString::fromUtf8(s.symbol);
+        const QString d = shownLength(view_.inputs.sizeMm);
+        QString rule;
+        switch (s.rule) {
+          case Rule::AboveSize: rule = sym + QStringLiteral(" &gt; D = ") + d; break;
+          case Rule::BelowSize:
+            rule = QStringLiteral("0 ≤ ") + sym + QStringLiteral(" &lt; D = ") + d;
+            break;
+          case Rule::Positive: rule = sym + QStringLiteral(" &gt; 0"); break;
+          case Rule::Poisson:
+            rule = QStringLiteral("0 &lt; ") + sym + QStringLiteral(" &lt; 0.5");
+            break;
+          case Rule::NotNegative: rule = sym + QStringLiteral(" ≥ 0"); break;
+        }
+        markField(s.field, rule);
+        lines << fieldCaption(s.field) + QStringLiteral(": ") + rule;
+      }
+    }
+  }
+  problems->setText(lines.join(QStringLiteral("<br>")));
+  problems->setVisible(!lines.isEmpty());
+
+  QStringList notes;
+  if (result) {
+    if (view_.fit.kind == FitKind::Clearance) {
+      notes << language_.text(TextId::NoInterference);
+    } else if (result->looseAtMin) {
+      notes << language_.text(TextId::LooseAtMinimum);
+    }
+    if (result->hubYields) notes << language_.text(TextId::HubYields);
+    if (result->shaftYields) notes << language_.text(TextId::ShaftYields);
+    if (result->shaftBelowLn2) notes << language_.text(TextId::BelowLiquidNitrogen);
+  }
+  warnings->setText(notes.join(u'\n'));
+  warnings->setVisible(!notes.isEmpty());
+  model_->setResult(result, inch);
+}
+
+void PressFitWindow::readSettings() {
+  const auto materialAt = [this](const QString& key) {
+    const std::optional<int> id = store_.readInt(key);
+    return id && *id >= 0 && *id <= static_cast<int>(MaterialId::Custom)
+               ? static_cast<MaterialId>(*id)
+               : MaterialId::Steel;
+  };
+  const MaterialId hub = materialAt(kHubMaterialKey);
+  const MaterialId shaft = materialAt(kShaftMaterialKey);
+  const bool firstStart = !store_.readInt(kStoredKey);
+  for (const FieldDefinition& s : kFields) {
+    const QString key = QString::fromLatin1(s.key);
+    std::optional<double> value = store_.readNumber(key);
+    if (firstStart && !std::isnan(s.initial)) {
+      value = s.initial;
+    }
+    if (value && (*value < 0 || *value > kFieldMaximum)) {
+      value.reset();  // only a hand-edited store: shown empty, and marked
+    }
+    if (s.unit == Unit::Length) {
+      lengthsMm_[static_cast<std::size_t>(s.field)] = value;
+    }
+    writeField(s.field, value);  // the window starts in mm; showFit converts
+  }
+  fillMaterial(hubMaterial, hub);  // a preset's values, whatever was stored
+  fillMaterial(shaftMaterial, shaft);
+}
+
+void PressFitWindow::writeSettings() {
+  store_.writeInt(kStoredKey, 1);
+  store_.writeInt(kHubMaterialKey, hubMaterial->currentIndex());
+  store_.writeInt(kShaftMaterialKey, shaftMaterial->currentIndex());
+  for (const FieldDefinition& s : kFields) {
+    store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
+  }
+}
+
+}  // namespace kalmo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+
+#include "present/fit_view.h"
+
+class QAbstractItemModel;
+class QPagedPaintDevice;
+class QWidget;
+
+namespace kalmo {
+
+class Language;
+
+// Printed reports on A4: the current result on one page, the batch table on
+// as many pages as it needs. Every page starts with the same header. The
+// device's resolution is set to 96 dpi so that one unit is one screen pixel
+// and the widgets' fonts keep their size; the output stays vector.
+
+// The header lines of a report.
+struct ReportHeader {
+  QString title;     // "Limits table", "Tolerances and fit"
+  QString program;   // "KALMO - ISO - tolerances and fits"
+  QString version;   // "Version 1.2.0"; empty without a version
+  QString date;      // "Date: 2024-05-01"
+  QString unit;      // "Unit: mm"
+  QString editions;  // "Standards: ISO 286-1:1988 up to 3150 mm, ..."
+  QString pageOf;    // "Page %1 of %2": the footer of each page
+};
+
+// The header in the language, for today's date and the given unit.
+ReportHeader reportHeader(const Language& language, const QString& title, bool inchMode);
+
+// Draws the model's rows under its headings, the header and "Page n of m"
+// on each page; an error row shows its reason across the value columns.
+// Returns the number of pages drawn.
+int printTable(QPagedPaintDevice& device, const QAbstractItemModel& model,
+               const ReportHeader& header);
+
+// The current result on one page: the results grid with the zone diagram as
+// the window draws them, the callout lines, the unit note and, near a
+// size-range bound, the note that the deviations change across it.
+// Returns 1.
+int printResult(QPagedPaintDevice& device, const FitView& view, const Language& language,
+                const ReportHeader& header);
+
+// Draws a report on the given device; returns the page count.
+using ReportWriter = std::function<int(QPagedPaintDevice&)>;
+
+// Writes a report as PDF on A4 in the given orientation. Returns the page
+// count, or 0 when the file could not be written.
+int writePdf(const QString& path, QPageLayout::Orientation orientation, const ReportWriter& write);
+
+// "Save as PDF…": asks for a file and writes the report; a file that cannot
+// be written is reported in a message box.
+void savePdfWithDialog(QWidget* parent, const Language& language,
+                       QPageLayout::Orientation orientation, const ReportWriter& write);
+// "Print…": the print dialog, then the report on the chosen printer.
+void printWithDialog(QWidget* parent, QPageLayout::Orientation orientation,
+                     const ReportWriter& write);
+
+}  // namespace kalmo

@@ -1,0 +1,176 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "language.h"
+#include "main_window.h"
+#include "number_field.h"
+#include "page_test_support.h"
+#include "settings_store.h"
+
+using namespace kalmo;
+
+namespace {
+
+struct Session {
+  QtSettingsStore store;
+  Language language{store};
+  std::unique_ptr<MainWindow> window;
+
+  Session() {
+    language.InitLanguage();
+    language.SetLanguage(kLanguageEnglish);
+    window = std::make_unique<MainWindow>(language, store);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+};
+
+QString designationCell(const MainWindow& w) {
+  return gridCell(w.gridInput(), 0, 10).value;
+}
+
+}  // namespace
+
+class MainWindowInputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+  void cleanup() { QLocale::setDefault(QLocale::c()); }
+  void fieldRecordAndGridAgree_data();
+  void fieldRecordAndGridAgree();
+  void calloutThenCopyGivesTheWholeResult();
+  void tabWalksTheInputsInReadingOrder();
+  void growingForASidePageStaysOnTheScreen();
+  void everyButtonAndViewHasATextInEachLanguage();
+};
+
+// Each text typed into the size field of a fresh window, then Enter: the
+// field, the record and the grid's designation after each of the two steps.
+void MainWindowInputTest::fieldRecordAndGridAgree_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<double>("sizeWhileTyped");
+  QTest::addColumn<QString>("gridWhileTyped");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<double>("size");
+  QTest::addColumn<QString>("grid");
+  QTest::addColumn<bool>("note");
+  for (const char* locale : {"C", "de_DE"}) {
+    const bool c = locale == std::string_view("C");
+    QTest::addRow("%s callout", locale) << locale << "42 H7/f6" << 42.0 << "42 H7/g6"
+                                        << "42" << 42.0 << "42 H7/f6" << false;
+    QTest::addRow("%s beyond the limit", locale) << locale << "12000" << 12000.0 << "N"
+                                                 << "10000" << 10000.0 << "10000 H7/g6" << true;
+    QTest::addRow("%s comma", locale)
+        << locale << "42,5" << 42.5 << (c ? "42,5 H7/g6" : "42,5 H7/g6") << (c ? "42.5" : "42,5")
+        << 42.5 << (c ? "42.5 H7/g6" : "42,5 H7/g6") << false;
+    QTest::addRow("%s point", locale)
+        << locale << "42.5" << 42.5 << "42.5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
+        << (c ? "42.5 H7/g6" : "42,5 H7/g6") << false;
+    QTest::addRow("%s no class", locale) << locale << "42 h7/g6" << 42.0 << "42 H7/g6"
+                                         << "42" << 42.0 << "42 H7/g6" << true;
+    QTest::addRow("%s zero", locale) << locale << "0" << 0.0 << "N" << (c ? "0.001" : "0,001")
+                                     << 0.001 << (c ? "0.001 H7/g6" : "0,001 H7/g6") << false;
+  }
+}
+
+void MainWindowInputTest::fieldRecordAndGridAgree() {
+  QFETCH(QString, locale);
+  QFETCH(QString, typed);
+  QLocale::setDefault(QLocale(locale));
+  Session s;
+  MainWindow& w = *s.window;
+  auto* field = test::part<NumberField>(w, "edNominal");
+  auto* note = test::part<QLabel>(w, "lblNote");
+  const QString unitNote = note->text();
+  QCOMPARE(QApplication::focusWidget(), field);
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, typed);
+  QTEST(w.record().NominalSize, "sizeWhileTyped");
+  QTEST(designationCell(w), "gridWhileTyped");
+  if (QTest::currentDataTag() == QByteArrayLiteral("C no class")) {
+    test::snapshot(w, QStringLiteral("size_field_marked"));
+  }
+  QTest::keyClick(field, Qt::Key_Return);
+  QTEST(field->text(), "field");
+  QTEST(w.record().NominalSize, "size");
+  QTEST(designationCell(w), "grid");
+  QTEST(note->text() != unitNote, "note");
+}
+
+void MainWindowInputTest::calloutThenCopyGivesTheWholeResult() {
+  Session s;
+  MainWindow& w = *s.window;
+  auto* field = test::part<NumberField>(w, "edNominal");
+  field->selectAll();
+  QTest::keyClicks(field, QStringLiteral("42 H7/f6"));
+  QTest::keyClick(field, Qt::Key_Return);
+  QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+  QCOMPARE(lines.size(), 23);  // 22 lines, each ended
+  QCOMPARE(lines[2], QStringLiteral("42 H7\t\t42 f6"));
+  QCOMPARE(lines[15], QStringLiteral("Designation\t42 H7/f6"));
+  QCOMPARE(lines[17], QStringLiteral("Max. clearance\t0.0660"));
+}
+
+void MainWindowInputTest::tabWalksTheInputsInReadingOrder() {
+  Session s;
+  MainWindow& w = *s.window;
+  const char* order[] = {"edNominal", "cbLetter_o", "cbIT_o",  "BitBtn1",    "cbLetter_v",
+                         "cbIT_v",    "BitBtn2",    "BitBtn3", "bbnSglobka", "bbnDesign"};
+  for (const char* name : order) {
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  for (const QToolButton* b : w.findChildren<QToolButton*>()) {
+    if (b->parent() && b->parent()->objectName() == u"ToolBar1") {
+      QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+    }
+  }
+}
+
+void MainWindowInputTest::growingForASidePageStaysOnTheScreen() {
+  Session s;
+  MainWindow& w = *s.window;
+  const QRect screen = w.screen()->availableGeometry();
+  w.move(screen.right() - 500, screen.top() + 10);
+  w.toggleDesignPage();
+  QVERIFY2(screen.contains(w.frameGeometry()), "the design page pushed the window off the screen");
+  w.move(screen.left() - 2000, screen.bottom() + 500);
+  w.hide();
+  w.show();
+  QVERIFY(screen.contains(w.frameGeometry()));
+}
+
+// Tooltips and accessible names of every button, and the drawn views'
+// accessible texts, in the three languages.
+void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
+  Session s;
+  MainWindow& w = *s.window;
+  for (const char* action : {"Bul", "Deutsch", "English"}) {
+    test::part<QAction>(w, action)->trigger();
+    const LanguageCode code = s.language.code();
+    for (const QToolButton* b : w.findChildren<QToolButton*>()) {
+      if (!b->isVisibleTo(&w) || b->objectName().isEmpty()) continue;
+      const QString where = b->objectName() + u' ' + QString::number(languageNumber(code));
+      QVERIFY2(!b->toolTip().isEmpty(), qPrintable(where));
+    }
+    const QWidget* diagram = test::part<QWidget>(w, "Chart1");
+    QVERIFY(diagram->accessibleDescription().contains(QStringLiteral("15 / 0")));
+    QVERIFY(test::part<NumberField>(w, "edNominal")->accessibleName().size() > 2);
+  }
+}
+
+QTEST_MAIN(MainWindowInputTest)
+#include "main_window_input_test.moc"
