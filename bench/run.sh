@@ -63,9 +63,9 @@ fi
 echo "$batch"
 
 echo
-echo "== the window: a click on the search button until its changes are painted"\
-  "(table and main window), against the search alone (same ranked list, checked"\
-  "before timing)"
+echo "== the window: a click on the search button, alone, until the results table"\
+  "is painted and until all its changes are painted, against the search alone"\
+  "(same ranked list, checked before timing)"
 if ! window=$(QT_QPA_PLATFORM=offscreen "$build/bench/kalmo_window_bench" 15 2>&1); then
   echo "$window" >&2  # the lists differ, or the run failed
   exit 1
@@ -90,13 +90,15 @@ printf '%s\n' "${times[@]}" | sort -n | awk '
 
 echo
 echo "== ratios (goals: search <= 1.3, batch <= 1.5, design --json writing <= 1," \
-  "window click <= 1.5)"
+  "window click to painted table <= 1.5)"
 {
   printf '%-36s %s\n' "what" "ratio"
   awk 'NR > 1 { printf "%-36s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
   awk '/^ratio program\/yardstick/ { printf "%-36s %s\n", "fit --batch --json", $3 }' <<<"$batch"
   awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
     printf "%-36s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
-  awk '/^fit type/ { on = 1; next } on && NF == 5 {
-    printf "%-36s %s\n", "window search click, " $1, $5 }' <<<"$window"
+  awk '/^fit type/ { on = 1; next } on && NF == 9 {
+    printf "%-36s %s\n", "window click, " $1, $7
+    printf "%-36s %s\n", "window click to painted table, " $1, $8
+    printf "%-36s %s\n", "window click to painted window, " $1, $9 }' <<<"$window"
 }
