@@ -15,7 +15,9 @@
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,15 +64,44 @@ std::string makeInput(int lines) {
   return input;
 }
 
+// The output of both sides goes into one string reserved alike, so the
+// program pays for its writes what the yardstick pays for its appends, not
+// for the growth of a string stream and a copy of all it holds.
+std::size_t outputReserve(const std::string& input) {
+  return input.size() * 40;
+}
+
+class StringSink final : public std::streambuf {
+ public:
+  explicit StringSink(std::size_t reserve) { text_.reserve(reserve); }
+  std::string take() { return std::move(text_); }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      text_ += traits_type::to_char_type(c);
+    }
+    return traits_type::not_eof(c);
+  }
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    text_.append(s, static_cast<std::size_t>(n));
+    return n;
+  }
+
+ private:
+  std::string text_;
+};
+
 std::string runProgram(const std::string& input) {
   std::istringstream in(input);
-  std::ostringstream out;
+  StringSink sink(outputReserve(input));
+  std::ostream out(&sink);
   std::ostringstream err;
   if (cli::runCli({"fit", "--batch", "--json"}, in, out, err) != cli::kExitOk) {
     std::fprintf(stderr, "kalmo-cli failed: %s\n", err.str().c_str());
     std::exit(1);
   }
-  return out.str();
+  return sink.take();
 }
 
 void appendNumber(std::string& out, double value) {
@@ -153,7 +184,7 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
         cli::jsonString(GetLangString(lang, fitValue2Caption(static_cast<FitKind>(k))));
   }
   std::string out;
-  out.reserve(input.size() * 40);
+  out.reserve(outputReserve(input));
   for (std::size_t at = 0; at < input.size();) {
     const std::size_t end = input.find('\n', at);
     const std::string_view line(input.data() + at, end - at);
