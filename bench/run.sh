@@ -66,8 +66,9 @@ echo
 echo "== the window: a click on the search button, alone, until the results table"\
   "is painted and until all its changes are painted, against the search alone"\
   "(same ranked list, checked before timing)"
-if ! window=$(QT_QPA_PLATFORM=offscreen "$build/bench/kalmo_window_bench" 15 2>&1); then
-  echo "$window" >&2  # the lists differ, or the run failed
+if ! window=$(QT_QPA_PLATFORM=offscreen "$build/bench/kalmo_window_bench" 15 \
+  2>"$build/window_bench.log"); then
+  cat "$build/window_bench.log" >&2  # the lists differ, or the run failed
   exit 1
 fi
 echo "$window"
@@ -92,13 +93,13 @@ echo
 echo "== ratios (goals: search <= 1.3, batch <= 1.5, design --json writing <= 1," \
   "window click to painted table <= 1.5)"
 {
-  printf '%-36s %s\n' "what" "ratio"
-  awk 'NR > 1 { printf "%-36s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
-  awk '/^ratio program\/yardstick/ { printf "%-36s %s\n", "fit --batch --json", $3 }' <<<"$batch"
+  printf '%-42s %s\n' "what" "ratio"
+  awk 'NR > 1 { printf "%-42s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
+  awk '/^ratio program\/yardstick/ { printf "%-42s %s\n", "fit --batch --json", $3 }' <<<"$batch"
   awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
-    printf "%-36s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
+    printf "%-42s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
   awk '/^fit type/ { on = 1; next } on && NF == 9 {
-    printf "%-36s %s\n", "window click, " $1, $7
-    printf "%-36s %s\n", "window click to painted table, " $1, $8
-    printf "%-36s %s\n", "window click to painted window, " $1, $9 }' <<<"$window"
+    printf "%-42s %s\n", "window click, " $1, $7
+    printf "%-42s %s\n", "window click to painted table, " $1, $8
+    printf "%-42s %s\n", "window click to painted window, " $1, $9 }' <<<"$window"
 }

@@ -13,7 +13,6 @@
 
 #include "calc_host.h"
 #include "class_pickers.h"
-#include "design/inside_targets.h"
 #include "design_results_model.h"
 #include "format/number_format.h"
 #include "format/units.h"
