@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints the figures of README.md,
 # "Performance": one class, one fit, all classes at a size, the full design
-# search with its ratio to the yardstick and the start-up of kalmo-cli as a
-# process.
+# search and fit --batch --json each against its yardstick, the writing of
+# design --json against the search, the window's search click against the
+# search alone (offscreen), the start-up of kalmo-cli as a process, and at the
+# end the table of ratios.
 #   bench/run.sh [STARTS]    STARTS: kalmo-cli runs to time (default 200)
 # Figures swing with other load on the machine: compare runs on a quiet one.
 set -euo pipefail
@@ -12,9 +14,9 @@ starts="${1:-200}"
 build=build/bench-release
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DKALMO_BUILD_GUI=OFF -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=ON >/dev/null
+  -DKALMO_BUILD_GUI=ON -DKALMO_BUILD_TESTS=OFF -DKALMO_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" \
-  --target kalmo_bench kalmo_design_bench kalmo_cli >/dev/null
+  --target kalmo_bench kalmo_design_bench kalmo_batch_bench kalmo_window_bench kalmo_cli >/dev/null
 
 echo "== machine"
 echo "cores: $(nproc), CPU: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1)," \
@@ -48,16 +50,37 @@ grep -E '^(Benchmark|-{10})' <<<"$out"
 grep -E '^BM_.*_median' <<<"$out" | sort
 echo
 echo "ratio program / yardstick, medians of the CPU times:"
-sed -n '/^fit type/,$p' <<<"$out"
+design_ratios=$(sed -n '/^fit type/,$p' <<<"$out")
+echo "$design_ratios"
+
+echo
+echo "== fit --batch --json against its yardstick (same bytes, checked before"\
+  "timing); design --json: writing (--json less the table run) / search"
+if ! batch=$("$build/bench/kalmo_batch_bench" 20000 7 2>&1); then
+  echo "$batch" >&2  # the outputs differ, or the run failed
+  exit 1
+fi
+echo "$batch"
+
+echo
+echo "== the window: a click on the search button, alone, until the results table"\
+  "is painted and until all its changes are painted, against the search alone"\
+  "(same ranked list, checked before timing)"
+if ! window=$(QT_QPA_PLATFORM=offscreen "$build/bench/kalmo_window_bench" 15 \
+  2>"$build/window_bench.log"); then
+  cat "$build/window_bench.log" >&2  # the lists differ, or the run failed
+  exit 1
+fi
+echo "$window"
 
 echo
 echo "== start-up: kalmo-cli fit 10 H7/g6 as a process, $starts runs"
 cli="$build/src/cli/kalmo-cli"
-"$cli" fit 10 H7/g6 >/dev/null
+"$cli" fit 10 H7/g6 >/dev/null 2>&1
 times=()  # microseconds per run
 for ((i = 0; i < starts; ++i)); do
   t0=${EPOCHREALTIME/./}
-  "$cli" fit 10 H7/g6 >/dev/null
+  "$cli" fit 10 H7/g6 >/dev/null 2>&1
   t1=${EPOCHREALTIME/./}
   times+=($((t1 - t0)))
 done
@@ -65,3 +88,18 @@ printf '%s\n' "${times[@]}" | sort -n | awk '
   { t[NR] = $1 / 1000; sum += $1 / 1000 }
   END { printf "min %.2f ms, median %.2f ms, mean %.2f ms, max %.2f ms\n",
                t[1], t[int((NR + 1) / 2)], sum / NR, t[NR] }'
+
+echo
+echo "== ratios (goals: search <= 1.3, batch <= 1.5, design --json writing <= 1," \
+  "window click to painted table <= 1.5)"
+{
+  printf '%-42s %s\n' "what" "ratio"
+  awk 'NR > 1 { printf "%-42s %s\n", "design search, " $1, $4 }' <<<"$design_ratios"
+  awk '/^ratio program\/yardstick/ { printf "%-42s %s\n", "fit --batch --json", $3 }' <<<"$batch"
+  awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
+    printf "%-42s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
+  awk '/^fit type/ { on = 1; next } on && NF == 9 {
+    printf "%-42s %s\n", "window click, " $1, $7
+    printf "%-42s %s\n", "window click to painted table, " $1, $8
+    printf "%-42s %s\n", "window click to painted window, " $1, $9 }' <<<"$window"
+}

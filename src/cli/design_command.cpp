@@ -242,18 +242,22 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
 // The rows a run shows: every ranked fit, or with --inside those inside the
 // targets, in ranked order.
 struct ShownResults {
+  TargetWindow target;             // what lies inside the targets
   std::vector<std::size_t> ranks;  // into the ranked fits
   std::size_t rows = 0;            // the rows of the table
   std::size_t insideCount = 0;     // inside fits among all ranked results
+
+  bool isInside(const DesignResult& fit) const {
+    return target.contains(fit.FitValue1, fit.FitValue2);
+  }
 };
 
 ShownResults shownResults(const RankedFits& results, const DesignRequest& request,
                           const DesignCheck& check, bool insideOnly, int countIndex) {
-  ShownResults shown;
+  ShownResults shown{TargetWindow(request.fitType, check.targets, request.inchMode), {}, 0, 0};
   for (std::size_t i = 0; i < results.size(); ++i) {
     const FitResult fit = results.fit(i);
-    const bool inside = liesInsideTargets(fit.value1Mm, fit.value2Mm, request.fitType,
-                                          check.targets, request.inchMode);
+    const bool inside = shown.target.contains(fit.value1Mm, fit.value2Mm);
     if (inside) ++shown.insideCount;
     if (inside || !insideOnly) shown.ranks.push_back(i);
   }
@@ -261,13 +265,8 @@ ShownResults shownResults(const RankedFits& results, const DesignRequest& reques
   return shown;
 }
 
-bool isInside(const DesignResult& fit, const DesignRequest& request, const DesignCheck& check) {
-  return liesInsideTargets(fit, request.fitType, check.targets, request.inchMode);
-}
-
 std::string tableText(const RankedFits& results, const ShownResults& shown,
-                      const DesignRequest& request, const DesignCheck& check,
-                      const LangTable& lang) {
+                      const DesignRequest& request, const LangTable& lang) {
   const bool inch = request.inchMode;
   const TargetCaptionIds captions = targetCaptionIds(request.fitType);
   std::string text = langText(lang, TextId::Fit) + '\t' + langText(lang, captions.max) + '\t' +
@@ -277,42 +276,65 @@ std::string tableText(const RankedFits& results, const ShownResults& shown,
     const DesignResult fit = results.record(shown.ranks[i]);
     text += fit.Designation + (fit.Preferred ? "*" : "") + '\t' + lengthText(fit.FitValue1, inch) +
             '\t' + lengthText(fit.FitValue2, inch) + '\t' + lengthText(fit.Deviation, inch) + '\t' +
-            (isInside(fit, request, check) ? "\u2713" : "") + '\n';
+            (shown.isInside(fit) ? "\u2713" : "") + '\n';
   }
   return text;
 }
 
+// Every ranked result (or every inside one) as one JSON line; constant keys
+// as they are, numbers in the shortest round-trip form, the use texts looked
+// up once each.
 std::string resultsJson(const RankedFits& results, const ShownResults& shown,
                         const DesignRequest& request, const DesignCheck& check,
                         const LangTable& lang) {
-  std::string list = "[";
-  for (const std::size_t rank : shown.ranks) {
-    const DesignResult fit = results.record(rank);
-    if (list.size() > 1) list += ',';
-    JsonObject result;
-    result.add("designation", fit.Designation)
-        .add("deviation", fit.Deviation)
-        .add("value1", fit.FitValue1)
-        .add("value2", fit.FitValue2)
-        .add("tolerance", fit.FitTolerance)
-        .add("preferred", fit.Preferred)
-        .add("inside", isInside(fit, request, check));
-    list += addUse(result, ClassChoice{fit.classes.hole, fit.classes.shaft}, lang).str();
+  std::string out = "{\"max\":";
+  appendJsonNumber(out, check.targets.max);
+  out += ",\"min\":";
+  appendJsonNumber(out, check.targets.min);
+  out += ",\"rows\":";
+  appendJsonNumber(out, static_cast<double>(shown.rows));
+  out += ",\"inside_count\":";
+  appendJsonNumber(out, static_cast<double>(shown.insideCount));
+  out += ",\"results\":[";
+  // About 190 bytes a record.
+  out.reserve(out.size() + shown.ranks.size() * 192 + 3);
+  UseJson use(lang);
+  for (std::size_t i = 0; i < shown.ranks.size(); ++i) {
+    const DesignResult fit = results.record(shown.ranks[i]);
+    if (i > 0) out += ',';
+    // A designation is plain ASCII: letters, digits and the slash.
+    out += "{\"designation\":\"";
+    out += fit.Designation;
+    out += "\",\"deviation\":";
+    appendJsonNumber(out, fit.Deviation);
+    out += ",\"value1\":";
+    appendJsonNumber(out, fit.FitValue1);
+    out += ",\"value2\":";
+    appendJsonNumber(out, fit.FitValue2);
+    out += ",\"tolerance\":";
+    appendJsonNumber(out, fit.FitTolerance);
+    out += fit.Preferred ? ",\"preferred\":true" : ",\"preferred\":false";
+    out += shown.isInside(fit) ? ",\"inside\":true" : ",\"inside\":false";
+    use.append(out, ClassChoice{fit.classes.hole, fit.classes.shaft});
+    out += '}';
   }
-  list += ']';
-  JsonObject answer;
-  answer.add("max", check.targets.max)
-      .add("min", check.targets.min)
-      .add("rows", static_cast<double>(shown.rows))
-      .add("inside_count", static_cast<double>(shown.insideCount))
-      .addRaw("results", list);
+  out += ']';
   if (const std::optional<OperatingConditions>& op = request.operating) {
-    const auto part = [](const PartTemperature& p) {
-      return JsonObject().add("temperature", p.temperatureC).add("alpha", p.alphaUmPerMK);
+    const auto appendPart = [&out](const PartTemperature& p) {
+      out += "{\"temperature\":";
+      appendJsonNumber(out, p.temperatureC);
+      out += ",\"alpha\":";
+      appendJsonNumber(out, p.alphaUmPerMK);
+      out += '}';
     };
-    answer.add("operating", JsonObject().add("hole", part(op->hole)).add("shaft", part(op->shaft)));
+    out += ",\"operating\":{\"hole\":";
+    appendPart(op->hole);
+    out += ",\"shaft\":";
+    appendPart(op->shaft);
+    out += '}';
   }
-  return answer.str() + "\n";
+  out += "}\n";
+  return out;
 }
 
 int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
@@ -334,7 +356,7 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   const ShownResults shown =
       shownResults(results, request, check, options.insideOnly, design.value->countIndex);
   ctx.out << (options.json ? resultsJson(results, shown, request, check, lang)
-                           : tableText(results, shown, request, check, lang));
+                           : tableText(results, shown, request, lang));
   if (shown.insideCount == 0) {
     ctx.err << "kalmo-cli: no fit lies inside the targets"
             << (options.insideOnly ? "\n" : "; the closest ones are shown\n");

@@ -9,7 +9,6 @@
 #include "commands.h"
 #include "fit_extras.h"
 #include "fit_json.h"
-#include "fit_use_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -143,92 +142,27 @@ FitView evaluate(const FitRequest& request, const FitSettings& settings) {
   return presentFit(inputs);
 }
 
-JsonObject classJson(Side side, ToleranceClass cls, const ClassResult& result) {
-  JsonObject o;
-  o.add("class", Designation(side, cls))
-      .add("it", result.toleranceMm)
-      .add("upper", result.upperMm)
-      .add("lower", result.lowerMm)
-      .add("defined", result.defined());
-  return o;
-}
-
-// Members "hole", "shaft" and "fit" of a record; null for a member without
-// a class, and a null fit unless both are given.
-JsonObject& addMembers(JsonObject& o, const ClassChoice& classes, const Evaluation& e,
-                       const LangTable& lang) {
-  const auto member = [&o](std::string_view key, Side side, std::optional<ToleranceClass> cls,
-                           const ClassResult& result) {
-    if (cls) {
-      o.add(key, classJson(side, *cls, result));
-    } else {
-      o.addNull(key);
-    }
-  };
-  member("hole", Side::Hole, classes.hole, e.hole);
-  member("shaft", Side::Shaft, classes.shaft, e.shaft);
-  if (!classes.hole || !classes.shaft) return o.addNull("fit");
-  JsonObject fit;
-  const FitResult& r = e.fit;
-  if (const char* kind = fitKindName(r.kind)) {
-    fit.add("kind", kind);
-  } else {
-    fit.addNull("kind");
-  }
-  fit.add("label1", GetLangString(lang, fitValue1Caption(r.kind)))
-      .add("value1", r.value1Mm)
-      .add("label2", GetLangString(lang, fitValue2Caption(r.kind)))
-      .add("value2", r.value2Mm)
-      .add("tolerance", r.toleranceMm);
-  return o.add("fit", fit);
-}
-
-// The fit just across a nearby size-range bound, or null.
-JsonObject& addBoundary(JsonObject& o, const FitRequest& request,
-                        const std::optional<RangeNeighbour>& neighbour,
-                        const FitSettings& settings) {
-  if (!neighbour) return o.addNull("boundary");
-  JsonObject b;
-  b.add("bound", neighbour->boundMm).add("size", neighbour->sizeMm);
-  return o.add("boundary", addMembers(b, request.classes, neighbour->evaluation, settings.lang));
-}
-
-std::string answerJson(const FitRequest& request, const FitView& view,
-                       const std::optional<RangeNeighbour>& neighbour,
-                       const FitSettings& settings) {
-  // The computed doubles as they are, whatever the views show.
-  const Evaluation e{view.hole.result, view.shaft.result, view.fit};
-  JsonObject o;
-  o.add("size", view.inputs.sizeMm);
-  addMembers(o, request.classes, e, settings.lang);
-  addOperatingJson(o, view.inputs.sizeMm, e.hole, e.shaft, settings.operating);
-  addBoundary(o, request, neighbour, settings);
-  return addUse(o, request.classes, settings.lang).str();
-}
-
-// The answer to one request: the export text, one JSON line or the
-// callouts. Outside JSON a size near a size-range bound also gives a warning.
-struct Answer {
-  std::string out;
-  std::string warning;  // one line for standard error, or empty
-};
-
-Answer answer(const FitRequest& request, const FitSettings& settings, std::string_view source) {
-  const FitView view = evaluate(request, settings);
+// The answer to one request, appended to `out`: the export text, one JSON
+// line or the callouts. Outside JSON a size near a size-range bound also
+// gives a warning, returned as one line for standard error (empty without).
+std::string answer(const FitRequest& request, const FitSettings& settings, FitJsonWriter& json,
+                   std::string_view source, std::string& out) {
   const ClassChoice& c = request.classes;
   const std::optional<RangeNeighbour> neighbour =
       rangeBoundaryNeighbour(request.size.mm, c.hole, c.shaft);
   switch (settings.format) {
-    case FitFormat::Json: return {answerJson(request, view, neighbour, settings) + "\n", {}};
-    case FitFormat::Csv: return {csvAnswer(source, request.size, c, settings.inch), {}};
-    case FitFormat::Callout:
-    case FitFormat::Text: break;
+    case FitFormat::Json: {
+      // The computed doubles as they are, whatever the views show.
+      const Evaluation e = Evaluate(request.size.mm, c.hole, c.shaft).value_or(Evaluation{});
+      json.append(out, request.size.mm, c, e, neighbour);
+      out += '\n';
+      return {};
+    }
+    case FitFormat::Csv: out += csvAnswer(source, request.size, c, settings.inch); return {};
+    case FitFormat::Callout: out += calloutAnswer(request.size.mm, c, settings.inch); break;
+    case FitFormat::Text: out += BuildExportText(evaluate(request, settings), settings.lang); break;
   }
-  Answer a;
-  a.out = settings.format == FitFormat::Callout ? calloutAnswer(request.size.mm, c, settings.inch)
-                                                : BuildExportText(view, settings.lang);
-  if (neighbour) a.warning = boundaryWarning(request.size.mm, c, *neighbour, settings.inch);
-  return a;
+  return neighbour ? boundaryWarning(request.size.mm, c, *neighbour, settings.inch) : std::string();
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -297,6 +231,8 @@ int runBatch(const FitSettings& settings, Context& ctx) {
   if (settings.format == FitFormat::Csv) ctx.out << csvHeader();
   bool anyError = false;
   bool firstAnswer = true;
+  FitJsonWriter json(settings.lang, settings.operating);
+  std::string out;  // one answer; its memory serves every line
   LineReader reader(ctx.in);
   for (;;) {
     const LineReader::Status status = reader.next();
@@ -336,11 +272,12 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       anyError = true;
       reportBadLine(reader.lineNumber(), line, request.error, settings, ctx);
     } else {
-      if (!firstAnswer) ctx.out << separator(settings.format);
-      const Answer a = answer(*request.value, settings, line);
-      ctx.out << a.out;
-      if (!a.warning.empty()) {
-        ctx.err << "line " << std::to_string(reader.lineNumber()) << ": " << a.warning;
+      out.clear();
+      if (!firstAnswer) out += separator(settings.format);
+      const std::string warning = answer(*request.value, settings, json, line, out);
+      ctx.out.write(out.data(), static_cast<std::streamsize>(out.size()));
+      if (!warning.empty()) {
+        ctx.err << "line " << std::to_string(reader.lineNumber()) << ": " << warning;
       }
       firstAnswer = false;
     }
@@ -383,27 +320,21 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
   const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
   if (!request.value) return reportUsageError(ctx, request.error);
   if (format == FitFormat::Csv) ctx.out << csvHeader();
-  const Answer a = answer(*request.value, settings, options.size + " " + options.fit);
-  ctx.out << a.out;
+  FitJsonWriter json(settings.lang, settings.operating);
+  std::string out;
+  const std::string warning =
+      answer(*request.value, settings, json, options.size + " " + options.fit, out);
+  ctx.out << out;
   // The warning follows an answer that reached its destination; a failed
   // write is the one line then.
   errno = 0;
   ctx.out.flush();
   if (outputFailed(ctx)) return kExitFailure;
-  if (!a.warning.empty()) ctx.err << "kalmo-cli: " << a.warning;
+  if (!warning.empty()) ctx.err << "kalmo-cli: " << warning;
   return kExitOk;
 }
 
 }  // namespace
-
-std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
-                          const LangTable& lang, const OperatingRequest& operating) {
-  const FitSettings settings{false, FitFormat::Json, lang, operating};
-  const FitRequest request{size, ClassChoice{classes.hole, classes.shaft}};
-  const std::optional<RangeNeighbour> neighbour =
-      rangeBoundaryNeighbour(size.mm, classes.hole, classes.shaft);
-  return answerJson(request, evaluate(request, settings), neighbour, settings);
-}
 
 void registerFitCommand(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<FitOptions>();

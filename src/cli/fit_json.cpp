@@ -2,31 +2,73 @@
 
 #include <cassert>
 
+#include "json_writer.h"
+#include "lang/fit_texts.h"
+
 namespace kalmo::cli {
 
 namespace {
 
-void addStatistics(JsonObject& to, const ClassResult& hole, const ClassResult& shaft,
-                   SizeDistribution model) {
+// Appends ,"statistics":{...} or ,"statistics":null.
+void appendStatistics(std::string& out, const ClassResult& hole, const ClassResult& shaft,
+                      SizeDistribution model) {
   const std::optional<AssemblyStatistics> s = assemblyStatistics(hole, shaft, model);
   if (!s) {
-    to.addNull("statistics");
+    out += ",\"statistics\":null";
     return;
   }
-  to.add("statistics", JsonObject()
-                           .add("model", model == SizeDistribution::Uniform ? "uniform" : "normal")
-                           .add("mean", s->meanMm)
-                           .add("sd", s->sdMm)
-                           .add("p_interference", s->pInterference)
-                           .add("p_clearance", s->pClearance));
+  out += model == SizeDistribution::Uniform ? ",\"statistics\":{\"model\":\"uniform\",\"mean\":"
+                                            : ",\"statistics\":{\"model\":\"normal\",\"mean\":";
+  appendJsonNumber(out, s->meanMm);
+  out += ",\"sd\":";
+  appendJsonNumber(out, s->sdMm);
+  out += ",\"p_interference\":";
+  appendJsonNumber(out, s->pInterference);
+  out += ",\"p_clearance\":";
+  appendJsonNumber(out, s->pClearance);
+  out += '}';
 }
 
-JsonObject partJson(const PartTemperature& part, const ClassResult& atTemperature) {
-  return JsonObject()
-      .add("temperature", part.temperatureC)
-      .add("alpha", part.alphaUmPerMK)
-      .add("upper", atTemperature.upperMm)
-      .add("lower", atTemperature.lowerMm);
+// Appends the "kind" value: a quoted name or null.
+void appendKind(std::string& out, FitKind kind) {
+  if (const char* name = fitKindName(kind)) {
+    out += '"';
+    out += name;
+    out += '"';
+  } else {
+    out += "null";
+  }
+}
+
+// Appends a class object or null; designations are plain ASCII.
+void appendClass(std::string& out, Side side, const std::optional<ToleranceClass>& cls,
+                 const ClassResult& result) {
+  if (!cls) {
+    out += "null";
+    return;
+  }
+  out += "{\"class\":\"";
+  out += letterText(side, cls->letter);
+  out += gradeText(cls->grade);
+  out += "\",\"it\":";
+  appendJsonNumber(out, result.toleranceMm);
+  out += ",\"upper\":";
+  appendJsonNumber(out, result.upperMm);
+  out += ",\"lower\":";
+  appendJsonNumber(out, result.lowerMm);
+  out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
+}
+
+void appendPart(std::string& out, const PartTemperature& part, const ClassResult& atTemperature) {
+  out += "{\"temperature\":";
+  appendJsonNumber(out, part.temperatureC);
+  out += ",\"alpha\":";
+  appendJsonNumber(out, part.alphaUmPerMK);
+  out += ",\"upper\":";
+  appendJsonNumber(out, atTemperature.upperMm);
+  out += ",\"lower\":";
+  appendJsonNumber(out, atTemperature.lowerMm);
+  out += '}';
 }
 
 }  // namespace
@@ -41,32 +83,101 @@ const char* fitKindName(FitKind kind) {
   return nullptr;
 }
 
-void addOperatingJson(JsonObject& answer, double sizeMm, const ClassResult& hole,
-                      const ClassResult& shaft, const OperatingRequest& request) {
-  addStatistics(answer, hole, shaft, request.model);
-  if (!request.conditions) return;
-  const Evaluation at20{hole, shaft, EvaluateFit(hole, shaft)};
-  const OperatingResult result = fitAtTemperature(at20, sizeMm, *request.conditions);
+FitJsonWriter::FitJsonWriter(const LangTable& lang, const OperatingRequest& operating)
+    : operating_(operating), use_(lang) {
+  for (std::size_t k = 0; k < label1_.size(); ++k) {
+    const auto kind = static_cast<FitKind>(k);
+    appendJsonString(label1_[k], GetLangString(lang, fitValue1Caption(kind)));
+    appendJsonString(label2_[k], GetLangString(lang, fitValue2Caption(kind)));
+  }
+}
+
+// Members "hole", "shaft" and "fit", each after a comma; null for a member
+// without a class, and a null fit unless both are given.
+void FitJsonWriter::appendMembers(std::string& out, const ClassChoice& classes,
+                                  const Evaluation& e) const {
+  out += ",\"hole\":";
+  appendClass(out, Side::Hole, classes.hole, e.hole);
+  out += ",\"shaft\":";
+  appendClass(out, Side::Shaft, classes.shaft, e.shaft);
+  if (!classes.hole || !classes.shaft) {
+    out += ",\"fit\":null";
+    return;
+  }
+  const FitResult& r = e.fit;
+  const auto kind = static_cast<std::size_t>(r.kind);
+  assert(kind < label1_.size());
+  out += ",\"fit\":{\"kind\":";
+  appendKind(out, r.kind);
+  out += ",\"label1\":";
+  out += label1_[kind];
+  out += ",\"value1\":";
+  appendJsonNumber(out, r.value1Mm);
+  out += ",\"label2\":";
+  out += label2_[kind];
+  out += ",\"value2\":";
+  appendJsonNumber(out, r.value2Mm);
+  out += ",\"tolerance\":";
+  appendJsonNumber(out, r.toleranceMm);
+  out += '}';
+}
+
+// "statistics" and, with operating conditions, "operating". e holds the
+// limits at 20 °C at sizeMm; lengths in mm.
+void FitJsonWriter::appendOperating(std::string& out, double sizeMm, const Evaluation& e) const {
+  appendStatistics(out, e.hole, e.shaft, operating_.model);
+  if (!operating_.conditions) return;
+  const Evaluation at20{e.hole, e.shaft, EvaluateFit(e.hole, e.shaft)};
+  const OperatingResult result = fitAtTemperature(at20, sizeMm, *operating_.conditions);
   // The options were checked when they were read.
   assert(result.value);
   if (!result.value) return;
   const OperatingFit& op = *result.value;
-  JsonObject fit;
-  if (const char* kind = fitKindName(op.fit.kind)) {
-    fit.add("kind", kind);
+  out += ",\"operating\":{\"hole\":";
+  appendPart(out, operating_.conditions->hole, op.hole);
+  out += ",\"shaft\":";
+  appendPart(out, operating_.conditions->shaft, op.shaft);
+  out += ",\"fit\":{\"kind\":";
+  appendKind(out, op.fit.kind);
+  out += ",\"value1\":";
+  appendJsonNumber(out, op.fit.value1Mm);
+  out += ",\"value2\":";
+  appendJsonNumber(out, op.fit.value2Mm);
+  out += ",\"tolerance\":";
+  appendJsonNumber(out, op.fit.toleranceMm);
+  out += '}';
+  appendStatistics(out, op.hole, op.shaft, operating_.model);
+  out += op.kindChanged ? ",\"kind_changed\":true}" : ",\"kind_changed\":false}";
+}
+
+void FitJsonWriter::append(std::string& out, double sizeMm, const ClassChoice& classes,
+                           const Evaluation& e, const std::optional<RangeNeighbour>& neighbour) {
+  out += "{\"size\":";
+  appendJsonNumber(out, sizeMm);
+  appendMembers(out, classes, e);
+  appendOperating(out, sizeMm, e);
+  if (neighbour) {
+    out += ",\"boundary\":{\"bound\":";
+    appendJsonNumber(out, neighbour->boundMm);
+    out += ",\"size\":";
+    appendJsonNumber(out, neighbour->sizeMm);
+    appendMembers(out, classes, neighbour->evaluation);
+    out += '}';
   } else {
-    fit.addNull("kind");
+    out += ",\"boundary\":null";
   }
-  fit.add("value1", op.fit.value1Mm)
-      .add("value2", op.fit.value2Mm)
-      .add("tolerance", op.fit.toleranceMm);
-  JsonObject operating;
-  operating.add("hole", partJson(request.conditions->hole, op.hole))
-      .add("shaft", partJson(request.conditions->shaft, op.shaft))
-      .add("fit", fit);
-  addStatistics(operating, op.hole, op.shaft, request.model);
-  operating.add("kind_changed", op.kindChanged);
-  answer.add("operating", operating);
+  use_.append(out, classes);
+  out += '}';
+}
+
+std::string fitAnswerJson(const SizeArgument& size, const FitClasses& classes,
+                          const LangTable& lang, const OperatingRequest& operating) {
+  FitJsonWriter writer(lang, operating);
+  const Evaluation e = Evaluate(size.mm, classes.hole, classes.shaft).value_or(Evaluation{});
+  std::string out;
+  writer.append(out, size.mm, ClassChoice{classes.hole, classes.shaft}, e,
+                rangeBoundaryNeighbour(size.mm, classes.hole, classes.shaft));
+  return out;
 }
 
 }  // namespace kalmo::cli

@@ -1,16 +1,25 @@
 #include "fit_use_json.h"
 
-#include "design/fit_use.h"
+#include "json_writer.h"
 
 namespace kalmo::cli {
 
-JsonObject& addUse(JsonObject& o, const ClassChoice& classes, const LangTable& lang) {
+void UseJson::append(std::string& out, const ClassChoice& classes) {
+  std::optional<TextId> id;
   if (classes.hole && classes.shaft) {
-    if (const std::optional<TextId> id = fitUseTextId({*classes.hole, *classes.shaft})) {
-      return o.add("use", GetLangString(lang, *id));
-    }
+    if (!uses_) uses_.emplace();
+    id = uses_->textId({*classes.hole, *classes.shaft});
   }
-  return o.addNull("use");
+  if (!id) {
+    out += ",\"use\":null";
+    return;
+  }
+  const auto number = static_cast<std::size_t>(*id);
+  if (number >= texts_.size()) texts_.resize(number + 1);
+  std::string& text = texts_[number];
+  if (text.empty()) appendJsonString(text, GetLangString(lang_, *id));
+  out += ",\"use\":";
+  out += text;
 }
 
 }  // namespace kalmo::cli

@@ -64,8 +64,32 @@ std::string validUtf8(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Printable ASCII without '"' and '\\': what a JSON string holds as it is.
+bool isPlainAscii(std::string_view text) {
+  for (const char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b >= 0x80 || c == '"' || c == '\\') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string jsonString(std::string_view text) {
-  std::string out = "\"";
+  std::string out;
+  appendJsonString(out, text);
+  return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  if (isPlainAscii(text)) {
+    out += text;
+    out += '"';
+    return;
+  }
   for (const char c : validUtf8(text)) {
     switch (c) {
       case '"': out += "\\\""; break;
@@ -85,7 +109,6 @@ std::string jsonString(std::string_view text) {
     }
   }
   out += '"';
-  return out;
 }
 
 JsonObject& JsonObject::addRaw(std::string_view key, std::string_view json) {

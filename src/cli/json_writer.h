@@ -21,6 +21,9 @@ std::string validUtf8(std::string_view text);
 // escaped; valid UTF-8 passes through unchanged, invalid bytes become U+FFFD
 // so that the output stays valid JSON whatever a user typed.
 std::string jsonString(std::string_view text);
+// The same, appended to `out`; text that needs neither escape nor repair
+// (plain ASCII) is copied as it is.
+void appendJsonString(std::string& out, std::string_view text);
 
 // Builds one JSON object on a single line, members in the order added.
 //   JsonObject().add("size", 30).add("class", "H7").str()  ->  {"size":30,"class":"H7"}

@@ -13,7 +13,6 @@
 
 #include "calc_host.h"
 #include "class_pickers.h"
-#include "design/inside_targets.h"
 #include "design_results_model.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -356,7 +355,8 @@ void DesignPage::runSearch() {
     return;
   }
   const DesignRequest request = designRequest();
-  DesignOutcome outcome = runDesignSearch(request);
+  const DesignCheck outcome =
+      results_->search(request, resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
 
   // The corrected signs go back into the fields, whether or not the check
   // passes; the stored targets follow them.
@@ -382,31 +382,20 @@ void DesignPage::runSearch() {
   const bool atOperating = request.operating.has_value();
   resultsHeading_->setVisible(atOperating);
   placeResultsTable(atOperating);
-  lastRule_ = DesignResultsModel::InsideRule{request.fitType, outcome.targets, request.inchMode};
-  insideCount_ =
-      countInsideTargets(outcome.results, request.fitType, outcome.targets, request.inchMode);
-  lastResults_ = std::move(outcome.results);
   showResults();
 
   // Without a result the user's own classes and the views stay as they were.
-  if (const DesignResult* best = results_->fitAt(0)) {
-    const FitClasses fit = best->classes;
+  if (const std::optional<DesignResult> best = results_->fitAt(0)) {
     resultsTable_->setFocus();
-    host_.applyFit(fit);
+    host_.applyFit(best->classes);
   }
 }
 
 void DesignPage::showResults() {
-  if (!lastRule_) {
+  if (!results_->searched()) {
     return;  // no search yet
   }
-  const DesignResultsModel::InsideRule& rule = *lastRule_;
-  DesignResults shown =
-      insideOnlyBox_->isChecked() && insideCount_ > 0
-          ? insideTargetsOnly(lastResults_, rule.type, rule.targets, rule.inchMode)
-          : lastResults_;
-  const std::size_t rows = designRowsToShow(resultCountPicker_->currentIndex(), shown.size());
-  results_->setResults(std::move(shown), rows, rule);
+  results_->showRows(resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
   resultsTable_->setCurrentIndex(results_->index(0, 0));
   resultsTable_->scrollToTop();
   showInsideLine();
@@ -420,18 +409,20 @@ void DesignPage::placeResultsTable(bool belowHeading) {
 }
 
 void DesignPage::showInsideLine() {
-  if (!lastRule_ || lastResults_.empty()) {
+  const std::size_t all = results_->results().size();
+  if (!results_->searched() || all == 0) {
     insideLine_->clear();
-  } else if (insideCount_ == 0) {
+  } else if (results_->insideCount() == 0) {
     insideLine_->setText(host_.language().text(TextId::NoneInsideTargets));
   } else {
     insideLine_->setText(
-        host_.language().text(TextId::InsideCount).arg(insideCount_).arg(lastResults_.size()));
+        host_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
   }
 }
 
 void DesignPage::applyCurrentRow() {
-  if (const DesignResult* fit = results_->fitAt(resultsTable_->currentIndex().row())) {
+  if (const std::optional<DesignResult> fit =
+          results_->fitAt(resultsTable_->currentIndex().row())) {
     host_.applyFit(fit->classes);
   }
 }

@@ -122,11 +122,6 @@ class DesignPage final : public QWidget {
 
   CalcHost& host_;
   DesignResultsModel* results_;
-  // Every ranked result of the last search that passed its check, the rule
-  // that marks those inside the targets, and their number.
-  DesignResults lastResults_;
-  std::optional<DesignResultsModel::InsideRule> lastRule_;
-  std::size_t insideCount_ = 0;
   // The classes behind the entries of fixedClassPicker_.
   std::vector<ClassListItem> fixedClasses_;
 };

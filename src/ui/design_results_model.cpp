@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "design/design_search.h"
 #include "design/fit_use.h"
@@ -23,26 +24,71 @@ const QString kCheckMark = QStringLiteral("\u2713");
 DesignResultsModel::DesignResultsModel(const Language& language, QObject* parent)
     : QAbstractTableModel(parent), language_(language) {}
 
-void DesignResultsModel::setResults(DesignResults results, std::size_t rowsShown,
-                                    std::optional<InsideRule> inside) {
+DesignCheck DesignResultsModel::search(const DesignRequest& request, int resultCountIndex,
+                                       bool insideOnly) {
+  const DesignCheck check = runDesignSearch(request, next_);
+  if (check.error != DesignInputError::None) {
+    return check;
+  }
   beginResetModel();
-  results_ = std::move(results);
-  inside_ = inside;
-  rows_ = static_cast<int>(std::max<std::size_t>(std::min(rowsShown, results_.size()), 1));
+  std::swap(results_, next_);
+  target_.emplace(request.fitType, check.targets, request.inchMode);
+  insideRanks_.clear();
+  for (std::size_t i = 0; i < results_.size(); ++i) {
+    const FitResult fit = results_.fit(i);
+    if (target_->contains(fit.value1Mm, fit.value2Mm)) {
+      insideRanks_.push_back(i);
+    }
+  }
+  insideRows_ = insideOnly && !insideRanks_.empty();
+  rows_ = rowsFor(resultCountIndex, insideRows_);
+  endResetModel();
+  return check;
+}
+
+int DesignResultsModel::rowsFor(int resultCountIndex, bool insideRows) const {
+  const std::size_t ranks = insideRows ? insideRanks_.size() : results_.size();
+  return static_cast<int>(std::max<std::size_t>(designRowsToShow(resultCountIndex, ranks), 1));
+}
+
+void DesignResultsModel::showRows(int resultCountIndex, bool insideOnly) {
+  const bool insideRows = insideOnly && !insideRanks_.empty();
+  const int rows = rowsFor(resultCountIndex, insideRows);
+  if (rows == rows_ && insideRows == insideRows_) {
+    return;
+  }
+  beginResetModel();
+  insideRows_ = insideRows;
+  rows_ = rows;
   endResetModel();
 }
 
-const DesignResult* DesignResultsModel::fitAt(int row) const {
-  if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= results_.size()) {
-    return nullptr;
+std::optional<std::size_t> DesignResultsModel::rankAt(int row) const {
+  if (row < 0 || row >= rows_) {
+    return std::nullopt;
   }
-  return &results_[static_cast<std::size_t>(row)];
+  const auto r = static_cast<std::size_t>(row);
+  if (insideRows_) {
+    return r < insideRanks_.size() ? std::optional(insideRanks_[r]) : std::nullopt;
+  }
+  return r < results_.size() ? std::optional(r) : std::nullopt;
+}
+
+std::optional<DesignResult> DesignResultsModel::fitAt(int row) const {
+  const std::optional<std::size_t> rank = rankAt(row);
+  if (!rank) {
+    return std::nullopt;
+  }
+  return results_.record(*rank);
 }
 
 bool DesignResultsModel::insideAt(int row) const {
-  const DesignResult* fit = fitAt(row);
-  return fit != nullptr && inside_ &&
-         liesInsideTargets(*fit, inside_->type, inside_->targets, inside_->inchMode);
+  const std::optional<std::size_t> rank = rankAt(row);
+  if (!rank) {
+    return false;
+  }
+  const FitResult fit = results_.fit(*rank);
+  return target_->contains(fit.value1Mm, fit.value2Mm);
 }
 
 void DesignResultsModel::setFitType(FitType type) {
@@ -73,8 +119,12 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
                                         : (Qt::AlignRight | Qt::AlignVCenter);
     return static_cast<int>(alignment);
   }
-  const DesignResult* fit = fitAt(index.row());
-  if (fit == nullptr) {
+  // A view asks for many roles per cell: the record is built for these only.
+  if (role != Qt::DisplayRole && role != Qt::FontRole && role != Qt::ToolTipRole) {
+    return {};
+  }
+  const std::optional<DesignResult> fit = fitAt(index.row());
+  if (!fit) {
     return {};
   }
   if (role == Qt::FontRole) {
@@ -90,9 +140,6 @@ QVariant DesignResultsModel::data(const QModelIndex& index, int role) const {
     const std::optional<TextId> use =
         index.column() == 0 ? fitUseTextId(fit->classes) : std::nullopt;
     return use ? QVariant(language_.text(*use)) : QVariant();
-  }
-  if (role != Qt::DisplayRole) {
-    return {};
   }
   const auto length = [this](double mm) {
     return QString::fromStdString(lengthText(mm, inchMode_, localeDecimalSeparator()));

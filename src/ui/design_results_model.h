@@ -5,10 +5,12 @@
 #include <QHeaderView>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "design/design_results.h"
 #include "design/design_search.h"
 #include "design/fit_catalogue.h"
+#include "design/inside_targets.h"
 
 namespace kalmo {
 
@@ -18,10 +20,12 @@ class Language;
 // fit with its designation, its two fit values, its deviation from the
 // targets, in the unit the window shows, and a check mark when it lies inside
 // the targets; preferred fits in bold, the use of a standard fit as the
-// tooltip of its designation. It holds the results of the last search that
-// passed its input check; the window pushes the unit, and the language is
-// read at the moment a cell is drawn, so a unit switch or a language change
-// shows in the next repaint without a new search.
+// tooltip of its designation. It holds the compact results of the last search
+// that passed its input check and builds the text of a row only when the row
+// is drawn (a search ranks up to some 14000 fits; the table shows a dozen at
+// a time). The window pushes the unit, and the language is read at the moment
+// a cell is drawn, so a unit switch or a language change shows in the next
+// repaint without a new search.
 class DesignResultsModel final : public QAbstractTableModel {
   Q_OBJECT
 
@@ -39,24 +43,25 @@ class DesignResultsModel final : public QAbstractTableModel {
   // The unit of the values from the next repaint on.
   void setInchMode(bool inchMode) { inchMode_ = inchMode; }
 
-  // What decides whether a row lies inside the targets: the search's fit
-  // type, its targets as typed and its unit (liesInsideTargets).
-  struct InsideRule {
-    FitType type = FitType::Clearance;
-    DesignTargets targets;
-    bool inchMode = false;
-  };
-
-  // Takes the results of a search and shows the first rowsShown of them;
-  // at least one row, blank when there is no result. Without a rule no row
-  // is marked inside.
-  void setResults(DesignResults results, std::size_t rowsShown,
-                  std::optional<InsideRule> inside = std::nullopt);
+  // Sign correction, input check and search (runDesignSearch). When the
+  // check passes the table shows the results as showRows does; when it fails
+  // the previous results stay.
+  DesignCheck search(const DesignRequest& request, int resultCountIndex, bool insideOnly);
+  // Shows the first rows of the result-count picker entry resultCountIndex
+  // (designRowsToShow) of the last search's results: with insideOnly those
+  // inside the targets in ranked order, or all of them when none lies
+  // inside. At least one row, blank when there is no result. Nothing changes
+  // when the rows shown stay the same.
+  void showRows(int resultCountIndex, bool insideOnly);
+  // Whether a search has passed its check since the model was made.
+  bool searched() const { return target_.has_value(); }
+  const RankedFits& results() const { return results_; }
+  // The number of the last search's results inside the targets.
+  std::size_t insideCount() const { return insideRanks_.size(); }
   // Whether a shown row lies inside the targets; false for a blank row.
   bool insideAt(int row) const;
-  const DesignResults& results() const { return results_; }
-  // The record of a row; nullptr for a blank row.
-  const DesignResult* fitAt(int row) const;
+  // The record of a row, built when asked; nullopt for a blank row.
+  std::optional<DesignResult> fitAt(int row) const;
 
   // The headings of the two value columns follow the fit type picker.
   void setFitType(FitType type);
@@ -72,8 +77,19 @@ class DesignResultsModel final : public QAbstractTableModel {
  private:
   const Language& language_;
   bool inchMode_ = false;
-  DesignResults results_;
-  std::optional<InsideRule> inside_;
+  RankedFits results_;
+  // The next search fills this one; it takes the place of results_ when the
+  // check passes. Both keep their memory from search to search.
+  RankedFits next_;
+  // The targets of results_, and the ranks of its fits inside them.
+  std::optional<TargetWindow> target_;
+  std::vector<std::size_t> insideRanks_;
+  // Whether the rows are those of insideRanks_ rather than all ranks.
+  bool insideRows_ = false;
+  // The rows for a picker entry, of the inside ranks or of all.
+  int rowsFor(int resultCountIndex, bool insideRows) const;
+  // The rank in results_ of a row of the table, or nullopt for a blank row.
+  std::optional<std::size_t> rankAt(int row) const;
   int rows_ = kStartRows;
   FitType fitType_ = FitType::Clearance;
 };

@@ -386,7 +386,7 @@ void DesignPageTest::fillsTheFixedClassPicker() {
   // The picker's class is the fixed member of every candidate.
   s.search();
   const QString fixedSide = system == 2 ? s.fit().section(u'/', 0, 0) : s.fit().section(u'/', 1);
-  if (s.page->resultsModel().fitAt(0) != nullptr) {
+  if (s.page->resultsModel().fitAt(0)) {
     QCOMPARE(fixedSide, first);
   }
   // Closing and opening the page goes back to hole basis.

@@ -10,33 +10,26 @@
 using namespace kalmo;
 using kalmo::test::FakeHost;
 
+Q_DECLARE_METATYPE(DesignRequest)
+
 namespace {
 
-// H7/g6 at 10 mm (clearance, preferred) and H7/s6 at 30 mm (interference),
-// ranked against targets 0.
-DesignResults twoFits() {
-  DesignResult g6;
-  g6.Deviation = 0.034;
-  g6.Designation = "H7/g6";
-  g6.FitValue1 = 0.029;
-  g6.FitValue2 = 0.005;
-  g6.FitTolerance = 0.024;
-  g6.Preferred = true;
-  DesignResult s6;
-  s6.Deviation = 0.062;
-  s6.Designation = "H7/s6";
-  s6.FitValue1 = -0.048;
-  s6.FitValue2 = -0.014;
-  s6.FitTolerance = 0.034;
-  return {g6, s6};
+// A search of hole class H<grade> with every shaft class at 10 mm, clearance.
+DesignRequest holeSearch(const char* grade, const char* lowest, const char* highest,
+                         bool onlyStandard, DesignTargets targets = {}) {
+  DesignRequest request;
+  request.system = DesignSystem::HoleTolerance;
+  request.fixedClass = parseToleranceClass(std::string("H") + grade, Side::Hole).value;
+  request.grades = *gradeBoundsFromLabels(lowest, highest);
+  request.onlyStandard = onlyStandard;
+  request.targets = targets;
+  return request;
 }
 
-DesignResults fits(std::size_t count) {
-  DesignResults results(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    results[i].Designation = "H7/h" + std::to_string(i);
-  }
-  return results;
+// Ranked first H7/g6 (preferred), then H7/g5: 0.029 and 0.005 mm are the
+// values of H7/g6 at 10 mm.
+DesignRequest twoFits() {
+  return holeSearch("7", "5", "12", false, {0.029, 0.005});
 }
 
 QStringList row(const DesignResultsModel& model, int r) {
@@ -71,19 +64,32 @@ class DesignResultsModelTest : public QObject {
 };
 
 void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks_data() {
+  QTest::addColumn<DesignRequest>("request");
+  QTest::addColumn<int>("countEntry");
+  QTest::addColumn<bool>("insideOnly");
   QTest::addColumn<int>("results");
-  QTest::addColumn<int>("rowsShown");
+  QTest::addColumn<int>("inside");  // results inside the targets
   QTest::addColumn<int>("rows");
-  QTest::newRow("no result: one blank row") << 0 << 0 << 1;
-  QTest::newRow("one result") << 1 << 1 << 1;
-  QTest::newRow("37 results, 20 shown") << 37 << 20 << 20;
-  QTest::newRow("37 results, all shown") << 37 << 37 << 37;
-  QTest::newRow("more rows asked than results") << 3 << 10 << 3;
+  // An empty fixed-class picker gives no candidates.
+  DesignRequest none = holeSearch("6", "5", "5", false);
+  none.fixedClass.reset();
+  const DesignRequest three = holeSearch("6", "5", "6", true);
+  const DesignRequest many = holeSearch("7", "5", "12", false);
+  QTest::newRow("no result: one blank row") << none << 4 << false << 0 << 0 << 1;
+  QTest::newRow("three results, all shown") << three << 4 << false << 3 << 0 << 3;
+  QTest::newRow("65 results, 20 shown") << many << 1 << false << 65 << 0 << 20;
+  QTest::newRow("65 results, all shown") << many << 4 << false << 65 << 0 << 65;
+  QTest::newRow("more rows asked than results") << three << 0 << false << 3 << 0 << 3;
+  QTest::newRow("only inside, none inside: all shown") << many << 1 << true << 65 << 0 << 20;
+  QTest::newRow("only inside: H7/g6, g5 and fg5") << twoFits() << 4 << true << 65 << 3 << 3;
 }
 
 void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
+  QFETCH(DesignRequest, request);
+  QFETCH(int, countEntry);
+  QFETCH(bool, insideOnly);
   QFETCH(int, results);
-  QFETCH(int, rowsShown);
+  QFETCH(int, inside);
   QFETCH(int, rows);
 
   FakeHost host;
@@ -93,30 +99,39 @@ void DesignResultsModelTest::setsUpTheRowsAsTheSearchAsks() {
   QCOMPARE(model.rowCount(), DesignResultsModel::kStartRows);
   QCOMPARE(model.columnCount(), 5);
   QCOMPARE(row(model, 10), QStringList(5, QString()));
-  QCOMPARE(model.fitAt(0), nullptr);
+  QVERIFY(!model.fitAt(0));
 
-  model.setResults(fits(static_cast<std::size_t>(results)), static_cast<std::size_t>(rowsShown));
+  model.search(request, countEntry, insideOnly);
   QCOMPARE(model.rowCount(), rows);
   QCOMPARE(model.results().size(), static_cast<std::size_t>(results));
+  QCOMPARE(model.insideCount(), static_cast<std::size_t>(inside));
   // Every shown row has its record; nothing lies beyond them.
   for (int r = 0; r < rows; ++r) {
-    QCOMPARE(model.fitAt(r) != nullptr, r < results);
+    QCOMPARE(model.fitAt(r).has_value(), r < results);
+    QCOMPARE(model.insideAt(r), insideOnly && inside > 0);
   }
-  QCOMPARE(model.fitAt(rows), nullptr);
-  QCOMPARE(model.fitAt(-1), nullptr);
+  QVERIFY(!model.fitAt(rows));
+  QVERIFY(!model.fitAt(-1));
   if (results == 0) {
     QCOMPARE(row(model, 0), QStringList(5, QString()));
   }
+  // The filter changes the rows without a new search; the same choice again
+  // changes nothing.
+  model.showRows(4, !insideOnly);
+  QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+  model.showRows(4, !insideOnly);
+  QCOMPARE(resets.count(), 0);
+  QCOMPARE(model.rowCount(), std::max(!insideOnly && inside > 0 ? inside : results, 1));
 }
 
 void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment_data() {
   QTest::addColumn<bool>("inches");
   QTest::addColumn<QStringList>("first");
   QTest::addColumn<QStringList>("second");
-  QTest::newRow("mm") << false << QStringList{"H7/g6", "0.0290", "0.0050", "0.0340", ""}
-                      << QStringList{"H7/s6", "-0.0480", "-0.0140", "0.0620", ""};
-  QTest::newRow("inch") << true << QStringList{"H7/g6", "0.00114", "0.00020", "0.00134", ""}
-                        << QStringList{"H7/s6", "-0.00189", "-0.00055", "0.00244", ""};
+  QTest::newRow("mm") << false << QStringList{"H7/g6", "0.0290", "0.0050", "0.0000", "\u2713"}
+                      << QStringList{"H7/g5", "0.0260", "0.0050", "0.0030", "\u2713"};
+  QTest::newRow("inch") << true << QStringList{"H7/g6", "0.00114", "0.00020", "0.00000", "\u2713"}
+                        << QStringList{"H7/g5", "0.00102", "0.00020", "0.00012", "\u2713"};
 }
 
 void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
@@ -126,7 +141,7 @@ void DesignResultsModelTest::showsValuesInTheUnitOfTheMoment() {
 
   FakeHost host;
   DesignResultsModel model(host.language());
-  model.setResults(twoFits(), 10);
+  model.search(twoFits(), 0, false);
   // The unit may change after the search: no new search is needed.
   model.setInchMode(inches);
   QCOMPARE(row(model, 0), first);
@@ -162,7 +177,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
   FakeHost host;
   DesignResultsModel model(host.language());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-  model.setResults(twoFits(), 2);
+  model.search(twoFits(), 0, false);
   QSignalSpy headings0(&model, &QAbstractItemModel::headerDataChanged);
   model.setFitType(type);
   QCOMPARE(headings0.count(), 1);
@@ -179,7 +194,7 @@ void DesignResultsModelTest::headsTheValueColumnsByFitType() {
 void DesignResultsModelTest::drawsPreferredFitsBold() {
   FakeHost host;
   DesignResultsModel model(host.language());
-  model.setResults(twoFits(), 2);
+  model.search(twoFits(), 0, false);
   for (int c = 0; c < model.columnCount(); ++c) {
     QVERIFY(model.data(model.index(0, c), Qt::FontRole).value<QFont>().bold());
     QVERIFY(!model.data(model.index(1, c), Qt::FontRole).isValid());

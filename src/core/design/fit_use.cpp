@@ -37,13 +37,8 @@ constexpr Grade kIT9 = Grade::it(9);
 constexpr double kSizeUpTo500 = 10;
 constexpr double kSizeAbove500 = 600;
 
-}  // namespace
-
-std::optional<TextId> fitUseTextId(FitClasses fit) {
-  const bool standard =
-      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500) ||
-      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500);
-  if (!standard) return std::nullopt;
+// The use of a fit known to be in a standard list.
+TextId useOfStandardFit(FitClasses fit) {
   const bool holeBasis = fit.hole.letter == letter::H;
   const bool shaftBasis = fit.shaft.letter == letter::H;
   if (holeBasis && shaftBasis) {
@@ -51,6 +46,25 @@ std::optional<TextId> fitUseTextId(FitClasses fit) {
   }
   const int letterIndex = holeBasis ? fit.shaft.letter : fit.hole.letter;
   return kUseByLetter[static_cast<std::size_t>(letterIndex)];
+}
+
+}  // namespace
+
+std::optional<TextId> fitUseTextId(FitClasses fit) {
+  const bool standard =
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500) ||
+      IsStandardFit(fit, DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500);
+  if (!standard) return std::nullopt;
+  return useOfStandardFit(fit);
+}
+
+FitUses::FitUses()
+    : upTo500_(DesignSystem::AllCombinations, FitType::Clearance, kSizeUpTo500),
+      above500_(DesignSystem::AllCombinations, FitType::Clearance, kSizeAbove500) {}
+
+std::optional<TextId> FitUses::textId(FitClasses fit) const {
+  if (!upTo500_.isStandard(fit) && !above500_.isStandard(fit)) return std::nullopt;
+  return useOfStandardFit(fit);
 }
 
 }  // namespace kalmo

@@ -8,15 +8,17 @@
 
 namespace kalmo {
 
-bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, DesignTargets targets,
-                       bool inchMode) {
+TargetWindow::TargetWindow(FitType type, DesignTargets targets, bool inchMode) {
   const DesignTargets corrected = correctTargetSigns(type, targets);
   const double a = inchMode ? inchToMm(corrected.max) : corrected.max;
   const double b = inchMode ? inchToMm(corrected.min) : corrected.min;
-  const double low = std::min(a, b) - kLimitSlackMm;
-  const double high = std::max(a, b) + kLimitSlackMm;
-  const auto inside = [&](double value) { return low <= value && value <= high; };
-  return inside(fitValue1Mm) && inside(fitValue2Mm);
+  low_ = std::min(a, b) - kLimitSlackMm;
+  high_ = std::max(a, b) + kLimitSlackMm;
+}
+
+bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, DesignTargets targets,
+                       bool inchMode) {
+  return TargetWindow(type, targets, inchMode).contains(fitValue1Mm, fitValue2Mm);
 }
 
 bool liesInsideTargets(const DesignResult& fit, FitType type, DesignTargets targets,

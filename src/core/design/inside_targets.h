@@ -22,6 +22,21 @@ bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, Des
 // The same for a design result.
 bool liesInsideTargets(const DesignResult& fit, FitType type, DesignTargets targets, bool inchMode);
 
+// liesInsideTargets with the sign correction and the unit applied once, for
+// the many fits of one search.
+class TargetWindow {
+ public:
+  TargetWindow(FitType type, DesignTargets targets, bool inchMode);
+  bool contains(double fitValue1Mm, double fitValue2Mm) const {
+    return low_ <= fitValue1Mm && fitValue1Mm <= high_ && low_ <= fitValue2Mm &&
+           fitValue2Mm <= high_;
+  }
+
+ private:
+  double low_;   // mm, slack included
+  double high_;  // mm, slack included
+};
+
 // The number of results inside the targets.
 std::size_t countInsideTargets(const DesignResults& results, FitType type, DesignTargets targets,
                                bool inchMode);

@@ -56,5 +56,23 @@ TEST(FitUse, FollowsTheCharacterOfThePreferredFits) {
       0u);
 }
 
+// The lookup built once answers as the list scans do, for catalogue fits
+// and for fits outside it (every letter, grades 5 to 11, each way round).
+TEST(FitUse, LookupBuiltOnceAnswersAsTheScans) {
+  const FitUses uses;
+  int standard = 0;
+  for (int h = 0; h < kLetterCount; ++h) {
+    for (int s = 0; s < kLetterCount; ++s) {
+      for (int g = 5; g <= 11; ++g) {
+        const FitClasses fit{{h, Grade::it(g)}, {s, Grade::it(g == 5 ? 5 : g - 1)}};
+        SCOPED_TRACE(FitDesignation(fit));
+        EXPECT_EQ(uses.textId(fit), fitUseTextId(fit));
+        standard += fitUseTextId(fit).has_value();
+      }
+    }
+  }
+  EXPECT_GT(standard, 20);
+}
+
 }  // namespace
 }  // namespace kalmo
