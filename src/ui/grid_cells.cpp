@@ -199,4 +199,14 @@ CellLayout cellLayout(const GridCell& cell, int column, int row) {
   return layout;
 }
 
+QString fittedHeading(QString heading, int room, const std::function<int(const QString&)>& width) {
+  const QString pair(2, u' ');
+  qsizetype gap = heading.indexOf(pair);
+  while (gap >= 0 && width(heading) > room) {
+    heading.remove(gap, 1);
+    gap = heading.indexOf(pair);
+  }
+  return heading;
+}
+
 }  // namespace kalmo

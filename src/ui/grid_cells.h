@@ -3,6 +3,7 @@
 #include <QLine>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -76,8 +77,10 @@ inline constexpr int kClientWidth = kColumns * (kColumnWidth + kLineWidth);  // 
 inline constexpr int kClientHeight = kRows * kRowHeight;                     // 272
 inline constexpr int kWidth = kClientWidth + 2 * kFrame;                     // 456
 inline constexpr int kHeight = kClientHeight + 2 * kFrame;                   // 276
-// The value column is the last 115 pixels of a cell, less 5 at the right.
-inline constexpr int kValueColumn = 115;
+// The value column is the last 110 pixels of a cell, less 5 at the right;
+// the label before it holds the longest label of the three languages
+// ("Допуск на сглобката") with a few pixels to spare.
+inline constexpr int kValueColumn = 110;
 inline constexpr int kValueRightGap = 5;
 }  // namespace grid
 
@@ -105,5 +108,11 @@ struct CellLayout {
 };
 
 CellLayout cellLayout(const GridCell& cell, int column, int row);
+
+// The diagram heading as drawn in room pixels: the gap of spaces between its
+// hole and shaft halves narrows, to one space at least, before the text
+// would be cut (" Bohrung [milli in]", twelve spaces, " Welle [milli in]").
+// width measures a text in the heading's font.
+QString fittedHeading(QString heading, int room, const std::function<int(const QString&)>& width);
 
 }  // namespace kalmo

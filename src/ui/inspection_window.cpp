@@ -148,7 +148,7 @@ InspectionWindow::PartPanel InspectionWindow::buildPart(const char* name) {
   p.lotCaption = captionLabel(p.box);
   p.lotMax = field("LotMax");
   p.statusCaption = captionLabel(p.box);
-  p.status = valueLabel(p.box, "status");
+  p.status = valueLabel(p.box, "status", true);
   p.marginCaption = captionLabel(p.box);
   p.margin = valueLabel(p.box, "margin");
   p.acceptingCaption = captionLabel(p.box);

@@ -99,6 +99,12 @@ void ResultsGrid::drawCell(QPainter& painter, const GridCell& cell, int column, 
     drawElided(painter, place.text, cell.centred, Qt::AlignHCenter | Qt::AlignTop);
     drawElided(painter, place.label, cell.label, Qt::AlignRight | Qt::AlignTop);
     drawElided(painter, place.value, cell.value, Qt::AlignRight | Qt::AlignTop);
+  } else if (cell.kind == CellKind::DiagramHeading) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QString heading =
+        fittedHeading(cell.centred, place.text.width(),
+                      [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+    drawElided(painter, place.text, heading, Qt::AlignCenter);
   } else {
     drawElided(painter, place.text, cell.centred, Qt::AlignCenter);
   }
