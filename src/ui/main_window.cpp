@@ -238,9 +238,13 @@ void MainWindow::buildInputs() {
   resultsGrid_ = new ResultsGrid([this] { return gridInput(); }, g);
   resultsGrid_->move(layout::kGridPos);
   zoneDiagram_ = new ZoneDiagram(g);
-  const QRect chart = diagramRect();
-  const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
-  zoneDiagram_->setGeometry(chart.translated(gridClient));
+  // The diagram lies over column 1 and follows the column border.
+  const auto placeDiagram = [this] {
+    const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
+    zoneDiagram_->setGeometry(diagramRect(resultsGrid_->columns()).translated(gridClient));
+  };
+  placeDiagram();
+  connect(resultsGrid_, &ResultsGrid::columnsChanged, this, placeDiagram);
 
   boundaryNoteLabel_ = new QLabel(g);
   boundaryNoteLabel_->setObjectName(QStringLiteral("lblBoundary"));
