@@ -102,6 +102,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   fixedClassPicker_->setMaxVisibleItems(16);
   maxTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   minTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  maxTargetLabel_->setBuddy(maxTargetField_);
+  minTargetLabel_->setBuddy(minTargetField_);
 
   standardFitsOnlyBox_->setObjectName(QStringLiteral("chbDSel"));
   standardFitsOnlyBox_->setGeometry(76, 80, 230, 19);
@@ -206,6 +208,26 @@ void DesignPage::applyLanguage(const Language& language) {
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
   showInsideLine();
+
+  // What each control is, for assistive technology; the target fields take
+  // their names from their captions.
+  const auto describe = [&language](QWidget* w, std::optional<TextId> name, TextId description) {
+    if (name) w->setAccessibleName(language.text(*name));
+    w->setAccessibleDescription(language.text(description));
+  };
+  describe(gradeRangePicker_, TextId::ItRange, TextId::GradeRangeHelp);
+  describe(lowestGradePicker_, TextId::LowestGrade, TextId::GradeRangeHelp);
+  describe(highestGradePicker_, TextId::HighestGrade, TextId::GradeRangeHelp);
+  describe(fitSystemPicker_, TextId::SystemOfFit, TextId::DesignSystemHelp);
+  describe(fixedClassPicker_, TextId::SystemOfFit, TextId::DesignSystemHelp);
+  describe(fitTypePicker_, TextId::TypeOfFit, TextId::FitTypeHelp);
+  describe(maxTargetField_, std::nullopt, TextId::TargetHelp);
+  describe(minTargetField_, std::nullopt, TextId::TargetHelp);
+  describe(standardFitsOnlyBox_, std::nullopt, TextId::StandardOnlyHelp);
+  describe(resultCountPicker_, TextId::Results, TextId::ResultCountHelp);
+  describe(searchButton_, std::nullopt, TextId::SearchHelp);
+  describe(resultsTable_, TextId::DesignResults, TextId::DesignResultsHelp);
+  describe(insideOnlyBox_, std::nullopt, TextId::InsideOnlyHelp);
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {

@@ -41,7 +41,8 @@ TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
       544, 545, 546, 547, 548, 549, 550, 551, 552, 553, 554, 555, 556, 557, 558, 559, 560, 561, 562,
       563, 564, 565, 566, 567, 568, 569, 570, 571, 572, 573, 574, 575, 576, 577, 580, 581, 583, 584,
       585, 586, 587, 588, 589, 590, 591, 592, 593, 594, 600, 601, 602, 603, 604, 605, 610, 611, 612,
-      613, 614, 615, 616, 617, 650, 651, 652, 653, 654, 655, 656, 657, 658};
+      613, 614, 615, 616, 617, 650, 651, 652, 653, 654, 655, 656, 657, 658, 700, 701, 702, 703, 704,
+      705, 706, 707, 708, 709, 710, 711, 712, 713, 714, 715, 716, 717, 718};
   const std::vector<int> all(std::begin(numbers), std::end(numbers));
   for (LanguageCode code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
     const LangTable table = LoadLanguage(code);
