@@ -252,7 +252,9 @@ void MainWindow::buildInputs() {
   boundaryNoteLabel_->setWordWrap(true);
   boundaryNoteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QPalette warning = boundaryNoteLabel_->palette();
-  warning.setColor(QPalette::WindowText, QColor(150, 30, 0));
+  // Dark red on a light window, light red on a dark one.
+  const bool darkWindow = warning.color(QPalette::Window).lightness() < 128;
+  warning.setColor(QPalette::WindowText, darkWindow ? QColor(255, 140, 110) : QColor(150, 30, 0));
   boundaryNoteLabel_->setPalette(warning);
 }
 

@@ -60,6 +60,7 @@ class MainWindowInputTest : public QObject {
   void readsTheGridCellByCell();
   void dragsTheColumnBorder_data();
   void dragsTheColumnBorder();
+  void keepsItsColoursInADarkPalette();
 };
 
 // Each text typed into the size field of a fresh window, then Enter: the
@@ -271,6 +272,37 @@ void MainWindowInputTest::dragsTheColumnBorder() {
   QTest::mouseDClick(grid, Qt::LeftButton, {}, QPoint(client + width, y));
   QCOMPARE(grid->columns().first, 225);
   QCOMPARE(diagram->x(), grid->pos().x() + client + 226);
+}
+
+// In a dark palette the grid and the diagram keep their white sheet inside
+// the grid's frame, and the range-boundary note stays readable.
+void MainWindowInputTest::keepsItsColoursInADarkPalette() {
+  const QPalette light = QApplication::palette();
+  QPalette dark;
+  for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+    dark.setColor(role, QColor(45, 45, 48));
+  }
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    dark.setColor(role, QColor(230, 230, 230));
+  }
+  QApplication::setPalette(dark);
+  {
+    Session s;
+    MainWindow& w = *s.window;
+    w.toggleDesignPage();
+    test::snapshot(w, QStringLiteral("dark_palette"));
+    auto* grid = w.findChild<ResultsGrid*>();
+    const QImage sheet = grid->grab().toImage();
+    QCOMPARE(sheet.pixelColor(grid->cellArea(0, 2).topLeft() + QPoint(3, 3)), QColor(Qt::white));
+    const QImage diagram = test::part<QWidget>(w, "Chart1")->grab().toImage();
+    QCOMPARE(diagram.pixelColor(diagram.width() - 2, 1), QColor(Qt::white));
+    const QLabel* note = test::part<QLabel>(w, "lblBoundary");
+    QVERIFY(!note->text().isEmpty());  // 10 mm is a size-range bound
+    QVERIFY(note->palette().color(QPalette::WindowText).lightness() -
+                note->palette().color(QPalette::Window).lightness() >
+            100);
+  }
+  QApplication::setPalette(light);
 }
 
 QTEST_MAIN(MainWindowInputTest)
