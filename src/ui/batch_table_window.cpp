@@ -121,6 +121,8 @@ void BatchTableWindow::applyLanguage() {
   const Language& lang = source_.language();
   setWindowTitle(lang.text(TextId::BatchTable));
   prompt->setText(lang.text(TextId::CalloutsPrompt));
+  callouts->setAccessibleName(lang.text(TextId::Callout));
+  table->setAccessibleName(lang.text(TextId::LimitsTableTitle));
   copyButton->setText(lang.text(TextId::CopyTable));
   csvButton->setText(lang.text(TextId::ExportCsv));
   printButton->setText(lang.text(TextId::Print));

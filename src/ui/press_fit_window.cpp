@@ -283,6 +283,11 @@ void PressFitWindow::applyLanguage() {
   }
   setItemTexts(*hubMaterial, names);
   setItemTexts(*shaftMaterial, names);
+  hubMaterial->setAccessibleName(l.text(TextId::PressHub) + QStringLiteral(": ") +
+                                 l.text(TextId::Material));
+  shaftMaterial->setAccessibleName(l.text(TextId::PressShaft) + QStringLiteral(": ") +
+                                   l.text(TextId::Material));
+  results->setAccessibleName(l.text(TextId::PressFit));
   frictionHint_->setText(
       l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
       QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));

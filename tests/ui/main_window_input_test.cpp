@@ -162,12 +162,15 @@ void MainWindowInputTest::growingForASidePageStaysOnTheScreen() {
   QVERIFY(screen.contains(w.frameGeometry()));
 }
 
-// Tooltips of every button, and an accessible name and description of every
-// control of the window and its side pages, in the three languages.
+// Tooltips of every button, an accessible name and description of every
+// control of the window and its side pages, and a name of every control of
+// the other windows, in the three languages.
 void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
   Session s;
   MainWindow& w = *s.window;
+  // The controls a user reaches; a table's own corner button is not one.
   const auto isControl = [](const QWidget* c) {
+    if (qobject_cast<const QAbstractItemView*>(c->parentWidget())) return false;
     return qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QComboBox*>(c) ||
            qobject_cast<const QLineEdit*>(c) || qobject_cast<const ResultsGrid*>(c) ||
            qobject_cast<const ZoneDiagram*>(c) ||
@@ -188,7 +191,7 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
         w.toggleDesignPage();
       }
       for (QWidget* c : w.findChildren<QWidget*>()) {
-        if (!c->isVisibleTo(&w) || !isControl(c)) continue;
+        if (c->window() != &w || !c->isVisibleTo(&w) || !isControl(c)) continue;
         const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
         const QString where = c->objectName() + u' ' + language;
         // A list's own name: on some platforms its current entry stands in for it.
@@ -197,6 +200,23 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
         if (name.trimmed().isEmpty()) unnamed << where + " name";
         if (a->text(QAccessible::Description).trimmed().isEmpty()) {
           unnamed << where + " description";
+        }
+      }
+    }
+    // The other windows: every control has a name.
+    test::part<QAction>(w, "pressFitAction")->trigger();
+    test::part<QToolButton>(w, "inspectionButton")->click();
+    test::part<QToolButton>(w, "batchTableButton")->click();
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+      if (top == &w || !top->isVisible()) continue;
+      for (QWidget* c : top->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(top) || !isControl(c)) continue;
+        const QString name =
+            qobject_cast<const QComboBox*>(c)
+                ? c->accessibleName()
+                : QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+        if (name.trimmed().isEmpty()) {
+          unnamed << top->objectName() + u'/' + c->objectName() + u' ' + language + " name";
         }
       }
     }
