@@ -187,6 +187,9 @@ void InspectionWindow::applyLanguage() {
     p->statusCaption->setText(lang.text(TextId::Status));
     p->marginCaption->setText(lang.text(TextId::Margin));
     p->acceptingCaption->setText(lang.text(TextId::AcceptingClasses));
+    for (NumberField* typed : {p->measured, p->lotMax}) {
+      typed->setAccessibleDescription(lang.text(TextId::EnterMeasured));
+    }
   }
   hole.gaugeCaption->setText(lang.text(TextId::PlugGauge));
   shaft.gaugeCaption->setText(lang.text(TextId::RingOrSnapGauge));

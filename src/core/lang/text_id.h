@@ -257,6 +257,14 @@ enum class TextId : int {
   DesignResults = 716,         // "Design results": the results table's name
   DesignResultsHelp = 717,     // "Fits ranked by their deviation; a click or Enter ..."
   InsideOnlyHelp = 718,        // "Shows only the fits whose values lie inside the targets"
+  PressInputHelp = 719,        // "Input of the press-fit calculation; ..."
+  MaterialHelp = 720,          // "Material preset: sets the modulus of elasticity, ..."
+  PressResultsHelp = 721,      // "Results of the press-fit calculation for the fit ..."
+  BatchTableHelp = 722,        // "Limits of every callout, one row for each line"
+  CopyTableHelp = 723,         // "Copies the table to the clipboard"
+  ExportCsvHelp = 724,         // "Saves the table as a CSV file"
+  PrintTableHelp = 725,        // "Prints the table"
+  TablePdfHelp = 726,          // "Saves the table as a PDF file"
 };
 
 }  // namespace kalmo
