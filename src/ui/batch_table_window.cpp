@@ -121,6 +121,14 @@ void BatchTableWindow::applyLanguage() {
   const Language& lang = source_.language();
   setWindowTitle(lang.text(TextId::BatchTable));
   prompt->setText(lang.text(TextId::CalloutsPrompt));
+  callouts->setAccessibleName(lang.text(TextId::Callout));
+  callouts->setAccessibleDescription(lang.text(TextId::CalloutsPrompt));
+  table->setAccessibleName(lang.text(TextId::LimitsTableTitle));
+  table->setAccessibleDescription(lang.text(TextId::BatchTableHelp));
+  copyButton->setAccessibleDescription(lang.text(TextId::CopyTableHelp));
+  csvButton->setAccessibleDescription(lang.text(TextId::ExportCsvHelp));
+  printButton->setAccessibleDescription(lang.text(TextId::PrintTableHelp));
+  pdfButton->setAccessibleDescription(lang.text(TextId::TablePdfHelp));
   copyButton->setText(lang.text(TextId::CopyTable));
   csvButton->setText(lang.text(TextId::ExportCsv));
   printButton->setText(lang.text(TextId::Print));

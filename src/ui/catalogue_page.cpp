@@ -48,6 +48,8 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
   fitTypeLabel_->setGeometry(kLeft, 66, kWidth, 15);
   fitTypePicker_->setGeometry(kLeft, 81, kWidth, 21);
   fitList_->setGeometry(kLeft, 108, kWidth, 235);
+  fitSystemLabel_->setBuddy(fitSystemPicker_);
+  fitTypeLabel_->setBuddy(fitTypePicker_);
 
   // Entry texts come from the language; the entries exist from the start so
   // that a selection survives every language switch.
@@ -68,6 +70,12 @@ void CataloguePage::applyLanguage(const Language& language) {
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   headingLabel_->setText(language.text(TextId::StandardFits));
+  fitSystemPicker_->setAccessibleName(language.text(TextId::SystemOfFit));
+  fitSystemPicker_->setAccessibleDescription(language.text(TextId::FitSystemHelp));
+  fitTypePicker_->setAccessibleName(language.text(TextId::TypeOfFit));
+  fitTypePicker_->setAccessibleDescription(language.text(TextId::FitTypeHelp));
+  fitList_->setAccessibleName(language.text(TextId::StandardFits));
+  fitList_->setAccessibleDescription(language.text(TextId::CatalogueListHelp));
   setItemTexts(*fitSystemPicker_,
                {language.text(TextId::HoleBasis), language.text(TextId::ShaftBasis)});
   setItemTexts(*fitTypePicker_,

@@ -69,11 +69,11 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
     : QWidget(parent),
       gradeRangeLabel_(label(this, "ULabel3", {4, 4, 200, 15})),
       fitSystemLabel_(label(this, "ULabel4", {4, 41, 150, 15})),
-      resultCountLabel_(label(this, "ULabel5", {4, 130, 54, 15})),
+      resultCountLabel_(label(this, "ULabel5", {4, 130, 56, 15})),
       fitTypeLabel_(label(this, "ULabel6", {158, 41, 148, 15})),
-      gradeRangePicker_(combo(this, "cbIT", {4, 18, 198, 21}, 6)),
-      lowestGradePicker_(combo(this, "cbDVon", {206, 18, 48, 21}, 0)),
-      highestGradePicker_(combo(this, "cbDBis", {258, 18, 48, 21}, 0)),
+      gradeRangePicker_(combo(this, "cbIT", {4, 18, 210, 21}, 6)),
+      lowestGradePicker_(combo(this, "cbDVon", {218, 18, 42, 21}, 0)),
+      highestGradePicker_(combo(this, "cbDBis", {264, 18, 42, 21}, 0)),
       fitSystemPicker_(combo(this, "cbDSystem", {4, 55, 150, 21}, 5)),
       fixedClassPicker_(combo(this, "cbDSgl", {4, 79, 64, 21}, 0)),
       fitTypePicker_(combo(this, "cbDType", {158, 55, 148, 21}, 3)),
@@ -82,7 +82,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       maxTargetField_(targetField(this, "edMaxV", {84, 103, 70, 21})),
       minTargetField_(targetField(this, "edMinV", {238, 103, 68, 21})),
       standardFitsOnlyBox_(new QCheckBox(this)),
-      resultCountPicker_(combo(this, "cbPart", {60, 126, 60, 21}, 0)),
+      resultCountPicker_(combo(this, "cbPart", {62, 126, 66, 21}, 0)),
       searchButton_(new QPushButton(this)),
       atOperatingBox_(new QCheckBox(this)),
       resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
@@ -103,6 +103,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   fixedClassPicker_->setMaxVisibleItems(16);
   maxTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   minTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  maxTargetLabel_->setBuddy(maxTargetField_);
+  minTargetLabel_->setBuddy(minTargetField_);
 
   standardFitsOnlyBox_->setObjectName(QStringLiteral("chbDSel"));
   standardFitsOnlyBox_->setGeometry(76, 80, 230, 19);
@@ -128,7 +130,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsHeading_->hide();
   // Below the table: the inside filter and the inside line.
   placeResultsTable(false);
-  resultsTable_->setHorizontalHeader(new DesignTableHeader(resultsTable_));
+  auto* header = new DesignTableHeader(resultsTable_);
+  resultsTable_->setHorizontalHeader(header);
   resultsTable_->setModel(results_);
   resultsTable_->verticalHeader()->setVisible(false);
   resultsTable_->verticalHeader()->setMinimumSectionSize(1);
@@ -136,7 +139,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->verticalHeader()->setDefaultSectionSize(17);
   resultsTable_->horizontalHeader()->setMinimumSectionSize(1);
   resultsTable_->horizontalHeader()->setDefaultSectionSize(70);
-  resultsTable_->horizontalHeader()->setFixedHeight(17);
+  header->setFixedHeight(header->twoLineHeight());
   resultsTable_->horizontalHeader()->setHighlightSections(false);
   resultsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
   resultsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -145,8 +148,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Fit, three values, and the narrow inside column, within the width the
-  // scroll bar leaves.
-  const int widths[DesignResultsModel::kColumns] = {54, 62, 62, 62, 46};
+  // scroll bar leaves; the deviation column holds its one-word heading.
+  const int widths[DesignResultsModel::kColumns] = {54, 58, 58, 68, 46};
   for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
     resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
   }
@@ -219,6 +222,26 @@ void DesignPage::applyLanguage(const Language& language) {
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
   showInsideLine();
+
+  // What each control is, for assistive technology; the target fields take
+  // their names from their captions.
+  const auto describe = [&language](QWidget* w, std::optional<TextId> name, TextId description) {
+    if (name) w->setAccessibleName(language.text(*name));
+    w->setAccessibleDescription(language.text(description));
+  };
+  describe(gradeRangePicker_, TextId::ItRange, TextId::GradeRangeHelp);
+  describe(lowestGradePicker_, TextId::LowestGrade, TextId::GradeRangeHelp);
+  describe(highestGradePicker_, TextId::HighestGrade, TextId::GradeRangeHelp);
+  describe(fitSystemPicker_, TextId::SystemOfFit, TextId::DesignSystemHelp);
+  describe(fixedClassPicker_, TextId::SystemOfFit, TextId::DesignSystemHelp);
+  describe(fitTypePicker_, TextId::TypeOfFit, TextId::FitTypeHelp);
+  describe(maxTargetField_, std::nullopt, TextId::TargetHelp);
+  describe(minTargetField_, std::nullopt, TextId::TargetHelp);
+  describe(standardFitsOnlyBox_, std::nullopt, TextId::StandardOnlyHelp);
+  describe(resultCountPicker_, TextId::Results, TextId::ResultCountHelp);
+  describe(searchButton_, std::nullopt, TextId::SearchHelp);
+  describe(resultsTable_, TextId::DesignResults, TextId::DesignResultsHelp);
+  describe(insideOnlyBox_, std::nullopt, TextId::InsideOnlyHelp);
 }
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {

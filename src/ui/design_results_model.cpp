@@ -190,10 +190,13 @@ void DesignTableHeader::paintSection(QPainter* painter, const QRect& rect, int l
   painter->drawLine(rect.bottomLeft(), rect.bottomRight());
   painter->setPen(header(Qt::ForegroundRole).value<QColor>());
   painter->setFont(font());
-  const QRect area = rect.adjusted(3, 0, -1, -1);
-  const QString text =
-      fontMetrics().elidedText(header(Qt::DisplayRole).toString(), Qt::ElideRight, area.width());
-  painter->drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+  const QRect area = textArea(rect);
+  // Each word on its own is cut to the width; the words then wrap.
+  QStringList words = header(Qt::DisplayRole).toString().split(u' ', Qt::SkipEmptyParts);
+  for (QString& word : words) {
+    word = fontMetrics().elidedText(word, Qt::ElideRight, area.width());
+  }
+  painter->drawText(area, Qt::AlignCenter | Qt::TextWordWrap, words.join(u' '));
   painter->restore();
 }
 

@@ -94,14 +94,21 @@ class DesignResultsModel final : public QAbstractTableModel {
   FitType fitType_ = FitType::Clearance;
 };
 
-// The heading row of the results table: each section filled with the
-// model's background colour and its text centred on one line in the model's
-// text colour, cut with an ellipsis when the column is too narrow.
+// The heading row of the results table, two lines high: each section filled
+// with the model's background colour and its text centred in the model's text
+// colour, broken between words ("Max." over "interf.") so that the captions
+// of every language fit the narrow columns; a word too long is cut with an
+// ellipsis.
 class DesignTableHeader final : public QHeaderView {
   Q_OBJECT
 
  public:
   explicit DesignTableHeader(QWidget* parent = nullptr);
+
+  // Where a section's text goes, inside its grid lines.
+  static QRect textArea(const QRect& section) { return section.adjusted(3, 0, -1, -1); }
+  // Two lines of the header's font.
+  int twoLineHeight() const { return 2 * fontMetrics().lineSpacing() + 3; }
 
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

@@ -162,10 +162,10 @@ GridCell gridCell(const GridInput& input, int column, int rowNumber) {
   return cell;
 }
 
-CellLayout cellLayout(const GridCell& cell, int column, int row) {
-  const QRect r = cellRect(column, row);
+CellLayout cellLayout(const GridCell& cell, int column, int row, GridColumns columns) {
+  const QRect r = cellRect(column, row, columns);
   // Bands and rules run across both columns, to the right edge of column 1.
-  const int fullRight = cellRect(grid::kColumns - 1, row).right();
+  const int fullRight = cellRect(grid::kColumns - 1, row, columns).right();
   CellLayout layout;
   layout.fill = r;
   QRect t = r;
@@ -193,10 +193,20 @@ CellLayout cellLayout(const GridCell& cell, int column, int row) {
     layout.rule = QLine(0, r.bottom(), fullRight, r.bottom());
   }
   if (cell.columnSeparator) {
-    const int x = cellRect(0, row).right() + 1;  // the pixel column between the two cells
+    const int x = cellRect(0, row, columns).right() + 1;  // the pixel column between the cells
     layout.separator = QLine(x, r.top(), x, r.bottom());
   }
   return layout;
+}
+
+QString fittedHeading(QString heading, int room, const std::function<int(const QString&)>& width) {
+  const QString pair(2, u' ');
+  qsizetype gap = heading.indexOf(pair);
+  while (gap >= 0 && width(heading) > room) {
+    heading.remove(gap, 1);
+    gap = heading.indexOf(pair);
+  }
+  return heading;
 }
 
 }  // namespace kalmo

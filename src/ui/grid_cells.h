@@ -3,6 +3,7 @@
 #include <QLine>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -76,22 +77,39 @@ inline constexpr int kClientWidth = kColumns * (kColumnWidth + kLineWidth);  // 
 inline constexpr int kClientHeight = kRows * kRowHeight;                     // 272
 inline constexpr int kWidth = kClientWidth + 2 * kFrame;                     // 456
 inline constexpr int kHeight = kClientHeight + 2 * kFrame;                   // 276
-// The value column is the last 115 pixels of a cell, less 5 at the right.
-inline constexpr int kValueColumn = 115;
+// The value column is the last 110 pixels of a cell, less 5 at the right;
+// the label before it holds the longest label of the three languages
+// ("Допуск на сглобката") with a few pixels to spare.
+inline constexpr int kValueColumn = 110;
 inline constexpr int kValueRightGap = 5;
 }  // namespace grid
 
+// Where the border between the two columns lies, which the user may drag:
+// the width of column 0, column 1 taking the rest of the client width (225
+// each at first). Each column keeps room for its value column.
+struct GridColumns {
+  static constexpr int kMinWidth = grid::kValueColumn + 10;
+  static constexpr int kMaxWidth =
+      grid::kClientWidth - grid::kColumns * grid::kLineWidth - kMinWidth;
+
+  int first = grid::kColumnWidth;
+  constexpr int second() const {
+    return grid::kClientWidth - grid::kColumns * grid::kLineWidth - first;
+  }
+  friend bool operator==(const GridColumns&, const GridColumns&) = default;
+};
+
 // Cell rectangle in the grid's client coordinates.
-constexpr QRect cellRect(int column, int row) {
-  return {column * (grid::kColumnWidth + grid::kLineWidth), row * grid::kRowHeight,
-          grid::kColumnWidth, grid::kRowHeight};
+constexpr QRect cellRect(int column, int row, GridColumns columns = {}) {
+  return {column == 0 ? 0 : columns.first + grid::kLineWidth, row * grid::kRowHeight,
+          column == 0 ? columns.first : columns.second(), grid::kRowHeight};
 }
 
 // The zone diagram's place in grid client coordinates: column 1 from the top
 // of row 10 to the bottom of the grid, so row 9 of column 1 stays its heading.
-constexpr QRect diagramRect() {
-  const QRect first = cellRect(1, 10);
-  return {first.left(), first.top(), grid::kColumnWidth, grid::kClientHeight - first.top()};
+constexpr QRect diagramRect(GridColumns columns = {}) {
+  const QRect first = cellRect(1, 10, columns);
+  return {first.left(), first.top(), first.width(), grid::kClientHeight - first.top()};
 }
 
 // Where the painter puts one cell's parts, in grid client coordinates.
@@ -99,11 +117,17 @@ struct CellLayout {
   QRect fill;                 // filled with the cell's colour: the cell, or for a band both columns
   QRect text;                 // heading, band or row-1 text
   QRect label;                // right-aligned label, ending where the value column starts
-  QRect value;                // right-aligned value in the last 115 pixels less 5
+  QRect value;                // right-aligned value in the value column less 5 at the right
   std::optional<QLine> rule;  // black line along the bottom pixel row
   std::optional<QLine> separator;  // black line between the columns
 };
 
-CellLayout cellLayout(const GridCell& cell, int column, int row);
+CellLayout cellLayout(const GridCell& cell, int column, int row, GridColumns columns = {});
+
+// The diagram heading as drawn in room pixels: the gap of spaces between its
+// hole and shaft halves narrows, to one space at least, before the text
+// would be cut (" Bohrung [milli in]", twelve spaces, " Welle [milli in]").
+// width measures a text in the heading's font.
+QString fittedHeading(QString heading, int room, const std::function<int(const QString&)>& width);
 
 }  // namespace kalmo

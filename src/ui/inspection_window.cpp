@@ -148,7 +148,7 @@ InspectionWindow::PartPanel InspectionWindow::buildPart(const char* name) {
   p.lotCaption = captionLabel(p.box);
   p.lotMax = field("LotMax");
   p.statusCaption = captionLabel(p.box);
-  p.status = valueLabel(p.box, "status");
+  p.status = valueLabel(p.box, "status", true);
   p.marginCaption = captionLabel(p.box);
   p.margin = valueLabel(p.box, "margin");
   p.acceptingCaption = captionLabel(p.box);
@@ -187,6 +187,9 @@ void InspectionWindow::applyLanguage() {
     p->statusCaption->setText(lang.text(TextId::Status));
     p->marginCaption->setText(lang.text(TextId::Margin));
     p->acceptingCaption->setText(lang.text(TextId::AcceptingClasses));
+    for (NumberField* typed : {p->measured, p->lotMax}) {
+      typed->setAccessibleDescription(lang.text(TextId::EnterMeasured));
+    }
   }
   hole.gaugeCaption->setText(lang.text(TextId::PlugGauge));
   shaft.gaugeCaption->setText(lang.text(TextId::RingOrSnapGauge));

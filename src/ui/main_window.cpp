@@ -242,9 +242,13 @@ void MainWindow::buildInputs() {
   resultsGrid_ = new ResultsGrid([this] { return gridInput(); }, g);
   resultsGrid_->move(layout::kGridPos);
   zoneDiagram_ = new ZoneDiagram(g);
-  const QRect chart = diagramRect();
-  const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
-  zoneDiagram_->setGeometry(chart.translated(gridClient));
+  // The diagram lies over column 1 and follows the column border.
+  const auto placeDiagram = [this] {
+    const QPoint gridClient = layout::kGridPos + QPoint(grid::kFrame, grid::kFrame);
+    zoneDiagram_->setGeometry(diagramRect(resultsGrid_->columns()).translated(gridClient));
+  };
+  placeDiagram();
+  connect(resultsGrid_, &ResultsGrid::columnsChanged, this, placeDiagram);
 
   boundaryNoteLabel_ = new QLabel(g);
   boundaryNoteLabel_->setObjectName(QStringLiteral("lblBoundary"));
@@ -252,7 +256,9 @@ void MainWindow::buildInputs() {
   boundaryNoteLabel_->setWordWrap(true);
   boundaryNoteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QPalette warning = boundaryNoteLabel_->palette();
-  warning.setColor(QPalette::WindowText, QColor(150, 30, 0));
+  // Dark red on a light window, light red on a dark one.
+  const bool darkWindow = warning.color(QPalette::Window).lightness() < 128;
+  warning.setColor(QPalette::WindowText, darkWindow ? QColor(255, 140, 110) : QColor(150, 30, 0));
   boundaryNoteLabel_->setPalette(warning);
 }
 

@@ -8,6 +8,7 @@
 #include "app_images.h"
 #include "batch_table_window.h"
 #include "catalogue_page.h"
+#include "class_pickers.h"
 #include "design_page.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -89,14 +90,40 @@ void MainWindow::applyLanguage() {
   shaftClassListButton_->setToolTip(l.text(TextId::ShaftClassList));
   for (QToolButton* b :
        {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_,
-        preferredNumbersButton_, holeClassListButton_, shaftClassListButton_}) {
+        preferredNumbersButton_, holeClassListButton_, shaftClassListButton_, inspectionButton_,
+        batchTableButton_, printButton_, pdfButton_}) {
     b->setAccessibleName(b->toolTip());
   }
+  for (QObject* shown : pressFitAction_->associatedObjects()) {
+    if (auto* b = qobject_cast<QToolButton*>(shown))
+      b->setAccessibleName(pressFitAction_->toolTip());
+  }
   nominalSizeField_->setAccessibleName(l.text(TextId::NominalSize));
+  nominalSizeField_->setAccessibleDescription(l.text(TextId::SizeFieldHelp));
   holeLetterPicker_->setAccessibleName(l.text(TextId::Hole));
   holeGradePicker_->setAccessibleName(l.text(TextId::Hole) + QStringLiteral(" IT"));
   shaftLetterPicker_->setAccessibleName(l.text(TextId::Shaft));
   shaftGradePicker_->setAccessibleName(l.text(TextId::Shaft) + QStringLiteral(" IT"));
+  for (QComboBox* letter : {holeLetterPicker_, shaftLetterPicker_}) {
+    letter->setAccessibleDescription(l.text(TextId::DeviationLetter));
+  }
+  for (QComboBox* grade : {holeGradePicker_, shaftGradePicker_}) {
+    grade->setAccessibleDescription(l.text(TextId::ToleranceGrade));
+  }
+  for (ClassList* list : {holeClassesUpTo500_, holeClassesAbove500_}) {
+    list->setAccessibleName(l.text(TextId::HoleClassList));
+  }
+  for (ClassList* list : {shaftClassesUpTo500_, shaftClassesAbove500_}) {
+    list->setAccessibleName(l.text(TextId::ShaftClassList));
+  }
+  for (ClassList* list :
+       {holeClassesUpTo500_, holeClassesAbove500_, shaftClassesUpTo500_, shaftClassesAbove500_}) {
+    list->setAccessibleDescription(l.text(TextId::PreferredInBold));
+  }
+  catalogueButton_->setToolTip(l.text(TextId::CatalogueButtonHelp));
+  designButton_->setToolTip(l.text(TextId::DesignButtonHelp));
+  catalogueButton_->setAccessibleDescription(catalogueButton_->toolTip());
+  designButton_->setAccessibleDescription(designButton_->toolTip());
   zoneDiagram_->setAccessibleName(l.text(TextId::ZoneDiagramName));
   describeResults();
 }

@@ -283,6 +283,18 @@ void PressFitWindow::applyLanguage() {
   }
   setItemTexts(*hubMaterial, names);
   setItemTexts(*shaftMaterial, names);
+  hubMaterial->setAccessibleName(l.text(TextId::PressHub) + QStringLiteral(": ") +
+                                 l.text(TextId::Material));
+  shaftMaterial->setAccessibleName(l.text(TextId::PressShaft) + QStringLiteral(": ") +
+                                   l.text(TextId::Material));
+  results->setAccessibleName(l.text(TextId::PressFit));
+  results->setAccessibleDescription(l.text(TextId::PressResultsHelp));
+  for (QComboBox* material : {hubMaterial, shaftMaterial}) {
+    material->setAccessibleDescription(l.text(TextId::MaterialHelp));
+  }
+  for (const FieldDefinition& s : kFields) {
+    field(s.field)->setAccessibleDescription(l.text(TextId::PressInputHelp));
+  }
   frictionHint_->setText(
       l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
       QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));

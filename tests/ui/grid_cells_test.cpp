@@ -41,6 +41,7 @@ class GridCellsTest : public QObject {
   void printsFitLimitsByUnit();
   void headsTheDiagramWithBothUnits();
   void keepsTheTypedSizeInTheDesignation();
+  void placesLabelsLeftOfTheValueColumn_data();
   void placesLabelsLeftOfTheValueColumn();
 };
 
@@ -231,6 +232,13 @@ void GridCellsTest::headsTheDiagramWithBothUnits() {
            " Bohrung [µm]" + gap + " Welle [µm]");
   QCOMPARE(gridCell(input("10", "H7", "g6"), 1, 9).kind, CellKind::DiagramHeading);
   QCOMPARE(gridCell(input("10", "H7", "g6"), 0, 9).centred, QStringLiteral("Fit"));
+
+  // Too long for its cell, the heading gives up spaces of its gap first.
+  const auto letters = [](const QString& text) { return static_cast<int>(text.size()); };
+  const QString heading = "Hole" + gap + "Shaft";
+  QCOMPARE(fittedHeading(heading, 100, letters), heading);
+  QCOMPARE(fittedHeading(heading, 15, letters), "Hole" + QString(6, u' ') + "Shaft");
+  QCOMPARE(fittedHeading(heading, 5, letters), QStringLiteral("Hole Shaft"));
 }
 
 void GridCellsTest::keepsTheTypedSizeInTheDesignation() {
@@ -240,33 +248,45 @@ void GridCellsTest::keepsTheTypedSizeInTheDesignation() {
   QCOMPARE(gridCell(in, 1, 1).centred, QStringLiteral("10.5 g6"));
 }
 
+void GridCellsTest::placesLabelsLeftOfTheValueColumn_data() {
+  QTest::addColumn<int>("firstWidth");
+  QTest::newRow("border in the middle") << 225;
+  QTest::newRow("border dragged left") << GridColumns::kMinWidth;
+  QTest::newRow("border dragged right") << GridColumns::kMaxWidth;
+}
+
 void GridCellsTest::placesLabelsLeftOfTheValueColumn() {
+  QFETCH(int, firstWidth);
+  const GridColumns columns{firstWidth};
   const GridInput in = input("10", "H7", "g6", false, kLanguageGerman);
+  // Column 1 ends where the client ends, wherever the border lies.
+  QCOMPARE(cellRect(0, 4, columns).width(), firstWidth);
+  QCOMPARE(cellRect(1, 4, columns).right(), grid::kClientWidth - 2);
   for (int column = 0; column < grid::kColumns; ++column) {
-    const CellLayout value = cellLayout(gridCell(in, column, 4), column, 4);
-    const QRect cell = cellRect(column, 4);
+    const CellLayout value = cellLayout(gridCell(in, column, 4), column, 4, columns);
+    const QRect cell = cellRect(column, 4, columns);
     // A long label is cut at the value column and never reaches the value.
     QCOMPARE(value.label.right() + 1, cell.right() + 1 - grid::kValueColumn);
     QCOMPARE(value.value.left(), value.label.right() + 1);
     QCOMPARE(value.value.right(), cell.right() - grid::kValueRightGap);
     QCOMPARE(value.label.top(), cell.top() + 2);
     // Both columns draw their separator on the one pixel column between them.
-    QCOMPARE(value.separator->x1(), cellRect(0, 4).right() + 1);
-    QCOMPARE(value.separator->x1(), cellRect(1, 4).left() - 1);
+    QCOMPARE(value.separator->x1(), firstWidth);
+    QCOMPARE(value.separator->x1(), cellRect(1, 4, columns).left() - 1);
     QVERIFY(!value.rule);
   }
-  const CellLayout band = cellLayout(gridCell(in, 1, 3), 1, 3);
+  const CellLayout band = cellLayout(gridCell(in, 1, 3), 1, 3, columns);
   QCOMPARE(band.fill.left(), 0);
-  QCOMPARE(band.fill.right(), cellRect(1, 3).right());
+  QCOMPARE(band.fill.right(), cellRect(1, 3, columns).right());
   QCOMPARE(band.rule->x2(), band.fill.right());
-  QCOMPARE(band.rule->y1(), cellRect(1, 3).bottom());
-  const CellLayout heading = cellLayout(gridCell(in, 1, 9), 1, 9);
-  QCOMPARE(heading.text.top(), cellRect(1, 9).top() + 1);
-  QCOMPARE(heading.text.left(), cellRect(1, 9).left() + 3);
+  QCOMPARE(band.rule->y1(), cellRect(1, 3, columns).bottom());
+  const CellLayout heading = cellLayout(gridCell(in, 1, 9), 1, 9, columns);
+  QCOMPARE(heading.text.top(), cellRect(1, 9, columns).top() + 1);
+  QCOMPARE(heading.text.left(), cellRect(1, 9, columns).left() + 3);
   QVERIFY(!heading.rule);
   // The diagram covers column 1 from row 10 to the grid's bottom.
-  QCOMPARE(diagramRect().topLeft(), cellRect(1, 10).topLeft());
-  QCOMPARE(diagramRect().bottom(), cellRect(1, 15).bottom());
+  QCOMPARE(diagramRect(columns).topLeft(), cellRect(1, 10, columns).topLeft());
+  QCOMPARE(diagramRect(columns).bottomRight(), cellRect(1, 15, columns).bottomRight());
 }
 
 QTEST_GUILESS_MAIN(GridCellsTest)

@@ -1,9 +1,13 @@
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -14,7 +18,9 @@
 #include "main_window.h"
 #include "number_field.h"
 #include "page_test_support.h"
+#include "results_grid.h"
 #include "settings_store.h"
+#include "zone_diagram.h"
 
 using namespace kalmo;
 
@@ -52,6 +58,10 @@ class MainWindowInputTest : public QObject {
   void tabWalksTheInputsInReadingOrder();
   void growingForASidePageStaysOnTheScreen();
   void everyButtonAndViewHasATextInEachLanguage();
+  void readsTheGridCellByCell();
+  void dragsTheColumnBorder_data();
+  void dragsTheColumnBorder();
+  void keepsItsColoursInADarkPalette();
 };
 
 // Each text typed into the size field of a fresh window, then Enter: the
@@ -153,23 +163,157 @@ void MainWindowInputTest::growingForASidePageStaysOnTheScreen() {
   QVERIFY(screen.contains(w.frameGeometry()));
 }
 
-// Tooltips and accessible names of every button, and the drawn views'
-// accessible texts, in the three languages.
+// Tooltips of every button, and an accessible name and description of every
+// control of the window, its side pages and its other windows, in the three
+// languages.
 void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
   Session s;
   MainWindow& w = *s.window;
+  QStringList unnamed;
+  // The controls a user reaches (a table's own corner button is not one),
+  // each with a name and a description; a list's own name, as on some
+  // platforms its current entry stands in for it.
+  const auto checkControls = [&unnamed](const QWidget& top, const QString& language) {
+    for (QWidget* c : top.findChildren<QWidget*>()) {
+      const bool control =
+          !qobject_cast<const QAbstractItemView*>(c->parentWidget()) &&
+          (qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QComboBox*>(c) ||
+           qobject_cast<const QLineEdit*>(c) || qobject_cast<const ResultsGrid*>(c) ||
+           qobject_cast<const ZoneDiagram*>(c) || qobject_cast<const QPlainTextEdit*>(c) ||
+           (qobject_cast<const QAbstractItemView*>(c) && !qobject_cast<const QHeaderView*>(c)));
+      if (!control || c->window() != &top || !c->isVisibleTo(&top)) continue;
+      const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+      const QString where = top.objectName() + u'/' + c->objectName() + u' ' + language;
+      const QString name =
+          qobject_cast<const QComboBox*>(c) ? c->accessibleName() : a->text(QAccessible::Name);
+      if (name.trimmed().isEmpty()) unnamed << where + " name";
+      if (a->text(QAccessible::Description).trimmed().isEmpty()) unnamed << where + " description";
+    }
+  };
+  test::part<QAction>(w, "pressFitAction")->trigger();
+  test::part<QToolButton>(w, "inspectionButton")->click();
+  test::part<QToolButton>(w, "batchTableButton")->click();
   for (const char* action : {"Bul", "Deutsch", "English"}) {
     test::part<QAction>(w, action)->trigger();
-    const LanguageCode code = s.language.code();
+    const QString language = QString::number(languageNumber(s.language.code()));
     for (const QToolButton* b : w.findChildren<QToolButton*>()) {
       if (!b->isVisibleTo(&w) || b->objectName().isEmpty()) continue;
-      const QString where = b->objectName() + u' ' + QString::number(languageNumber(code));
-      QVERIFY2(!b->toolTip().isEmpty(), qPrintable(where));
+      QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName() + u' ' + language));
+    }
+    for (SidePage page : {SidePage::None, SidePage::Catalogue, SidePage::Design}) {
+      if (page == SidePage::Catalogue) w.toggleCataloguePage();
+      if (page == SidePage::Design) {
+        w.toggleCataloguePage();
+        w.toggleDesignPage();
+      }
+      checkControls(w, language);
+    }
+    w.toggleDesignPage();
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+      if (top != &w && top->isVisible()) checkControls(*top, language);
     }
     const QWidget* diagram = test::part<QWidget>(w, "Chart1");
     QVERIFY(diagram->accessibleDescription().contains(QStringLiteral("15 / 0")));
-    QVERIFY(test::part<NumberField>(w, "edNominal")->accessibleName().size() > 2);
   }
+  unnamed.removeDuplicates();
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u',')));
+}
+
+// Assistive technology reads the grid as a table of cells, each with its
+// label and value, in reading order and at its place on the screen.
+void MainWindowInputTest::readsTheGridCellByCell() {
+  Session s;
+  MainWindow& w = *s.window;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.findChild<ResultsGrid*>());
+  QCOMPARE(table->role(), QAccessible::Table);
+  QStringList cells;
+  for (int i = 0; i < table->childCount(); ++i) {
+    QAccessibleInterface* cell = table->child(i);
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QCOMPARE(cell->parent(), table);
+    QCOMPARE(table->indexOfChild(cell), i);
+    QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+    cells << cell->text(QAccessible::Name) + u'=' + cell->text(QAccessible::Value);
+  }
+  const QStringList expected{QStringLiteral("Hole="),
+                             QStringLiteral("Shaft="),
+                             QStringLiteral("10 H7="),
+                             QStringLiteral("10 g6="),
+                             QStringLiteral("Tolerance=0.0150"),
+                             QStringLiteral("Tolerance=0.0090"),
+                             QStringLiteral("Limit deviations="),
+                             QStringLiteral("Upper deviation (ES)=0.0150"),
+                             QStringLiteral("Upper deviation (es)=-0.0050")};
+  QCOMPARE(cells.mid(0, expected.size()), expected);
+  QVERIFY(cells.contains(QStringLiteral("Designation=10 H7/g6")));
+  QVERIFY(cells.contains(QStringLiteral("Max. clearance=0.0290")));
+}
+
+void MainWindowInputTest::dragsTheColumnBorder_data() {
+  QTest::addColumn<int>("to");
+  QTest::addColumn<int>("width");
+  QTest::newRow("left") << 150 << 150;
+  QTest::newRow("right") << 300 << 300;
+  QTest::newRow("held before the value column") << 20 << GridColumns::kMinWidth;
+  QTest::newRow("held before the grid's edge") << 450 << GridColumns::kMaxWidth;
+}
+
+// The border between the columns follows the mouse; the values stay right
+// aligned in their columns, the diagram stays over column 1, and a double
+// click puts the border back in the middle.
+void MainWindowInputTest::dragsTheColumnBorder() {
+  QFETCH(int, to);
+  QFETCH(int, width);
+  Session s;
+  MainWindow& w = *s.window;
+  auto* grid = w.findChild<ResultsGrid*>();
+  const QWidget* diagram = test::part<QWidget>(w, "Chart1");
+  const int client = grid->contentsRect().left();
+  const int y = grid->cellArea(0, 4).center().y();
+  QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(client + 225, y));
+  QTest::mouseMove(grid, QPoint(client + to, y));
+  QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(client + to, y));
+  QCOMPARE(grid->columns().first, width);
+  QCOMPARE(grid->cellArea(1, 4).right(), grid->contentsRect().right() - 1);
+  QCOMPARE(diagram->geometry(), grid->cellArea(1, 10)
+                                    .translated(grid->pos())
+                                    .united(grid->cellArea(1, 15).translated(grid->pos())));
+  test::snapshot(w, QStringLiteral("grid_border_") + QString::number(width));
+
+  QTest::mouseDClick(grid, Qt::LeftButton, {}, QPoint(client + width, y));
+  QCOMPARE(grid->columns().first, 225);
+  QCOMPARE(diagram->x(), grid->pos().x() + client + 226);
+}
+
+// In a dark palette the grid and the diagram keep their white sheet inside
+// the grid's frame, and the range-boundary note stays readable.
+void MainWindowInputTest::keepsItsColoursInADarkPalette() {
+  const QPalette light = QApplication::palette();
+  QPalette dark;
+  for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+    dark.setColor(role, QColor(45, 45, 48));
+  }
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    dark.setColor(role, QColor(230, 230, 230));
+  }
+  QApplication::setPalette(dark);
+  {
+    Session s;
+    MainWindow& w = *s.window;
+    w.toggleDesignPage();
+    test::snapshot(w, QStringLiteral("dark_palette"));
+    auto* grid = w.findChild<ResultsGrid*>();
+    const QImage sheet = grid->grab().toImage();
+    QCOMPARE(sheet.pixelColor(grid->cellArea(0, 2).topLeft() + QPoint(3, 3)), QColor(Qt::white));
+    const QImage diagram = test::part<QWidget>(w, "Chart1")->grab().toImage();
+    QCOMPARE(diagram.pixelColor(diagram.width() - 2, 1), QColor(Qt::white));
+    const QLabel* note = test::part<QLabel>(w, "lblBoundary");
+    QVERIFY(!note->text().isEmpty());  // 10 mm is a size-range bound
+    QVERIFY(note->palette().color(QPalette::WindowText).lightness() -
+                note->palette().color(QPalette::Window).lightness() >
+            100);
+  }
+  QApplication::setPalette(light);
 }
 
 QTEST_MAIN(MainWindowInputTest)

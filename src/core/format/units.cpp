@@ -38,8 +38,8 @@ FieldLimits sizeFieldLimits(bool inchMode) {
 }
 
 double nominalFieldValueForPick(double selectedMm, bool inchMode) {
-  // The field's limits are the nominal range's numbers, in whichever unit it shows.
-  return std::clamp(sizeFieldValue(selectedMm, inchMode), kMinNominalMm, kMaxNominalMm);
+  const FieldLimits limits = sizeFieldLimits(inchMode);
+  return std::clamp(sizeFieldValue(selectedMm, inchMode), limits.minimum, limits.maximum);
 }
 
 std::string unitNote(const LangTable& lang, bool inchMode) {

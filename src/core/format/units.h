@@ -28,8 +28,8 @@ struct FieldLimits {
 FieldLimits sizeFieldLimits(bool inchMode);
 
 // What the nominal-size field shows after a preferred number has been picked:
-// sizeFieldValue (3150 mm -> 124.01575 in), held within the field's limits
-// 0.001..10000 of whichever unit it shows (0.01 mm in inch mode -> 0.001).
+// sizeFieldValue (3150 mm -> 124.01575 in), held within sizeFieldLimits of
+// the unit it shows (10000 mm in inch mode -> 393.70078, 0.01 mm -> 0.00039).
 // The nominal size itself stays the picked mm value.
 double nominalFieldValueForPick(double selectedMm, bool inchMode);
 

@@ -268,6 +268,34 @@ enum class TextId : int {
   BoundaryUndefined = 656,     // "no defined limits"
   CopyAsCallout = 657,         // "Copy as callout": context menu of the results grid
   InsideCount = 658,           // "%1 of %2 fits lie inside the targets."
+  // Accessible names and descriptions of the window's controls.
+  SizeFieldHelp = 700,         // "Nominal size: a number, or a callout such as 42 H7/f6 ..."
+  DeviationLetter = 701,       // "Fundamental deviation (letter)": letter pickers
+  ToleranceGrade = 702,        // "Tolerance grade (IT)": grade pickers
+  CatalogueButtonHelp = 703,   // "Opens or closes the list of standard fits"
+  DesignButtonHelp = 704,      // "Opens or closes the design search: ..."
+  CatalogueListHelp = 705,     // "Standard fits of the chosen system and type; ..."
+  GradeRangeHelp = 706,        // "Range of tolerance grades the search takes"
+  LowestGrade = 707,           // "Lowest grade"
+  HighestGrade = 708,          // "Highest grade"
+  DesignSystemHelp = 709,      // "Hole basis, shaft basis, a fixed hole or shaft class, ..."
+  FitTypeHelp = 710,           // "Clearance, transition or interference fit"
+  FitSystemHelp = 711,         // "Hole basis or shaft basis system"
+  TargetHelp = 712,            // "Target value of the search, in the unit of the window"
+  StandardOnlyHelp = 713,      // "Searches only the standard fits"
+  ResultCountHelp = 714,       // "How many fits the results table shows"
+  SearchHelp = 715,            // "Ranks the fits by their deviation from the targets ..."
+  DesignResults = 716,         // "Design results": the results table's name
+  DesignResultsHelp = 717,     // "Fits ranked by their deviation; a click or Enter ..."
+  InsideOnlyHelp = 718,        // "Shows only the fits whose values lie inside the targets"
+  PressInputHelp = 719,        // "Input of the press-fit calculation; ..."
+  MaterialHelp = 720,          // "Material preset: sets the modulus of elasticity, ..."
+  PressResultsHelp = 721,      // "Results of the press-fit calculation for the fit ..."
+  BatchTableHelp = 722,        // "Limits of every callout, one row for each line"
+  CopyTableHelp = 723,         // "Copies the table to the clipboard"
+  ExportCsvHelp = 724,         // "Saves the table as a CSV file"
+  PrintTableHelp = 725,        // "Prints the table"
+  TablePdfHelp = 726,          // "Saves the table as a PDF file"
 };
 
 }  // namespace kalmo

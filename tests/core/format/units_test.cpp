@@ -70,9 +70,10 @@ TEST(NominalFieldValueForPick, ShowsThePickInTheFieldsUnitWithinItsLimits) {
     double field;
   };
   const Case cases[] = {
-      {3150, false, 3150}, {3150, true, 124.01575}, {25, true, 0.98425},   {0.01, false, 0.01},
-      {0.01, true, 0.001}, {0.0254, true, 0.001},   {10000, false, 10000}, {10000, true, 393.70079},
-      {1, true, 0.03937},  {3, false, 3},           {20000, false, 10000},
+      {3150, false, 3150},   {3150, true, 124.01575},  {25, true, 0.98425},
+      {0.01, false, 0.01},   {0.01, true, 0.00039},    {0.0254, true, 0.001},
+      {10000, false, 10000}, {10000, true, 393.70078}, {1, true, 0.03937},
+      {3, false, 3},         {20000, false, 10000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mm << (c.inchMode ? " in" : " mm"));
