@@ -45,34 +45,22 @@ TEST(LangTable, EmbeddedLanguagesHoldEveryFetchedNumber) {
       601, 602, 603, 604, 605, 610, 611, 612, 613, 614, 615, 616, 617, 650, 651, 652, 653, 654, 655,
       656, 657, 658, 700, 701, 702, 703, 704, 705, 706, 707, 708, 709, 710, 711, 712, 713, 714, 715,
       716, 717, 718, 719, 720, 721, 722, 723, 724, 725, 726};
-=======
-  321, 322, 323, 324, 325, 400, 401, 402, 403, 404, 405, 406, 407, 408, 409, 410, 411, 500, 501,
-      502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512, 513, 514, 515, 516, 517, 518, 519, 520,
-      521, 522, 523, 524, 525, 526, 527, 528, 529, 530, 531, 532, 533, 534, 535, 536, 537, 538, 539,
-      540, 541, 542, 543, 544, 545, 546, 547, 548, 549, 550, 551, 552, 553, 554, 555, 556, 557, 558,
-      559, 560, 561, 562, 563, 564, 565, 566, 567, 568, 569, 570, 571, 572, 573, 574, 575, 576, 577,
-      580, 581, 583, 584, 585, 586, 587, 588, 589, 590, 591, 592, 593, 594, 600, 601, 602, 603, 604,
-      605, 610, 611, 612, 613, 614, 615, 616, 617, 650, 651, 652, 653, 654, 655, 656, 657, 658, 700,
-      701, 702, 703, 704, 705, 706, 707, 708, 709, 710, 711, 712, 713, 714, 715, 716, 717, 718, 719,
-      720, 721, 722, 723, 724, 725, 726
-};
->>>>>>> input2
-const std::vector<int> all(std::begin(numbers), std::end(numbers));
-for (LanguageCode code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
-  const LangTable table = LoadLanguage(code);
-  EXPECT_EQ(table.lines.size(), all.size());
-  for (int n : all) {
-    EXPECT_FALSE(GetLangString(table, static_cast<TextId>(n)).empty())
-        << "language " << languageNumber(code) << " text " << n;
+  const std::vector<int> all(std::begin(numbers), std::end(numbers));
+  for (LanguageCode code : {kLanguageBulgarian, kLanguageGerman, kLanguageEnglish}) {
+    const LangTable table = LoadLanguage(code);
+    EXPECT_EQ(table.lines.size(), all.size());
+    for (int n : all) {
+      EXPECT_FALSE(GetLangString(table, static_cast<TextId>(n)).empty())
+          << "language " << languageNumber(code) << " text " << n;
+    }
+    EXPECT_EQ(GetLangString(table, TextId{9999}), "");
   }
-  EXPECT_EQ(GetLangString(table, TextId{9999}), "");
-}
-EXPECT_EQ(GetLangString(LoadLanguage(kLanguageEnglish), TextId{1}), "Hole");
-EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{1}), " Bohrung");
-EXPECT_EQ(GetLangString(LoadLanguage(kLanguageBulgarian), TextId{1}), "Отвор");
-EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{17}), " Übermasspassung");
-EXPECT_FALSE(languageFromNumber(0));
-EXPECT_FALSE(languageFromNumber(4));
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageEnglish), TextId{1}), "Hole");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{1}), " Bohrung");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageBulgarian), TextId{1}), "Отвор");
+  EXPECT_EQ(GetLangString(LoadLanguage(kLanguageGerman), TextId{17}), " Übermasspassung");
+  EXPECT_FALSE(languageFromNumber(0));
+  EXPECT_FALSE(languageFromNumber(4));
 }
 
 TEST(LangTable, ResourceLookupLeavesTheStreamOnFailure) {
