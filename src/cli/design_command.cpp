@@ -401,22 +401,23 @@ void writeResultsJson(std::ostream& stream, const RankedFits& results, const Sho
     shaftTexts.push_back(std::string(letterText(Side::Shaft, shaft.cls.letter)) +
                          std::string(gradeText(shaft.cls.grade)) + "\",\"deviation\":");
   }
-  std::size_t longestClassTexts = 0;
-  for (const std::string& text : holeTexts)
-    longestClassTexts = std::max(longestClassTexts, text.size());
-  std::size_t longestShaft = 0;
-  for (const std::string& text : shaftTexts) longestShaft = std::max(longestShaft, text.size());
-  longestClassTexts += longestShaft;
-  // preferred, inside.
+  const auto longest = [](const std::vector<std::string>& texts) {
+    std::size_t size = 0;
+    for (const std::string& text : texts) size = std::max(size, text.size());
+    return size;
+  };
+  // By preferred * 2 + inside.
   constexpr std::array<std::string_view, 4> kFlags = {
       ",\"preferred\":false,\"inside\":false", ",\"preferred\":false,\"inside\":true",
       ",\"preferred\":true,\"inside\":false", ",\"preferred\":true,\"inside\":true"};
   constexpr std::string_view kValue1 = ",\"value1\":";
   constexpr std::string_view kValue2 = ",\"value2\":";
   constexpr std::string_view kTolerance = ",\"tolerance\":";
-  // Everything of a result but its use text.
-  const std::size_t recordBytes = 1 + longestClassTexts + 4 * kJsonNumberMaxChars + kValue1.size() +
-                                  kValue2.size() + kTolerance.size() + kFlags.back().size() + 1;
+  // Everything of a result but its use text: comma, class texts, numbers,
+  // keys, flags and the closing brace.
+  const std::size_t recordBytes = 1 + longest(holeTexts) + longest(shaftTexts) +
+                                  4 * kJsonNumberMaxChars + kValue1.size() + kValue2.size() +
+                                  kTolerance.size() + kFlags.back().size() + 1;
 
   UseJson use(lang);
   NumberTexts numbers;
