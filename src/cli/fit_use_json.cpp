@@ -4,22 +4,21 @@
 
 namespace kalmo::cli {
 
-void UseJson::append(std::string& out, const ClassChoice& classes) {
+std::string_view UseJson::member(const ClassChoice& classes) {
   std::optional<TextId> id;
   if (classes.hole && classes.shaft) {
     if (!uses_) uses_.emplace();
     id = uses_->textId({*classes.hole, *classes.shaft});
   }
-  if (!id) {
-    out += ",\"use\":null";
-    return;
-  }
+  if (!id) return ",\"use\":null";
   const auto number = static_cast<std::size_t>(*id);
-  if (number >= texts_.size()) texts_.resize(number + 1);
-  std::string& text = texts_[number];
-  if (text.empty()) appendJsonString(text, GetLangString(lang_, *id));
-  out += ",\"use\":";
-  out += text;
+  if (number >= members_.size()) members_.resize(number + 1);
+  std::string& member = members_[number];
+  if (member.empty()) {
+    member = ",\"use\":";
+    appendJsonString(member, GetLangString(lang_, *id));
+  }
+  return member;
 }
 
 }  // namespace kalmo::cli

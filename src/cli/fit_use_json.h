@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli_common.h"
@@ -20,12 +21,14 @@ class UseJson {
   explicit UseJson(const LangTable& lang) : lang_(lang) {}
 
   // Appends ,"use":"..." or ,"use":null.
-  void append(std::string& out, const ClassChoice& classes);
+  void append(std::string& out, const ClassChoice& classes) { out += member(classes); }
+  // The same text, valid until the next call.
+  std::string_view member(const ClassChoice& classes);
 
  private:
   const LangTable& lang_;
-  std::optional<FitUses> uses_;     // built at the first fit with both members
-  std::vector<std::string> texts_;  // JSON string by text number; empty until needed
+  std::optional<FitUses> uses_;       // built at the first fit with both members
+  std::vector<std::string> members_;  // ,"use":"..." by text number; empty until needed
 };
 
 }  // namespace kalmo::cli

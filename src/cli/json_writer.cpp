@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,13 +9,19 @@
 
 namespace kalmo::cli {
 
-void appendJsonNumber(std::string& out, double value) {
+char* writeJsonNumber(char* at, double value) {
+  static_assert(kJsonNumberMaxChars >= kShortestMaxChars);
   // JSON has no NaN or infinity.
   if (!std::isfinite(value)) {
-    out += "null";
-    return;
+    constexpr std::string_view null = "null";
+    return std::copy(null.begin(), null.end(), at);
   }
-  appendShortest(out, value);
+  return writeShortest(at, value);
+}
+
+void appendJsonNumber(std::string& out, double value) {
+  std::array<char, kJsonNumberMaxChars> buffer;
+  out.append(buffer.data(), writeJsonNumber(buffer.data(), value));
 }
 
 std::string jsonNumber(double value) {

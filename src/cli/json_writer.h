@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace kalmo::cli {
 std::string jsonNumber(double value);
 // The same, appended to `out` without a string of its own.
 void appendJsonNumber(std::string& out, double value);
+// The same, written at `at`, which has room for kJsonNumberMaxChars
+// characters; returns the end.
+inline constexpr std::size_t kJsonNumberMaxChars = 32;
+char* writeJsonNumber(char* at, double value);
 
 // The text with every byte sequence that is not valid UTF-8 (a stray byte,
 // an overlong form, a surrogate, a truncated sequence) replaced by U+FFFD.

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,11 @@ class RankedFits {
     std::uint16_t shaft;  // into shafts_
     bool preferred;
   };
+  // A row and the classes its indexes name, for a writer of every row that
+  // builds the text of each class once rather than a record per row.
+  const Row& row(std::size_t row) const { return rows_[row]; }
+  std::span<const EvaluatedClass> holes() const { return holes_; }
+  std::span<const EvaluatedClass> shafts() const { return shafts_; }
 
  private:
   friend void searchFits(const DesignRequest& request, RankedFits& results);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kalmo {
@@ -12,5 +13,12 @@ std::string formatShortest(double value);
 // The same, appended to `out` without a string of its own (nothing for NaN
 // and infinities).
 void appendShortest(std::string& out, double value);
+
+// Room enough for any text above: the longest take 25 characters, such as
+// -0.0000012345678901234567 and -1.2345678901234567e-308.
+inline constexpr std::size_t kShortestMaxChars = 32;
+// The same text written at `at`, which has room for kShortestMaxChars
+// characters; returns its end (`at` itself for NaN and infinities).
+char* writeShortest(char* at, double value);
 
 }  // namespace kalmo
