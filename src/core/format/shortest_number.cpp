@@ -19,17 +19,6 @@ constexpr std::array<double, 23> kPowersOfTen = {1,    1e1,  1e2,  1e3,  1e4,  1
                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int kLargestPower = static_cast<int>(kPowersOfTen.size()) - 1;
 
-// 5^0 .. 5^22, the odd parts of the powers above.
-constexpr std::array<std::uint64_t, 23> kPowersOfFive = [] {
-  std::array<std::uint64_t, 23> powers{};
-  std::uint64_t p = 1;
-  for (std::uint64_t& power : powers) {
-    power = p;
-    p *= 5;
-  }
-  return powers;
-}();
-
 // Integers up to 10^15 have at most 15 significant digits once trailing zeros
 // go, and two different decimals of at most 15 significant digits never read
 // as the same double.
@@ -54,16 +43,12 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 // Writes the decimal n / 10^k in fixed form, without trailing zeros; returns
 // the end.
 char* writeDecimal(char* at, bool negative, std::uint64_t n, int k) {
-  // n < 10^17: at most 16 trailing zeros, taken 8, 4, 2 and 1 at a time.
+  // n < 10^15: at most 14 trailing zeros, taken 8, 4, 2 and 1 at a time.
   for (const auto [zeros, power] : kZeroSteps) {
     if (k >= zeros && n % power == 0) {
       n /= power;
       k -= zeros;
     }
-  }
-  if (k >= 1 && n % 10 == 0) {  // the 16th
-    n /= 10;
-    --k;
   }
   // Right-aligned in a block: at most 17 digits, 22 after the point.
   std::array<char, 32> digits{};
@@ -92,43 +77,15 @@ char* writeDecimal(char* at, bool negative, std::uint64_t n, int k) {
   return at;
 }
 
-// The decimal n / 10^k nearest to a double, with k digits after the point,
-// if it reads back as that double. Exact in integers: the double is
-// m * 2^e (m of 53 bits), so m * 2^e * 10^k = 4m * 5^k / 2^shift, and the
-// decimals that read back as it lie within half a step to either neighbour
-// (a quarter step below a power of two), ends included for an even m, as a
-// reader rounds ties to even. Ties between two nearest decimals go to the
-// even one, as the standard's shortest form resolves them.
-bool nearestDecimal(std::uint64_t m, int e, int k, std::uint64_t& n) {
-  __extension__ using u128 = unsigned __int128;
-  const int shift = 2 - e - k;
-  if (shift <= 1 || shift >= 120) return false;
-  const u128 five = kPowersOfFive[static_cast<std::size_t>(k)];
-  const u128 center = static_cast<u128>(m) * 4 * five;
-  const u128 above = five * 2;
-  const u128 below = m == std::uint64_t{1} << 52 ? five : five * 2;
-  const u128 half = u128{1} << (shift - 1);
-  u128 nearest = center >> shift;
-  const u128 rest = center - (nearest << shift);
-  if (rest > half || (rest == half && (nearest & 1) != 0)) ++nearest;
-  const u128 at = nearest << shift;
-  const bool inclusive = m % 2 == 0;
-  const bool inside = at >= center ? (inclusive ? at - center <= above : at - center < above)
-                                   : (inclusive ? center - at <= below : center - at < below);
-  if (!inside) return false;
-  n = static_cast<std::uint64_t>(nearest);
-  return true;
-}
-
 // Writes the fixed form of a magnitude (1e-6 <= magnitude < 1e15) and
-// returns the end, or nullptr if it cannot be found here. Most numbers of this program are
-// micrometres in millimetres, decimals of at most 15 significant digits: with k the most digits
-// after the point that keep magnitude * 10^k below 10^15, such a decimal is n / 10^k for n the
-// nearest integer to magnitude * 10^k (the product's rounding stays far below one half there). Both
-// n and 10^k are exact doubles, so the correctly rounded quotient n / 10^k equals the magnitude
-// exactly when the decimal reads back as it, and as no other decimal of at most 15 digits reads as
-// the same double, n without its trailing zeros is the shortest text. Otherwise the shortest text
-// has 16 digits (k + 1 after the point) or else 17, the nearest such decimal.
+// returns the end, or nullptr if it is not a decimal of at most 15 digits. Most numbers of this
+// program are micrometres in millimetres, decimals of at most 15 significant digits: with k the
+// most digits after the point that keep magnitude * 10^k below 10^15, such a decimal is n / 10^k
+// for n the nearest integer to magnitude * 10^k (the product's rounding stays far below one half
+// there). Both n and 10^k are exact doubles, so the correctly rounded quotient n / 10^k equals the
+// magnitude exactly when the decimal reads back as it, and as no other decimal of at most 15 digits
+// reads as the same double, n without its trailing zeros is the shortest text. Otherwise (16 or 17
+// digits) the standard library's routine finds it.
 char* writeFixed(char* at, bool negative, double magnitude) {
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   // magnitude lies in [2^e, 2^(e+1)): start near 14 - floor(log10(magnitude)).
@@ -145,14 +102,6 @@ char* writeFixed(char* at, bool negative, double magnitude) {
   // scaled < 2^50, so adding one half is exact and the cut rounds to nearest.
   const auto n = static_cast<std::uint64_t>(scaled + 0.5);
   if (static_cast<double>(n) / power == magnitude) return writeDecimal(at, negative, n, k);
-  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
-  const int exponent = e - 52;  // magnitude = m * 2^exponent
-  for (int digits = k + 1; digits <= k + 2 && digits <= kLargestPower; ++digits) {
-    std::uint64_t decimal = 0;
-    if (nearestDecimal(m, exponent, digits, decimal)) {
-      return writeDecimal(at, negative, decimal, digits);
-    }
-  }
   return nullptr;
 }
 
