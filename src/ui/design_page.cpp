@@ -240,6 +240,7 @@ void DesignPage::applyLanguage(const Language& language) {
   describe(standardFitsOnlyBox_, std::nullopt, TextId::StandardOnlyHelp);
   describe(resultCountPicker_, TextId::Results, TextId::ResultCountHelp);
   describe(searchButton_, std::nullopt, TextId::SearchHelp);
+  describe(atOperatingBox_, std::nullopt, TextId::AtOperatingHelp);
   describe(resultsTable_, TextId::DesignResults, TextId::DesignResultsHelp);
   describe(insideOnlyBox_, std::nullopt, TextId::InsideOnlyHelp);
 }

@@ -122,8 +122,10 @@ void MainWindow::applyLanguage() {
   }
   catalogueButton_->setToolTip(l.text(TextId::CatalogueButtonHelp));
   designButton_->setToolTip(l.text(TextId::DesignButtonHelp));
-  catalogueButton_->setAccessibleDescription(catalogueButton_->toolTip());
-  designButton_->setAccessibleDescription(designButton_->toolTip());
+  operatingButton_->setToolTip(l.text(TextId::OperatingButtonHelp));
+  for (QPushButton* b : {catalogueButton_, designButton_, operatingButton_}) {
+    b->setAccessibleDescription(b->toolTip());
+  }
   zoneDiagram_->setAccessibleName(l.text(TextId::ZoneDiagramName));
   describeResults();
 }

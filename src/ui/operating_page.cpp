@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
@@ -21,14 +20,15 @@ namespace kalmo {
 namespace {
 
 // The page is laid out for the 310 pixels the window gives its side panel:
-// a caption column and one column per part.
+// one column per part, each row's caption on the line above its two fields,
+// so that the material pickers hold the longest family name of every
+// language.
 constexpr int kLeft = 4;
-constexpr int kCaptionWidth = 104;
-constexpr int kHoleX = 110;
-constexpr int kShaftX = 210;
-constexpr int kPartWidth = 96;
+constexpr int kHoleX = kLeft;
+constexpr int kShaftX = 157;
+constexpr int kPartWidth = 149;
 constexpr int kFullWidth = 302;
-constexpr int kResultWidth = 149;
+constexpr int kResultWidth = kPartWidth;
 
 // Entries of the material pickers: the presets in MaterialId order, then
 // Custom, so an entry's index is its MaterialId.
@@ -117,19 +117,17 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
       titleLabel_(label(this, "titleLabel", {kLeft, 6, kFullWidth, 15})),
       holeLabel_(label(this, "holeLabel", {kHoleX, 24, kPartWidth, 15})),
       shaftLabel_(label(this, "shaftLabel", {kShaftX, 24, kPartWidth, 15})),
-      materialLabel_(label(this, "materialLabel", {kLeft, 42, kCaptionWidth, 15})),
-      alphaLabel_(label(this, "alphaLabel", {kLeft, 66, kCaptionWidth, 15})),
-      temperatureLabel_(label(this, "temperatureLabel", {kLeft, 90, kCaptionWidth, 15})),
+      alphaLabel_(label(this, "alphaLabel", {kLeft, 64, kFullWidth, 15})),
+      temperatureLabel_(label(this, "temperatureLabel", {kLeft, 104, kFullWidth, 15})),
       hole_(makePart("hole")),
       shaft_(makePart("shaft")),
-      distributionLabel_(label(this, "distributionLabel", {kLeft, 114, kFullWidth, 15})),
+      distributionLabel_(label(this, "distributionLabel", {kLeft, 144, kFullWidth, 15})),
       distributionPicker_(
-          picker(this, QStringLiteral("distributionPicker"), {kLeft, 130, 200, 21}, 2)),
-      at20Result_(label(this, "at20Result", {kLeft, 158, kResultWidth, 104})),
-      atTemperatureResult_(
-          label(this, "atTemperatureResult", {kLeft + kResultWidth + 4, 158, kResultWidth, 104})),
-      kindWarning_(label(this, "kindWarning", {kLeft, 252, kFullWidth, 30})),
-      interferingShare_(label(this, "interferingShare", {kLeft, 284, kFullWidth, 62})) {
+          picker(this, QStringLiteral("distributionPicker"), {kLeft, 160, 200, 21}, 2)),
+      at20Result_(label(this, "at20Result", {kHoleX, 186, kResultWidth, 104})),
+      atTemperatureResult_(label(this, "atTemperatureResult", {kShaftX, 186, kResultWidth, 104})),
+      kindWarning_(label(this, "kindWarning", {kLeft, 280, kFullWidth, 30})),
+      interferingShare_(label(this, "interferingShare", {kLeft, 312, kFullWidth, 62})) {
   setObjectName(QStringLiteral("Operating"));
   QFont bold = titleLabel_->font();
   bold.setBold(true);
@@ -177,14 +175,12 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
 OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
   const QString name = QString::fromLatin1(side);
   const int x = name == QStringLiteral("hole") ? kHoleX : kShaftX;
-  PartWidgets part{picker(this, name + QStringLiteral("MaterialPicker"), {x, 39, kPartWidth, 21},
+  PartWidgets part{picker(this, name + QStringLiteral("MaterialPicker"), {x, 40, kPartWidth, 21},
                           kMaterialEntries),
-                   field(this, name + QStringLiteral("AlphaField"), {x, 63, kPartWidth, 21},
+                   field(this, name + QStringLiteral("AlphaField"), {x, 80, kPartWidth, 21},
                          kAlphaFieldMin, kAlphaFieldMax),
-                   field(this, name + QStringLiteral("TemperatureField"), {x, 87, kPartWidth, 21},
+                   field(this, name + QStringLiteral("TemperatureField"), {x, 120, kPartWidth, 21},
                          kAbsoluteZeroC, kTemperatureFieldMax)};
-  // The names are longer than the picker; the open list shows them whole.
-  part.material->view()->setMinimumWidth(160);
   for (NumberField* f : {part.alpha, part.temperature}) {
     f->setLanguage(&language_.table());
     // A number beyond a limit is held at it on leaving: the note says so at
@@ -202,7 +198,6 @@ void OperatingPage::applyLanguage() {
   titleLabel_->setText(l.text(TextId::OperatingConditions));
   holeLabel_->setText(l.text(TextId::Hole).trimmed());
   shaftLabel_->setText(l.text(TextId::Shaft).trimmed());
-  materialLabel_->setText(l.text(TextId::Material));
   alphaLabel_->setText(l.text(TextId::AlphaCaption));
   temperatureLabel_->setText(l.text(TextId::TemperatureCaption));
   distributionLabel_->setText(l.text(TextId::DistributionCaption));
@@ -223,6 +218,24 @@ void OperatingPage::applyLanguage() {
   }
   setItemTexts(*distributionPicker_,
                {l.text(TextId::DistributionNormal), l.text(TextId::DistributionUniform)});
+
+  // What each control is, for assistive technology: "Hole: Material" and so
+  // on; the result labels are read by their texts.
+  for (const auto& [side, part] : {std::pair{TextId::Hole, &hole_}, {TextId::Shaft, &shaft_}}) {
+    const QString prefix = l.text(side).trimmed() + QStringLiteral(": ");
+    part->material->setAccessibleName(prefix + l.text(TextId::Material));
+    part->material->setAccessibleDescription(l.text(TextId::PartMaterialHelp));
+    part->alpha->setAccessibleName(prefix + l.text(TextId::AlphaCaption));
+    part->alpha->setAccessibleDescription(l.text(TextId::AlphaFieldHelp));
+    part->temperature->setAccessibleName(prefix + l.text(TextId::TemperatureCaption));
+    part->temperature->setAccessibleDescription(l.text(TextId::TemperatureHelp));
+  }
+  distributionPicker_->setAccessibleName(l.text(TextId::DistributionCaption));
+  distributionPicker_->setAccessibleDescription(l.text(TextId::DistributionHelp));
+  at20Result_->setAccessibleDescription(l.text(TextId::At20ResultHelp));
+  atTemperatureResult_->setAccessibleDescription(l.text(TextId::OperatingResultHelp));
+  kindWarning_->setAccessibleDescription(l.text(TextId::KindWarningHelp));
+  interferingShare_->setAccessibleDescription(l.text(TextId::InterferingHelp));
   refresh();
 }
 

@@ -103,7 +103,6 @@ class OperatingPage final : public QWidget {
   QLabel* titleLabel_;
   QLabel* holeLabel_;
   QLabel* shaftLabel_;
-  QLabel* materialLabel_;
   QLabel* alphaLabel_;
   QLabel* temperatureLabel_;
   PartWidgets hole_;

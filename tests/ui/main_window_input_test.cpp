@@ -200,15 +200,21 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
       if (!b->isVisibleTo(&w) || b->objectName().isEmpty()) continue;
       QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName() + u' ' + language));
     }
-    for (SidePage page : {SidePage::None, SidePage::Catalogue, SidePage::Design}) {
+    for (SidePage page :
+         {SidePage::None, SidePage::Catalogue, SidePage::Design, SidePage::Operating}) {
       if (page == SidePage::Catalogue) w.toggleCataloguePage();
       if (page == SidePage::Design) {
         w.toggleCataloguePage();
         w.toggleDesignPage();
       }
+      if (page == SidePage::Operating) {
+        w.toggleDesignPage();
+        w.toggleOperatingPage();
+      }
+      QCOMPARE(w.sidePage(), page);
       checkControls(w, language);
     }
-    w.toggleDesignPage();
+    w.toggleOperatingPage();
     for (const QWidget* top : QApplication::topLevelWidgets()) {
       if (top != &w && top->isVisible()) checkControls(*top, language);
     }

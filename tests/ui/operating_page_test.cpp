@@ -14,6 +14,7 @@
 #include "number_field.h"
 #include "page_test_support.h"
 #include "settings_store.h"
+#include "window_geometry.h"
 
 Q_DECLARE_METATYPE(kalmo::OperatingChoices)
 
@@ -43,8 +44,9 @@ struct Page {
 
   Page(LanguageCode code, FitView fit) : view(std::move(fit)) {
     language.SetLanguage(code);
-    page.setFont(windowFont());  // as the window gives it
-    page.resize(310, 349);
+    // The font and the size the window gives it.
+    page.setFont(windowFont());
+    page.resize(layout::kPanelWidth, layout::kGroupHeight);
     page.applyLanguage();
   }
   QString text(const char* name) const { return part<QLabel>(page, name)->text(); }

@@ -31,6 +31,7 @@
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
+#include "operating_page.h"
 #include "page_test_support.h"
 #include "preferred/preferred_numbers_window.h"
 #include "press_fit_window.h"
@@ -227,7 +228,16 @@ class Walk {
   QStringList clipped_;
 };
 
-enum class View { Main, Catalogue, Design, PressFit, Inspection, BatchTable, PreferredNumbers };
+enum class View {
+  Main,
+  Catalogue,
+  Design,
+  Operating,
+  PressFit,
+  Inspection,
+  BatchTable,
+  PreferredNumbers
+};
 
 struct Session {
   QtSettingsStore store;
@@ -290,6 +300,7 @@ void TextsFitTest::everyTextFitsItsWidget_data() {
   const std::pair<const char*, View> views[] = {{"main", View::Main},
                                                 {"catalogue", View::Catalogue},
                                                 {"design", View::Design},
+                                                {"operating", View::Operating},
                                                 {"press fit", View::PressFit},
                                                 {"inspection", View::Inspection},
                                                 {"batch table", View::BatchTable},
@@ -351,7 +362,30 @@ void TextsFitTest::everyTextFitsItsWidget() {
       system->setCurrentIndex(0);
       part<QPushButton>(w, "btnShow")->click();
       walk.window(w);
+      // Searched at operating conditions, the table is headed accordingly.
+      part<QCheckBox>(w, "atOperatingBox")->setChecked(true);
+      part<QPushButton>(w, "btnShow")->click();
+      walk.window(w);
       test::snapshot(w, name);
+      break;
+    }
+    case View::Operating: {
+      enter(w, QStringLiteral("50 H7/k6"));
+      part<QPushButton>(w, "operatingButton")->click();
+      auto* page = part<OperatingPage>(w, "Operating");
+      OperatingChoices choices;
+      choices.hole = {MaterialId::Aluminium, 12, 80};
+      choices.shaft = {MaterialId::Steel, 12, 60};
+      page->restoreChoices(choices);
+      walk.window(w);
+      test::snapshot(w, name);
+      // A typed α, then a temperature without a number: the column names the field.
+      choices.hole.material = MaterialId::Custom;
+      page->restoreChoices(choices);
+      walk.window(w);
+      part<NumberField>(w, "shaftTemperatureField")->setText(QStringLiteral("warm"));
+      walk.window(w);
+      test::snapshot(w, name + QStringLiteral("_bad_entry"));
       break;
     }
     case View::PressFit: {
