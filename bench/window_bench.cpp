@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
-#include <QMap>
 #include <QPushButton>
 #include <QTableView>
 #include <algorithm>
@@ -28,6 +27,7 @@
 #include "design_results_model.h"
 #include "language.h"
 #include "main_window.h"
+#include "memory_store.h"
 #include "number_field.h"
 #include "settings_store.h"
 
@@ -35,27 +35,7 @@ namespace {
 
 using namespace kalmo;
 
-class MemoryStore final : public SettingsStore {
- public:
-  std::optional<int> readInt(const QString& name) const override {
-    return ints_.contains(name) ? std::optional<int>(ints_.value(name)) : std::nullopt;
-  }
-  bool writeInt(const QString& name, int value) override {
-    ints_.insert(name, value);
-    return true;
-  }
-  std::optional<double> readNumber(const QString& name) const override {
-    return numbers_.value(name, std::nullopt);
-  }
-  bool writeNumber(const QString& name, std::optional<double> value) override {
-    numbers_.insert(name, value);
-    return true;
-  }
-
- private:
-  QMap<QString, int> ints_;
-  QMap<QString, std::optional<double>> numbers_;
-};
+using test::MemoryStore;
 
 template <typename T>
 T& part(QObject& parent, const char* name) {

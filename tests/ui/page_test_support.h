@@ -1,41 +1,20 @@
 #pragma once
 
-// Test doubles for the side pages: a settings store in memory and a host that
-// stands in for the main window, counting its Recalculate calls.
+// Test doubles for the side pages: a host that stands in for the main window,
+// counting its Recalculate calls (the settings store in memory is in
+// memory_store.h).
 
 #include <QDir>
-#include <QMap>
 #include <QTest>
 #include <QWidget>
 #include <optional>
 
 #include "calc_host.h"
 #include "language.h"
+#include "memory_store.h"
 #include "settings_store.h"
 
 namespace kalmo::test {
-
-class MemoryStore final : public SettingsStore {
- public:
-  std::optional<int> readInt(const QString& name) const override {
-    return values_.contains(name) ? std::optional<int>(values_.value(name)) : std::nullopt;
-  }
-  bool writeInt(const QString& name, int value) override {
-    values_.insert(name, value);
-    return true;
-  }
-  std::optional<double> readNumber(const QString& name) const override {
-    return numbers_.value(name, std::nullopt);
-  }
-  bool writeNumber(const QString& name, std::optional<double> value) override {
-    numbers_.insert(name, value);
-    return true;
-  }
-
- private:
-  QMap<QString, int> values_;
-  QMap<QString, std::optional<double>> numbers_;
-};
 
 class FakeHost final : public CalcHost {
  public:
