@@ -4,7 +4,6 @@
 #include <cctype>
 #include <ostream>
 
-#include "format/number_format.h"
 #include "json_writer.h"
 #include "lang/lang_table.h"
 
@@ -19,41 +18,10 @@ std::string lowerAscii(std::string_view text) {
   return out;
 }
 
-std::string classError(Side side, std::string_view text, DesignationError error) {
-  const bool hole = side == Side::Hole;
-  const std::string what = std::string(hole ? "hole" : "shaft") + " class " + quoteUserText(text);
-  switch (error) {
-    case DesignationError::Empty: return std::string(hole ? "hole" : "shaft") + " class missing";
-    case DesignationError::UnknownLetter:
-      if (splitClassText(text).letters.empty()) {
-        return what + (hole ? ": deviation letter missing (A to ZC)"
-                            : ": deviation letter missing (a to zc)");
-      }
-      return what + ": " + quoteUserText(splitClassText(text).letters) +
-             (hole ? " is no hole deviation letter (A to ZC)"
-                   : " is no shaft deviation letter (a to zc)");
-    case DesignationError::WrongCase:
-      return what + (hole ? ": hole letters are upper case" : ": shaft letters are lower case");
-    case DesignationError::MissingGrade: return what + ": tolerance grade missing (01, 0, 1 to 18)";
-    case DesignationError::UnknownGrade:
-      return what + ": " + quoteUserText(splitClassText(text).grade) +
-             " is no tolerance grade (01, 0, 1 to 18)";
-    case DesignationError::None:
-    case DesignationError::MissingSlash: break;
-  }
-  return what + " is not a tolerance class";
-}
-
 }  // namespace
 
 std::string quoteUserText(std::string_view text) {
-  constexpr std::size_t kMaxShown = 40;
-  std::size_t end = std::min(text.size(), kMaxShown);
-  // Cut before a character, not inside one.
-  while (end > 0 && end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-    --end;
-  }
-  return "\"" + validUtf8(text.substr(0, end)) + (end < text.size() ? "...\"" : "\"");
+  return "\"" + validUtf8(userTextExcerpt(text)) + "\"";
 }
 
 std::string safeErrorText(std::string_view text) {
@@ -117,70 +85,31 @@ LanguageCode languageCodeOf(std::string_view code) {
   return kLanguageEnglish;
 }
 
+std::string calloutErrorText(const CalloutFailure& failure, const LangTable& english) {
+  return validUtf8(calloutFailureText(failure, english));
+}
+
+std::string calloutErrorText(const CalloutFailure& failure) {
+  return calloutErrorText(failure, LoadLanguage(kLanguageEnglish));
+}
+
+CalloutArgument calloutArgument(const CalloutRequest& request) {
+  return {SizeArgument{request.size, request.sizeMm}, ClassChoice{request.hole, request.shaft}};
+}
+
 Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch) {
-  const std::optional<double> number = parseNumber(text, ".");
-  if (!number) {
-    std::string word = lowerAscii(text);
-    if (!word.empty() && (word.front() == '+' || word.front() == '-')) word.erase(0, 1);
-    if (word == "inf" || word == "infinity") {
-      return {std::nullopt, "size " + quoteUserText(text) + " is not finite"};
-    }
-    return {std::nullopt, "size " + quoteUserText(text) + " is not a number"};
-  }
-  const SizeArgument size{*number, inch ? inchToMm(*number) : *number};
-  if (size.mm > 0 && size.mm <= kMaxNominalMm) return {size, {}};
-  const std::string shown = formatPlain(size.typed) + (inch ? " in" : " mm");
-  if (!(size.mm > 0)) {
-    return {std::nullopt, "size " + shown + " is not greater than 0"};
-  }
-  {
-    const std::string inMm = inch ? " (" + formatPlain(size.mm) + " mm)" : "";
-    return {std::nullopt, "size " + shown + inMm + " is above the largest nominal size, 10000 mm"};
-  }
+  const CalloutReading reading = readCallout(text, {inch, ClassesWanted::None});
+  if (!reading.value) return {std::nullopt, calloutErrorText(reading.failure)};
+  return {calloutArgument(*reading.value).size, {}};
 }
 
-Parsed<FitClasses> parseFitArgument(std::string_view text) {
-  const FitParse parsed = parseFitDesignation(text);
-  if (parsed.value) return {parsed.value, {}};
-  if (text.empty()) {
-    return {std::nullopt, "fit missing: expected HOLE/SHAFT such as H7/g6"};
-  }
-  if (parsed.error == DesignationError::MissingSlash) {
-    return {std::nullopt,
-            "fit " + quoteUserText(text) + " has no \"/\": expected HOLE/SHAFT such as H7/g6"};
-  }
-  const std::size_t slash = text.find('/');
-  const std::string_view part =
-      parsed.failedSide == Side::Hole ? text.substr(0, slash) : text.substr(slash + 1);
-  return {std::nullopt, classError(parsed.failedSide, part, parsed.error)};
-}
-
-Parsed<ClassChoice> parseClassesArgument(std::string_view text) {
-  const auto fit = [](const Parsed<FitClasses>& parsed) -> Parsed<ClassChoice> {
-    if (!parsed.value) return {std::nullopt, parsed.error};
-    return {ClassChoice{parsed.value->hole, parsed.value->shaft}, {}};
-  };
-  if (text.empty() || text.find('/') != std::string_view::npos) {
-    return fit(parseFitArgument(text));
-  }
-  const ClassParse hole = parseToleranceClass(text, Side::Hole);
-  if (hole.value) return {ClassChoice{hole.value, std::nullopt}, {}};
-  const ClassParse shaft = parseToleranceClass(text, Side::Shaft);
-  if (shaft.value) return {ClassChoice{std::nullopt, shaft.value}, {}};
-  // A letter after the grade ("H7g6") reads as a fit without its slash.
-  const std::string_view grade = splitClassText(text).grade;
-  if (std::any_of(grade.begin(), grade.end(), [](char c) { return c < '0' || c > '9'; })) {
-    return fit(parseFitArgument(text));
-  }
-  if (hole.error == DesignationError::UnknownLetter && !splitClassText(text).letters.empty()) {
-    return {std::nullopt, "class " + quoteUserText(text) + ": " +
-                              quoteUserText(splitClassText(text).letters) +
-                              " is no deviation letter (A to ZC for holes, a to zc for shafts)"};
-  }
-  // The letters name one member; its reason is the one to give.
-  const bool isShaft = hole.error == DesignationError::WrongCase;
-  return {std::nullopt,
-          classError(isShaft ? Side::Shaft : Side::Hole, text, isShaft ? shaft.error : hole.error)};
+Parsed<CalloutArgument> parseCalloutArguments(std::string_view size, std::string_view classes,
+                                              bool inch, ClassesWanted wanted) {
+  const CalloutRules rules{inch, wanted};
+  const CalloutReading reading =
+      classes.empty() ? readCallout(size, rules) : readCallout(size, classes, rules);
+  if (!reading.value) return {std::nullopt, calloutErrorText(reading.failure)};
+  return {calloutArgument(*reading.value), {}};
 }
 
 }  // namespace kalmo::cli

@@ -7,6 +7,7 @@
 
 #include "calc/tolerance_class.h"
 #include "cli.h"
+#include "format/callout_line.h"
 #include "lang/lang_table.h"
 #include "tables/nominal_range.h"
 
@@ -56,23 +57,35 @@ struct SizeArgument {
   double mm = 0;     // the nominal size, mm: typed, or typed * 25.4 with --inch
 };
 
-// Reads SIZE ("." as decimal point in every locale) and checks it:
-// a finite number, greater than 0 and at most 10000 mm after conversion.
-Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
-
-// Reads HOLE/SHAFT ("H7/g6"): hole letters upper case, shaft letters lower
-// case, grades 01, 0, 1 .. 18. Every such class is accepted, also one the
-// tables leave undefined.
-Parsed<FitClasses> parseFitArgument(std::string_view text);
-
 // The classes of one answer: both members of a fit, or one class alone.
 struct ClassChoice {
   std::optional<ToleranceClass> hole;
   std::optional<ToleranceClass> shaft;
 };
 
-// Reads HOLE/SHAFT as parseFitArgument does, or one class alone whose letter
-// case names its member ("H7" a hole, "g6" a shaft).
-Parsed<ClassChoice> parseClassesArgument(std::string_view text);
+// The reason a callout was not read, as kalmo-cli writes it: the English
+// text of the batch table's reason (`english` is the English table).
+std::string calloutErrorText(const CalloutFailure& failure, const LangTable& english);
+// The same, loading the English table.
+std::string calloutErrorText(const CalloutFailure& failure);
+
+// Reads SIZE by the callout grammar (format/callout_line.h: "50", "50,5",
+// "Ø50", "50 mm"; no sign, no exponent) and checks it: greater than 0 and at
+// most 10000 mm after conversion.
+Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
+
+// A size with its classes.
+struct CalloutArgument {
+  SizeArgument size;
+  ClassChoice classes;
+};
+
+// SIZE and HOLE/SHAFT as a command gives them: two arguments ("50" "H7/g6",
+// "Ø50,5" "g6"), or the first alone holding the whole callout ("42 H7/f6")
+// when `classes` is empty. The classes are those `wanted`.
+Parsed<CalloutArgument> parseCalloutArguments(std::string_view size, std::string_view classes,
+                                              bool inch, ClassesWanted wanted);
+// A request as a result of the callout grammar.
+CalloutArgument calloutArgument(const CalloutRequest& request);
 
 }  // namespace kalmo::cli

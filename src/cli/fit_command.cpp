@@ -44,16 +44,17 @@ constexpr const char* kFitFooter = R"help(Output:
   same members evaluated just across it: {"bound":120,"size":120.001,
   "hole":{...},"shaft":{...},"fit":{...}}; without --json a warning on
   standard error says the same (the exit status stays 0).
-  With --format callout the lines a drawing writes: "Ø50 H7 (+0.025/0)",
-  "Ø50 g6 (-0.009/-0.025)", "Ø50 H7/g6"; exact deviations, "(N)" for a class
-  the tables leave undefined.
+  With --format callout the lines a drawing writes (ISO 129-1): "Ø50 H7 (+0.025/0)",
+  "Ø50 f7 (-0.025/-0.050)", "Ø50 js7 (±0.0125)", "Ø50 H7/f7"; exact deviations,
+  both with the same decimals unless one is zero, "(N)" for a part not shown.
   With --csv (RFC 4180, UTF-8, CR LF) a header record, then one record per
   answer: callout,size,hole,hole_upper,hole_lower,hole_max,hole_min,shaft,
   shaft_upper,shaft_lower,shaft_max,shaft_min,kind,value1,value2,
   fit_tolerance,error; lengths in mm, or inches with --inch, in the shortest
-  form that reads back as the same double; empty fields for a member without
-  a class or an undefined value. A bad --batch line gives a record with the
-  line as callout and the reason as error.
+  form that reads back as the same double; empty fields for a part not shown
+  (no class, a class the tables leave undefined, a size below 0.001 mm) and
+  for a fit not shown. A bad --batch line gives a record with the line as
+  callout and the reason as error.
   "use" says in the --lang language what a fit of the standard catalogue is
   for ("Sliding fit: ..." for H7/g6), or is null.
   One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
@@ -70,14 +71,22 @@ Operating conditions (with --json):
   --stats uniform spreads the sizes evenly over the zones instead of normally
   (σ = IT/6).
 
+Callouts:
+  SIZE and HOLE/SHAFT as two arguments, or one argument with both
+  ("42 H7/f6"). A size is digits with "." or "," as decimal separator (no
+  sign, no exponent), optionally after Ø or ⌀ and followed by "mm"; the classes
+  may follow it without a blank ("Ø42H7/f6"). The window's batch table reads
+  the same way and gives the same reasons.
+
 Classes:
   Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
   shaft letters the same in lower case; grades 01 0 1 2 ... 18 (H7/g6, JS7/h6,
   ZC01/a0). Classes the tables leave undefined at the size are not errors.
 
 Batch (--batch):
-  Reads lines "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input; blank
-  lines and lines starting with # are skipped. Answers come in input order; without --json
+  Reads callouts "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input, one
+  per line ("Ø50 H7/g6", "50,5 H7"); blank lines and lines starting with # are
+  skipped. Answers come in input order; without --json
   consecutive answers are separated by one empty line (CR LF), with --json
   there is one object per line (JSON Lines). A bad line writes
   "line N: <reason>" to standard error, and with --json also
@@ -86,6 +95,7 @@ Batch (--batch):
 
 Examples:
   kalmo-cli fit 10 H7/g6
+  kalmo-cli fit "Ø42 H7/f6"
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
   kalmo-cli fit 50 H7/g6 --format callout
@@ -108,18 +118,8 @@ struct FitOptions {
 
 enum class FitFormat { Text, Json, Callout, Csv };
 
-struct FitRequest {
-  SizeArgument size;
-  ClassChoice classes;  // both members, or one class alone
-};
-
-Parsed<FitRequest> parseRequest(std::string_view sizeText, std::string_view fitText, bool inch) {
-  const Parsed<SizeArgument> size = parseSizeArgument(sizeText, inch);
-  if (!size.value) return {std::nullopt, size.error};
-  const Parsed<ClassChoice> classes = parseClassesArgument(fitText);
-  if (!classes.value) return {std::nullopt, classes.error};
-  return {FitRequest{*size.value, *classes.value}, {}};
-}
+// A size with both members, or with one class alone.
+using FitRequest = CalloutArgument;
 
 // Everything a fit answer is built from; the table is loaded once per run.
 struct FitSettings {
@@ -165,40 +165,6 @@ std::string answer(const FitRequest& request, const FitSettings& settings, FitJs
   return neighbour ? boundaryWarning(request.size.mm, c, *neighbour, settings.inch) : std::string();
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-// The first two blank-separated words of a line, split as the C locale's
-// stream input would, and whether more follow.
-struct Words {
-  std::string_view first;
-  std::string_view second;
-  bool more = false;
-};
-
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-Words splitWords(std::string_view line) {
-  Words words;
-  std::string_view* slots[] = {&words.first, &words.second};
-  std::size_t i = 0;
-  for (std::string_view* slot : slots) {
-    while (i < line.size() && isSpace(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !isSpace(line[i])) ++i;
-    *slot = line.substr(start, i - start);
-  }
-  while (i < line.size() && isSpace(line[i])) ++i;
-  words.more = i < line.size();
-  return words;
-}
-
 // One bad line: "line N: <reason>" on stderr and, with --json or --csv, an
 // error object or record in the output.
 void reportBadLine(long lineNumber, std::string_view source, std::string_view reason,
@@ -232,7 +198,8 @@ int runBatch(const FitSettings& settings, Context& ctx) {
   bool anyError = false;
   bool firstAnswer = true;
   FitJsonWriter json(settings.lang, settings.operating);
-  std::string out;  // one answer; its memory serves every line
+  std::string out;                   // one answer; its memory serves every line
+  std::optional<LangTable> english;  // the reasons' texts, loaded at the first bad line
   LineReader reader(ctx.in);
   for (;;) {
     const LineReader::Status status = reader.next();
@@ -255,26 +222,20 @@ int runBatch(const FitSettings& settings, Context& ctx) {
       if (outputFailed(ctx)) return kExitFailure;
       continue;
     }
-    std::string_view line = reader.line();
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF input
-    line = trimBlanks(line);
-    if (line.empty() || line.front() == '#') continue;
-
-    const Words words = splitWords(line);
-    Parsed<FitRequest> request;
-    if (words.second.empty() || words.more) {
-      request.error = "expected \"SIZE HOLE/SHAFT\", got " + quoteUserText(line);
-    } else {
-      request = parseRequest(words.first, words.second, settings.inch);
-    }
-
-    if (!request.value) {
+    const std::optional<std::string_view> callout = calloutListLine(reader.line());
+    if (!callout) continue;
+    const std::string_view line = *callout;
+    const CalloutReading reading = readCallout(line, {settings.inch, ClassesWanted::Any});
+    if (!reading.value) {
       anyError = true;
-      reportBadLine(reader.lineNumber(), line, request.error, settings, ctx);
+      if (!english) english = LoadLanguage(kLanguageEnglish);
+      reportBadLine(reader.lineNumber(), line, calloutErrorText(reading.failure, *english),
+                    settings, ctx);
     } else {
       out.clear();
       if (!firstAnswer) out += separator(settings.format);
-      const std::string warning = answer(*request.value, settings, json, line, out);
+      const std::string warning =
+          answer(calloutArgument(*reading.value), settings, json, line, out);
       ctx.out.write(out.data(), static_cast<std::streamsize>(out.size()));
       if (!warning.empty()) {
         ctx.err << "line " << std::to_string(reader.lineNumber()) << ": " << warning;
@@ -312,18 +273,21 @@ int runFit(const FitOptions& options, bool sizeGiven, bool fitGiven, Context& ct
     }
     return runBatch(settings, ctx);
   }
-  if (!sizeGiven || !fitGiven) {
+  if (!sizeGiven) {
     return reportUsageError(ctx,
-                            "fit needs SIZE and HOLE/SHAFT (such as: fit 10 H7/g6), "
-                            "or --batch");
+                            "fit needs SIZE and HOLE/SHAFT (such as: fit 10 H7/g6 or "
+                            "fit \"10 H7/g6\"), or --batch");
   }
-  const Parsed<FitRequest> request = parseRequest(options.size, options.fit, options.inch);
+  const std::string_view classes = fitGiven ? std::string_view(options.fit) : std::string_view();
+  const Parsed<FitRequest> request =
+      parseCalloutArguments(options.size, classes, options.inch, ClassesWanted::Any);
   if (!request.value) return reportUsageError(ctx, request.error);
   if (format == FitFormat::Csv) ctx.out << csvHeader();
   FitJsonWriter json(settings.lang, settings.operating);
   std::string out;
   const std::string warning =
-      answer(*request.value, settings, json, options.size + " " + options.fit, out);
+      answer(*request.value, settings, json,
+             fitGiven ? options.size + " " + options.fit : options.size, out);
   ctx.out << out;
   // The warning follows an answer that reached its destination; a failed
   // write is the one line then.
@@ -343,7 +307,8 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
   fit->footer(kFitFooter);
   CLI::Option* size =
       fit->add_option("SIZE", options->size,
-                      "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
+                      "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm; "
+                      "or the whole callout, such as \"42 H7/f6\"")
           ->type_name("");
   CLI::Option* classes =
       fit->add_option("HOLE/SHAFT", options->fit,
@@ -352,11 +317,12 @@ void registerFitCommand(CLI::App& app, Context& ctx) {
   fit->add_flag("--inch", options->inch, "SIZE is in inches, and the text shows inches");
   fit->add_flag("--json", options->json, "Write JSON instead of the result text");
   fit->add_option("--format", options->format,
-                  "text (default), json, or callout: the lines a drawing writes")
+                  "text (default), json, csv, or callout: the lines a drawing writes")
       ->check(CLI::IsMember({"text", "json", "callout", "csv"}));
   fit->add_flag("--csv", options->csv,
                 "Write CSV: a header, then one record per fit (bad --batch lines included)");
-  fit->add_flag("--batch", options->batch, "Read \"SIZE HOLE/SHAFT\" lines from standard input");
+  fit->add_flag("--batch", options->batch,
+                "Read callouts (\"SIZE HOLE/SHAFT\") from standard input, one per line");
   addLanguageOption(*fit, options->lang);
   addOperatingOptions(*fit, options->operating);
   fit->callback([&ctx, options, size, classes] {

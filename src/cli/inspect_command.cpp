@@ -230,10 +230,11 @@ class Report {
 };
 
 int runInspect(const InspectOptions& options, Context& ctx) {
-  const Parsed<SizeArgument> size = parseSizeArgument(options.size, options.inch);
-  if (!size.value) return reportUsageError(ctx, size.error);
-  const Parsed<ClassChoice> classes = parseClassesArgument(options.classes);
-  if (!classes.value) return reportUsageError(ctx, classes.error);
+  const Parsed<CalloutArgument> callout =
+      parseCalloutArguments(options.size, options.classes, options.inch, ClassesWanted::Any);
+  if (!callout.value) return reportUsageError(ctx, callout.error);
+  const SizeArgument& size = callout.value->size;
+  const ClassChoice& classes = callout.value->classes;
   const Parsed<TypedMeasurement> hole =
       parseSide("hole", options.hole, options.holeMin, options.holeMax, options.inch);
   if (!hole.error.empty()) return reportUsageError(ctx, hole.error);
@@ -242,17 +243,17 @@ int runInspect(const InspectOptions& options, Context& ctx) {
   if (!shaft.error.empty()) return reportUsageError(ctx, shaft.error);
 
   InspectionInput input;
-  input.nominalMm = size.value->mm;
-  input.hole = classes.value->hole;
-  input.shaft = classes.value->shaft;
+  input.nominalMm = size.mm;
+  input.hole = classes.hole;
+  input.shaft = classes.shaft;
   if (hole.value) input.holeMeasured = hole.value->mm;
   if (shaft.value) input.shaftMeasured = shaft.value->mm;
   const InspectionOutcome outcome = inspect(input);
   if (!outcome.report) return reportUsageError(ctx, errorText(outcome, input));
 
   const Report report(*outcome.report, options.inch);
-  ctx.out << (options.json ? report.json(size.value->typed, hole.value, shaft.value)
-                           : report.text(formatPlain(size.value->typed)));
+  ctx.out << (options.json ? report.json(size.typed, hole.value, shaft.value)
+                           : report.text(formatPlain(size.typed)));
   return kExitOk;
 }
 
@@ -270,9 +271,9 @@ void registerInspectCommand(CLI::App& app, Context& ctx) {
       ->required();
   inspect
       ->add_option("HOLE/SHAFT|CLASS", options->classes,
-                   "Hole and shaft class (H7/g6), or one class alone (H7, g6)")
-      ->type_name("")
-      ->required();
+                   "Hole and shaft class (H7/g6), or one class alone (H7, g6); or none when "
+                   "SIZE is the whole callout (\"50 H7/g6\")")
+      ->type_name("");
   const auto measured = [&](const char* name, std::string& target, const char* what) {
     inspect->add_option(name, target, what)->type_name("SIZE");
   };

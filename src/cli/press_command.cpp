@@ -207,10 +207,12 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
 }
 
 int runPress(const PressOptions& o, Context& ctx) {
-  const Parsed<SizeArgument> size = parseSizeArgument(o.size, o.inch);
-  if (!size.value) return reportUsageError(ctx, size.error);
-  const Parsed<FitClasses> classes = parseFitArgument(o.fit);
-  if (!classes.value) return reportUsageError(ctx, classes.error);
+  const Parsed<CalloutArgument> callout =
+      parseCalloutArguments(o.size, o.fit, o.inch, ClassesWanted::Fit);
+  if (!callout.value) return reportUsageError(ctx, callout.error);
+  const Parsed<SizeArgument> size{callout.value->size, {}};
+  const Parsed<FitClasses> classes{
+      FitClasses{*callout.value->classes.hole, *callout.value->classes.shaft}, {}};
   const auto mm = [&o](double v) { return o.inch ? inchToMm(v) : v; };
 
   PressFitInput in;
@@ -289,9 +291,11 @@ void registerPressCommand(CLI::App& app, Context& ctx) {
   press->add_option("SIZE", o->size, "Joint diameter: mm, or inches with --inch")
       ->type_name("")
       ->required();
-  press->add_option("HOLE/SHAFT", o->fit, "Hub and shaft class, such as H7/s6")
-      ->type_name("")
-      ->required();
+  press
+      ->add_option("HOLE/SHAFT", o->fit,
+                   "Hub and shaft class, such as H7/s6; or none when SIZE is the whole "
+                   "callout (\"50 H7/s6\")")
+      ->type_name("");
   addTextOption(*press, "--hub-diameter", o->hubDiameter, "Outer diameter of the hub (required)");
   addTextOption(*press, "--length", o->length, "Joint length (required)");
   addTextOption(*press, "--bore", o->bore, "Bore of a hollow shaft, default 0 (solid)");

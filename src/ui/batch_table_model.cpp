@@ -3,12 +3,11 @@
 #include <QBrush>
 #include <QColor>
 
-#include "format/callout.h"
+#include "format/callout_line.h"
 #include "format/csv.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
-#include "tables/nominal_range.h"
 
 namespace kalmo {
 
@@ -18,48 +17,24 @@ QString text(const LangTable& lang, TextId id) {
   return QString::fromStdString(GetLangString(lang, id));
 }
 
-// The reason a line was not read, in the table's language.
-std::string errorText(const CalloutParse& parse, const LangTable& lang) {
-  switch (parse.error) {
-    case CalloutError::Empty:
-    case CalloutError::MissingSize: return GetLangString(lang, TextId::CalloutNoSize);
-    case CalloutError::BadSize: return GetLangString(lang, TextId::CalloutBadSize);
-    case CalloutError::BadDesignation:
-      return text(lang, TextId::CalloutBadDesignation)
-          .arg(QString::fromStdString(parse.designation))
-          .toStdString();
-    case CalloutError::TrailingText: return GetLangString(lang, TextId::CalloutTrailingText);
-    case CalloutError::None: break;
+LimitsRow readLine(std::string_view line, bool inchMode, const LangTable& lang) {
+  const CalloutReading reading = readCallout(line, {inchMode, ClassesWanted::Any});
+  if (!reading.value) {
+    return errorLimitsRow(std::string(line), calloutFailureText(reading.failure, lang));
   }
-  return {};
-}
-
-LimitsRow readLine(const std::string& line, bool inchMode, const LangTable& lang) {
-  const CalloutParse parse = parseCallout(line);
-  if (!parse.value) return errorLimitsRow(line, errorText(parse, lang));
-  const Callout& c = *parse.value;
-  const double sizeMm = inchMode ? inchToMm(c.size) : c.size;
-  if (!(sizeMm > 0 && sizeMm <= kMaxNominalMm)) {
-    return errorLimitsRow(line, GetLangString(lang, TextId::CalloutSizeOutOfRange));
-  }
-  if (!c.hole && !c.shaft) return errorLimitsRow(line, GetLangString(lang, TextId::CalloutNoClass));
-  return evaluatedLimitsRow(line, c.size, sizeMm, c.hole, c.shaft);
-}
-
-bool defined(const std::optional<ToleranceClass>& cls, const ClassResult& result) {
-  return cls && result.defined();
+  const CalloutRequest& c = *reading.value;
+  return evaluatedLimitsRow(std::string(line), c.size, c.sizeMm, c.hole, c.shaft);
 }
 
 bool fitDefined(const LimitsRow& row) {
-  return row.hole && row.shaft && row.evaluation.fit.kind != FitKind::Undefined;
+  return limitsFitShown(row) && row.evaluation.fit.kind != FitKind::Undefined;
 }
 
-// A member column's value in mm, when the member has a defined class.
+// A member column's value in mm, when the part is shown.
 std::optional<double> memberValueMm(const LimitsRow& row, int column) {
   const bool hole = column < BatchTableModel::ShaftClass;
-  const std::optional<ToleranceClass>& cls = hole ? row.hole : row.shaft;
+  if (!limitsPartShown(row, hole ? Side::Hole : Side::Shaft)) return std::nullopt;
   const ClassResult& r = hole ? row.evaluation.hole : row.evaluation.shaft;
-  if (!defined(cls, r)) return std::nullopt;
   switch (hole ? column : column - (BatchTableModel::ShaftClass - BatchTableModel::HoleClass)) {
     case BatchTableModel::HoleUpper: return r.upperMm;
     case BatchTableModel::HoleLower: return r.lowerMm;
@@ -102,8 +77,10 @@ QString classText(Side side, const std::optional<ToleranceClass>& cls) {
 std::vector<LimitsRow> readCalloutLines(const QString& text, bool inchMode, const LangTable& lang) {
   std::vector<LimitsRow> rows;
   for (const QString& line : text.split(QLatin1Char('\n'))) {
-    const QString trimmed = line.trimmed();
-    if (!trimmed.isEmpty()) rows.push_back(readLine(trimmed.toStdString(), inchMode, lang));
+    const std::string utf8 = line.toStdString();
+    if (const std::optional<std::string_view> callout = calloutListLine(utf8)) {
+      rows.push_back(readLine(*callout, inchMode, lang));
+    }
   }
   return rows;
 }

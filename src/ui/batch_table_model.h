@@ -10,9 +10,11 @@
 namespace kalmo {
 
 // Reads callouts, one per line ("Ø50 H7/g6", "12 k6"), into limits-table
-// rows. Sizes are in the unit given (inches when inchMode). Blank lines are
-// skipped; every other line gives one row, a line that cannot be read a row
-// with the reason in the table's language, so no line is dropped.
+// rows, by the grammar and with the reasons of `kalmo-cli fit --batch`
+// (format/callout_line.h). Sizes are in the unit given (inches when
+// inchMode). Blank lines and comments ("# ...") are skipped; every other line
+// gives one row, a line that cannot be read a row with the reason in the
+// table's language, so no line is dropped.
 std::vector<LimitsRow> readCalloutLines(const QString& text, bool inchMode, const LangTable& lang);
 
 // The batch table: one row per callout, the columns of the limits CSV

@@ -59,8 +59,19 @@ TEST(FitAnswers, CalloutsAsDrawingsWriteThem) {
       {{"fit", "30", "K9/js6", "--format", "callout"},
        "\xC3\x98"
        "30 K9 (N)\n\xC3\x98"
-       "30 js6 (+0.0065/-0.0065)\n\xC3\x98"
+       "30 js6 (\xC2\xB1"
+       "0.0065)\n\xC3\x98"
        "30 K9/js6\n"},
+      {{"fit", "50", "H7/f7", "--format", "callout"},
+       "\xC3\x98"
+       "50 H7 (+0.025/0)\n\xC3\x98"
+       "50 f7 (-0.025/-0.050)\n\xC3\x98"
+       "50 H7/f7\n"},
+      {{"fit", "0.0005", "H7/g6", "--format", "callout"},  // below 0.001 mm: no part shown
+       "\xC3\x98"
+       "0.0005 H7 (N)\n\xC3\x98"
+       "0.0005 g6 (N)\n\xC3\x98"
+       "0.0005 H7/g6\n"},
       {{"fit", "2", "H7", "--inch", "--format", "callout"},
        "\xC3\x98"
        "2 H7 (+0.00118/0)\n"},
@@ -75,7 +86,7 @@ TEST(FitAnswers, CalloutsAsDrawingsWriteThem) {
   EXPECT_EQ(batch.out,
             "\xC3\x98"
             "60 H7 (+0.03/0)\n\n\xC3\x98"
-            "60 g6 (-0.01/-0.029)\n");
+            "60 g6 (-0.010/-0.029)\n");
 }
 
 TEST(FitAnswers, SizesNearARangeBoundCarryTheNeighbour) {
@@ -141,6 +152,60 @@ TEST(FitAnswers, BatchAsCsvKeepsBadLines) {
   EXPECT_EQ(records[4][5], "3150.21");
   EXPECT_EQ(run({"fit", "50", "H7", "--csv"}).out.substr(r.out.find("\r\n") + 2, 15),
             "50 H7,50,H7,0.0");
+}
+
+// A part the views do not show has empty cells, as the grid shows "N".
+TEST(FitAnswers, CsvLeavesPartsNotShownEmpty) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> record;
+  } cases[] = {
+      {{"fit", "0.0005", "H7/g6", "--csv"},
+       {"0.0005 H7/g6", "0.0005", "H7", "", "", "", "", "g6", "", "", "", "", "", "", "", "", ""}},
+      {{"fit", "30", "K9/g6", "--csv"},
+       {"30 K9/g6", "30", "K9", "", "", "", "", "g6", "-0.007", "-0.02", "29.993", "29.98", "", "",
+        "", "", ""}},
+      {{"fit", "4000", "H1", "--csv"},  // no tolerance above 3150 mm
+       {"4000 H1", "4000", "H1", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    const auto records = parseCsv(run(c.args).out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1], c.record);
+  }
+}
+
+// SIZE and HOLE/SHAFT as two arguments or one callout, written as drawings do.
+TEST(FitAnswers, ACalloutComesAsOneArgumentOrTwo) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> same;  // gives the same output
+  } cases[] = {
+      {{"fit", "42 H7/f6"}, {"fit", "42", "H7/f6"}},
+      {{"fit",
+        "\xC3\x98"
+        "42",
+        "H7/f6"},
+       {"fit", "42", "H7/f6"}},
+      {{"fit",
+        "\xE2\x8C\x80"
+        "42H7/f6 mm"},
+       {"fit", "42", "H7/f6"}},
+      {{"fit", "50,5", "H7", "--json"}, {"fit", "50.5", "H7", "--json"}},
+      {{"inspect", "50 H7", "--hole", "50.01"}, {"inspect", "50", "H7", "--hole", "50.01"}},
+      {{"press", "50 H7/s6", "--hub-diameter", "80", "--length", "40", "--friction", "0.12"},
+       {"press", "50", "H7/s6", "--hub-diameter", "80", "--length", "40", "--friction", "0.12"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    const CliRun r = run(c.args);
+    EXPECT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, run(c.same).out);
+  }
+  EXPECT_EQ(
+      run({"press", "50 H7", "--hub-diameter", "80", "--length", "40", "--friction", "0.1"}).err,
+      "kalmo-cli: fit \"H7\" has no \"/\": expected HOLE/SHAFT such as H7/g6\n");
 }
 
 TEST(FitAnswers, BadSingleClassesAndFormats) {

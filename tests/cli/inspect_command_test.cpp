@@ -63,7 +63,7 @@ TEST(InspectCommand, BadInputGivesOneLineAndStatus2) {
       {{"inspect", "30", "K9"}, "hole class K9 has no limits at 30 mm"},
       {{"inspect", "50", "Q7"}, R"("Q" is no deviation letter)"},
       {{"inspect", "0", "H7"}, "size 0 mm is not greater than 0"},
-      {{"inspect", "50"}, "required"},
+      {{"inspect", "50"}, "no tolerance class or fit after the size"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);

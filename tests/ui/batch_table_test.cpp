@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../cli/cli_test_support.h"
 #include "batch_table_model.h"
 #include "batch_table_window.h"
 #include "format/csv.h"
@@ -63,6 +64,35 @@ class BatchTableTest : public QObject {
         tabSeparatedText(sorted).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 21);
     QCOMPARE(lines[1].split(QLatin1Char('\t')).size(), int(BatchTableModel::ColumnCount));
+  }
+
+  // One grammar: every line gives the batch table the record that
+  // `kalmo-cli fit --batch --csv` writes for it, reasons included.
+  void readsLinesAsTheCommandLineDoes_data() {
+    QTest::addColumn<bool>("inch");
+    QTest::newRow("mm") << false;
+    QTest::newRow("in") << true;
+  }
+  void readsLinesAsTheCommandLineDoes() {
+    QFETCH(bool, inch);
+    const std::string lines =
+        "Ø50 H7/g6\n50,5 H7\n⌀42H7/f6 mm\n  12 k6\t\r\n0.0005 H7/g6\n30 K9/js6\n# note\n\n"
+        "abc H7/g6\n-5 H7\n0 H7\n10001 H7\n394 H7\n1 mm H7\n50\n50 H7 g6\n50 H7g6\n50 q7\n"
+        "50 H7/\n50 h7/g6\n50 H7/G6\n50 g\n50 H77\nØ\nH7/g6\n";
+    BatchTableModel model;
+    model.setInput(QString::fromStdString(lines), inch, LoadLanguage(kLanguageEnglish));
+    std::vector<std::string> args = {"fit", "--batch", "--csv"};
+    if (inch) args.push_back("--inch");
+    const cli::CliRun cli = cli::run(args, lines);
+    QCOMPARE(cli.status, 2);
+    const auto table = parseCsv(model.csv());
+    QCOMPARE(table.size(), std::size_t{24});
+    QCOMPARE(table, parseCsv(cli.out));
+    // A part not shown (below 0.001 mm) has empty cells, as in the CSV.
+    if (inch) return;
+    QCOMPARE(model.index(4, BatchTableModel::HoleUpper).data().toString(), QString());
+    QCOMPARE(model.index(4, BatchTableModel::Kind).data().toString(), QString());
+    QCOMPARE(model.index(4, BatchTableModel::HoleClass).data().toString(), QStringLiteral("H7"));
   }
 
   void csvReadsBackAsWritten_data() {

@@ -518,7 +518,7 @@ void MainWindowTest::answersAboutTheShownFit_data() {
       << false << "60"
       << "g"
       << ""
-      << "Ø60 H7 (+0.03/0)\nØ60 g6 (-0.01/-0.029)\nØ60 H7/g6\n"
+      << "Ø60 H7 (+0.03/0)\nØ60 g6 (-0.010/-0.029)\nØ60 H7/g6\n"
       << "Sliding fit: not for running; parts move and turn freely and locate accurately";
   QTest::newRow("inches, just above a bound")
       << true << "4.72441"
@@ -531,7 +531,7 @@ void MainWindowTest::answersAboutTheShownFit_data() {
   QTest::newRow("no standard fit") << false << "60"
                                    << "e"
                                    << ""
-                                   << "Ø60 H7 (+0.03/0)\nØ60 e6 (-0.06/-0.079)\nØ60 H7/e6\n"
+                                   << "Ø60 H7 (+0.03/0)\nØ60 e6 (-0.060/-0.079)\nØ60 H7/e6\n"
                                    << "";
 }
 

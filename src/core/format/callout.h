@@ -13,7 +13,9 @@ namespace kalmo {
 std::string_view trimBlanks(std::string_view text);
 
 // Drawing callouts: a size with its classes as a drawing writes them
-// ("Ø50 H7/g6", "Ø50 H7 (+0.025/0)"), read and written.
+// ("Ø50 H7/g6", "Ø50 H7 (+0.025/0)"), read and written. Every front end reads
+// by these rules: the size field through readEntry, the batch table and
+// kalmo-cli through format/callout_line.h.
 
 // What a callout names: the size and whichever classes it gives.
 struct Callout {
@@ -33,15 +35,38 @@ enum class CalloutError {
   TrailingText,    // more after the designation ("42 H7/g6 x")
 };
 
+// The classes of a designation alone ("H7/g6", "H7", "g6"), or why it is none.
+struct DesignationRead {
+  std::optional<ToleranceClass> hole;
+  std::optional<ToleranceClass> shaft;
+  DesignationError error = DesignationError::None;
+  Side failedSide = Side::Hole;  // the member the error concerns
+  // UnknownLetter of one class whose letters name neither member ("q7").
+  bool memberUnknown = false;
+  bool ok() const { return error == DesignationError::None; }
+};
+
+// Reads a fit HOLE/SHAFT, or one class whose letter case names the member
+// (H7 a hole, f6 a shaft), by the rules of parseToleranceClass and
+// parseFitDesignation. A class with a letter after its grade ("H7g6") is
+// taken for a fit without its slash: MissingSlash.
+DesignationRead readDesignation(std::string_view text);
+
 struct CalloutParse {
   std::optional<Callout> value;
   CalloutError error = CalloutError::None;
   // For BadDesignation: the designation parser's reason and the member it concerns.
   DesignationError designationError = DesignationError::None;
   Side failedSide = Side::Hole;
-  // For BadDesignation: the designation as written in the callout, so that
-  // a message can quote it.
+  bool memberUnknown = false;  // see DesignationRead
+  // For BadDesignation and TrailingText: the designation as written in the
+  // callout, so that a message can quote it.
   std::string designation;
+  // For MissingSize and BadSize: the first word of the text, where the size belongs.
+  std::string sizeText;
+  // For TrailingText: what follows the designation.
+  std::string trailing;
+  bool unitMm = false;  // "mm" was written
 };
 
 // Reads "Ø42H7/f6", "⌀42 H7/f6", "42 f6", "42 H7", "42,5 H7/f6 mm" or a
@@ -50,19 +75,22 @@ struct CalloutParse {
 // - the size is digits with at most one decimal point, "." or ","; no sign,
 //   no exponent, no grouping (so "42E9" reads as 42 with hole class E9);
 // - "mm" may follow the size or end the text;
-// - the designation follows the size, with or without blanks between: a fit
-//   HOLE/SHAFT, or one class whose letter case names the member (H7 a hole,
-//   f6 a shaft), by the rules of parseToleranceClass and parseFitDesignation.
+// - the designation follows the size, with or without blanks between, and
+//   is read by readDesignation.
 // The size is not range-checked: the caller knows its unit and its limits.
 CalloutParse parseCallout(std::string_view text);
 
-// The lines of a callout, each without line end, in the unit of the caller.
-// The size is the nominal size as the size field shows it: plain mm, or
-// inches rounded to 5 decimals. Limit deviations are exact: every deviation
-// of the tables is a multiple of 0.00005 mm, so 5 decimals hold it, and
-// trailing zeros are dropped; in inches, at most 5 decimals. Positive values
-// carry "+", zero none, the upper deviation comes first. A class the tables
-// leave undefined prints "(N)".
+// The lines of a callout, each without line end, in the unit of the caller,
+// as ISO 129-1 writes limit deviations after a class:
+// - the upper deviation first, "+" before a positive one, "0" alone for zero;
+// - both with as many decimals as the longer needs, unless one is zero:
+//   "(-0.025/-0.050)", "(+0.025/0)";
+// - a class whose deviations are opposite writes them once: "(±0.0125)".
+// The digits are the exact decimal of each deviation: every deviation of the
+// tables is a multiple of 0.00005 mm, so in mm it is written in full; in
+// inches it is rounded to 5 decimals, half away from zero. The size is the
+// nominal size as the size field shows it: plain mm, or inches rounded to 5
+// decimals. A part the views do not show (format/part_shown.h) prints "(N)".
 struct CalloutInput {
   double nominalMm = 0;
   bool inchMode = false;
@@ -79,7 +107,12 @@ std::string fitCalloutLine(const CalloutInput& input);
 // Hole line, shaft line and fit line, those that exist, each ended by "\n".
 std::string calloutText(const CalloutInput& input);
 
-// One limit deviation as the callout writes it: "+0.025", "0", "-0.00125".
+// The limit deviations of one class as the callout writes them, without
+// parentheses: "+0.025/0", "-0.025/-0.050", "±0.0125".
+std::string calloutDeviations(double upperMm, double lowerMm, bool inchMode);
+
+// One limit deviation alone: "+0.025", "0", "-0.00125" (inches: at most 5
+// decimals).
 std::string calloutDeviation(double deviationMm, bool inchMode);
 
 }  // namespace kalmo

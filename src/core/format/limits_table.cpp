@@ -1,5 +1,6 @@
 #include "format/limits_table.h"
 
+#include "format/part_shown.h"
 #include "format/shortest_number.h"
 #include "format/units.h"
 
@@ -23,6 +24,17 @@ LimitsRow errorLimitsRow(std::string source, std::string error) {
   row.source = std::move(source);
   row.error = std::move(error);
   return row;
+}
+
+bool limitsPartShown(const LimitsRow& row, Side side) {
+  const bool hole = side == Side::Hole;
+  return row.error.empty() &&
+         partShown(hole ? row.hole.has_value() : row.shaft.has_value(),
+                   hole ? row.evaluation.hole : row.evaluation.shaft, row.sizeMm);
+}
+
+bool limitsFitShown(const LimitsRow& row) {
+  return limitsPartShown(row, Side::Hole) && limitsPartShown(row, Side::Shaft);
 }
 
 std::vector<std::string> limitsCsvHeader() {
@@ -59,7 +71,7 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   const auto member = [&](Side side, const std::optional<ToleranceClass>& cls,
                           const ClassResult& r) {
     fields.push_back(cls ? Designation(side, *cls) : std::string());
-    if (cls && r.defined()) {
+    if (limitsPartShown(row, side)) {
       fields.insert(fields.end(), {length(r.upperMm), length(r.lowerMm),
                                    length(row.sizeMm + r.upperMm), length(row.sizeMm + r.lowerMm)});
     } else {
@@ -69,7 +81,7 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   member(Side::Hole, row.hole, row.evaluation.hole);
   member(Side::Shaft, row.shaft, row.evaluation.shaft);
   const FitResult& fit = row.evaluation.fit;
-  if (row.hole && row.shaft && fit.kind != FitKind::Undefined) {
+  if (limitsFitShown(row) && fit.kind != FitKind::Undefined) {
     fields.insert(fields.end(), {kindKey(fit.kind), length(fit.value1Mm), length(fit.value2Mm),
                                  length(fit.toleranceMm)});
   } else {

@@ -28,6 +28,11 @@ LimitsRow evaluatedLimitsRow(std::string source, double size, double sizeMm,
 // A row for a bad line.
 LimitsRow errorLimitsRow(std::string source, std::string error);
 
+// Whether the row shows a part's limits, by the one rule of every view
+// (format/part_shown.h), and the fit's values (both parts shown).
+bool limitsPartShown(const LimitsRow& row, Side side);
+bool limitsFitShown(const LimitsRow& row);
+
 // The CSV columns, fixed English keys for programs that read them:
 // callout, size, hole, hole_upper, hole_lower, hole_max, hole_min, shaft,
 // shaft_upper, shaft_lower, shaft_max, shaft_min, kind, value1, value2,
@@ -36,8 +41,9 @@ std::vector<std::string> limitsCsvHeader();
 
 // The fields of a row in the table's unit (inches when inchMode): deviations,
 // limits of size and fit values in the shortest round-trip form. Fields of a
-// member without a class, of a class the tables leave undefined and of an
-// undefined fit are empty; kind is clearance, transition or interference.
+// part not shown (no class, a class the tables leave undefined, a size
+// outside 0.001-10000 mm) and of a fit not shown are empty; kind is
+// clearance, transition or interference.
 std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode);
 
 }  // namespace kalmo

@@ -224,29 +224,23 @@ enum class TextId : int {
   RangeFromTo = 577,       // "%1 to %2"
 
   // Batch table window.
-  BatchTable = 551,             // "Batch table": window title, tool tip
-  Print = 552,                  // "Print…"
-  SaveAsPdf = 553,              // "Save as PDF…"
-  CalloutsPrompt = 580,         // "Callouts, one per line (Ø optional), e.g. ...:"
-  Callout = 581,                // "Callout": column
-  UpperDeviationShort = 583,    // "upper dev.": column, after "Hole"/"Shaft"
-  LowerDeviationShort = 584,    // "lower dev."
-  MaxSizeShort = 585,           // "max. size"
-  MinSizeShort = 586,           // "min. size"
-  Error = 587,                  // "Error": column
-  CopyTable = 588,              // "Copy table"
-  ExportCsv = 589,              // "Export CSV…"
-  CsvFiles = 590,               // "CSV files (*.csv)": file dialog filter
-  PdfFiles = 591,               // "PDF files (*.pdf)"
-  CannotWriteFile = 592,        // "The file %1 could not be written."
-  LimitValue1 = 593,            // "Limit value 1": first fit value column
-  LimitValue2 = 594,            // "Limit value 2"
-  CalloutNoSize = 600,          // "no size at the start of the line"
-  CalloutBadSize = 601,         // "the size is not a number"
-  CalloutBadDesignation = 602,  // "“%1” is no tolerance class or fit"
-  CalloutTrailingText = 603,    // "text after the tolerance class or fit"
-  CalloutSizeOutOfRange = 604,  // "the size must be greater than 0 and at most 10000 mm"
-  CalloutNoClass = 605,         // "no tolerance class or fit after the size"
+  BatchTable = 551,           // "Batch table": window title, tool tip
+  Print = 552,                // "Print…"
+  SaveAsPdf = 553,            // "Save as PDF…"
+  CalloutsPrompt = 580,       // "Callouts, one per line (Ø optional), e.g. ...:"
+  Callout = 581,              // "Callout": column
+  UpperDeviationShort = 583,  // "upper dev.": column, after "Hole"/"Shaft"
+  LowerDeviationShort = 584,  // "lower dev."
+  MaxSizeShort = 585,         // "max. size"
+  MinSizeShort = 586,         // "min. size"
+  Error = 587,                // "Error": column
+  CopyTable = 588,            // "Copy table"
+  ExportCsv = 589,            // "Export CSV…"
+  CsvFiles = 590,             // "CSV files (*.csv)": file dialog filter
+  PdfFiles = 591,             // "PDF files (*.pdf)"
+  CannotWriteFile = 592,      // "The file %1 could not be written."
+  LimitValue1 = 593,          // "Limit value 1": first fit value column
+  LimitValue2 = 594,          // "Limit value 2"
 
   // Printed reports.
   LimitsTableTitle = 610,   // "Limits table": batch report title
@@ -306,6 +300,31 @@ enum class TextId : int {
   InterferingHelp = 737,      // "Share of the assemblies that interfere ..."
   OperatingButtonHelp = 738,  // "Opens or closes the operating conditions ..."
   AtOperatingHelp = 739,      // "Ranks the fits by their values at the conditions ..."
+  // Why a callout line or argument was not read (format/callout_line.h); one
+  // set of reasons for the batch table and kalmo-cli. %1 and %2 are the texts
+  // named, cut to about 40 bytes.
+  CalloutSizeMissing = 940,         // "size missing: expected a size and ... such as 50 H7/g6"
+  CalloutSizeNotANumber = 941,      // "size "%1" is not a number"
+  CalloutSizeSigned = 942,          // "size "%1" takes no sign"
+  CalloutSizeNotPositive = 943,     // "size %1 is not greater than 0": %1 with its unit
+  CalloutSizeAboveMaximum = 944,    // "size %1 is above the largest nominal size, 10000 mm"
+  CalloutMmInInches = 945,          // "size "%1": sizes are in inches here, not mm"
+  CalloutNoClass = 946,             // "no tolerance class or fit after the size, ..."
+  CalloutTrailingText = 947,        // "text after the tolerance class or fit "%1": "%2""
+  CalloutFitNoSlash = 948,          // "fit "%1" has no "/": expected HOLE/SHAFT such as H7/g6"
+  CalloutNoDeviationLetter = 949,   // "class "%1": "%2" is no deviation letter (A to ZC ...)"
+  CalloutHoleMissing = 950,         // "hole class missing"
+  CalloutShaftMissing = 951,        // "shaft class missing"
+  CalloutHoleLetterMissing = 952,   // "hole class "%1": deviation letter missing (A to ZC)"
+  CalloutShaftLetterMissing = 953,  // "shaft class "%1": deviation letter missing (a to zc)"
+  CalloutHoleBadLetter = 954,       // "hole class "%1": "%2" is no hole deviation letter ..."
+  CalloutShaftBadLetter = 955,      // "shaft class "%1": "%2" is no shaft deviation letter ..."
+  CalloutHoleWrongCase = 956,       // "hole class "%1": hole letters are upper case"
+  CalloutShaftWrongCase = 957,      // "shaft class "%1": shaft letters are lower case"
+  CalloutHoleGradeMissing = 958,    // "hole class "%1": tolerance grade missing (01, 0, 1 to 18)"
+  CalloutShaftGradeMissing = 959,   // "shaft class "%1": tolerance grade missing ..."
+  CalloutHoleBadGrade = 960,        // "hole class "%1": "%2" is no tolerance grade ..."
+  CalloutShaftBadGrade = 961,       // "shaft class "%1": "%2" is no tolerance grade ..."
 };
 
 }  // namespace kalmo

@@ -7,26 +7,11 @@
 #include "format/callout.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "lang/text_args.h"
 
 namespace kalmo {
 
 namespace {
-
-// The text with %1, %2 ... replaced by the arguments in order; a number
-// without an argument stays as it is.
-std::string filled(std::string text, std::initializer_list<std::string_view> args) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 99;
-    if (text[i] == '%' && n < args.size()) {
-      out += *(args.begin() + n);
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
 
 std::string withSeparator(std::string number, std::string_view decimalSeparator) {
   if (const std::size_t dot = number.find('.'); dot != std::string::npos) {

@@ -1,7 +1,7 @@
 #include "present/fit_view.h"
 
 #include "format/callout.h"
-#include "tables/nominal_range.h"
+#include "format/part_shown.h"
 
 namespace kalmo {
 
@@ -13,7 +13,7 @@ PartView partView(Side side, const std::optional<ToleranceClass>& cls, const Cla
   part.classText = cls ? Designation(side, *cls) : std::string();
   part.result = result;
   part.complete = cls.has_value() && !result.undefined();
-  part.shown = part.complete && result.defined() && nominalInRange(sizeMm);
+  part.shown = partShown(cls.has_value(), result, sizeMm);
   return part;
 }
 

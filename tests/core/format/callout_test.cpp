@@ -80,17 +80,69 @@ TEST(Callout, WritesExactSignedDeviations) {
     bool inch;
     const char* expected;
   } cases[] = {
-      {0.025, false, "+0.025"},     {0, false, "0"},
-      {-0.009, false, "-0.009"},    {-0.025, false, "-0.025"},
-      {0.00125, false, "+0.00125"}, {-0.00125, false, "-0.00125"},
-      {0.00015, false, "+0.00015"}, {-0.0, false, "0"},
-      {0.025, true, "+0.00098"},    {-0.0001, true, "0"},
+      {0.025, false, "+0.025"},
+      {0, false, "0"},
+      {-0.009, false, "-0.009"},
+      {-0.025, false, "-0.025"},
+      {0.00125, false, "+0.00125"},
+      {-0.00125, false, "-0.00125"},
+      {0.00015, false, "+0.00015"},
+      {-0.0, false, "0"},
+      {0.025, true, "+0.00098"},
+      {-0.0001, true, "0"},
       {0.254, true, "+0.01"},
+      {0.041999999999999996, false, "+0.042"},  // binary noise of a sum
+      {0.000035, false, "+0.00004"},            // a tie of the decimal, below it in binary
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mm << (c.inch ? " in" : " mm"));
     EXPECT_EQ(calloutDeviation(c.mm, c.inch), c.expected);
   }
+}
+
+// ISO 129-1: both deviations with the same decimals unless one is zero, a
+// symmetric class once with ±.
+TEST(Callout, WritesDeviationPairsAsDrawingsDo) {
+  const struct {
+    double nominalMm;
+    const char* designation;
+    bool inch;
+    const char* expected;  // after "Ø"
+  } cases[] = {
+      {50, "f7", false, "50 f7 (-0.025/-0.050)"},
+      {50, "H7", false, "50 H7 (+0.025/0)"},
+      {60, "g6", false, "60 g6 (-0.010/-0.029)"},
+      {120, "s6", false, "120 s6 (+0.101/+0.079)"},
+      {50, "js7", false,
+       "50 js7 (\xC2\xB1"
+       "0.0125)"},
+      {30, "JS2", false,
+       "30 JS2 (\xC2\xB1"
+       "0.00125)"},
+      {50, "h6", false, "50 h6 (0/-0.016)"},
+      {25.4, "H7", true, "1 H7 (+0.00083/0)"},
+      {50.8, "g6", true, "2 g6 (-0.00039/-0.00114)"},
+      {50.8, "js7", true,
+       "2 js7 (\xC2\xB1"
+       "0.00059)"},
+      {0.0005, "H7", false, "0.0005 H7 (N)"},  // below 0.001 mm: not shown
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.designation);
+    const DesignationRead read = readDesignation(c.designation);
+    CalloutInput in;
+    in.nominalMm = c.nominalMm;
+    in.inchMode = c.inch;
+    in.hole = read.hole;
+    in.shaft = read.shaft;
+    if (read.hole) in.holeResult = EvaluateHole(*read.hole, c.nominalMm);
+    if (read.shaft) in.shaftResult = EvaluateShaft(*read.shaft, c.nominalMm);
+    EXPECT_EQ(classCalloutLine(in, read.hole ? Side::Hole : Side::Shaft),
+              "\xC3\x98" + std::string(c.expected));
+  }
+  // Inches: the same decimals in a pair, also where one is shorter.
+  EXPECT_EQ(calloutDeviations(-0.0254, -0.03048, true), "-0.0010/-0.0012");
+  EXPECT_EQ(calloutDeviations(0.03048, 0, true), "+0.0012/0");
 }
 
 TEST(Callout, WritesOneLinePerClassAndTheFit) {
@@ -116,7 +168,8 @@ TEST(Callout, WritesOneLinePerClassAndTheFit) {
   in.holeResult = EvaluateHole(*in.hole, 30);
   EXPECT_EQ(classCalloutLine(in, Side::Hole),
             "\xC3\x98"
-            "30 JS2 (+0.00125/-0.00125)");
+            "30 JS2 (\xC2\xB1"
+            "0.00125)");
 
   in.hole = ToleranceClass{letter::K, Grade::atIndex(10)};  // K9 has no value at 30 mm
   in.holeResult = EvaluateHole(*in.hole, 30);
