@@ -101,8 +101,8 @@ Parsed<TypedMeasurement> parseSide(const std::string& name, const std::string& s
     return {std::nullopt, option + "-min and " + option + "-max go together"};
   }
   if (single.empty() && min.empty()) return {};
-  const Parsed<double> low = parseMeasured(single.empty() ? option + "-min" : option,
-                                           single.empty() ? min : single, inch);
+  const Parsed<double> low =
+      parseMeasured(single.empty() ? option + "-min" : option, single.empty() ? min : single, inch);
   if (!low.value) return {std::nullopt, low.error};
   const Parsed<double> high = single.empty() ? parseMeasured(option + "-max", max, inch) : low;
   if (!high.value) return {std::nullopt, high.error};

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolTip>
+#include <algorithm>
 
 #include "calc_host.h"
 #include "class_pickers.h"
@@ -24,9 +25,12 @@ namespace kalmo {
 
 namespace {
 
-// The inside filter under the results table, and under it three lines for the
-// inside count and how the applied fit misses the targets.
-constexpr int kFilterTop = 320;
+// The inside line ends at the page's bottom and is two lines high, or as
+// high as its text needs (a fit applied outside the targets); the inside
+// filter stands on it and the results table ends on the filter.
+constexpr int kInsideLineBottom = 382;
+constexpr int kInsideLineMinHeight = 30;
+constexpr int kFilterHeight = 17;
 
 QLabel* label(QWidget* parent, const char* name, const QRect& place) {
   auto* l = new QLabel(parent);
@@ -92,7 +96,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
       resultsTable_(new QTableView(this)),
       insideOnlyBox_(new QCheckBox(this)),
-      insideLine_(label(this, "lblInside", {4, kFilterTop + 17, 302, 46})),
+      insideLine_(label(this, "lblInside", {4, 352, 302, kInsideLineMinHeight})),
       host_(host),
       results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
@@ -133,8 +137,6 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsHeading_->setFont(bold);
   resultsHeading_->hide();
   conditionsLine_->hide();
-  // Below the table: the inside filter and the inside line.
-  placeResultsTable();
   auto* header = new DesignTableHeader(resultsTable_);
   resultsTable_->setHorizontalHeader(header);
   resultsTable_->setModel(results_);
@@ -168,9 +170,9 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->installEventFilter(this);
 
   insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
-  insideOnlyBox_->setGeometry(4, kFilterTop, 302, 17);
   insideLine_->setWordWrap(true);
   insideLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  placeResultsTable();
 
   connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
@@ -354,6 +356,8 @@ void DesignPage::fitTypeChanged() {
 }
 
 void DesignPage::maxTargetEdited() {
+  // A problem named under the table was that of the text before.
+  showInsideLine();
   const std::optional<double> typed = maxTargetField_->value();
   if (maxTargetField_->hasFocus() && typed) {
     host_.record().DesignMax = *typed * unitFactor(host_.record().InchMode);
@@ -361,6 +365,8 @@ void DesignPage::maxTargetEdited() {
 }
 
 void DesignPage::minTargetEdited() {
+  // A problem named under the table was that of the text before.
+  showInsideLine();
   const std::optional<double> typed = minTargetField_->value();
   if (minTargetField_->hasFocus() && typed) {
     host_.record().DesignMin = *typed * unitFactor(host_.record().InchMode);
@@ -450,6 +456,7 @@ bool DesignPage::targetProblemShown() {
   }
   if (problems.isEmpty()) return false;
   insideLine_->setText(problems.join(u'\n') + u'\n' + l.text(TextId::TargetsNotNumbers));
+  placeResultsTable();
   return true;
 }
 
@@ -499,17 +506,28 @@ void DesignPage::showResults() {
 }
 
 void DesignPage::placeResultsTable() {
-  // Between the check box above (and the lines under it) and the inside
-  // filter below.
+  // From the bottom: the inside line, the inside filter on it; from the top:
+  // the check box and the lines under it. The table takes the room between.
+  const int lineHeight =
+      std::max(kInsideLineMinHeight, insideLine_->heightForWidth(insideLine_->width()));
+  const int lineTop = kInsideLineBottom - lineHeight;
+  insideLine_->setGeometry(4, lineTop, 302, lineHeight);
+  const int filterTop = lineTop - kFilterHeight;
+  insideOnlyBox_->setGeometry(4, filterTop, 302, kFilterHeight);
   constexpr int kLine = 17;
   int top = 167;
   if (conditionsLine_->isVisibleTo(this)) top += kLine;
   resultsHeading_->move(2, top);
   if (resultsHeading_->isVisibleTo(this)) top += kLine;
-  resultsTable_->setGeometry(2, top, 306, kFilterTop - top);
+  resultsTable_->setGeometry(2, top, 306, filterTop - top);
 }
 
 void DesignPage::showInsideLine() {
+  writeInsideLine();
+  placeResultsTable();
+}
+
+void DesignPage::writeInsideLine() {
   const std::size_t all = results_->results().size();
   if (!results_->searched() || all == 0) {
     insideLine_->clear();
@@ -537,13 +555,13 @@ void DesignPage::showInsideLine() {
   const bool first = excess->slot == FitValueSlot::First;
   TextId caption = first ? TextId::MaxClearance : TextId::MinClearance;
   if (type == FitType::Transition && !first) caption = TextId::MaxInterference;
-  if (type == FitType::Interference) caption = first ? TextId::MaxInterference : TextId::MinInterference;
+  if (type == FitType::Interference)
+    caption = first ? TextId::MaxInterference : TextId::MinInterference;
   const Language& l = host_.language();
-  insideLine_->setText(
-      insideLine_->text() + u'\n' +
-      l.text(excess->above ? TextId::FitAppliedAbove : TextId::FitAppliedBelow)
-          .arg(QString::fromStdString(applied_->Designation), l.text(caption),
-               length(excess->valueMm), length(excess->excessMm)));
+  insideLine_->setText(insideLine_->text() + u'\n' +
+                       l.text(excess->above ? TextId::FitAppliedAbove : TextId::FitAppliedBelow)
+                           .arg(QString::fromStdString(applied_->Designation), l.text(caption),
+                                length(excess->valueMm), length(excess->excessMm)));
 }
 
 void DesignPage::applyCurrentRow() {

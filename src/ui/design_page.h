@@ -110,6 +110,7 @@ class DesignPage final : public QWidget {
   // The line under the table: how many fits lie inside, or that none does,
   // and how the applied fit misses the targets when it does.
   void showInsideLine();
+  void writeInsideLine();
   // The results table below the check box, the conditions line when it is
   // shown and the heading that says the values are at operating conditions.
   void placeResultsTable();

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <cmath>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -10,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <cmath>
 
 #include "about_window.h"
 #include "app_images.h"
@@ -131,7 +131,7 @@ void MainWindow::startSession() {
   };
   designPage_->restoreTargets(
       storedType >= 0 && storedType < kFitTypeCount ? static_cast<FitType>(storedType)
-                                                     : FitType::Clearance,
+                                                    : FitType::Clearance,
       storedTarget(settings::kDesignMin), storedTarget(settings::kDesignMax), record_.InchMode);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));

@@ -61,19 +61,10 @@ NumberField* field(QWidget* parent, const QString& name, const QRect& place, dou
   f->setObjectName(name);
   f->setGeometry(place);
   f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // Every field must hold a number: an empty one or text without a number
-  // stays as typed and marked, and nothing is computed from it.
-  f->setKeepTextWithoutNumber(true);
+  // Every field must hold a number: an empty one is marked like text without
+  // a number, and nothing is computed from either.
   f->setRequired(true);
   return f;
-}
-
-// The field's number when it holds one within its limits; nullopt while it
-// is empty, holds text without a number or a number beyond a limit (the
-// field marks all three).
-std::optional<double> numberIn(const NumberField& f) {
-  const EntryRead read = f.entry();
-  return read.state == EntryState::Number ? std::optional(read.number) : std::nullopt;
 }
 
 // The short captions of a fit's two values, as the design table heads them.
@@ -158,13 +149,13 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
     connect(part->material, &QComboBox::currentIndexChanged, this,
             [this, part] { materialChanged(*part); });
     connect(part->alpha, &QLineEdit::textChanged, this, [this, part] {
-      if (const auto alpha = numberIn(*part->alpha); alpha && part->alpha->isEnabled()) {
+      if (const auto alpha = part->alpha->value(); alpha && part->alpha->isEnabled()) {
         part->customAlpha = *alpha;
       }
       refresh();
     });
     connect(part->temperature, &QLineEdit::textChanged, this, [this, part] {
-      if (const auto t = numberIn(*part->temperature)) part->lastTemperature = *t;
+      if (const auto t = part->temperature->value()) part->lastTemperature = *t;
       refresh();
     });
   }

@@ -82,25 +82,27 @@ void MainWindowInputTest::fieldRecordAndGridAgree_data() {
   for (const char* locale : {"C", "de_DE"}) {
     const bool c = locale == std::string_view("C");
     QTest::addRow("%s callout", locale) << locale << "42 H7/f6" << 42.0 << "42 H7/g6"
-                                        << "42" << 42.0 << "42 H7/f6" << "";
-    QTest::addRow("%s beyond the limit", locale)
-        << locale << "12000" << 0.0 << "N" << "12000" << 0.0 << "N"
-        << "12000 mm is above the upper limit 10000 mm";
+                                        << "42" << 42.0 << "42 H7/f6"
+                                        << "";
+    QTest::addRow("%s beyond the limit", locale) << locale << "12000" << 0.0 << "N"
+                                                 << "12000" << 0.0 << "N"
+                                                 << "12000 mm is above the upper limit 10000 mm";
     QTest::addRow("%s comma", locale)
         << locale << "42,5" << 42.5 << "42,5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
         << (c ? "42.5 H7/g6" : "42,5 H7/g6") << "";
     QTest::addRow("%s point", locale)
         << locale << "42.5" << 42.5 << "42.5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
         << (c ? "42.5 H7/g6" : "42,5 H7/g6") << "";
-    QTest::addRow("%s hole class in lower case", locale)
-        << locale << "42 h7/g6" << 0.0 << "N" << "42 h7/g6" << 0.0 << "N"
-        << "Hole class h7: holes are upper case";
-    QTest::addRow("%s no such shaft letter", locale)
-        << locale << "42 H7/q6" << 0.0 << "N" << "42 H7/q6" << 0.0 << "N"
-        << "Shaft class q6: no such letter (a to zc)";
-    QTest::addRow("%s zero", locale)
-        << locale << "0" << 0.0 << "N" << "0" << 0.0 << "N"
-        << (c ? "0 mm is below the lower limit 0.001 mm" : "0 mm is below the lower limit 0,001 mm");
+    QTest::addRow("%s hole class in lower case", locale) << locale << "42 h7/g6" << 0.0 << "N"
+                                                         << "42 h7/g6" << 0.0 << "N"
+                                                         << "Hole class h7: holes are upper case";
+    QTest::addRow("%s no such shaft letter", locale) << locale << "42 H7/q6" << 0.0 << "N"
+                                                     << "42 H7/q6" << 0.0 << "N"
+                                                     << "Shaft class q6: no such letter (a to zc)";
+    QTest::addRow("%s zero", locale) << locale << "0" << 0.0 << "N"
+                                     << "0" << 0.0 << "N"
+                                     << (c ? "0 mm is below the lower limit 0.001 mm"
+                                           : "0 mm is below the lower limit 0,001 mm");
   }
 }
 

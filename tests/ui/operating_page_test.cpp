@@ -172,19 +172,34 @@ void OperatingPageTest::refusesFieldsWithoutANumber_data() {
   QTest::addColumn<QString>("problem");  // in the results column, after the field's captions
   const QString degrees = QStringLiteral("\u00B0C");
   const QString alpha = QStringLiteral("\u00B5m/(m\u00B7K)");
-  QTest::newRow("empty") << "holeTemperatureField" << "" << "Enter a number in " + degrees;
-  QTest::newRow("blanks") << "shaftTemperatureField" << "  " << "Enter a number in " + degrees;
-  QTest::newRow("letters") << "shaftTemperatureField" << "warm" << "Not a number in " + degrees;
-  QTest::newRow("exponent") << "holeTemperatureField" << "1e3" << "Not a number in " + degrees;
+  QTest::newRow("empty") << "holeTemperatureField"
+                         << ""
+                         << "Enter a number in " + degrees;
+  QTest::newRow("blanks") << "shaftTemperatureField"
+                          << "  "
+                          << "Enter a number in " + degrees;
+  QTest::newRow("letters") << "shaftTemperatureField"
+                           << "warm"
+                           << "Not a number in " + degrees;
+  QTest::newRow("exponent") << "holeTemperatureField"
+                            << "1e3"
+                            << "Not a number in " + degrees;
   QTest::newRow("below absolute zero")
-      << "holeTemperatureField" << "-300"
+      << "holeTemperatureField"
+      << "-300"
       << "-300 " + degrees + " is below the lower limit -273.15 " + degrees;
-  QTest::newRow("huge") << "shaftTemperatureField" << "99999999"
+  QTest::newRow("huge") << "shaftTemperatureField"
+                        << "99999999"
                         << "99999999 " + degrees + " is above the upper limit 2000 " + degrees;
-  QTest::newRow("custom alpha empty") << "holeAlphaField" << "" << "Enter a number in " + alpha;
-  QTest::newRow("custom alpha letters") << "holeAlphaField" << "abc" << "Not a number in " + alpha;
-  QTest::newRow("custom alpha huge")
-      << "holeAlphaField" << "1000" << "1000 " + alpha + " is above the upper limit 500 " + alpha;
+  QTest::newRow("custom alpha empty") << "holeAlphaField"
+                                      << ""
+                                      << "Enter a number in " + alpha;
+  QTest::newRow("custom alpha letters") << "holeAlphaField"
+                                        << "abc"
+                                        << "Not a number in " + alpha;
+  QTest::newRow("custom alpha huge") << "holeAlphaField"
+                                     << "1000"
+                                     << "1000 " + alpha + " is above the upper limit 500 " + alpha;
 }
 
 // Nothing is computed from a field without a number within its limits: the

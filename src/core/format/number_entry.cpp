@@ -70,8 +70,8 @@ std::string_view withoutInchUnit(std::string_view text) {
 std::string classOfSide(std::string_view designation, Side side) {
   const std::size_t slash = designation.find('/');
   if (slash == std::string_view::npos) return std::string(designation);
-  return std::string(trim(side == Side::Hole ? designation.substr(0, slash)
-                                             : designation.substr(slash + 1)));
+  return std::string(
+      trim(side == Side::Hole ? designation.substr(0, slash) : designation.substr(slash + 1)));
 }
 
 }  // namespace
@@ -128,7 +128,8 @@ TextId designationProblemText(DesignationError error, Side side) {
   switch (error) {
     case DesignationError::UnknownLetter:
       return hole ? TextId::HoleLetterUnknown : TextId::ShaftLetterUnknown;
-    case DesignationError::WrongCase: return hole ? TextId::HoleLetterCase : TextId::ShaftLetterCase;
+    case DesignationError::WrongCase:
+      return hole ? TextId::HoleLetterCase : TextId::ShaftLetterCase;
     case DesignationError::MissingGrade: return TextId::ClassGradeMissing;
     case DesignationError::UnknownGrade: return TextId::ClassGradeUnknown;
     case DesignationError::None:
