@@ -132,7 +132,8 @@ void NumberField::restoreEntry() {
 }
 
 QString NumberField::problem() const {
-  if (!marked_) return {};
+  // Without a language table the field only marks.
+  if (!marked_ || !lang_) return {};
   const EntryRead read = entry();
   const bool inUnit = !unit_.isEmpty();
   switch (read.state) {

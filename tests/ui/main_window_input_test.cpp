@@ -149,8 +149,9 @@ void MainWindowInputTest::switchesTheUnitFromEveryFocus() {
   QFETCH(int, page);
   Session s;
   MainWindow& w = *s.window;
+  // Active for the window's shortcuts, also on a display without a window
+  // manager (the X11 run, where a line edit's own Ctrl+U erases the line).
   QApplication::setActiveWindow(&w);
-  QVERIFY(QTest::qWaitForWindowActive(&w));
   if (page == int(SidePage::Design)) w.toggleDesignPage();
   if (page == int(SidePage::Operating)) w.toggleOperatingPage();
   auto* target = test::part<QWidget>(w, focus.toLatin1().constData());
