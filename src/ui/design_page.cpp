@@ -356,8 +356,8 @@ void DesignPage::fitTypeChanged() {
 }
 
 void DesignPage::maxTargetEdited() {
-  // A problem named under the table was that of the text before.
-  showInsideLine();
+  // The line under the table describes the targets as they stand.
+  if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = maxTargetField_->value();
   if (maxTargetField_->hasFocus() && typed) {
     host_.record().DesignMax = *typed * unitFactor(host_.record().InchMode);
@@ -365,8 +365,8 @@ void DesignPage::maxTargetEdited() {
 }
 
 void DesignPage::minTargetEdited() {
-  // A problem named under the table was that of the text before.
-  showInsideLine();
+  // The line under the table describes the targets as they stand.
+  if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = minTargetField_->value();
   if (minTargetField_->hasFocus() && typed) {
     host_.record().DesignMin = *typed * unitFactor(host_.record().InchMode);

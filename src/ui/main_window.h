@@ -132,7 +132,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   // The size field's limits and unit signs follow the unit.
   void applyUnitToSizeField();
   void showUnitNote();
-  // The size field's problem in the note line, until its text changes.
+  // The size field's problem in the note line, while its text has one.
   void showEntryNote(const QString& note);
   // A callout entered in the size field selects the classes it names.
   void applyCallout(std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft);

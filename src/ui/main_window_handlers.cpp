@@ -163,8 +163,13 @@ void MainWindow::saveSession() {
 }
 
 void MainWindow::nominalSizeChanged() {
-  // A note on the text before this change no longer describes the input.
-  if (entryNoteShown_) showUnitNote();
+  // The note line describes the text as it stands: what is wrong with it, or
+  // the unit again.
+  if (nominalSizeField_->marked()) {
+    showEntryNote(nominalSizeField_->problem());
+  } else if (entryNoteShown_) {
+    showUnitNote();
+  }
   const std::optional<double> number = nominalSizeField_->value();
   // A field without a number yet (emptied while typing) has no size.
   record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
