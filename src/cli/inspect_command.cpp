@@ -1,3 +1,4 @@
+#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
+#include "tables/nominal_range.h"
 
 namespace kalmo::cli {
 
@@ -56,7 +58,15 @@ struct InspectOptions {
   std::string shaft, shaftMin, shaftMax;
   bool inch = false;
   bool json = false;
+  // The first measured-size option given with an empty value ("--hole ''"),
+  // which the strings above cannot tell from an option not given.
+  std::string emptyOption;
 };
+
+// A measured size lies above 0 and at most at twice the tables' greatest
+// nominal size: room for every deviation of a 10000 mm part, and far from
+// the overflow of a difference.
+constexpr double kMaxMeasuredMm = 2 * kMaxNominalMm;
 
 // A measured side as typed (in the unit given) and in mm.
 struct TypedMeasurement {
@@ -64,9 +74,19 @@ struct TypedMeasurement {
   Measurement mm;
 };
 
-Parsed<double> parseMeasured(std::string_view option, const std::string& text) {
-  if (const std::optional<double> value = parseNumber(text, ".")) return {*value, {}};
-  return {std::nullopt, std::string(option) + " " + quoteUserText(text) + " is not a number"};
+Parsed<double> parseMeasured(std::string_view option, const std::string& text, bool inch) {
+  const std::optional<double> value = parseNumber(text, ".");
+  if (!value) {
+    return {std::nullopt, std::string(option) + " " + quoteUserText(text) + " is not a number"};
+  }
+  const double mm = inch ? inchToMm(*value) : *value;
+  if (!(std::isfinite(mm) && mm > 0 && mm <= kMaxMeasuredMm)) {
+    const std::string limit = inch ? formatPlain(roundTo(mmToInch(kMaxMeasuredMm), 5)) + " in"
+                                   : formatPlain(kMaxMeasuredMm) + " mm";
+    return {std::nullopt, std::string(option) + " " + quoteUserText(text) +
+                              ": a measured size is greater than 0 and at most " + limit};
+  }
+  return {*value, {}};
 }
 
 // --hole X, or --hole-min X --hole-max Y (the same for the shaft); nullopt
@@ -82,9 +102,9 @@ Parsed<TypedMeasurement> parseSide(const std::string& name, const std::string& s
   }
   if (single.empty() && min.empty()) return {};
   const Parsed<double> low =
-      parseMeasured(single.empty() ? option + "-min" : option, single.empty() ? min : single);
+      parseMeasured(single.empty() ? option + "-min" : option, single.empty() ? min : single, inch);
   if (!low.value) return {std::nullopt, low.error};
-  const Parsed<double> high = single.empty() ? parseMeasured(option + "-max", max) : low;
+  const Parsed<double> high = single.empty() ? parseMeasured(option + "-max", max, inch) : low;
   if (!high.value) return {std::nullopt, high.error};
   const Measurement typed{*low.value, *high.value};
   const Measurement mm = inch ? Measurement{inchToMm(typed.minMm), inchToMm(typed.maxMm)} : typed;
@@ -235,6 +255,9 @@ int runInspect(const InspectOptions& options, Context& ctx) {
   if (!callout.value) return reportUsageError(ctx, callout.error);
   const SizeArgument& size = callout.value->size;
   const ClassChoice& classes = callout.value->classes;
+  if (!options.emptyOption.empty()) {
+    return reportUsageError(ctx, options.emptyOption + " \"\" is not a number");
+  }
   const Parsed<TypedMeasurement> hole =
       parseSide("hole", options.hole, options.holeMin, options.holeMax, options.inch);
   if (!hole.error.empty()) return reportUsageError(ctx, hole.error);
@@ -275,7 +298,11 @@ void registerInspectCommand(CLI::App& app, Context& ctx) {
                    "SIZE is the whole callout (\"50 H7/g6\")")
       ->type_name("");
   const auto measured = [&](const char* name, std::string& target, const char* what) {
-    inspect->add_option(name, target, what)->type_name("SIZE");
+    inspect->add_option(name, target, what)
+        ->type_name("SIZE")
+        ->each([options, name](const std::string& value) {
+          if (value.empty() && options->emptyOption.empty()) options->emptyOption = name;
+        });
   };
   measured("--hole", options->hole, "Measured size of the hole");
   measured("--hole-min", options->holeMin, "Smallest hole of a lot (with --hole-max)");

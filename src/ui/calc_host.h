@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 #include "calc/calc_record.h"
@@ -40,6 +41,11 @@ class CalcHost {
   virtual std::optional<OperatingConditions> operatingConditions() const {
     return OperatingConditions{};
   }
+
+  // The same conditions in one line of the current language, for the design
+  // page to show what it searches at: "Hole: Steel, 20 °C · Shaft: ...", or
+  // what is wrong with them.
+  virtual QString operatingConditionsLine() const { return {}; }
 
   // Puts a fit's classes into the pickers and evaluates them: what choosing a
   // fit on a side page does.

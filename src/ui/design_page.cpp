@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolTip>
+#include <algorithm>
 
 #include "calc_host.h"
 #include "class_pickers.h"
@@ -24,8 +25,12 @@ namespace kalmo {
 
 namespace {
 
-// Target values are fit values in the unit shown; no fit comes near 10 m.
-constexpr double kTargetLimit = 10000;
+// The inside line ends at the page's bottom and is two lines high, or as
+// high as its text needs (a fit applied outside the targets); the inside
+// filter stands on it and the results table ends on the filter.
+constexpr int kInsideLineBottom = 382;
+constexpr int kInsideLineMinHeight = 30;
+constexpr int kFilterHeight = 17;
 
 QLabel* label(QWidget* parent, const char* name, const QRect& place) {
   auto* l = new QLabel(parent);
@@ -45,10 +50,12 @@ QComboBox* combo(QWidget* parent, const char* name, const QRect& place, int entr
 }
 
 NumberField* targetField(QWidget* parent, const char* name, const QRect& place) {
-  auto* f = new NumberField(-kTargetLimit, kTargetLimit, parent);
+  auto* f = new NumberField(-kDesignTargetLimit, kDesignTargetLimit, parent);
   f->setObjectName(QString::fromLatin1(name));
   f->setGeometry(place);
   f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  f->setRequired(true);
+  f->setUnit(QStringLiteral("mm"));
   f->setValue(0);
   return f;
 }
@@ -85,10 +92,11 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       resultCountPicker_(combo(this, "cbPart", {62, 126, 66, 21}, 0)),
       searchButton_(new QPushButton(this)),
       atOperatingBox_(new QCheckBox(this)),
+      conditionsLine_(label(this, "conditionsLine", {4, 167, 302, 17})),
       resultsHeading_(label(this, "resultsHeading", {2, 167, 306, 17})),
       resultsTable_(new QTableView(this)),
       insideOnlyBox_(new QCheckBox(this)),
-      insideLine_(label(this, "lblInside", {4, 352, 302, 30})),
+      insideLine_(label(this, "lblInside", {4, 352, 302, kInsideLineMinHeight})),
       host_(host),
       results_(new DesignResultsModel(host.language(), this)) {
   setObjectName(QStringLiteral("Design"));
@@ -128,8 +136,7 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   bold.setBold(true);
   resultsHeading_->setFont(bold);
   resultsHeading_->hide();
-  // Below the table: the inside filter and the inside line.
-  placeResultsTable(false);
+  conditionsLine_->hide();
   auto* header = new DesignTableHeader(resultsTable_);
   resultsTable_->setHorizontalHeader(header);
   resultsTable_->setModel(results_);
@@ -163,22 +170,18 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->installEventFilter(this);
 
   insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
-  insideOnlyBox_->setGeometry(4, 335, 302, 17);
   insideLine_->setWordWrap(true);
   insideLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  placeResultsTable();
 
   connect(gradeRangePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::gradeRangeChanged);
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitSystemChanged);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &DesignPage::fitTypeChanged);
   connect(maxTargetField_, &QLineEdit::textChanged, this, &DesignPage::maxTargetEdited);
   connect(minTargetField_, &QLineEdit::textChanged, this, &DesignPage::minTargetEdited);
-  // A target held at its limit or put back on leaving goes to the record too
-  // (the change handlers take typing only), and the note shows at the field.
+  // A target left without a number says why at the field.
   for (NumberField* f : {maxTargetField_, minTargetField_}) {
-    connect(f, &NumberField::noteRequested, this, [this, f](const QString& note) {
-      const double factor = unitFactor(host_.record().InchMode);
-      (f == maxTargetField_ ? host_.record().DesignMax : host_.record().DesignMin) =
-          f->value().value_or(0) * factor;
+    connect(f, &NumberField::noteRequested, this, [f](const QString& note) {
       QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
     });
     f->setLanguage(&host_.language().table());
@@ -186,7 +189,8 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   setVisualTabOrder(*this);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
-  connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::showResults);
+  connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::insideFilterToggled);
+  connect(atOperatingBox_, &QCheckBox::toggled, this, &DesignPage::showConditionsLine);
   gradeRangeChanged();
 }
 
@@ -221,7 +225,9 @@ void DesignPage::applyLanguage(const Language& language) {
                 resultCountPicker_->itemText(2), resultCountPicker_->itemText(3),
                 all.size() >= 2 ? all.mid(1, all.size() - 2) : QString()});
   results_->refreshTexts();
+  for (NumberField* f : {maxTargetField_, minTargetField_}) f->setLanguage(&language.table());
   showInsideLine();
+  showConditionsLine();
 
   // What each control is, for assistive technology; the target fields take
   // their names from their captions.
@@ -249,22 +255,41 @@ void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMo
   const auto shown = [inchMode](double mm) {
     return inchMode ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
   };
-  minTargetField_->setValue(shown(designMinMm));
-  maxTargetField_->setValue(shown(designMaxMm));
+  // A field whose text is no number keeps it: the switch takes no text away.
+  if (!minTargetField_->marked()) minTargetField_->setValue(shown(designMinMm));
+  if (!maxTargetField_->marked()) maxTargetField_->setValue(shown(designMaxMm));
 }
 
-void DesignPage::resetPage() {
+void DesignPage::pageOpened() {
   {
     const QSignalBlocker blockRange(gradeRangePicker_);
     const QSignalBlocker blockSystem(fitSystemPicker_);
-    const QSignalBlocker blockType(fitTypePicker_);
     gradeRangePicker_->setCurrentIndex(0);
     fitSystemPicker_->setCurrentIndex(0);
-    fitTypePicker_->setCurrentIndex(0);
   }
   gradeRangeChanged();
   fitSystemChanged();
-  fitTypeChanged();
+  showConditionsLine();
+  showInsideLine();
+}
+
+FitType DesignPage::fitType() const {
+  return fitTypeAt(fitTypePicker_->currentIndex());
+}
+
+void DesignPage::restoreTargets(FitType type, double designMinMm, double designMaxMm,
+                                bool inchMode) {
+  {
+    const QSignalBlocker blockType(fitTypePicker_);
+    fitTypePicker_->setCurrentIndex(static_cast<int>(type));
+  }
+  const TargetCaptionIds captions = targetCaptionIds(type);
+  maxTargetLabel_->setText(host_.language().text(captions.max));
+  minTargetLabel_->setText(host_.language().text(captions.min));
+  results_->setFitType(type);
+  host_.record().DesignMin = designMinMm;
+  host_.record().DesignMax = designMaxMm;
+  showTargets(designMinMm, designMaxMm, inchMode);
 }
 
 GradeBounds DesignPage::gradeBounds() const {
@@ -331,6 +356,8 @@ void DesignPage::fitTypeChanged() {
 }
 
 void DesignPage::maxTargetEdited() {
+  // The line under the table describes the targets as they stand.
+  if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = maxTargetField_->value();
   if (maxTargetField_->hasFocus() && typed) {
     host_.record().DesignMax = *typed * unitFactor(host_.record().InchMode);
@@ -338,6 +365,8 @@ void DesignPage::maxTargetEdited() {
 }
 
 void DesignPage::minTargetEdited() {
+  // The line under the table describes the targets as they stand.
+  if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = minTargetField_->value();
   if (minTargetField_->hasFocus() && typed) {
     host_.record().DesignMin = *typed * unitFactor(host_.record().InchMode);
@@ -366,9 +395,11 @@ DesignRequest DesignPage::designRequest() const {
 }
 
 void DesignPage::runSearch() {
-  // An entry left unfinished is put right first, as leaving the field does.
+  // An entry left unfinished is put right first, as leaving the field does;
+  // a target without a number searches nothing and applies nothing.
   maxTargetField_->finishEntry();
   minTargetField_->finishEntry();
+  if (targetProblemShown()) return;
   // A search at operating conditions needs every field of the operating
   // page; the previous results stay.
   if (atOperatingBox_->isChecked() && !host_.operatingConditions()) {
@@ -403,15 +434,64 @@ void DesignPage::runSearch() {
   }
 
   // The heading says which values the table holds: those of this search.
-  const bool atOperating = request.operating.has_value();
-  resultsHeading_->setVisible(atOperating);
-  placeResultsTable(atOperating);
+  resultsHeading_->setVisible(request.operating.has_value());
+  placeResultsTable();
+  applied_.reset();
   showResults();
 
-  // Without a result the user's own classes and the views stay as they were.
-  if (const std::optional<DesignResult> best = results_->fitAt(0)) {
+  // The first row shown is applied (the first inside the targets when the
+  // filter is on). Without a result the user's own classes stay.
+  if (results_->fitAt(0)) {
     resultsTable_->setFocus();
-    host_.applyFit(best->classes);
+    applyRow(0);
+  }
+}
+
+bool DesignPage::targetProblemShown() {
+  const Language& l = host_.language();
+  QStringList problems;
+  for (const auto& [field, caption] :
+       {std::pair{maxTargetField_, maxTargetLabel_}, {minTargetField_, minTargetLabel_}}) {
+    if (field->marked()) problems << caption->text() + QStringLiteral(": ") + field->problem();
+  }
+  if (problems.isEmpty()) return false;
+  insideLine_->setText(problems.join(u'\n') + u'\n' + l.text(TextId::TargetsNotNumbers));
+  placeResultsTable();
+  return true;
+}
+
+void DesignPage::applyRow(int row) {
+  if (const std::optional<DesignResult> fit = results_->fitAt(row)) {
+    host_.applyFit(fit->classes);
+    applied_ = fit;
+    showInsideLine();
+  }
+}
+
+void DesignPage::insideFilterToggled() {
+  showResults();
+  if (!results_->searched()) return;
+  if (insideOnlyBox_->isChecked()) {
+    applyRow(0);
+  } else if (applied_) {
+    if (const int row = results_->rowOf(applied_->classes); row >= 0) {
+      resultsTable_->setCurrentIndex(results_->index(row, 0));
+      resultsTable_->scrollTo(results_->index(row, 0));
+    }
+  }
+}
+
+void DesignPage::showConditionsLine() {
+  const bool ticked = atOperatingBox_->isChecked();
+  if (ticked) {
+    const QString line = host_.operatingConditionsLine();
+    conditionsLine_->setText(
+        conditionsLine_->fontMetrics().elidedText(line, Qt::ElideRight, conditionsLine_->width()));
+    conditionsLine_->setToolTip(line);
+  }
+  if (ticked != conditionsLine_->isVisibleTo(this)) {
+    conditionsLine_->setVisible(ticked);
+    placeResultsTable();
   }
 }
 
@@ -425,14 +505,29 @@ void DesignPage::showResults() {
   showInsideLine();
 }
 
-void DesignPage::placeResultsTable(bool belowHeading) {
-  // Between the check box above (or the heading under it) and the inside
-  // filter below at y = 335.
-  const int top = belowHeading ? 184 : 167;
-  resultsTable_->setGeometry(2, top, 306, 335 - top);
+void DesignPage::placeResultsTable() {
+  // From the bottom: the inside line, the inside filter on it; from the top:
+  // the check box and the lines under it. The table takes the room between.
+  const int lineHeight =
+      std::max(kInsideLineMinHeight, insideLine_->heightForWidth(insideLine_->width()));
+  const int lineTop = kInsideLineBottom - lineHeight;
+  insideLine_->setGeometry(4, lineTop, 302, lineHeight);
+  const int filterTop = lineTop - kFilterHeight;
+  insideOnlyBox_->setGeometry(4, filterTop, 302, kFilterHeight);
+  constexpr int kLine = 17;
+  int top = 167;
+  if (conditionsLine_->isVisibleTo(this)) top += kLine;
+  resultsHeading_->move(2, top);
+  if (resultsHeading_->isVisibleTo(this)) top += kLine;
+  resultsTable_->setGeometry(2, top, 306, filterTop - top);
 }
 
 void DesignPage::showInsideLine() {
+  writeInsideLine();
+  placeResultsTable();
+}
+
+void DesignPage::writeInsideLine() {
   const std::size_t all = results_->results().size();
   if (!results_->searched() || all == 0) {
     insideLine_->clear();
@@ -442,13 +537,35 @@ void DesignPage::showInsideLine() {
     insideLine_->setText(
         host_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
   }
+  // The fit in the main window, when the page applied it and it misses the
+  // targets: which value, by how much.
+  if (!applied_ || host_.holeClass() != applied_->classes.hole ||
+      host_.shaftClass() != applied_->classes.shaft) {
+    return;
+  }
+  const std::optional<TargetExcess> excess = results_->excessOf(*applied_);
+  if (!excess) return;
+  const bool inch = host_.record().InchMode;
+  const auto length = [inch](double mm) {
+    const double shown = inch ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
+    return QString::fromStdString(formatPlain(shown, localeDecimalSeparator())) +
+           (inch ? QStringLiteral(" in") : QStringLiteral(" mm"));
+  };
+  const FitType type = fitTypeAt(fitTypePicker_->currentIndex());
+  const bool first = excess->slot == FitValueSlot::First;
+  TextId caption = first ? TextId::MaxClearance : TextId::MinClearance;
+  if (type == FitType::Transition && !first) caption = TextId::MaxInterference;
+  if (type == FitType::Interference)
+    caption = first ? TextId::MaxInterference : TextId::MinInterference;
+  const Language& l = host_.language();
+  insideLine_->setText(insideLine_->text() + u'\n' +
+                       l.text(excess->above ? TextId::FitAppliedAbove : TextId::FitAppliedBelow)
+                           .arg(QString::fromStdString(applied_->Designation), l.text(caption),
+                                length(excess->valueMm), length(excess->excessMm)));
 }
 
 void DesignPage::applyCurrentRow() {
-  if (const std::optional<DesignResult> fit =
-          results_->fitAt(resultsTable_->currentIndex().row())) {
-    host_.applyFit(fit->classes);
-  }
+  applyRow(resultsTable_->currentIndex().row());
 }
 
 bool DesignPage::eventFilter(QObject* watched, QEvent* event) {
@@ -482,6 +599,9 @@ void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
 }
 
 void DesignPage::showUnit(bool inchMode) {
+  for (NumberField* f : {maxTargetField_, minTargetField_}) {
+    f->setUnit(inchMode ? QStringLiteral("in") : QStringLiteral("mm"));
+  }
   results_->setInchMode(inchMode);
   resultsTable_->viewport()->update();
 }
@@ -492,6 +612,7 @@ bool DesignPage::atOperatingConditions() const {
 
 void DesignPage::setAtOperatingConditions(bool on) {
   atOperatingBox_->setChecked(on);
+  showConditionsLine();
 }
 
 }  // namespace kalmo

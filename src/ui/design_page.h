@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "design/class_lists.h"
@@ -14,6 +15,9 @@ class QPushButton;
 class QTableView;
 
 namespace kalmo {
+
+// The target fields' limits in the unit shown: fit values, none comes near 10 m.
+inline constexpr double kDesignTargetLimit = 10000;
 
 class CalcHost;
 class Language;
@@ -38,9 +42,14 @@ class DesignPage final : public QWidget {
   // inches rounded to 5 decimals, millimetres rounded to 4.
   void showTargets(double designMinMm, double designMaxMm, bool inchMode);
 
-  // The state of a freshly opened page: the first IT range, hole basis,
-  // clearance with both targets 0. The results of the last search stay.
-  void resetPage();
+  // The page opened: the first IT range and hole basis; the fit type, the
+  // targets and the results of the last search stay. The line under "at
+  // operating conditions" follows the operating page.
+  void pageOpened();
+  // The fit type and targets (mm) as the window keeps them between sessions;
+  // the fields show them in the window's unit.
+  FitType fitType() const;
+  void restoreTargets(FitType type, double designMinMm, double designMaxMm, bool inchMode);
 
   // The choices the window keeps between sessions: the result count
   // entry (0 = 10 .. 4 = all), "only standard fits" and "only fits inside
@@ -86,15 +95,27 @@ class DesignPage final : public QWidget {
   void runSearch();
   // Applies the fit of the table's current row.
   void applyCurrentRow();
+  // Applies the fit of a shown row and remembers it for the inside line.
+  void applyRow(int row);
+  // The inside filter ticked or cleared: ticked, the first row shown is
+  // applied; cleared, the applied fit keeps its row highlighted.
+  void insideFilterToggled();
+  // The conditions a search at operating conditions uses, under the box
+  // while it is ticked.
+  void showConditionsLine();
   // Shows the results of the last search, with "only fits inside the
   // targets" those inside in their ranked order, or all of them when none
   // lies inside; the first row becomes current.
   void showResults();
-  // The line under the table: how many fits lie inside, or that none does.
+  // The line under the table: how many fits lie inside, or that none does,
+  // and how the applied fit misses the targets when it does.
   void showInsideLine();
-  // The results table below the check box, or below the heading that says
-  // the values are at operating conditions.
-  void placeResultsTable(bool belowHeading);
+  void writeInsideLine();
+  // The results table below the check box, the conditions line when it is
+  // shown and the heading that says the values are at operating conditions.
+  void placeResultsTable();
+  // A target field's problem under the table; false when both hold numbers.
+  bool targetProblemShown();
 
   // Widgets; each keeps its form id as its object name (docs/form-ids.md).
   QLabel* gradeRangeLabel_;      // "IT - range"
@@ -115,6 +136,7 @@ class DesignPage final : public QWidget {
   QComboBox* resultCountPicker_;    // result count: 10, 20, 50, 100, all
   QPushButton* searchButton_;
   QCheckBox* atOperatingBox_;
+  QLabel* conditionsLine_;  // the operating conditions, while the box is ticked
   QLabel* resultsHeading_;  // shown above results ranked at operating conditions
   QTableView* resultsTable_;
   QCheckBox* insideOnlyBox_;  // only fits inside the targets
@@ -124,6 +146,8 @@ class DesignPage final : public QWidget {
   DesignResultsModel* results_;
   // The classes behind the entries of fixedClassPicker_.
   std::vector<ClassListItem> fixedClasses_;
+  // The fit the page applied last, while it is that of the shown results.
+  std::optional<DesignResult> applied_;
 };
 
 }  // namespace kalmo

@@ -82,6 +82,18 @@ std::optional<DesignResult> DesignResultsModel::fitAt(int row) const {
   return results_.record(*rank);
 }
 
+int DesignResultsModel::rowOf(const FitClasses& classes) const {
+  for (int row = 0; row < rows_; ++row) {
+    const std::optional<std::size_t> rank = rankAt(row);
+    if (rank && results_.record(*rank).classes == classes) return row;
+  }
+  return -1;
+}
+
+std::optional<TargetExcess> DesignResultsModel::excessOf(const DesignResult& fit) const {
+  return target_ ? target_->excess(fit.FitValue1, fit.FitValue2) : std::nullopt;
+}
+
 bool DesignResultsModel::insideAt(int row) const {
   const std::optional<std::size_t> rank = rankAt(row);
   if (!rank) {

@@ -62,6 +62,11 @@ class DesignResultsModel final : public QAbstractTableModel {
   bool insideAt(int row) const;
   // The record of a row, built when asked; nullopt for a blank row.
   std::optional<DesignResult> fitAt(int row) const;
+  // The shown row of a fit of the last search, or -1.
+  int rowOf(const FitClasses& classes) const;
+  // How a fit's values miss the targets of the last search; nullopt when
+  // they lie inside or before the first search.
+  std::optional<TargetExcess> excessOf(const DesignResult& fit) const;
 
   // The headings of the two value columns follow the fit type picker.
   void setFitType(FitType type);

@@ -197,6 +197,7 @@ void MainWindow::buildInputs() {
   nominalSizeField_->setFont(bold);
   nominalSizeField_->setGeometry(layout::kNominal);
   nominalSizeField_->setCallouts(true);
+  nominalSizeField_->setRequired(true);
   nominalSizeField_->setLanguage(&language_.table());
   nominalSizeField_->setValue(10);
   preferredNumbersButton_ =
@@ -295,9 +296,6 @@ void MainWindow::connectInputs() {
   connect(nominalSizeField_, &QLineEdit::textChanged, this, [this] { nominalSizeChanged(); });
   connect(nominalSizeField_, &NumberField::calloutApplied, this, &MainWindow::applyCallout);
   connect(nominalSizeField_, &NumberField::noteRequested, this, &MainWindow::showEntryNote);
-  noteTimer_.setSingleShot(true);
-  noteTimer_.setInterval(5000);
-  connect(&noteTimer_, &QTimer::timeout, this, &MainWindow::showUnitNote);
   // activated, not currentIndexChanged: only the user's choice runs the handler;
   // the program selects entries silently.
   for (QComboBox* p :
@@ -354,7 +352,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     startSession();
+    // Typing at start replaces the start value.
     nominalSizeField_->setFocus(Qt::OtherFocusReason);
+    nominalSizeField_->selectAll();
   }
   QMainWindow::showEvent(event);
   // A position restored or computed off the screen is brought back.

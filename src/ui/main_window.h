@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 #include <optional>
 
 #include "calc_host.h"
@@ -55,6 +54,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   std::optional<ToleranceClass> shaftClass() const override;
   void Recalculate() override;
   std::optional<OperatingConditions> operatingConditions() const override;
+  QString operatingConditionsLine() const override;
 
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
@@ -132,6 +132,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   // The size field's limits and unit signs follow the unit.
   void applyUnitToSizeField();
   void showUnitNote();
+  // The size field's problem in the note line, while its text has one.
   void showEntryNote(const QString& note);
   // A callout entered in the size field selects the classes it names.
   void applyCallout(std::optional<ToleranceClass> hole, std::optional<ToleranceClass> shaft);
@@ -198,7 +199,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   Language& language_;
   SettingsStore& store_;
   CalcRecord record_;
-  QTimer noteTimer_;  // ends an entry note in the note line
+  bool entryNoteShown_ = false;  // the note line holds the size field's problem
   FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;

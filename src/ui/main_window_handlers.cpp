@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <cmath>
 
 #include "about_window.h"
 #include "app_images.h"
@@ -94,6 +95,10 @@ std::optional<OperatingConditions> MainWindow::operatingConditions() const {
   return operatingPage_->conditions();
 }
 
+QString MainWindow::operatingConditionsLine() const {
+  return operatingPage_->conditionsLine();
+}
+
 void MainWindow::showBoundaryNote() {
   boundaryNoteLabel_->setText(
       QString::fromStdString(boundaryNote(language_.table(), view_, localeDecimalSeparator())));
@@ -117,6 +122,17 @@ void MainWindow::startSession() {
                               stored.onlyInsideTargets);
   operatingPage_->restoreChoices(readOperatingChoices(store_));
   designPage_->setAtOperatingConditions(store_.readInt(settings::kDesignAtOperating) == 1);
+  // The design targets as the last session left them (mm, with their fit
+  // type); a value outside the fields' range, only from a hand-edited store, is 0.
+  const int storedType = store_.readInt(settings::kDesignFitType).value_or(0);
+  const auto storedTarget = [this](const QString& key) {
+    const double mm = store_.readNumber(key).value_or(0);
+    return std::abs(mm) <= kDesignTargetLimit ? mm : 0.0;
+  };
+  designPage_->restoreTargets(
+      storedType >= 0 && storedType < kFitTypeCount ? static_cast<FitType>(storedType)
+                                                    : FitType::Clearance,
+      storedTarget(settings::kDesignMin), storedTarget(settings::kDesignMax), record_.InchMode);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -141,9 +157,19 @@ void MainWindow::saveSession() {
                              designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
   writeOperatingChoices(store_, operatingPage_->choices());
   store_.writeInt(settings::kDesignAtOperating, designPage_->atOperatingConditions() ? 1 : 0);
+  store_.writeInt(settings::kDesignFitType, static_cast<int>(designPage_->fitType()));
+  store_.writeNumber(settings::kDesignMax, record_.DesignMax);
+  store_.writeNumber(settings::kDesignMin, record_.DesignMin);
 }
 
 void MainWindow::nominalSizeChanged() {
+  // The note line describes the text as it stands: what is wrong with it, or
+  // the unit again.
+  if (nominalSizeField_->marked()) {
+    showEntryNote(nominalSizeField_->problem());
+  } else if (entryNoteShown_) {
+    showUnitNote();
+  }
   const std::optional<double> number = nominalSizeField_->value();
   // A field without a number yet (emptied while typing) has no size.
   record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
@@ -197,17 +223,20 @@ void MainWindow::applyPreferredNumber(double chosenMm) {
 }
 
 void MainWindow::switchUnit() {
-  // An entry left unfinished in the field is put right first, so the
-  // switch converts the number the field shows.
-  nominalSizeField_->finishEntry();
+  // A callout typed but not yet entered is applied first, so the switch
+  // converts the size the field shows. Text that is no size stays as typed
+  // (and is read in the new unit): the switch never takes text away.
+  const bool converted = nominalSizeField_->value().has_value();
+  if (converted) nominalSizeField_->finishEntry();
   record_.InchMode = !record_.InchMode;
   applyUnitToSizeField();
-  if (record_.InchMode) {
-    unitButton_->setIcon(icon(Image::UnitInch));
+  unitButton_->setIcon(icon(record_.InchMode ? Image::UnitInch : Image::UnitMillimetre));
+  if (!converted) {
+    nominalSizeChanged();
+  } else if (record_.InchMode) {
     const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
     writeNominalField(sizeFieldValue(sizeMm, true), sizeMm);
   } else {
-    unitButton_->setIcon(icon(Image::UnitMillimetre));
     writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
   designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
@@ -219,16 +248,23 @@ void MainWindow::applyUnitToSizeField() {
   const FieldLimits limits = sizeFieldLimits(record_.InchMode);
   nominalSizeField_->setLimits(limits.minimum, limits.maximum);
   nominalSizeField_->setInchMode(record_.InchMode);
+  nominalSizeField_->setUnit(record_.InchMode ? QStringLiteral("in") : QStringLiteral("mm"));
 }
 
 void MainWindow::showUnitNote() {
+  entryNoteShown_ = false;
   unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
+  unitNoteLabel_->setToolTip(QString());
 }
 
 void MainWindow::showEntryNote(const QString& note) {
-  // A few seconds in the note line, then the unit note again.
-  unitNoteLabel_->setText(note);
-  noteTimer_.start();
+  // One line beside the side-panel buttons; a longer note is cut, and its
+  // tooltip holds the whole.
+  entryNoteShown_ = true;
+  const QString shown =
+      unitNoteLabel_->fontMetrics().elidedText(note, Qt::ElideRight, unitNoteLabel_->width());
+  unitNoteLabel_->setText(shown);
+  unitNoteLabel_->setToolTip(shown == note ? QString() : note);
 }
 
 void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
@@ -244,6 +280,11 @@ void MainWindow::copyResults() {
 }
 
 void MainWindow::copyCallout() {
+  // No callout of a size that is not one ("Ø0 H7 (N)"): the note says why.
+  if (nominalSizeField_->marked()) {
+    showEntryNote(nominalSizeField_->problem());
+    return;
+  }
   QApplication::clipboard()->setText(QString::fromStdString(calloutText(view_)));
 }
 
@@ -286,7 +327,7 @@ void MainWindow::toggleDesignPage() {
   designButton_->setText(language_.text(TextId::Design) +
                          (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   if (open) {
-    designPage_->resetPage();
+    designPage_->pageOpened();
   }
   sidePages_->setCurrentWidget(designPage_);
   catalogueButton_->setEnabled(sidePage_ == SidePage::None);

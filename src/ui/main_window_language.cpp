@@ -63,7 +63,13 @@ void MainWindow::applyLanguage() {
   shaftLabel_->setText(l.text(TextId::Shaft));
   inputsGroup_->setTitle(l.text(TextId::BasicParameters));
   catalogueButton_->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
-  unitNoteLabel_->setText(QString::fromStdString(unitNote(l.table(), record_.InchMode)));
+  // The field's tooltip and a note on its text follow the language.
+  nominalSizeField_->setLanguage(&l.table());
+  if (entryNoteShown_ && nominalSizeField_->marked()) {
+    showEntryNote(nominalSizeField_->problem());
+  } else {
+    showUnitNote();
+  }
   cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
   designPage_->applyLanguage(l);

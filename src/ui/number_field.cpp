@@ -33,9 +33,14 @@ QString typedNumber(const QString& text, double number) {
   return text;
 }
 
-bool applied(EntryState state) {
-  return state == EntryState::Number || state == EntryState::OutOfRange ||
-         state == EntryState::Empty;
+bool valid(EntryState state) {
+  return state == EntryState::Number || state == EntryState::Callout;
+}
+
+// Ctrl+U: the window's unit switch. A line edit takes it for "delete the
+// line" on some platforms; in a number field it never erases the text.
+bool isUnitSwitch(const QKeyEvent& key) {
+  return key.key() == Qt::Key_U && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
 }  // namespace
@@ -82,23 +87,19 @@ EntryRead NumberField::entry() const {
   return readEntry(text().toStdString(), rules_);
 }
 
+void NumberField::setUnit(const QString& unit) {
+  unit_ = unit;
+  showState();
+}
+
 std::optional<double> NumberField::value() const {
   const EntryRead read = entry();
-  switch (read.state) {
-    case EntryState::Number:
-    case EntryState::OutOfRange: return read.number;
-    case EntryState::Empty: return std::nullopt;
-    case EntryState::Callout: break;
-    case EntryState::Incomplete:
-      if (keepTextWithoutNumber_) return std::nullopt;
-      break;
-  }
-  return lastNumber_;
+  return valid(read.state) ? std::optional(read.number) : std::nullopt;
 }
 
 QString NumberField::appliedText() const {
   const EntryRead read = entry();
-  return applied(read.state) ? typedNumber(text(), read.number) : lastText_;
+  return valid(read.state) ? typedNumber(text(), read.number) : QString();
 }
 
 void NumberField::setValue(double number) {
@@ -109,31 +110,14 @@ void NumberField::setValue(double number) {
 
 void NumberField::finishEntry() {
   const EntryRead read = entry();
-  if (keepTextWithoutNumber_ &&
-      (read.state == EntryState::Empty || read.state == EntryState::Incomplete)) {
+  if (!valid(read.state)) {
+    // The text stays as typed, marked, until it is corrected or Esc.
+    if (marked_) emit noteRequested(problem());
     return;
   }
-  switch (read.state) {
-    case EntryState::Number:
-    case EntryState::Callout:
-      // The size alone, in the locale's format ("Ø42,5 mm" -> "42.5").
-      if (QString::fromStdString(formatPlain(read.number, localeDecimalSeparator())) != text()) {
-        setValue(read.number);
-      }
-      break;
-    case EntryState::OutOfRange:
-      setValue(read.held);
-      emit noteRequested(langText(TextId::EntryHeldAtLimit) + QStringLiteral(": ") +
-                         limitText(read.held));
-      break;
-    case EntryState::Empty:
-      // "0" takes the floor; an emptied field its last number.
-      setValue(text().trimmed().isEmpty() ? lastNumber_ : read.held);
-      break;
-    case EntryState::Incomplete:
-      restoreEntry();
-      emit noteRequested(langText(TextId::EntryRestored));
-      return;
+  // The size alone, in the locale's format ("Ø42,5 mm" -> "42.5").
+  if (QString::fromStdString(formatPlain(read.number, localeDecimalSeparator())) != text()) {
+    setValue(read.number);
   }
   if (read.hole || read.shaft) {
     emit calloutApplied(read.hole, read.shaft);
@@ -147,14 +131,56 @@ void NumberField::restoreEntry() {
   setText(lastText_);
 }
 
+QString NumberField::problem() const {
+  // Without a language table the field only marks.
+  if (!marked_ || !lang_) return {};
+  const EntryRead read = entry();
+  const bool inUnit = !unit_.isEmpty();
+  switch (read.state) {
+    case EntryState::Number:
+    case EntryState::Callout: return {};
+    case EntryState::Empty:
+      return inUnit ? langText(TextId::EnterNumberIn).arg(unit_) : langText(TextId::EnterNumber);
+    case EntryState::OutOfRange:
+      return langText(read.problem == EntryProblem::AboveMaximum ? TextId::EntryAboveLimit
+                                                                 : TextId::EntryBelowLimit)
+          .arg(numberText(read.number), numberText(read.held));
+    case EntryState::Incomplete: break;
+  }
+  switch (read.problem) {
+    case EntryProblem::NotANumber:
+      return inUnit ? langText(TextId::EntryNotANumberIn).arg(unit_)
+                    : langText(TextId::EnterNumber);
+    case EntryProblem::BadDesignation:
+      return langText(designationProblemText(read.designationError, read.failedSide))
+          .arg(QString::fromStdString(read.failedClass));
+    default: return langText(entryProblemText(read.problem));
+  }
+}
+
 bool NumberField::event(QEvent* event) {
-  // Ctrl+C without selected text belongs to the window (copy the result).
-  if (event->type() == QEvent::ShortcutOverride &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !hasSelectedText()) {
-    event->ignore();
-    return true;
+  // Ctrl+C without selected text belongs to the window (copy the result), and
+  // so does Ctrl+U (the unit switch).
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->matches(QKeySequence::Copy) && !hasSelectedText()) || isUnitSwitch(*key)) {
+      event->ignore();
+      return true;
+    }
   }
   return QLineEdit::event(event);
+}
+
+void NumberField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Typing replaces the whole entry unless the mouse placed the cursor (or a
+  // context menu or popup closed over a selection of the user's).
+  switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason: break;
+    default: selectAll(); break;
+  }
 }
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
@@ -170,7 +196,13 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter: finishEntry(); break;
-    default: break;
+    default:
+      // Without a window shortcut for it (another window), Ctrl+U does nothing.
+      if (isUnitSwitch(*event)) {
+        event->ignore();
+        return;
+      }
+      break;
   }
   QLineEdit::keyPressEvent(event);
 }
@@ -179,30 +211,25 @@ QString NumberField::langText(TextId id) const {
   return lang_ ? QString::fromStdString(GetLangString(*lang_, id)) : QString();
 }
 
-QString NumberField::limitText(double limit) const {
-  return QString::fromStdString(formatPlain(limit, localeDecimalSeparator()));
+QString NumberField::numberText(double number) const {
+  const QString plain = QString::fromStdString(formatPlain(number, localeDecimalSeparator()));
+  return unit_.isEmpty() ? plain : plain + u' ' + unit_;
 }
 
 void NumberField::showState() {
   const EntryRead read = entry();
-  const bool empty = read.state == EntryState::Empty && text().trimmed().isEmpty();
-  const bool mark = read.state == EntryState::Incomplete || read.state == EntryState::OutOfRange ||
-                    (required_ && empty);
+  const bool mark = !valid(read.state) && (read.state != EntryState::Empty || required_);
   if (!marked_) {
     plainToolTip_ = toolTip();
   }
+  marked_ = mark;
   if (mark) {
-    QString why = langText(empty ? TextId::EnterNumber : entryProblemText(read.problem));
-    if (read.state == EntryState::OutOfRange) {
-      why += QStringLiteral(" (") + limitText(read.held) + QStringLiteral(")");
-    }
-    setToolTip(why);
+    setToolTip(problem());
     setStyleSheet(QString::fromLatin1(kMarkedStyle));
-  } else if (marked_) {
+  } else if (styleSheet().size() > 0) {
     setToolTip(plainToolTip_);
     setStyleSheet(QString());
   }
-  marked_ = mark;
   setProperty("entryMarked", mark);
 }
 

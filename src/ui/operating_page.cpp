@@ -61,19 +61,10 @@ NumberField* field(QWidget* parent, const QString& name, const QRect& place, dou
   f->setObjectName(name);
   f->setGeometry(place);
   f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // Every field must hold a number: an empty one or text without a number
-  // stays as typed and marked, and nothing is computed from it.
-  f->setKeepTextWithoutNumber(true);
+  // Every field must hold a number: an empty one is marked like text without
+  // a number, and nothing is computed from either.
   f->setRequired(true);
   return f;
-}
-
-// The field's number when it holds one within its limits; nullopt while it
-// is empty, holds text without a number or a number beyond a limit (the
-// field marks all three).
-std::optional<double> numberIn(const NumberField& f) {
-  const EntryRead read = f.entry();
-  return read.state == EntryState::Number ? std::optional(read.number) : std::nullopt;
 }
 
 // The short captions of a fit's two values, as the design table heads them.
@@ -158,13 +149,13 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
     connect(part->material, &QComboBox::currentIndexChanged, this,
             [this, part] { materialChanged(*part); });
     connect(part->alpha, &QLineEdit::textChanged, this, [this, part] {
-      if (const auto alpha = numberIn(*part->alpha); alpha && part->alpha->isEnabled()) {
+      if (const auto alpha = part->alpha->value(); alpha && part->alpha->isEnabled()) {
         part->customAlpha = *alpha;
       }
       refresh();
     });
     connect(part->temperature, &QLineEdit::textChanged, this, [this, part] {
-      if (const auto t = numberIn(*part->temperature)) part->lastTemperature = *t;
+      if (const auto t = part->temperature->value()) part->lastTemperature = *t;
       refresh();
     });
   }
@@ -181,10 +172,11 @@ OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
                          kAlphaFieldMin, kAlphaFieldMax),
                    field(this, name + QStringLiteral("TemperatureField"), {x, 120, kPartWidth, 21},
                          kAbsoluteZeroC, kTemperatureFieldMax)};
+  part.alpha->setUnit(QStringLiteral("\u00B5m/(m\u00B7K)"));
+  part.temperature->setUnit(QStringLiteral("\u00B0C"));
   for (NumberField* f : {part.alpha, part.temperature}) {
     f->setLanguage(&language_.table());
-    // A number beyond a limit is held at it on leaving: the note says so at
-    // the field.
+    // A field left without a number says why at the field.
     connect(f, &NumberField::noteRequested, this, [f](const QString& note) {
       QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
     });
@@ -259,21 +251,33 @@ QStringList OperatingPage::entryProblems() const {
   const Language& l = language_;
   QStringList problems;
   const auto check = [&](TextId part, TextId caption, const NumberField& f) {
-    const EntryRead read = f.entry();
-    if (read.state == EntryState::Number) return;
-    QString why = l.text(TextId::EnterNumber);
-    if (read.state == EntryState::OutOfRange) {
-      why = l.text(entryProblemText(read.problem)) + QStringLiteral(" (") +
-            QString::fromStdString(formatPlain(read.held, localeDecimalSeparator())) + u')';
-    }
+    if (!f.marked()) return;
     problems << l.text(part).trimmed() + QStringLiteral(", ") + l.text(caption).trimmed() +
-                    QStringLiteral(": ") + why;
+                    QStringLiteral(": ") + f.problem();
   };
   for (const auto& [part, widgets] : {std::pair{TextId::Hole, &hole_}, {TextId::Shaft, &shaft_}}) {
     if (widgets->alpha->isEnabled()) check(part, TextId::AlphaCaption, *widgets->alpha);
     check(part, TextId::TemperatureCaption, *widgets->temperature);
   }
   return problems;
+}
+
+QString OperatingPage::conditionsLine() const {
+  if (const QStringList problems = entryProblems(); !problems.isEmpty()) return problems.first();
+  const Language& l = language_;
+  const std::string sep = localeDecimalSeparator();
+  const auto part = [&](TextId side, const PartWidgets& widgets) {
+    const PartChoice c = partChoice(widgets);
+    const QString material =
+        c.material == MaterialId::Custom
+            ? l.text(TextId::MaterialCustomAlpha) + u' ' +
+                  QString::fromStdString(formatPlain(alphaOf(c), sep))
+            : l.text(static_cast<TextId>(static_cast<int>(TextId::FamilySteel) +
+                                         static_cast<int>(c.material)));
+    return l.text(side).trimmed() + QStringLiteral(": ") + material + QStringLiteral(", ") +
+           QString::fromStdString(formatPlain(c.temperatureC, sep)) + QStringLiteral(" \u00B0C");
+  };
+  return part(TextId::Hole, hole_) + QStringLiteral(" \u00B7 ") + part(TextId::Shaft, shaft_);
 }
 
 OperatingChoices OperatingPage::choices() const {

@@ -74,6 +74,9 @@ class OperatingPage final : public QWidget {
   // conditions read (a temperature, a custom material's α) holds no number
   // within its limits.
   std::optional<OperatingConditions> conditions() const;
+  // Those conditions in one line, for the design page: "Hole: Steel, 20 °C ·
+  // Shaft: Aluminium alloy, 80 °C"; the first problem while there is one.
+  QString conditionsLine() const;
 
  private:
   struct PartWidgets {

@@ -63,6 +63,11 @@ inline const QString kShaftAlpha = QStringLiteral("OpShaftAlpha");
 inline const QString kShaftTemperature = QStringLiteral("OpShaftTemp");
 inline const QString kSizeDistribution = QStringLiteral("OpStats");
 inline const QString kDesignAtOperating = QStringLiteral("OpDesign");
+// The design page's fit type (0 clearance, 1 transition, 2 interference) and
+// its targets in mm (decimal numbers).
+inline const QString kDesignFitType = QStringLiteral("DesType");
+inline const QString kDesignMax = QStringLiteral("DesMax");
+inline const QString kDesignMin = QStringLiteral("DesMin");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.

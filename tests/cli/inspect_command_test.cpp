@@ -55,6 +55,13 @@ TEST(InspectCommand, BadInputGivesOneLineAndStatus2) {
     const char* message;
   } cases[] = {
       {{"inspect", "50", "H7", "--hole", "abc"}, R"(--hole "abc" is not a number)"},
+      {{"inspect", "50", "H7", "--hole", ""}, R"(--hole "" is not a number)"},
+      {{"inspect", "50", "H7", "--hole=-5"},
+       "a measured size is greater than 0 and at most 20000 mm"},
+      {{"inspect", "50", "H7", "--shaft-min", "0", "--shaft-max", "1"},
+       "--shaft-min \"0\": a measured"},
+      {{"inspect", "50", "H7", "--hole", "1e308"}, "--hole \"1e308\""},
+      {{"inspect", "2", "H7", "--inch", "--hole", "800"}, "at most 787.40157 in"},
       {{"inspect", "50", "H7", "--hole-min", "50.02", "--hole-max", "50.01"},
        "--hole-min is above --hole-max"},
       {{"inspect", "50", "H7", "--hole-min", "50.02"}, "--hole-min and --hole-max go together"},

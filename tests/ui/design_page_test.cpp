@@ -123,6 +123,10 @@ class DesignPageTest : public QObject {
   void followsLanguageAndUnit();
   void marksAndFiltersTheFitsInsideTheTargets_data();
   void marksAndFiltersTheFitsInsideTheTargets();
+  void appliesTheFirstRowShownAndNamesAMiss();
+  void searchesNothingWithATargetThatIsNoNumber_data();
+  void searchesNothingWithATargetThatIsNoNumber();
+  void keepsTheTargetsOnReopeningAndAcrossSessions();
 
  private:
   QTemporaryDir dir_;
@@ -474,6 +478,100 @@ void DesignPageTest::followsLanguageAndUnit() {
   snapshot(s.w(), name);
 }
 
+// 42 mm, Max 0.05, Min 0.02: the best-ranked fit H6/f5 (0.052/0.025) lies
+// outside the targets. With the filter the first row shown (H5/f5) is
+// applied, also when the filter is ticked after the search.
+void DesignPageTest::appliesTheFirstRowShownAndNamesAMiss() {
+  Session s;
+  QVERIFY(s.ready());
+  typeInto(part<NumberField>(s.w(), "edNominal"), QStringLiteral("42"));
+  s.open();
+  typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.05"));
+  typeInto(part<NumberField>(*s.page, "edMinV"), QStringLiteral("0.02"));
+  s.search();
+  const QLabel* line = part<QLabel>(*s.page, "lblInside");
+  QCOMPARE(s.fit(), QStringLiteral("H6/f5"));
+
+  auto* filter = part<QCheckBox>(*s.page, "chbDInside");
+  filter->setChecked(true);
+  QCOMPARE(tableRow(*s.page, 0).first(), QStringLiteral("H5/f5"));
+  QCOMPARE(s.fit(), QStringLiteral("H5/f5"));
+  QVERIFY(!line->text().contains(QStringLiteral("applied")));
+  // Without the filter the applied fit stays, on its own row.
+  filter->setChecked(false);
+  QCOMPARE(s.fit(), QStringLiteral("H5/f5"));
+  const int row = part<QTableView>(*s.page, "drgrDesign")->currentIndex().row();
+  QCOMPARE(tableRow(*s.page, row).first(), QStringLiteral("H5/f5"));
+  // A search with the filter on applies its first row at once.
+  filter->setChecked(true);
+  s.w().applyFit(FitClasses{ToleranceClass{10, Grade::it(7)}, ToleranceClass{9, Grade::it(6)}});
+  QCOMPARE(s.fit(), QStringLiteral("H7/g6"));
+  s.search();
+  QCOMPARE(s.fit(), QStringLiteral("H5/f5"));
+}
+
+// A target that is no number within its limits: the search runs not, the
+// text stays as typed and marked, and the line under the table says why.
+void DesignPageTest::searchesNothingWithATargetThatIsNoNumber_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("problem");
+  QTest::newRow("empty") << "edMaxV"
+                         << ""
+                         << "Max. clear.: Enter a number in mm";
+  QTest::newRow("letters") << "edMinV"
+                           << "abc"
+                           << "Min. clear.: Not a number in mm";
+  QTest::newRow("beyond the limit") << "edMaxV"
+                                    << "20000"
+                                    << "Max. clear.: 20000 mm is above the upper limit 10000 mm";
+  QTest::newRow("two separators") << "edMinV"
+                                  << "0.0.2"
+                                  << "Min. clear.: Not a number in mm";
+}
+
+void DesignPageTest::searchesNothingWithATargetThatIsNoNumber() {
+  QFETCH(QString, field);
+  QFETCH(QString, typed);
+  QFETCH(QString, problem);
+  Session s;
+  QVERIFY(s.ready());
+  s.open();
+  auto* target = part<NumberField>(*s.page, qPrintable(field));
+  typeInto(target, typed);
+  QTest::keyClick(target, Qt::Key_Return);
+  s.search();
+  QCOMPARE(target->text(), typed);
+  QVERIFY(target->marked());
+  QVERIFY(!s.page->resultsModel().searched());
+  QCOMPARE(s.fit(), QStringLiteral("H7/g6"));
+  QVERIFY2(part<QLabel>(*s.page, "lblInside")->text().startsWith(problem),
+           qPrintable(part<QLabel>(*s.page, "lblInside")->text()));
+}
+
+void DesignPageTest::keepsTheTargetsOnReopeningAndAcrossSessions() {
+  {
+    Session s;
+    QVERIFY(s.ready());
+    s.open();
+    part<QComboBox>(*s.page, "cbDType")->setCurrentIndex(2);
+    typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.06"));
+    typeInto(part<NumberField>(*s.page, "edMinV"), QStringLiteral("0.01"));
+    s.open();  // closed
+    s.open();  // and opened again
+    QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0.06"));
+    s.window->close();
+  }
+  Session next;
+  QVERIFY(next.ready());
+  next.open();
+  QCOMPARE(part<QComboBox>(*next.page, "cbDType")->currentIndex(), 2);
+  QCOMPARE(part<QLabel>(*next.page, "lblMax")->text(), QStringLiteral("Max. interf."));
+  QCOMPARE(part<NumberField>(*next.page, "edMaxV")->text(), QStringLiteral("0.06"));
+  QCOMPARE(part<NumberField>(*next.page, "edMinV")->text(), QStringLiteral("0.01"));
+  QCOMPARE(next.w().record().DesignMax, 0.06);
+}
+
 QTEST_MAIN(DesignPageTest)
 // 42 mm with 0.02 to 0.05 mm clearance: the ranking puts H6/f5 first, whose
 // 0.052 mm greatest clearance misses the window; H5/f5 lies inside.
@@ -484,13 +582,17 @@ void DesignPageTest::marksAndFiltersTheFitsInsideTheTargets_data() {
   QTest::addColumn<QString>("first");  // the fit of the first row, applied by the search
   QTest::addColumn<int>("marked");     // rows with the check mark
   QTest::addColumn<QString>("line");
+  // The line names how an applied fit misses the targets.
   QTest::newRow("ranked as before")
-      << "English" << false << false << "H6/f5" << 1 << "1 of 376 fits lie inside the targets.";
+      << "English" << false << false << "H6/f5" << 1
+      << "1 of 376 fits lie inside the targets.\nH6/f5 applied: Max. clearance 0.052 mm is "
+         "0.002 mm above the target";
   QTest::newRow("only inside") << "Deutsch" << false << true << "H5/f5" << 1
                                << "1 von 376 Passungen liegen innerhalb der Zielwerte.";
   QTest::newRow("none inside, the closest shown")
       << "Bul" << true << true << "H6/f5" << 0
-      << "Няма сглобка в зададените граници; показани са най-близките.";
+      << "Няма сглобка в зададените граници; показани са най-близките.\nИзбрана е H6/f5: Макс. "
+         "хлабина 0.052 mm е с 0.002 mm над зададената стойност";
 }
 
 void DesignPageTest::marksAndFiltersTheFitsInsideTheTargets() {

@@ -54,6 +54,8 @@ class MainWindowInputTest : public QObject {
   void cleanup() { QLocale::setDefault(QLocale::c()); }
   void fieldRecordAndGridAgree_data();
   void fieldRecordAndGridAgree();
+  void switchesTheUnitFromEveryFocus_data();
+  void switchesTheUnitFromEveryFocus();
   void calloutThenCopyGivesTheWholeResult();
   void tabWalksTheInputsInReadingOrder();
   void growingForASidePageStaysOnTheScreen();
@@ -64,8 +66,10 @@ class MainWindowInputTest : public QObject {
   void keepsItsColoursInADarkPalette();
 };
 
-// Each text typed into the size field of a fresh window, then Enter: the
-// field, the record and the grid's designation after each of the two steps.
+// Each text typed into the size field of a fresh window (its start value is
+// selected, so typing replaces it), then Enter: the field, the record and
+// the grid's designation after each of the two steps, and the note, which
+// goes with the next change of the text (here Esc).
 void MainWindowInputTest::fieldRecordAndGridAgree_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<QString>("typed");
@@ -74,56 +78,98 @@ void MainWindowInputTest::fieldRecordAndGridAgree_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<double>("size");
   QTest::addColumn<QString>("grid");
-  QTest::addColumn<bool>("note");
+  QTest::addColumn<QString>("note");  // empty: the unit note stays
   for (const char* locale : {"C", "de_DE"}) {
     const bool c = locale == std::string_view("C");
     QTest::addRow("%s callout", locale) << locale << "42 H7/f6" << 42.0 << "42 H7/g6"
-                                        << "42" << 42.0 << "42 H7/f6" << false;
-    QTest::addRow("%s beyond the limit", locale) << locale << "12000" << 12000.0 << "N"
-                                                 << "10000" << 10000.0 << "10000 H7/g6" << true;
+                                        << "42" << 42.0 << "42 H7/f6"
+                                        << "";
+    QTest::addRow("%s beyond the limit", locale) << locale << "12000" << 0.0 << "N"
+                                                 << "12000" << 0.0 << "N"
+                                                 << "12000 mm is above the upper limit 10000 mm";
     QTest::addRow("%s comma", locale)
-        << locale << "42,5" << 42.5 << (c ? "42,5 H7/g6" : "42,5 H7/g6") << (c ? "42.5" : "42,5")
-        << 42.5 << (c ? "42.5 H7/g6" : "42,5 H7/g6") << false;
+        << locale << "42,5" << 42.5 << "42,5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
+        << (c ? "42.5 H7/g6" : "42,5 H7/g6") << "";
     QTest::addRow("%s point", locale)
         << locale << "42.5" << 42.5 << "42.5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
-        << (c ? "42.5 H7/g6" : "42,5 H7/g6") << false;
-    QTest::addRow("%s no class", locale) << locale << "42 h7/g6" << 42.0 << "42 H7/g6"
-                                         << "42" << 42.0 << "42 H7/g6" << true;
-    QTest::addRow("%s zero", locale) << locale << "0" << 0.0 << "N" << (c ? "0.001" : "0,001")
-                                     << 0.001 << (c ? "0.001 H7/g6" : "0,001 H7/g6") << false;
+        << (c ? "42.5 H7/g6" : "42,5 H7/g6") << "";
+    QTest::addRow("%s hole class in lower case", locale) << locale << "42 h7/g6" << 0.0 << "N"
+                                                         << "42 h7/g6" << 0.0 << "N"
+                                                         << "Hole class h7: holes are upper case";
+    QTest::addRow("%s no such shaft letter", locale) << locale << "42 H7/q6" << 0.0 << "N"
+                                                     << "42 H7/q6" << 0.0 << "N"
+                                                     << "Shaft class q6: no such letter (a to zc)";
+    QTest::addRow("%s zero", locale) << locale << "0" << 0.0 << "N"
+                                     << "0" << 0.0 << "N"
+                                     << (c ? "0 mm is below the lower limit 0.001 mm"
+                                           : "0 mm is below the lower limit 0,001 mm");
   }
 }
 
 void MainWindowInputTest::fieldRecordAndGridAgree() {
   QFETCH(QString, locale);
   QFETCH(QString, typed);
+  QFETCH(QString, note);
   QLocale::setDefault(QLocale(locale));
   Session s;
   MainWindow& w = *s.window;
   auto* field = test::part<NumberField>(w, "edNominal");
-  auto* note = test::part<QLabel>(w, "lblNote");
-  const QString unitNote = note->text();
+  auto* noteLine = test::part<QLabel>(w, "lblNote");
+  const QString unitNote = noteLine->text();
   QCOMPARE(QApplication::focusWidget(), field);
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
   QTest::keyClicks(field, typed);
   QTEST(w.record().NominalSize, "sizeWhileTyped");
   QTEST(designationCell(w), "gridWhileTyped");
-  if (QTest::currentDataTag() == QByteArrayLiteral("C no class")) {
+  QTest::keyClick(field, Qt::Key_Return);
+  if (QTest::currentDataTag() == QByteArrayLiteral("C no such shaft letter")) {
     test::snapshot(w, QStringLiteral("size_field_marked"));
   }
-  QTest::keyClick(field, Qt::Key_Return);
   QTEST(field->text(), "field");
   QTEST(w.record().NominalSize, "size");
   QTEST(designationCell(w), "grid");
-  QTEST(note->text() != unitNote, "note");
+  QCOMPARE(noteLine->text(), note.isEmpty() ? unitNote : note);
+  QCOMPARE(field->marked(), !note.isEmpty());
+  QTest::keyClick(field, Qt::Key_Escape);
+  QCOMPARE(noteLine->text(), unitNote);
+}
+
+// Ctrl+U switches the unit wherever the focus is in the window, and no
+// field loses its text to it: the size is converted, not erased.
+void MainWindowInputTest::switchesTheUnitFromEveryFocus_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<int>("page");  // SidePage
+  QTest::newRow("size field") << "edNominal" << int(SidePage::None);
+  QTest::newRow("hole letter") << "cbLetter_o" << int(SidePage::None);
+  QTest::newRow("design target") << "edMaxV" << int(SidePage::Design);
+  QTest::newRow("temperature") << "holeTemperatureField" << int(SidePage::Operating);
+}
+
+void MainWindowInputTest::switchesTheUnitFromEveryFocus() {
+  QFETCH(QString, focus);
+  QFETCH(int, page);
+  Session s;
+  MainWindow& w = *s.window;
+  // Active for the window's shortcuts, also on a display without a window
+  // manager (the X11 run, where a line edit's own Ctrl+U erases the line).
+  QApplication::setActiveWindow(&w);
+  if (page == int(SidePage::Design)) w.toggleDesignPage();
+  if (page == int(SidePage::Operating)) w.toggleOperatingPage();
+  auto* target = test::part<QWidget>(w, focus.toLatin1().constData());
+  target->setFocus(Qt::TabFocusReason);
+  auto* edit = qobject_cast<QLineEdit*>(target);
+  const QString before = edit ? edit->text() : QString();
+  QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier);
+  QVERIFY(w.record().InchMode);
+  QCOMPARE(test::part<NumberField>(w, "edNominal")->text(), QStringLiteral("0.3937"));
+  if (edit && edit->objectName() != u"edNominal") QCOMPARE(edit->text(), before);
+  QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("\u00D80.3937 H7")));
 }
 
 void MainWindowInputTest::calloutThenCopyGivesTheWholeResult() {
   Session s;
   MainWindow& w = *s.window;
   auto* field = test::part<NumberField>(w, "edNominal");
-  field->selectAll();
   QTest::keyClicks(field, QStringLiteral("42 H7/f6"));
   QTest::keyClick(field, Qt::Key_Return);
   QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);

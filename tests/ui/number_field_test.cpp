@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 #include "lang/lang_table.h"
 
@@ -22,58 +23,63 @@ class NumberFieldTest : public QObject {
   void showsWrittenNumbersPlainWithinTheLimits_data();
   void showsWrittenNumbersPlainWithinTheLimits();
   void escapeGivesTheLastAppliedTextBack();
+  void selectsItsTextWhenReachedByKeyboard_data();
+  void selectsItsTextWhenReachedByKeyboard();
+  void neverLosesTextToCtrlU();
 };
 
 // Each text typed key by key and pasted, in a "." and a "," locale: what the
-// views take while it stands (value), how the field is marked, and what Enter
-// leaves in the field, with the classes a callout names and the note.
+// views take while it stands (value), whether the field is marked, what Enter
+// leaves in the field, the classes a callout names, and the note: a text
+// that is no valid number gives no value, stays as typed and marked, and its
+// note names the problem with the unit.
 void NumberFieldTest::neverComputesANumberNotTyped_data() {
   QTest::addColumn<QString>("locale");
   QTest::addColumn<bool>("paste");
   QTest::addColumn<QString>("text");
   QTest::addColumn<double>("value");  // -1: no number
-  QTest::addColumn<bool>("marked");
   QTest::addColumn<QString>("entered");
   QTest::addColumn<QString>("callout");  // classes applied on Enter
-  QTest::addColumn<bool>("note");
-  // value/restored: pasted at once; typedValue/typedRestored: typed key by
-  // key, where a complete number on the way ("42" of "42 H7/f6") is applied
-  // as typed. restored: what Enter leaves when the text is put back.
+  QTest::addColumn<QString>("note");     // empty: none, and not marked
   const struct {
     const char* text;
     double value;
-    double typedValue;
-    bool marked;
-    const char* enteredC;
-    const char* enteredDe;
-    const char* typedRestored;  // nullptr: as entered
+    const char* enteredC;  // in the German locale "," for "."
     const char* callout;
-    bool note;
+    const char* note;  // "." as the decimal separator
   } rows[] = {
-      {"42 H7/f6", 25, 42, false, "42", "42", nullptr, "H7/f6", false},
+      {"42 H7/f6", 42, "42", "H7/f6", ""},
       {"\xC3\x98"
        "42H7/f6",
-       25, 42, false, "42", "42", nullptr, "H7/f6", false},
-      {"42 f6", 25, 42, false, "42", "42", nullptr, "/f6", false},
-      {"42,5", 42.5, 42.5, false, "42.5", "42,5", nullptr, "", false},
-      {"42.5", 42.5, 42.5, false, "42.5", "42,5", nullptr, "", false},
+       42, "42", "H7/f6", ""},
+      {"42 f6", 42, "42", "/f6", ""},
+      {"42,5", 42.5, "42.5", "", ""},
+      {"42.5", 42.5, "42.5", "", ""},
       {"\xE2\x8C\x80"
        "50 mm ",
-       50, 50, false, "50", "50", nullptr, "", false},
-      {"12000", 12000, 12000, true, "10000", "10000", nullptr, "", true},
-      {"0", -1, -1, false, "0.001", "0,001", nullptr, "", false},
-      {"", -1, -1, false, "25", "25", nullptr, "", false},
-      {"42 h7/g6", 25, 42, true, "25", "25", "42", "", true},
-      {"4.2.1", 25, 4.2, true, "25", "25", "4.2", "", true},
+       50, "50", "", ""},
+      {"12000", -1, "12000", "", "12000 mm is above the upper limit 10000 mm"},
+      {"12000 H7/f6", -1, "12000 H7/f6", "", "12000 mm is above the upper limit 10000 mm"},
+      {"0", -1, "0", "", "0 mm is below the lower limit 0.001 mm"},
+      {"", -1, "", "", "Enter a number in mm"},
+      {"42 h7/g6", -1, "42 h7/g6", "", "Hole class h7: holes are upper case"},
+      {"42 H7/q6", -1, "42 H7/q6", "", "Shaft class q6: no such letter (a to zc)"},
+      {"42 H77", -1, "42 H77", "", "Class H77: no such grade (01, 0, 1 to 18)"},
+      {"4.2.1", -1, "4.2.1", "", "Not a number in mm"},
   };
   for (const char* locale : {"C", "de_DE"}) {
+    const bool german = locale != std::string_view("C");
+    const auto local = [german](const char* text) {
+      QString t = QString::fromUtf8(text);
+      return german ? t.replace(QStringLiteral("0.001"), QStringLiteral("0,001"))
+                          .replace(QStringLiteral("42.5"), QStringLiteral("42,5"))
+                    : t;
+    };
     for (const bool paste : {false, true}) {
       for (const auto& r : rows) {
-        const char* entered = locale == std::string_view("C") ? r.enteredC : r.enteredDe;
-        if (!paste && r.typedRestored) entered = r.typedRestored;
         QTest::addRow("%s %s '%s'", locale, paste ? "pasted" : "typed", r.text)
-            << locale << paste << QString::fromUtf8(r.text) << (paste ? r.value : r.typedValue)
-            << r.marked << QString::fromUtf8(entered) << QString::fromUtf8(r.callout) << r.note;
+            << locale << paste << QString::fromUtf8(r.text) << r.value << local(r.enteredC)
+            << QString::fromUtf8(r.callout) << local(r.note);
       }
     }
   }
@@ -83,10 +89,13 @@ void NumberFieldTest::neverComputesANumberNotTyped() {
   QFETCH(QString, locale);
   QFETCH(bool, paste);
   QFETCH(QString, text);
+  QFETCH(QString, note);
   QLocale::setDefault(QLocale(locale));
   const LangTable lang = LoadLanguage(LanguageCode::English);
   NumberField field(0.001, 10000);
   field.setCallouts(true);
+  field.setRequired(true);
+  field.setUnit(QStringLiteral("mm"));
   field.setLanguage(&lang);
   field.setValue(25);
   field.clear();
@@ -107,13 +116,16 @@ void NumberFieldTest::neverComputesANumberNotTyped() {
   }
   QCOMPARE(field.text(), text);
   QTEST(field.value().value_or(-1), "value");
-  QTEST(field.property("entryMarked").toBool(), "marked");
-  QCOMPARE(field.toolTip().isEmpty(), !field.property("entryMarked").toBool());
+  QCOMPARE(field.marked(), !note.isEmpty());
+  QCOMPARE(field.toolTip(), note);
   QTest::keyClick(&field, Qt::Key_Return);
   QTEST(field.text(), "entered");
   QTEST(callout, "callout");
-  QTEST(!notes.isEmpty(), "note");
-  QVERIFY(!field.property("entryMarked").toBool());
+  QCOMPARE(notes.isEmpty() ? QString() : notes.first().first().toString(), note);
+  QCOMPARE(field.marked(), !note.isEmpty());
+  // Leaving changes nothing more.
+  field.clearFocus();
+  QTEST(field.text(), "entered");
 }
 
 void NumberFieldTest::showsWrittenNumbersPlainWithinTheLimits_data() {
@@ -151,6 +163,50 @@ void NumberFieldTest::escapeGivesTheLastAppliedTextBack() {
     QCOMPARE(target.text(), QStringLiteral("-0.05"));
     QCOMPARE(target.value().value_or(0), -0.05);
   }
+}
+
+void NumberFieldTest::selectsItsTextWhenReachedByKeyboard_data() {
+  QTest::addColumn<int>("reason");
+  QTest::addColumn<bool>("selected");
+  QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+  QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << true;
+  QTest::newRow("window opened or back") << int(Qt::ActiveWindowFocusReason) << true;
+  QTest::newRow("by the program") << int(Qt::OtherFocusReason) << true;
+  QTest::newRow("mouse") << int(Qt::MouseFocusReason) << false;
+  QTest::newRow("menu closed") << int(Qt::PopupFocusReason) << false;
+}
+
+// Typing after the field is reached replaces the whole entry, unless the
+// mouse placed the cursor ("50.018" then "50.0265" read "50.01850.0265").
+void NumberFieldTest::selectsItsTextWhenReachedByKeyboard() {
+  QFETCH(int, reason);
+  QWidget window;
+  auto* other = new QLineEdit(&window);
+  auto* field = new NumberField(0, 100, &window);
+  field->move(0, 30);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  field->setValue(50.018);
+  field->setCursorPosition(field->text().size());
+  other->setFocus();
+  QFocusEvent in(QEvent::FocusIn, static_cast<Qt::FocusReason>(reason));
+  QApplication::sendEvent(field, &in);
+  QTEST(field->selectedText() == field->text(), "selected");
+}
+
+// Ctrl+U belongs to the window's unit switch; the field never erases its
+// text for it, also where no window takes it.
+void NumberFieldTest::neverLosesTextToCtrlU() {
+  QWidget window;
+  auto* field = new NumberField(0, 100, &window);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  field->setFocus();
+  field->setText(QStringLiteral("42"));
+  QTest::keyClick(field, Qt::Key_U, Qt::ControlModifier);
+  QCOMPARE(field->text(), QStringLiteral("42"));
 }
 
 QTEST_MAIN(NumberFieldTest)

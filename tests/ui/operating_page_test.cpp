@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include "app_images.h"
@@ -169,29 +170,36 @@ void OperatingPageTest::refusesFieldsWithoutANumber_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("problem");  // in the results column, after the field's captions
-  QTest::addColumn<bool>("heldOnLeaving");
-  const QString enter = QStringLiteral("enter a number");
+  const QString degrees = QStringLiteral("\u00B0C");
+  const QString alpha = QStringLiteral("\u00B5m/(m\u00B7K)");
   QTest::newRow("empty") << "holeTemperatureField"
-                         << "" << enter << false;
+                         << ""
+                         << "Enter a number in " + degrees;
   QTest::newRow("blanks") << "shaftTemperatureField"
-                          << "  " << enter << false;
+                          << "  "
+                          << "Enter a number in " + degrees;
   QTest::newRow("letters") << "shaftTemperatureField"
-                           << "warm" << enter << false;
+                           << "warm"
+                           << "Not a number in " + degrees;
   QTest::newRow("exponent") << "holeTemperatureField"
-                            << "1e3" << enter << false;
-  QTest::newRow("below absolute zero") << "holeTemperatureField"
-                                       << "-300"
-                                       << "Below the lower limit (-273.15)" << true;
+                            << "1e3"
+                            << "Not a number in " + degrees;
+  QTest::newRow("below absolute zero")
+      << "holeTemperatureField"
+      << "-300"
+      << "-300 " + degrees + " is below the lower limit -273.15 " + degrees;
   QTest::newRow("huge") << "shaftTemperatureField"
                         << "99999999"
-                        << "Above the upper limit (2000)" << true;
+                        << "99999999 " + degrees + " is above the upper limit 2000 " + degrees;
   QTest::newRow("custom alpha empty") << "holeAlphaField"
-                                      << "" << enter << false;
+                                      << ""
+                                      << "Enter a number in " + alpha;
   QTest::newRow("custom alpha letters") << "holeAlphaField"
-                                        << "abc" << enter << false;
+                                        << "abc"
+                                        << "Not a number in " + alpha;
   QTest::newRow("custom alpha huge") << "holeAlphaField"
                                      << "1000"
-                                     << "Above the upper limit (500)" << true;
+                                     << "1000 " + alpha + " is above the upper limit 500 " + alpha;
 }
 
 // Nothing is computed from a field without a number within its limits: the
@@ -201,7 +209,6 @@ void OperatingPageTest::refusesFieldsWithoutANumber() {
   QFETCH(QString, field);
   QFETCH(QString, typed);
   QFETCH(QString, problem);
-  QFETCH(bool, heldOnLeaving);
   Page p(kLanguageEnglish, fitAt(50, "H7", "k6"));
   OperatingChoices c = aluminiumHousingOnSteel();
   c.hole.material = MaterialId::Custom;
@@ -222,13 +229,12 @@ void OperatingPageTest::refusesFieldsWithoutANumber() {
     test::snapshot(p.page, QStringLiteral("operating-bad-entry"));
   }
 
-  // Leaving the field: text without a number stays as typed and marked; a
-  // number beyond a limit is held at it, and the page computes with what the
-  // field then shows.
+  // Leaving the field keeps the text as typed and marked, and the page
+  // still computes nothing from it.
   f->finishEntry();
-  QCOMPARE(f->marked(), !heldOnLeaving);
-  QCOMPARE(p.page.conditions().has_value(), heldOnLeaving);
-  if (!heldOnLeaving) QCOMPARE(f->text(), typed);
+  QVERIFY(f->marked());
+  QVERIFY(!p.page.conditions());
+  QCOMPARE(f->text(), typed);
 }
 
 // In the window: the page's conditions reach the design search when its box
@@ -261,6 +267,19 @@ void OperatingPageTest::designSearchRanksAtOperatingConditions() {
   window.close();
   QCOMPARE(readOperatingChoices(store), aluminiumHousingOnSteel());
   QCOMPARE(store.readInt(settings::kDesignAtOperating), std::optional(1));
+
+  // The next session's design page shows the restored tick with the
+  // conditions it searches at.
+  MainWindow next(language, store);
+  next.show();
+  part<QPushButton>(next, "bbnDesign")->click();
+  QVERIFY(part<QCheckBox>(next, "atOperatingBox")->isChecked());
+  const QLabel* line = part<QLabel>(next, "conditionsLine");
+  QVERIFY(line->isVisible());
+  QCOMPARE(line->toolTip(),
+           QStringLiteral("Hole: Aluminium alloy, 80 \u00B0C \u00B7 Shaft: Steel, 60 \u00B0C"));
+  QVERIFY(part<QTableView>(next, "drgrDesign")->geometry().top() > line->geometry().bottom());
+  test::snapshot(next, QStringLiteral("design-conditions-line"));
 }
 
 QTEST_MAIN(OperatingPageTest)

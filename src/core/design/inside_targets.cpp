@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "calc/limit_slack.h"
 #include "format/units.h"
@@ -14,6 +15,15 @@ TargetWindow::TargetWindow(FitType type, DesignTargets targets, bool inchMode) {
   const double b = inchMode ? inchToMm(corrected.min) : corrected.min;
   low_ = std::min(a, b) - kLimitSlackMm;
   high_ = std::max(a, b) + kLimitSlackMm;
+}
+
+std::optional<TargetExcess> TargetWindow::excess(double fitValue1Mm, double fitValue2Mm) const {
+  for (const auto& [slot, value] :
+       {std::pair{FitValueSlot::First, fitValue1Mm}, {FitValueSlot::Second, fitValue2Mm}}) {
+    if (value > high_) return TargetExcess{slot, value, value - (high_ - kLimitSlackMm), true};
+    if (value < low_) return TargetExcess{slot, value, (low_ + kLimitSlackMm) - value, false};
+  }
+  return std::nullopt;
 }
 
 bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, DesignTargets targets,

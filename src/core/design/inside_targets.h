@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 
 #include "design/design_results.h"
 #include "design/design_search.h"
@@ -22,6 +23,20 @@ bool liesInsideTargets(double fitValue1Mm, double fitValue2Mm, FitType type, Des
 // The same for a design result.
 bool liesInsideTargets(const DesignResult& fit, FitType type, DesignTargets targets, bool inchMode);
 
+// Which of a fit's two values (FitValue1, FitValue2) a statement is about.
+enum class FitValueSlot { First, Second };
+
+// How a fit misses the targets: the first of its values outside them, that
+// value, and its distance from the nearer target (mm, without the slack),
+// above the greater target or below the smaller one.
+struct TargetExcess {
+  FitValueSlot slot = FitValueSlot::First;
+  double valueMm = 0;
+  double excessMm = 0;
+  bool above = false;
+  friend bool operator==(const TargetExcess&, const TargetExcess&) = default;
+};
+
 // liesInsideTargets with the sign correction and the unit applied once, for
 // the many fits of one search.
 class TargetWindow {
@@ -31,6 +46,8 @@ class TargetWindow {
     return low_ <= fitValue1Mm && fitValue1Mm <= high_ && low_ <= fitValue2Mm &&
            fitValue2Mm <= high_;
   }
+  // nullopt exactly when contains() is true.
+  std::optional<TargetExcess> excess(double fitValue1Mm, double fitValue2Mm) const;
 
  private:
   double low_;   // mm, slack included

@@ -24,10 +24,7 @@ EntryRead placed(double number, const EntryRules& rules, EntryState complete) {
   read.number = number;
   read.held = number;
   read.state = complete;
-  if (number == 0 && rules.minimum > 0 && complete == EntryState::Number) {
-    read.state = EntryState::Empty;
-    read.held = rules.minimum;
-  } else if (number > rules.maximum) {
+  if (number > rules.maximum) {
     read.state = EntryState::OutOfRange;
     read.problem = EntryProblem::AboveMaximum;
     read.held = rules.maximum;
@@ -68,6 +65,15 @@ std::string_view withoutInchUnit(std::string_view text) {
   return text;
 }
 
+// The member's class of a fit designation ("g6" of "h7/g6", hole first), or
+// the designation itself when it has no "/".
+std::string classOfSide(std::string_view designation, Side side) {
+  const std::size_t slash = designation.find('/');
+  if (slash == std::string_view::npos) return std::string(designation);
+  return std::string(
+      trim(side == Side::Hole ? designation.substr(0, slash) : designation.substr(slash + 1)));
+}
+
 }  // namespace
 
 EntryRead readEntry(std::string_view text, const EntryRules& rules) {
@@ -84,8 +90,18 @@ EntryRead readEntry(std::string_view text, const EntryRules& rules) {
     case CalloutError::Empty: return {};
     case CalloutError::MissingSize:
     case CalloutError::BadSize: return incomplete(EntryProblem::NotANumber);
-    case CalloutError::BadDesignation:
-    case CalloutError::TrailingText: return incomplete(EntryProblem::BadDesignation);
+    case CalloutError::BadDesignation: {
+      EntryRead read = incomplete(EntryProblem::BadDesignation);
+      read.designationError = parse.designationError;
+      read.failedSide = parse.failedSide;
+      read.failedClass = classOfSide(parse.designation, parse.failedSide);
+      return read;
+    }
+    case CalloutError::TrailingText: {
+      EntryRead read = incomplete(EntryProblem::BadDesignation);
+      read.failedClass = std::string(text);
+      return read;
+    }
   }
   const Callout& callout = *parse.value;
   const bool classes = callout.hole || callout.shaft;
@@ -105,6 +121,22 @@ TextId entryProblemText(EntryProblem problem) {
     case EntryProblem::BelowMinimum: return TextId::EntryBelowMinimum;
   }
   return TextId::None;
+}
+
+TextId designationProblemText(DesignationError error, Side side) {
+  const bool hole = side == Side::Hole;
+  switch (error) {
+    case DesignationError::UnknownLetter:
+      return hole ? TextId::HoleLetterUnknown : TextId::ShaftLetterUnknown;
+    case DesignationError::WrongCase:
+      return hole ? TextId::HoleLetterCase : TextId::ShaftLetterCase;
+    case DesignationError::MissingGrade: return TextId::ClassGradeMissing;
+    case DesignationError::UnknownGrade: return TextId::ClassGradeUnknown;
+    case DesignationError::None:
+    case DesignationError::Empty:
+    case DesignationError::MissingSlash: break;
+  }
+  return TextId::NotAClassOrFit;
 }
 
 }  // namespace kalmo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/tolerance_class.h"
@@ -22,8 +23,8 @@ struct EntryRules {
 enum class EntryState {
   Number,      // a complete number within the limits
   Callout,     // a complete size within the limits with a class or fit
-  Empty,       // nothing, or a size of 0: no size at all
-  OutOfRange,  // a complete number beyond a limit; see EntryRead::held
+  Empty,       // nothing but blanks
+  OutOfRange,  // a complete number beyond a limit (a size of 0 too); see EntryRead::held
   Incomplete,  // anything else; see EntryRead::problem
 };
 
@@ -44,6 +45,12 @@ struct EntryRead {
   double held = 0;                     // Number, Callout, OutOfRange: the number within the limits
   std::optional<ToleranceClass> hole;  // Callout: the classes it names
   std::optional<ToleranceClass> shaft;
+  // BadDesignation: why the designation was refused, the member it concerns
+  // and that member's class as typed ("h7" of "42 h7/g6"; the whole
+  // designation when it is no single class or fit).
+  DesignationError designationError = DesignationError::None;
+  Side failedSide = Side::Hole;
+  std::string failedClass;
   friend bool operator==(const EntryRead&, const EntryRead&) = default;
 };
 
@@ -54,13 +61,17 @@ struct EntryRead {
 //   or '"' instead of "mm"); a sign only where the minimum is negative;
 // - with callouts, a size followed by a class or fit by the rules of
 //   parseCallout (holes upper case, shafts lower case);
-// - 0 counts as no size when the minimum is positive (the field then takes
-//   its floor), a number beyond a limit is OutOfRange with `held` the nearer
-//   limit: nothing is truncated or merged.
+// - a number beyond a limit is OutOfRange with `held` the nearer limit (so is
+//   0 where the minimum is positive: no size is no size at all); nothing is
+//   truncated or merged.
 EntryRead readEntry(std::string_view text, const EntryRules& rules);
 
 // The tooltip text that says why an entry is not applied; None for a
 // complete entry.
 TextId entryProblemText(EntryProblem problem);
+
+// The note that names a refused class by its reason, for a text with "%1"
+// where the class goes: "Shaft class %1: no such deviation letter (a to zc)".
+TextId designationProblemText(DesignationError error, Side side);
 
 }  // namespace kalmo

@@ -300,6 +300,22 @@ enum class TextId : int {
   InterferingHelp = 737,      // "Share of the assemblies that interfere ..."
   OperatingButtonHelp = 738,  // "Opens or closes the operating conditions ..."
   AtOperatingHelp = 739,      // "Ranks the fits by their values at the conditions ..."
+  // Entry notes that name the refused class or limit, and the design page's
+  // applied fit outside the targets; %1.. are filled in by the caller.
+  HoleLetterUnknown = 800,   // size field note: "Hole class %1: no such letter (A to ZC)"
+  ShaftLetterUnknown = 801,  // "Shaft class %1: no such letter (a to zc)"
+  HoleLetterCase = 802,      // "Hole class %1: holes are upper case"
+  ShaftLetterCase = 803,     // "Shaft class %1: shafts are lower case"
+  ClassGradeMissing = 804,   // "Class %1: grade missing (01, 0, 1 to 18)"
+  ClassGradeUnknown = 805,   // "Class %1: no such grade (01, 0, 1 to 18)"
+  NotAClassOrFit = 806,      // "%1: no class or fit (as in 42 H7/f6)"
+  EntryAboveLimit = 807,     // "%1 is above the upper limit %2": number and limit with their unit
+  EntryBelowLimit = 808,     // "%1 is below the lower limit %2"
+  EntryNotANumberIn = 809,   // "Not a number in %1": %1 the field's unit
+  EnterNumberIn = 810,       // "Enter a number in %1"
+  FitAppliedAbove = 811,  // "%1 applied: %2 %3 is %4 above the target": fit, caption, value, excess
+  FitAppliedBelow = 812,  // "%1 applied: %2 %3 is %4 below the target"
+  TargetsNotNumbers = 813,  // design search refused: "Correct the targets first."
   // Why a callout line or argument was not read (format/callout_line.h); one
   // set of reasons for the batch table and kalmo-cli. %1 and %2 are the texts
   // named, cut to about 40 bytes.

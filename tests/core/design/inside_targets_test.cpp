@@ -31,6 +31,38 @@ TEST(InsideTargets, BothValuesWithinTheSignCorrectedTargets) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.value1 << " / " << c.value2);
     EXPECT_EQ(liesInsideTargets(c.value1, c.value2, c.type, c.targets, c.inch), c.inside);
+    EXPECT_EQ(TargetWindow(c.type, c.targets, c.inch).excess(c.value1, c.value2).has_value(),
+              !c.inside);
+  }
+}
+
+// The first value outside and its distance from the nearer target, without
+// the slack: what the design page says of an applied fit outside.
+TEST(InsideTargets, NamesTheFirstValueOutsideAndItsDistance) {
+  const struct {
+    double value1;
+    double value2;
+    FitType type;
+    DesignTargets targets;
+    TargetExcess excess;
+  } cases[] = {
+      {0.052, 0.025, FitType::Clearance, {0.05, 0.02}, {FitValueSlot::First, 0.052, 0.002, true}},
+      {0.04, 0.015, FitType::Clearance, {0.05, 0.02}, {FitValueSlot::Second, 0.015, 0.005, false}},
+      {-0.06,
+       -0.02,
+       FitType::Interference,
+       {0.05, 0.01},
+       {FitValueSlot::First, -0.06, 0.01, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.value1 << " / " << c.value2);
+    const std::optional<TargetExcess> e =
+        TargetWindow(c.type, c.targets, false).excess(c.value1, c.value2);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->slot, c.excess.slot);
+    EXPECT_EQ(e->valueMm, c.excess.valueMm);
+    EXPECT_NEAR(e->excessMm, c.excess.excessMm, 1e-15);
+    EXPECT_EQ(e->above, c.excess.above);
   }
 }
 

@@ -57,7 +57,7 @@ TEST(NumberEntry, ReadsTypedAndPastedTextsAlike) {
       {"-5", kSizeMm, S::Incomplete, P::NotANumber, 0, 0, {}, {}},
       {"abc", kSizeMm, S::Incomplete, P::NotANumber, 0, 0, {}, {}},
       {"", kSizeMm, S::Empty, P::None, 0, 0, {}, {}},
-      {"0", kSizeMm, S::Empty, P::None, 0, 0.001, {}, {}},
+      {"0", kSizeMm, S::OutOfRange, P::BelowMinimum, 0, 0.001, {}, {}},
       {"12000", kSizeMm, S::OutOfRange, P::AboveMaximum, 12000, 10000, {}, {}},
       {"0,0005", kSizeMm, S::OutOfRange, P::BelowMinimum, 0.0005, 0.001, {}, {}},
       {"12000 H7/f6", kSizeMm, S::OutOfRange, P::AboveMaximum, 12000, 10000, H7, f6},
