@@ -1,32 +1,16 @@
 #include "present/boundary_note.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "calc/range_boundary.h"
 #include "format/callout.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "lang/text_fill.h"
 
 namespace kalmo {
 
 namespace {
-
-// The text with %1, %2 ... replaced by the arguments in order; a number
-// without an argument stays as it is.
-std::string filled(std::string text, std::initializer_list<std::string_view> args) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 99;
-    if (text[i] == '%' && n < args.size()) {
-      out += *(args.begin() + n);
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
 
 std::string withSeparator(std::string number, std::string_view decimalSeparator) {
   if (const std::size_t dot = number.find('.'); dot != std::string::npos) {
@@ -50,14 +34,14 @@ std::string fitPhrase(const LangTable& lang, const FitResult& fit, bool inch,
   const std::string other = length(std::fabs(fit.value2Mm), inch, sep);
   switch (fit.kind) {
     case FitKind::Clearance:
-      return filled(GetLangString(lang, TextId::BoundaryClearance),
-                    {other, greatest + unitName(inch)});
+      return fillText(GetLangString(lang, TextId::BoundaryClearance),
+                      {other, greatest + unitName(inch)});
     case FitKind::Interference:
-      return filled(GetLangString(lang, TextId::BoundaryInterference),
-                    {other, greatest + unitName(inch)});
+      return fillText(GetLangString(lang, TextId::BoundaryInterference),
+                      {other, greatest + unitName(inch)});
     case FitKind::Transition:
-      return filled(GetLangString(lang, TextId::BoundaryTransition),
-                    {greatest + unitName(inch), other + unitName(inch)});
+      return fillText(GetLangString(lang, TextId::BoundaryTransition),
+                      {greatest + unitName(inch), other + unitName(inch)});
     case FitKind::Undefined: break;
   }
   return GetLangString(lang, TextId::BoundaryUndefined);
@@ -68,9 +52,9 @@ std::string classPhrase(const LangTable& lang, const ClassResult& result, bool i
   if (!result.defined()) {
     return GetLangString(lang, TextId::BoundaryUndefined);
   }
-  return filled(GetLangString(lang, TextId::BoundaryClassLimits),
-                {withSeparator(calloutDeviation(result.upperMm, inch), sep),
-                 withSeparator(calloutDeviation(result.lowerMm, inch), sep) + unitName(inch)});
+  return fillText(GetLangString(lang, TextId::BoundaryClassLimits),
+                  {withSeparator(calloutDeviation(result.upperMm, inch), sep),
+                   withSeparator(calloutDeviation(result.lowerMm, inch), sep) + unitName(inch)});
 }
 
 }  // namespace
@@ -99,8 +83,8 @@ std::string boundaryNote(const LangTable& lang, const FitView& view,
   const bool above = neighbour->sizeMm > neighbour->boundMm;
   const std::string bound =
       length(neighbour->boundMm, in.inch, decimalSeparator) + unitName(in.inch);
-  return filled(GetLangString(lang, above ? TextId::BoundaryAbove : TextId::BoundaryBelow),
-                {bound, designation, phrase});
+  return fillText(GetLangString(lang, above ? TextId::BoundaryAbove : TextId::BoundaryBelow),
+                  {bound, designation, phrase});
 }
 
 }  // namespace kalmo
