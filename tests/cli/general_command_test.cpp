@@ -34,9 +34,9 @@ TEST(GeneralCommand, AnswersEveryKindForTheSize) {
       {{"general", "40", "--class", "mK", "--lang", "de"},
        {"ISO 2768-mK bei 40 mm\n", "L\u00E4ngenmass (\u00FCber 30 bis 120 mm): \u00B10.3 mm\n"}},
       {{"general", "--table", "--class", "2768-mK"},
-       {"Table of ISO 2768-mK\nLinear dimension, Class m\n  from 0.5 up to 3 mm\t\u00B10.1 mm\n",
+       {"Table of ISO 2768-mK\nLinear dimension, class m\n  from 0.5 up to 3 mm\t\u00B10.1 mm\n",
         "  over 2000 up to 4000 mm\t\u00B12 mm\n", "  over 400 mm\t\u00B10\u00B05'\n",
-        "Straightness and flatness, Class K\n  up to 10 mm\t0.05 mm\n",
+        "Straightness and flatness, class K\n  up to 10 mm\t0.05 mm\n",
         "Perpendicularity: Not available"}},
   };
   for (const auto& c : cases) {

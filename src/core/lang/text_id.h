@@ -344,7 +344,7 @@ enum class TextId : int {
   GeneralErrEnvelope = 1033,          // "The envelope requirement (-E) is not evaluated ..."
   GeneralErrTrailing = 1034,          // "Unexpected text after the class."
   GeneralNoSize = 1035,               // "No size: enter a number greater than 0."
-  GeneralClass = 1036,                // "Class %1"
+  GeneralClass = 1036,                // "class %1": "Linear dimension, class m"
   GeneralAnswerHelp = 1037,           // "Every general tolerance for the size, with its range"
   GeneralTableHelp = 1038,            // "The whole table of the class; the size's rows are marked"
   GeneralDesignationHelp = 1039,      // "The general-tolerance note of the title block ..."

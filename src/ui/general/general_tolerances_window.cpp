@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app_images.h"
 #include "format/shortest_number.h"
@@ -132,12 +133,19 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   editions->setObjectName(QStringLiteral("generalEditions"));
   editions->setWordWrap(true);
 
+  // Kinds and values wrap; the range column is as wide as its longest range
+  // (fillAnswers), not as the reasons that span it.
   answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-  answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
   answers->horizontalHeader()->setStretchLastSection(true);
-  answers->setColumnWidth(0, 190);
-  standard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  standard->horizontalHeader()->setStretchLastSection(true);
+  answers->setColumnWidth(0, 200);
+  connect(answers->horizontalHeader(), &QHeaderView::sectionResized, answers,
+          &QTableView::resizeRowsToContents);
+  standard->setWordWrap(false);
+  standard->verticalHeader()->setDefaultSectionSize(standard->fontMetrics().height() + 6);
+  // The range takes the room left by the values; a kind's heading row spans both.
+  standard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  standard->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
   auto* inputs = new QHBoxLayout;
   inputs->addWidget(designationCaption);
@@ -264,6 +272,7 @@ void GeneralTolerancesWindow::recompute() {
 }
 
 void GeneralTolerancesWindow::fillAnswers() {
+  answers->clearSpans();
   answers->setRowCount(0);
   if (!answer_) return;
   const std::vector<GeneralLine> lines =
@@ -272,17 +281,30 @@ void GeneralTolerancesWindow::fillAnswers() {
   for (int r = 0; r < answers->rowCount(); ++r) {
     const GeneralLine& line = lines[static_cast<std::size_t>(r)];
     answers->setItem(r, 0, cell(qs(line.caption)));
-    answers->setItem(r, 1, cell(qs(line.range)));
-    QTableWidgetItem* value = cell(qs(line.value.empty() ? line.reason : line.value));
     if (line.value.empty()) {
-      value->setForeground(kReasonText);
+      // A reason without a range runs across both columns.
+      QTableWidgetItem* reason = cell(qs(line.reason));
+      reason->setForeground(kReasonText);
+      answers->setItem(r, 1, line.range.empty() ? reason : cell(qs(line.range)));
+      answers->setItem(r, 2, line.range.empty() ? cell(QString()) : reason);
+      if (line.range.empty()) answers->setSpan(r, 1, 1, 2);
     } else {
+      answers->setItem(r, 1, cell(qs(line.range)));
+      QTableWidgetItem* value = cell(qs(line.value));
       QFont f = value->font();
       f.setBold(true);
       value->setFont(f);
+      answers->setItem(r, 2, value);
     }
-    answers->setItem(r, 2, value);
   }
+  const QFontMetrics metrics = answers->fontMetrics();
+  int rangeWidth =
+      metrics.horizontalAdvance(answers->horizontalHeaderItem(1)->text()) + 24;  // with the sort room
+  for (const GeneralLine& line : lines) {
+    if (line.range.empty()) continue;
+    rangeWidth = std::max(rangeWidth, metrics.horizontalAdvance(qs(line.range)) + 12);
+  }
+  answers->setColumnWidth(1, rangeWidth);
   answers->resizeRowsToContents();
 }
 
@@ -348,7 +370,6 @@ void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignatio
       }
     }
   }
-  standard->resizeRowsToContents();
 }
 
 QString GeneralTolerancesWindow::reportText() const {
@@ -364,7 +385,7 @@ void GeneralTolerancesWindow::copyText() const {
   QApplication::clipboard()->setText(reportText());
 }
 
-int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
+QString GeneralTolerancesWindow::reportHtml() const {
   const Language& l = language_;
   ReportHeader header = reportHeader(l, l.text(TextId::GeneralTolerances), inch_);
   header.editions = l.text(TextId::GeneralEditions);
@@ -407,9 +428,13 @@ int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
     html += QStringLiteral("<h4>%1</h4>").arg(tableHeading->text().toHtmlEscaped()) +
             tableOf(*standard);
   }
+  return html;
+}
+
+int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
   QTextDocument document;
   document.setDefaultFont(windowFont());
-  document.setHtml(html);
+  document.setHtml(reportHtml());
   document.setPageSize(device.pageLayout().paintRectPoints().size());
   document.print(&device);
   return document.pageCount();

@@ -44,6 +44,8 @@ class GeneralTolerancesWindow final : public QWidget {
   // The answer and the whole table as text, in the current language.
   QString reportText() const;
   void copyText() const;
+  // The report as a rich text: header, the answer and the whole table.
+  QString reportHtml() const;
   // The report on a device; returns the page count.
   int writeReport(QPagedPaintDevice& device) const;
 
