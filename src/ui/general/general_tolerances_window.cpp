@@ -298,8 +298,8 @@ void GeneralTolerancesWindow::fillAnswers() {
     }
   }
   const QFontMetrics metrics = answers->fontMetrics();
-  int rangeWidth =
-      metrics.horizontalAdvance(answers->horizontalHeaderItem(1)->text()) + 24;  // with the sort room
+  int rangeWidth = metrics.horizontalAdvance(answers->horizontalHeaderItem(1)->text()) +
+                   24;  // with the sort room
   for (const GeneralLine& line : lines) {
     if (line.range.empty()) continue;
     rangeWidth = std::max(rangeWidth, metrics.horizontalAdvance(qs(line.range)) + 12);

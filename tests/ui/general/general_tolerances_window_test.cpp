@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPageLayout>
+#include <QPainter>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QPainter>
-#include <QImage>
 
 #include "language.h"
 #include "memory_store.h"
