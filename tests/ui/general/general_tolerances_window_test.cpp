@@ -93,6 +93,9 @@ class GeneralTolerancesWindowTest : public QObject {
       }
     }
     QCOMPARE(w.answers->item(0, 1)->text(), lang.text(TextId::GeneralBelowTable));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    snapshot(w, QStringLiteral("general_tolerances_below_half_mm"));
   }
 
   void copiesPrintsAndClosesWithEsc() {
