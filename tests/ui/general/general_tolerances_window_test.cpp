@@ -105,6 +105,11 @@ class GeneralTolerancesWindowTest : public QObject {
     GeneralTolerancesWindow w(lang, 40, false);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Picking from the list answers for the picked classes.
+    w.designation->setCurrentIndex(w.designation->findText(QStringLiteral("ISO 2768-cL")));
+    QVERIFY(w.answer().has_value());
+    QCOMPARE(*w.answer()->designation.geometric, GeometricClass::L);
+    w.setDesignation(QStringLiteral("ISO 2768-mK"));
     w.copyText();
     const QString copied = QApplication::clipboard()->text();
     QVERIFY(copied.startsWith(QStringLiteral("ISO 2768-mK at 40 mm\n")));
