@@ -94,7 +94,13 @@ GeneralDesignationRead readGeneralDesignation(std::string_view text) {
     if (text.substr(0, n) != "2768") return failed(GeneralDesignationError::NotIso2768);
     text = trimmed(text.substr(n));
     if (text.empty()) return failed(GeneralDesignationError::MissingClass);
-    if (text.front() != '-') return failed(GeneralDesignationError::TrailingText);
+    // The hyphen, or the en dash a copy from a PDF often brings instead.
+    constexpr std::string_view kEnDash = "\xE2\x80\x93";
+    if (text.starts_with(kEnDash)) {
+      text.remove_prefix(kEnDash.size() - 1);
+    } else if (text.front() != '-') {
+      return failed(GeneralDesignationError::TrailingText);
+    }
     text = trimmed(text.substr(1));
   } else if (text.find_first_of(" \t0123456789") != std::string_view::npos) {
     // Classes alone have neither blanks nor digits ("DIN ISO 2768-mK", "m 2").

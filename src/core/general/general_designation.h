@@ -41,9 +41,10 @@ struct GeneralDesignationRead {
 
 // Reads "ISO 2768-mK", "2768-cL", "mK", "ISO 2768-m", "ISO 2768-K": an
 // optional "ISO" (any letter case), then "2768-" (blanks allowed around the
-// hyphen) or nothing, then the classes: first the letter of ISO 2768-1 in
-// lower case (f, m, c, v), then the letter of ISO 2768-2 in upper case
-// (H, K, L), as the standard writes them. Surrounding blanks are ignored.
+// hyphen; an en dash is read as the hyphen) or nothing, then the classes:
+// first the letter of ISO 2768-1 in lower case (f, m, c, v), then the letter
+// of ISO 2768-2 in upper case (H, K, L), as the standard writes them.
+// Surrounding blanks are ignored.
 GeneralDesignationRead readGeneralDesignation(std::string_view text);
 
 // "ISO 2768-mK" for a designation.

@@ -20,6 +20,7 @@ TEST(GeneralDesignation, ReadsTitleBlockNotesAndSaysWhyOthersFail) {
       {"mK", GeneralDesignation{L::m, G::K}, E::None},
       {" iso2768 - fH ", GeneralDesignation{L::f, G::H}, E::None},
       {"v", GeneralDesignation{L::v, std::nullopt}, E::None},
+      {"ISO 2768\u2013mK", GeneralDesignation{L::m, G::K}, E::None},
       {"ISO 2768-K", GeneralDesignation{std::nullopt, G::K}, E::None},
       {"", std::nullopt, E::Empty},
       {"ISO 286-m", std::nullopt, E::NotIso2768},
