@@ -10,6 +10,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerPressCommand(app, ctx);
   registerMaterialsCommand(app, ctx);
   registerInspectCommand(app, ctx);
+  registerGeneralCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

@@ -18,6 +18,7 @@ void registerCatalogueCommand(CLI::App& app, Context& ctx);
 void registerPressCommand(CLI::App& app, Context& ctx);
 void registerMaterialsCommand(CLI::App& app, Context& ctx);
 void registerInspectCommand(CLI::App& app, Context& ctx);
+void registerGeneralCommand(CLI::App& app, Context& ctx);
 
 // Adds every subcommand, in the order --help lists them.
 void registerCommands(CLI::App& app, Context& ctx);

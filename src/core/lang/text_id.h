@@ -341,6 +341,49 @@ enum class TextId : int {
   CalloutShaftGradeMissing = 959,   // "shaft class "%1": tolerance grade missing ..."
   CalloutHoleBadGrade = 960,        // "hole class "%1": "%2" is no tolerance grade ..."
   CalloutShaftBadGrade = 961,       // "shaft class "%1": "%2" is no tolerance grade ..."
+
+  // General tolerances (ISO 2768): window, answer and table texts.
+  GeneralTolerances = 1000,        // "General tolerances": window title
+  GeneralSize = 1001,              // "Size or shorter leg": size field caption
+  GeneralLinear = 1002,            // "Linear dimension"
+  GeneralEdge = 1003,              // "Broken edge (external radius, chamfer height)"
+  GeneralAngle = 1004,             // "Angle, by its shorter leg"
+  GeneralStraightness = 1005,      // "Straightness and flatness"
+  GeneralPerpendicularity = 1006,  // "Perpendicularity"
+  GeneralSymmetry = 1007,          // "Symmetry"
+  GeneralRunout = 1008,            // "Circular run-out"
+  GeneralRangeFrom = 1009,         // "from %1 up to %2 mm": the first range, bound included
+  GeneralRangeOver = 1010,         // "over %1 up to %2 mm"
+  GeneralRangeUpTo = 1011,         // "up to %1 mm"
+  GeneralRangeOpen = 1012,         // "over %1 mm": a last range without end
+  GeneralBelowTable = 1013,        // "No general tolerance applies below 0.5 mm: ..."
+  GeneralAboveTable = 1014,        // "No general tolerance applies above %1 mm: ..."
+  GeneralEmptyCell = 1015,         // "Class %1 has no value in this range."
+  GeneralNotConfirmed = 1016,      // "Not available: no two public sources agree ..."
+  GeneralNoLinearClass = 1017,     // "The designation has no class for dimensions ..."
+  GeneralNoGeometricClass = 1018,  // "The designation has no geometrical class ..."
+  GeneralEditions = 1019,          // "ISO 2768-1:1989; ISO 2768-2:1989, replaced by ISO 22081:2021"
+  GeneralKindHeading = 1020,       // "Dimension or feature": answer table heading
+  GeneralRangeHeading = 1021,      // "Range": table heading
+  GeneralValueHeading = 1022,      // "General tolerance": table heading
+  GeneralTableHeading = 1023,      // "Table of %1": heading over the whole table
+  GeneralAnswerHeading = 1024,     // "%1 at %2": "ISO 2768-mK at 125 mm"
+  GeneralErrEmpty = 1025,          // "Enter a designation such as ISO 2768-mK."
+  GeneralErrNotIso2768 = 1026,     // "Not an ISO 2768 designation."
+  GeneralErrPart = 1027,           // "This names a part of ISO 2768, not a class ..."
+  GeneralErrMissingClass = 1028,   // "The class is missing: f, m, c or v, then H, K or L."
+  GeneralErrLinearCase = 1029,     // "The class of dimensions is written in lower case ..."
+  GeneralErrGeometricCase = 1030,  // "The geometrical class is written in upper case ..."
+  GeneralErrUnknownLinear = 1031,  // "No class of dimensions: f, m, c or v."
+  GeneralErrUnknownGeometric = 1032,  // "No geometrical class: H, K or L."
+  GeneralErrEnvelope = 1033,          // "The envelope requirement (-E) is not evaluated ..."
+  GeneralErrTrailing = 1034,          // "Unexpected text after the class."
+  GeneralNoSize = 1035,               // "No size: enter a number greater than 0."
+  GeneralClass = 1036,                // "class %1": "Linear dimension, class m"
+  GeneralAnswerHelp = 1037,           // "Every general tolerance for the size, with its range"
+  GeneralTableHelp = 1038,            // "The whole table of the class; the size's rows are marked"
+  GeneralDesignationHelp = 1039,      // "The general-tolerance note of the title block ..."
+  GeneralCopy = 1040,                 // "Copy": copies the answer and the table as text
 };
 
 }  // namespace kalmo

@@ -1,7 +1,6 @@
 #include "present/boundary_note.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "calc/range_boundary.h"
 #include "format/callout.h"
@@ -36,13 +35,13 @@ std::string fitPhrase(const LangTable& lang, const FitResult& fit, bool inch,
   switch (fit.kind) {
     case FitKind::Clearance:
       return filled(GetLangString(lang, TextId::BoundaryClearance),
-                    {other, greatest + unitName(inch)});
+                      {other, greatest + unitName(inch)});
     case FitKind::Interference:
       return filled(GetLangString(lang, TextId::BoundaryInterference),
-                    {other, greatest + unitName(inch)});
+                      {other, greatest + unitName(inch)});
     case FitKind::Transition:
       return filled(GetLangString(lang, TextId::BoundaryTransition),
-                    {greatest + unitName(inch), other + unitName(inch)});
+                      {greatest + unitName(inch), other + unitName(inch)});
     case FitKind::Undefined: break;
   }
   return GetLangString(lang, TextId::BoundaryUndefined);
@@ -54,8 +53,8 @@ std::string classPhrase(const LangTable& lang, const ClassResult& result, bool i
     return GetLangString(lang, TextId::BoundaryUndefined);
   }
   return filled(GetLangString(lang, TextId::BoundaryClassLimits),
-                {withSeparator(calloutDeviation(result.upperMm, inch), sep),
-                 withSeparator(calloutDeviation(result.lowerMm, inch), sep) + unitName(inch)});
+                  {withSeparator(calloutDeviation(result.upperMm, inch), sep),
+                   withSeparator(calloutDeviation(result.lowerMm, inch), sep) + unitName(inch)});
 }
 
 }  // namespace
@@ -85,7 +84,7 @@ std::string boundaryNote(const LangTable& lang, const FitView& view,
   const std::string bound =
       length(neighbour->boundMm, in.inch, decimalSeparator) + unitName(in.inch);
   return filled(GetLangString(lang, above ? TextId::BoundaryAbove : TextId::BoundaryBelow),
-                {bound, designation, phrase});
+                  {bound, designation, phrase});
 }
 
 }  // namespace kalmo

@@ -1,0 +1,443 @@
+#include "general/general_tolerances_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPagedPaintDevice>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app_images.h"
+#include "format/shortest_number.h"
+#include "format/units.h"
+#include "general/general_text.h"
+#include "language.h"
+#include "number_field.h"
+#include "report_printer.h"
+
+namespace kalmo {
+
+namespace {
+
+// Fits a 1920 x 1080 screen at 200 % (960 x 540 device-independent pixels)
+// with room for the frame and the task bar.
+constexpr int kWindowWidth = 920;
+constexpr int kWindowHeight = 480;
+
+const QColor kMarkedRow(255, 236, 160);
+const QColor kReasonText(96, 96, 96);
+const QColor kSectionRow(226, 232, 244);
+
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Every designation the picker offers: the classes of dimensions alone and
+// with each geometrical class, then the geometrical classes alone.
+QStringList designationChoices() {
+  QStringList choices;
+  for (const char linear : {'f', 'm', 'c', 'v'}) {
+    choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(linear));
+    for (const char geometric : {'H', 'K', 'L'}) {
+      choices << QStringLiteral("ISO 2768-%1%2")
+                     .arg(QChar::fromLatin1(linear), QChar::fromLatin1(geometric));
+    }
+  }
+  for (const char geometric : {'H', 'K', 'L'}) {
+    choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(geometric));
+  }
+  return choices;
+}
+
+QTableWidget* table(QWidget* parent, const char* name, int columns) {
+  auto* t = new QTableWidget(0, columns, parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->verticalHeader()->hide();
+  t->setWordWrap(true);
+  t->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return t;
+}
+
+QTableWidgetItem* cell(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setToolTip(text);
+  return item;
+}
+
+QPushButton* button(QWidget* parent, const char* name) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+QString htmlRow(const QStringList& cells, const QString& style = QString()) {
+  QString row =
+      style.isEmpty() ? QStringLiteral("<tr>") : QStringLiteral("<tr style=\"%1\">").arg(style);
+  for (const QString& c : cells) row += QStringLiteral("<td>%1</td>").arg(c.toHtmlEscaped());
+  return row + QStringLiteral("</tr>");
+}
+
+}  // namespace
+
+GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, double startSizeMm,
+                                                 bool inch, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      designationCaption(new QLabel(this)),
+      designation(new QComboBox(this)),
+      sizeCaption(new QLabel(this)),
+      size(new NumberField(sizeFieldLimits(inch).minimum, sizeFieldLimits(inch).maximum, this)),
+      unit(new QLabel(inch ? QStringLiteral("in") : QStringLiteral("mm"), this)),
+      heading(new QLabel(this)),
+      answers(table(this, "generalAnswers", 3)),
+      tableHeading(new QLabel(this)),
+      standard(table(this, "generalTable", 2)),
+      editions(new QLabel(this)),
+      copyButton(button(this, "generalCopyButton")),
+      printButton(button(this, "generalPrintButton")),
+      pdfButton(button(this, "generalPdfButton")),
+      language_(language),
+      inch_(inch) {
+  setObjectName(QStringLiteral("generalTolerancesWindow"));
+  setWindowIcon(icon(Image::Application));
+  designation->setObjectName(QStringLiteral("generalDesignation"));
+  designation->setEditable(true);
+  designation->addItems(designationChoices());
+  designation->setInsertPolicy(QComboBox::NoInsert);
+  // What is typed stays as typed: no completion turns "mk" into "mK".
+  designation->setCompleter(nullptr);
+  designation->setCurrentText(QStringLiteral("ISO 2768-mK"));
+  designation->setMinimumContentsLength(14);
+  designationCaption->setBuddy(designation);
+  size->setObjectName(QStringLiteral("generalSize"));
+  size->setInchMode(inch);
+  size->setValue(sizeFieldValue(startSizeMm, inch));
+  sizeCaption->setBuddy(size);
+  heading->setObjectName(QStringLiteral("generalHeading"));
+  heading->setWordWrap(true);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  tableHeading->setFont(bold);
+  editions->setObjectName(QStringLiteral("generalEditions"));
+  editions->setWordWrap(true);
+
+  // Kinds and values wrap; the range column is as wide as its longest range
+  // (fillAnswers), not as the reasons that span it.
+  answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+  answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+  answers->horizontalHeader()->setStretchLastSection(true);
+  answers->setColumnWidth(0, 200);
+  connect(answers->horizontalHeader(), &QHeaderView::sectionResized, answers,
+          &QTableView::resizeRowsToContents);
+  standard->setWordWrap(false);
+  standard->verticalHeader()->setDefaultSectionSize(standard->fontMetrics().height() + 6);
+  // The range takes the room left by the values; a kind's heading row spans both.
+  standard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  standard->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+
+  auto* inputs = new QHBoxLayout;
+  inputs->addWidget(designationCaption);
+  inputs->addWidget(designation);
+  inputs->addSpacing(16);
+  inputs->addWidget(sizeCaption);
+  inputs->addWidget(size);
+  inputs->addWidget(unit);
+  inputs->addStretch(1);
+
+  auto* left = new QWidget(this);
+  auto* leftLayout = new QVBoxLayout(left);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+  leftLayout->addWidget(heading);
+  leftLayout->addWidget(answers, 1);
+  auto* right = new QWidget(this);
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  rightLayout->addWidget(tableHeading);
+  rightLayout->addWidget(standard, 1);
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->addWidget(left);
+  split->addWidget(right);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  split->setChildrenCollapsible(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(copyButton);
+  buttons->addStretch(1);
+  buttons->addWidget(printButton);
+  buttons->addWidget(pdfButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(inputs);
+  layout->addWidget(split, 1);
+  layout->addWidget(editions);
+  layout->addLayout(buttons);
+  resize(kWindowWidth, kWindowHeight);
+
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  connect(designation, &QComboBox::editTextChanged, this, [this] { recompute(); });
+  connect(size, &QLineEdit::textChanged, this, [this] { recompute(); });
+  connect(copyButton, &QPushButton::clicked, this, &GeneralTolerancesWindow::copyText);
+  connect(printButton, &QPushButton::clicked, this, [this] {
+    printWithDialog(this, QPageLayout::Portrait,
+                    [this](QPagedPaintDevice& device) { return writeReport(device); });
+  });
+  connect(pdfButton, &QPushButton::clicked, this, [this] {
+    savePdfWithDialog(this, language_, QPageLayout::Portrait,
+                      [this](QPagedPaintDevice& device) { return writeReport(device); });
+  });
+  applyLanguage();
+}
+
+void GeneralTolerancesWindow::applyLanguage() {
+  const Language& l = language_;
+  setWindowTitle(l.text(TextId::GeneralTolerances));
+  designationCaption->setText(l.text(TextId::Designation).trimmed());
+  designation->setToolTip(l.text(TextId::GeneralDesignationHelp));
+  designation->setAccessibleName(l.text(TextId::Designation).trimmed());
+  designation->setAccessibleDescription(l.text(TextId::GeneralDesignationHelp));
+  sizeCaption->setText(l.text(TextId::GeneralSize));
+  size->setLanguage(&l.table());
+  size->setAccessibleName(l.text(TextId::GeneralSize));
+  answers->setHorizontalHeaderLabels({l.text(TextId::GeneralKindHeading),
+                                      l.text(TextId::GeneralRangeHeading),
+                                      l.text(TextId::GeneralValueHeading)});
+  answers->setAccessibleName(l.text(TextId::GeneralTolerances));
+  answers->setAccessibleDescription(l.text(TextId::GeneralAnswerHelp));
+  standard->setHorizontalHeaderLabels(
+      {l.text(TextId::GeneralRangeHeading), l.text(TextId::GeneralValueHeading)});
+  standard->setAccessibleDescription(l.text(TextId::GeneralTableHelp));
+  editions->setText(l.text(TextId::GeneralEditions));
+  copyButton->setText(l.text(TextId::GeneralCopy));
+  copyButton->setAccessibleDescription(l.text(TextId::CopyTableHelp));
+  printButton->setText(l.text(TextId::Print));
+  pdfButton->setText(l.text(TextId::SaveAsPdf));
+  recompute();
+}
+
+void GeneralTolerancesWindow::setDesignation(const QString& text) {
+  designation->setCurrentText(text);
+  recompute();
+}
+
+void GeneralTolerancesWindow::setSizeText(const QString& text) {
+  size->setText(text);
+  recompute();
+}
+
+void GeneralTolerancesWindow::recompute() {
+  const LangTable& lang = language_.table();
+  const GeneralDesignationRead read =
+      readGeneralDesignation(designation->currentText().toStdString());
+  designation_ = read.value;
+  answer_.reset();
+  QString problem;
+  if (!read.value) {
+    problem = qs(GetLangString(lang, generalDesignationErrorText(read.error)));
+  } else {
+    // Only a complete size within the limits is answered; the digits are
+    // taken as typed ("," read as the decimal point), so a bound typed is
+    // the bound itself.
+    const EntryRead entry = size->entry();
+    std::optional<TypedLength> typed;
+    if (entry.state == EntryState::Number) {
+      typed = readTypedLength(size->appliedText().replace(u',', u'.').toStdString(), inch_);
+      if (!typed) typed = readTypedLength(formatShortest(entry.number), inch_);
+    }
+    if (typed) {
+      answer_ = evaluateGeneral(*typed, *read.value);
+    } else {
+      const TextId why = entryProblemText(entry.problem);
+      problem = qs(GetLangString(lang, why == TextId::None ? TextId::GeneralNoSize : why));
+    }
+  }
+  const GeneralTextOptions options{inch_, localeDecimalSeparator()};
+  heading->setText(answer_ ? qs(generalAnswerHeading(lang, *answer_, options)) : problem);
+  heading->setStyleSheet(answer_ ? QString() : QStringLiteral("QLabel { color: #b00000; }"));
+  fillAnswers();
+  fillStandard(designation_);
+}
+
+void GeneralTolerancesWindow::fillAnswers() {
+  answers->clearSpans();
+  answers->setRowCount(0);
+  if (!answer_) return;
+  const std::vector<GeneralLine> lines =
+      generalLines(language_.table(), *answer_, {inch_, localeDecimalSeparator()});
+  answers->setRowCount(static_cast<int>(lines.size()));
+  for (int r = 0; r < answers->rowCount(); ++r) {
+    const GeneralLine& line = lines[static_cast<std::size_t>(r)];
+    answers->setItem(r, 0, cell(qs(line.caption)));
+    if (line.value.empty()) {
+      // A reason without a range runs across both columns.
+      QTableWidgetItem* reason = cell(qs(line.reason));
+      reason->setForeground(kReasonText);
+      answers->setItem(r, 1, line.range.empty() ? reason : cell(qs(line.range)));
+      answers->setItem(r, 2, line.range.empty() ? cell(QString()) : reason);
+      if (line.range.empty()) answers->setSpan(r, 1, 1, 2);
+    } else {
+      answers->setItem(r, 1, cell(qs(line.range)));
+      QTableWidgetItem* value = cell(qs(line.value));
+      QFont f = value->font();
+      f.setBold(true);
+      value->setFont(f);
+      answers->setItem(r, 2, value);
+    }
+  }
+  const QFontMetrics metrics = answers->fontMetrics();
+  int rangeWidth = metrics.horizontalAdvance(answers->horizontalHeaderItem(1)->text()) +
+                   24;  // with the sort room
+  for (const GeneralLine& line : lines) {
+    if (line.range.empty()) continue;
+    rangeWidth = std::max(rangeWidth, metrics.horizontalAdvance(qs(line.range)) + 12);
+  }
+  answers->setColumnWidth(1, rangeWidth);
+  answers->resizeRowsToContents();
+}
+
+void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignation>& d) {
+  standard->clearSpans();
+  standard->setRowCount(0);
+  if (!d) {
+    tableHeading->clear();
+    return;
+  }
+  const LangTable& lang = language_.table();
+  const GeneralTextOptions options{inch_, localeDecimalSeparator()};
+  tableHeading->setText(QString::fromStdString(GetLangString(lang, TextId::GeneralTableHeading))
+                            .replace(QStringLiteral("%1"), qs(generalDesignationText(*d))));
+  standard->setAccessibleName(tableHeading->text());
+  const auto addRow = [this](const QString& first, const QString& second) {
+    const int r = standard->rowCount();
+    standard->insertRow(r);
+    standard->setItem(r, 0, cell(first));
+    standard->setItem(r, 1, cell(second));
+    return r;
+  };
+  const auto section = [&](const QString& text) {
+    const int r = addRow(text, QString());
+    standard->setSpan(r, 0, 1, 2);
+    QFont f = standard->item(r, 0)->font();
+    f.setBold(true);
+    standard->item(r, 0)->setFont(f);
+    standard->item(r, 0)->setBackground(kSectionRow);
+    return r;
+  };
+  for (const GeneralKind kind : kGeneralKinds) {
+    const bool hasClass = isGeometricKind(kind) ? d->geometric.has_value() : d->linear.has_value();
+    if (!hasClass) continue;
+    const QString caption = qs(GetLangString(lang, generalKindText(kind)));
+    const std::vector<GeneralCell> cells = generalTable(kind, *d);
+    if (cells.empty()) {
+      section(caption);
+      const int r = addRow(qs(GetLangString(lang, TextId::GeneralNotConfirmed)), QString());
+      standard->setSpan(r, 0, 1, 2);
+      standard->item(r, 0)->setForeground(kReasonText);
+      continue;
+    }
+    const QChar letter =
+        QChar::fromLatin1(isGeometricKind(kind) ? geometricClassLetter(*d->geometric)
+                                                : linearClassLetter(*d->linear));
+    section(caption + QStringLiteral(", ") +
+            qs(GetLangString(lang, TextId::GeneralClass)).replace(QStringLiteral("%1"), letter));
+    const std::optional<std::size_t> marked =
+        answer_ ? (*answer_)[kind].row : std::optional<std::size_t>();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const std::string value = generalValueText(kind, cells[i], options);
+      const int r = addRow(qs(generalRangeText(lang, cells[i], options.decimalSeparator)),
+                           value.empty() ? QStringLiteral("\u2013") : qs(value));
+      if (marked == i) {
+        for (int c = 0; c < 2; ++c) {
+          QTableWidgetItem* item = standard->item(r, c);
+          item->setBackground(kMarkedRow);
+          QFont f = item->font();
+          f.setBold(true);
+          item->setFont(f);
+        }
+      }
+    }
+  }
+}
+
+QString GeneralTolerancesWindow::reportText() const {
+  const LangTable& lang = language_.table();
+  const GeneralTextOptions options{inch_, localeDecimalSeparator()};
+  QString text;
+  if (answer_) text += qs(generalAnswerText(lang, *answer_, options)) + u'\n';
+  if (designation_) text += qs(generalTableText(lang, *designation_, options));
+  return text;
+}
+
+void GeneralTolerancesWindow::copyText() const {
+  QApplication::clipboard()->setText(reportText());
+}
+
+QString GeneralTolerancesWindow::reportHtml() const {
+  const Language& l = language_;
+  ReportHeader header = reportHeader(l, l.text(TextId::GeneralTolerances), inch_);
+  header.editions = l.text(TextId::GeneralEditions);
+  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
+                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
+                          QStringList{header.version, header.date, header.unit, header.editions}
+                              .join(QStringLiteral(" \u00B7 "))
+                              .toHtmlEscaped());
+  const auto tableOf = [](const QTableWidget& t) {
+    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    QStringList headings;
+    for (int c = 0; c < t.columnCount(); ++c) {
+      headings << t.horizontalHeaderItem(c)->text();
+    }
+    out += htmlRow(headings, QStringLiteral("font-weight:bold; background:#e2e8f4"));
+    for (int r = 0; r < t.rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < t.columnCount(); ++c) {
+        if (t.columnSpan(r, 0) > 1 && c > 0) break;
+        cells << (t.item(r, c) ? t.item(r, c)->text() : QString());
+      }
+      const QTableWidgetItem* first = t.item(r, 0);
+      QString style;
+      if (first && first->background().color() == kMarkedRow) {
+        style = QStringLiteral("font-weight:bold; background:#ffeca0");
+      }
+      QString row = htmlRow(cells, style);
+      if (cells.size() == 1) {
+        row.replace(QStringLiteral("<td>"),
+                    QStringLiteral("<td colspan=\"%1\"><b>").arg(t.columnCount()));
+        row.replace(QStringLiteral("</td>"), QStringLiteral("</b></td>"));
+      }
+      out += row;
+    }
+    return out + QStringLiteral("</table>");
+  };
+  html += QStringLiteral("<h4>%1</h4>").arg(heading->text().toHtmlEscaped());
+  if (answer_) html += tableOf(*answers);
+  if (designation_) {
+    html += QStringLiteral("<h4>%1</h4>").arg(tableHeading->text().toHtmlEscaped()) +
+            tableOf(*standard);
+  }
+  return html;
+}
+
+int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
+  QTextDocument document;
+  document.setDefaultFont(windowFont());
+  document.setHtml(reportHtml());
+  document.setPageSize(device.pageLayout().paintRectPoints().size());
+  document.print(&device);
+  return document.pageCount();
+}
+
+}  // namespace kalmo
