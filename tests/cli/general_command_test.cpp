@@ -64,7 +64,7 @@ TEST(GeneralCommand, BadInputGivesOneLineAndStatus2) {
       {{"general", "--table", "--class", "m", "--json"}, "--table writes text only"},
       {{"general", "abc", "--class", "m"}, R"(size "abc" is not a number)"},
       {{"general", "0", "--class", "m"}, "size 0 mm is not greater than 0"},
-      {{"general", "1e3", "--class", "m", "--inch"}, "above the largest nominal size"},
+      {{"general", "1000", "--class", "m", "--inch"}, "above the largest nominal size"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
