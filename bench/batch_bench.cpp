@@ -4,15 +4,16 @@
 // plainest code that gives the same bytes (runYardstick below). The output of
 // both is compared before anything is timed; the figure to watch is the ratio
 // program / yardstick.
-//   kalmo_batch_bench [LINES] [REPETITIONS]    defaults 20000 and 7
+//   kalmo_batch_bench [LINES] [REPETITIONS]    defaults 20000 and 7; with 0
+//   repetitions it only compares the outputs
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdint>
 #include <ctime>
 #include <numbers>
 #include <optional>
@@ -197,21 +198,34 @@ std::uint32_t fitCode(Class hole, Class shaft) {
 // The use of a catalogue fit by the letter of its non-basic member; H/h by
 // the hole's grade (up to IT9 locational, above simple clearance).
 TextId useOf(Class hole, Class shaft) {
-  constexpr std::array<TextId, kLetterCount> byLetter = {
-      TextId::UseLooseRunning,         TextId::UseLooseRunning,
-      TextId::UseLooseRunning,         TextId::UseLooseRunning,
-      TextId::UseFreeRunning,          TextId::UseEasyRunning,
-      TextId::UseEasyRunning,          TextId::UseCloseRunning,
-      TextId::UseCloseRunning,         TextId::UseSliding,
-      TextId::None,                    TextId::UseLocationalTransition,
-      TextId::UseLocationalTransition, TextId::UseLocationalTransitionK,
-      TextId::UseTransitionM,          TextId::UseLocationalTransitionN,
-      TextId::UseLocationalInterference, TextId::UseLightPress,
-      TextId::UseMediumDrive,          TextId::UseForce,
-      TextId::UseForce,                TextId::UseHeavyShrink,
-      TextId::UseHeavyShrink,          TextId::UseHeavyShrink,
-      TextId::UseHeavyShrink,          TextId::UseHeavyShrink,
-      TextId::UseHeavyShrink,          TextId::UseHeavyShrink};
+  constexpr std::array<TextId, kLetterCount> byLetter = {TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseFreeRunning,
+                                                         TextId::UseEasyRunning,
+                                                         TextId::UseEasyRunning,
+                                                         TextId::UseCloseRunning,
+                                                         TextId::UseCloseRunning,
+                                                         TextId::UseSliding,
+                                                         TextId::None,
+                                                         TextId::UseLocationalTransition,
+                                                         TextId::UseLocationalTransition,
+                                                         TextId::UseLocationalTransitionK,
+                                                         TextId::UseTransitionM,
+                                                         TextId::UseLocationalTransitionN,
+                                                         TextId::UseLocationalInterference,
+                                                         TextId::UseLightPress,
+                                                         TextId::UseMediumDrive,
+                                                         TextId::UseForce,
+                                                         TextId::UseForce,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink};
   constexpr int h = bare::kH;
   if (hole.letter == h && shaft.letter == h) {
     return hole.grade <= 10 ? TextId::UseLocationalClearance : TextId::UseSimpleClearance;
@@ -237,8 +251,7 @@ void appendClass(std::string& out, const std::array<std::string_view, kLetterCou
   out += r.defined ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-void appendMembers(std::string& out, Class hole, Class shaft, const Answer& a,
-                   const Texts& texts) {
+void appendMembers(std::string& out, Class hole, Class shaft, const Answer& a, const Texts& texts) {
   constexpr std::array<const char*, 4> kinds = {"null", "\"clearance\"", "\"transition\"",
                                                 "\"interference\""};
   out += ",\"hole\":";
@@ -319,8 +332,8 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     appendMembers(out, hole, shaft, a, texts);
     if (a.fit.kind != bare::Kind::Undefined) {
       // Normal sizes, σ = IT/6 per part; P(C < 0) = erfc(μ/(σ√2))/2.
-      const double mean = (a.hole.upperMm + a.hole.lowerMm) / 2 -
-                          (a.shaft.upperMm + a.shaft.lowerMm) / 2;
+      const double mean =
+          (a.hole.upperMm + a.hole.lowerMm) / 2 - (a.shaft.upperMm + a.shaft.lowerMm) / 2;
       const double itH = a.hole.toleranceMm;
       const double itS = a.shaft.toleranceMm;
       const double sd = std::sqrt(itH * itH + itS * itS) / 6;
@@ -363,7 +376,8 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
                            fitCode(hole, shaft))) {
       const auto id = static_cast<std::size_t>(useOf(hole, shaft));
       if (id >= texts.use.size()) texts.use.resize(id + 1);
-      if (texts.use[id].empty()) texts.use[id] = quoted(GetLangString(lang, static_cast<TextId>(id)));
+      if (texts.use[id].empty())
+        texts.use[id] = quoted(GetLangString(lang, static_cast<TextId>(id)));
       out += ",\"use\":";
       out += texts.use[id];
       out += "}\n";
@@ -438,6 +452,8 @@ int main(int argc, char** argv) {
                  &*lineStart(got, g), &*lineStart(expected, e));
     return 1;
   }
+  std::printf("fit --batch --json, %d lines: the same bytes as the yardstick\n", lines);
+  if (repetitions == 0) return 0;  // the check alone
   const double program = bestSeconds(repetitions, [&] { return runProgram(input); });
   const double yardstick = bestSeconds(repetitions, [&] { return runYardstick(input, lang); });
   std::printf("fit --batch --json, %d lines, best of %d, CPU time\n", lines, repetitions);

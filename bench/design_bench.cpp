@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "bare_fit.h"
-#include "ratio_reporter.h"
 #include "design/class_lists.h"
 #include "design/design_search.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -69,8 +69,8 @@ class BareSearch {
         const int g = item.cls.grade.index();
         const int value = g == 0 ? 1 : g - 1;
         if (value < request.grades.lower || value > request.grades.upper) continue;
-        const bare::Limits limits = side == kalmo::Side::Hole ? at.hole(item.cls.letter, g)
-                                                              : at.shaft(item.cls.letter, g);
+        const bare::Limits limits =
+            side == kalmo::Side::Hole ? at.hole(item.cls.letter, g) : at.shaft(item.cls.letter, g);
         if (limits.defined) out.push_back({item.cls, limits});
       }
     };
@@ -157,8 +157,7 @@ bool sameRanking(FitType type) {
   const kalmo::RankedFits& got = program.run(request);
   const char* const name = kFitTypeNames[static_cast<std::size_t>(type)];
   if (got.size() != want.size()) {
-    std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n", name, got.size(),
-                 want.size());
+    std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n", name, got.size(), want.size());
     return false;
   }
   for (std::size_t i = 0; i < want.size(); ++i) {
@@ -170,16 +169,15 @@ bool sameRanking(FitType type) {
     if (g.classes != kalmo::FitClasses{hole.cls, shaft.cls} ||
         !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm) ||
         !sameBits(g.FitValue2, fit.value2Mm) || !sameBits(g.FitTolerance, fit.toleranceMm)) {
-      std::fprintf(stderr,
-                   "%s: row %zu differs from the yardstick: %s %.17g %.17g %.17g %.17g\n", name,
-                   i, g.Designation.c_str(), g.Deviation, g.FitValue1, g.FitValue2,
+      std::fprintf(stderr, "%s: row %zu differs from the yardstick: %s %.17g %.17g %.17g %.17g\n",
+                   name, i, g.Designation.c_str(), g.Deviation, g.FitValue1, g.FitValue2,
                    g.FitTolerance);
       return false;
     }
   }
   std::printf("%s: %zu x %zu = %zu candidates, %zu accepted, equal to the yardstick\n", name,
-              bare.holes().size(), bare.shafts().size(),
-              bare.holes().size() * bare.shafts().size(), want.size());
+              bare.holes().size(), bare.shafts().size(), bare.holes().size() * bare.shafts().size(),
+              want.size());
   return true;
 }
 
@@ -228,10 +226,11 @@ int main(int argc, char** argv) {
   for (FitType type : kFitTypes) {
     if (!sameRanking(type)) return 1;
   }
-  bench::RatioReporter reporter({{"design search",
-                                  "BM_DesignSearch",
-                                  "BM_BareSearch",
-                                  {{"0", "clearance"}, {"1", "transition"}, {"2", "interference"}}}});
+  bench::RatioReporter reporter(
+      {{"design search",
+        "BM_DesignSearch",
+        "BM_BareSearch",
+        {{"0", "clearance"}, {"1", "transition"}, {"2", "interference"}}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.printRatios();
   benchmark::Shutdown();

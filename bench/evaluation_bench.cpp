@@ -33,9 +33,8 @@ bool sameLimits(const kalmo::ClassResult& p, const bare::Limits& y) {
 }
 
 bool sameFit(const kalmo::FitResult& p, const bare::Fit& y) {
-  return static_cast<int>(p.kind) == static_cast<int>(y.kind) &&
-         sameBits(p.value1Mm, y.value1Mm) && sameBits(p.value2Mm, y.value2Mm) &&
-         sameBits(p.toleranceMm, y.toleranceMm);
+  return static_cast<int>(p.kind) == static_cast<int>(y.kind) && sameBits(p.value1Mm, y.value1Mm) &&
+         sameBits(p.value2Mm, y.value2Mm) && sameBits(p.toleranceMm, y.toleranceMm);
 }
 
 // Every class, hole and shaft, at each size; every pair of them at every
@@ -73,16 +72,17 @@ bool sameAsYardstick() {
       for (std::size_t s = 0; s < shafts.size(); ++s) {
         if (!sameFit(kalmo::EvaluateFit(holes[h], shafts[s]),
                      bare::fitOf(bareHoles[h], bareShafts[s]))) {
-          std::fprintf(stderr, "fit of classes %zu/%zu at %g mm differs from the yardstick\n", h,
-                       s, size);
+          std::fprintf(stderr, "fit of classes %zu/%zu at %g mm differs from the yardstick\n", h, s,
+                       size);
           return false;
         }
       }
     }
   }
-  std::printf("limits of 1120 classes at %zu sizes and fits of all pairs at %zu sizes: equal to "
-              "the yardstick\n",
-              sizes.size(), (sizes.size() + 9) / 10);
+  std::printf(
+      "limits of 1120 classes at %zu sizes and fits of all pairs at %zu sizes: equal to "
+      "the yardstick\n",
+      sizes.size(), (sizes.size() + 9) / 10);
   return true;
 }
 
@@ -95,8 +95,8 @@ struct BareEvaluation {
 
 BareEvaluation bareEvaluate(double sizeMm, ToleranceClass hole, ToleranceClass shaft) {
   const bare::At at(sizeMm);
-  BareEvaluation e{at.hole(hole.letter, hole.grade.index()),
-                   at.shaft(shaft.letter, shaft.grade.index()), {}};
+  BareEvaluation e{
+      at.hole(hole.letter, hole.grade.index()), at.shaft(shaft.letter, shaft.grade.index()), {}};
   e.fit = bare::fitOf(e.hole, e.shaft);
   return e;
 }
@@ -167,7 +167,9 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
   if (!sameAsYardstick()) return 1;
   bench::RatioReporter reporter(
-      {{"one fit", "BM_EvaluateOneFit", "BM_BareOneFit",
+      {{"one fit",
+        "BM_EvaluateOneFit",
+        "BM_BareOneFit",
         {{"1", "1 mm"}, {"30", "30 mm"}, {"9000", "9000 mm"}}},
        {"all classes", "BM_EvaluateAllClasses", "BM_BareAllClasses", {{"", "30 mm"}}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);

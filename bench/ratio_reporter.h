@@ -45,13 +45,17 @@ class RatioReporter final : public benchmark::ConsoleReporter {
   // One line per pair and argument: what, program, yardstick (CPU time in
   // the benchmarks' unit), ratio.
   void printRatios() const {
-    std::printf("\n%-32s %12s %12s %7s\n", "ratio program / yardstick", "program",
-                "yardstick", "ratio");
+    bool header = false;
     for (const RatioPair& pair : pairs_) {
       for (const auto& [arg, label] : pair.argsAndLabels) {
         const Figure* p = find(pair.program, arg);
         const Figure* y = find(pair.yardstick, arg);
         if (p == nullptr || y == nullptr) continue;
+        if (!header) {
+          std::printf("\n%-32s %12s %12s %7s\n", "ratio program / yardstick", "program",
+                      "yardstick", "ratio");
+          header = true;
+        }
         const std::string what = pair.what + ", " + label;
         std::printf("%-32s %12.4g %12.4g %7.2f\n", what.c_str(), p->cpu, y->cpu, p->cpu / y->cpu);
       }

@@ -98,7 +98,7 @@ class Collector {
     if (fit.kind != wanted_) return;
     const double deviation =
         designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
-    rows_.push_back({deviation, h, s, query_.isPreferred({hole.cls, shaft.cls})});
+    rows_.push_back({deviation, h, s});
   }
 
   bool atTemperature() const { return operating_ != nullptr; }
@@ -267,7 +267,13 @@ void searchFits(const DesignRequest& request, RankedFits& results) {
     results.rows_.clear();
     return;
   }
-  const CatalogueQuery query(request.system, request.fitType, request.nominalSizeMm);
+  const RankedFits::CatalogueChoice choice{request.system, request.fitType,
+                                           isAbove500(request.nominalSizeMm)};
+  if (results.catalogueChoice_ != choice) {
+    results.catalogue_.emplace(request.system, request.fitType, request.nominalSizeMm);
+    results.catalogueChoice_ = choice;
+  }
+  const CatalogueQuery& query = *results.catalogue_;
   const bool standardCheck =
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
   Collector collector(request, query, standardCheck, results.holes_, results.shafts_,
