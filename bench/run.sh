@@ -95,8 +95,10 @@ echo "== ratios (goals: design search <= 1.3, one fit <= 1.5, fit --batch --json
   "design --json writing <= 1, window click to painted table <= 1.5)"
 {
   printf '%-42s %s\n' "what" "ratio"
-  sed -n '/^ratio program/,$p' <<<"$one_fit$(printf '\n')$design" |
-    awk '!/^ratio program/ && NF >= 4 { r = $NF; NF -= 3; printf "%-42s %s\n", $0, r }'
+  for pairs in "$one_fit" "$design"; do
+    sed -n '/^ratio program/,$p' <<<"$pairs" |
+      awk '!/^ratio program/ && NF >= 4 { r = $NF; NF -= 3; printf "%-42s %s\n", $0, r }'
+  done
   awk '/^ratio program\/yardstick/ { printf "%-42s %s\n", "fit --batch --json", $3 }' <<<"$batch"
   awk '/^design 30/ { on = 1; next } on && $1 != "fit" && NF == 6 {
     printf "%-42s %s\n", "design --json writing, " $1, $6 }' <<<"$batch"
