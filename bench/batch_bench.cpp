@@ -54,6 +54,8 @@ std::string makeInput(int lines) {
       input += Designation(Side::Hole, hole);
     } else if (i % 7 == 5) {
       input += Designation(Side::Shaft, shaft);
+    } else if (i % 10 == 0) {
+      input += "H7/h6";  // a catalogue fit whose minimum clearance is a tie, EI = es
     } else if (i % 5 == 0) {
       input += "H7/g6";  // a catalogue fit, with its use text
     } else {
