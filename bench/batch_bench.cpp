@@ -1,38 +1,38 @@
-// kalmo-cli fit --batch --json against a yardstick: the same lines parsed and
-// evaluated by the core (limits, statistics, the neighbour across a nearby
-// size-range bound, the catalogue use), written by the plainest code that
-// gives the same bytes (texts looked up once, numbers by to_chars into one
-// string). The
-// output of both is compared before anything is timed; the figure to watch
-// is the ratio program / yardstick.
-//   kalmo_batch_bench [LINES] [REPETITIONS]    defaults 20000 and 7
+// kalmo-cli fit --batch --json against a yardstick that shares no code with
+// it: the same lines read, evaluated (limits, statistics, the neighbour
+// across a nearby size-range bound, the catalogue use) and written by the
+// plainest code that gives the same bytes (runYardstick below). The output of
+// both is compared before anything is timed; the figure to watch is the ratio
+// program / yardstick.
+//   kalmo_batch_bench [LINES] [REPETITIONS]    defaults 20000 and 7; with 0
+//   repetitions it only compares the outputs
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <numbers>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "calc/evaluation.h"
-#include "calc/range_boundary.h"
+#include "bare_fit.h"
 #include "calc/tolerance_class.h"
 #include "cli.h"
 #include "design/design_search.h"
-#include "design/fit_use.h"
-#include "format/number_format.h"
-#include "json_writer.h"
+#include "design/fit_catalogue.h"
 #include "lang/fit_texts.h"
 #include "lang/lang_table.h"
-#include "mech/assembly_statistics.h"
+#include "tables/deviation_tables.h"
 #include "tables/it_table.h"
 
 namespace {
@@ -54,6 +54,8 @@ std::string makeInput(int lines) {
       input += Designation(Side::Hole, hole);
     } else if (i % 7 == 5) {
       input += Designation(Side::Shaft, shaft);
+    } else if (i % 10 == 0) {
+      input += "H7/h6";  // a catalogue fit whose minimum clearance is a tie, EI = es
     } else if (i % 5 == 0) {
       input += "H7/g6";  // a catalogue fit, with its use text
     } else {
@@ -106,6 +108,15 @@ std::string runProgram(const std::string& input) {
   return sink.take();
 }
 
+// The yardstick: the plainest program that writes the same bytes, sharing
+// no code with kalmo-cli (table data, the catalogue lists and the language's
+// texts only). It reads "SIZE CLASS" and "SIZE HOLE/SHAFT" lines as the
+// benchmark writes them, evaluates with bare_fit.h, forms the statistics and
+// the range-bound neighbour by their formulas, and writes every number by
+// std::to_chars into one string.
+
+// The shortest text that reads back as the same double; plain decimals for
+// 1e-6 <= |v| < 1e15, an exponent otherwise; 0 for -0; null for no number.
 void appendNumber(std::string& out, double value) {
   if (!std::isfinite(value)) {
     out += "null";
@@ -123,68 +134,182 @@ void appendNumber(std::string& out, double value) {
   out.append(buffer, result.ptr);
 }
 
-void appendClass(std::string& out, Side side, std::optional<ToleranceClass> cls,
-                 const ClassResult& r) {
-  if (!cls) {
+// A JSON string of a text (the language's texts: no control characters).
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + '"';
+}
+
+// A class as the line names it: letter (1 or 2 characters) and grade label.
+struct Class {
+  int letter = -1;
+  int grade = -1;
+  bool given() const { return letter >= 0; }
+};
+
+Class readClass(std::string_view text, const std::array<std::string_view, kLetterCount>& letters) {
+  for (int l = kLetterCount - 1; l >= 0; --l) {  // two-letter codes before their first letter
+    const std::string_view code = letters[static_cast<std::size_t>(l)];
+    if (!text.starts_with(code)) continue;
+    const std::string_view label = text.substr(code.size());
+    for (int g = 0; g < kGradeCount; ++g) {
+      if (label == kGradeLabels[static_cast<std::size_t>(g)]) return {l, g};
+    }
+  }
+  return {};
+}
+
+// Hole, shaft and fit of a line at one size; a member without a class is the
+// undefined record.
+struct Answer {
+  bare::Limits hole;
+  bare::Limits shaft;
+  bare::Fit fit;
+};
+
+Answer answerAt(double size, Class hole, Class shaft) {
+  const bare::At at(size);
+  Answer a;
+  if (hole.given()) a.hole = at.hole(hole.letter, hole.grade);
+  if (shaft.given()) a.shaft = at.shaft(shaft.letter, shaft.grade);
+  a.fit = bare::fitOf(a.hole, a.shaft);
+  return a;
+}
+
+// The language's texts as JSON strings, each looked up once per run, and the
+// fits of the two catalogue lists (hole class code * 560 + shaft class code),
+// sorted.
+struct Texts {
+  std::array<std::string, 4> label1;
+  std::array<std::string, 4> label2;
+  std::vector<std::string> use;  // by text number, empty until first needed
+  std::vector<std::uint32_t> catalogueFits;
+};
+
+std::uint32_t classCode(Class c) {
+  return static_cast<std::uint32_t>(c.letter * kGradeCount + c.grade);
+}
+std::uint32_t fitCode(Class hole, Class shaft) {
+  return classCode(hole) * kLetterCount * kGradeCount + classCode(shaft);
+}
+
+// The use of a catalogue fit by the letter of its non-basic member; H/h by
+// the hole's grade (up to IT9 locational, above simple clearance).
+TextId useOf(Class hole, Class shaft) {
+  constexpr std::array<TextId, kLetterCount> byLetter = {TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseLooseRunning,
+                                                         TextId::UseFreeRunning,
+                                                         TextId::UseEasyRunning,
+                                                         TextId::UseEasyRunning,
+                                                         TextId::UseCloseRunning,
+                                                         TextId::UseCloseRunning,
+                                                         TextId::UseSliding,
+                                                         TextId::None,
+                                                         TextId::UseLocationalTransition,
+                                                         TextId::UseLocationalTransition,
+                                                         TextId::UseLocationalTransitionK,
+                                                         TextId::UseTransitionM,
+                                                         TextId::UseLocationalTransitionN,
+                                                         TextId::UseLocationalInterference,
+                                                         TextId::UseLightPress,
+                                                         TextId::UseMediumDrive,
+                                                         TextId::UseForce,
+                                                         TextId::UseForce,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink,
+                                                         TextId::UseHeavyShrink};
+  constexpr int h = bare::kH;
+  if (hole.letter == h && shaft.letter == h) {
+    return hole.grade <= 10 ? TextId::UseLocationalClearance : TextId::UseSimpleClearance;
+  }
+  return byLetter[static_cast<std::size_t>(hole.letter == h ? shaft.letter : hole.letter)];
+}
+
+void appendClass(std::string& out, const std::array<std::string_view, kLetterCount>& letters,
+                 Class cls, const bare::Limits& r) {
+  if (!cls.given()) {
     out += "null";
     return;
   }
   out += "{\"class\":\"";
-  out += letterText(side, cls->letter);
-  out += gradeText(cls->grade);
+  out += letters[static_cast<std::size_t>(cls.letter)];
+  out += kGradeLabels[static_cast<std::size_t>(cls.grade)];
   out += "\",\"it\":";
   appendNumber(out, r.toleranceMm);
   out += ",\"upper\":";
   appendNumber(out, r.upperMm);
   out += ",\"lower\":";
   appendNumber(out, r.lowerMm);
-  out += r.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
+  out += r.defined ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-// The language's texts as JSON strings, each looked up once per run.
-struct Texts {
-  std::array<std::string, 4> label1;
-  std::array<std::string, 4> label2;
-  std::vector<std::string> use;  // by text number, empty until first needed
-  FitUses uses;                  // the catalogue lists, captured once
-};
-
-void appendMembers(std::string& out, bool both, std::optional<ToleranceClass> hole,
-                   std::optional<ToleranceClass> shaft, const Evaluation& e, const Texts& texts) {
+void appendMembers(std::string& out, Class hole, Class shaft, const Answer& a, const Texts& texts) {
   constexpr std::array<const char*, 4> kinds = {"null", "\"clearance\"", "\"transition\"",
                                                 "\"interference\""};
   out += ",\"hole\":";
-  appendClass(out, Side::Hole, hole, e.hole);
+  appendClass(out, kHoleLetters, hole, a.hole);
   out += ",\"shaft\":";
-  appendClass(out, Side::Shaft, shaft, e.shaft);
-  if (!both) {
+  appendClass(out, kShaftLetters, shaft, a.shaft);
+  if (!hole.given() || !shaft.given()) {
     out += ",\"fit\":null";
     return;
   }
-  const auto kind = static_cast<std::size_t>(e.fit.kind);
+  const auto kind = static_cast<std::size_t>(a.fit.kind);
   out += ",\"fit\":{\"kind\":";
   out += kinds[kind];
   out += ",\"label1\":";
   out += texts.label1[kind];
   out += ",\"value1\":";
-  appendNumber(out, e.fit.value1Mm);
+  appendNumber(out, a.fit.value1Mm);
   out += ",\"label2\":";
   out += texts.label2[kind];
   out += ",\"value2\":";
-  appendNumber(out, e.fit.value2Mm);
+  appendNumber(out, a.fit.value2Mm);
   out += ",\"tolerance\":";
-  appendNumber(out, e.fit.toleranceMm);
+  appendNumber(out, a.fit.toleranceMm);
   out += '}';
+}
+
+// Limits at the sizes to either side of a range bound within 1 % of the size
+// (not the last bound, 10000 mm).
+std::optional<double> boundNear(double size) {
+  for (std::size_t i = 0; i + 1 < kDeviationBoundsMm.size(); ++i) {
+    const double bound = kDeviationBoundsMm[i];
+    if (std::fabs(size - bound) <= 0.01 * bound) return bound;
+  }
+  return std::nullopt;
+}
+
+bool sameLimits(const bare::Limits& a, const bare::Limits& b) {
+  return a.upperMm == b.upperMm && a.lowerMm == b.lowerMm;
 }
 
 std::string runYardstick(const std::string& input, const LangTable& lang) {
   Texts texts;
   for (std::size_t k = 0; k < texts.label1.size(); ++k) {
-    texts.label1[k] =
-        cli::jsonString(GetLangString(lang, fitValue1Caption(static_cast<FitKind>(k))));
-    texts.label2[k] =
-        cli::jsonString(GetLangString(lang, fitValue2Caption(static_cast<FitKind>(k))));
+    texts.label1[k] = quoted(GetLangString(lang, fitValue1Caption(static_cast<FitKind>(k))));
+    texts.label2[k] = quoted(GetLangString(lang, fitValue2Caption(static_cast<FitKind>(k))));
   }
+  for (const FitCatalogue* list : {&fitsUpTo500, &fitsAbove500}) {
+    for (const CatalogueEntry& e : list->entries) {
+      if (e.designation.find('/') == std::string_view::npos) continue;
+      texts.catalogueFits.push_back(
+          fitCode({e.classes.hole.letter, e.classes.hole.grade.index()},
+                  {e.classes.shaft.letter, e.classes.shaft.grade.index()}));
+    }
+  }
+  std::sort(texts.catalogueFits.begin(), texts.catalogueFits.end());
+
   std::string out;
   out.reserve(outputReserve(input));
   for (std::size_t at = 0; at < input.size();) {
@@ -192,53 +317,69 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     const std::string_view line(input.data() + at, end - at);
     at = end + 1;
     const std::size_t blank = line.find(' ');
-    const double size = *parseNumber(line.substr(0, blank), ".");
+    double size = 0;
+    std::from_chars(line.data(), line.data() + blank, size);
     const std::string_view classText = line.substr(blank + 1);
-    std::optional<ToleranceClass> hole;
-    std::optional<ToleranceClass> shaft;
-    if (classText.find('/') != std::string_view::npos) {
-      const FitClasses classes = *parseFitDesignation(classText).value;
-      hole = classes.hole;
-      shaft = classes.shaft;
-    } else if (const ClassParse h = parseToleranceClass(classText, Side::Hole); h.value) {
-      hole = h.value;
-    } else {
-      shaft = parseToleranceClass(classText, Side::Shaft).value;
+    Class hole;
+    Class shaft;
+    if (const std::size_t slash = classText.find('/'); slash != std::string_view::npos) {
+      hole = readClass(classText.substr(0, slash), kHoleLetters);
+      shaft = readClass(classText.substr(slash + 1), kShaftLetters);
+    } else if (hole = readClass(classText, kHoleLetters); !hole.given()) {
+      shaft = readClass(classText, kShaftLetters);
     }
-    const bool both = hole && shaft;
-    const FitClasses pair = both ? FitClasses{*hole, *shaft} : FitClasses{};
-    const Evaluation e = *Evaluate(size, hole, shaft);
+    const Answer a = answerAt(size, hole, shaft);
     out += "{\"size\":";
     appendNumber(out, size);
-    appendMembers(out, both, hole, shaft, e, texts);
-    if (const auto s = assemblyStatistics(e.hole, e.shaft, SizeDistribution::Normal)) {
+    appendMembers(out, hole, shaft, a, texts);
+    if (a.fit.kind != bare::Kind::Undefined) {
+      // Normal sizes, σ = IT/6 per part; P(C < 0) = erfc(μ/(σ√2))/2.
+      const double mean =
+          (a.hole.upperMm + a.hole.lowerMm) / 2 - (a.shaft.upperMm + a.shaft.lowerMm) / 2;
+      const double itH = a.hole.toleranceMm;
+      const double itS = a.shaft.toleranceMm;
+      const double sd = std::sqrt(itH * itH + itS * itS) / 6;
+      const double pInterference = std::erfc(mean / (sd * std::numbers::sqrt2)) / 2;
       out += ",\"statistics\":{\"model\":\"normal\",\"mean\":";
-      appendNumber(out, s->meanMm);
+      appendNumber(out, mean);
       out += ",\"sd\":";
-      appendNumber(out, s->sdMm);
+      appendNumber(out, sd);
       out += ",\"p_interference\":";
-      appendNumber(out, s->pInterference);
+      appendNumber(out, pInterference);
       out += ",\"p_clearance\":";
-      appendNumber(out, s->pClearance);
+      appendNumber(out, 1 - pInterference);
       out += '}';
     } else {
       out += ",\"statistics\":null";
     }
-    if (const auto n = rangeBoundaryNeighbour(size, hole, shaft)) {
+    const std::optional<double> bound = boundNear(size);
+    std::optional<Answer> across;
+    double acrossSize = 0;
+    if (bound && (hole.given() || shaft.given())) {
+      acrossSize = size <= *bound ? *bound + 0.001 : *bound;
+      const Answer there = answerAt(acrossSize, hole, shaft);
+      if ((hole.given() && !sameLimits(a.hole, there.hole)) ||
+          (shaft.given() && !sameLimits(a.shaft, there.shaft))) {
+        across = there;
+      }
+    }
+    if (across) {
       out += ",\"boundary\":{\"bound\":";
-      appendNumber(out, n->boundMm);
+      appendNumber(out, *bound);
       out += ",\"size\":";
-      appendNumber(out, n->sizeMm);
-      appendMembers(out, both, hole, shaft, n->evaluation, texts);
+      appendNumber(out, acrossSize);
+      appendMembers(out, hole, shaft, *across, texts);
       out += '}';
     } else {
       out += ",\"boundary\":null";
     }
-    const std::optional<TextId> use = both ? texts.uses.textId(pair) : std::nullopt;
-    if (use) {
-      const auto id = static_cast<std::size_t>(*use);
+    if (hole.given() && shaft.given() &&
+        std::binary_search(texts.catalogueFits.begin(), texts.catalogueFits.end(),
+                           fitCode(hole, shaft))) {
+      const auto id = static_cast<std::size_t>(useOf(hole, shaft));
       if (id >= texts.use.size()) texts.use.resize(id + 1);
-      if (texts.use[id].empty()) texts.use[id] = cli::jsonString(GetLangString(lang, *use));
+      if (texts.use[id].empty())
+        texts.use[id] = quoted(GetLangString(lang, static_cast<TextId>(id)));
       out += ",\"use\":";
       out += texts.use[id];
       out += "}\n";
@@ -313,6 +454,8 @@ int main(int argc, char** argv) {
                  &*lineStart(got, g), &*lineStart(expected, e));
     return 1;
   }
+  std::printf("fit --batch --json, %d lines: the same bytes as the yardstick\n", lines);
+  if (repetitions == 0) return 0;  // the check alone
   const double program = bestSeconds(repetitions, [&] { return runProgram(input); });
   const double yardstick = bestSeconds(repetitions, [&] { return runYardstick(input, lang); });
   std::printf("fit --batch --json, %d lines, best of %d, CPU time\n", lines, repetitions);

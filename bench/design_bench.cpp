@@ -2,29 +2,27 @@
 // class of the lists up to 500 mm over the full grade range, measured against
 // its yardstick in the same run: a bare search that gives the same ranked
 // list, bit for bit, with nothing but the work such a list needs (each class
-// evaluated once, the pair loop, the score, the ranking quicksort). Times on a
+// evaluated once, the pair loop, the score, the ranking quicksort) and no code
+// of the program's evaluation (bare_fit.h). Times on a
 // shared machine swing by a factor of two; the ratio program / yardstick is
 // the figure to track. Before any timing the two lists are compared; a
 // difference ends the program with status 1.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <map>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "calc/evaluation.h"
+#include "bare_fit.h"
 #include "design/class_lists.h"
 #include "design/design_search.h"
-#include "design/deviation_sort.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -43,76 +41,93 @@ kalmo::DesignRequest allCombinationsAt30Mm(FitType type) {
   return request;            // targets 0 and 0, as the page starts
 }
 
-// The yardstick: an all-combinations search in mm and nothing else. Its
-// buffers live as long as the object, as a hand-written loop would keep them.
+// The yardstick: an all-combinations search in mm at 20 °C and nothing
+// else, on the yardsticks' own evaluation (bare_fit.h): each listed class
+// evaluated once by the deviation rules, the pair loop with the kind by an
+// integer comparison, the score, and the ranking quicksort written out here.
+// Its buffers live as long as the object, as a hand-written loop would keep
+// them.
 class BareSearch {
  public:
-  struct Fit {
+  struct Row {
     double deviation;
-    double value1Mm;
-    double value2Mm;
-    double toleranceMm;
     std::uint16_t hole;   // index into holes()
     std::uint16_t shaft;  // index into shafts()
   };
   struct Class {
     kalmo::ToleranceClass cls;
-    kalmo::ClassResult limits;
+    bare::Limits limits;
   };
 
-  const std::vector<Fit>& run(const kalmo::DesignRequest& request) {
-    const kalmo::SizeEvaluation at(request.nominalSizeMm);
-    const bool above500 = kalmo::isAbove500(request.nominalSizeMm);
-    // Each class once; a class without limits forms no fit and is left out,
-    // which keeps the generation order of the others.
+  const std::vector<Row>& run(const kalmo::DesignRequest& request) {
+    const bare::At at(request.nominalSizeMm);
+    // The lists are table data: classes in list order. A grade counts by the
+    // number of its label ("01" as 1); a class without limits is left out.
     const auto evaluate = [&](kalmo::Side side, std::vector<Class>& out) {
       out.clear();
-      for (const kalmo::ClassListItem& item : kalmo::classList(side, above500)) {
-        if (!request.grades.contains(item.cls)) continue;
-        const kalmo::ClassResult limits =
-            side == kalmo::Side::Hole ? at.hole(item.cls) : at.shaft(item.cls);
-        if (limits.defined()) out.push_back({item.cls, limits});
+      for (const kalmo::ClassListItem& item : kalmo::classList(side, request.nominalSizeMm > 500)) {
+        const int g = item.cls.grade.index();
+        const int value = g == 0 ? 1 : g - 1;
+        if (value < request.grades.lower || value > request.grades.upper) continue;
+        const bare::Limits limits =
+            side == kalmo::Side::Hole ? at.hole(item.cls.letter, g) : at.shaft(item.cls.letter, g);
+        if (limits.defined) out.push_back({item.cls, limits});
       }
     };
     evaluate(kalmo::Side::Hole, holes_);
     evaluate(kalmo::Side::Shaft, shafts_);
 
-    const kalmo::FitKind wanted = kalmo::fitKindOf(request.fitType);
+    const bare::Kind wanted = request.fitType == FitType::Clearance    ? bare::Kind::Clearance
+                              : request.fitType == FitType::Transition ? bare::Kind::Transition
+                                                                       : bare::Kind::Interference;
     const long double targetMax = request.targets.max;
     const long double targetMin = request.targets.min;
-    fits_.clear();
+    rows_.clear();
+    rows_.reserve(holes_.size() * shafts_.size());
     for (std::size_t h = 0; h < holes_.size(); ++h) {
-      const kalmo::ClassResult& hole = holes_[h].limits;
+      const bare::Limits& hole = holes_[h].limits;
       for (std::size_t s = 0; s < shafts_.size(); ++s) {
-        const kalmo::ClassResult& shaft = shafts_[s].limits;
-        // The fit as the evaluation forms it: its own routine, whose rules
-        // (a tie of two limits is exactly 0 and decides the kind) the
-        // ranked list must follow bit for bit.
-        const kalmo::FitResult fit = kalmo::EvaluateFit(hole, shaft);
-        const kalmo::FitKind kind = fit.kind;
-        const double value1 = fit.value1Mm;
-        const double value2 = fit.value2Mm;
-        if (kind != wanted) continue;
-        const long double v1 = value1;
-        const long double v2 = value2;
+        const bare::Limits& shaft = shafts_[s].limits;
+        if (bare::kindOf(hole, shaft) != wanted) continue;
+        const bare::Fit fit = bare::fitOf(hole, shaft);
+        // The score in extended precision, rounded once.
+        const long double v1 = fit.value1Mm;
+        const long double v2 = fit.value2Mm;
         const auto deviation =
             static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
-        fits_.push_back({deviation, value1, value2, fit.toleranceMm, static_cast<std::uint16_t>(h),
-                         static_cast<std::uint16_t>(s)});
+        rows_.push_back({deviation, static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
     }
-    kalmo::detail::deviationQuickSort(std::span<Fit>(fits_),
-                                      [](const Fit& f) { return f.deviation; });
-    return fits_;
+    if (!rows_.empty()) quickSort(0, static_cast<std::ptrdiff_t>(rows_.size()) - 1);
+    return rows_;
   }
 
   const std::vector<Class>& holes() const { return holes_; }
   const std::vector<Class>& shafts() const { return shafts_; }
 
  private:
+  // The ranking: quicksort by the deviation alone, Hoare's partition around
+  // the middle element of l..r; equal deviations end where it leaves them.
+  void quickSort(std::ptrdiff_t l, std::ptrdiff_t r) {
+    std::ptrdiff_t i = l;
+    std::ptrdiff_t j = r;
+    const double pivot = rows_[static_cast<std::size_t>((l + r) / 2)].deviation;
+    do {
+      while (rows_[static_cast<std::size_t>(i)].deviation < pivot) ++i;
+      while (rows_[static_cast<std::size_t>(j)].deviation > pivot) --j;
+      if (i <= j) {
+        std::swap(rows_[static_cast<std::size_t>(i)], rows_[static_cast<std::size_t>(j)]);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (l < j) quickSort(l, j);
+    if (i < r) quickSort(i, r);
+  }
+
   std::vector<Class> holes_;
   std::vector<Class> shafts_;
-  std::vector<Fit> fits_;
+  std::vector<Row> rows_;
 };
 
 // The search as the program runs it for the command line, and for the window
@@ -138,25 +153,31 @@ bool sameRanking(FitType type) {
   const kalmo::DesignRequest request = allCombinationsAt30Mm(type);
   BareSearch bare;
   ProgramSearch program;
-  const std::vector<BareSearch::Fit>& want = bare.run(request);
+  const std::vector<BareSearch::Row>& want = bare.run(request);
   const kalmo::RankedFits& got = program.run(request);
+  const char* const name = kFitTypeNames[static_cast<std::size_t>(type)];
   if (got.size() != want.size()) {
-    std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n",
-                 kFitTypeNames[static_cast<std::size_t>(type)], got.size(), want.size());
+    std::fprintf(stderr, "%s: %zu results, the yardstick has %zu\n", name, got.size(), want.size());
     return false;
   }
   for (std::size_t i = 0; i < want.size(); ++i) {
-    const BareSearch::Fit& w = want[i];
-    const kalmo::FitClasses classes{bare.holes()[w.hole].cls, bare.shafts()[w.shaft].cls};
+    const BareSearch::Row& w = want[i];
+    const BareSearch::Class& hole = bare.holes()[w.hole];
+    const BareSearch::Class& shaft = bare.shafts()[w.shaft];
+    const bare::Fit fit = bare::fitOf(hole.limits, shaft.limits);
     const kalmo::DesignResult g = got.record(i);
-    if (g.classes != classes || !sameBits(g.Deviation, w.deviation) ||
-        !sameBits(g.FitValue1, w.value1Mm) || !sameBits(g.FitValue2, w.value2Mm) ||
-        !sameBits(g.FitTolerance, w.toleranceMm)) {
-      std::fprintf(stderr, "%s: row %zu differs from the yardstick\n",
-                   kFitTypeNames[static_cast<std::size_t>(type)], i);
+    if (g.classes != kalmo::FitClasses{hole.cls, shaft.cls} ||
+        !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm) ||
+        !sameBits(g.FitValue2, fit.value2Mm) || !sameBits(g.FitTolerance, fit.toleranceMm)) {
+      std::fprintf(stderr, "%s: row %zu differs from the yardstick: %s %.17g %.17g %.17g %.17g\n",
+                   name, i, g.Designation.c_str(), g.Deviation, g.FitValue1, g.FitValue2,
+                   g.FitTolerance);
       return false;
     }
   }
+  std::printf("%s: %zu x %zu = %zu candidates, %zu accepted, equal to the yardstick\n", name,
+              bare.holes().size(), bare.shafts().size(), bare.holes().size() * bare.shafts().size(),
+              want.size());
   return true;
 }
 
@@ -186,8 +207,8 @@ void searchBenchmark(benchmark::State& state) {
                                                 benchmark::Counter::kAvgIterations);
 }
 
-// 201 x 202 = 40602 candidates at 30 mm; argument 0 clearance, 1 transition,
-// 2 interference.
+// 180 x 180 = 32400 candidates at 30 mm (the classes of the lists with
+// limits at IT1..IT18); argument 0 clearance, 1 transition, 2 interference.
 void BM_DesignSearch(benchmark::State& state) {
   searchBenchmark<ProgramSearch>(state);
 }
@@ -197,47 +218,6 @@ void BM_BareSearch(benchmark::State& state) {
 BENCHMARK(BM_DesignSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The console output as usual, and afterwards the ratio of the program's CPU
-// time to the yardstick's per fit type: of the medians when the benchmarks
-// are repeated, otherwise of the single runs.
-class RatioReporter final : public benchmark::ConsoleReporter {
- public:
-  // Colours only on a terminal, as the library's own reporter does.
-  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (run.run_type == Run::RT_Aggregate && !median) continue;
-      Figure& figure = figures_[run.run_name.function_name][run.run_name.args];
-      if (median || !figure.median) figure = {run.GetAdjustedCPUTime(), median};
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void printRatios() const {
-    const auto program = figures_.find("BM_DesignSearch");
-    const auto bare = figures_.find("BM_BareSearch");
-    if (program == figures_.end() || bare == figures_.end()) return;
-    std::printf("\n%-13s %12s %12s %7s\n", "fit type", "program ms", "yardstick ms", "ratio");
-    for (std::size_t k = 0; k < kFitTypes.size(); ++k) {
-      const std::string arg = std::to_string(k);
-      const auto p = program->second.find(arg);
-      const auto b = bare->second.find(arg);
-      if (p == program->second.end() || b == bare->second.end()) continue;
-      std::printf("%-13s %12.3f %12.3f %7.2f\n", kFitTypeNames[k], p->second.cpuMs, b->second.cpuMs,
-                  p->second.cpuMs / b->second.cpuMs);
-    }
-  }
-
- private:
-  struct Figure {
-    double cpuMs = 0;
-    bool median = false;
-  };
-  std::map<std::string, std::map<std::string, Figure>> figures_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -246,7 +226,11 @@ int main(int argc, char** argv) {
   for (FitType type : kFitTypes) {
     if (!sameRanking(type)) return 1;
   }
-  RatioReporter reporter;
+  bench::RatioReporter reporter(
+      {{"design search",
+        "BM_DesignSearch",
+        "BM_BareSearch",
+        {{"0", "clearance"}, {"1", "transition"}, {"2", "interference"}}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.printRatios();
   benchmark::Shutdown();

@@ -440,7 +440,7 @@ void writeResultsJson(std::ostream& stream, const RankedFits& results, const Sho
     at = put(at, kTolerance);
     at = numbers.write(at, fit.toleranceMm);
     const bool inside = shown.target.contains(fit.value1Mm, fit.value2Mm);
-    at = put(at, kFlags[(row.preferred ? 2 : 0) + (inside ? 1 : 0)]);
+    at = put(at, kFlags[(results.preferred(rank) ? 2 : 0) + (inside ? 1 : 0)]);
     at = put(at, useText);
     *at++ = '}';
     out.done(at);

@@ -35,6 +35,11 @@ FitResult RankedFits::fit(std::size_t row) const {
   return EvaluateFit(holes_[r.hole].limits, shafts_[r.shaft].limits);
 }
 
+bool RankedFits::preferred(std::size_t row) const {
+  const Row& r = rows_[row];
+  return catalogue_->isPreferred({holes_[r.hole].cls, shafts_[r.shaft].cls});
+}
+
 DesignResult RankedFits::record(std::size_t row) const {
   const Row& r = rows_[row];
   const EvaluatedClass& hole = holes_[r.hole];
@@ -47,7 +52,7 @@ DesignResult RankedFits::record(std::size_t row) const {
   record.FitValue1 = fit.value1Mm;
   record.FitValue2 = fit.value2Mm;
   record.FitTolerance = fit.toleranceMm;
-  record.Preferred = r.preferred;
+  record.Preferred = preferred(row);
   return record;
 }
 

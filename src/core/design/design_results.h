@@ -10,6 +10,7 @@
 
 #include "calc/evaluation.h"
 #include "calc/tolerance_class.h"
+#include "design/fit_catalogue.h"
 #include "mech/operating_fit.h"
 
 namespace kalmo {
@@ -51,6 +52,9 @@ class RankedFits {
   DesignResult record(std::size_t row) const;
   // The fit of a row (row < size()), without the text of a record.
   FitResult fit(std::size_t row) const;
+  // Whether a row's fit (row < size()) is a preferred entry of the catalogue
+  // range the search consulted.
+  bool preferred(std::size_t row) const;
   // The records of the first min(count, size()) rows, best first.
   DesignResults records(std::size_t count) const;
 
@@ -66,7 +70,6 @@ class RankedFits {
     double deviation;
     std::uint16_t hole;   // into holes_
     std::uint16_t shaft;  // into shafts_
-    bool preferred;
   };
   // A row and the classes its indexes name, for a writer of every row that
   // builds the text of each class once rather than a record per row.
@@ -80,6 +83,17 @@ class RankedFits {
   std::vector<EvaluatedClass> holes_;
   std::vector<EvaluatedClass> shafts_;
   std::vector<Row> rows_;
+  // The catalogue range the search consulted (for the standard check and
+  // the preferred marks) and what chose it; the next search with the same
+  // choice reuses it. Empty before the first search.
+  struct CatalogueChoice {
+    DesignSystem system;
+    FitType type;
+    bool above500;
+    friend bool operator==(const CatalogueChoice&, const CatalogueChoice&) = default;
+  };
+  std::optional<CatalogueChoice> catalogueChoice_;
+  std::optional<CatalogueQuery> catalogue_;
   // Set when the search ran at operating temperatures: the limits above are
   // then the zones at temperature, and a row's fit is formed from them by
   // fitOfZonesAtTemperature.

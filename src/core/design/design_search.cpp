@@ -30,8 +30,10 @@ std::vector<int> gradeIndexesInRange(GradeBounds grades) {
 // RankedFits. Each class is evaluated once per search, when it is added; a
 // candidate is a pair of indexes, and its fit is formed by EvaluateFit from
 // the two limits, as the evaluation forms it from the same limits. An
-// all-combinations search has 40602 candidates and accepts up to some 14000,
-// so nothing else happens per candidate: the text is left to the rows shown.
+// all-combinations search pairs the classes of the lists that have limits at
+// the size (180 x 180 = 32400 candidates at 30 mm, at most 201 x 202) and
+// accepts up to some 14000, so nothing else happens per candidate: the text
+// and the preferred mark are left to the rows shown or written.
 class Collector {
  public:
   using Index = std::uint16_t;
@@ -80,21 +82,29 @@ class Collector {
   // capacity stays with the results for the next search.
   void reserve(std::size_t candidates) { rows_.reserve(candidates); }
 
+  // One candidate. The two tests that are the same for every candidate of a
+  // search are template arguments, so the bulk of the work, a search at
+  // 20 °C over all combinations (32400 candidates at 30 mm), carries neither:
+  // collect() below is compiled once per pair of them.
+  template <bool AtTemperature, bool StandardCheck>
   void consider(Index h, Index s) {
     const RankedFits::EvaluatedClass& hole = holes_[h];
     const RankedFits::EvaluatedClass& shaft = shafts_[s];
-    const FitClasses classes{hole.cls, shaft.cls};
-    if (standardCheck_ && !query_.isStandard(classes)) return;
-    // One branch per candidate, the same way every time: the 20 °C search
-    // keeps EvaluateFit and its bits.
-    const FitResult fit = operating_
+    if constexpr (StandardCheck) {
+      if (!query_.isStandard({hole.cls, shaft.cls})) return;
+    }
+    // The 20 °C search keeps EvaluateFit and its bits.
+    const FitResult fit = AtTemperature
                               ? fitOfZonesAtTemperature(hole.limits, shaft.limits, *operating_)
                               : EvaluateFit(hole.limits, shaft.limits);
     if (fit.kind != wanted_) return;
     const double deviation =
         designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
-    rows_.push_back({deviation, h, s, query_.isPreferred(classes)});
+    rows_.push_back({deviation, h, s});
   }
+
+  bool atTemperature() const { return operating_ != nullptr; }
+  bool standardCheck() const { return standardCheck_; }
 
   // Ranks the accepted candidates by the design results' quicksort. It sees
   // only the deviations, so it leaves the rows in the order it would leave
@@ -130,6 +140,7 @@ class Collector {
 // whose designation a shaft-basis section also holds (H7/h6 and twelve more)
 // is passed over in favour of the shaft-basis entry. Each entry adds its two
 // classes, so candidate k is the pair (k, k).
+template <bool AtTemperature>
 void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Collector& collector) {
   const std::size_t shaftBasisFirst =
       catalogue.sectionAt(FitBasis::Shaft, FitType::Clearance).first;
@@ -146,8 +157,62 @@ void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Col
     if (!grades.contains(entry.classes.hole) || !grades.contains(entry.classes.shaft)) continue;
     collector.addHole(entry.classes.hole);
     collector.addShaft(entry.classes.shaft);
-    collector.consider(static_cast<Collector::Index>(collector.holeCount() - 1),
-                       static_cast<Collector::Index>(collector.shaftCount() - 1));
+    collector.consider<AtTemperature, false>(
+        static_cast<Collector::Index>(collector.holeCount() - 1),
+        static_cast<Collector::Index>(collector.shaftCount() - 1));
+  }
+}
+
+// Generates the candidates of the request's system in their fixed order.
+template <bool AtTemperature, bool StandardCheck>
+void collect(const DesignRequest& request, Collector& collector) {
+  using Index = Collector::Index;
+  const auto consider = [&collector](Index h, Index s) {
+    collector.consider<AtTemperature, StandardCheck>(h, s);
+  };
+  const GradeBounds grades = request.grades;
+  switch (request.system) {
+    case DesignSystem::HoleBasis:
+      for (int g : gradeIndexesInRange(grades)) collector.addHole({letter::H, Grade::atIndex(g)});
+      collector.addListed(Side::Shaft, grades);
+      for (Index h = 0; h < collector.holeCount(); ++h) {
+        for (Index s = 0; s < collector.shaftCount(); ++s) consider(h, s);
+      }
+      break;
+    case DesignSystem::ShaftBasis:
+      for (int g : gradeIndexesInRange(grades)) collector.addShaft({letter::H, Grade::atIndex(g)});
+      collector.addListed(Side::Hole, grades);
+      for (Index s = 0; s < collector.shaftCount(); ++s) {
+        for (Index h = 0; h < collector.holeCount(); ++h) consider(h, s);
+      }
+      break;
+    case DesignSystem::HoleTolerance:
+      if (request.fixedClass) {
+        collector.addHole(*request.fixedClass);
+        collector.addListed(Side::Shaft, grades);
+        for (Index s = 0; s < collector.shaftCount(); ++s) consider(0, s);
+      }
+      break;
+    case DesignSystem::ShaftTolerance:
+      if (request.fixedClass) {
+        collector.addShaft(*request.fixedClass);
+        collector.addListed(Side::Hole, grades);
+        for (Index h = 0; h < collector.holeCount(); ++h) consider(h, 0);
+      }
+      break;
+    case DesignSystem::AllCombinations:
+      if (request.onlyStandard) {
+        collectCatalogueFits<AtTemperature>(fitCatalogueFor(request.nominalSizeMm), grades,
+                                            collector);
+      } else {
+        collector.addListed(Side::Hole, grades);
+        collector.addListed(Side::Shaft, grades);
+        collector.reserve(std::size_t{collector.holeCount()} * collector.shaftCount());
+        for (Index h = 0; h < collector.holeCount(); ++h) {
+          for (Index s = 0; s < collector.shaftCount(); ++s) consider(h, s);
+        }
+      }
+      break;
   }
 }
 
@@ -204,55 +269,27 @@ void searchFits(const DesignRequest& request, RankedFits& results) {
     results.rows_.clear();
     return;
   }
-  const CatalogueQuery query(request.system, request.fitType, request.nominalSizeMm);
+  const RankedFits::CatalogueChoice choice{request.system, request.fitType,
+                                           isAbove500(request.nominalSizeMm)};
+  if (results.catalogueChoice_ != choice) {
+    results.catalogue_.emplace(request.system, request.fitType, request.nominalSizeMm);
+    results.catalogueChoice_ = choice;
+  }
+  const CatalogueQuery& query = *results.catalogue_;
   const bool standardCheck =
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
   Collector collector(request, query, standardCheck, results.holes_, results.shafts_,
                       results.rows_);
-  using Index = Collector::Index;
-
-  const GradeBounds grades = request.grades;
-  switch (request.system) {
-    case DesignSystem::HoleBasis:
-      for (int g : gradeIndexesInRange(grades)) collector.addHole({letter::H, Grade::atIndex(g)});
-      collector.addListed(Side::Shaft, grades);
-      for (Index h = 0; h < collector.holeCount(); ++h) {
-        for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(h, s);
-      }
-      break;
-    case DesignSystem::ShaftBasis:
-      for (int g : gradeIndexesInRange(grades)) collector.addShaft({letter::H, Grade::atIndex(g)});
-      collector.addListed(Side::Hole, grades);
-      for (Index s = 0; s < collector.shaftCount(); ++s) {
-        for (Index h = 0; h < collector.holeCount(); ++h) collector.consider(h, s);
-      }
-      break;
-    case DesignSystem::HoleTolerance:
-      if (request.fixedClass) {
-        collector.addHole(*request.fixedClass);
-        collector.addListed(Side::Shaft, grades);
-        for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(0, s);
-      }
-      break;
-    case DesignSystem::ShaftTolerance:
-      if (request.fixedClass) {
-        collector.addShaft(*request.fixedClass);
-        collector.addListed(Side::Hole, grades);
-        for (Index h = 0; h < collector.holeCount(); ++h) collector.consider(h, 0);
-      }
-      break;
-    case DesignSystem::AllCombinations:
-      if (request.onlyStandard) {
-        collectCatalogueFits(fitCatalogueFor(request.nominalSizeMm), grades, collector);
-      } else {
-        collector.addListed(Side::Hole, grades);
-        collector.addListed(Side::Shaft, grades);
-        collector.reserve(std::size_t{collector.holeCount()} * collector.shaftCount());
-        for (Index h = 0; h < collector.holeCount(); ++h) {
-          for (Index s = 0; s < collector.shaftCount(); ++s) collector.consider(h, s);
-        }
-      }
-      break;
+  if (collector.atTemperature()) {
+    if (collector.standardCheck()) {
+      collect<true, true>(request, collector);
+    } else {
+      collect<true, false>(request, collector);
+    }
+  } else if (collector.standardCheck()) {
+    collect<false, true>(request, collector);
+  } else {
+    collect<false, false>(request, collector);
   }
   collector.rank();
 }

@@ -21,20 +21,24 @@ namespace kalmo::detail {
 template <typename Record, typename Deviation>
 void deviationQuickSort(std::span<Record> records, std::ptrdiff_t l, std::ptrdiff_t r,
                         const Deviation& deviation) {
-  const auto at = [&](std::ptrdiff_t k) -> double {
-    return deviation(records[static_cast<std::size_t>(k)]);
-  };
+  Record* const at = records.data();
   while (true) {
     std::ptrdiff_t i = l;
     std::ptrdiff_t j = r;
-    const double pivot = at(l + (r - l) / 2);
+    const double pivot = deviation(at[l + (r - l) / 2]);
     do {
-      while (at(i) < pivot) ++i;
-      while (at(j) > pivot) --j;
+      // The scans as pointer loops of their own: written on indexes, the
+      // compiler merged them into one loop that reloads both ends per step.
+      const Record* up = at + i;
+      while (deviation(*up) < pivot) ++up;
+      i = up - at;
+      const Record* down = at + j;
+      while (deviation(*down) > pivot) --down;
+      j = down - at;
       if (i <= j) {
-        if (i != j) {
+        if (i != j) {  // no self-swap: a moved-from record need not survive it
           using std::swap;
-          swap(records[static_cast<std::size_t>(i)], records[static_cast<std::size_t>(j)]);
+          swap(at[i], at[j]);
         }
         ++i;
         --j;
