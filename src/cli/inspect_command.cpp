@@ -104,6 +104,9 @@ std::string errorText(const InspectionOutcome& outcome, const InspectionInput& i
              formatPlain(input.nominalMm) + " mm";
     case InspectionError::MinAboveMax: return "--" + side + "-min is above --" + side + "-max";
     case InspectionError::MeasurementNotFinite: return "the measured " + side + " is not finite";
+    case InspectionError::MeasurementOutOfRange:
+      return "the measured " + side + " must be greater than 0 and at most " +
+             formatPlain(kMaxMeasuredMm) + " mm";
     case InspectionError::SizeNotPositive:
     case InspectionError::NoClass:
     case InspectionError::None: break;

@@ -55,6 +55,9 @@ TEST(InspectCommand, BadInputGivesOneLineAndStatus2) {
     const char* message;
   } cases[] = {
       {{"inspect", "50", "H7", "--hole", "abc"}, R"(--hole "abc" is not a number)"},
+      {{"inspect", "50", "H7", "--hole", "-5"},
+       "the measured hole must be greater than 0 and at most 20000 mm"},
+      {{"inspect", "50", "H7/g6", "--shaft", "1e308"}, "the measured shaft must be greater than 0"},
       {{"inspect", "50", "H7", "--hole-min", "50.02", "--hole-max", "50.01"},
        "--hole-min is above --hole-max"},
       {{"inspect", "50", "H7", "--hole-min", "50.02"}, "--hole-min and --hole-max go together"},
