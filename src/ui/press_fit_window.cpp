@@ -257,10 +257,12 @@ void PressFitWindow::buildLayout() {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->setSelectionMode(QAbstractItemView::NoSelection);
   results->setWordWrap(false);
+  // Columns as wide as their texts, the unit's taking what is left: the
+  // window then fits beside its inputs on a screen of 960 device-independent
+  // pixels (1920 at 200 %).
   results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  results->horizontalHeader()->setSectionResizeMode(static_cast<int>(PressColumn::Quantity),
-                                                    QHeaderView::Stretch);
-  results->setMinimumSize(560, 20 * static_cast<int>(PressRow::Count) + 30);
+  results->horizontalHeader()->setStretchLastSection(true);
+  results->setMinimumSize(420, 20 * static_cast<int>(PressRow::Count) + 30);
 
   auto* output = new QVBoxLayout;
   output->addWidget(fitLine);
