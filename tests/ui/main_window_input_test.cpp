@@ -225,8 +225,9 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u',')));
 }
 
-// Assistive technology reads the grid as a table of cells, each with its
-// label and value, in reading order and at its place on the screen.
+// Assistive technology reads the grid as a table of cells, each named by its
+// label and value, in reading order and at its place on the screen; the
+// keyboard reaches the grid and copies a cell.
 void MainWindowInputTest::readsTheGridCellByCell() {
   Session s;
   MainWindow& w = *s.window;
@@ -245,14 +246,20 @@ void MainWindowInputTest::readsTheGridCellByCell() {
                              QStringLiteral("Shaft="),
                              QStringLiteral("10 H7="),
                              QStringLiteral("10 g6="),
-                             QStringLiteral("Tolerance=0.0150"),
-                             QStringLiteral("Tolerance=0.0090"),
+                             QStringLiteral("Tolerance 0.0150=0.0150"),
+                             QStringLiteral("Tolerance 0.0090=0.0090"),
                              QStringLiteral("Limit deviations="),
-                             QStringLiteral("Upper deviation (ES)=0.0150"),
-                             QStringLiteral("Upper deviation (es)=-0.0050")};
+                             QStringLiteral("Upper deviation (ES) 0.0150=0.0150"),
+                             QStringLiteral("Upper deviation (es) -0.0050=-0.0050")};
   QCOMPARE(cells.mid(0, expected.size()), expected);
-  QVERIFY(cells.contains(QStringLiteral("Designation=10 H7/g6")));
-  QVERIFY(cells.contains(QStringLiteral("Max. clearance=0.0290")));
+  QVERIFY(cells.contains(QStringLiteral("Designation 10 H7/g6=10 H7/g6")));
+  QVERIFY(cells.contains(QStringLiteral("Max. clearance 0.0290=0.0290")));
+  auto* grid = w.findChild<ResultsGrid*>();
+  QCOMPARE(grid->focusPolicy(), Qt::StrongFocus);
+  grid->setFocus();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(grid, Qt::Key_Down);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.0150"));
 }
 
 void MainWindowInputTest::dragsTheColumnBorder_data() {
