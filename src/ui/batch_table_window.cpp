@@ -18,6 +18,7 @@
 
 #include "app_images.h"
 #include "batch_table_model.h"
+#include "help/help_command.h"
 #include "language.h"
 #include "number_field.h"
 #include "on_screen.h"
@@ -98,6 +99,8 @@ BatchTableWindow::BatchTableWindow(const ResultSource& source, QWidget* parent)
     savePdfWithDialog(this, source_.language(), QPageLayout::Landscape,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
   });
+  addHelpKey(*this, HelpTopic::BatchTable,
+             [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
 }

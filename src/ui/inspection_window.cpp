@@ -14,6 +14,7 @@
 #include "calc/limit_slack.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "help/help_command.h"
 #include "lang/fit_texts.h"
 #include "language.h"
 #include "number_field.h"
@@ -147,6 +148,8 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
   for (NumberField* field : {hole.measured, hole.lotMax, shaft.measured, shaft.lotMax}) {
     connect(field, &QLineEdit::textChanged, this, [this] { inspectNow(); });
   }
+  addHelpKey(*this, HelpTopic::Inspection,
+             [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
 }

@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "format/number_format.h"
+#include "help/help_command.h"
 #include "language.h"
 #include "number_field.h"
 #include "on_screen.h"
@@ -179,6 +180,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
   buildLayout();
 
   readSettings();
+  addHelpKey(*this, HelpTopic::Press, [this] { return languageNumber(language_.code()); });
 
   for (const FieldDefinition& s : kFields) {
     NumberField* f = field(s.field);

@@ -43,8 +43,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
 }
 
 bool HelpViewer::openHelp(const QString& filePath, const QString& topic) {
-  const QString topicPath = helpTopicPath(topic.toStdString());
+  // A topic may name a section of its page: "::/tools.htm#batch".
+  const qsizetype hash = topic.indexOf(u'#');
+  const QString page = hash < 0 ? topic : topic.left(hash);
+  const QString topicPath = helpTopicPath(page.toStdString());
   if (!browser_->openFile(filePath, topicPath)) return false;
+  if (hash >= 0) browser_->scrollToAnchor(topic.mid(hash + 1));
   home_ = ChmBrowser::pageUrl(topicPath);
   updateTitle();
   return true;
