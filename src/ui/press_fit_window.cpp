@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -506,6 +507,16 @@ void PressFitWindow::recalculate() {
                formatPlain(roundTo(mm / unitFactor(inch), inch ? 6 : 5), separator)) +
            QStringLiteral(" ") + unitText(Unit::Length, inch);
   };
+  for (const PressField f : {PressField::PressFriction, PressField::JoiningClearance}) {
+    // Halfway between text and background, on light and dark palettes alike.
+    QPalette palette = field(f)->palette();
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    palette.setColor(QPalette::PlaceholderText,
+                     QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                            (text.blue() + base.blue()) / 2));
+    field(f)->setPalette(palette);
+  }
   field(PressField::PressFriction)->setPlaceholderText(QStringLiteral("= μ"));
   field(PressField::JoiningClearance)
       ->setPlaceholderText(QStringLiteral("0.001·D = ") + shownLength(0.001 * view_.inputs.sizeMm));

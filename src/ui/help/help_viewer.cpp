@@ -1,6 +1,7 @@
 #include "help/help_viewer.h"
 
 #include <QAction>
+#include <QPalette>
 #include <QStyle>
 #include <QToolBar>
 
@@ -18,6 +19,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
 
   browser_ = new ChmBrowser(this);
   browser_->setObjectName(QStringLiteral("helpBrowser"));
+  // The pages are dark text on white (help.css); list bullets and numbers are
+  // drawn in the palette's text colour, so a dark palette must not make them
+  // light on that white.
+  QPalette page = browser_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+  browser_->setPalette(page);
   setCentralWidget(browser_);
 
   QToolBar* toolBar = addToolBar(QString());
