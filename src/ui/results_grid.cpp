@@ -171,7 +171,8 @@ ResultsGrid::ResultsGrid(Source source, QWidget* parent)
   setFixedSize(grid::kWidth, grid::kHeight);
   setAutoFillBackground(false);
   // Reached by Tab; the arrows move between the cells, Ctrl+C copies one.
-  setFocusPolicy(Qt::StrongFocus);
+  // Tab only: a click to drag the column border leaves the focus where it was.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 QPoint ResultsGrid::currentCell() const {
