@@ -144,6 +144,10 @@ void MainWindowInputTest::tabWalksTheInputsInReadingOrder() {
     QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  // The results grid comes after the panel buttons.
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("operatingButton"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("drgrDanni"));
   for (const QToolButton* b : w.findChildren<QToolButton*>()) {
     if (b->parent() && b->parent()->objectName() == u"ToolBar1") {
       QCOMPARE(b->focusPolicy(), Qt::NoFocus);
