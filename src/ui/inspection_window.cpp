@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -309,8 +310,12 @@ void InspectionWindow::markField(NumberField& field, const QString& problem) {
 
 void InspectionWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // Typing replaces the whole measured size, also on reopening the window.
-  if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  // Typing replaces the whole number of the field with the focus, also on
+  // reopening; selected once the window is active, as activation would
+  // otherwise leave the cursor after the text.
+  QTimer::singleShot(0, this, [this] {
+    if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  });
 }
 
 void InspectionWindow::showFit(const std::optional<ActualFit>& fit, bool partsInside) {

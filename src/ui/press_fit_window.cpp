@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
@@ -295,8 +296,12 @@ void PressFitWindow::buildLayout() {
 
 void PressFitWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // Typing replaces the whole number of the field with the focus.
-  if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  // Typing replaces the whole number of the field with the focus, also on
+  // reopening; selected once the window is active, as activation would
+  // otherwise leave the cursor after the text.
+  QTimer::singleShot(0, this, [this] {
+    if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  });
 }
 
 void PressFitWindow::applyLanguage() {

@@ -131,6 +131,27 @@ class InspectionWindowTest : public QObject {
     QCOMPARE(*window.report()->shaft->status, InspectionStatus::Ok);
   }
 
+  // Reopened, the window has the measured size selected: typing replaces it
+  // instead of running on after it (50.01850.0265); Esc closes the window.
+  void reopeningSelectsTheMeasuredSize() {
+    FakeSource source;
+    source.show(50, "H7/g6");
+    InspectionWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.hole.measured->setFocus();
+    QTest::keyClicks(window.hole.measured, QStringLiteral("50.018"));
+    window.close();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.hole.measured->selectedText(), QStringLiteral("50.018"));
+    QTest::keyClicks(window.hole.measured, QStringLiteral("50.0265"));
+    QCOMPARE(window.hole.measured->text(), QStringLiteral("50.0265"));
+    QCOMPARE(*window.report()->hole->status, InspectionStatus::Over);
+    QTest::keyClick(window.hole.measured, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+  }
+
   // A fit box is green only when every measured part is inside its tolerance.
   void noGreenFitWithAPartOutside() {
     FakeSource source;
