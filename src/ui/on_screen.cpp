@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -22,8 +23,8 @@ int placeOnAxis(int start, int length, int low, int high) {
 // Places its window on the first showing, once.
 class FirstShowPlacer final : public QObject {
  public:
-  FirstShowPlacer(QWidget& window, std::function<QSize()> wanted)
-      : QObject(&window), window_(window), wanted_(std::move(wanted)) {
+  FirstShowPlacer(QWidget& window, const QWidget* owner, std::function<QSize()> wanted)
+      : QObject(&window), window_(window), owner_(owner), wanted_(std::move(wanted)) {
     window.installEventFilter(this);
   }
 
@@ -38,7 +39,7 @@ class FirstShowPlacer final : public QObject {
 
  private:
   void place() {
-    const QWidget* owner = window_.parentWidget() ? window_.parentWidget()->window() : nullptr;
+    const QWidget* owner = owner_;
     const QScreen* screen = owner ? owner->screen() : window_.screen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();
@@ -73,6 +74,7 @@ class FirstShowPlacer final : public QObject {
   }
 
   QWidget& window_;
+  QPointer<const QWidget> owner_;
   std::function<QSize()> wanted_;
 };
 
@@ -104,7 +106,16 @@ QPoint besidePosition(const QRect& ownerFrame, const QSize& size, const QRect& a
 }
 
 void makeChildWindow(QWidget& window, std::function<QSize()> wanted) {
-  new FirstShowPlacer(window, std::move(wanted));
+  new FirstShowPlacer(window, window.parentWidget() ? window.parentWidget()->window() : nullptr,
+                      std::move(wanted));
+  closeOnEscape(window);
+}
+
+void openBeside(QWidget& window, const QWidget* owner) {
+  new FirstShowPlacer(window, owner, [&window] { return window.size(); });
+}
+
+void closeOnEscape(QWidget& window) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
   escape->setContext(Qt::WindowShortcut);
   QObject::connect(escape, &QShortcut::activated, &window, [&window] {

@@ -31,4 +31,11 @@ QPoint besidePosition(const QRect& ownerFrame, const QSize& size, const QRect& a
 // The window's parent widget is its owner; without one it is centred.
 void makeChildWindow(QWidget& window, std::function<QSize()> wanted);
 
+// The same placing for a window without a parent (the help viewer, which
+// must not stay on top of the main window): on its first showing, at its
+// size within the screen, beside `owner`.
+void openBeside(QWidget& window, const QWidget* owner);
+// Esc closes the window, except in a marked number field (see above).
+void closeOnEscape(QWidget& window);
+
 }  // namespace kalmo

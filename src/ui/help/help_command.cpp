@@ -8,6 +8,7 @@
 
 #include "help/help_file.h"
 #include "help/help_viewer.h"
+#include "on_screen.h"
 #ifdef Q_OS_WIN
 #include "help/system_help.h"
 #endif
@@ -39,6 +40,8 @@ HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* 
       delete created;
       return nullptr;
     }
+    openBeside(*created, owner);
+    closeOnEscape(*created);
     viewer = created;
   }
   viewer->closeWith(owner);
