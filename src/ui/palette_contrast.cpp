@@ -27,21 +27,35 @@ double contrastRatio(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor errorTextColour(const QPalette& palette) {
-  const QColor base = palette.color(QPalette::Active, QPalette::Base);
-  const QColor alternate = palette.color(QPalette::Active, QPalette::AlternateBase);
+namespace {
+
+// The wanted colour, or the first shade of its hue (lighter on a dark
+// background, darker on a light one) that reads on both backgrounds.
+QColor readableOn(const QColor& wanted, const QColor& first, const QColor& second) {
   const auto readable = [&](const QColor& c) {
-    return contrastRatio(c, base) >= kReadableContrast &&
-           contrastRatio(c, alternate) >= kReadableContrast;
+    return contrastRatio(c, first) >= kReadableContrast &&
+           contrastRatio(c, second) >= kReadableContrast;
   };
-  const QColor red(176, 0, 0);
-  if (readable(red)) return red;
-  // Lighter reds of the same hue, towards white; white itself at the end.
-  for (int lightness = red.lightness(); lightness <= 255; lightness += 5) {
-    const QColor lighter = QColor::fromHsl(red.hslHue(), 255, lightness);
-    if (readable(lighter)) return lighter;
+  if (readable(wanted)) return wanted;
+  const bool dark = first.lightness() < 128;
+  const int step = dark ? 5 : -5;
+  for (int lightness = wanted.lightness(); lightness >= 0 && lightness <= 255; lightness += step) {
+    const QColor shade = QColor::fromHsl(wanted.hslHue(), wanted.hslSaturation(), lightness);
+    if (readable(shade)) return shade;
   }
-  return QColor(Qt::white);
+  return dark ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+}  // namespace
+
+QColor errorTextColour(const QPalette& palette) {
+  return readableOn(QColor(176, 0, 0), palette.color(QPalette::Active, QPalette::Base),
+                    palette.color(QPalette::Active, QPalette::AlternateBase));
+}
+
+QColor readableOnWindow(const QColor& wanted, const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Active, QPalette::Window);
+  return readableOn(wanted, window, window);
 }
 
 }  // namespace kalmo

@@ -15,4 +15,9 @@ double contrastRatio(const QColor& a, const QColor& b);
 // of 4.5:1 against both the palette's Base and AlternateBase.
 QColor errorTextColour(const QPalette& palette);
 
+// The same for any text colour on a window's background (Window role): the
+// colour itself where it reaches 4.5:1, else the first lighter or darker
+// shade of its hue that does.
+QColor readableOnWindow(const QColor& wanted, const QPalette& palette);
+
 }  // namespace kalmo

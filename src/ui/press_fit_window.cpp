@@ -22,6 +22,7 @@
 #include "language.h"
 #include "number_field.h"
 #include "on_screen.h"
+#include "palette_contrast.h"
 #include "press_fit_results_model.h"
 #include "settings_store.h"
 
@@ -249,10 +250,9 @@ void PressFitWindow::buildLayout() {
   problems->setObjectName(QStringLiteral("problems"));
   problems->setWordWrap(true);
   problems->setTextFormat(Qt::RichText);
-  problems->setStyleSheet(QStringLiteral("color: #b00000;"));
+
   warnings->setObjectName(QStringLiteral("warnings"));
   warnings->setWordWrap(true);
-  warnings->setStyleSheet(QStringLiteral("color: #a04000;"));
 
   results->setObjectName(QStringLiteral("results"));
   results->setModel(model_);
@@ -552,6 +552,11 @@ void PressFitWindow::recalculate() {
   if (const std::optional<PressFitInput> in = input(); in && lines.isEmpty()) {
     result = pressFit(*in).value;
   }
+  // Red and orange that read on the window's background, light or dark.
+  problems->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xb0, 0, 0), palette()).name()));
+  warnings->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xa0, 0x40, 0), palette()).name()));
   problems->setText(lines.join(QStringLiteral("<br>")));
   problems->setVisible(!lines.isEmpty());
 
