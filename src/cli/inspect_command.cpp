@@ -276,8 +276,14 @@ void registerInspectCommand(CLI::App& app, Context& ctx) {
                    "Hole and shaft class (H7/g6), or one class alone (H7, g6)")
       ->type_name("")
       ->required();
+  // An empty text is no measured size, not a part left unmeasured.
+  const CLI::Validator notEmpty(
+      [](const std::string& text) {
+        return text.empty() ? std::string("a measured size cannot be empty") : std::string();
+      },
+      "", "not empty");
   const auto measured = [&](const char* name, std::string& target, const char* what) {
-    inspect->add_option(name, target, what)->type_name("SIZE");
+    inspect->add_option(name, target, what)->type_name("SIZE")->check(notEmpty);
   };
   measured("--hole", options->hole, "Measured size of the hole");
   measured("--hole-min", options->holeMin, "Smallest hole of a lot (with --hole-max)");

@@ -55,6 +55,7 @@ TEST(InspectCommand, BadInputGivesOneLineAndStatus2) {
     const char* message;
   } cases[] = {
       {{"inspect", "50", "H7", "--hole", "abc"}, R"(--hole "abc" is not a number)"},
+      {{"inspect", "50", "H7", "--hole", ""}, "--hole: a measured size cannot be empty"},
       {{"inspect", "50", "H7", "--hole", "-5"},
        "the measured hole must be greater than 0 and at most 20000 mm"},
       {{"inspect", "50", "H7/g6", "--shaft", "1e308"}, "the measured shaft must be greater than 0"},
