@@ -26,10 +26,10 @@ void OnScreenTest::opensChildWindowsBesideTheOwner_data() {
   const QRect fullHd(0, 0, 1920, 1040);
   // 200 % on 1920×1080: 960×520 device-independent pixels.
   const QRect scaled(0, 0, 960, 520);
-  QTest::newRow("room on the right") << QRect(100, 80, 470, 440) << QSize(600, 500) << fullHd
-                                     << QPoint(570, 80);
-  QTest::newRow("room on the left only") << QRect(1300, 80, 470, 440) << QSize(600, 500) << fullHd
-                                         << QPoint(700, 80);
+  QTest::newRow("room on the right")
+      << QRect(100, 80, 470, 440) << QSize(600, 500) << fullHd << QPoint(570, 80);
+  QTest::newRow("room on the left only")
+      << QRect(1300, 80, 470, 440) << QSize(600, 500) << fullHd << QPoint(700, 80);
   QTest::newRow("no room: the wider side, kept on the screen")
       << QRect(200, 100, 470, 440) << QSize(900, 520) << scaled << QPoint(60, 0);
   QTest::newRow("second screen") << QRect(2000, 50, 470, 440) << QSize(600, 500)

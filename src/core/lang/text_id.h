@@ -308,12 +308,12 @@ enum class TextId : int {
   AtOperatingHelp = 739,      // "Ranks the fits by their values at the conditions ..."
 
   // Press fit, inspection and the child windows.
-  CoolingCannotJoin = 850,   // cooling would need below absolute zero
-  LotOver = 851,             // "over: the lot reaches %1 above the upper limit"
-  LotUnder = 852,            // "under: the lot reaches %1 below the lower limit"
-  MeasuredRange = 853,       // "The measured size must be a number greater than 0 and at most %1."
-  NotANumber = 854,          // "not a number": a field's text
-  HoleLetterName = 855,      // accessible names of the class pickers
+  CoolingCannotJoin = 850,  // cooling would need below absolute zero
+  LotOver = 851,            // "over: the lot reaches %1 above the upper limit"
+  LotUnder = 852,           // "under: the lot reaches %1 below the lower limit"
+  MeasuredRange = 853,      // "The measured size must be a number greater than 0 and at most %1."
+  NotANumber = 854,         // "not a number": a field's text
+  HoleLetterName = 855,     // accessible names of the class pickers
   HoleGradeName = 856,
   ShaftLetterName = 857,
   ShaftGradeName = 858,
