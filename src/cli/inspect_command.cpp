@@ -1,4 +1,3 @@
-#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -10,7 +9,6 @@
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
-#include "tables/nominal_range.h"
 
 namespace kalmo::cli {
 
@@ -63,11 +61,6 @@ struct InspectOptions {
   std::string emptyOption;
 };
 
-// A measured size lies above 0 and at most at twice the tables' greatest
-// nominal size: room for every deviation of a 10000 mm part, and far from
-// the overflow of a difference.
-constexpr double kMaxMeasuredMm = 2 * kMaxNominalMm;
-
 // A measured side as typed (in the unit given) and in mm.
 struct TypedMeasurement {
   Measurement typed;
@@ -80,7 +73,7 @@ Parsed<double> parseMeasured(std::string_view option, const std::string& text, b
     return {std::nullopt, std::string(option) + " " + quoteUserText(text) + " is not a number"};
   }
   const double mm = inch ? inchToMm(*value) : *value;
-  if (!(std::isfinite(mm) && mm > 0 && mm <= kMaxMeasuredMm)) {
+  if (!measuredSizeInRange(mm)) {
     const std::string limit = inch ? formatPlain(roundTo(mmToInch(kMaxMeasuredMm), 5)) + " in"
                                    : formatPlain(kMaxMeasuredMm) + " mm";
     return {std::nullopt, std::string(option) + " " + quoteUserText(text) +
@@ -124,6 +117,9 @@ std::string errorText(const InspectionOutcome& outcome, const InspectionInput& i
              formatPlain(input.nominalMm) + " mm";
     case InspectionError::MinAboveMax: return "--" + side + "-min is above --" + side + "-max";
     case InspectionError::MeasurementNotFinite: return "the measured " + side + " is not finite";
+    case InspectionError::MeasurementOutOfRange:
+      return "the measured " + side + " must be greater than 0 and at most " +
+             formatPlain(kMaxMeasuredMm) + " mm";
     case InspectionError::SizeNotPositive:
     case InspectionError::NoClass:
     case InspectionError::None: break;

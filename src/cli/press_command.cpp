@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <ostream>
@@ -21,7 +22,15 @@ constexpr const char* kPressFooter = R"(Method:
   interference is not above 0 carries no pressure at that limit. Torque and
   axial load at the smallest pressure, press-in force and stresses at the
   largest. Shrinking on: hub temperature for U_max plus the joining clearance;
-  or cooling the shaft, flagged below -196 °C (liquid nitrogen).
+  or cooling the shaft, flagged below -196 °C (liquid nitrogen). Joining
+  temperatures only where there is interference to join (U_max > 0); a shaft
+  temperature below absolute zero is none: cooling alone cannot join the parts.
+
+Ranges:
+  E 1 to 10000000 MPa, nu above 0 and below 0.5, Re above 0 up to 100000 MPa,
+  alpha 0.01 to 1000 µm/(m·K), Rz 0 to 1000 µm, friction above 0 up to 10,
+  hub diameter above the size up to 1000000 mm, bore 0 up to below the size,
+  length above 0 up to 1000000 mm, joining clearance 0 to the size.
 
 Materials:
   Both parts are steel unless --hub-material/--shaft-material name a preset
@@ -37,10 +46,12 @@ Output:
      "p_max":..,"p_min":..,"torque":..,"axial_force":..,"press_force":..,
      "hub_stress":..,"shaft_stress":..,"hub_safety":..,"shaft_safety":..,
      "hub_temperature":..,"shaft_temperature":..,"loose_at_min":false,
-     "hub_yields":false,"shaft_yields":false,"shaft_below_ln2":false}}
+     "hub_yields":false,"shaft_yields":false,"shaft_below_ln2":false,
+     "no_interference":false,"shaft_below_absolute_zero":false}}
   Lengths in mm (also with --inch), k in 1/MPa, pressures and stresses in MPa,
   forces in N, torque in N·m, temperatures in °C; a safety is null when its
-  stress is 0.
+  stress is 0; both temperatures are null with no_interference, the shaft's
+  with shaft_below_absolute_zero.
 
 Examples:
   kalmo-cli press 50 H7/s6 --hub-diameter 80 --length 40 --friction 0.12
@@ -96,52 +107,58 @@ Parsed<MaterialProperties> material(std::string_view part, const PartOptions& o)
   return {m, {}};
 }
 
-// The option and the rule of an input the method rejected.
+// The option and the range of an input the method rejected, lengths in the
+// unit of the command line.
 std::string pressError(PressFitError e, const PressOptions& o, const FitClasses& classes,
                        double sizeMm) {
-  const auto named = [](const char* option, const std::optional<std::string>& text,
-                        const char* rule) {
-    return std::string(option) + (text ? " " + quoteUserText(*text) : std::string()) + " " + rule;
-  };
-  switch (e) {
-    case PressFitError::FitUndefined:
-      return "fit " + Designation(Side::Hole, classes.hole) + "/" +
-             Designation(Side::Shaft, classes.shaft) + " is undefined at " + formatPlain(sizeMm) +
-             " mm";
-    case PressFitError::HubOuterDiameter:
-      return named("--hub-diameter", o.hubDiameter, "must be greater than the size");
-    case PressFitError::ShaftBore:
-      return named("--bore", o.bore, "must be 0 or more and below the size");
-    case PressFitError::Length: return named("--length", o.length, "must be greater than 0");
-    case PressFitError::HubModulus: return named("--hub-E", o.hub.e, "must be greater than 0");
-    case PressFitError::ShaftModulus:
-      return named("--shaft-E", o.shaft.e, "must be greater than 0");
-    case PressFitError::HubPoisson:
-      return named("--hub-nu", o.hub.nu, "must be greater than 0 and less than 0.5");
-    case PressFitError::ShaftPoisson:
-      return named("--shaft-nu", o.shaft.nu, "must be greater than 0 and less than 0.5");
-    case PressFitError::HubYield: return named("--hub-re", o.hub.re, "must be greater than 0");
-    case PressFitError::ShaftYield:
-      return named("--shaft-re", o.shaft.re, "must be greater than 0");
-    case PressFitError::HubAlpha:
-      return named("--hub-alpha", o.hub.alpha, "must be greater than 0");
-    case PressFitError::ShaftAlpha:
-      return named("--shaft-alpha", o.shaft.alpha, "must be greater than 0");
-    case PressFitError::HubRoughness: return named("--rz-hub", o.rzHub, "must be 0 or more");
-    case PressFitError::ShaftRoughness: return named("--rz-shaft", o.rzShaft, "must be 0 or more");
-    case PressFitError::Friction: return named("--friction", o.friction, "must be greater than 0");
-    case PressFitError::PressFriction:
-      return named("--press-friction", o.pressFriction, "must be greater than 0");
-    case PressFitError::JoiningClearance:
-      return named("--joining-clearance", o.joiningClearance, "must be 0 or more");
-    case PressFitError::Diameter:
-    case PressFitError::None: break;
+  if (e == PressFitError::FitUndefined) {
+    return "fit " + Designation(Side::Hole, classes.hole) + "/" +
+           Designation(Side::Shaft, classes.shaft) + " is undefined at " + formatPlain(sizeMm) +
+           " mm";
   }
-  return "size must be greater than 0";
+  struct Named {
+    PressFitError error;
+    const char* option;
+    const std::optional<std::string>* text;
+    bool length;
+  };
+  const std::array<Named, 17> named{{
+      {PressFitError::HubOuterDiameter, "--hub-diameter", &o.hubDiameter, true},
+      {PressFitError::ShaftBore, "--bore", &o.bore, true},
+      {PressFitError::Length, "--length", &o.length, true},
+      {PressFitError::HubModulus, "--hub-E", &o.hub.e, false},
+      {PressFitError::ShaftModulus, "--shaft-E", &o.shaft.e, false},
+      {PressFitError::HubPoisson, "--hub-nu", &o.hub.nu, false},
+      {PressFitError::ShaftPoisson, "--shaft-nu", &o.shaft.nu, false},
+      {PressFitError::HubYield, "--hub-re", &o.hub.re, false},
+      {PressFitError::ShaftYield, "--shaft-re", &o.shaft.re, false},
+      {PressFitError::HubAlpha, "--hub-alpha", &o.hub.alpha, false},
+      {PressFitError::ShaftAlpha, "--shaft-alpha", &o.shaft.alpha, false},
+      {PressFitError::HubRoughness, "--rz-hub", &o.rzHub, false},
+      {PressFitError::ShaftRoughness, "--rz-shaft", &o.rzShaft, false},
+      {PressFitError::Friction, "--friction", &o.friction, false},
+      {PressFitError::PressFriction, "--press-friction", &o.pressFriction, false},
+      {PressFitError::JoiningClearance, "--joining-clearance", &o.joiningClearance, true},
+      {PressFitError::Diameter, "size", nullptr, true},
+  }};
+  const auto it =
+      std::find_if(named.begin(), named.end(), [e](const Named& n) { return n.error == e; });
+  if (it == named.end() || e == PressFitError::Diameter) return "size must be greater than 0";
+  const PressFitRange range = pressFitRange(e, sizeMm);
+  // A bound that is the size is named so; others in the unit typed.
+  const auto bound = [&](double mm) {
+    if (it->length && mm == sizeMm) return std::string("the size");
+    return formatPlain(it->length && o.inch ? mmToInch(mm) : mm);
+  };
+  const std::string low = (range.lowIncluded ? "at least " : "greater than ") + bound(range.low);
+  const std::string high = (range.highIncluded ? "at most " : "less than ") + bound(range.high);
+  return std::string(it->option) + (*it->text ? " " + quoteUserText(**it->text) : std::string()) +
+         " must be " + low + " and " + high;
 }
 
-JsonObject& addSafety(JsonObject& o, std::string_view key, const std::optional<double>& safety) {
-  return safety ? o.add(key, *safety) : o.addNull(key);
+// A number, or null where the method gives none.
+JsonObject& addSafety(JsonObject& o, std::string_view key, const std::optional<double>& value) {
+  return value ? o.add(key, *value) : o.addNull(key);
 }
 
 std::string answerJson(const std::string& fitJson, double sizeMm, const PressFitResult& r) {
@@ -163,12 +180,14 @@ std::string answerJson(const std::string& fitJson, double sizeMm, const PressFit
       .add("shaft_stress", r.shaftStressMpa);
   addSafety(press, "hub_safety", r.hubSafety);
   addSafety(press, "shaft_safety", r.shaftSafety);
-  press.add("hub_temperature", r.hubTemperatureC)
-      .add("shaft_temperature", r.shaftTemperatureC)
-      .add("loose_at_min", r.looseAtMin)
+  addSafety(press, "hub_temperature", r.hubTemperatureC);
+  addSafety(press, "shaft_temperature", r.shaftTemperatureC);
+  press.add("loose_at_min", r.looseAtMin)
       .add("hub_yields", r.hubYields)
       .add("shaft_yields", r.shaftYields)
-      .add("shaft_below_ln2", r.shaftBelowLn2);
+      .add("shaft_below_ln2", r.shaftBelowLn2)
+      .add("no_interference", r.noInterference)
+      .add("shaft_below_absolute_zero", r.shaftBelowAbsoluteZero);
   return JsonObject().add("size", sizeMm).addRaw("fit", fitJson).add("press", press).str() + "\n";
 }
 
@@ -176,9 +195,10 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
   const auto length = [inch](double mm) {
     return inch ? formatFixed(mmToInch(mm), 5) + " in" : formatFixed(mm, 4) + " mm";
   };
-  const auto safety = [](const std::optional<double>& s) {
-    return s ? formatFixed(*s, 2) : std::string("-");
+  const auto optional = [](const std::optional<double>& v, int decimals) {
+    return v ? formatFixed(*v, decimals) : std::string("-");
   };
+  const auto safety = [&](const std::optional<double>& s) { return optional(s, 2); };
   std::string t = "Press fit " + title + "\n";
   t += "Interference max./min.\t" + length(r.uMaxMm) + "\t" + length(r.uMinMm) + "\n";
   t += "Effective (less smoothing " + length(r.smoothingMm) + ")\t" + length(r.uMaxEffMm) + "\t" +
@@ -192,16 +212,15 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
        "\n";
   t += "Shaft stress / safety\t" + formatFixed(r.shaftStressMpa, 1) + " MPa\t" +
        safety(r.shaftSafety) + "\n";
-  t += "Shrinking: hub temperature\t" + formatFixed(r.hubTemperatureC, 1) + " °C\n";
-  t += "Or cooling: shaft temperature\t" + formatFixed(r.shaftTemperatureC, 1) + " °C\n";
-  if (r.looseAtMin) {
-    t += "Warning: at the smallest interference the joint is loose: no guaranteed torque or "
-         "axial load.\n";
-  }
-  if (r.hubYields) t += "Warning: the hub yields; the elastic method no longer holds.\n";
-  if (r.shaftYields) t += "Warning: the shaft yields; the elastic method no longer holds.\n";
-  if (r.shaftBelowLn2) {
-    t += "Warning: cooling the shaft needs less than -196 °C (liquid nitrogen).\n";
+  const auto celsius = [&](const std::optional<double>& c) {
+    return c ? optional(c, 1) + " °C" : optional(c, 1);
+  };
+  t += "Shrinking: hub temperature\t" + celsius(r.hubTemperatureC) + "\n";
+  t += "Or cooling: shaft temperature\t" + celsius(r.shaftTemperatureC) + "\n";
+  // The window's warnings, in its English words.
+  const LangTable lang = LoadLanguage(kLanguageEnglish);
+  for (const PressFitWarning w : pressFitWarnings(r)) {
+    t += "Warning: " + GetLangString(lang, pressFitWarningText(w)) + "\n";
   }
   return t;
 }

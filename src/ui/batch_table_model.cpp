@@ -2,12 +2,16 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 #include "format/callout_line.h"
 #include "format/csv.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
+#include "palette_contrast.h"
+#include "tables/nominal_range.h"
 
 namespace kalmo {
 
@@ -153,7 +157,9 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
                  ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                  : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-      return row.error.empty() ? QVariant() : QVariant(QBrush(QColor(176, 0, 0)));
+      // Readable on light and dark palettes alike.
+      return row.error.empty() ? QVariant()
+                               : QVariant(QBrush(errorTextColour(QGuiApplication::palette())));
     case Qt::ToolTipRole:
       if (!row.error.empty()) return QString::fromStdString(row.error);
       if ((column == Value1 || column == Value2) && fitDefined(row)) {

@@ -18,8 +18,10 @@
 
 #include "app_images.h"
 #include "batch_table_model.h"
+#include "help/help_command.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
 #include "report_printer.h"
 #include "result_source.h"
 
@@ -80,7 +82,8 @@ BatchTableWindow::BatchTableWindow(const ResultSource& source, QWidget* parent)
   layout->addWidget(callouts);
   layout->addWidget(table, 1);
   layout->addLayout(buttons);
-  resize(1000, 520);
+  // As large as the table wants, no larger than the screen; beside the main window.
+  makeChildWindow(*this, [] { return QSize(1000, 520); });
 
   readDelay_->setSingleShot(true);
   readDelay_->setInterval(kReadDelayMs);
@@ -96,6 +99,8 @@ BatchTableWindow::BatchTableWindow(const ResultSource& source, QWidget* parent)
     savePdfWithDialog(this, source_.language(), QPageLayout::Landscape,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
   });
+  addHelpKey(*this, HelpTopic::BatchTable,
+             [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
 }

@@ -3,24 +3,33 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app_images.h"
+#include "calc/limit_slack.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "help/help_command.h"
 #include "lang/fit_texts.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
 #include "result_source.h"
 
 namespace kalmo {
 
 namespace {
 
-// Measured sizes are positive lengths; the largest nominal size is 10000 mm.
-constexpr double kMeasuredLimit = 20000;
+// The fields take any number of digits; the window checks the range of a
+// measured size (measuredSizeInRange) and marks a number outside it, so that
+// a field never holds a number at a limit.
+constexpr double kFieldMaximum = std::numeric_limits<double>::max();
 // Wide enough for the longest status and captions of the three languages.
 constexpr int kWindowWidth = 580;
 
@@ -88,7 +97,10 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
     : QWidget(parent, Qt::Window), source_(source) {
   setObjectName(QStringLiteral("inspectionWindow"));
   setWindowIcon(icon(Image::Application));
-  auto* layout = new QVBoxLayout(this);
+  // The panels scroll where the screen is too low for them (a 1920×1080
+  // screen at 200 % leaves some 960×520 device-independent pixels).
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
   designation = new QLabel(this);
   designation->setObjectName(QStringLiteral("inspectedDesignation"));
   QFont bold = font();
@@ -121,11 +133,24 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
   layout->addWidget(preferredNote);
   layout->addWidget(gaugeNote);
   layout->addStretch(1);
-  setFixedWidth(kWindowWidth);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("inspectionScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  makeChildWindow(*this, [content] {
+    const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return QSize(kWindowWidth + bar, content->heightForWidth(kWindowWidth) + bar);
+  });
 
   for (NumberField* field : {hole.measured, hole.lotMax, shaft.measured, shaft.lotMax}) {
     connect(field, &QLineEdit::textChanged, this, [this] { inspectNow(); });
   }
+  addHelpKey(*this, HelpTopic::Inspection,
+             [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
 }
@@ -136,8 +161,9 @@ InspectionWindow::PartPanel InspectionWindow::buildPart(const char* name) {
   p.box->setObjectName(QString::fromLatin1(name) + QStringLiteral("InspectionBox"));
   auto* grid = new QGridLayout(p.box);
   const auto field = [&](const char* role) {
-    auto* f = new NumberField(0, kMeasuredLimit, p.box);
+    auto* f = new NumberField(0, kFieldMaximum, p.box);
     f->setObjectName(QString::fromLatin1(name) + QString::fromLatin1(role));
+    f->setKeepTextWithoutNumber(true);
     f->clear();
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->setMaximumWidth(100);
@@ -218,33 +244,81 @@ QString InspectionWindow::length(double mm) const {
   return QString::fromStdString(lengthText(mm, inch_, localeDecimalSeparator()));
 }
 
+InspectionWindow::FieldRead InspectionWindow::readField(const NumberField& field) const {
+  if (field.text().trimmed().isEmpty()) return {};
+  const EntryRead read = field.entry();
+  // Text that is no complete number is never read as the number before it.
+  if (read.state == EntryState::Number &&
+      measuredSizeInRange(inch_ ? inchToMm(read.number) : read.number)) {
+    return {read.number, {}};
+  }
+  const double limit = inch_ ? roundTo(mmToInch(kMaxMeasuredMm), 6) : kMaxMeasuredMm;
+  return {std::nullopt,
+          source_.language()
+              .text(TextId::MeasuredRange)
+              .arg(QString::fromStdString(formatPlain(limit, localeDecimalSeparator())) +
+                   (inch_ ? QStringLiteral(" in") : QStringLiteral(" mm")))};
+}
+
 void InspectionWindow::inspectNow() {
   const FitView& view = source_.view();
   inch_ = view.inputs.inch;
   designation->setText(QString::fromStdString(view.designation()) +
                        (inch_ ? QStringLiteral("  [in]") : QStringLiteral("  [mm]")));
-  // A lot typed the wrong way round is reported on its part; the other part
-  // is still inspected.
-  const auto typed = [](const PartPanel& p, bool& reversed) {
-    std::optional<Measurement> m = typedMeasurement(p.measured->value(), p.lotMax->value());
-    reversed = m && m->minMm > m->maxMm;
-    return reversed ? std::nullopt : m;
+  // A part whose fields hold something that is not a measured size, or a
+  // lot typed the wrong way round, is reported on its part with no result;
+  // the other part is still inspected.
+  const auto typed = [this](const PartPanel& p, QString& problem) -> std::optional<Measurement> {
+    const FieldRead first = readField(*p.measured);
+    const FieldRead last = readField(*p.lotMax);
+    markField(*p.measured, first.problem);
+    markField(*p.lotMax, last.problem);
+    problem = first.problem.isEmpty() ? last.problem : first.problem;
+    if (!problem.isEmpty()) return std::nullopt;
+    const std::optional<Measurement> m = typedMeasurement(first.number, last.number);
+    if (m && m->minMm > m->maxMm) {
+      problem = source_.language().text(TextId::LotMinAboveMax);
+      return std::nullopt;
+    }
+    return m;
   };
-  bool holeReversed = false;
-  bool shaftReversed = false;
-  const std::optional<Measurement> holeTyped = typed(hole, holeReversed);
-  const std::optional<Measurement> shaftTyped = typed(shaft, shaftReversed);
+  QString holeProblem;
+  QString shaftProblem;
+  const std::optional<Measurement> holeTyped = typed(hole, holeProblem);
+  const std::optional<Measurement> shaftTyped = typed(shaft, shaftProblem);
   const InspectionOutcome outcome = inspect(inspectionInput(view, holeTyped, shaftTyped));
   report_ = outcome.report;
-  showPart(hole, Side::Hole, view.hole, report_ ? report_->hole : std::nullopt, holeReversed);
-  showPart(shaft, Side::Shaft, view.shaft, report_ ? report_->shaft : std::nullopt, shaftReversed);
+  showPart(hole, Side::Hole, view.hole, report_ ? report_->hole : std::nullopt, holeProblem);
+  showPart(shaft, Side::Shaft, view.shaft, report_ ? report_->shaft : std::nullopt, shaftProblem);
 
-  showFit(report_ ? report_->fit : std::nullopt);
-  // Wrapped notes need more height than the layout's minimum tells.
-  setMinimumHeight(layout()->totalHeightForWidth(kWindowWidth));
+  const auto inside = [](const std::optional<PartInspection>& part) {
+    return !part || !part->status || *part->status == InspectionStatus::Ok;
+  };
+  showFit(report_ ? report_->fit : std::nullopt,
+          report_ && inside(report_->hole) && inside(report_->shaft));
 }
 
-void InspectionWindow::showFit(const std::optional<ActualFit>& fit) {
+void InspectionWindow::markField(NumberField& field, const QString& problem) {
+  if (!problem.isEmpty()) {
+    field.setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c00000; }"));
+    field.setToolTip(problem);
+  } else if (!field.marked()) {
+    field.setStyleSheet(QString());
+    field.setToolTip(QString());
+  }
+}
+
+void InspectionWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Typing replaces the whole number of the field with the focus, also on
+  // reopening; selected once the window is active, as activation would
+  // otherwise leave the cursor after the text.
+  QTimer::singleShot(0, this, [this] {
+    if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  });
+}
+
+void InspectionWindow::showFit(const std::optional<ActualFit>& fit, bool partsInside) {
   const Language& lang = source_.language();
   fitBox->setVisible(fit.has_value());
   if (!fit) return;
@@ -254,8 +328,12 @@ void InspectionWindow::showFit(const std::optional<ActualFit>& fit) {
                         ? length(*fit->actualMinMm)
                         : lang.text(TextId::RangeFromTo)
                               .arg(length(*fit->actualMinMm), length(*fit->actualMaxMm)));
-    sameKind->setText(lang.text(*fit->sameKind ? TextId::SameKind : TextId::NotSameKind));
-    sameKind->setStyleSheet(*fit->sameKind ? kOkStyle : kOutsideStyle);
+    // A part outside its tolerance is no good fit, whatever the pairs give.
+    const bool good = *fit->sameKind && partsInside;
+    sameKind->setText(
+        lang.text(*fit->sameKind ? TextId::SameKind : TextId::NotSameKind) +
+        (partsInside ? QString() : QStringLiteral("\n") + lang.text(TextId::PartOutsideTolerance)));
+    sameKind->setStyleSheet(good ? kOkStyle : kOutsideStyle);
   } else {
     actual->setText(QStringLiteral("–"));
     sameKind->clear();
@@ -264,7 +342,7 @@ void InspectionWindow::showFit(const std::optional<ActualFit>& fit) {
 }
 
 void InspectionWindow::showPart(PartPanel& panel, Side side, const PartView& view,
-                                const std::optional<PartInspection>& part, bool lotReversed) {
+                                const std::optional<PartInspection>& part, const QString& problem) {
   const Language& lang = source_.language();
   panel.box->setTitle(lang.text(side == Side::Hole ? TextId::Hole : TextId::Shaft) +
                       QStringLiteral("  ") + QString::fromStdString(view.classText));
@@ -282,12 +360,24 @@ void InspectionWindow::showPart(PartPanel& panel, Side side, const PartView& vie
                        length(part->gauge.goMm) + QStringLiteral("     ") +
                        lang.text(TextId::GaugeNoGo) + QStringLiteral("  ") +
                        length(part->gauge.noGoMm));
-  if (!part->status || !part->marginMm) {
-    panel.status->setText(lang.text(lotReversed ? TextId::LotMinAboveMax : TextId::EnterMeasured));
-    panel.status->setStyleSheet(lotReversed ? kOutsideStyle : kHintStyle);
+  if (!part->status || !part->marginMm || !part->measured) {
+    panel.status->setText(problem.isEmpty() ? lang.text(TextId::EnterMeasured) : problem);
+    panel.status->setStyleSheet(problem.isEmpty() ? kHintStyle : kOutsideStyle);
     return;
   }
-  panel.status->setText(lang.text(statusText(*part->status)));
+  // A lot names the side it leaves the tolerance on, and by how much.
+  const Measurement m = *part->measured;
+  QStringList status;
+  if (m.minMm != m.maxMm && *part->status != InspectionStatus::Ok) {
+    if (m.maxMm > part->upperLimitMm + kLimitSlackMm) {
+      status << lang.text(TextId::LotOver).arg(length(m.maxMm - part->upperLimitMm));
+    }
+    if (m.minMm < part->lowerLimitMm - kLimitSlackMm) {
+      status << lang.text(TextId::LotUnder).arg(length(part->lowerLimitMm - m.minMm));
+    }
+  }
+  if (status.isEmpty()) status << lang.text(statusText(*part->status));
+  panel.status->setText(status.join(u'\n'));
   panel.status->setStyleSheet(*part->status == InspectionStatus::Ok ? kOkStyle : kOutsideStyle);
   panel.margin->setText(length(*part->marginMm));
   QStringList classes;

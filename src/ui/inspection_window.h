@@ -74,12 +74,26 @@ class InspectionWindow final : public QWidget {
   // The last inspection; nullopt when nothing could be inspected.
   const std::optional<InspectionReport>& report() const { return report_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // A measured-size field's text: nothing, a size in range (as typed), or
+  // what is wrong with it.
+  struct FieldRead {
+    std::optional<double> number;
+    QString problem;
+  };
+  FieldRead readField(const NumberField& field) const;
+  static void markField(NumberField& field, const QString& problem);
   PartPanel buildPart(const char* name);
   void inspectNow();
-  void showFit(const std::optional<ActualFit>& fit);
+  // partsInside: no measured part lies outside its tolerance.
+  void showFit(const std::optional<ActualFit>& fit, bool partsInside);
+  // problem: why the part's fields give no measurement, empty when they are
+  // empty or give one.
   void showPart(PartPanel& panel, Side side, const PartView& view,
-                const std::optional<PartInspection>& part, bool lotReversed);
+                const std::optional<PartInspection>& part, const QString& problem);
   QString length(double mm) const;
 
   const ResultSource& source_;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "accessible_combo.h"
 #include "app_images.h"
 #include "language.h"
 #include "main_window.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  kalmo::installAccessibleComboNames();
   QApplication::setApplicationName(QStringLiteral("kalmo"));
   QApplication::setApplicationVersion(
       QString::fromLatin1(kalmo::kVersion.data(), static_cast<qsizetype>(kalmo::kVersion.size())));

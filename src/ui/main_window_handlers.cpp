@@ -293,7 +293,12 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::showHelpPage() {
-  showHelp(this, languageNumber(language_.code()));
+  // The topic of the page open beside the inputs.
+  const HelpTopic topic = sidePage_ == SidePage::Catalogue   ? HelpTopic::Fits
+                          : sidePage_ == SidePage::Design    ? HelpTopic::Design
+                          : sidePage_ == SidePage::Operating ? HelpTopic::Operating
+                                                             : HelpTopic::Start;
+  showHelp(this, languageNumber(language_.code()), topic);
 }
 
 void MainWindow::showAbout() {

@@ -106,10 +106,10 @@ void MainWindow::applyLanguage() {
   }
   nominalSizeField_->setAccessibleName(l.text(TextId::NominalSize));
   nominalSizeField_->setAccessibleDescription(l.text(TextId::SizeFieldHelp));
-  holeLetterPicker_->setAccessibleName(l.text(TextId::Hole));
-  holeGradePicker_->setAccessibleName(l.text(TextId::Hole) + QStringLiteral(" IT"));
-  shaftLetterPicker_->setAccessibleName(l.text(TextId::Shaft));
-  shaftGradePicker_->setAccessibleName(l.text(TextId::Shaft) + QStringLiteral(" IT"));
+  holeLetterPicker_->setAccessibleName(l.text(TextId::HoleLetterName));
+  holeGradePicker_->setAccessibleName(l.text(TextId::HoleGradeName));
+  shaftLetterPicker_->setAccessibleName(l.text(TextId::ShaftLetterName));
+  shaftGradePicker_->setAccessibleName(l.text(TextId::ShaftGradeName));
   for (QComboBox* letter : {holeLetterPicker_, shaftLetterPicker_}) {
     letter->setAccessibleDescription(l.text(TextId::DeviationLetter));
   }

@@ -7,14 +7,22 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 #include "format/number_format.h"
+#include "help/help_command.h"
 #include "language.h"
 #include "number_field.h"
+#include "on_screen.h"
+#include "palette_contrast.h"
 #include "press_fit_results_model.h"
 #include "settings_store.h"
 
@@ -24,17 +32,13 @@ namespace {
 
 enum class Unit { Length, Mpa, None, Alpha, Micrometre };
 
-// What a field must hold; the method checks the same rules (PressFitError).
-enum class Rule { AboveSize, BelowSize, Positive, Poisson, NotNegative };
-
 struct FieldDefinition {
   PressField field;
   const char* key;  // settings name and object name
   TextId caption;
   const char* symbol;  // rich text
   Unit unit;
-  Rule rule;
-  PressFitError error;  // the method's complaint about this field
+  PressFitError error;  // the method's complaint about this field; names its range
   double initial;       // NaN: empty
   // An empty field stands for the method's default (μ_e = μ, s = 0.001·D).
   bool emptyIsDefault = false;
@@ -45,37 +49,37 @@ constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
 // Hub first, then shaft, then the joint; materials are filled from the picker.
 constexpr std::array<FieldDefinition, kPressFieldCount> kFields{{
     {PressField::HubModulus, "PressHubE", TextId::ElasticModulus, "E<sub>A</sub>", Unit::Mpa,
-     Rule::Positive, PressFitError::HubModulus, kEmpty},
+     PressFitError::HubModulus, kEmpty},
     {PressField::HubPoisson, "PressHubNu", TextId::PoissonRatio, "ν<sub>A</sub>", Unit::None,
-     Rule::Poisson, PressFitError::HubPoisson, kEmpty},
+     PressFitError::HubPoisson, kEmpty},
     {PressField::HubYield, "PressHubRe", TextId::YieldStrength, "R<sub>eA</sub>", Unit::Mpa,
-     Rule::Positive, PressFitError::HubYield, kEmpty},
+     PressFitError::HubYield, kEmpty},
     {PressField::HubAlpha, "PressHubAlpha", TextId::ExpansionCoefficient, "α<sub>A</sub>",
-     Unit::Alpha, Rule::Positive, PressFitError::HubAlpha, kEmpty},
+     Unit::Alpha, PressFitError::HubAlpha, kEmpty},
     {PressField::HubOuterDiameter, "PressHubOuter", TextId::HubOuterDiameter, "D<sub>aA</sub>",
-     Unit::Length, Rule::AboveSize, PressFitError::HubOuterDiameter, kEmpty},
+     Unit::Length, PressFitError::HubOuterDiameter, kEmpty},
     {PressField::HubRoughness, "PressRzHub", TextId::Roughness, "Rz<sub>A</sub>", Unit::Micrometre,
-     Rule::NotNegative, PressFitError::HubRoughness, 0},
+     PressFitError::HubRoughness, 0},
     {PressField::ShaftModulus, "PressShaftE", TextId::ElasticModulus, "E<sub>I</sub>", Unit::Mpa,
-     Rule::Positive, PressFitError::ShaftModulus, kEmpty},
+     PressFitError::ShaftModulus, kEmpty},
     {PressField::ShaftPoisson, "PressShaftNu", TextId::PoissonRatio, "ν<sub>I</sub>", Unit::None,
-     Rule::Poisson, PressFitError::ShaftPoisson, kEmpty},
+     PressFitError::ShaftPoisson, kEmpty},
     {PressField::ShaftYield, "PressShaftRe", TextId::YieldStrength, "R<sub>eI</sub>", Unit::Mpa,
-     Rule::Positive, PressFitError::ShaftYield, kEmpty},
+     PressFitError::ShaftYield, kEmpty},
     {PressField::ShaftAlpha, "PressShaftAlpha", TextId::ExpansionCoefficient, "α<sub>I</sub>",
-     Unit::Alpha, Rule::Positive, PressFitError::ShaftAlpha, kEmpty},
+     Unit::Alpha, PressFitError::ShaftAlpha, kEmpty},
     {PressField::ShaftBore, "PressShaftBore", TextId::ShaftBoreDiameter, "D<sub>iI</sub>",
-     Unit::Length, Rule::BelowSize, PressFitError::ShaftBore, 0},
+     Unit::Length, PressFitError::ShaftBore, 0},
     {PressField::ShaftRoughness, "PressRzShaft", TextId::Roughness, "Rz<sub>I</sub>",
-     Unit::Micrometre, Rule::NotNegative, PressFitError::ShaftRoughness, 0},
-    {PressField::Length, "PressLength", TextId::JointLength, "l", Unit::Length, Rule::Positive,
+     Unit::Micrometre, PressFitError::ShaftRoughness, 0},
+    {PressField::Length, "PressLength", TextId::JointLength, "l", Unit::Length,
      PressFitError::Length, kEmpty},
-    {PressField::Friction, "PressFriction", TextId::Friction, "μ", Unit::None, Rule::Positive,
+    {PressField::Friction, "PressFriction", TextId::Friction, "μ", Unit::None,
      PressFitError::Friction, kTypicalDrySteelFriction},
     {PressField::PressFriction, "PressPressFriction", TextId::PressInFriction, "μ<sub>e</sub>",
-     Unit::None, Rule::Positive, PressFitError::PressFriction, kEmpty, true},
+     Unit::None, PressFitError::PressFriction, kEmpty, true},
     {PressField::JoiningClearance, "PressJoiningClearance", TextId::JoiningClearance, "s",
-     Unit::Length, Rule::NotNegative, PressFitError::JoiningClearance, kEmpty, true},
+     Unit::Length, PressFitError::JoiningClearance, kEmpty, true},
 }};
 
 static_assert([] {
@@ -109,9 +113,10 @@ const QString kShaftMaterialKey = QStringLiteral("PressShaftMaterial");
 // field stays empty instead of getting its initial value.
 const QString kStoredKey = QStringLiteral("PressStored");
 
-// Field limits: what can be typed at all. The method's rules (above) are
-// checked on the number; the limits only keep out absurd lengths of digits.
-constexpr double kFieldMaximum = 1e7;
+// The fields take any number of digits: the method's range of each input
+// (pressFitRange) is checked by the window, which marks a number outside it
+// and never holds it at a limit.
+constexpr double kFieldMaximum = std::numeric_limits<double>::max();
 
 QString unitText(Unit unit, bool inchMode) {
   switch (unit) {
@@ -159,6 +164,9 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
   hubMaterial->setObjectName(QStringLiteral("hubMaterial"));
   shaftMaterial->setObjectName(QStringLiteral("shaftMaterial"));
   for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
+    // The window's size is measured before its first showing: the pickers
+    // must measure their names then too.
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (std::size_t i = 0; i < kMaterialTexts.size(); ++i) {
       picker->addItem(QString());
     }
@@ -175,6 +183,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
   buildLayout();
 
   readSettings();
+  addHelpKey(*this, HelpTopic::Press, [this] { return languageNumber(language_.code()); });
 
   for (const FieldDefinition& s : kFields) {
     NumberField* f = field(s.field);
@@ -241,10 +250,9 @@ void PressFitWindow::buildLayout() {
   problems->setObjectName(QStringLiteral("problems"));
   problems->setWordWrap(true);
   problems->setTextFormat(Qt::RichText);
-  problems->setStyleSheet(QStringLiteral("color: #b00000;"));
+
   warnings->setObjectName(QStringLiteral("warnings"));
   warnings->setWordWrap(true);
-  warnings->setStyleSheet(QStringLiteral("color: #a04000;"));
 
   results->setObjectName(QStringLiteral("results"));
   results->setModel(model_);
@@ -253,10 +261,12 @@ void PressFitWindow::buildLayout() {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->setSelectionMode(QAbstractItemView::NoSelection);
   results->setWordWrap(false);
+  // Columns as wide as their texts, the unit's taking what is left: the
+  // window then fits beside its inputs on a screen of 960 device-independent
+  // pixels (1920 at 200 %).
   results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  results->horizontalHeader()->setSectionResizeMode(static_cast<int>(PressColumn::Quantity),
-                                                    QHeaderView::Stretch);
-  results->setMinimumSize(560, 20 * static_cast<int>(PressRow::Count) + 30);
+  results->horizontalHeader()->setStretchLastSection(true);
+  results->setMinimumSize(420, 20 * static_cast<int>(PressRow::Count) + 30);
 
   auto* output = new QVBoxLayout;
   output->addWidget(fitLine);
@@ -264,9 +274,34 @@ void PressFitWindow::buildLayout() {
   output->addWidget(problems);
   output->addWidget(warnings);
 
-  auto* top = new QHBoxLayout(this);
+  // The form scrolls where the screen is too small for it (a 1920×1080
+  // screen at 200 % leaves some 960×520 device-independent pixels).
+  auto* content = new QWidget;
+  auto* top = new QHBoxLayout(content);
   top->addLayout(inputs);
   top->addLayout(output, 1);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("pressFitScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  makeChildWindow(*this, [content] {
+    const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return content->sizeHint() + QSize(bar, bar);
+  });
+}
+
+void PressFitWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Typing replaces the whole number of the field with the focus, also on
+  // reopening; selected once the window is active, as activation would
+  // otherwise leave the cursor after the text.
+  QTimer::singleShot(0, this, [this] {
+    if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  });
 }
 
 void PressFitWindow::applyLanguage() {
@@ -293,7 +328,18 @@ void PressFitWindow::applyLanguage() {
     material->setAccessibleDescription(l.text(TextId::MaterialHelp));
   }
   for (const FieldDefinition& s : kFields) {
-    field(s.field)->setAccessibleDescription(l.text(TextId::PressInputHelp));
+    NumberField* f = field(s.field);
+    f->setAccessibleDescription(l.text(TextId::PressInputHelp));
+    // Hub and shaft share captions: the part comes first, the unit last.
+    const TextId part =
+        static_cast<std::size_t>(s.field) <= static_cast<std::size_t>(PressField::HubRoughness)
+            ? TextId::PressHub
+        : static_cast<std::size_t>(s.field) <= static_cast<std::size_t>(PressField::ShaftRoughness)
+            ? TextId::PressShaft
+            : TextId::PressJoint;
+    const QString unit = unitText(s.unit, view_.inputs.inch);
+    f->setAccessibleName(l.text(part) + QStringLiteral(": ") + l.text(s.caption) +
+                         (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']'));
   }
   frictionHint_->setText(
       l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
@@ -413,8 +459,49 @@ std::optional<PressFitInput> PressFitWindow::input() const {
 void PressFitWindow::markField(PressField which, const QString& problem) {
   NumberField* f = field(which);
   f->setProperty("invalid", !problem.isEmpty());
-  f->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8;"));
+  // Dark text on the light mark, whatever the palette's text colour.
+  f->setStyleSheet(
+      problem.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8; color: #000000;"));
   f->setToolTip(problem);
+}
+
+QString PressFitWindow::rangeText(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  const bool inch = view_.inputs.inch;
+  const double d = view_.inputs.sizeMm;
+  const PressFitRange range = pressFitRange(s.error, d);
+  const auto bound = [&](double value) {
+    if (s.unit != Unit::Length) {
+      return QString::fromStdString(formatPlain(value, localeDecimalSeparator()));
+    }
+    const QString shown =
+        QString::fromStdString(formatPlain(roundTo(value / unitFactor(inch), inch ? 6 : 5),
+                                           localeDecimalSeparator())) +
+        QStringLiteral(" ") + unitText(Unit::Length, inch);
+    return value == d ? QStringLiteral("D = ") + shown : shown;
+  };
+  return bound(range.low) + (range.lowIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
+         QString::fromUtf8(s.symbol) +
+         (range.highIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
+         bound(range.high);
+}
+
+QString PressFitWindow::fieldProblem(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  NumberField* f = field(which);
+  if (f->text().trimmed().isEmpty()) {
+    return s.emptyIsDefault ? QString() : language_.text(TextId::EnterNumber);
+  }
+  // Text that is no complete number is never read as the number before it.
+  if (f->entry().state != EntryState::Number) return language_.text(TextId::NotANumber);
+  const std::optional<double> n = number(which);
+  if (!n) return language_.text(TextId::NotANumber);
+  const PressFitRange range = pressFitRange(s.error, view_.inputs.sizeMm);
+  // D_aA and D_iI also so close to D that their ratio rounds to 1.
+  const bool ratioOne =
+      (which == PressField::HubOuterDiameter && !(view_.inputs.sizeMm / *n < 1)) ||
+      (which == PressField::ShaftBore && !(*n / view_.inputs.sizeMm < 1));
+  return range.holds(*n) && !(view_.fitShown && ratioOne) ? QString() : rangeText(which);
 }
 
 void PressFitWindow::recalculate() {
@@ -425,21 +512,27 @@ void PressFitWindow::recalculate() {
                formatPlain(roundTo(mm / unitFactor(inch), inch ? 6 : 5), separator)) +
            QStringLiteral(" ") + unitText(Unit::Length, inch);
   };
+  for (const PressField f : {PressField::PressFriction, PressField::JoiningClearance}) {
+    // Halfway between text and background, on light and dark palettes alike.
+    QPalette palette = field(f)->palette();
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    palette.setColor(QPalette::PlaceholderText,
+                     QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                            (text.blue() + base.blue()) / 2));
+    field(f)->setPalette(palette);
+  }
   field(PressField::PressFriction)->setPlaceholderText(QStringLiteral("= μ"));
   field(PressField::JoiningClearance)
       ->setPlaceholderText(QStringLiteral("0.001·D = ") + shownLength(0.001 * view_.inputs.sizeMm));
 
-  // Every field without a number is marked; the method's own rules are
-  // checked only once all of them hold one, and it names the first failing.
+  // Every field is checked on its own, so that all bad fields are marked at
+  // once; nothing is calculated while one of them is.
   QStringList lines;
-  bool missing = false;
   for (const FieldDefinition& s : kFields) {
-    const bool empty = field(s.field)->text().trimmed().isEmpty();
-    const bool noNumber = !field(s.field)->value() && !(empty && s.emptyIsDefault);
-    const QString problem = noNumber ? language_.text(TextId::EnterNumber) : QString();
+    const QString problem = fieldProblem(s.field);
     markField(s.field, problem);
-    if (noNumber) {
-      missing = true;
+    if (!problem.isEmpty()) {
       lines << fieldCaption(s.field) + QStringLiteral(": ") + problem;
     }
   }
@@ -456,43 +549,22 @@ void PressFitWindow::recalculate() {
   }
 
   std::optional<PressFitResult> result;
-  if (const std::optional<PressFitInput> in = input(); in && !missing) {
-    const PressFitOutcome outcome = pressFit(*in);
-    result = outcome.value;
-    for (const FieldDefinition& s : kFields) {
-      if (outcome.error != PressFitError::None && s.error == outcome.error) {
-        const QString sym = QString::fromUtf8(s.symbol);
-        const QString d = shownLength(view_.inputs.sizeMm);
-        QString rule;
-        switch (s.rule) {
-          case Rule::AboveSize: rule = sym + QStringLiteral(" &gt; D = ") + d; break;
-          case Rule::BelowSize:
-            rule = QStringLiteral("0 ≤ ") + sym + QStringLiteral(" &lt; D = ") + d;
-            break;
-          case Rule::Positive: rule = sym + QStringLiteral(" &gt; 0"); break;
-          case Rule::Poisson:
-            rule = QStringLiteral("0 &lt; ") + sym + QStringLiteral(" &lt; 0.5");
-            break;
-          case Rule::NotNegative: rule = sym + QStringLiteral(" ≥ 0"); break;
-        }
-        markField(s.field, rule);
-        lines << fieldCaption(s.field) + QStringLiteral(": ") + rule;
-      }
-    }
+  if (const std::optional<PressFitInput> in = input(); in && lines.isEmpty()) {
+    result = pressFit(*in).value;
   }
+  // Red and orange that read on the window's background, light or dark.
+  problems->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xb0, 0, 0), palette()).name()));
+  warnings->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xa0, 0x40, 0), palette()).name()));
   problems->setText(lines.join(QStringLiteral("<br>")));
   problems->setVisible(!lines.isEmpty());
 
   QStringList notes;
   if (result) {
-    if (view_.fit.kind == FitKind::Clearance) {
-      notes << language_.text(TextId::NoInterference);
-    } else if (result->looseAtMin) {
-      notes << language_.text(TextId::LooseAtMinimum);
+    for (const PressFitWarning w : pressFitWarnings(*result)) {
+      notes << language_.text(pressFitWarningText(w));
     }
-    if (result->hubYields) notes << language_.text(TextId::HubYields);
-    if (result->shaftYields) notes << language_.text(TextId::ShaftYields);
-    if (result->shaftBelowLn2) notes << language_.text(TextId::BelowLiquidNitrogen);
   }
   warnings->setText(notes.join(u'\n'));
   warnings->setVisible(!notes.isEmpty());

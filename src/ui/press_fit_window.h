@@ -79,6 +79,7 @@ class PressFitWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildLayout();
@@ -90,6 +91,10 @@ class PressFitWindow final : public QWidget {
   // The number of a field in mm for lengths, as typed otherwise.
   std::optional<double> number(PressField which) const;
   void markField(PressField which, const QString& problem);
+  // What is wrong with a field's text, empty when it is fine: no number, or
+  // a number outside the method's range (rich text).
+  QString fieldProblem(PressField which) const;
+  QString rangeText(PressField which) const;
   QString fieldCaption(PressField which) const;
   void readSettings();
   void writeSettings();

@@ -2,9 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPointer>
 #include <QToolTip>
 #include <algorithm>
@@ -84,7 +88,12 @@ class GridCellAccessible final : public QAccessibleInterface {
     const GridInput input = grid_->input();
     const GridCell cell = gridCell(input, cell_.x(), cell_.y());
     switch (t) {
-      case QAccessible::Name: return (cell.label.isEmpty() ? cell.centred : cell.label).trimmed();
+      // The name carries the value too: screen readers speak a cell's name.
+      case QAccessible::Name: {
+        const QString name = (cell.label.isEmpty() ? cell.centred : cell.label).trimmed();
+        const QString value = cell.value.trimmed();
+        return value.isEmpty() ? name : name + QStringLiteral(" ") + value;
+      }
       case QAccessible::Value: return cell.value.trimmed();
       case QAccessible::Description: return cellToolTip(input, cell_.x(), cell_.y());
       default: return {};
@@ -161,6 +170,58 @@ ResultsGrid::ResultsGrid(Source source, QWidget* parent)
   setLineWidth(grid::kFrame);
   setFixedSize(grid::kWidth, grid::kHeight);
   setAutoFillBackground(false);
+  // Reached by Tab; the arrows move between the cells, Ctrl+C copies one.
+  // Tab only: a click to drag the column border leaves the focus where it was.
+  setFocusPolicy(Qt::TabFocus);
+}
+
+QPoint ResultsGrid::currentCell() const {
+  const std::vector<QPoint> cells = spokenCells();
+  return cells[std::min(current_, cells.size() - 1)];
+}
+
+QString ResultsGrid::currentCellText() const {
+  const QPoint at = currentCell();
+  const GridCell cell = gridCell(source_(), at.x(), at.y());
+  const QString value = cell.value.trimmed();
+  return value.isEmpty() ? (cell.label.isEmpty() ? cell.centred : cell.label).trimmed() : value;
+}
+
+void ResultsGrid::keyPressEvent(QKeyEvent* event) {
+  const std::size_t count = spokenCells().size();
+  if (event->matches(QKeySequence::Copy)) {
+    QApplication::clipboard()->setText(currentCellText());
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: current_ = current_ == 0 ? 0 : current_ - 1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: current_ = std::min(current_ + 1, count - 1); break;
+    case Qt::Key_Home: current_ = 0; break;
+    case Qt::Key_End: current_ = count - 1; break;
+    default: QFrame::keyPressEvent(event); return;
+  }
+  update();
+  announceCurrentCell();
+}
+
+void ResultsGrid::focusInEvent(QFocusEvent* event) {
+  QFrame::focusInEvent(event);
+  update();
+  announceCurrentCell();
+}
+
+void ResultsGrid::focusOutEvent(QFocusEvent* event) {
+  QFrame::focusOutEvent(event);
+  update();
+}
+
+void ResultsGrid::announceCurrentCell() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(static_cast<int>(current_));
+  QAccessible::updateAccessibility(&focus);
 }
 
 void ResultsGrid::paintEvent(QPaintEvent* event) {
@@ -190,9 +251,23 @@ void ResultsGrid::paintEvent(QPaintEvent* event) {
       }
     }
   }
+  if (hasFocus()) {
+    painter.resetTransform();
+    painter.setClipping(false);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    const QPoint at = currentCell();
+    painter.drawRect(cellArea(at.x(), at.y()).adjusted(1, 1, -1, -1));
+  }
 }
 
 bool ResultsGrid::event(QEvent* event) {
+  // Ctrl+C with the focus here copies the cell, not the window's result.
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    event->accept();
+    return true;
+  }
   if (event->type() != QEvent::ToolTip) {
     return QFrame::event(event);
   }

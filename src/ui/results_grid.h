@@ -31,6 +31,10 @@ class ResultsGrid final : public QFrame {
   void setFirstColumnWidth(int width);
   // The cell (column, row) in widget coordinates.
   QRect cellArea(int column, int row) const;
+  // The cell the keyboard is on (column, row), and what Ctrl+C copies of it:
+  // its value, or its text when it has none.
+  QPoint currentCell() const;
+  QString currentCellText() const;
 
   // Colours of the cell kinds.
   static QColor headingColour() { return {147, 192, 253}; }
@@ -48,8 +52,13 @@ class ResultsGrid final : public QFrame {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Tells assistive technology which cell the keyboard is on.
+  void announceCurrentCell();
   void drawCell(QPainter& painter, const GridCell& cell, int column, int row) const;
   // Whether a point in widget coordinates lies on the column border.
   bool onBorder(const QPoint& at) const;
@@ -57,6 +66,7 @@ class ResultsGrid final : public QFrame {
   Source source_;
   GridColumns columns_;
   bool dragging_ = false;
+  std::size_t current_ = 0;  // index into the spoken cells
 };
 
 }  // namespace kalmo

@@ -71,7 +71,8 @@ TEST(PressCommand, WritesEveryFigureOfTheMethod) {
     fit.pop_back();
     EXPECT_NE(r.out.find(R"("fit":)" + fit + R"(,"press":{)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(R"("loose_at_min":false,"hub_yields":false,"shaft_yields":false,)"
-                         R"("shaft_below_ln2":false}})"),
+                         R"("shaft_below_ln2":false,"no_interference":false,)"
+                         R"("shaft_below_absolute_zero":false}})"),
               std::string::npos);
   }
 }
@@ -82,15 +83,17 @@ TEST(PressCommand, BadInputIsAUsageErrorNamingIt) {
     const char* err;
   };
   const Case cases[] = {
-      {{"--hub-diameter", "50"}, "--hub-diameter \"50\" must be greater than the size"},
-      {{"--bore", "50"}, "--bore \"50\" must be 0 or more and below the size"},
-      {{"--length", "0"}, "--length \"0\" must be greater than 0"},
-      {{"--shaft-E", "-1"}, "--shaft-E \"-1\" must be greater than 0"},
+      {{"--hub-diameter", "50"},
+       "--hub-diameter \"50\" must be greater than the size and at most 1000000"},
+      {{"--bore", "50"}, "--bore \"50\" must be at least 0 and less than the size"},
+      {{"--length", "0"}, "--length \"0\" must be greater than 0 and at most 1000000"},
+      {{"--shaft-E", "-1"}, "--shaft-E \"-1\" must be at least 1 and at most 10000000"},
+      {{"--hub-E", "1e-320"}, "--hub-E \"1e-320\" must be at least 1 and at most 10000000"},
       {{"--hub-nu", "0.5"}, "--hub-nu \"0.5\" must be greater than 0 and less than 0.5"},
-      {{"--friction", "0"}, "--friction \"0\" must be greater than 0"},
-      {{"--hub-re", "0"}, "--hub-re \"0\" must be greater than 0"},
-      {{"--shaft-alpha", "0"}, "--shaft-alpha \"0\" must be greater than 0"},
-      {{"--rz-hub", "-1"}, "--rz-hub \"-1\" must be 0 or more"},
+      {{"--friction", "1e308"}, "--friction \"1e308\" must be greater than 0 and at most 10"},
+      {{"--hub-re", "0"}, "--hub-re \"0\" must be greater than 0 and at most 100000"},
+      {{"--shaft-alpha", "0"}, "--shaft-alpha \"0\" must be at least 0.01 and at most 1000"},
+      {{"--rz-hub", "-1"}, "--rz-hub \"-1\" must be at least 0 and at most 1000"},
       {{"--joining-clearance", "nan"}, "--joining-clearance \"nan\" is not a finite number"},
       {{"--shaft-material", "oak"},
        "--shaft-material \"oak\" is no known material (steel, stainless, cast-iron, aluminium, "
@@ -122,13 +125,22 @@ TEST(PressCommand, BadInputIsAUsageErrorNamingIt) {
 TEST(PressCommand, TextWarnsWhereTheMethodStops) {
   struct Case {
     std::vector<std::string> args;
-    std::vector<const char*> warnings;
+    std::vector<const char*> texts;
+    std::size_t warnings;
   };
   const Case cases[] = {
       {{"50", "H7/x6", "--hub-diameter", "55"},
-       {"Warning: the hub yields", "less than -196 °C (liquid nitrogen)"}},
+       {"Warning: The hub yields", "liquid nitrogen is not cold enough"},
+       2},
       {{"50", "H7/p6", "--hub-diameter", "80", "--rz-hub", "2", "--rz-shaft", "2"},
-       {"Warning: at the smallest interference the joint is loose"}},
+       {"Warning: The smallest effective interference is not above 0"},
+       1},
+      {{"50", "H8/x8", "--hub-diameter", "60", "--hub-material", "aluminium"},
+       {"cooling alone cannot join the parts", "shaft temperature\t-\n"},
+       1},
+      {{"50", "H11/c11", "--hub-diameter", "80"},
+       {"Warning: Clearance fit", "hub temperature\t-\n", "shaft temperature\t-\n"},
+       1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[1]);
@@ -136,10 +148,10 @@ TEST(PressCommand, TextWarnsWhereTheMethodStops) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     const CliRun r = run(args);
     EXPECT_EQ(r.status, kExitOk);
-    for (const char* warning : c.warnings) {
-      EXPECT_NE(r.out.find(warning), std::string::npos) << warning << "\n" << r.out;
+    for (const char* text : c.texts) {
+      EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
     }
-    EXPECT_EQ(lines(r.out).size(), 11 + c.warnings.size());
+    EXPECT_EQ(lines(r.out).size(), 11 + c.warnings);
   }
 }
 

@@ -25,19 +25,26 @@ class InspectionWindowTest : public QObject {
     QTest::addColumn<QString>("holeMax");
     QTest::addColumn<InspectionStatus>("status");
     QTest::addColumn<QString>("margin");
+    QTest::addColumn<QString>("statusText");  // empty: the status's own text
     QTest::newRow("inside") << false << "50.018"
-                            << "" << InspectionStatus::Ok << "0.0070";
+                            << "" << InspectionStatus::Ok << "0.0070"
+                            << "";
     QTest::newRow("at the upper limit") << false << "50.025"
-                                        << "" << InspectionStatus::Ok << "0.0000";
+                                        << "" << InspectionStatus::Ok << "0.0000"
+                                        << "";
     QTest::newRow("just over") << false << "50.026"
-                               << "" << InspectionStatus::Over << "-0.0010";
+                               << "" << InspectionStatus::Over << "-0.0010"
+                               << "";
     QTest::newRow("under") << false << "49.999"
-                           << "" << InspectionStatus::Under << "-0.0010";
+                           << "" << InspectionStatus::Under << "-0.0010"
+                           << "";
     QTest::newRow("lot straddling the lower limit")
         << false << "49.998"
-        << "50.02" << InspectionStatus::Under << "-0.0020";
+        << "50.02" << InspectionStatus::Under << "-0.0020"
+        << "under: the lot reaches 0.0020 below the lower limit";
     QTest::newRow("inches") << true << "1.9692"
-                            << "" << InspectionStatus::Ok << "0.00029";
+                            << "" << InspectionStatus::Ok << "0.00029"
+                            << "";
   }
   void showsStatusInColourAndText() {
     QFETCH(bool, inch);
@@ -45,6 +52,7 @@ class InspectionWindowTest : public QObject {
     QFETCH(QString, holeMax);
     QFETCH(InspectionStatus, status);
     QFETCH(QString, margin);
+    QFETCH(QString, statusText);
     FakeSource source;
     source.show(inch ? 50 / 25.4 : 50, "H7/g6", inch);
     InspectionWindow window(source);
@@ -55,7 +63,8 @@ class InspectionWindowTest : public QObject {
     const TextId text = status == InspectionStatus::Ok     ? TextId::StatusOk
                         : status == InspectionStatus::Over ? TextId::StatusOver
                                                            : TextId::StatusUnder;
-    QCOMPARE(window.hole.status->text(), source.language().text(text));
+    QCOMPARE(window.hole.status->text(),
+             statusText.isEmpty() ? source.language().text(text) : statusText);
     QVERIFY(window.hole.status->styleSheet().contains(status == InspectionStatus::Ok ? "#005a00"
                                                                                      : "#b00000"));
     QCOMPARE(window.hole.margin->text(), margin);
@@ -86,6 +95,76 @@ class InspectionWindowTest : public QObject {
     window.shaft.lotMax->setText(QStringLiteral("1.9"));
     QCOMPARE(window.shaft.status->text(), source.language().text(TextId::LotMinAboveMax));
     QVERIFY(window.report()->hole->status.has_value());
+  }
+
+  // Text that is not a measured size in range shows no status or result
+  // from an earlier or partial value, stays as typed after Enter or leaving,
+  // and the part says what is wrong.
+  void showsNoResultFromBadText_data() {
+    QTest::addColumn<bool>("lot");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("valid prefix, more typed") << false << "50.01850.0265";
+    QTest::newRow("letters after a number") << false << "50.018x";
+    QTest::newRow("negative") << false << "-5";
+    QTest::newRow("zero") << false << "0";
+    QTest::newRow("beyond any limit of size") << false << "30000";
+    QTest::newRow("bad lot end") << true << "50.02.";
+  }
+  void showsNoResultFromBadText() {
+    QFETCH(bool, lot);
+    QFETCH(QString, text);
+    FakeSource source;
+    source.show(50, "H7/g6");
+    InspectionWindow window(source);
+    window.hole.measured->setText(QStringLiteral("50.018"));
+    window.shaft.measured->setText(QStringLiteral("49.98"));
+    NumberField* field = lot ? window.hole.lotMax : window.hole.measured;
+    field->setText(text);
+    field->finishEntry();
+    QCOMPARE(field->text(), text);
+    QVERIFY(!window.report()->hole->status);
+    QCOMPARE(window.hole.margin->text(), QString());
+    QVERIFY(window.hole.status->text().startsWith("The measured size must be a number"));
+    QVERIFY(window.hole.status->styleSheet().contains("#b00000"));
+    QCOMPARE(window.actual->text(), QStringLiteral("–"));
+    // The shaft is still inspected.
+    QCOMPARE(*window.report()->shaft->status, InspectionStatus::Ok);
+  }
+
+  // Reopened, the window has the measured size selected: typing replaces it
+  // instead of running on after it (50.01850.0265); Esc closes the window.
+  void reopeningSelectsTheMeasuredSize() {
+    FakeSource source;
+    source.show(50, "H7/g6");
+    InspectionWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.hole.measured->setFocus();
+    QTest::keyClicks(window.hole.measured, QStringLiteral("50.018"));
+    window.close();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.hole.measured->selectedText(), QStringLiteral("50.018"));
+    QTest::keyClicks(window.hole.measured, QStringLiteral("50.0265"));
+    QCOMPARE(window.hole.measured->text(), QStringLiteral("50.0265"));
+    QCOMPARE(*window.report()->hole->status, InspectionStatus::Over);
+    QTest::keyClick(window.hole.measured, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+  }
+
+  // A fit box is green only when every measured part is inside its tolerance.
+  void noGreenFitWithAPartOutside() {
+    FakeSource source;
+    source.show(50, "H7/g6");
+    InspectionWindow window(source);
+    window.hole.measured->setText(QStringLiteral("50.01"));
+    window.hole.lotMax->setText(QStringLiteral("50.03"));
+    window.shaft.measured->setText(QStringLiteral("49.98"));
+    QVERIFY(*window.report()->fit->sameKind);
+    QVERIFY(window.sameKind->text().contains(source.language().text(TextId::PartOutsideTolerance)));
+    QVERIFY(!window.sameKind->styleSheet().contains("#005a00"));
+    QCOMPARE(window.hole.status->text(),
+             QStringLiteral("over: the lot reaches 0.0050 above the upper limit"));
   }
 
   void snapshots() {

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "accessible_combo.h"
 #include "language.h"
 #include "main_window.h"
 #include "number_field.h"
@@ -189,6 +190,10 @@ void MainWindowInputTest::tabWalksTheInputsInReadingOrder() {
     QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  // The results grid comes after the panel buttons.
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("operatingButton"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("drgrDanni"));
   for (const QToolButton* b : w.findChildren<QToolButton*>()) {
     if (b->parent() && b->parent()->objectName() == u"ToolBar1") {
       QCOMPARE(b->focusPolicy(), Qt::NoFocus);
@@ -213,6 +218,7 @@ void MainWindowInputTest::growingForASidePageStaysOnTheScreen() {
 // control of the window, its side pages and its other windows, in the three
 // languages.
 void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
+  installAccessibleComboNames();  // as the program does before its first window
   Session s;
   MainWindow& w = *s.window;
   QStringList unnamed;
@@ -230,9 +236,12 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
       if (!control || c->window() != &top || !c->isVisibleTo(&top)) continue;
       const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
       const QString where = top.objectName() + u'/' + c->objectName() + u' ' + language;
-      const QString name =
-          qobject_cast<const QComboBox*>(c) ? c->accessibleName() : a->text(QAccessible::Name);
+      const QString name = a->text(QAccessible::Name);
       if (name.trimmed().isEmpty()) unnamed << where + " name";
+      // A combo box's name is its own, never its current entry.
+      if (qobject_cast<const QComboBox*>(c) && name != c->accessibleName()) {
+        unnamed << where + " named by its entry";
+      }
       if (a->text(QAccessible::Description).trimmed().isEmpty()) unnamed << where + " description";
     }
   };
@@ -271,8 +280,9 @@ void MainWindowInputTest::everyButtonAndViewHasATextInEachLanguage() {
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u',')));
 }
 
-// Assistive technology reads the grid as a table of cells, each with its
-// label and value, in reading order and at its place on the screen.
+// Assistive technology reads the grid as a table of cells, each named by its
+// label and value, in reading order and at its place on the screen; the
+// keyboard reaches the grid and copies a cell.
 void MainWindowInputTest::readsTheGridCellByCell() {
   Session s;
   MainWindow& w = *s.window;
@@ -291,14 +301,20 @@ void MainWindowInputTest::readsTheGridCellByCell() {
                              QStringLiteral("Shaft="),
                              QStringLiteral("10 H7="),
                              QStringLiteral("10 g6="),
-                             QStringLiteral("Tolerance=0.0150"),
-                             QStringLiteral("Tolerance=0.0090"),
+                             QStringLiteral("Tolerance 0.0150=0.0150"),
+                             QStringLiteral("Tolerance 0.0090=0.0090"),
                              QStringLiteral("Limit deviations="),
-                             QStringLiteral("Upper deviation (ES)=0.0150"),
-                             QStringLiteral("Upper deviation (es)=-0.0050")};
+                             QStringLiteral("Upper deviation (ES) 0.0150=0.0150"),
+                             QStringLiteral("Upper deviation (es) -0.0050=-0.0050")};
   QCOMPARE(cells.mid(0, expected.size()), expected);
-  QVERIFY(cells.contains(QStringLiteral("Designation=10 H7/g6")));
-  QVERIFY(cells.contains(QStringLiteral("Max. clearance=0.0290")));
+  QVERIFY(cells.contains(QStringLiteral("Designation 10 H7/g6=10 H7/g6")));
+  QVERIFY(cells.contains(QStringLiteral("Max. clearance 0.0290=0.0290")));
+  auto* grid = w.findChild<ResultsGrid*>();
+  QCOMPARE(grid->focusPolicy(), Qt::TabFocus);
+  grid->setFocus();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(grid, Qt::Key_Down);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.0150"));
 }
 
 void MainWindowInputTest::dragsTheColumnBorder_data() {

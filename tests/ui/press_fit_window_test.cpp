@@ -166,6 +166,26 @@ class PressFitWindowTest : public QObject {
     QTest::newRow("bore as large as the size") << int(PressField::ShaftBore) << "50" << true;
     QTest::newRow("μe left to default") << int(PressField::PressFriction) << "" << false;
     QTest::newRow("s left to default") << int(PressField::JoiningClearance) << "" << false;
+    // Never the number before the junk, never a number held at a limit.
+    QTest::newRow("number then junk") << int(PressField::Friction) << "0.12x" << true;
+    QTest::newRow("μ above its range") << int(PressField::Friction) << "11" << true;
+    QTest::newRow("E above its range") << int(PressField::HubModulus) << "100000000" << true;
+    QTest::newRow("α below its range") << int(PressField::ShaftAlpha) << "0.001" << true;
+    QTest::newRow("negative Rz") << int(PressField::HubRoughness) << "-1" << true;
+  }
+
+  // Every bad field is marked at once, each with its own line.
+  void marksEveryBadFieldAtOnce() {
+    Example ex;
+    PressFitWindow& w = *ex.window;
+    type(w, PressField::HubOuterDiameter, "50");
+    type(w, PressField::Friction, "abc");
+    type(w, PressField::Length, "");
+    for (PressField f : {PressField::HubOuterDiameter, PressField::Friction, PressField::Length}) {
+      QVERIFY(w.field(f)->property("invalid").toBool());
+    }
+    QCOMPARE(w.problems->text().count("<br>"), 2);
+    QVERIFY(shown(w, PressRow::PMax).isEmpty());
   }
   void marksBadInput() {
     QFETCH(int, field);
@@ -197,8 +217,10 @@ class PressFitWindowTest : public QObject {
                                << "80" << QStringList{"Clearance fit"};
     QTest::newRow("hub yields") << 50.0 << "H7/x6"
                                 << "80" << QStringList{"hub yields"};
-    QTest::newRow("beyond nitrogen") << 10.0 << "H7/x6"
-                                     << "30" << QStringList{"nitrogen"};
+    QTest::newRow("beyond nitrogen") << 50.0 << "H7/x6"
+                                     << "55" << QStringList{"hub yields", "nitrogen"};
+    QTest::newRow("beyond absolute zero") << 10.0 << "H7/x6"
+                                          << "30" << QStringList{"cooling alone cannot join"};
   }
   void warnsWhatApplies() {
     QFETCH(double, size);

@@ -47,6 +47,9 @@ InspectionError checkSide(const std::optional<ToleranceClass>& cls,
   if (m && (!std::isfinite(m->minMm) || !std::isfinite(m->maxMm))) {
     return InspectionError::MeasurementNotFinite;
   }
+  if (m && (!measuredSizeInRange(m->minMm) || !measuredSizeInRange(m->maxMm))) {
+    return InspectionError::MeasurementOutOfRange;
+  }
   if (m && m->minMm > m->maxMm) return InspectionError::MinAboveMax;
   return InspectionError::None;
 }

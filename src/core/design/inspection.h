@@ -11,6 +11,15 @@ namespace kalmo {
 // Inspection of measured parts against their classes at one nominal size.
 // Every length in mm.
 
+// A measured size is a finite number above 0 and at most this: twice the
+// largest nominal size of the tables (10000 mm), well above every limit of
+// size they give, so that a reading beyond it is a slip of the keyboard,
+// not a part.
+inline constexpr double kMaxMeasuredMm = 20000;
+constexpr bool measuredSizeInRange(double mm) {
+  return mm > 0 && mm <= kMaxMeasuredMm;  // false for NaN
+}
+
 // One part's measurement: a single size (min == max) or the smallest and the
 // largest size measured in a lot.
 struct Measurement {
@@ -30,12 +39,13 @@ struct InspectionInput {
 // Why an inspection did not run.
 enum class InspectionError {
   None,
-  SizeNotPositive,       // the nominal size is not greater than 0 (or NaN)
-  NoClass,               // neither a hole nor a shaft class
-  UndefinedClass,        // a given class has no limits at the size; see failedSide
-  MeasuredWithoutClass,  // a part is measured but has no class; see failedSide
-  MeasurementNotFinite,  // a measured size is NaN or infinite; see failedSide
-  MinAboveMax,           // a lot's smallest size exceeds its largest; see failedSide
+  SizeNotPositive,        // the nominal size is not greater than 0 (or NaN)
+  NoClass,                // neither a hole nor a shaft class
+  UndefinedClass,         // a given class has no limits at the size; see failedSide
+  MeasuredWithoutClass,   // a part is measured but has no class; see failedSide
+  MeasurementNotFinite,   // a measured size is NaN or infinite; see failedSide
+  MeasurementOutOfRange,  // a measured size is not above 0 or above kMaxMeasuredMm; see failedSide
+  MinAboveMax,            // a lot's smallest size exceeds its largest; see failedSide
 };
 
 enum class InspectionStatus {

@@ -23,12 +23,19 @@ std::string superscript(int exponent) {
 }  // namespace
 
 std::string formatShare(double p, std::string_view decimalSeparator) {
+  constexpr std::string_view kNoBreak = "\u00a0";
+  const std::string percentSign = std::string(kNoBreak) + "%";
   if (!(p >= 0 && p <= 1)) return "–";
-  if (p == 0) return "0 %";
-  if (p == 1) return "100 %";
+  if (p == 0) return "0" + percentSign;
+  if (p == 1) return "100" + percentSign;
   const double percent = p * 100;
-  if (percent > 99.9) return "> " + formatFixed(99.9, 1, decimalSeparator) + " %";
-  if (percent >= 0.1) return formatFixed(percent, 1, decimalSeparator) + " %";
+  if (percent > 99.9) {
+    return ">" + std::string(kNoBreak) + formatFixed(99.9, 1, decimalSeparator) + percentSign;
+  }
+  if (percent >= 0.1) return formatFixed(percent, 1, decimalSeparator) + percentSign;
+  if (percent < 0.001) {
+    return "<" + std::string(kNoBreak) + formatFixed(0.001, 3, decimalSeparator) + percentSign;
+  }
   // Two significant digits: the mantissa in [1, 10) with one decimal. Rounding
   // can carry it to 10.0, which moves it one power up.
   int exponent = static_cast<int>(std::floor(std::log10(percent)));
@@ -37,7 +44,7 @@ std::string formatShare(double p, std::string_view decimalSeparator) {
     ++exponent;
     mantissa /= 10;
   }
-  return formatFixed(mantissa, 1, decimalSeparator) + "·10" + superscript(exponent) + " %";
+  return formatFixed(mantissa, 1, decimalSeparator) + "·10" + superscript(exponent) + percentSign;
 }
 
 }  // namespace kalmo

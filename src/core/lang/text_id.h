@@ -316,6 +316,18 @@ enum class TextId : int {
   FitAppliedAbove = 811,  // "%1 applied: %2 %3 is %4 above the target": fit, caption, value, excess
   FitAppliedBelow = 812,  // "%1 applied: %2 %3 is %4 below the target"
   TargetsNotNumbers = 813,  // design search refused: "Correct the targets first."
+
+  // Press fit, inspection and the child windows.
+  CoolingCannotJoin = 850,  // cooling would need below absolute zero
+  LotOver = 851,            // "over: the lot reaches %1 above the upper limit"
+  LotUnder = 852,           // "under: the lot reaches %1 below the lower limit"
+  MeasuredRange = 853,      // "The measured size must be a number greater than 0 and at most %1."
+  NotANumber = 854,         // "not a number": a field's text
+  HoleLetterName = 855,     // accessible names of the class pickers
+  HoleGradeName = 856,
+  ShaftLetterName = 857,
+  ShaftGradeName = 858,
+  PartOutsideTolerance = 859,  // "A part lies outside its tolerance."
   // Why a callout line or argument was not read (format/callout_line.h); one
   // set of reasons for the batch table and kalmo-cli. %1 and %2 are the texts
   // named, cut to about 40 bytes.

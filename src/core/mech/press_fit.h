@@ -1,9 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "calc/evaluation.h"
+#include "lang/text_id.h"
 #include "mech/materials.h"
+#include "mech/operating_fit.h"  // kAbsoluteZeroC
 
 namespace kalmo {
 
@@ -29,28 +32,61 @@ struct PressFitInput {
   std::optional<double> joiningClearanceMm;  // s for shrinking on, >= 0; default 0.001·D
 };
 
-// Why an input was rejected; each value names the input concerned.
+// Why an input was rejected; each value names the input concerned, which is
+// NaN, infinite or outside its range (pressFitRange).
 enum class PressFitError {
   None,
   FitUndefined,      // hole, shaft or their fit undefined at the size
   Diameter,          // D not a finite number above 0
-  HubOuterDiameter,  // D_aA <= D (also when D/D_aA rounds to 1), or not finite
-  ShaftBore,         // D_iI < 0, D_iI >= D, or not finite
-  Length,            // l <= 0 or not finite
-  HubModulus,        // E_A <= 0 or not finite
-  ShaftModulus,      // E_I <= 0 or not finite
-  HubPoisson,        // ν_A outside (0, 0.5)
-  ShaftPoisson,      // ν_I outside (0, 0.5)
-  HubYield,          // Re_A <= 0 or not finite
-  ShaftYield,        // Re_I <= 0 or not finite
-  HubAlpha,          // α_A <= 0 or not finite
-  ShaftAlpha,        // α_I <= 0 or not finite
-  HubRoughness,      // Rz_A < 0 or not finite
-  ShaftRoughness,    // Rz_I < 0 or not finite
-  Friction,          // μ <= 0 or not finite
-  PressFriction,     // μ_e <= 0 or not finite
-  JoiningClearance,  // s < 0 or not finite
+  HubOuterDiameter,  // D_aA, also when D/D_aA rounds to 1
+  ShaftBore,         // D_iI, also when D_iI/D rounds to 1
+  Length,            // l
+  HubModulus,        // E_A
+  ShaftModulus,      // E_I
+  HubPoisson,        // ν_A
+  ShaftPoisson,      // ν_I
+  HubYield,          // Re_A
+  ShaftYield,        // Re_I
+  HubAlpha,          // α_A
+  ShaftAlpha,        // α_I
+  HubRoughness,      // Rz_A
+  ShaftRoughness,    // Rz_I
+  Friction,          // μ
+  PressFriction,     // μ_e
+  JoiningClearance,  // s
 };
+
+// The range an input must lie in (see pressFitRange). The upper bounds keep
+// every result finite: with them the largest pressure, force and torque stay
+// below 1e20 and no reciprocal of a modulus or an α overflows. They lie far
+// beyond any real joint: E up to 10⁷ MPa (diamond has about 1.2·10⁶), Re up
+// to 10⁵ MPa, α from 0.01 µm/(m·K) (fused silica has about 0.5), a
+// friction coefficient up to 10, lengths up to 1 km, Rz up to 1 mm.
+struct PressFitRange {
+  double low = 0;
+  bool lowIncluded = false;
+  double high = 0;
+  bool highIncluded = true;
+  bool holds(double value) const {
+    return (lowIncluded ? value >= low : value > low) &&
+           (highIncluded ? value <= high : value < high);
+  }
+};
+inline constexpr double kPressMaxLengthMm = 1e6;
+inline constexpr double kPressMinModulusMpa = 1;
+inline constexpr double kPressMaxModulusMpa = 1e7;
+inline constexpr double kPressMaxYieldMpa = 1e5;
+inline constexpr double kPressMinAlphaUmPerMK = 0.01;
+inline constexpr double kPressMaxAlphaUmPerMK = 1000;
+inline constexpr double kPressMaxRoughnessUm = 1000;
+inline constexpr double kPressMaxFriction = 10;
+
+// The range of the input an error names, at the joint diameter D (mm):
+//   D_aA in (D, 1e6], D_iI in [0, D), l in (0, 1e6], s in [0, D],
+//   E in [1, 1e7], ν in (0, 0.5), Re in (0, 1e5], α in [0.01, 1000],
+//   Rz in [0, 1000], μ and μ_e in (0, 10].
+// FitUndefined, Diameter and None name no input: an empty range.
+PressFitRange pressFitRange(PressFitError input, double diameterMm);
 
 struct PressFitResult {
   double qHub = 0;                    // Q_A = D / D_aA
@@ -70,14 +106,30 @@ struct PressFitResult {
   double shaftStressMpa = 0;          // equivalent stress of the shaft, at p_max
   std::optional<double> hubSafety;    // Re_A/σ_A; nullopt when σ_A = 0
   std::optional<double> shaftSafety;  // Re_I/σ_I; nullopt when σ_I = 0
-  double hubTemperatureC = 0;         // hub temperature for shrinking on
-  double shaftTemperatureC = 0;       // shaft temperature for cooling in
-  bool looseAtMin = false;            // U_min − ΔU <= 0: no guaranteed pressure
-  bool hubYields = false;             // S_A < 1: the elastic method no longer holds
-  bool shaftYields = false;           // S_I < 1
-  bool shaftBelowLn2 = false;         // cooling needs below −196 °C
+  // Joining temperatures, only where there is interference to join
+  // (U_max > 0); the shaft's also not below absolute zero.
+  std::optional<double> hubTemperatureC;    // hub temperature for shrinking on
+  std::optional<double> shaftTemperatureC;  // shaft temperature for cooling in
+  bool noInterference = false;              // U_max <= 0: a clearance fit, nothing to join
+  bool looseAtMin = false;                  // U_min − ΔU <= 0: no guaranteed pressure
+  bool hubYields = false;                   // S_A < 1: the elastic method no longer holds
+  bool shaftYields = false;                 // S_I < 1
+  bool shaftBelowLn2 = false;               // cooling needs below −196 °C
+  bool shaftBelowAbsoluteZero = false;      // cooling would need below −273.15 °C
   friend bool operator==(const PressFitResult&, const PressFitResult&) = default;
 };
+
+// What the window and the command line warn of, in this order.
+enum class PressFitWarning {
+  NoInterference,       // a clearance fit transmits nothing by friction
+  LooseAtMinimum,       // an interference that may vanish at the smallest one
+  HubYields,            // S_A < 1
+  ShaftYields,          // S_I < 1
+  BelowLiquidNitrogen,  // cooling needs between −273.15 and −196 °C
+  CoolingCannotJoin,    // cooling would need below absolute zero
+};
+std::vector<PressFitWarning> pressFitWarnings(const PressFitResult& result);
+TextId pressFitWarningText(PressFitWarning warning);
 
 struct PressFitOutcome {
   std::optional<PressFitResult> value;
@@ -91,6 +143,11 @@ struct PressFitOutcome {
 //   M = p_min·π·D²·l·μ/2/1000 (N·m), F_ax = p_min·π·D·l·μ, F_e = p_max·π·D·l·μ_e (N)
 //   σ_A = 2p_max/(1 − Q_A²); σ_I = p_max (solid) or 2p_max/(1 − Q_I²) (hollow)
 //   t_A = 20 + (U_max + s)/(α_A·1e-6·D), t_I = 20 − (U_max + s)/(α_I·1e-6·D)
+// The error is the first of pressFitErrors.
 PressFitOutcome pressFit(const PressFitInput& input);
+
+// Every input outside its range, in PressFitError order (FitUndefined last),
+// so that a form can mark them all at once.
+std::vector<PressFitError> pressFitErrors(const PressFitInput& input);
 
 }  // namespace kalmo

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
+#include <QWidget>
 
 #include "help/help_file.h"
 #include "help/help_viewer.h"
+#include "on_screen.h"
 #ifdef Q_OS_WIN
 #include "help/system_help.h"
 #endif
@@ -13,10 +16,6 @@
 namespace kalmo {
 
 namespace {
-
-QString fromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The one viewer window; each press of the help button brings it up again.
 QPointer<HelpViewer>& openViewer() {
@@ -26,11 +25,12 @@ QPointer<HelpViewer>& openViewer() {
 
 }  // namespace
 
-HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* owner) {
+HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* owner,
+                           HelpTopic helpTopicOf) {
   const QString path = helpFilePath(directory, languageCode);
   if (!QFileInfo(path).isFile() || !helpFileIntact(directory, languageCode)) return nullptr;
 
-  const QString topic = fromView(helpTarget(languageCode).topic);
+  const QString topic = QString::fromStdString(helpTopic(helpTopicOf, languageCode));
   QPointer<HelpViewer>& viewer = openViewer();
   if (viewer) {
     if (!viewer->openHelp(path, topic)) return nullptr;
@@ -40,6 +40,8 @@ HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* 
       delete created;
       return nullptr;
     }
+    openBeside(*created, owner);
+    closeOnEscape(*created);
     viewer = created;
   }
   viewer->closeWith(owner);
@@ -49,7 +51,7 @@ HelpViewer* openHelpViewer(const QString& directory, int languageCode, QWidget* 
   return viewer;
 }
 
-void showHelp(QWidget* parent, int languageCode) {
+void showHelp(QWidget* parent, int languageCode, HelpTopic topic) {
   // Help is an extra: whatever goes wrong, the program carries on as before.
   try {
     const QString directory = QCoreApplication::applicationDirPath();
@@ -57,12 +59,23 @@ void showHelp(QWidget* parent, int languageCode) {
     Q_UNUSED(parent);  // the system viewer belongs to the desktop
     const QString path = helpFilePath(directory, languageCode);
     if (!QFileInfo(path).isFile() || !helpFileIntact(directory, languageCode)) return;
-    openSystemHelp(path, fromView(helpTarget(languageCode).topic));
+    openSystemHelp(path, QString::fromStdString(helpTopic(topic, languageCode)));
 #else
-    openHelpViewer(directory, languageCode, parent);
+    openHelpViewer(directory, languageCode, parent ? parent->window() : nullptr, topic);
 #endif
   } catch (...) {
   }
+}
+
+void addHelpKey(QWidget& window, HelpTopic topic, std::function<int()> languageCode) {
+  auto* key = new QShortcut(QKeySequence::HelpContents, &window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, &window,
+                   [&window, topic, languageCode = std::move(languageCode)] {
+                     // The main window owns the viewer, so that it outlives this window.
+                     QWidget* owner = window.parentWidget() ? window.parentWidget() : &window;
+                     showHelp(owner, languageCode(), topic);
+                   });
 }
 
 }  // namespace kalmo

@@ -32,6 +32,19 @@ bool helpFileIntact(const QString& directory, int languageCode) {
          QByteArrayView(expected.data(), static_cast<qsizetype>(expected.size()));
 }
 
+std::string helpTopic(HelpTopic topic, int languageCode) {
+  switch (topic) {
+    case HelpTopic::Fits: return "::/fits.htm";
+    case HelpTopic::Design: return "::/design.htm";
+    case HelpTopic::Operating: return "::/design.htm#operating";
+    case HelpTopic::Inspection: return "::/tools.htm#inspection";
+    case HelpTopic::BatchTable: return "::/tools.htm#batch";
+    case HelpTopic::Press: return "::/press.htm";
+    case HelpTopic::Start: break;
+  }
+  return std::string(helpTarget(languageCode).topic);
+}
+
 QString helpTopicPath(std::string_view topic) {
   if (topic.starts_with("::")) topic.remove_prefix(2);
   QString path = fromView(topic);

@@ -1,9 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace kalmo {
+
+// What F1 opens: the topic of the window or page with the focus. The pages
+// carry the same names in every language.
+enum class HelpTopic { Start, Fits, Design, Operating, Inspection, BatchTable, Press };
+
+// The topic as a path inside a help file ("::/press.htm#...") of a language;
+// Start is the language's start page.
+std::string helpTopic(HelpTopic topic, int languageCode);
 
 // A compiled help file of one language and the page it opens at.
 struct HelpTarget {

@@ -1,6 +1,7 @@
 #include "help/help_viewer.h"
 
 #include <QAction>
+#include <QPalette>
 #include <QStyle>
 #include <QToolBar>
 
@@ -18,6 +19,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
 
   browser_ = new ChmBrowser(this);
   browser_->setObjectName(QStringLiteral("helpBrowser"));
+  // The pages are dark text on white (help.css); list bullets and numbers are
+  // drawn in the palette's text colour, so a dark palette must not make them
+  // light on that white.
+  QPalette page = browser_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+  browser_->setPalette(page);
   setCentralWidget(browser_);
 
   QToolBar* toolBar = addToolBar(QString());
@@ -43,8 +51,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
 }
 
 bool HelpViewer::openHelp(const QString& filePath, const QString& topic) {
-  const QString topicPath = helpTopicPath(topic.toStdString());
+  // A topic may name a section of its page: "::/tools.htm#batch".
+  const qsizetype hash = topic.indexOf(u'#');
+  const QString page = hash < 0 ? topic : topic.left(hash);
+  const QString topicPath = helpTopicPath(page.toStdString());
   if (!browser_->openFile(filePath, topicPath)) return false;
+  if (hash >= 0) browser_->scrollToAnchor(topic.mid(hash + 1));
   home_ = ChmBrowser::pageUrl(topicPath);
   updateTitle();
   return true;

@@ -17,7 +17,8 @@ class HelpViewer : public QMainWindow {
  public:
   explicit HelpViewer(QWidget* parent = nullptr);
 
-  // Shows the help file at a topic ("::/TISO286EN.htm"). Returns false and
+  // Shows the help file at a topic ("::/TISO286EN.htm", or a section of a
+  // page: "::/tools.htm#batch"). Returns false and
   // changes nothing when the file cannot be read or lacks the topic.
   bool openHelp(const QString& filePath, const QString& topic);
 

@@ -162,6 +162,11 @@ TEST(Inspection, RejectsWhatCannotBeJudged) {
        Side::Hole},
       {{50, H7, g6, Measurement{50.02, 50.01}, {}}, InspectionError::MinAboveMax, Side::Hole},
       {{50, H7, g6, {}, Measurement{NAN, 50}}, InspectionError::MeasurementNotFinite, Side::Shaft},
+      {{50, H7, g6, Measurement{-5, -5}, {}}, InspectionError::MeasurementOutOfRange, Side::Hole},
+      {{50, H7, g6, Measurement{0, 50}, {}}, InspectionError::MeasurementOutOfRange, Side::Hole},
+      {{50, H7, g6, {}, Measurement{50, 1e308}},
+       InspectionError::MeasurementOutOfRange,
+       Side::Shaft},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.error));

@@ -42,7 +42,7 @@ TEST(PressFit, AgreesWithHandComputedJoints) {
     std::optional<double> pressFriction, joiningClearance;
     double k, pMax, pMin, torque, axial, press, hubStress, shaftStress;
     std::optional<double> hubSafety, shaftSafety;
-    double hubTemp, shaftTemp;
+    std::optional<double> hubTemp, shaftTemp;
     bool loose, hubYields, shaftYields, belowLn2;
   };
   constexpr auto steel = MaterialId::Steel;
@@ -197,8 +197,8 @@ TEST(PressFit, AgreesWithHandComputedJoints) {
        0,
        {},
        {},
-       74.054054054054054,
-       -63.333333333333333,
+       {},  // no interference to join: no temperatures
+       {},
        true,
        false,
        false,
@@ -229,8 +229,10 @@ TEST(PressFit, AgreesWithHandComputedJoints) {
     if (c.hubSafety) expectRelative(*r.hubSafety, *c.hubSafety);
     ASSERT_EQ(r.shaftSafety.has_value(), c.shaftSafety.has_value());
     if (c.shaftSafety) expectRelative(*r.shaftSafety, *c.shaftSafety);
-    expectRelative(r.hubTemperatureC, c.hubTemp);
-    expectRelative(r.shaftTemperatureC, c.shaftTemp);
+    ASSERT_EQ(r.hubTemperatureC.has_value(), c.hubTemp.has_value());
+    if (c.hubTemp) expectRelative(*r.hubTemperatureC, *c.hubTemp);
+    ASSERT_EQ(r.shaftTemperatureC.has_value(), c.shaftTemp.has_value());
+    if (c.shaftTemp) expectRelative(*r.shaftTemperatureC, *c.shaftTemp);
     EXPECT_EQ(r.looseAtMin, c.loose);
     EXPECT_EQ(r.hubYields, c.hubYields);
     EXPECT_EQ(r.shaftYields, c.shaftYields);
@@ -260,6 +262,23 @@ TEST(PressFit, RejectsImpossibleInputNamingIt) {
       {"undefined shaft", [](PressFitInput& in) { in.shaft = kUndefinedClass; },
        PressFitError::FitUndefined},
       {"solid shaft is fine", [](PressFitInput& in) { in.shaftBoreMm = 0; }, PressFitError::None},
+      // Bounds that keep every result finite.
+      {"μ 1e308", [](PressFitInput& in) { in.friction = 1e308; }, PressFitError::Friction},
+      {"μ 10", [](PressFitInput& in) { in.friction = 10; }, PressFitError::None},
+      {"E_A subnormal", [](PressFitInput& in) { in.hubMaterial.elasticModulusMpa = 1e-320; },
+       PressFitError::HubModulus},
+      {"E_I 1e8", [](PressFitInput& in) { in.shaftMaterial.elasticModulusMpa = 1e8; },
+       PressFitError::ShaftModulus},
+      {"α_I subnormal", [](PressFitInput& in) { in.shaftMaterial.alphaUmPerMK = 1e-320; },
+       PressFitError::ShaftAlpha},
+      {"Re_A 1e300", [](PressFitInput& in) { in.hubMaterial.yieldMpa = 1e300; },
+       PressFitError::HubYield},
+      {"l 1e300", [](PressFitInput& in) { in.lengthMm = 1e300; }, PressFitError::Length},
+      {"D_aA 1e300", [](PressFitInput& in) { in.hubOuterMm = 1e300; },
+       PressFitError::HubOuterDiameter},
+      {"Rz 1e300", [](PressFitInput& in) { in.rzShaftUm = 1e300; }, PressFitError::ShaftRoughness},
+      {"s above D", [](PressFitInput& in) { in.joiningClearanceMm = 51; },
+       PressFitError::JoiningClearance},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -270,7 +289,45 @@ TEST(PressFit, RejectsImpossibleInputNamingIt) {
     EXPECT_EQ(out.value.has_value(), c.error == PressFitError::None);
     if (out.value) {
       EXPECT_TRUE(std::isfinite(out.value->hubStressMpa));
+      EXPECT_TRUE(std::isfinite(out.value->torqueNm));
     }
+  }
+}
+
+// Every bad input at once, for a form that marks them all.
+TEST(PressFit, ListsEveryBadInput) {
+  PressFitInput in = input("H7/s6", 40, 60, MaterialId::Steel, MaterialId::Steel);
+  in.friction = 0;
+  EXPECT_EQ(pressFitErrors(in),
+            (std::vector<PressFitError>{PressFitError::HubOuterDiameter, PressFitError::ShaftBore,
+                                        PressFitError::Friction}));
+}
+
+// Joining temperatures only for an interference, never below absolute zero;
+// the warnings name what the temperatures leave out.
+TEST(PressFit, JoiningTemperaturesOnlyWhereThereIsInterferenceToJoin) {
+  struct Case {
+    const char* fit;
+    MaterialId hub;
+    double hubOuter;
+    bool hubTemp, shaftTemp;
+    std::vector<PressFitWarning> warnings;
+  };
+  const Case cases[] = {
+      {"H11/c11", MaterialId::Steel, 80, false, false, {PressFitWarning::NoInterference}},
+      {"H7/h6", MaterialId::Steel, 80, false, false, {PressFitWarning::NoInterference}},
+      {"H7/s6", MaterialId::Steel, 80, true, true, {}},
+      // Cooling the steel shaft would need about −290 °C.
+      {"H8/x8", MaterialId::Aluminium, 60, true, false, {PressFitWarning::CoolingCannotJoin}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fit);
+    PressFitInput in = input(c.fit, c.hubOuter, 0, c.hub, MaterialId::Steel);
+    const PressFitOutcome out = pressFit(in);
+    ASSERT_TRUE(out.value);
+    EXPECT_EQ(out.value->hubTemperatureC.has_value(), c.hubTemp);
+    EXPECT_EQ(out.value->shaftTemperatureC.has_value(), c.shaftTemp);
+    EXPECT_EQ(pressFitWarnings(*out.value), c.warnings);
   }
 }
 

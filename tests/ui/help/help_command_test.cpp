@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "help/chm_browser.h"
 #include "help/help_file.h"
 #include "help/help_viewer.h"
 
@@ -90,6 +91,25 @@ class HelpCommandTest : public QObject {
     QWidget owner;
     for (int language : {1, 2, 3, 0}) showHelp(&owner, language);
     QVERIFY(visibleWindows().isEmpty());
+  }
+
+  // F1 opens the topic of the window or page with the focus, in every language.
+  void opensTheTopicOfTheActiveWindow_data() {
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("main window") << int(HelpTopic::Start) << "/TISO286DE.htm";
+    QTest::newRow("operating page") << int(HelpTopic::Operating) << "/design.htm";
+    QTest::newRow("press fit") << int(HelpTopic::Press) << "/press.htm";
+    QTest::newRow("inspection") << int(HelpTopic::Inspection) << "/tools.htm";
+    QTest::newRow("batch table") << int(HelpTopic::BatchTable) << "/tools.htm";
+  }
+  void opensTheTopicOfTheActiveWindow() {
+    QFETCH(int, topic);
+    QFETCH(QString, page);
+    HelpViewer* viewer = openHelpViewer(kHelpDir, 2, nullptr, static_cast<HelpTopic>(topic));
+    QVERIFY(viewer);
+    QCOMPARE(viewer->browser()->source().path(), page);
+    closeAndRelease(viewer);
   }
 
   void opensTheFileOfTheLanguageInOneViewer() {
