@@ -38,6 +38,7 @@ std::vector<std::string> limitsCsvHeader();
 // limits of size and fit values in the shortest round-trip form. Fields of a
 // member without a class, of a class the tables leave undefined and of an
 // undefined fit are empty; kind is clearance, transition or interference.
+// The callout and the error, text from the input, pass csvText.
 std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode);
 
 }  // namespace kalmo

@@ -306,6 +306,11 @@ enum class TextId : int {
   InterferingHelp = 737,      // "Share of the assemblies that interfere ..."
   OperatingButtonHelp = 738,  // "Opens or closes the operating conditions ..."
   AtOperatingHelp = 739,      // "Ranks the fits by their values at the conditions ..."
+  // Files the window writes.
+  NotARegularFile = 900,         // "%1 is not a regular file. Nothing was written."
+  FileNotWritten = 901,          // "The file %1 could not be written. ... kept as it was."
+  ReplaceFileQuestion = 902,     // "%1 already exists. Do you want to replace it?"
+  SettingsFileNotRegular = 903,  // "The settings file %1 is not a regular file. ..."
 };
 
 }  // namespace kalmo
