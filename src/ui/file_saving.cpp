@@ -20,7 +20,10 @@ SaveOutcome saveFile(const QString& path, const QByteArray& bytes) {
   // and renames over it on commit(), which flushes to disk first. It never
   // falls back to writing the target in place.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return SaveOutcome::Failed;
+  // Unbuffered: a disk that fills up mid-way shows as a short write here.
+  // Through Qt's buffer the bytes that did not fit were dropped on commit()
+  // without an error, and the truncated file replaced the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveOutcome::Failed;
   if (file.write(bytes) != bytes.size()) {
     return SaveOutcome::Failed;  // the destructor removes the temporary file
   }
