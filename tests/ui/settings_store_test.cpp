@@ -264,6 +264,7 @@ void SettingsStoreTest::windowStartsOnAnyFileAndLeavesIt() {
   // Stored when there is something to store: the file then holds it.
   QVERIFY(store.writeInt(settings::kResultCount, 3));
   QCOMPARE(QtSettingsStore().readInt(settings::kResultCount), 3);
+  QTEST(languageNumber(readLanguageCode(QtSettingsStore()).value_or(kLanguageEnglish)), "language");
   QFile::remove(path);
 }
 
