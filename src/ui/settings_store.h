@@ -35,14 +35,9 @@ class SettingsStore {
   virtual bool writeNumber(const QString& name, std::optional<double> value) = 0;
   // Tells the store the value a reader took in place of one that was missing
   // or unusable (its default): a later write of it is then no change either.
-  virtual void noteDefault(const QString& name, int value) const {
-    Q_UNUSED(name)
-    Q_UNUSED(value)
-  }
-  virtual void noteDefault(const QString& name, double value) const {
-    Q_UNUSED(name)
-    Q_UNUSED(value)
-  }
+  // A store that writes every value needs no note.
+  virtual void noteDefault(const QString& /*name*/, int /*value*/) const {}
+  virtual void noteDefault(const QString& /*name*/, double /*value*/) const {}
 };
 
 // What the start-up check finds at the settings store.
