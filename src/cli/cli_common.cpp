@@ -24,32 +24,6 @@ std::string quoteUserText(std::string_view text) {
   return "\"" + validUtf8(userTextExcerpt(text)) + "\"";
 }
 
-std::string safeErrorText(std::string_view text) {
-  const std::string valid = validUtf8(text);
-  std::string out;
-  out.reserve(valid.size());
-  for (std::size_t i = 0; i < valid.size();) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(valid[i + k]); };
-    const unsigned char b = byte(0);
-    const std::size_t length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    bool unsafe = b < 0x20 || b == 0x7F;
-    if (length == 2) unsafe = b == 0xC2 && byte(1) < 0xA0;  // U+0080..U+009F
-    if (length == 3 && b == 0xE2) {
-      const unsigned char b1 = byte(1);
-      const unsigned char b2 = byte(2);
-      unsafe = (b1 == 0x80 && b2 >= 0xAA && b2 <= 0xAE) ||  // U+202A..U+202E
-               (b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9);    // U+2066..U+2069
-    }
-    if (unsafe) {
-      out += '?';
-    } else {
-      out.append(valid, i, length);
-    }
-    i += length;
-  }
-  return out;
-}
-
 void writeErrorLine(std::ostream& err, std::string_view line) {
   constexpr std::string_view kEllipsis = "\xE2\x80\xA6";  // U+2026
   std::string safe = safeErrorText(line);

@@ -8,6 +8,7 @@
 #include "calc/tolerance_class.h"
 #include "cli.h"
 #include "format/callout_line.h"
+#include "format/safe_text.h"
 #include "lang/lang_table.h"
 #include "tables/nominal_range.h"
 
@@ -30,11 +31,11 @@ std::string quoteUserText(std::string_view text);
 // of ours with a quoted user text in it.
 inline constexpr std::size_t kMaxErrorLineBytes = 400;
 
-// The text as it may reach a terminal: invalid UTF-8 replaced by U+FFFD, and
-// every control character (C0, DEL, C1 U+0080..U+009F) and every
-// bidirectional override or isolate (U+202A..U+202E, U+2066..U+2069) shown as
-// "?", so that no typed byte can move the cursor or reorder the line.
-std::string safeErrorText(std::string_view text);
+// The text as it may reach a terminal (safeText of format/safe_text.h, which
+// the CSV writer shares).
+inline std::string safeErrorText(std::string_view text) {
+  return safeText(text);
+}
 
 // Writes one error line on `err`: the text made safe and cut to
 // kMaxErrorLineBytes. Every error line of kalmo-cli goes through here.

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "format/safe_text.h"
+
 namespace kalmo::cli {
 
 // The shortest text that reads back as the same double, in plain decimal
@@ -18,9 +20,7 @@ void appendJsonNumber(std::string& out, double value);
 inline constexpr std::size_t kJsonNumberMaxChars = 32;
 char* writeJsonNumber(char* at, double value);
 
-// The text with every byte sequence that is not valid UTF-8 (a stray byte,
-// an overlong form, a surrogate, a truncated sequence) replaced by U+FFFD.
-std::string validUtf8(std::string_view text);
+using kalmo::validUtf8;  // format/safe_text.h
 
 // A JSON string literal: quotes, with '"', '\\' and control characters
 // escaped; valid UTF-8 passes through unchanged, invalid bytes become U+FFFD

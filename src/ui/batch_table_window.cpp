@@ -2,15 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
@@ -19,6 +15,7 @@
 #include "app_images.h"
 #include "batch_table_model.h"
 #include "help/help_command.h"
+#include "format/csv.h"
 #include "language.h"
 #include "number_field.h"
 #include "on_screen.h"
@@ -145,28 +142,25 @@ void BatchTableWindow::copyTable() {
   QApplication::clipboard()->setText(tabSeparatedText(*sorted_));
 }
 
-bool BatchTableWindow::exportCsv(const QString& path) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string csv = model_->csv();
-  if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
-    file.cancelWriting();
-    return false;
+QByteArray BatchTableWindow::csvFile() const {
+  std::string csv = "\xEF\xBB\xBF" + csvRecord(limitsCsvHeader());
+  for (int r = 0; r < sorted_->rowCount(); ++r) {
+    const int row = sorted_->mapToSource(sorted_->index(r, 0)).row();
+    csv += csvRecord(
+        limitsCsvFields(model_->rows()[static_cast<std::size_t>(row)], model_->inchMode()));
   }
-  return file.commit();
+  return QByteArray::fromStdString(csv);
+}
+
+SaveOutcome BatchTableWindow::exportCsv(const QString& path) const {
+  return saveFile(path, csvFile());
 }
 
 void BatchTableWindow::exportCsvWithDialog() {
   const Language& lang = source_.language();
-  QString path =
-      QFileDialog::getSaveFileName(this, lang.text(TextId::ExportCsv).remove(QChar(0x2026)),
-                                   QString(), lang.text(TextId::CsvFiles));
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-  if (!exportCsv(path)) {
-    QMessageBox::warning(this, lang.text(TextId::WindowTitle),
-                         lang.text(TextId::CannotWriteFile).arg(path));
-  }
+  const QString path = askSaveFileName(this, lang.text(TextId::ExportCsv).remove(QChar(0x2026)),
+                                       lang.text(TextId::CsvFiles), QStringLiteral("csv"), lang);
+  if (!path.isEmpty()) saveFileReporting(this, lang, path, csvFile());
 }
 
 int BatchTableWindow::writeReport(QPagedPaintDevice& device) const {

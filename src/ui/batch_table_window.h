@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string>
 
+#include "file_saving.h"
+
 class QLabel;
 class QPagedPaintDevice;
 class QPlainTextEdit;
@@ -37,9 +39,12 @@ class BatchTableWindow final : public QWidget {
 
   // "Copy table": the table as the view sorts it, tab-separated.
   void copyTable();
-  // "Export CSV…" without the dialog: the limits CSV of the rows. false when
-  // the file could not be written.
-  bool exportCsv(const QString& path) const;
+  // The file "Export CSV…" writes: the limits CSV of the rows in the order
+  // the view sorts them, UTF-8 with a byte order mark, so that a spreadsheet
+  // opened by a double-click reads "Ø" as such.
+  QByteArray csvFile() const;
+  // "Export CSV…" without the dialog (saveFile: complete or not at all).
+  SaveOutcome exportCsv(const QString& path) const;
   // The report on a device: the table as the view sorts it. Returns the page count.
   int writeReport(QPagedPaintDevice& device) const;
 

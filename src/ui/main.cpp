@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
@@ -38,11 +39,21 @@ int main(int argc, char* argv[]) {
   kalmo::Language language(store);
   language.InitLanguage();
 
-  if (!kalmo::settingsStoreWritable()) {
-    QMessageBox::critical(nullptr, QStringLiteral("Error start program"),
-                          QStringLiteral("You don't have access to registry"));
-    // The program did not run: a failure, whatever the message says.
-    return 1;
+  // The check writes nothing: start-up stores no setting and flushes nothing
+  // to disk. A settings file that is only partly readable is no reason to
+  // stop; its values are read as far as they can be.
+  switch (store.check()) {
+    case kalmo::SettingsAccess::Usable: break;
+    case kalmo::SettingsAccess::NotWritable:
+      QMessageBox::critical(nullptr, QStringLiteral("Error start program"),
+                            QStringLiteral("You don't have access to registry"));
+      // The program did not run: a failure, whatever the message says.
+      return 1;
+    case kalmo::SettingsAccess::NotRegularFile:
+      QMessageBox::warning(nullptr, language.text(kalmo::TextId::WindowTitle),
+                           language.text(kalmo::TextId::SettingsFileNotRegular)
+                               .arg(QDir::toNativeSeparators(store.fileName())));
+      break;
   }
 
   kalmo::MainWindow window(language, store);

@@ -1,9 +1,8 @@
 #include "report_printer.h"
 
 #include <QAbstractItemModel>
+#include <QBuffer>
 #include <QDate>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -18,6 +17,7 @@
 #include "batch_table_model.h"
 #include "calc/range_boundary.h"
 #include "diagram_geometry.h"
+#include "file_saving.h"
 #include "format/callout.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -261,30 +261,40 @@ void preparePage(QPagedPaintDevice& device, QPageLayout::Orientation orientation
 
 }  // namespace
 
-int writePdf(const QString& path, QPageLayout::Orientation orientation, const ReportWriter& write) {
-  int pages = 0;
+PdfReport renderPdf(QPageLayout::Orientation orientation, const ReportWriter& write) {
+  PdfReport report;
+  QBuffer buffer(&report.bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(path);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(kReportDpi);
     preparePage(pdf, orientation);
     pdf.setCreator(QStringLiteral("KALMO"));
-    pages = write(pdf);
-  }
-  const QFileInfo written(path);
-  return pages > 0 && written.exists() && written.size() > 0 ? pages : 0;
+    report.pages = write(pdf);
+  }  // the writer completes the file here
+  if (report.pages <= 0 || report.bytes.isEmpty()) return {};
+  return report;
+}
+
+int writePdf(const QString& path, QPageLayout::Orientation orientation, const ReportWriter& write) {
+  const PdfReport report = renderPdf(orientation, write);
+  if (report.pages == 0) return 0;
+  return saveFile(path, report.bytes) == SaveOutcome::Written ? report.pages : 0;
 }
 
 void savePdfWithDialog(QWidget* parent, const Language& language,
                        QPageLayout::Orientation orientation, const ReportWriter& write) {
-  QString path =
-      QFileDialog::getSaveFileName(parent, language.text(TextId::SaveAsPdf).remove(QChar(0x2026)),
-                                   QString(), language.text(TextId::PdfFiles));
+  const QString path =
+      askSaveFileName(parent, language.text(TextId::SaveAsPdf).remove(QChar(0x2026)),
+                      language.text(TextId::PdfFiles), QStringLiteral("pdf"), language);
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  if (writePdf(path, orientation, write) == 0) {
+  const PdfReport report = renderPdf(orientation, write);
+  if (report.pages == 0) {
     QMessageBox::warning(parent, language.text(TextId::WindowTitle),
-                         language.text(TextId::CannotWriteFile).arg(path));
+                         language.text(TextId::FileNotWritten).arg(path));
+    return;
   }
+  saveFileReporting(parent, language, path, report.bytes);
 }
 
 void printWithDialog(QWidget* parent, QPageLayout::Orientation orientation,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPageLayout>
 #include <QString>
 #include <functional>
@@ -49,12 +50,19 @@ int printResult(QPagedPaintDevice& device, const FitView& view, const Language& 
 // Draws a report on the given device; returns the page count.
 using ReportWriter = std::function<int(QPagedPaintDevice&)>;
 
-// Writes a report as PDF on A4 in the given orientation. Returns the page
-// count, or 0 when the file could not be written.
+// A report drawn as PDF on A4 in the given orientation, in memory.
+struct PdfReport {
+  QByteArray bytes;
+  int pages = 0;  // 0 when nothing could be drawn
+};
+PdfReport renderPdf(QPageLayout::Orientation orientation, const ReportWriter& write);
+
+// Writes a report as a PDF file (saveFile: complete or not at all). Returns
+// the page count, or 0 when the file was not written.
 int writePdf(const QString& path, QPageLayout::Orientation orientation, const ReportWriter& write);
 
-// "Save as PDF…": asks for a file and writes the report; a file that cannot
-// be written is reported in a message box.
+// "Save as PDF…": asks for a file (and before replacing one) and writes the
+// report; a file that cannot be written is reported in a message box.
 void savePdfWithDialog(QWidget* parent, const Language& language,
                        QPageLayout::Orientation orientation, const ReportWriter& write);
 // "Print…": the print dialog, then the report on the chosen printer.

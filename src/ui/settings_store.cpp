@@ -46,55 +46,98 @@ std::optional<int> toInt32(const QVariant& value) {
 
 // How long a write waits for the lock of the settings file. Qt's own wait has
 // no bound: a directory of that name, or a lock left by a crashed program,
-// would hold the window back for half a minute or for ever. The start-up
-// probe does not wait at all: the window's first write (the language, as it
-// is shown) waits already, and the start should cost one such wait at most.
+// would hold the window back for half a minute or for ever.
 constexpr int kLockWaitMs = 1000;
-constexpr int kProbeLockWaitMs = 0;
 
 QSettings userStore() {
   return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
 }
 
-// false when the store's lock stays taken for waitMs. A lock we get is
-// let go at once: QSettings takes it again for the write, and a lock of our
-// own would make it wait on us. Other failures (no folder yet, no right to
-// write) are left to QSettings, which creates the folder or reports them.
-// Stores that are not files need no lock.
-bool lockAvailable(const QSettings& store, int waitMs) {
+// A name that a file may be written under: nothing there yet, or a regular
+// file, also behind links. A pipe would hold the program for ever on open,
+// and a file written over a device would replace the device node.
+bool regularOrMissing(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile();
+}
+
+// The settings file's name, found without opening it: QSettings reads its
+// file as soon as it is made, and a pipe there would never answer. The
+// organisation's own file lies beside our folder and has the same suffix
+// ("~/.config/Brenholt.conf" beside "~/.config/Brenholt/ISO286.conf").
+QString settingsFilePath() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-  QLockFile lock(store.fileName() + QStringLiteral(".lock"));
+  const QFileInfo organisation(
+      QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, QString())
+          .fileName());
+  return organisation.path() + QLatin1Char('/') + kOrganisation + QLatin1Char('/') + kApplication +
+         QLatin1Char('.') + organisation.suffix();
+#else
+  return {};
+#endif
+}
+
+// false when the store's lock stays taken for waitMs, or its name is taken
+// by something that is no regular file (reading a pipe there would wait for
+// ever). A lock we get is let go at once: QSettings takes it again for the
+// write, and a lock of our own would make it wait on us. Other failures (no
+// folder yet, no right to write) are left to QSettings, which creates the
+// folder or reports them. Stores that are not files need no lock.
+bool lockAvailable(const QString& file, int waitMs) {
+  if (file.isEmpty()) return true;
+  const QString name = file + QStringLiteral(".lock");
+  if (!regularOrMissing(name)) return false;
+  QLockFile lock(name);
   if (lock.tryLock(waitMs)) {
     lock.unlock();
   } else if (lock.error() == QLockFile::LockFailedError) {
     return false;
   }
-#else
-  Q_UNUSED(store);
-  Q_UNUSED(waitMs);
-#endif
   return true;
 }
 
-// The probe's own entry in our own file.
-const QString kProbeKey = QStringLiteral("Probe/writable");
+QString numberText(std::optional<double> value) {
+  return value ? QString::fromStdString(formatShortest(*value)) : QString();
+}
 
 }  // namespace
 
-std::optional<int> QtSettingsStore::readInt(const QString& name) const {
+QtSettingsStore::QtSettingsStore() : file_(settingsFilePath()) {}
+
+bool QtSettingsStore::usable() const {
+  return file_.isEmpty() || regularOrMissing(file_);
+}
+
+SettingsAccess QtSettingsStore::check() const {
+  if (!usable()) return SettingsAccess::NotRegularFile;
+  // Opens an existing file for writing without changing it, or makes the
+  // folder and a temporary file in it; writes no value and flushes nothing.
+  return userStore().isWritable() ? SettingsAccess::Usable : SettingsAccess::NotWritable;
+}
+
+QVariant QtSettingsStore::read(const QString& name) const {
+  if (!usable()) return {};
   QSettings store = userStore();
   store.beginGroup(kGroup);
-  return toInt32(store.value(name));
+  QVariant value = store.value(name);
+  if (value.isValid()) {
+    held_.insert(name, value.toString());
+  } else {
+    held_.remove(name);
+  }
+  return value;
+}
+
+std::optional<int> QtSettingsStore::readInt(const QString& name) const {
+  return toInt32(read(name));
 }
 
 bool QtSettingsStore::writeInt(const QString& name, int value) {
-  return write(name, static_cast<qint32>(value));
+  return write(name, static_cast<qint32>(value), QString::number(value));
 }
 
 std::optional<double> QtSettingsStore::readNumber(const QString& name) const {
-  QSettings store = userStore();
-  store.beginGroup(kGroup);
-  const QVariant value = store.value(name);
+  const QVariant value = read(name);
   if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
     return std::nullopt;
   }
@@ -102,18 +145,30 @@ std::optional<double> QtSettingsStore::readNumber(const QString& name) const {
 }
 
 bool QtSettingsStore::writeNumber(const QString& name, std::optional<double> value) {
-  return write(name, value ? QString::fromStdString(formatShortest(*value)) : QString());
+  const QString text = numberText(value);
+  return write(name, text, text);
 }
 
-bool QtSettingsStore::write(const QString& name, const QVariant& value) {
-  if (lockBlocked_) {
+void QtSettingsStore::noteDefault(const QString& name, int value) const {
+  held_.insert(name, QString::number(value));
+}
+
+void QtSettingsStore::noteDefault(const QString& name, double value) const {
+  held_.insert(name, numberText(value));
+}
+
+bool QtSettingsStore::write(const QString& name, const QVariant& value, const QString& text) {
+  if (const auto held = held_.constFind(name); held != held_.cend() && *held == text) {
+    return true;  // unchanged since read: a value another window stored stays
+  }
+  if (lockBlocked_ || !usable()) {
     return false;
   }
   QSettings store = userStore();
   if (!store.isWritable()) {
     return false;
   }
-  if (!lockAvailable(store, kLockWaitMs)) {
+  if (!lockAvailable(file_, kLockWaitMs)) {
     lockBlocked_ = true;  // one wait per run, not one per value
     return false;
   }
@@ -121,25 +176,50 @@ bool QtSettingsStore::write(const QString& name, const QVariant& value) {
   store.setValue(name, value);
   store.endGroup();
   store.sync();
-  return store.status() == QSettings::NoError;
+  // FormatError only says that the file held lines QSettings could not
+  // read; what it could read was kept and the write was made.
+  if (store.status() == QSettings::AccessError) {
+    return false;
+  }
+  held_.insert(name, text);
+  return true;
 }
 
+namespace {
+
+// The stored integer when it lies in [min, max]; else the default, which the
+// store notes as what the window holds.
+int readInt(const SettingsStore& store, const QString& name, int fallback, int min, int max) {
+  if (const auto value = store.readInt(name); value && *value >= min && *value <= max) {
+    return *value;
+  }
+  store.noteDefault(name, fallback);
+  return fallback;
+}
+
+bool readSwitch(const SettingsStore& store, const QString& name) {
+  return readInt(store, name, 0, std::numeric_limits<int>::min(),
+                 std::numeric_limits<int>::max()) != 0;
+}
+
+// The same for a decimal number in [min, max].
+double readNumber(const SettingsStore& store, const QString& name, double fallback, double min,
+                  double max) {
+  if (const auto value = store.readNumber(name); value && *value >= min && *value <= max) {
+    return *value;
+  }
+  store.noteDefault(name, fallback);
+  return fallback;
+}
+
+}  // namespace
+
 WindowSettings readWindowSettings(const SettingsStore& store) {
-  WindowSettings values;
-  if (const auto inch = store.readInt(settings::kInchMode)) {
-    values.inchMode = *inch != 0;
-  }
-  if (const auto count = store.readInt(settings::kResultCount);
-      count && *count >= 0 && *count <= 4) {
-    values.resultCountIndex = *count;
-  }
-  if (const auto only = store.readInt(settings::kOnlyStandardFits)) {
-    values.onlyStandardFits = *only != 0;
-  }
-  if (const auto inside = store.readInt(settings::kOnlyInsideTargets)) {
-    values.onlyInsideTargets = *inside != 0;
-  }
-  return values;
+  const WindowSettings defaults;
+  return {readSwitch(store, settings::kInchMode),
+          readInt(store, settings::kResultCount, defaults.resultCountIndex, 0, 4),
+          readSwitch(store, settings::kOnlyStandardFits),
+          readSwitch(store, settings::kOnlyInsideTargets)};
 }
 
 void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
@@ -153,17 +233,12 @@ namespace {
 
 void readPart(const SettingsStore& store, const QString& material, const QString& alpha,
               const QString& temperature, PartChoice& part) {
-  if (const auto m = store.readInt(material);
-      m && *m >= 0 && *m <= static_cast<int>(MaterialId::Custom)) {
-    part.material = static_cast<MaterialId>(*m);
-  }
-  if (const auto a = store.readNumber(alpha); a && *a >= kAlphaFieldMin && *a <= kAlphaFieldMax) {
-    part.customAlphaUmPerMK = *a;
-  }
-  if (const auto t = store.readNumber(temperature);
-      t && *t >= kAbsoluteZeroC && *t <= kTemperatureFieldMax) {
-    part.temperatureC = *t;
-  }
+  part.material = static_cast<MaterialId>(readInt(store, material, static_cast<int>(part.material),
+                                                  0, static_cast<int>(MaterialId::Custom)));
+  part.customAlphaUmPerMK =
+      readNumber(store, alpha, part.customAlphaUmPerMK, kAlphaFieldMin, kAlphaFieldMax);
+  part.temperatureC =
+      readNumber(store, temperature, part.temperatureC, kAbsoluteZeroC, kTemperatureFieldMax);
 }
 
 void writePart(SettingsStore& store, const QString& material, const QString& alpha,
@@ -181,7 +256,7 @@ OperatingChoices readOperatingChoices(const SettingsStore& store) {
            choices.hole);
   readPart(store, settings::kShaftMaterial, settings::kShaftAlpha, settings::kShaftTemperature,
            choices.shaft);
-  if (store.readInt(settings::kSizeDistribution).value_or(0) == 1) {
+  if (readInt(store, settings::kSizeDistribution, 0, 0, 1) == 1) {
     choices.model = SizeDistribution::Uniform;
   }
   return choices;
@@ -197,34 +272,9 @@ void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices
 
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {
   const std::optional<int> number = store.readInt(settings::kLang);
-  return number ? languageFromNumber(*number) : std::nullopt;
-}
-
-bool settingsStoreWritable() {
-  QSettings store = userStore();
-  const QString file = store.fileName();
-  const bool fileExisted = QFileInfo::exists(file);
-  if (!store.isWritable()) {
-    return false;
-  }
-  if (!lockAvailable(store, kProbeLockWaitMs)) {
-    return true;  // someone else's lock: run on; the writes will be skipped
-  }
-  // Whatever the probe finds under its key is put back afterwards.
-  const QVariant previous = store.value(kProbeKey);
-  store.setValue(kProbeKey, 1);
-  store.sync();
-  const bool written = store.status() == QSettings::NoError;
-  if (previous.isValid()) {
-    store.setValue(kProbeKey, previous);
-  } else {
-    store.remove(kProbeKey);
-  }
-  store.sync();
-  if (!fileExisted && QFileInfo::exists(file) && store.allKeys().isEmpty()) {
-    QFile::remove(file);
-  }
-  return written;
+  const std::optional<LanguageCode> code = number ? languageFromNumber(*number) : std::nullopt;
+  if (!code) store.noteDefault(settings::kLang, languageNumber(kLanguageEnglish));
+  return code;
 }
 
 }  // namespace kalmo

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QVariant>
 #include <optional>
 
 #include "lang/lang_table.h"
@@ -15,6 +17,10 @@ struct OperatingChoices;
 // writes never report failures to the user:
 // a value that is missing or cannot be read yields nullopt, and a value that
 // cannot be written is skipped.
+//
+// A store may skip a write of the value it last read or wrote for that name:
+// a window then stores only what it changed, and a value another window
+// stored in the meantime survives this one's close.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -27,22 +33,54 @@ class SettingsStore {
   virtual std::optional<double> readNumber(const QString& name) const = 0;
   // nullopt stores the empty text: "no number" (a field left empty).
   virtual bool writeNumber(const QString& name, std::optional<double> value) = 0;
+  // Tells the store the value a reader took in place of one that was missing
+  // or unusable (its default): a later write of it is then no change either.
+  // A store that writes every value needs no note.
+  virtual void noteDefault(const QString& /*name*/, int /*value*/) const {}
+  virtual void noteDefault(const QString& /*name*/, double /*value*/) const {}
+};
+
+// What the start-up check finds at the settings store.
+enum class SettingsAccess {
+  Usable,       // also when another program holds the lock: writes are then skipped
+  NotWritable,  // no right to write the file or to create its folder
+  // The file's name is taken by something that is no regular file (a pipe, a
+  // device, a folder, also behind a link): it is neither read nor written.
+  NotRegularFile,
 };
 
 // The platform store (registry, plist or INI file) below organisation
 // "Brenholt", application "ISO286", group "Default".
-// A write waits at most a second for the file's lock; when that passes, the
-// store writes nothing more for the rest of the run.
+// A write waits at most a second for the file's lock; when that passes, or
+// the lock's name is taken by something that is no regular file, the store
+// writes nothing more for the rest of the run. A file that cannot be parsed
+// completely is read as far as it can be, and rewritten only by a write.
+// A write of the value last read or written for the name is skipped.
 class QtSettingsStore final : public SettingsStore {
  public:
+  QtSettingsStore();
+
   std::optional<int> readInt(const QString& name) const override;
   bool writeInt(const QString& name, int value) override;
   std::optional<double> readNumber(const QString& name) const override;
   bool writeNumber(const QString& name, std::optional<double> value) override;
+  void noteDefault(const QString& name, int value) const override;
+  void noteDefault(const QString& name, double value) const override;
+
+  // The settings file; empty where the store is no file (registry, plist).
+  const QString& fileName() const { return file_; }
+  // The start-up check: looks at the file and its folder, writes nothing.
+  SettingsAccess check() const;
 
  private:
-  bool write(const QString& name, const QVariant& value);
+  bool usable() const;
+  QVariant read(const QString& name) const;
+  bool write(const QString& name, const QVariant& value, const QString& text);
+
+  QString file_;
   bool lockBlocked_ = false;
+  // Each name's value as this store last read or wrote it, as stored text.
+  mutable QHash<QString, QString> held_;
 };
 
 // Names of the stored values.
@@ -79,7 +117,7 @@ struct WindowSettings {
   friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 
-// Missing or unreadable values take their defaults; a result-count index
+// Missing or unreadable values take their defaults (noted with the store); a result-count index
 // outside the list (only from a hand-edited store) takes the first entry, so
 // the design search always has a count. Switches are true for any value but 0.
 WindowSettings readWindowSettings(const SettingsStore& store);
@@ -92,15 +130,7 @@ OperatingChoices readOperatingChoices(const SettingsStore& store);
 void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices);
 
 // The stored language code, or nullopt when missing, unreadable or not one of
-// the three languages; the caller then keeps English.
+// the three languages; the caller then keeps English (noted with the store).
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store);
-
-// Start-up check that the user's settings store can be written: writes a
-// probe entry of its own in the program's store and then removes it, or puts
-// back what was there; a file it created is removed again, and no other file
-// is touched. false when the entry could not be written. true without a
-// probe when the store is locked: the program then runs on, and its writes
-// are skipped after one wait (QtSettingsStore).
-bool settingsStoreWritable();
 
 }  // namespace kalmo

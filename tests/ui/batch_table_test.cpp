@@ -108,12 +108,15 @@ class BatchTableTest : public QObject {
     window.setCallouts(kCallouts);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("limits.csv"));
-    QVERIFY(window.exportCsv(path));
+    QCOMPARE(window.exportCsv(path), SaveOutcome::Written);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
+    // UTF-8 with a byte order mark: a spreadsheet opened by a double-click
+    // reads "Ø" as such.
     const QByteArray bytes = file.readAll();
-    const auto records =
-        parseCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const auto records = parseCsv(
+        std::string_view(bytes.constData() + 3, static_cast<std::size_t>(bytes.size() - 3)));
     QCOMPARE(records.size(), std::size_t{21});
     QCOMPARE(records[0], limitsCsvHeader());
     for (std::size_t i = 0; i < window.model().rows().size(); ++i) {
@@ -129,6 +132,15 @@ class BatchTableTest : public QObject {
     if (!inch) {
       QCOMPARE(records[1][3], std::string("0.025"));
       QCOMPARE(records[1][10], std::string("49.991"));
+    }
+    // The file follows the order the table shows.
+    window.table->sortByColumn(BatchTableModel::Size, Qt::DescendingOrder);
+    const QByteArray sortedBytes = window.csvFile();
+    const auto sortedRecords = parseCsv(std::string_view(
+        sortedBytes.constData() + 3, static_cast<std::size_t>(sortedBytes.size() - 3)));
+    for (int r = 0; r < window.sorted().rowCount(); ++r) {
+      QCOMPARE(QString::fromStdString(sortedRecords[static_cast<std::size_t>(r) + 1][0]),
+               window.sorted().index(r, BatchTableModel::Source).data().toString());
     }
   }
 

@@ -1,17 +1,22 @@
 #include "settings_store.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "device_node_support.h"
 #include "lang/lang_table.h"
 #include "language.h"
 #include "main_window.h"
+#include "operating_page.h"
 
 using namespace kalmo;
 
@@ -29,10 +34,13 @@ class SettingsStoreTest : public QObject {
   void storesTheLanguageItSets();
   void keepsNumbersExactly_data();
   void keepsNumbersExactly();
-  void probeLeavesNothingBehind();
-  void probeFailsWhereTheStoreCannotBeWritten();
-  void probeTouchesOnlyItsOwnEntry_data();
-  void probeTouchesOnlyItsOwnEntry();
+  void checkFailsWhereTheStoreCannotBeWritten();
+  void windowStartsOnAnyFileAndLeavesIt_data();
+  void windowStartsOnAnyFileAndLeavesIt();
+  void neverWaitsOnOrWritesOverAFileThatIsNone_data();
+  void neverWaitsOnOrWritesOverAFileThatIsNone();
+  void storesOnlyWhatThisWindowChanged_data();
+  void storesOnlyWhatThisWindowChanged();
   void windowStartsPromptlyWhenTheLockStaysTaken_data();
   void windowStartsPromptlyWhenTheLockStaysTaken();
 
@@ -173,23 +181,17 @@ void SettingsStoreTest::keepsNumbersExactly() {
   QVERIFY(!store.readNumber("Number"));
 }
 
-void SettingsStoreTest::probeLeavesNothingBehind() {
-  QVERIFY(settingsStoreWritable());
-  QVERIFY(QDir(dir_.path() + "/Brenholt").entryList({"brenholt-probe*"}).isEmpty());
-  QVERIFY(!QFile::exists(dir_.path() + "/BrenholtLtd.conf"));
-}
-
-void SettingsStoreTest::probeFailsWhereTheStoreCannotBeWritten() {
+void SettingsStoreTest::checkFailsWhereTheStoreCannotBeWritten() {
   // A path below a regular file cannot be created, not even by an administrator.
   QFile blocker(dir_.path() + "/blocker");
   QVERIFY(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + "/config");
-  const bool writable = settingsStoreWritable();
   QtSettingsStore store;
+  const SettingsAccess access = store.check();
   const bool written = store.writeInt(settings::kLang, 2);
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-  QVERIFY(!writable);
+  QCOMPARE(access, SettingsAccess::NotWritable);
   QVERIFY(!written);
 }
 
@@ -207,41 +209,159 @@ QByteArray fileBytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
-}  // namespace
-
-// Files beside ours, of other programs or of older probes, stay byte for byte
-// as they were; in our own file the probe puts back whatever it found.
-void SettingsStoreTest::probeTouchesOnlyItsOwnEntry_data() {
-  QTest::addColumn<QString>("file");  // below the settings folder
-  QTest::addColumn<QByteArray>("content");
-  QTest::addColumn<bool>("ours");
-  QTest::newRow("other program") << "BrenholtLtd.conf" << QByteArray("[General]\nkey=1\n") << false;
-  QTest::newRow("old probe file") << "Brenholt/brenholt-probe.conf" << QByteArray("x=2\n") << false;
-  QTest::newRow("our values") << "Brenholt/ISO286.conf" << QByteArray("[Default]\nLang=2\n")
-                              << true;
-  QTest::newRow("our probe entry")
-      << "Brenholt/ISO286.conf" << QByteArray("[Probe]\nwritable=7\n") << true;
+QString ourFile() {
+  return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Brenholt/ISO286.conf";
 }
 
-void SettingsStoreTest::probeTouchesOnlyItsOwnEntry() {
+}  // namespace
+
+// Files as an editor, a crash or another program may leave them: the window
+// starts, reads what can be read, and the start writes no byte of any file.
+void SettingsStoreTest::windowStartsOnAnyFileAndLeavesIt_data() {
+  QTest::addColumn<QString>("file");  // below the settings folder
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<int>("language");
+  QTest::addColumn<bool>("inch");
+  const QByteArray values = "[Default]\nLang=2\nmm_in=1\n";
+  QTest::newRow("no file yet") << "" << QByteArray() << 3 << false;
+  QTest::newRow("plain") << "Brenholt/ISO286.conf" << values << 2 << true;
+  QTest::newRow("byte order mark") << "Brenholt/ISO286.conf"
+                                   << "\xEF\xBB\xBF" + values << 2 << true;
+  QTest::newRow("NUL") << "Brenholt/ISO286.conf"
+                       << QByteArray("[Default]\nLang=2\n\0\nmm_in=1\n", 27) << 2 << true;
+  QTest::newRow("stray bytes") << "Brenholt/ISO286.conf"
+                               << QByteArray("[Default]\nLang=2\n\xFF\xFE]]\nmm_in=1\n") << 2
+                               << true;
+  QTest::newRow("line without value") << "Brenholt/ISO286.conf"
+                                      << "junk\n" + values << 2 << true;
+  QTest::newRow("other program") << "BrenholtLtd.conf" << QByteArray("[General]\nkey=1\n") << 3
+                                 << false;
+}
+
+void SettingsStoreTest::windowStartsOnAnyFileAndLeavesIt() {
   QFETCH(QString, file);
   QFETCH(QByteArray, content);
-  QFETCH(bool, ours);
+  QFile::remove(ourFile());
   const QString path = dir_.path() + "/" + file;
-  writeFile(path, content);
-  const QStringList before = raw().allKeys();
-  QMap<QString, QVariant> values;
-  for (const QString& key : before) values[key] = raw().value(key);
-
-  QVERIFY(settingsStoreWritable());
-  if (ours) {
-    QCOMPARE(raw().allKeys(), before);
-    for (const QString& key : before) QCOMPARE(raw().value(key), values[key]);
-  } else {
-    QCOMPARE(fileBytes(path), content);
-    QVERIFY(raw().allKeys().isEmpty());
+  if (!file.isEmpty()) writeFile(path, content);
+  QtSettingsStore store;
+  QCOMPARE(store.check(), SettingsAccess::Usable);
+  Language language(store);
+  language.InitLanguage();
+  QTEST(languageNumber(language.code()), "language");
+  QTEST(readWindowSettings(store).inchMode, "inch");
+  {
+    MainWindow window(language, store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (file.isEmpty()) {
+      QVERIFY(!QFile::exists(ourFile()));
+    } else {
+      QCOMPARE(fileBytes(path), content);
+    }
+    window.hide();
   }
+  // Stored when there is something to store: the file then holds it.
+  QVERIFY(store.writeInt(settings::kResultCount, 3));
+  QCOMPARE(QtSettingsStore().readInt(settings::kResultCount), 3);
+  QTEST(languageNumber(readLanguageCode(QtSettingsStore()).value_or(kLanguageEnglish)), "language");
   QFile::remove(path);
+}
+
+// A pipe, a device or a folder under the name of the settings file or of its
+// lock: nothing waits on it, nothing is written over it.
+void SettingsStoreTest::neverWaitsOnOrWritesOverAFileThatIsNone_data() {
+  QTest::addColumn<QString>("suffix");  // "" for the settings file, ".lock" for its lock
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<SettingsAccess>("access");
+  QTest::newRow("pipe as settings file") << ""
+                                         << "pipe" << SettingsAccess::NotRegularFile;
+  QTest::newRow("link to a device as settings file") << ""
+                                                     << "device" << SettingsAccess::NotRegularFile;
+  QTest::newRow("folder as settings file") << ""
+                                           << "folder" << SettingsAccess::NotRegularFile;
+  QTest::newRow("pipe as lock") << ".lock"
+                                << "pipe" << SettingsAccess::Usable;
+  QTest::newRow("link to a device as lock") << ".lock"
+                                            << "device" << SettingsAccess::Usable;
+}
+
+void SettingsStoreTest::neverWaitsOnOrWritesOverAFileThatIsNone() {
+  QFETCH(QString, suffix);
+  QFETCH(QString, kind);
+  if (suffix.isEmpty()) QFile::remove(ourFile());
+  const QString path = ourFile() + suffix;
+  QDir().mkpath(QFileInfo(path).path());
+  // Removed whatever the checks find: the next test's start writes the file.
+  const auto removeNode = qScopeGuard([&] {
+    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()) {
+      QDir(path).removeRecursively();
+    } else {
+      QFile::remove(path);
+    }
+  });
+  const QString device = test::deviceNode(dir_.path());
+  if (kind == "pipe") {
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  } else if (kind == "device") {
+    QVERIFY(QFile::link(device, path));
+  } else {
+    QVERIFY(QDir().mkpath(path));
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QtSettingsStore store;
+  QTEST(store.check(), "access");
+  Language language(store);
+  language.InitLanguage();
+  QCOMPARE(language.code(), kLanguageEnglish);
+  QVERIFY(!store.writeInt(settings::kLang, 2));
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+  const QFileInfo node(path);
+  QCOMPARE(node.isSymLink(), kind == "device");
+  if (kind == "device") QCOMPARE(node.symLinkTarget(), device);
+  QCOMPARE(node.isDir(), kind == "folder");
+  QCOMPARE(node.isFile(), false);
+}
+
+// Two windows on one file: each stores what it changed and leaves the
+// values the other one stored meanwhile, also on the first start.
+void SettingsStoreTest::storesOnlyWhatThisWindowChanged_data() {
+  QTest::addColumn<QByteArray>("content");
+  QTest::newRow("first start") << QByteArray();
+  QTest::newRow("file of an earlier run")
+      << QByteArray("[Default]\nLang=3\nmm_in=0\nResCn=0\nPrep=0\nInside=0\nOpStats=0\n");
+}
+
+void SettingsStoreTest::storesOnlyWhatThisWindowChanged() {
+  QFETCH(QByteArray, content);
+  QFile::remove(ourFile());
+  if (!content.isEmpty()) writeFile(ourFile(), content);
+  QtSettingsStore first;
+  QtSettingsStore second;
+  WindowSettings a = readWindowSettings(first);
+  WindowSettings b = readWindowSettings(second);
+  OperatingChoices operatingA = readOperatingChoices(first);
+  const OperatingChoices operatingB = readOperatingChoices(second);
+  Language languageA(first);
+  languageA.InitLanguage();
+  Language languageB(second);
+  languageB.InitLanguage();
+
+  languageB.SetLanguage(kLanguageGerman);
+  b.inchMode = true;
+  writeWindowSettings(second, b);
+  writeOperatingChoices(second, operatingB);
+  a.resultCountIndex = 2;
+  operatingA.model = SizeDistribution::Uniform;
+  languageA.SetLanguage(kLanguageEnglish);  // as the window shows itself
+  writeWindowSettings(first, a);
+  writeOperatingChoices(first, operatingA);
+
+  QtSettingsStore later;
+  QCOMPARE(readWindowSettings(later), (WindowSettings{true, 2, false, false}));
+  QCOMPARE(readOperatingChoices(later).model, SizeDistribution::Uniform);
+  QCOMPARE(readLanguageCode(later), std::optional(kLanguageGerman));
 }
 
 // A lock that is never let go: the window still comes up at once (one wait of
@@ -265,7 +385,7 @@ void SettingsStoreTest::windowStartsPromptlyWhenTheLockStaysTaken() {
   QtSettingsStore store;
   Language language(store);
   language.InitLanguage();
-  QVERIFY(settingsStoreWritable());
+  QCOMPARE(store.check(), SettingsAccess::Usable);
   auto window = std::make_unique<MainWindow>(language, store);
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));

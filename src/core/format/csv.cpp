@@ -1,5 +1,7 @@
 #include "format/csv.h"
 
+#include "format/safe_text.h"
+
 namespace kalmo {
 
 std::string csvField(std::string_view text) {
@@ -10,6 +12,12 @@ std::string csvField(std::string_view text) {
     quoted += c;
   }
   return quoted + '"';
+}
+
+std::string csvText(std::string_view text) {
+  const bool formulaStart =
+      !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+  return formulaStart ? "'" + safeText(text) : safeText(text);
 }
 
 std::string csvRecord(std::span<const std::string> fields) {

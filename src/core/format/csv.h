@@ -13,6 +13,14 @@ namespace kalmo {
 
 std::string csvField(std::string_view text);
 
+// A text field from the input (a callout as typed, a reason that quotes it)
+// as a spreadsheet may open it: control characters and invalid UTF-8 made
+// safe as on a terminal (safeText), and a leading "'" when the text starts
+// with =, +, -, @, tab or CR, which a spreadsheet would run as a formula.
+// Numbers and the program's own keys are written as they are, never through
+// here: a deviation of -0.025 stays a number.
+std::string csvText(std::string_view text);
+
 // One record: the fields joined by commas, ended by CR LF.
 std::string csvRecord(std::span<const std::string> fields);
 

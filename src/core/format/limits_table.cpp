@@ -1,6 +1,7 @@
 #include "format/limits_table.h"
 
 #include "format/part_shown.h"
+#include "format/csv.h"
 #include "format/shortest_number.h"
 #include "format/units.h"
 
@@ -61,10 +62,10 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   const auto length = [inchMode](double mm) {
     return formatShortest(inchMode ? mmToInch(mm) : mm);
   };
-  std::vector<std::string> fields = {row.source};
+  std::vector<std::string> fields = {csvText(row.source)};
   if (!row.error.empty()) {
     fields.resize(limitsCsvHeader().size() - 1);
-    fields.push_back(row.error);
+    fields.push_back(csvText(row.error));
     return fields;
   }
   fields.push_back(formatShortest(row.size));

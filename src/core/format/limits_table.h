@@ -44,6 +44,7 @@ std::vector<std::string> limitsCsvHeader();
 // part not shown (no class, a class the tables leave undefined, a size
 // outside 0.001-10000 mm) and of a fit not shown are empty; kind is
 // clearance, transition or interference.
+// The callout and the error, text from the input, pass csvText.
 std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode);
 
 }  // namespace kalmo

@@ -328,6 +328,11 @@ enum class TextId : int {
   ShaftLetterName = 857,
   ShaftGradeName = 858,
   PartOutsideTolerance = 859,  // "A part lies outside its tolerance."
+  // Files the window writes.
+  NotARegularFile = 900,         // "%1 is not a regular file. Nothing was written."
+  FileNotWritten = 901,          // "The file %1 could not be written. ... kept as it was."
+  ReplaceFileQuestion = 902,     // "%1 already exists. Do you want to replace it?"
+  SettingsFileNotRegular = 903,  // "The settings file %1 is not a regular file. ..."
   // Why a callout line or argument was not read (format/callout_line.h); one
   // set of reasons for the batch table and kalmo-cli. %1 and %2 are the texts
   // named, cut to about 40 bytes.

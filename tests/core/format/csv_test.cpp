@@ -80,5 +80,41 @@ TEST(Csv, LimitsRowsKeepEveryLine) {
   EXPECT_EQ(rows[4].back(), "no size");
 }
 
+// Text from the input that a spreadsheet would run as a formula gets a
+// leading "'"; controls and broken UTF-8 are made safe; numbers never change.
+TEST(Csv, TextFromTheInputIsGuardedNumbersAreNot) {
+  const struct {
+    std::string text;
+    std::string expected;
+  } cases[] = {
+      {"=1+2", "'=1+2"},
+      {"+50 H7", "'+50 H7"},
+      {"-5 H7", "'-5 H7"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"\t=1", "'?=1"},
+      {"\r=1", "'?=1"},
+      {"50 H7 =1", "50 H7 =1"},
+      {"\xC3\x98"
+       "50 H7/g6",
+       "\xC3\x98"
+       "50 H7/g6"},
+      {"50\x1b[31m H7", "50?[31m H7"},
+      {"50 \xFF H7", "50 \xEF\xBF\xBD H7"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(csvText(c.text), c.expected);
+    // The same in both places a limits row carries text from the input.
+    const std::vector<std::string> bad = limitsCsvFields(errorLimitsRow(c.text, c.text), false);
+    EXPECT_EQ(bad.front(), c.expected);
+    EXPECT_EQ(bad.back(), c.expected);
+  }
+  const ToleranceClass g6{letter::G, Grade::atIndex(7)};
+  const std::vector<std::string> good =
+      limitsCsvFields(evaluatedLimitsRow("50 g6", 50, 50, {}, g6), false);
+  EXPECT_EQ(good[8], "-0.009");  // a negative deviation stays a number
+}
+
 }  // namespace
 }  // namespace kalmo
