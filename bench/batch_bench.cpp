@@ -133,11 +133,11 @@ void appendClass(std::string& out, Side side, std::optional<ToleranceClass> cls,
   out += letterText(side, cls->letter);
   out += gradeText(cls->grade);
   out += "\",\"it\":";
-  appendNumber(out, r.toleranceMm);
+  appendNumber(out, r.toleranceMm());
   out += ",\"upper\":";
-  appendNumber(out, r.upperMm);
+  appendNumber(out, r.upperMm());
   out += ",\"lower\":";
-  appendNumber(out, r.lowerMm);
+  appendNumber(out, r.lowerMm());
   out += r.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
@@ -167,13 +167,13 @@ void appendMembers(std::string& out, bool both, std::optional<ToleranceClass> ho
   out += ",\"label1\":";
   out += texts.label1[kind];
   out += ",\"value1\":";
-  appendNumber(out, e.fit.value1Mm);
+  appendNumber(out, e.fit.value1Mm());
   out += ",\"label2\":";
   out += texts.label2[kind];
   out += ",\"value2\":";
-  appendNumber(out, e.fit.value2Mm);
+  appendNumber(out, e.fit.value2Mm());
   out += ",\"tolerance\":";
-  appendNumber(out, e.fit.toleranceMm);
+  appendNumber(out, e.fit.toleranceMm());
   out += '}';
 }
 

@@ -90,14 +90,14 @@ class BareSearch {
         // ranked list must follow bit for bit.
         const kalmo::FitResult fit = kalmo::EvaluateFit(hole, shaft);
         const kalmo::FitKind kind = fit.kind;
-        const double value1 = fit.value1Mm;
-        const double value2 = fit.value2Mm;
+        const double value1 = fit.value1Mm();
+        const double value2 = fit.value2Mm();
         if (kind != wanted) continue;
         const long double v1 = value1;
         const long double v2 = value2;
         const auto deviation =
             static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
-        fits_.push_back({deviation, value1, value2, fit.toleranceMm, static_cast<std::uint16_t>(h),
+        fits_.push_back({deviation, value1, value2, fit.toleranceMm(), static_cast<std::uint16_t>(h),
                          static_cast<std::uint16_t>(s)});
       }
     }

@@ -10,7 +10,7 @@ namespace kalmo::cli {
 namespace {
 
 // Appends ,"statistics":{...} or ,"statistics":null.
-void appendStatistics(std::string& out, const ClassResult& hole, const ClassResult& shaft,
+void appendStatistics(std::string& out, const ZoneMm& hole, const ZoneMm& shaft,
                       SizeDistribution model) {
   const std::optional<AssemblyStatistics> s = assemblyStatistics(hole, shaft, model);
   if (!s) {
@@ -51,23 +51,23 @@ void appendClass(std::string& out, Side side, const std::optional<ToleranceClass
   out += letterText(side, cls->letter);
   out += gradeText(cls->grade);
   out += "\",\"it\":";
-  appendJsonNumber(out, result.toleranceMm);
+  appendJsonNumber(out, result.toleranceMm());
   out += ",\"upper\":";
-  appendJsonNumber(out, result.upperMm);
+  appendJsonNumber(out, result.upperMm());
   out += ",\"lower\":";
-  appendJsonNumber(out, result.lowerMm);
+  appendJsonNumber(out, result.lowerMm());
   out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-void appendPart(std::string& out, const PartTemperature& part, const ClassResult& atTemperature) {
+void appendPart(std::string& out, const PartTemperature& part, const ZoneMm& atTemperature) {
   out += "{\"temperature\":";
   appendJsonNumber(out, part.temperatureC);
   out += ",\"alpha\":";
   appendJsonNumber(out, part.alphaUmPerMK);
   out += ",\"upper\":";
-  appendJsonNumber(out, atTemperature.upperMm);
+  appendJsonNumber(out, atTemperature.upperMm());
   out += ",\"lower\":";
-  appendJsonNumber(out, atTemperature.lowerMm);
+  appendJsonNumber(out, atTemperature.lowerMm());
   out += '}';
 }
 
@@ -112,13 +112,13 @@ void FitJsonWriter::appendMembers(std::string& out, const ClassChoice& classes,
   out += ",\"label1\":";
   out += label1_[kind];
   out += ",\"value1\":";
-  appendJsonNumber(out, r.value1Mm);
+  appendJsonNumber(out, r.value1Mm());
   out += ",\"label2\":";
   out += label2_[kind];
   out += ",\"value2\":";
-  appendJsonNumber(out, r.value2Mm);
+  appendJsonNumber(out, r.value2Mm());
   out += ",\"tolerance\":";
-  appendJsonNumber(out, r.toleranceMm);
+  appendJsonNumber(out, r.toleranceMm());
   out += '}';
 }
 
@@ -140,11 +140,11 @@ void FitJsonWriter::appendOperating(std::string& out, double sizeMm, const Evalu
   out += ",\"fit\":{\"kind\":";
   appendKind(out, op.fit.kind);
   out += ",\"value1\":";
-  appendJsonNumber(out, op.fit.value1Mm);
+  appendJsonNumber(out, op.fit.value1Mm());
   out += ",\"value2\":";
-  appendJsonNumber(out, op.fit.value2Mm);
+  appendJsonNumber(out, op.fit.value2Mm());
   out += ",\"tolerance\":";
-  appendJsonNumber(out, op.fit.toleranceMm);
+  appendJsonNumber(out, op.fit.toleranceMm());
   out += '}';
   appendStatistics(out, op.hole, op.shaft, operating_.model);
   out += op.kindChanged ? ",\"kind_changed\":true}" : ",\"kind_changed\":false}";

@@ -55,9 +55,9 @@ class Collector {
 
   // Evaluates a class and adds it to its side; the last one added has the
   // index count - 1.
-  void addHole(ToleranceClass cls) { holes_.push_back({cls, moved(at_.hole(cls), Side::Hole)}); }
+  void addHole(ToleranceClass cls) { add(holes_, cls, at_.hole(cls), Side::Hole); }
   void addShaft(ToleranceClass cls) {
-    shafts_.push_back({cls, moved(at_.shaft(cls), Side::Shaft)});
+    add(shafts_, cls, at_.shaft(cls), Side::Shaft);
   }
 
   // Adds the classes of a side's list in the grade range. A class without
@@ -69,7 +69,7 @@ class Collector {
     for (const ClassListItem& item : classList(side, isAbove500(request_.nominalSizeMm))) {
       if (!grades.contains(item.cls)) continue;
       const ClassResult limits = side == Side::Hole ? at_.hole(item.cls) : at_.shaft(item.cls);
-      if (limits.defined()) classes.push_back({item.cls, moved(limits, side)});
+      if (limits.defined()) add(classes, item.cls, limits, side);
     }
   }
 
@@ -86,14 +86,16 @@ class Collector {
     const FitClasses classes{hole.cls, shaft.cls};
     if (standardCheck_ && !query_.isStandard(classes)) return;
     // One branch per candidate, the same way every time: the 20 °C search
-    // keeps EvaluateFit and its bits.
-    const FitResult fit = operating_
-                              ? fitOfZonesAtTemperature(hole.limits, shaft.limits, *operating_)
-                              : EvaluateFit(hole.limits, shaft.limits);
+    // keeps the exact EvaluateFit and converts only the accepted values.
+    if (operating_) {
+      const FitMm fit = fitOfZonesAtTemperature(hole.zone, shaft.zone, *operating_);
+      if (fit.kind != wanted_) return;
+      accept(h, s, classes, fit.value1Mm(), fit.value2Mm());
+      return;
+    }
+    const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
     if (fit.kind != wanted_) return;
-    const double deviation =
-        designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
-    rows_.push_back({deviation, h, s, query_.isPreferred(classes)});
+    accept(h, s, classes, fit.value1Mm(), fit.value2Mm());
   }
 
   // Ranks the accepted candidates by the design results' quicksort. It sees
@@ -105,13 +107,22 @@ class Collector {
   }
 
  private:
-  // A class's limits at its part's temperature in a search at operating
-  // temperatures, as they are at 20 °C otherwise. Scaling by a positive
+  void accept(Index h, Index s, FitClasses classes, double value1Mm, double value2Mm) {
+    const double deviation =
+        designDeviation(value1Mm, value2Mm, request_.targets, request_.inchMode);
+    rows_.push_back({deviation, h, s, query_.isPreferred(classes)});
+  }
+
+  // Adds a class with its exact limits and, in a search at operating
+  // temperatures, its zone at its part's temperature. Scaling by a positive
   // factor keeps a class defined or undefined.
-  ClassResult moved(const ClassResult& limits, Side side) const {
-    if (!operating_) return limits;
-    return classAtTemperature(limits, at_.sizeMm(),
-                              side == Side::Hole ? operating_->hole : operating_->shaft);
+  void add(std::vector<RankedFits::EvaluatedClass>& classes, ToleranceClass cls,
+           const ClassResult& limits, Side side) const {
+    const ZoneMm zone = operating_ ? classAtTemperature(limits, at_.sizeMm(),
+                                                        side == Side::Hole ? operating_->hole
+                                                                           : operating_->shaft)
+                                   : ZoneMm(limits);
+    classes.push_back({cls, limits, zone});
   }
 
   const DesignRequest& request_;

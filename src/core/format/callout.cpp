@@ -134,8 +134,8 @@ std::string classCalloutLine(const CalloutInput& input, Side side) {
   if (!cls) return {};
   const ClassResult& result = side == Side::Hole ? input.holeResult : input.shaftResult;
   const std::string limits = result.defined()
-                                 ? calloutDeviation(result.upperMm, input.inchMode) + "/" +
-                                       calloutDeviation(result.lowerMm, input.inchMode)
+                                 ? calloutDeviation(result.upperMm(), input.inchMode) + "/" +
+                                       calloutDeviation(result.lowerMm(), input.inchMode)
                                  : std::string("N");
   return sizeText(input) + " " + Designation(side, *cls) + " (" + limits + ")";
 }

@@ -43,8 +43,8 @@ TEST(ClassEvaluation, HoleLimitDeviations) {
   for (const ClassCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
     const ClassResult r = hole(c.cls, c.size);
-    EXPECT_NEAR(r.upperMm, c.upper, 1e-15);
-    EXPECT_NEAR(r.lowerMm, c.lower, 1e-15);
+    EXPECT_NEAR(r.upperMm(), c.upper, 1e-15);
+    EXPECT_NEAR(r.lowerMm(), c.lower, 1e-15);
     EXPECT_FALSE(r.undefined());
   }
 }
@@ -59,8 +59,8 @@ TEST(ClassEvaluation, ShaftLimitDeviations) {
   for (const ClassCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
     const ClassResult r = shaft(c.cls, c.size);
-    EXPECT_NEAR(r.upperMm, c.upper, 1e-15);
-    EXPECT_NEAR(r.lowerMm, c.lower, 1e-15);
+    EXPECT_NEAR(r.upperMm(), c.upper, 1e-15);
+    EXPECT_NEAR(r.lowerMm(), c.lower, 1e-15);
     EXPECT_FALSE(r.undefined());
   }
 }
@@ -88,11 +88,11 @@ TEST(ClassEvaluation, UndefinedClassesCarryTheMarker) {
 // The evaluation keeps the order of the double operations: these values lie
 // one bit away from the decimal value, and the fit kind depends on it.
 TEST(ClassEvaluation, RoundingOfTheStepsIsKept) {
-  EXPECT_EQ(shaft("k4", 40).upperMm, 0.002 + 0.007);
-  EXPECT_GT(shaft("k4", 40).upperMm, 0.009);
-  EXPECT_EQ(hole("D5", 6).upperMm, 0.030 + 0.005);
-  EXPECT_LT(hole("D5", 6).upperMm, 0.035);
-  EXPECT_EQ(hole("K7", 30).upperMm, -0.002 + 0.008);
+  EXPECT_EQ(shaft("k4", 40).upperMm(), 0.002 + 0.007);
+  EXPECT_GT(shaft("k4", 40).upperMm(), 0.009);
+  EXPECT_EQ(hole("D5", 6).upperMm(), 0.030 + 0.005);
+  EXPECT_LT(hole("D5", 6).upperMm(), 0.035);
+  EXPECT_EQ(hole("K7", 30).upperMm(), -0.002 + 0.008);
 }
 
 struct FitCase {
@@ -125,10 +125,10 @@ TEST(FitEvaluation, KindValuesAndTolerance) {
     const std::optional<Evaluation> e = Evaluate(c.size, fit.value->hole, fit.value->shaft);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->fit.kind, c.kind);
-    EXPECT_NEAR(e->fit.value1Mm, c.value1, 1e-15);
-    EXPECT_NEAR(e->fit.value2Mm, c.value2, 1e-15);
-    EXPECT_NEAR(e->fit.toleranceMm, c.tolerance, 1e-15);
-    EXPECT_EQ(e->fit.toleranceMm, std::fabs(e->fit.value1Mm - e->fit.value2Mm));
+    EXPECT_NEAR(e->fit.value1Mm(), c.value1, 1e-15);
+    EXPECT_NEAR(e->fit.value2Mm(), c.value2, 1e-15);
+    EXPECT_NEAR(e->fit.toleranceMm(), c.tolerance, 1e-15);
+    EXPECT_EQ(e->fit.toleranceMm(), std::fabs(e->fit.value1Mm() - e->fit.value2Mm()));
   }
 }
 
