@@ -10,7 +10,9 @@ namespace kalmo::cli {
 namespace {
 
 // Appends ,"statistics":{...} or ,"statistics":null.
-void appendStatistics(std::string& out, const ZoneMm& hole, const ZoneMm& shaft,
+// Zones are exact classes at 20 °C or zones at temperature.
+template <typename Zone>
+void appendStatistics(std::string& out, const Zone& hole, const Zone& shaft,
                       SizeDistribution model) {
   const std::optional<AssemblyStatistics> s = assemblyStatistics(hole, shaft, model);
   if (!s) {

@@ -28,12 +28,12 @@ TEST(FitOperatingOptions, AddTheFitAtTemperatureToTheJson) {
       // A part at 20 °C keeps its deviations bit for bit.
       {{"--hole-alpha", "23", "--shaft-material", "titanium"},
        {R"("hole":{"temperature":20,"alpha":23,"upper":0.025,"lower":0},)",
-        R"("shaft":{"temperature":20,"alpha":8.6,"upper":0.018000000000000002,"lower":0.002},)",
-        R"("fit":{"kind":"transition","value1":0.023,"value2":-0.018000000000000002,)",
+        R"("shaft":{"temperature":20,"alpha":8.6,"upper":0.018,"lower":0.002},)",
+        R"("fit":{"kind":"transition","value1":0.023,"value2":-0.018,)",
         R"("kind_changed":false})"},
        true},
       {{"--stats", "uniform"},
-       {R"("statistics":{"model":"uniform","mean":0.0024999999999999988,)"},
+       {R"("statistics":{"model":"uniform","mean":0.0025,)"},
        false},
       {{}, {R"("statistics":{"model":"normal",)"}, false},
   };

@@ -221,7 +221,7 @@ void DesignPageTest::checksTheTargetsBeforeSearching_data() {
                                                << "0.004"
                                                << "0.01"
                                                << "-0.004"
-                                               << "H5/js6";
+                                               << "H6/j5";  // ties H5/js6 exactly: 0.001 mm
   QTest::newRow("clearance, Min above Max") << 0 << "0.02"
                                             << "0.05"
                                             << "0.02"

@@ -7,6 +7,7 @@
 
 #include "calc/evaluation.h"
 #include "design/deviation_sort.h"
+#include "format/number_format.h"
 
 namespace kalmo {
 
@@ -44,7 +45,12 @@ class Collector {
         standardCheck_(standardCheck),
         wanted_(fitKindOf(request.fitType)),
         at_(request.nominalSizeMm),
-        operating_(request.operating ? &*request.operating : nullptr),
+        exactTargets_(exactTargets(request.targets, request.inchMode)),
+        // Conditions that move neither part leave the exact 20 °C search.
+        operating_(request.operating && !(keepsReferenceLimits(request.operating->hole) &&
+                                          keepsReferenceLimits(request.operating->shaft))
+                       ? &*request.operating
+                       : nullptr),
         holes_(holes),
         shafts_(shafts),
         rows_(rows) {
@@ -95,6 +101,11 @@ class Collector {
     }
     const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
     if (fit.kind != wanted_) return;
+    if (exactTargets_) {
+      rows_.push_back({exactDesignDeviation(fit.value1, fit.value2, *exactTargets_), h, s,
+                       query_.isPreferred(classes)});
+      return;
+    }
     accept(h, s, classes, fit.value1Mm(), fit.value2Mm());
   }
 
@@ -130,6 +141,7 @@ class Collector {
   bool standardCheck_;
   FitKind wanted_;
   SizeEvaluation at_;
+  std::optional<ExactTargets> exactTargets_;
   const OperatingConditions* operating_;  // null at 20 °C
   std::vector<RankedFits::EvaluatedClass>& holes_;
   std::vector<RankedFits::EvaluatedClass>& shafts_;
@@ -183,6 +195,23 @@ DesignInputError checkTargets(FitType type, DesignTargets corrected) {
   const bool reversed =
       type == FitType::Interference ? corrected.max > corrected.min : corrected.min > corrected.max;
   return reversed ? DesignInputError::TargetsReversed : DesignInputError::None;
+}
+
+std::optional<ExactTargets> exactTargets(DesignTargets targets, bool inchMode) {
+  const auto exact = [inchMode](double value) {
+    return TenthsNm::fromMm(inchMode ? inchToMm(value) : value);
+  };
+  const std::optional<TenthsNm> max = exact(targets.max);
+  const std::optional<TenthsNm> min = exact(targets.min);
+  if (!max || !min) return std::nullopt;
+  return ExactTargets{*max, *min};
+}
+
+double exactDesignDeviation(TwentiethsUm fitValue1, TwentiethsUm fitValue2,
+                            const ExactTargets& targets) {
+  const std::int64_t d2 = TenthsNm(fitValue2).count() - targets.min.count();
+  const std::int64_t d1 = TenthsNm(fitValue1).count() - targets.max.count();
+  return TenthsNm((d2 < 0 ? -d2 : d2) + (d1 < 0 ? -d1 : d1)).mm();
 }
 
 double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets targets,

@@ -21,16 +21,13 @@ double sumOfUniformsCdf(double x, double a, double b) {
   return 1 - rest * rest / (2 * a * b);
 }
 
-}  // namespace
-
-std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
-                                                     SizeDistribution model) {
-  if (!hole.defined() || !shaft.defined()) return std::nullopt;
-  const double itH = hole.toleranceMm();
-  const double itS = shaft.toleranceMm();
+// The statistics from the mean clearance, the two tolerances and es − EI,
+// all in mm.
+AssemblyStatistics statistics(double meanMm, double itH, double itS, double tieMm,
+                              SizeDistribution model) {
   AssemblyStatistics s;
   s.model = model;
-  s.meanMm = (hole.upperMm() + hole.lowerMm()) / 2 - (shaft.upperMm() + shaft.lowerMm()) / 2;
+  s.meanMm = meanMm;
   if (model == SizeDistribution::Normal) {
     s.sdMm = std::sqrt(itH * itH + itS * itS) / 6;
     // Φ(−z) = erfc(z/√2)/2 keeps its relative accuracy far out in the tail,
@@ -42,11 +39,29 @@ std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const Z
     s.sdMm = std::sqrt((itH * itH + itS * itS) / 12);
     // C < 0 when (H − EI) + (es − S) < es − EI, both terms uniform from 0;
     // C > 0 is the same event for the mirrored terms.
-    const double tie = shaft.upperMm() - hole.lowerMm();
-    s.pInterference = sumOfUniformsCdf(tie, itH, itS);
-    s.pClearance = sumOfUniformsCdf(itH + itS - tie, itH, itS);
+    s.pInterference = sumOfUniformsCdf(tieMm, itH, itS);
+    s.pClearance = sumOfUniformsCdf(itH + itS - tieMm, itH, itS);
   }
   return s;
+}
+
+}  // namespace
+
+std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
+                                                     SizeDistribution model) {
+  if (!hole.defined() || !shaft.defined()) return std::nullopt;
+  return statistics(
+      (hole.upperMm() + hole.lowerMm()) / 2 - (shaft.upperMm() + shaft.lowerMm()) / 2,
+      hole.toleranceMm(), shaft.toleranceMm(), shaft.upperMm() - hole.lowerMm(), model);
+}
+
+std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
+                                                     const ClassResult& shaft,
+                                                     SizeDistribution model) {
+  if (!hole.defined() || !shaft.defined()) return std::nullopt;
+  const TwentiethsUm twiceMean = hole.upper + hole.lower - shaft.upper - shaft.lower;
+  return statistics(static_cast<double>(twiceMean.count()) / 40000.0, hole.toleranceMm(),
+                    shaft.toleranceMm(), (shaft.upper - hole.lower).mm(), model);
 }
 
 }  // namespace kalmo

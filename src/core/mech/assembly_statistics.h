@@ -34,5 +34,10 @@ struct AssemblyStatistics {
 // about 2.6e-40, not 1 − 1 = 0).
 std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
                                                      SizeDistribution model);
+// The same for exact classes at 20 °C: the mean is then the exact decimal
+// (a multiple of 0.025 µm), as the nearest double.
+std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
+                                                     const ClassResult& shaft,
+                                                     SizeDistribution model);
 
 }  // namespace kalmo

@@ -96,7 +96,7 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
     return f == FitResult{} ? "" : "undefined fit with values";
   }
   if (!hole.defined() || !shaft.defined()) return "fit of an undefined class";
-  if (f.toleranceMm() != std::fabs(f.value1Mm() - f.value2Mm()))
+  if (f.tolerance != abs(f.value1 - f.value2))
     return "tolerance is not |value1 - value2|";
   if (std::fabs(f.toleranceMm() - (hole.toleranceMm() + shaft.toleranceMm())) > 1e-12) {
     return "fit tolerance differs from the sum of the class tolerances";
