@@ -63,7 +63,7 @@ TEST(FitCommand, WritesJsonOfOneFit) {
           .out.rfind(R"({"size":10,"hole":{"class":"H7","it":0.015,"upper":0.015,"lower":0,)"
                      R"("defined":true},"shaft":{"class":"h6","it":0.009,"upper":0,)"
                      R"("lower":-0.009,"defined":true},"fit":{"kind":"clearance",)"
-                     R"("label1":" Max. Spiel","value1":0.024,"label2":" Min. Spiel","value2":0,)"
+                     R"("label1":"Max. Spiel","value1":0.024,"label2":"Min. Spiel","value2":0,)"
                      R"("tolerance":0.024},)"
                      R"("statistics":{"model":"normal","mean":0.012,"sd":0.00291547594742265,)"
                      R"("p_interference":0.00001927805357810184,"p_clearance":0.9999807219464218},)"

@@ -92,8 +92,8 @@ TEST(DesignOperatingOptions, RankTheFitsAtTemperature) {
   };
   const Case cases[] = {
       {{"--type", "clearance", "--max", "0.06803354", "--min", "0.02699136"},
-       {R"("results":[{"designation":"H7/k6","deviation":2.2)",
-        R"("value1":0.06803353999998762,"value2":0.026991359999989584,)",
+       {R"("results":[{"designation":"H7/k6","deviation":2.08)",
+        R"("value1":0.06803353999999999,"value2":0.026991359999999992,)",
         R"("operating":{"hole":{"temperature":80,"alpha":23},)"
         R"("shaft":{"temperature":60,"alpha":12}})"},
        true},

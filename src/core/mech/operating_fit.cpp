@@ -26,9 +26,13 @@ ZoneMm classAtTemperature(const ClassResult& cls, double sizeMm, const PartTempe
   // deviation even with a factor of exactly 1, and with them exact ties
   // such as EI = es: leave such a part alone.
   if (keepsReferenceLimits(part) || cls.undefined()) return cls;
-  const double f = expansionFactor(part);
-  return {cls.toleranceMm() * f, cls.upperLimitMm(sizeMm) * f - sizeMm,
-          cls.lowerLimitMm(sizeMm) * f - sizeMm};
+  // L·f − N = deviation + L·(f − 1): the growth added to the deviation
+  // rather than N subtracted from the grown size, which would cancel all
+  // but the last few digits of a small deviation.
+  const double growth = part.alphaUmPerMK * 1e-6 * (part.temperatureC - kReferenceTemperatureC);
+  return {cls.toleranceMm() * (1 + growth),
+          cls.upperMm() + cls.upperLimitMm(sizeMm) * growth,
+          cls.lowerMm() + cls.lowerLimitMm(sizeMm) * growth};
 }
 
 FitMm fitOfZonesAtTemperature(const ZoneMm& hole, const ZoneMm& shaft,
