@@ -51,6 +51,27 @@ TEST(FitOperatingOptions, AddTheFitAtTemperatureToTheJson) {
   EXPECT_TRUE(has(batch.out, R"("statistics":null,"operating":)")) << batch.out;
 }
 
+// A member without a class, or without limits at the size, has no zone at
+// temperature and forms no fit there: null, never the marker value 100000.
+// An undefined fit is used for nothing.
+TEST(FitOperatingOptions, MembersWithoutLimitsAreNullAtTemperature) {
+  const struct {
+    const char* line;
+    const char* part;
+  } cases[] = {
+      {"30 K9/g6", R"("operating":{"hole":null,"shaft":{"temperature":-40,)"},
+      {"30 K9/g6", R"("fit":null,"statistics":null,"kind_changed":false})"},
+      {"30 H7", R"("shaft":null,"fit":null,"statistics":null,"kind_changed")"},
+      {"600 H11/c11", R"("use":null})"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const CliRun r = run({"fit", "--batch", "--json", "--shaft-temp", "-40"}, c.line);
+    EXPECT_TRUE(has(r.out, c.part)) << r.out;
+    EXPECT_FALSE(has(r.out, R"("upper":100000,"lower":0})")) << r.out;
+  }
+}
+
 TEST(FitOperatingOptions, BadValuesAreUsageErrorsNamingTheOption) {
   struct Case {
     std::vector<std::string> options;
