@@ -97,8 +97,8 @@ class BareSearch {
         const long double v2 = value2;
         const auto deviation =
             static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
-        fits_.push_back({deviation, value1, value2, fit.toleranceMm(), static_cast<std::uint16_t>(h),
-                         static_cast<std::uint16_t>(s)});
+        fits_.push_back({deviation, value1, value2, fit.toleranceMm(),
+                         static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
     }
     kalmo::detail::deviationQuickSort(std::span<Fit>(fits_),

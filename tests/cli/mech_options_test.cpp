@@ -32,9 +32,7 @@ TEST(FitOperatingOptions, AddTheFitAtTemperatureToTheJson) {
         R"("fit":{"kind":"transition","value1":0.023,"value2":-0.018,)",
         R"("kind_changed":false})"},
        true},
-      {{"--stats", "uniform"},
-       {R"("statistics":{"model":"uniform","mean":0.0025,)"},
-       false},
+      {{"--stats", "uniform"}, {R"("statistics":{"model":"uniform","mean":0.0025,)"}, false},
       {{}, {R"("statistics":{"model":"normal",)"}, false},
   };
   for (const Case& c : cases) {

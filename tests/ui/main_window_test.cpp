@@ -623,7 +623,8 @@ void MainWindowTest::pressFitFollowsTheFitOnScreen() {
            QStringLiteral("in"));
   part<QAction>(w, "Deutsch")->trigger();
   QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
-  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(), QStringLiteral("Pressverband (Ctrl+Shift+P)"));
+  QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(),
+           QStringLiteral("Pressverband (Ctrl+Shift+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {

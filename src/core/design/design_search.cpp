@@ -62,9 +62,7 @@ class Collector {
   // Evaluates a class and adds it to its side; the last one added has the
   // index count - 1.
   void addHole(ToleranceClass cls) { add(holes_, cls, at_.hole(cls), Side::Hole); }
-  void addShaft(ToleranceClass cls) {
-    add(shafts_, cls, at_.shaft(cls), Side::Shaft);
-  }
+  void addShaft(ToleranceClass cls) { add(shafts_, cls, at_.shaft(cls), Side::Shaft); }
 
   // Adds the classes of a side's list in the grade range. A class without
   // limits forms no fit of any type, so it is left out of the pair loops; the
@@ -129,10 +127,10 @@ class Collector {
   // factor keeps a class defined or undefined.
   void add(std::vector<RankedFits::EvaluatedClass>& classes, ToleranceClass cls,
            const ClassResult& limits, Side side) const {
-    const ZoneMm zone = operating_ ? classAtTemperature(limits, at_.sizeMm(),
-                                                        side == Side::Hole ? operating_->hole
-                                                                           : operating_->shaft)
-                                   : ZoneMm(limits);
+    const ZoneMm zone =
+        operating_ ? classAtTemperature(limits, at_.sizeMm(),
+                                        side == Side::Hole ? operating_->hole : operating_->shaft)
+                   : ZoneMm(limits);
     classes.push_back({cls, limits, zone});
   }
 

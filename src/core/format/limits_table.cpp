@@ -60,8 +60,9 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
                           const ClassResult& r) {
     fields.push_back(cls ? Designation(side, *cls) : std::string());
     if (cls && r.defined()) {
-      fields.insert(fields.end(), {length(r.upperMm()), length(r.lowerMm()),
-                                   length(r.upperLimitMm(row.sizeMm)), length(r.lowerLimitMm(row.sizeMm))});
+      fields.insert(fields.end(),
+                    {length(r.upperMm()), length(r.lowerMm()), length(r.upperLimitMm(row.sizeMm)),
+                     length(r.lowerLimitMm(row.sizeMm))});
     } else {
       fields.resize(fields.size() + 4);
     }

@@ -50,9 +50,9 @@ AssemblyStatistics statistics(double meanMm, double itH, double itS, double tieM
 std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
                                                      SizeDistribution model) {
   if (!hole.defined() || !shaft.defined()) return std::nullopt;
-  return statistics(
-      (hole.upperMm() + hole.lowerMm()) / 2 - (shaft.upperMm() + shaft.lowerMm()) / 2,
-      hole.toleranceMm(), shaft.toleranceMm(), shaft.upperMm() - hole.lowerMm(), model);
+  return statistics((hole.upperMm() + hole.lowerMm()) / 2 - (shaft.upperMm() + shaft.lowerMm()) / 2,
+                    hole.toleranceMm(), shaft.toleranceMm(), shaft.upperMm() - hole.lowerMm(),
+                    model);
 }
 
 std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,

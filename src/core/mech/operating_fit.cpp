@@ -30,8 +30,7 @@ ZoneMm classAtTemperature(const ClassResult& cls, double sizeMm, const PartTempe
   // rather than N subtracted from the grown size, which would cancel all
   // but the last few digits of a small deviation.
   const double growth = part.alphaUmPerMK * 1e-6 * (part.temperatureC - kReferenceTemperatureC);
-  return {cls.toleranceMm() * (1 + growth),
-          cls.upperMm() + cls.upperLimitMm(sizeMm) * growth,
+  return {cls.toleranceMm() * (1 + growth), cls.upperMm() + cls.upperLimitMm(sizeMm) * growth,
           cls.lowerMm() + cls.lowerLimitMm(sizeMm) * growth};
 }
 

@@ -27,7 +27,12 @@ PartValues partValues(const PartView& part, double sizeMm) {
     return {};
   }
   const ClassResult& r = part.result;
-  return {true,          sizeMm, r.upperMm(), r.lowerMm(), r.toleranceMm(), r.upperLimitMm(sizeMm),
+  return {true,
+          sizeMm,
+          r.upperMm(),
+          r.lowerMm(),
+          r.toleranceMm(),
+          r.upperLimitMm(sizeMm),
           r.lowerLimitMm(sizeMm)};
 }
 

@@ -41,7 +41,8 @@ std::string describe(Side side, ToleranceClass c, double size, const ClassResult
 
 // Empty when the class result is sound, else what is wrong.
 std::string classProblem(const ClassResult& r) {
-  if (!std::isfinite(r.toleranceMm()) || !std::isfinite(r.upperMm()) || !std::isfinite(r.lowerMm())) {
+  if (!std::isfinite(r.toleranceMm()) || !std::isfinite(r.upperMm()) ||
+      !std::isfinite(r.lowerMm())) {
     return "value not finite";
   }
   if (r.undefined()) {
@@ -88,7 +89,8 @@ std::string exactKindProblem(const ClassResult& hole, const ClassResult& shaft,
 }
 
 std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const FitResult& f) {
-  if (!std::isfinite(f.value1Mm()) || !std::isfinite(f.value2Mm()) || !std::isfinite(f.toleranceMm())) {
+  if (!std::isfinite(f.value1Mm()) || !std::isfinite(f.value2Mm()) ||
+      !std::isfinite(f.toleranceMm())) {
     return "fit value not finite";
   }
   if (f.kind == FitKind::Undefined) {
@@ -96,14 +98,14 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
     return f == FitResult{} ? "" : "undefined fit with values";
   }
   if (!hole.defined() || !shaft.defined()) return "fit of an undefined class";
-  if (f.tolerance != abs(f.value1 - f.value2))
-    return "tolerance is not |value1 - value2|";
+  if (f.tolerance != abs(f.value1 - f.value2)) return "tolerance is not |value1 - value2|";
   if (std::fabs(f.toleranceMm() - (hole.toleranceMm() + shaft.toleranceMm())) > 1e-12) {
     return "fit tolerance differs from the sum of the class tolerances";
   }
   switch (f.kind) {
     case FitKind::Clearance:
-      if (!(f.value2Mm() >= 0 && f.value1Mm() >= f.value2Mm())) return "clearance fit with interference";
+      if (!(f.value2Mm() >= 0 && f.value1Mm() >= f.value2Mm()))
+        return "clearance fit with interference";
       break;
     case FitKind::Transition:
       if (!(f.value1Mm() >= 0 && f.value2Mm() < 0)) return "transition fit values of one sign";

@@ -415,13 +415,14 @@ TEST(DesignSearch, AtOperatingTemperaturesRanksTheFitsAtTemperature) {
         const Evaluation e = *Evaluate(c.size, classes.hole, classes.shaft);
         const FitMm fit = fitAtTemperature(e, c.size, c.conditions).value->fit;
         if (fit.kind != fitKindOf(c.type)) continue;
-        const bool moves = !keepsReferenceLimits(c.conditions.hole) ||
-                           !keepsReferenceLimits(c.conditions.shaft);
-        expected.push_back({moves ? designDeviation(fit.value1Mm(), fit.value2Mm(), c.targets, c.inch)
-                                  : exactDesignDeviation(e.fit.value1, e.fit.value2,
-                                                         *exactTargets(c.targets, c.inch)),
-                            FitDesignation(classes), fit.value1Mm(), fit.value2Mm(), fit.toleranceMm(),
-                            false, classes});
+        const bool moves =
+            !keepsReferenceLimits(c.conditions.hole) || !keepsReferenceLimits(c.conditions.shaft);
+        expected.push_back({moves
+                                ? designDeviation(fit.value1Mm(), fit.value2Mm(), c.targets, c.inch)
+                                : exactDesignDeviation(e.fit.value1, e.fit.value2,
+                                                       *exactTargets(c.targets, c.inch)),
+                            FitDesignation(classes), fit.value1Mm(), fit.value2Mm(),
+                            fit.toleranceMm(), false, classes});
       }
     }
     detail::deviationQuickSort(std::span<DesignResult>(expected),

@@ -94,8 +94,7 @@ TEST(ExactPrinting, EveryLengthPrintsAsItsExactDecimal) {
           for (const auto& length : lengths) {
             const std::string problem = lengthProblem(length.tenthsNm, length.mm);
             ASSERT_EQ(problem, "") << Designation(Side::Hole, cls) << " (hole or shaft) "
-                                   << length.what
-                                   << " at " << decimal(size, 7, true) << " mm";
+                                   << length.what << " at " << decimal(size, 7, true) << " mm";
           }
         }
       }
