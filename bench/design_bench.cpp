@@ -78,8 +78,7 @@ class BareSearch {
     evaluate(kalmo::Side::Shaft, shafts_);
 
     const kalmo::FitKind wanted = kalmo::fitKindOf(request.fitType);
-    const long double targetMax = request.targets.max;
-    const long double targetMin = request.targets.min;
+    const kalmo::ExactTargets targets = *kalmo::exactTargets(request.targets, request.inchMode);
     fits_.clear();
     for (std::size_t h = 0; h < holes_.size(); ++h) {
       const kalmo::ClassResult& hole = holes_[h].limits;
@@ -93,10 +92,8 @@ class BareSearch {
         const double value1 = fit.value1Mm();
         const double value2 = fit.value2Mm();
         if (kind != wanted) continue;
-        const long double v1 = value1;
-        const long double v2 = value2;
-        const auto deviation =
-            static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
+        // The exact score of the program's 20 °C search.
+        const double deviation = kalmo::exactDesignDeviation(fit.value1, fit.value2, targets);
         fits_.push_back({deviation, value1, value2, fit.toleranceMm(),
                          static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
