@@ -260,8 +260,8 @@ ShownResults shownResults(const RankedFits& results, const DesignRequest& reques
                           const DesignCheck& check, bool insideOnly, int countIndex) {
   ShownResults shown{TargetWindow(request.fitType, check.targets, request.inchMode), {}, 0, 0};
   for (std::size_t i = 0; i < results.size(); ++i) {
-    const FitResult fit = results.fit(i);
-    const bool inside = shown.target.contains(fit.value1Mm, fit.value2Mm);
+    const FitMm fit = results.fit(i);
+    const bool inside = shown.target.contains(fit.value1Mm(), fit.value2Mm());
     if (inside) ++shown.insideCount;
     if (inside || !insideOnly) shown.ranks.push_back(i);
   }
@@ -426,7 +426,7 @@ void writeResultsJson(std::ostream& stream, const RankedFits& results, const Sho
     const RankedFits::Row& row = results.row(rank);
     const RankedFits::EvaluatedClass& hole = results.holes()[row.hole];
     const RankedFits::EvaluatedClass& shaft = results.shafts()[row.shaft];
-    const FitResult fit = results.fit(rank);
+    const FitMm fit = results.fit(rank);
     const std::string_view useText = use.member(ClassChoice{hole.cls, shaft.cls});
     char* at = out.room(recordBytes + useText.size());
     if (i > 0) *at++ = ',';
@@ -434,12 +434,12 @@ void writeResultsJson(std::ostream& stream, const RankedFits& results, const Sho
     at = put(at, shaftTexts[row.shaft]);
     at = numbers.write(at, row.deviation);
     at = put(at, kValue1);
-    at = numbers.write(at, fit.value1Mm);
+    at = numbers.write(at, fit.value1Mm());
     at = put(at, kValue2);
-    at = numbers.write(at, fit.value2Mm);
+    at = numbers.write(at, fit.value2Mm());
     at = put(at, kTolerance);
-    at = numbers.write(at, fit.toleranceMm);
-    const bool inside = shown.target.contains(fit.value1Mm, fit.value2Mm);
+    at = numbers.write(at, fit.toleranceMm());
+    const bool inside = shown.target.contains(fit.value1Mm(), fit.value2Mm());
     at = put(at, kFlags[(results.preferred(rank) ? 2 : 0) + (inside ? 1 : 0)]);
     at = put(at, useText);
     *at++ = '}';

@@ -32,7 +32,7 @@ constexpr const char* kFitFooter = R"help(Output:
   With --json one object on one line:
     {"size":30,"hole":{"class":"H7","it":0.021,"upper":0.021,"lower":0,"defined":true},
      "shaft":{...},"fit":{"kind":"interference","label1":"Max. interference",
-     "value1":-0.048,"label2":"Min. interference","value2":-0.014000000000000002,
+     "value1":-0.048,"label2":"Min. interference","value2":-0.014,
      "tolerance":0.034}}
   All numbers in mm (also with --inch), exactly the computed doubles, written in
   the shortest form that reads back as the same double; so a difference may

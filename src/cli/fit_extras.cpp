@@ -31,8 +31,8 @@ std::string sizeText(double mm, bool inch) {
 std::string limitsText(Side side, ToleranceClass cls, const ClassResult& result, bool inch) {
   const std::string name = Designation(side, cls);
   if (!result.defined()) return name + " undefined";
-  return name + " " + calloutDeviation(result.upperMm, inch) + "/" +
-         calloutDeviation(result.lowerMm, inch);
+  return name + " " + calloutDeviation(result.upperMm(), inch) + "/" +
+         calloutDeviation(result.lowerMm(), inch);
 }
 
 const char* kindWord(FitKind kind) {
@@ -68,8 +68,8 @@ std::string boundaryWarning(double sizeMm, const ClassChoice& classes,
   if (classes.hole && classes.shaft) {
     text += ", " + std::string(kindWord(there.fit.kind)) + " fit";
     if (there.fit.kind != FitKind::Undefined) {
-      text += " " + calloutDeviation(there.fit.value1Mm, inch) + " to " +
-              calloutDeviation(there.fit.value2Mm, inch);
+      text += " " + calloutDeviation(there.fit.value1Mm(), inch) + " to " +
+              calloutDeviation(there.fit.value2Mm(), inch);
     }
   }
   return text + (inch ? " (in)\n" : " (mm)\n");

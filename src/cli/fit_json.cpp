@@ -10,7 +10,9 @@ namespace kalmo::cli {
 namespace {
 
 // Appends ,"statistics":{...} or ,"statistics":null.
-void appendStatistics(std::string& out, const ClassResult& hole, const ClassResult& shaft,
+// Zones are exact classes at 20 °C or zones at temperature.
+template <typename Zone>
+void appendStatistics(std::string& out, const Zone& hole, const Zone& shaft,
                       SizeDistribution model) {
   const std::optional<AssemblyStatistics> s = assemblyStatistics(hole, shaft, model);
   if (!s) {
@@ -51,24 +53,32 @@ void appendClass(std::string& out, Side side, const std::optional<ToleranceClass
   out += letterText(side, cls->letter);
   out += gradeText(cls->grade);
   out += "\",\"it\":";
-  appendJsonNumber(out, result.toleranceMm);
+  appendJsonNumber(out, result.toleranceMm());
   out += ",\"upper\":";
-  appendJsonNumber(out, result.upperMm);
+  appendJsonNumber(out, result.upperMm());
   out += ",\"lower\":";
-  appendJsonNumber(out, result.lowerMm);
+  appendJsonNumber(out, result.lowerMm());
   out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
-void appendPart(std::string& out, const PartTemperature& part, const ClassResult& atTemperature) {
+void appendPart(std::string& out, const PartTemperature& part, const ZoneMm& atTemperature) {
   out += "{\"temperature\":";
   appendJsonNumber(out, part.temperatureC);
   out += ",\"alpha\":";
   appendJsonNumber(out, part.alphaUmPerMK);
   out += ",\"upper\":";
-  appendJsonNumber(out, atTemperature.upperMm);
+  appendJsonNumber(out, atTemperature.upperMm());
   out += ",\"lower\":";
-  appendJsonNumber(out, atTemperature.lowerMm);
+  appendJsonNumber(out, atTemperature.lowerMm());
   out += '}';
+}
+
+// A caption without the blanks some language tables put around it for the
+// window's grid (" Max. Spiel").
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -87,8 +97,8 @@ FitJsonWriter::FitJsonWriter(const LangTable& lang, const OperatingRequest& oper
     : operating_(operating), use_(lang) {
   for (std::size_t k = 0; k < label1_.size(); ++k) {
     const auto kind = static_cast<FitKind>(k);
-    appendJsonString(label1_[k], GetLangString(lang, fitValue1Caption(kind)));
-    appendJsonString(label2_[k], GetLangString(lang, fitValue2Caption(kind)));
+    appendJsonString(label1_[k], trimmed(GetLangString(lang, fitValue1Caption(kind))));
+    appendJsonString(label2_[k], trimmed(GetLangString(lang, fitValue2Caption(kind))));
   }
 }
 
@@ -112,13 +122,13 @@ void FitJsonWriter::appendMembers(std::string& out, const ClassChoice& classes,
   out += ",\"label1\":";
   out += label1_[kind];
   out += ",\"value1\":";
-  appendJsonNumber(out, r.value1Mm);
+  appendJsonNumber(out, r.value1Mm());
   out += ",\"label2\":";
   out += label2_[kind];
   out += ",\"value2\":";
-  appendJsonNumber(out, r.value2Mm);
+  appendJsonNumber(out, r.value2Mm());
   out += ",\"tolerance\":";
-  appendJsonNumber(out, r.toleranceMm);
+  appendJsonNumber(out, r.toleranceMm());
   out += '}';
 }
 
@@ -133,19 +143,34 @@ void FitJsonWriter::appendOperating(std::string& out, double sizeMm, const Evalu
   assert(result.value);
   if (!result.value) return;
   const OperatingFit& op = *result.value;
+  // A member without a class, or with none defined at the size, has no zone
+  // at temperature, and the two form no fit there: null, never the marker
+  // value of an undefined class.
   out += ",\"operating\":{\"hole\":";
-  appendPart(out, operating_.conditions->hole, op.hole);
+  if (e.hole.defined()) {
+    appendPart(out, operating_.conditions->hole, op.hole);
+  } else {
+    out += "null";
+  }
   out += ",\"shaft\":";
-  appendPart(out, operating_.conditions->shaft, op.shaft);
-  out += ",\"fit\":{\"kind\":";
-  appendKind(out, op.fit.kind);
-  out += ",\"value1\":";
-  appendJsonNumber(out, op.fit.value1Mm);
-  out += ",\"value2\":";
-  appendJsonNumber(out, op.fit.value2Mm);
-  out += ",\"tolerance\":";
-  appendJsonNumber(out, op.fit.toleranceMm);
-  out += '}';
+  if (e.shaft.defined()) {
+    appendPart(out, operating_.conditions->shaft, op.shaft);
+  } else {
+    out += "null";
+  }
+  if (op.fit.kind == FitKind::Undefined) {
+    out += ",\"fit\":null";
+  } else {
+    out += ",\"fit\":{\"kind\":";
+    appendKind(out, op.fit.kind);
+    out += ",\"value1\":";
+    appendJsonNumber(out, op.fit.value1Mm());
+    out += ",\"value2\":";
+    appendJsonNumber(out, op.fit.value2Mm());
+    out += ",\"tolerance\":";
+    appendJsonNumber(out, op.fit.toleranceMm());
+    out += '}';
+  }
   appendStatistics(out, op.hole, op.shaft, operating_.model);
   out += op.kindChanged ? ",\"kind_changed\":true}" : ",\"kind_changed\":false}";
 }
@@ -166,7 +191,8 @@ void FitJsonWriter::append(std::string& out, double sizeMm, const ClassChoice& c
   } else {
     out += ",\"boundary\":null";
   }
-  use_.append(out, classes);
+  // An undefined fit (a member the tables lack at the size) is used for nothing.
+  use_.append(out, e.fit.kind == FitKind::Undefined ? ClassChoice{} : classes);
   out += '}';
 }
 

@@ -147,8 +147,8 @@ class Report {
                       const std::optional<TypedMeasurement>& typed) const {
     JsonObject o;
     o.add("class", Designation(side, p.cls))
-        .add("upper", length(p.limits.upperMm))
-        .add("lower", length(p.limits.lowerMm));
+        .add("upper", length(p.limits.upperMm()))
+        .add("lower", length(p.limits.lowerMm()));
     if (p.measured && p.status && p.marginMm && typed) {
       std::string accepting = "[";
       for (const AcceptingClass& a : p.accepting) {

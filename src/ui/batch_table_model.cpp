@@ -40,10 +40,10 @@ std::optional<double> memberValueMm(const LimitsRow& row, int column) {
   if (!limitsPartShown(row, hole ? Side::Hole : Side::Shaft)) return std::nullopt;
   const ClassResult& r = hole ? row.evaluation.hole : row.evaluation.shaft;
   switch (hole ? column : column - (BatchTableModel::ShaftClass - BatchTableModel::HoleClass)) {
-    case BatchTableModel::HoleUpper: return r.upperMm;
-    case BatchTableModel::HoleLower: return r.lowerMm;
-    case BatchTableModel::HoleMax: return row.sizeMm + r.upperMm;
-    case BatchTableModel::HoleMin: return row.sizeMm + r.lowerMm;
+    case BatchTableModel::HoleUpper: return r.upperMm();
+    case BatchTableModel::HoleLower: return r.lowerMm();
+    case BatchTableModel::HoleMax: return r.upperLimitMm(row.sizeMm);
+    case BatchTableModel::HoleMin: return r.lowerLimitMm(row.sizeMm);
     default: break;
   }
   return std::nullopt;
@@ -62,11 +62,11 @@ std::optional<double> lengthMm(const LimitsRow& row, int column) {
     case BatchTableModel::ShaftMax:
     case BatchTableModel::ShaftMin: return memberValueMm(row, column);
     case BatchTableModel::Value1:
-      return fitDefined(row) ? std::optional(row.evaluation.fit.value1Mm) : std::nullopt;
+      return fitDefined(row) ? std::optional(row.evaluation.fit.value1Mm()) : std::nullopt;
     case BatchTableModel::Value2:
-      return fitDefined(row) ? std::optional(row.evaluation.fit.value2Mm) : std::nullopt;
+      return fitDefined(row) ? std::optional(row.evaluation.fit.value2Mm()) : std::nullopt;
     case BatchTableModel::FitTolerance:
-      return fitDefined(row) ? std::optional(row.evaluation.fit.toleranceMm) : std::nullopt;
+      return fitDefined(row) ? std::optional(row.evaluation.fit.toleranceMm()) : std::nullopt;
     default: break;
   }
   return std::nullopt;

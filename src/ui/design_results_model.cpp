@@ -35,8 +35,8 @@ DesignCheck DesignResultsModel::search(const DesignRequest& request, int resultC
   target_.emplace(request.fitType, check.targets, request.inchMode);
   insideRanks_.clear();
   for (std::size_t i = 0; i < results_.size(); ++i) {
-    const FitResult fit = results_.fit(i);
-    if (target_->contains(fit.value1Mm, fit.value2Mm)) {
+    const FitMm fit = results_.fit(i);
+    if (target_->contains(fit.value1Mm(), fit.value2Mm())) {
       insideRanks_.push_back(i);
     }
   }
@@ -99,8 +99,8 @@ bool DesignResultsModel::insideAt(int row) const {
   if (!rank) {
     return false;
   }
-  const FitResult fit = results_.fit(*rank);
-  return target_->contains(fit.value1Mm, fit.value2Mm);
+  const FitMm fit = results_.fit(*rank);
+  return target_->contains(fit.value1Mm(), fit.value2Mm());
 }
 
 void DesignResultsModel::setFitType(FitType type) {

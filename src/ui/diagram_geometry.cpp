@@ -28,12 +28,12 @@ ZoneValues zoneValues(const FitView& view) {
   ZoneValues v;
   const bool inch = view.inputs.inch;
   if (view.hole.shown) {
-    v.holeUpper = diagramValue(view.hole.result.upperMm, inch);
-    v.holeLower = diagramValue(view.hole.result.lowerMm, inch);
+    v.holeUpper = diagramValue(view.hole.result.upperMm(), inch);
+    v.holeLower = diagramValue(view.hole.result.lowerMm(), inch);
   }
   if (view.shaft.shown) {
-    v.shaftUpper = diagramValue(view.shaft.result.upperMm, inch);
-    v.shaftLower = diagramValue(view.shaft.result.lowerMm, inch);
+    v.shaftUpper = diagramValue(view.shaft.result.upperMm(), inch);
+    v.shaftLower = diagramValue(view.shaft.result.lowerMm(), inch);
   }
   return v;
 }

@@ -61,11 +61,11 @@ QString partValue(const GridInput& input, int column, GridRow row) {
   const ClassResult& r = (column == 0 ? input.view.hole : input.view.shaft).result;
   const double size = input.view.inputs.sizeMm;
   switch (row) {
-    case GridRow::Tolerance: return length(input, r.toleranceMm);
-    case GridRow::UpperDeviation: return length(input, r.upperMm);
-    case GridRow::LowerDeviation: return length(input, r.lowerMm);
-    case GridRow::UpperLimit: return length(input, size + r.upperMm);
-    case GridRow::LowerLimit: return length(input, size + r.lowerMm);
+    case GridRow::Tolerance: return length(input, r.toleranceMm());
+    case GridRow::UpperDeviation: return length(input, r.upperMm());
+    case GridRow::LowerDeviation: return length(input, r.lowerMm());
+    case GridRow::UpperLimit: return length(input, r.upperLimitMm(size));
+    case GridRow::LowerLimit: return length(input, r.lowerLimitMm(size));
     default: return {};
   }
 }
@@ -79,9 +79,9 @@ QString fitValue(const GridInput& input, GridRow row) {
   switch (row) {
     case GridRow::FitDesignation: return QString::fromStdString(input.view.designation());
     case GridRow::FitKind: return text(input, fitKindText(fit.kind));
-    case GridRow::FitValue1: return limitValue(fit.value1Mm);
-    case GridRow::FitValue2: return limitValue(fit.value2Mm);
-    case GridRow::FitTolerance: return length(input, fit.toleranceMm);
+    case GridRow::FitValue1: return limitValue(fit.value1Mm());
+    case GridRow::FitValue2: return limitValue(fit.value2Mm());
+    case GridRow::FitTolerance: return length(input, fit.toleranceMm());
     default: return {};
   }
 }

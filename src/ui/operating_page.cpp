@@ -338,8 +338,8 @@ void OperatingPage::refresh() {
 
   // One column: caption, kind, the two limit values, the tolerance and the
   // shares of interfering and loose assemblies.
-  const auto column = [&](const QString& temperatures, const ClassResult& hole,
-                          const ClassResult& shaft, const FitResult& fit) {
+  const auto column = [&](const QString& temperatures, const ZoneMm& hole, const ZoneMm& shaft,
+                          const FitMm& fit) {
     const auto length = [&](double mm) {
       return html(lengthText(std::fabs(mm), view.inputs.inch, sep));
     };
@@ -351,9 +351,9 @@ void OperatingPage::refresh() {
                        .arg(l.text(TextId::AtTemperature).arg(temperatures).toHtmlEscaped(),
                             l.text(fitKindText(fit.kind)).trimmed().toHtmlEscaped());
     const TargetCaptionIds captions = valueCaptions(fit.kind);
-    text += row(l.text(captions.max), length(fit.value1Mm));
-    text += row(l.text(captions.min), length(fit.value2Mm));
-    text += row(l.text(TextId::Tolerance), length(fit.toleranceMm));
+    text += row(l.text(captions.max), length(fit.value1Mm()));
+    text += row(l.text(captions.min), length(fit.value2Mm()));
+    text += row(l.text(TextId::Tolerance), length(fit.toleranceMm()));
     if (const auto s = assemblyStatistics(hole, shaft, chosen.model)) {
       text += row(l.text(TextId::ShareInterfering), html(formatShare(s->pInterference, sep)));
       text += row(l.text(TextId::ShareClearance), html(formatShare(s->pClearance, sep)));
@@ -393,7 +393,7 @@ void OperatingPage::refresh() {
   // For transition fits the share that interferes is the figure that
   // matters; it is given prominently for both temperatures.
   if (view.fit.kind == FitKind::Transition || hot.fit.kind == FitKind::Transition) {
-    const auto share = [&](const ClassResult& hole, const ClassResult& shaft) {
+    const auto share = [&](const ZoneMm& hole, const ZoneMm& shaft) {
       const auto s = assemblyStatistics(hole, shaft, chosen.model);
       return QString::fromStdString(s ? formatShare(s->pInterference, sep) : "–");
     };

@@ -274,7 +274,7 @@ TEST(DesignCommand, MarksAndFiltersFitsInsideTheTargets) {
   } cases[] = {
       {{"--json"}, R"("rows":10,"inside_count":1,"results":[{"designation":"H6/f5",)"},
       {{"--json"},
-       R"("designation":"H5/f5","deviation":0.008000000000000004,"value1":0.047,)"
+       R"("designation":"H5/f5","deviation":0.008,"value1":0.047,)"
        R"("value2":0.025,"tolerance":0.022,"preferred":false,"inside":true,"use":null})"},
       {{"--json", "--inside"}, R"("rows":1,"inside_count":1,"results":[{"designation":"H5/f5",)"},
       {{}, "H5/f5\t0.0470\t0.0250\t0.0080\t\u2713\n"},

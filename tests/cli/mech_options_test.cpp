@@ -28,13 +28,11 @@ TEST(FitOperatingOptions, AddTheFitAtTemperatureToTheJson) {
       // A part at 20 °C keeps its deviations bit for bit.
       {{"--hole-alpha", "23", "--shaft-material", "titanium"},
        {R"("hole":{"temperature":20,"alpha":23,"upper":0.025,"lower":0},)",
-        R"("shaft":{"temperature":20,"alpha":8.6,"upper":0.018000000000000002,"lower":0.002},)",
-        R"("fit":{"kind":"transition","value1":0.023,"value2":-0.018000000000000002,)",
+        R"("shaft":{"temperature":20,"alpha":8.6,"upper":0.018,"lower":0.002},)",
+        R"("fit":{"kind":"transition","value1":0.023,"value2":-0.018,)",
         R"("kind_changed":false})"},
        true},
-      {{"--stats", "uniform"},
-       {R"("statistics":{"model":"uniform","mean":0.0024999999999999988,)"},
-       false},
+      {{"--stats", "uniform"}, {R"("statistics":{"model":"uniform","mean":0.0025,)"}, false},
       {{}, {R"("statistics":{"model":"normal",)"}, false},
   };
   for (const Case& c : cases) {
@@ -49,6 +47,27 @@ TEST(FitOperatingOptions, AddTheFitAtTemperatureToTheJson) {
   // Batch lines take the same options; an undefined fit has no statistics.
   const CliRun batch = run({"fit", "--batch", "--json", "--shaft-temp", "-40"}, "30 K9/g6\n");
   EXPECT_TRUE(has(batch.out, R"("statistics":null,"operating":)")) << batch.out;
+}
+
+// A member without a class, or without limits at the size, has no zone at
+// temperature and forms no fit there: null, never the marker value 100000.
+// An undefined fit is used for nothing.
+TEST(FitOperatingOptions, MembersWithoutLimitsAreNullAtTemperature) {
+  const struct {
+    const char* line;
+    const char* part;
+  } cases[] = {
+      {"30 K9/g6", R"("operating":{"hole":null,"shaft":{"temperature":-40,)"},
+      {"30 K9/g6", R"("fit":null,"statistics":null,"kind_changed":false})"},
+      {"30 H7", R"("shaft":null,"fit":null,"statistics":null,"kind_changed")"},
+      {"600 H11/c11", R"("use":null})"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const CliRun r = run({"fit", "--batch", "--json", "--shaft-temp", "-40"}, c.line);
+    EXPECT_TRUE(has(r.out, c.part)) << r.out;
+    EXPECT_FALSE(has(r.out, R"("upper":100000,"lower":0})")) << r.out;
+  }
 }
 
 TEST(FitOperatingOptions, BadValuesAreUsageErrorsNamingTheOption) {
@@ -92,8 +111,8 @@ TEST(DesignOperatingOptions, RankTheFitsAtTemperature) {
   };
   const Case cases[] = {
       {{"--type", "clearance", "--max", "0.06803354", "--min", "0.02699136"},
-       {R"("results":[{"designation":"H7/k6","deviation":2.2)",
-        R"("value1":0.06803353999998762,"value2":0.026991359999989584,)",
+       {R"("results":[{"designation":"H7/k6","deviation":2.08)",
+        R"("value1":0.06803353999999999,"value2":0.026991359999999992,)",
         R"("operating":{"hole":{"temperature":80,"alpha":23},)"
         R"("shaft":{"temperature":60,"alpha":12}})"},
        true},

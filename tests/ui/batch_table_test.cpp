@@ -125,7 +125,8 @@ class BatchTableTest : public QObject {
       if (row.error.empty() && row.hole && row.evaluation.hole.defined()) {
         // Shortest round-trip: the number read back is the number computed.
         const double upper = std::stod(records[i + 1][3]);
-        QCOMPARE(upper, inch ? row.evaluation.hole.upperMm / 25.4 : row.evaluation.hole.upperMm);
+        QCOMPARE(upper,
+                 inch ? row.evaluation.hole.upperMm() / 25.4 : row.evaluation.hole.upperMm());
       }
     }
     QCOMPARE(records[1][0], std::string("Ø50 H7/g6"));

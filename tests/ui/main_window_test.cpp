@@ -243,7 +243,7 @@ void MainWindowTest::followsTypedSizes() {
   QCOMPARE(w.record().NominalSize, 10.5);
   QCOMPARE(cellValue(w, 0, 10), QStringLiteral("10.50 H7/g6"));
   QCOMPARE(gridCell(w.gridInput(), 0, 1).centred, QStringLiteral("10.5 H7"));
-  QCOMPARE(w.view().hole.result.upperMm, 0.018);
+  QCOMPARE(w.view().hole.result.upperMm(), 0.018);
 
   // An emptied field has no size, also after leaving it; Esc brings the
   // last number back.
@@ -263,7 +263,7 @@ void MainWindowTest::showsAnUndefinedClassAsN() {
   typeInto(part<NumberField>(w, "edNominal"), "24");
   choose(part<QComboBox>(w, "cbLetter_o"), "T");
   choose(part<QComboBox>(w, "cbLetter_v"), "h");
-  QCOMPARE(w.view().hole.result.upperMm, DeviationUndefined);
+  QCOMPARE(w.view().hole.result.upperMm(), DeviationUndefined);
   QCOMPARE(cellValue(w, 0, 4), QStringLiteral("N"));
   QCOMPARE(cellLabel(w, 0, 12), QStringLiteral("Max."));
   QCOMPARE(cellValue(w, 1, 2), QStringLiteral("0.0130"));
@@ -688,7 +688,7 @@ void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped() {
   const double size = w.record().NominalSize;
   QVERIFY(size == 0 || (size >= 0.001 && size <= 10000));
   QVERIFY(std::isfinite(w.record().DesignMax) && std::isfinite(w.record().DesignMin));
-  QVERIFY(std::isfinite(w.view().hole.result.upperMm) && std::isfinite(w.view().fit.value1Mm));
+  QVERIFY(std::isfinite(w.view().hole.result.upperMm()) && std::isfinite(w.view().fit.value1Mm()));
 }
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

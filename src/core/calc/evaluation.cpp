@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cassert>
-#include <cmath>
 #include <optional>
 
 #include "tables/delta_table.h"
@@ -12,14 +11,6 @@ namespace kalmo {
 
 namespace {
 
-// Every table value is divided by 1000 first; each later sum or difference is
-// taken on those rounded doubles in the order below. The order matters to the
-// last bit: k4 at 40 mm has es = 0.002 + 0.007, one bit above 0.009, and the
-// fit tests compare such doubles as they are.
-constexpr double toMm(double um) {
-  return um / 1000;
-}
-
 constexpr bool deltaRowsFollowDeviationRows() {
   for (std::size_t i = 0; i < kDeltaBoundsMm.size(); ++i) {
     if (kDeltaBoundsMm[i] != kDeviationBoundsMm[i]) return false;
@@ -28,37 +19,56 @@ constexpr bool deltaRowsFollowDeviationRows() {
 }
 static_assert(deltaRowsFollowDeviationRows());
 
-// The tables in mm, divided at compile time. Compile-time division is the same
-// correctly rounded IEEE division as at run time, so these are exactly the
-// doubles a lookup followed by "/ 1000" gives, without a division per lookup
-// (the design search evaluates tens of thousands of classes).
+// The tables in whole 0.05 µm, converted at compile time, so a lookup is an
+// index and every later sum is exact.
 template <std::size_t Rows, std::size_t Columns, typename Cell>
-constexpr std::array<std::array<double, Columns>, Rows> inMm(
+constexpr std::array<std::array<TwentiethsUm, Columns>, Rows> inTwentieths(
     const std::array<std::array<Cell, Columns>, Rows>& um) {
-  std::array<std::array<double, Columns>, Rows> mm{};
+  std::array<std::array<TwentiethsUm, Columns>, Rows> out{};
   for (std::size_t r = 0; r < Rows; ++r) {
     for (std::size_t c = 0; c < Columns; ++c) {
-      mm[r][c] = toMm(static_cast<double>(um[r][c]));
+      out[r][c] = TwentiethsUm::fromTableUm(static_cast<double>(um[r][c]));
     }
   }
-  return mm;
+  return out;
 }
 
-constexpr auto kItMm = [] {
+// Every table value must be a whole number of 0.05 µm for the conversion
+// above to be exact.
+template <std::size_t Rows, std::size_t Columns, typename Cell>
+constexpr bool wholeTwentieths(const std::array<std::array<Cell, Columns>, Rows>& um) {
+  for (const auto& row : um) {
+    for (const Cell cell : row) {
+      const double scaled = static_cast<double>(cell) * 20;
+      const auto whole = static_cast<double>(static_cast<std::int64_t>(scaled));
+      if (scaled - whole > 1e-9 || whole - scaled > 1e-9) return false;
+    }
+  }
+  return true;
+}
+
+constexpr auto kItUm = [] {
   std::array<std::array<double, kGradeCount>, ItTable.size()> um{};
   for (std::size_t r = 0; r < ItTable.size(); ++r) um[r] = ItTable[r].toleranceUm;
-  return inMm(um);
+  return um;
 }();
-constexpr auto kDeltaMm = [] {
+constexpr auto kDeltaUm = [] {
   std::array<std::array<double, 6>, DeltaTable.size()> um{};
   for (std::size_t r = 0; r < DeltaTable.size(); ++r) um[r] = DeltaTable[r].deltaUm;
-  return inMm(um);
+  return um;
 }();
-constexpr auto kHoleDeviationMm = inMm(HoleDeviationTable);
-constexpr auto kShaftDeviationMm = inMm(ShaftDeviationTable);
+static_assert(wholeTwentieths(kItUm) && wholeTwentieths(kDeltaUm));
 
-static_assert(kItMm[0][8] == 10.0 / 1000 && kDeltaMm[1][1] == 1.5 / 1000);
-static_assert(kHoleDeviationMm[0][1] == 270.0 / 1000 && kShaftDeviationMm[0][1] == -270.0 / 1000);
+constexpr auto kIt = inTwentieths(kItUm);
+constexpr auto kDelta = inTwentieths(kDeltaUm);
+constexpr auto kHoleDeviation = inTwentieths(HoleDeviationTable);
+constexpr auto kShaftDeviation = inTwentieths(ShaftDeviationTable);
+
+static_assert(kIt[0][0].count() == 6 && kIt[0][8].count() == 200 && kDelta[1][1].count() == 30);
+static_assert(kHoleDeviation[0][1].count() == 5400 && kShaftDeviation[0][1].count() == -5400);
+
+// ES of M6 over 250 up to 315 mm: -9 µm, without Δ.
+constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
 
 }  // namespace
 
@@ -67,91 +77,92 @@ SizeEvaluation::SizeEvaluation(double sizeMm)
       itRow_(SizeRow(kItBoundsMm, sizeMm)),
       deviationRow_(static_cast<std::size_t>(DeviationRow(sizeMm))) {}
 
-double SizeEvaluation::itMm(int grade) const {
-  return kItMm[itRow_][static_cast<std::size_t>(grade)];
+TwentiethsUm SizeEvaluation::it(int grade) const {
+  return kIt[itRow_][static_cast<std::size_t>(grade)];
 }
 
 // Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
 // The Δ table shares the deviation tables' bounds up to 500 mm, so the
 // deviation row is its row too.
-double SizeEvaluation::deltaMm(int grade) const {
+TwentiethsUm SizeEvaluation::delta(int grade) const {
   if (grade >= 4 && grade <= 9 && sizeMm_ > 3 && sizeMm_ <= 500) {
-    return kDeltaMm[deviationRow_][static_cast<std::size_t>(grade - 4)];
+    return kDelta[deviationRow_][static_cast<std::size_t>(grade - 4)];
   }
-  return 0;
+  return TwentiethsUm{};
 }
 
-// A deviation cell in mm, or nullopt where the standard defines none.
-std::optional<double> SizeEvaluation::holeDeviationMm(int column) const {
+// A deviation cell, or nullopt where the standard defines none.
+std::optional<TwentiethsUm> SizeEvaluation::holeDeviation(int column) const {
   const auto c = static_cast<std::size_t>(column);
   if (HoleDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
-  return kHoleDeviationMm[deviationRow_][c];
+  return kHoleDeviation[deviationRow_][c];
 }
 
-std::optional<double> SizeEvaluation::shaftDeviationMm(int column) const {
+std::optional<TwentiethsUm> SizeEvaluation::shaftDeviation(int column) const {
   const auto c = static_cast<std::size_t>(column);
   if (ShaftDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
-  return kShaftDeviationMm[deviationRow_][c];
+  return kShaftDeviation[deviationRow_][c];
 }
 
 ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double it = itMm(g);
+  const TwentiethsUm itv = it(g);
 
   if (l <= letter::G) {  // A..G: EI from the table
-    const std::optional<double> ei = holeDeviationMm(hole_column::lowerDeviation(l));
+    const std::optional<TwentiethsUm> ei = holeDeviation(hole_column::lowerDeviation(l));
     if (!ei) return kUndefinedClass;
-    return {it, *ei + it, *ei};
+    return {itv, *ei + itv, *ei};
   }
-  if (l == letter::H) return {it, it, 0};
+  if (l == letter::H) return {itv, itv, TwentiethsUm{}};
   if (l == letter::JS) {
-    const double es = it / 2;   // no rounding of odd µm: JS7 at 25 mm is ±0.0105
-    return {it, es, 0.0 - es};  // 0 - x, not -x: a zero tolerance gives +0, not -0
+    // No rounding of odd µm: JS7 at 25 mm is ±0.0105. A tolerance of tenths
+    // of a µm is an even number of 0.05 µm, so the half is exact.
+    const TwentiethsUm es{itv.count() / 2};
+    return {itv, es, -es};
   }
   if (l == letter::J) {
     if (g < 7 || g > 9) return kUndefinedClass;  // J exists for IT6..IT8 only
-    const std::optional<double> es = holeDeviationMm(hole_column::jUpperDeviation(g));
+    const std::optional<TwentiethsUm> es = holeDeviation(hole_column::jUpperDeviation(g));
     if (!es) return kUndefinedClass;
-    return {it, *es, *es - it};
+    return {itv, *es, *es - itv};
   }
   if (l <= letter::N) {  // K, M, N
     if (l == letter::M && g == 7 && sizeMm_ > 250 && sizeMm_ <= 315) {
-      const double es = -0.009;  // M6 over 250 up to 315 mm: ES = -9 µm, no Δ
-      return {it, es, es - it};
+      return {itv, kM6Over250To315, kM6Over250To315 - itv};  // M6 over 250 up to 315 mm, no Δ
     }
-    const std::optional<double> d =
-        holeDeviationMm(g <= 9 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
+    const std::optional<TwentiethsUm> d =
+        holeDeviation(g <= 9 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
     if (!d) return kUndefinedClass;
-    double es = *d;
-    if (g <= 9) es = es + deltaMm(g);
-    return {it, es, es - it};
+    TwentiethsUm es = *d;
+    if (g <= 9) es = es + delta(g);
+    return {itv, es, es - itv};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
-  const std::optional<double> d = holeDeviationMm(hole_column::upperDeviation(l));
+  const std::optional<TwentiethsUm> d = holeDeviation(hole_column::upperDeviation(l));
   if (!d) return kUndefinedClass;
-  double es = *d;
-  if (g <= 8) es = es + deltaMm(g);
-  return {it, es, es - it};
+  TwentiethsUm es = *d;
+  if (g <= 8) es = es + delta(g);
+  return {itv, es, es - itv};
 }
 
 ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
-  const double it = itMm(g);
+  const TwentiethsUm itv = it(g);
 
   int column = 0;
   if (l <= letter::G) {  // a..g: es from the table
-    const std::optional<double> es = shaftDeviationMm(shaft_column::upperDeviation(l));
+    const std::optional<TwentiethsUm> es = shaftDeviation(shaft_column::upperDeviation(l));
     if (!es) return kUndefinedClass;
-    return {it, *es, *es - it};
+    return {itv, *es, *es - itv};
   }
-  if (l == letter::H) return {it, 0, 0.0 - it};
+  if (l == letter::H) return {itv, TwentiethsUm{}, -itv};
   if (l == letter::JS) {
-    const double es = it / 2;
-    return {it, es, 0.0 - es};
+    const TwentiethsUm es{itv.count() / 2};
+    return {itv, es, -es};
   }
   if (l == letter::J) {
     if (g < 6 || g > 9) return kUndefinedClass;  // j exists for IT5..IT8 only
@@ -163,9 +174,9 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   } else {
     column = shaft_column::lowerDeviation(l);  // m..zc
   }
-  const std::optional<double> ei = shaftDeviationMm(column);
+  const std::optional<TwentiethsUm> ei = shaftDeviation(column);
   if (!ei) return kUndefinedClass;
-  return {it, *ei + it, *ei};
+  return {itv, *ei + itv, *ei};
 }
 
 Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
@@ -185,42 +196,19 @@ ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).shaft(cls);
 }
 
-namespace {
-
-// Every limit deviation of the tables is an exact multiple of 0.05 µm: table
-// values are whole µm, the standard tolerances of the fine grades tenths of a
-// µm, and JS/js halve them (JS2 at 6 mm is ±0.75 µm, JS01 at 3 mm ±0.15 µm).
-// The doubles in mm carry binary rounding (k4 at 40 mm: es lies one bit above
-// 0.009), so the fit kind is decided on the counts of 0.05 µm, where a tie is
-// a tie. The counts stay far below 2^53 for every table value.
-constexpr double kStepsPerMm = 20000;
-
-long long steps(double mm) {
-  return std::llround(mm * kStepsPerMm);
-}
-
-}  // namespace
-
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
   // A class without tolerance (a grade the size range lacks, such as IT1 above
   // 3150 mm) forms no fit: it would otherwise pass as a fit of zero width.
-  if (hole.undefined() || shaft.undefined() || hole.toleranceMm <= 0 || shaft.toleranceMm <= 0) {
-    return {};
+  if (!hole.defined() || !shaft.defined()) return {};
+  const TwentiethsUm maxClearance = hole.upper - shaft.lower;  // ES - ei
+  const TwentiethsUm minClearance = hole.lower - shaft.upper;  // EI - es
+  if (minClearance.count() >= 0) {  // EI = es (H7/h6) is still a clearance fit
+    return {FitKind::Clearance, maxClearance, minClearance, maxClearance - minClearance};
   }
-  // The values are the differences of the stored doubles, except that a value
-  // whose limits tie exactly is exactly 0 (not the ±1e-18 of the rounding).
-  const long long maxSteps = steps(hole.upperMm) - steps(shaft.lowerMm);  // ES - ei
-  const long long minSteps = steps(hole.lowerMm) - steps(shaft.upperMm);  // EI - es
-  const double maxClearance = maxSteps == 0 ? 0.0 : hole.upperMm - shaft.lowerMm;
-  const double minClearance = minSteps == 0 ? 0.0 : hole.lowerMm - shaft.upperMm;
-  if (minSteps >= 0) {  // EI = es (H7/h6) is still a clearance fit
-    return {FitKind::Clearance, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
+  if (maxClearance.count() < 0) {  // ES = ei counts as transition
+    return {FitKind::Interference, minClearance, maxClearance, maxClearance - minClearance};
   }
-  if (maxSteps < 0) {  // ES = ei counts as transition
-    return {FitKind::Interference, minClearance, maxClearance,
-            std::fabs(minClearance - maxClearance)};
-  }
-  return {FitKind::Transition, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
+  return {FitKind::Transition, maxClearance, minClearance, maxClearance - minClearance};
 }
 
 std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,

@@ -2,40 +2,101 @@
 
 #include <optional>
 
+#include "calc/exact_length.h"
 #include "calc/tolerance_class.h"
 #include "tables/deviation_tables.h"
 
 namespace kalmo {
 
-// The evaluated limits of one tolerance class, in mm, exactly as the record
-// stores them. An undefined class (no table value, or a grade outside the
-// letter's range) carries upper = DeviationUndefined, lower = 0, tolerance = 0.
+// The evaluated limits of one tolerance class, exact (whole 0.05 µm). An
+// undefined class (no table value, or a grade outside the letter's range)
+// carries upper = kUndefinedDeviation, lower = 0, tolerance = 0. The ...Mm()
+// accessors give the nearest double to the exact value in mm.
 struct ClassResult {
-  double toleranceMm = 0;  // IT; 0 also for a grade the size range lacks
-  double upperMm = 0;      // ES or es
-  double lowerMm = 0;      // EI or ei
+  TwentiethsUm tolerance;  // IT; 0 also for a grade the size range lacks
+  TwentiethsUm upper;      // ES or es
+  TwentiethsUm lower;      // EI or ei
   friend constexpr bool operator==(const ClassResult&, const ClassResult&) = default;
 
+  constexpr double toleranceMm() const { return tolerance.mm(); }
+  constexpr double upperMm() const { return upper.mm(); }
+  constexpr double lowerMm() const { return lower.mm(); }
+  // The limit sizes at a nominal size: the nearest double to the exact sum.
+  double upperLimitMm(double sizeMm) const { return limitSizeMm(sizeMm, upper); }
+  double lowerLimitMm(double sizeMm) const { return limitSizeMm(sizeMm, lower); }
+
   // Marked undefined by the evaluation.
-  constexpr bool undefined() const { return upperMm >= DeviationUndefined; }
+  constexpr bool undefined() const;
   // The views' test: a class is shown only with a real tolerance.
-  constexpr bool defined() const { return !undefined() && toleranceMm > 0; }
+  constexpr bool defined() const { return !undefined() && tolerance.count() > 0; }
 };
 
-inline constexpr ClassResult kUndefinedClass{0, DeviationUndefined, 0};
+// The upper deviation that marks an undefined class: DeviationUndefined read
+// as mm (100000 mm), as the program has always carried it.
+inline constexpr TwentiethsUm kUndefinedDeviation{std::int64_t{DeviationUndefined} * 20000};
+
+constexpr bool ClassResult::undefined() const {
+  return upper >= kUndefinedDeviation;
+}
+
+inline constexpr ClassResult kUndefinedClass{TwentiethsUm{}, kUndefinedDeviation, TwentiethsUm{}};
 
 enum class FitKind { Undefined, Clearance, Transition, Interference };
 
-// Signed clearances, hole minus shaft: positive is clearance, negative
+// Signed clearances, hole minus shaft, exact: positive is clearance, negative
 // interference. value1 is the maximum clearance (clearance and transition) or
 // the maximum interference (interference); value2 the minimum clearance, the
 // maximum interference (transition) or the minimum interference.
 struct FitResult {
   FitKind kind = FitKind::Undefined;
-  double value1Mm = 0;
-  double value2Mm = 0;
-  double toleranceMm = 0;  // |value1 - value2|, never negative
+  TwentiethsUm value1;
+  TwentiethsUm value2;
+  TwentiethsUm tolerance;  // |value1 - value2|, never negative
   friend constexpr bool operator==(const FitResult&, const FitResult&) = default;
+
+  constexpr double value1Mm() const { return value1.mm(); }
+  constexpr double value2Mm() const { return value2.mm(); }
+  constexpr double toleranceMm() const { return tolerance.mm(); }
+};
+
+// A tolerance zone in doubles of mm, where physics starts: a zone moved to
+// an operating temperature, or an exact class (converted to the nearest
+// doubles). The accessors match ClassResult's.
+struct ZoneMm {
+  double tolerance = 0;
+  double upper = DeviationUndefined;
+  double lower = 0;
+  constexpr ZoneMm() = default;
+  constexpr ZoneMm(double toleranceMm, double upperMm, double lowerMm)
+      : tolerance(toleranceMm), upper(upperMm), lower(lowerMm) {}
+  constexpr ZoneMm(const ClassResult& c)  // NOLINT: every exact class is a zone
+      : tolerance(c.toleranceMm()), upper(c.upperMm()), lower(c.lowerMm()) {}
+  friend constexpr bool operator==(const ZoneMm&, const ZoneMm&) = default;
+
+  constexpr double toleranceMm() const { return tolerance; }
+  constexpr double upperMm() const { return upper; }
+  constexpr double lowerMm() const { return lower; }
+  constexpr bool undefined() const { return upper >= DeviationUndefined; }
+  constexpr bool defined() const { return !undefined() && tolerance > 0; }
+};
+
+// A fit in doubles of mm: the fit of zones at temperature, or an exact fit
+// converted to the nearest doubles. The accessors match FitResult's.
+struct FitMm {
+  FitKind kind = FitKind::Undefined;
+  double value1 = 0;
+  double value2 = 0;
+  double tolerance = 0;
+  constexpr FitMm() = default;
+  constexpr FitMm(FitKind k, double value1Mm, double value2Mm, double toleranceMm)
+      : kind(k), value1(value1Mm), value2(value2Mm), tolerance(toleranceMm) {}
+  constexpr FitMm(const FitResult& f)  // NOLINT: every exact fit is one
+      : kind(f.kind), value1(f.value1Mm()), value2(f.value2Mm()), tolerance(f.toleranceMm()) {}
+  friend constexpr bool operator==(const FitMm&, const FitMm&) = default;
+
+  constexpr double value1Mm() const { return value1; }
+  constexpr double value2Mm() const { return value2; }
+  constexpr double toleranceMm() const { return tolerance; }
 };
 
 struct Evaluation {
@@ -65,10 +126,10 @@ class SizeEvaluation {
                       std::optional<ToleranceClass> shaft) const;
 
  private:
-  double itMm(int grade) const;
-  double deltaMm(int grade) const;
-  std::optional<double> holeDeviationMm(int column) const;
-  std::optional<double> shaftDeviationMm(int column) const;
+  TwentiethsUm it(int grade) const;
+  TwentiethsUm delta(int grade) const;
+  std::optional<TwentiethsUm> holeDeviation(int column) const;
+  std::optional<TwentiethsUm> shaftDeviation(int column) const;
 
   double sizeMm_;
   std::size_t itRow_;
@@ -79,9 +140,8 @@ class SizeEvaluation {
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm);
 // Limits of a shaft class at a nominal size in mm (size > 0). Shafts take no Δ.
 ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm);
-// Kind, limit values and tolerance of the fit of two evaluated classes. The
-// kind is decided on the exact limits (multiples of 0.05 µm), so an exact tie
-// such as EI = es is a tie whatever the binary rounding, and its value is 0.
+// Kind, limit values and tolerance of the fit of two evaluated classes, all
+// exact: an exact tie such as EI = es is a tie, and its value is 0.
 FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft);
 
 // The one evaluation of the program: hole, shaft and fit at a nominal size.

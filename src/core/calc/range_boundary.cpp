@@ -1,6 +1,6 @@
 #include "calc/range_boundary.h"
 
-#include <cmath>
+#include <cstdint>
 
 #include "tables/deviation_tables.h"
 #include "tables/it_table.h"
@@ -25,16 +25,22 @@ static_assert(holdsEveryItBound());
 constexpr double kAcrossBoundMm = 0.001;
 
 bool sameLimits(const ClassResult& a, const ClassResult& b) {
-  return a.upperMm == b.upperMm && a.lowerMm == b.lowerMm;
+  return a.upper == b.upper && a.lower == b.lower;
 }
 
 }  // namespace
 
 std::optional<double> nearbyRangeBoundMm(double sizeMm) {
+  // Decided on the size's decimal in whole 1e-7 mm, so 118.8 lies within
+  // 1 % of 120 exactly as 79.2 of 80 (in doubles 120 - 118.8 exceeds 1.2).
+  const std::optional<TenthsNm> size = TenthsNm::fromMm(sizeMm);
+  if (!size) return std::nullopt;
   // The last bound, 10000 mm, ends the tables: nothing lies beyond it.
   for (std::size_t i = 0; i + 1 < kDeviationBoundsMm.size(); ++i) {
     const double bound = kDeviationBoundsMm[i];
-    if (std::fabs(sizeMm - bound) <= 0.01 * bound) return bound;
+    const auto boundCount = static_cast<std::int64_t>(bound) * 10'000'000;  // whole mm
+    const std::int64_t distance = size->count() - boundCount;
+    if ((distance < 0 ? -distance : distance) * 100 <= boundCount) return bound;
   }
   return std::nullopt;
 }

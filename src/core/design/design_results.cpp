@@ -27,10 +27,10 @@ void writeFitText(FitClasses fit, std::string& text) {
 
 }  // namespace
 
-FitResult RankedFits::fit(std::size_t row) const {
+FitMm RankedFits::fit(std::size_t row) const {
   const Row& r = rows_[row];
   if (operating_) {
-    return fitOfZonesAtTemperature(holes_[r.hole].limits, shafts_[r.shaft].limits, *operating_);
+    return fitOfZonesAtTemperature(holes_[r.hole].zone, shafts_[r.shaft].zone, *operating_);
   }
   return EvaluateFit(holes_[r.hole].limits, shafts_[r.shaft].limits);
 }
@@ -44,14 +44,14 @@ DesignResult RankedFits::record(std::size_t row) const {
   const Row& r = rows_[row];
   const EvaluatedClass& hole = holes_[r.hole];
   const EvaluatedClass& shaft = shafts_[r.shaft];
-  const FitResult fit = this->fit(row);
+  const FitMm fit = this->fit(row);
   DesignResult record;
   record.Deviation = r.deviation;
   record.classes = {hole.cls, shaft.cls};
   writeFitText(record.classes, record.Designation);
-  record.FitValue1 = fit.value1Mm;
-  record.FitValue2 = fit.value2Mm;
-  record.FitTolerance = fit.toleranceMm;
+  record.FitValue1 = fit.value1Mm();
+  record.FitValue2 = fit.value2Mm();
+  record.FitTolerance = fit.toleranceMm();
   record.Preferred = preferred(row);
   return record;
 }

@@ -51,18 +51,20 @@ class RankedFits {
   // (from fitOfZonesAtTemperature in a search at operating temperatures).
   DesignResult record(std::size_t row) const;
   // The fit of a row (row < size()), without the text of a record.
-  FitResult fit(std::size_t row) const;
+  FitMm fit(std::size_t row) const;
   // Whether a row's fit (row < size()) is a preferred entry of the catalogue
   // range the search consulted.
   bool preferred(std::size_t row) const;
   // The records of the first min(count, size()) rows, best first.
   DesignResults records(std::size_t count) const;
 
-  // A class the search evaluated and its limits at the search's size (at
-  // the part's temperature in a search at operating temperatures).
+  // A class the search evaluated, its exact limits at the search's size at
+  // 20 °C, and its zone (at the part's temperature in a search at operating
+  // temperatures, the limits in doubles otherwise).
   struct EvaluatedClass {
     ToleranceClass cls;
     ClassResult limits;
+    ZoneMm zone;
   };
   // An accepted fit. The class lists hold at most 202 classes and the
   // catalogue 159 entries, so an index fits in 16 bits.
@@ -94,9 +96,8 @@ class RankedFits {
   };
   std::optional<CatalogueChoice> catalogueChoice_;
   std::optional<CatalogueQuery> catalogue_;
-  // Set when the search ran at operating temperatures: the limits above are
-  // then the zones at temperature, and a row's fit is formed from them by
-  // fitOfZonesAtTemperature.
+  // Set when the search ran at operating temperatures: a row's fit is then
+  // formed from the zones by fitOfZonesAtTemperature.
   std::optional<OperatingConditions> operating_;
 };
 

@@ -7,6 +7,7 @@
 
 #include "calc/evaluation.h"
 #include "design/deviation_sort.h"
+#include "format/number_format.h"
 
 namespace kalmo {
 
@@ -46,7 +47,12 @@ class Collector {
         standardCheck_(standardCheck),
         wanted_(fitKindOf(request.fitType)),
         at_(request.nominalSizeMm),
-        operating_(request.operating ? &*request.operating : nullptr),
+        exactTargets_(exactTargets(request.targets, request.inchMode)),
+        // Conditions that move neither part leave the exact 20 °C search.
+        operating_(request.operating && !(keepsReferenceLimits(request.operating->hole) &&
+                                          keepsReferenceLimits(request.operating->shaft))
+                       ? &*request.operating
+                       : nullptr),
         holes_(holes),
         shafts_(shafts),
         rows_(rows) {
@@ -57,10 +63,8 @@ class Collector {
 
   // Evaluates a class and adds it to its side; the last one added has the
   // index count - 1.
-  void addHole(ToleranceClass cls) { holes_.push_back({cls, moved(at_.hole(cls), Side::Hole)}); }
-  void addShaft(ToleranceClass cls) {
-    shafts_.push_back({cls, moved(at_.shaft(cls), Side::Shaft)});
-  }
+  void addHole(ToleranceClass cls) { add(holes_, cls, at_.hole(cls), Side::Hole); }
+  void addShaft(ToleranceClass cls) { add(shafts_, cls, at_.shaft(cls), Side::Shaft); }
 
   // Adds the classes of a side's list in the grade range. A class without
   // limits forms no fit of any type, so it is left out of the pair loops; the
@@ -71,7 +75,7 @@ class Collector {
     for (const ClassListItem& item : classList(side, isAbove500(request_.nominalSizeMm))) {
       if (!grades.contains(item.cls)) continue;
       const ClassResult limits = side == Side::Hole ? at_.hole(item.cls) : at_.shaft(item.cls);
-      if (limits.defined()) classes.push_back({item.cls, moved(limits, side)});
+      if (limits.defined()) add(classes, item.cls, limits, side);
     }
   }
 
@@ -93,14 +97,21 @@ class Collector {
     if constexpr (StandardCheck) {
       if (!query_.isStandard({hole.cls, shaft.cls})) return;
     }
-    // The 20 °C search keeps EvaluateFit and its bits.
-    const FitResult fit = AtTemperature
-                              ? fitOfZonesAtTemperature(hole.limits, shaft.limits, *operating_)
-                              : EvaluateFit(hole.limits, shaft.limits);
-    if (fit.kind != wanted_) return;
-    const double deviation =
-        designDeviation(fit.value1Mm, fit.value2Mm, request_.targets, request_.inchMode);
-    rows_.push_back({deviation, h, s});
+    if constexpr (AtTemperature) {
+      const FitMm fit = fitOfZonesAtTemperature(hole.zone, shaft.zone, *operating_);
+      if (fit.kind != wanted_) return;
+      accept(h, s, fit.value1Mm(), fit.value2Mm());
+    } else {
+      // The 20 °C search keeps the exact EvaluateFit and converts only the
+      // accepted values.
+      const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
+      if (fit.kind != wanted_) return;
+      if (exactTargets_) {
+        rows_.push_back({exactDesignDeviation(fit.value1, fit.value2, *exactTargets_), h, s});
+        return;
+      }
+      accept(h, s, fit.value1Mm(), fit.value2Mm());
+    }
   }
 
   bool atTemperature() const { return operating_ != nullptr; }
@@ -115,13 +126,22 @@ class Collector {
   }
 
  private:
-  // A class's limits at its part's temperature in a search at operating
-  // temperatures, as they are at 20 °C otherwise. Scaling by a positive
+  void accept(Index h, Index s, double value1Mm, double value2Mm) {
+    const double deviation =
+        designDeviation(value1Mm, value2Mm, request_.targets, request_.inchMode);
+    rows_.push_back({deviation, h, s});
+  }
+
+  // Adds a class with its exact limits and, in a search at operating
+  // temperatures, its zone at its part's temperature. Scaling by a positive
   // factor keeps a class defined or undefined.
-  ClassResult moved(const ClassResult& limits, Side side) const {
-    if (!operating_) return limits;
-    return classAtTemperature(limits, at_.sizeMm(),
-                              side == Side::Hole ? operating_->hole : operating_->shaft);
+  void add(std::vector<RankedFits::EvaluatedClass>& classes, ToleranceClass cls,
+           const ClassResult& limits, Side side) const {
+    const ZoneMm zone =
+        operating_ ? classAtTemperature(limits, at_.sizeMm(),
+                                        side == Side::Hole ? operating_->hole : operating_->shaft)
+                   : ZoneMm(limits);
+    classes.push_back({cls, limits, zone});
   }
 
   const DesignRequest& request_;
@@ -129,6 +149,7 @@ class Collector {
   bool standardCheck_;
   FitKind wanted_;
   SizeEvaluation at_;
+  std::optional<ExactTargets> exactTargets_;
   const OperatingConditions* operating_;  // null at 20 °C
   std::vector<RankedFits::EvaluatedClass>& holes_;
   std::vector<RankedFits::EvaluatedClass>& shafts_;
@@ -237,6 +258,23 @@ DesignInputError checkTargets(FitType type, DesignTargets corrected) {
   const bool reversed =
       type == FitType::Interference ? corrected.max > corrected.min : corrected.min > corrected.max;
   return reversed ? DesignInputError::TargetsReversed : DesignInputError::None;
+}
+
+std::optional<ExactTargets> exactTargets(DesignTargets targets, bool inchMode) {
+  const auto exact = [inchMode](double value) {
+    return TenthsNm::fromMm(inchMode ? inchToMm(value) : value);
+  };
+  const std::optional<TenthsNm> max = exact(targets.max);
+  const std::optional<TenthsNm> min = exact(targets.min);
+  if (!max || !min) return std::nullopt;
+  return ExactTargets{*max, *min};
+}
+
+double exactDesignDeviation(TwentiethsUm fitValue1, TwentiethsUm fitValue2,
+                            const ExactTargets& targets) {
+  const std::int64_t d2 = TenthsNm(fitValue2).count() - targets.min.count();
+  const std::int64_t d1 = TenthsNm(fitValue1).count() - targets.max.count();
+  return TenthsNm((d2 < 0 ? -d2 : d2) + (d1 < 0 ? -d1 : d1)).mm();
 }
 
 double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets targets,

@@ -60,7 +60,23 @@ DesignInputError checkTargets(FitType type, DesignTargets corrected);
 
 // The ranking score of a fit in mm: f * (|value2 / f - min| + |value1 / f -
 // max|) with f = 25.4 in inch mode and 1 otherwise, the terms and the sum in
-// extended precision, rounded to double once at the end.
+// extended precision, rounded to double once at the end. For fits of zones
+// at operating temperatures, whose values are no exact decimals.
+// The targets as exact decimals in mm: typed in mm (up to 7 decimals) or in
+// inches (up to 6 decimals, times 25.4 exactly); nullopt for a target that
+// is no finite length.
+struct ExactTargets {
+  TenthsNm max;
+  TenthsNm min;
+};
+std::optional<ExactTargets> exactTargets(DesignTargets targets, bool inchMode);
+
+// The ranking score of an exact fit: |value2 - min| + |value1 - max|, exact,
+// as the nearest double in mm. The score is the same in both units, so both
+// rank the same fits in the same order, and equal scores are true ties.
+double exactDesignDeviation(TwentiethsUm fitValue1, TwentiethsUm fitValue2,
+                            const ExactTargets& targets);
+
 double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets targets,
                        bool inchMode);
 

@@ -28,7 +28,7 @@ std::vector<AcceptingClass> acceptingClasses(Side side, double nominalMm, Measur
   for (const ClassListItem& item : classList(side, isAbove500(nominalMm))) {
     const ClassResult r =
         side == Side::Hole ? evaluation.hole(item.cls) : evaluation.shaft(item.cls);
-    if (r.defined() && holds(m, nominalMm + r.lowerMm, nominalMm + r.upperMm)) {
+    if (r.defined() && holds(m, r.lowerLimitMm(nominalMm), r.upperLimitMm(nominalMm))) {
       accepting.push_back({item.cls, item.preferred});
     }
   }
@@ -59,8 +59,8 @@ PartInspection inspectPart(Side side, ToleranceClass cls, const ClassResult& lim
   PartInspection part;
   part.cls = cls;
   part.limits = limits;
-  part.upperLimitMm = nominalMm + limits.upperMm;
-  part.lowerLimitMm = nominalMm + limits.lowerMm;
+  part.upperLimitMm = limits.upperLimitMm(nominalMm);
+  part.lowerLimitMm = limits.lowerLimitMm(nominalMm);
   part.gauge = side == Side::Hole ? GaugeSizes{part.lowerLimitMm, part.upperLimitMm}
                                   : GaugeSizes{part.upperLimitMm, part.lowerLimitMm};
   if (measured) {

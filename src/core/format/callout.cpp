@@ -276,7 +276,7 @@ std::string classCalloutLine(const CalloutInput& input, Side side) {
   if (!cls) return {};
   const ClassResult& result = side == Side::Hole ? input.holeResult : input.shaftResult;
   const std::string limits = partShown(true, result, input.nominalMm)
-                                 ? calloutDeviations(result.upperMm, result.lowerMm, input.inchMode)
+                                 ? calloutDeviations(result.upperMm(), result.lowerMm(), input.inchMode)
                                  : std::string("N");
   return sizeText(input) + " " + Designation(side, *cls) + " (" + limits + ")";
 }

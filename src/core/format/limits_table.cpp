@@ -73,8 +73,9 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
                           const ClassResult& r) {
     fields.push_back(cls ? Designation(side, *cls) : std::string());
     if (limitsPartShown(row, side)) {
-      fields.insert(fields.end(), {length(r.upperMm), length(r.lowerMm),
-                                   length(row.sizeMm + r.upperMm), length(row.sizeMm + r.lowerMm)});
+      fields.insert(fields.end(),
+                    {length(r.upperMm()), length(r.lowerMm()), length(r.upperLimitMm(row.sizeMm)),
+                     length(r.lowerLimitMm(row.sizeMm))});
     } else {
       fields.resize(fields.size() + 4);
     }
@@ -83,8 +84,8 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   member(Side::Shaft, row.shaft, row.evaluation.shaft);
   const FitResult& fit = row.evaluation.fit;
   if (limitsFitShown(row) && fit.kind != FitKind::Undefined) {
-    fields.insert(fields.end(), {kindKey(fit.kind), length(fit.value1Mm), length(fit.value2Mm),
-                                 length(fit.toleranceMm)});
+    fields.insert(fields.end(), {kindKey(fit.kind), length(fit.value1Mm()), length(fit.value2Mm()),
+                                 length(fit.toleranceMm())});
   } else {
     fields.resize(fields.size() + 4);
   }

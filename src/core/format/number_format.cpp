@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calc/exact_length.h"
+
 namespace kalmo {
 
 namespace {
@@ -100,6 +102,54 @@ bool isBlank(char c) {
 }
 
 }  // namespace
+
+double mmToInch(double mm) {
+  if (const std::optional<TenthsNm> exact = TenthsNm::fromMm(mm); exact && exact->mm() == mm) {
+    return exact->inch();
+  }
+  return mm / kMmPerInch;
+}
+
+double inchToMm(double inch) {
+  constexpr double kMicroinchesPerInch = 1e6;
+  if (std::fabs(inch) <= 1e7) {
+    const double microinches = std::nearbyint(inch * kMicroinchesPerInch);
+    if (microinches / kMicroinchesPerInch == inch) {
+      // 1 µin = 0.0000254 mm = 254 units of 1e-7 mm.
+      return TenthsNm(static_cast<std::int64_t>(microinches) * 254).mm();
+    }
+  }
+  return inch * kMmPerInch;
+}
+
+std::string formatFixedFraction(std::int64_t numerator, std::int64_t denominator, int decimals,
+                                std::string_view decimalSeparator) {
+  assert(denominator > 0 && denominator <= 1'000'000'000 && decimals >= 0 && decimals <= 9);
+  std::int64_t scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const bool negative = numerator < 0;
+  const std::int64_t magnitude = negative ? -numerator : numerator;
+  // Only the remainder is scaled: below 1e9 · 1e9, within 64 bits.
+  const std::int64_t whole = magnitude / denominator;
+  const std::int64_t scaledRest = magnitude % denominator * scale;
+  std::int64_t units = scaledRest / denominator;
+  if (2 * (scaledRest % denominator) >= denominator) ++units;  // halves away from zero
+  std::int64_t integer = whole;
+  if (units >= scale) {
+    integer += 1;
+    units -= scale;
+  }
+  std::string text;
+  if (negative && (integer != 0 || units != 0)) text += '-';
+  text += std::to_string(integer);
+  if (decimals > 0) {
+    std::string fraction = std::to_string(units);
+    text += separatorOrPoint(decimalSeparator);
+    text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    text += fraction;
+  }
+  return text;
+}
 
 std::string formatFixed(double value, int decimals, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) return nonFiniteText(value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,12 +10,23 @@ namespace kalmo {
 // Millimetres per inch, exact by definition.
 inline constexpr double kMmPerInch = 25.4;
 
-constexpr double mmToInch(double mm) {
-  return mm / kMmPerInch;
-}
-constexpr double inchToMm(double inch) {
-  return inch * kMmPerInch;
-}
+// mm / 25.4. A length that is the nearest double to a decimal of at most
+// 7 decimals in mm (every size, deviation, limit and fit value of the
+// program) converts from that decimal: the result is the nearest double to
+// the exact quotient. Other values divide their double.
+double mmToInch(double mm);
+// inch × 25.4. An inch value that is the nearest double to a decimal of at
+// most 6 decimals converts from that decimal, exactly (the product has at
+// most 7 decimals in mm), to the nearest double. Other values multiply their
+// double.
+double inchToMm(double inch);
+
+// The fraction numerator / denominator (denominator > 0) as fixed-point text
+// with exactly `decimals` digits (0..9), the last digit rounded half away from
+// zero on the exact fraction; the format of formatFixed otherwise.
+// denominator up to 1e9.
+std::string formatFixedFraction(std::int64_t numerator, std::int64_t denominator, int decimals,
+                                std::string_view decimalSeparator = ".");
 
 // Separators of the user's locale; UTF-8 text, usually one character.
 struct Separators {

@@ -3,11 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/exact_length.h"
 #include "tables/nominal_range.h"
 
 namespace kalmo {
 
 std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator) {
+  // A length of the program is the nearest double to a decimal of at most
+  // 7 decimals: rounded from that decimal (mm) or from the exact quotient
+  // by 25.4 (inch), halves away from zero, so no binary digit decides a tie.
+  if (const std::optional<TenthsNm> exact = TenthsNm::fromMm(mm); exact && exact->mm() == mm) {
+    return inchMode ? formatFixedFraction(exact->count(), 254'000'000, 5, decimalSeparator)
+                    : formatFixedFraction(exact->count(), 10'000'000, 4, decimalSeparator);
+  }
   return inchMode ? formatFixed(mmToInch(mm), 5, decimalSeparator)
                   : formatFixed(mm, 4, decimalSeparator);
 }

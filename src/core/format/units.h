@@ -33,8 +33,12 @@ FieldLimits sizeFieldLimits(bool inchMode);
 // The nominal size itself stays the picked mm value.
 double nominalFieldValueForPick(double selectedMm, bool inchMode);
 
-// Results grid, design table and export in inch mode: fixed-4 of the mm value
-// in millimetre mode, fixed-5 of value / 25.4 in inch mode.
+// Results grid, design table and export: fixed-4 of the mm value in
+// millimetre mode, fixed-5 of value / 25.4 in inch mode. A length that is the
+// nearest double to a decimal of at most 7 decimals in mm (every length the
+// tables and a typed size give) is rounded from that exact decimal (or its
+// exact quotient by 25.4), halves away from zero; other values from their
+// double, halves away from zero.
 std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator = ".");
 
 // Diagram value: micrometres (not rounded) in millimetre mode; thousandths of

@@ -21,29 +21,47 @@ double sumOfUniformsCdf(double x, double a, double b) {
   return 1 - rest * rest / (2 * a * b);
 }
 
-}  // namespace
-
-std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
-                                                     const ClassResult& shaft,
-                                                     SizeDistribution model) {
-  if (EvaluateFit(hole, shaft).kind == FitKind::Undefined) return std::nullopt;
-  const double itH = hole.toleranceMm;
-  const double itS = shaft.toleranceMm;
+// The statistics from the mean clearance, the two tolerances and es − EI,
+// all in mm.
+AssemblyStatistics statistics(double meanMm, double itH, double itS, double tieMm,
+                              SizeDistribution model) {
   AssemblyStatistics s;
   s.model = model;
-  s.meanMm = (hole.upperMm + hole.lowerMm) / 2 - (shaft.upperMm + shaft.lowerMm) / 2;
+  s.meanMm = meanMm;
   if (model == SizeDistribution::Normal) {
     s.sdMm = std::sqrt(itH * itH + itS * itS) / 6;
     // Φ(−z) = erfc(z/√2)/2 keeps its relative accuracy far out in the tail,
     // where 1 − Φ(z) would cancel to 0.
-    s.pInterference = std::erfc(s.meanMm / (s.sdMm * std::numbers::sqrt2)) / 2;
+    const double z = s.meanMm / (s.sdMm * std::numbers::sqrt2);
+    s.pInterference = std::erfc(z) / 2;
+    s.pClearance = std::erfc(-z) / 2;
   } else {
     s.sdMm = std::sqrt((itH * itH + itS * itS) / 12);
-    // C < 0 when (H − EI) + (es − S) < es − EI, both terms uniform from 0.
-    s.pInterference = sumOfUniformsCdf(shaft.upperMm - hole.lowerMm, itH, itS);
+    // C < 0 when (H − EI) + (es − S) < es − EI, both terms uniform from 0;
+    // C > 0 is the same event for the mirrored terms.
+    s.pInterference = sumOfUniformsCdf(tieMm, itH, itS);
+    s.pClearance = sumOfUniformsCdf(itH + itS - tieMm, itH, itS);
   }
-  s.pClearance = 1 - s.pInterference;
   return s;
+}
+
+}  // namespace
+
+std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
+                                                     SizeDistribution model) {
+  if (!hole.defined() || !shaft.defined()) return std::nullopt;
+  return statistics((hole.upperMm() + hole.lowerMm()) / 2 - (shaft.upperMm() + shaft.lowerMm()) / 2,
+                    hole.toleranceMm(), shaft.toleranceMm(), shaft.upperMm() - hole.lowerMm(),
+                    model);
+}
+
+std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
+                                                     const ClassResult& shaft,
+                                                     SizeDistribution model) {
+  if (!hole.defined() || !shaft.defined()) return std::nullopt;
+  const TwentiethsUm twiceMean = hole.upper + hole.lower - shaft.upper - shaft.lower;
+  return statistics(static_cast<double>(twiceMean.count()) / 40000.0, hole.toleranceMm(),
+                    shaft.toleranceMm(), (shaft.upper - hole.lower).mm(), model);
 }
 
 }  // namespace kalmo

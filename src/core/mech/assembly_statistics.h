@@ -19,15 +19,23 @@ struct AssemblyStatistics {
   double meanMm = 0;         // (ES + EI)/2 − (es + ei)/2
   double sdMm = 0;           // standard deviation of C
   double pInterference = 0;  // P(C < 0)
-  double pClearance = 0;     // 1 − pInterference
+  double pClearance = 0;     // P(C > 0); P(C = 0) is 0 for these models
   friend constexpr bool operator==(const AssemblyStatistics&, const AssemblyStatistics&) = default;
 };
 
 // The statistics of assembling the two zones (at 20 °C, or zones at
-// temperature); nullopt when they form no fit (EvaluateFit gives Undefined).
+// temperature); nullopt when they form no fit (a zone undefined or without
+// tolerance).
 //   normal:  σ_C = √(IT_h² + IT_s²)/6, P(C < 0) = Φ(−μ/σ_C)
 //   uniform: σ_C = √((IT_h² + IT_s²)/12), P(C < 0) from the trapezoidal
 //            distribution of the difference of two uniform sizes
+// Each probability is computed from its own tail, so a fit far inside one
+// kind keeps the tiny probability of the other (H7/u6 at 50 mm: P(C > 0)
+// about 2.6e-40, not 1 − 1 = 0).
+std::optional<AssemblyStatistics> assemblyStatistics(const ZoneMm& hole, const ZoneMm& shaft,
+                                                     SizeDistribution model);
+// The same for exact classes at 20 °C: the mean is then the exact decimal
+// (a multiple of 0.025 µm), as the nearest double.
 std::optional<AssemblyStatistics> assemblyStatistics(const ClassResult& hole,
                                                      const ClassResult& shaft,
                                                      SizeDistribution model);

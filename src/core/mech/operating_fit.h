@@ -39,9 +39,9 @@ enum class ConditionError {
 
 // The hole, the shaft and their fit at the operating temperatures.
 struct OperatingFit {
-  ClassResult hole;  // deviations and tolerance of the zone at temperature
-  ClassResult shaft;
-  FitResult fit;             // fitOfZonesAtTemperature of the two zones
+  ZoneMm hole;  // deviations and tolerance of the zone at temperature
+  ZoneMm shaft;
+  FitMm fit;                 // fitOfZonesAtTemperature of the two zones
   bool kindChanged = false;  // fit.kind differs from the kind at 20 °C
   friend constexpr bool operator==(const OperatingFit&, const OperatingFit&) = default;
 };
@@ -62,8 +62,9 @@ double expansionFactor(const PartTemperature& part);
 // The limits of a class at the part's temperature: each limit size
 // L = N + deviation becomes L·factor, the deviation at temperature is
 // L·factor − N, the tolerance IT·factor. A part at exactly 20 °C or with
-// α = 0, and an undefined class, come back bit for bit unchanged.
-ClassResult classAtTemperature(const ClassResult& cls, double sizeMm, const PartTemperature& part);
+// α = 0, and an undefined class, come back as the nearest doubles of the
+// exact limits.
+ZoneMm classAtTemperature(const ClassResult& cls, double sizeMm, const PartTemperature& part);
 
 // Whether a part keeps its 20 °C limits bit for bit: at exactly 20 °C or
 // with α = 0.
@@ -75,8 +76,12 @@ bool keepsReferenceLimits(const PartTemperature& part);
 // 0.05 µm, and EvaluateFit's rounding to such steps would take a minimum
 // clearance of −0.02 µm for 0 and the fit for a clearance fit. Undefined
 // classes, and classes without tolerance, form no fit, as in EvaluateFit.
-FitResult fitOfZonesAtTemperature(const ClassResult& hole, const ClassResult& shaft,
-                                  const OperatingConditions& conditions);
+FitMm fitOfZonesAtTemperature(const ZoneMm& hole, const ZoneMm& shaft,
+                              const OperatingConditions& conditions);
+// The same for the exact classes at 20 °C, moved to their temperatures here.
+// When neither part changes it is the exact EvaluateFit of the classes.
+FitMm fitOfClassesAtTemperature(const ClassResult& hole, const ClassResult& shaft, double sizeMm,
+                                const OperatingConditions& conditions);
 
 // The 20 °C evaluation (Evaluate at sizeMm) moved to the operating
 // temperatures. When neither part changes, the fit is the 20 °C fit itself,

@@ -134,8 +134,8 @@ PressFitOutcome pressFit(const PressFitInput& in) {
   const double qa2 = r.qHub * r.qHub;
   const double qi2 = r.qShaft * r.qShaft;
   r.smoothingMm = 0.8 * (in.rzHubUm + in.rzShaftUm) / 1000;
-  r.uMaxMm = in.shaft.upperMm - in.hole.lowerMm;
-  r.uMinMm = in.shaft.lowerMm - in.hole.upperMm;
+  r.uMaxMm = (in.shaft.upper - in.hole.lower).mm();
+  r.uMinMm = (in.shaft.lower - in.hole.upper).mm();
   r.uMaxEffMm = r.uMaxMm - r.smoothingMm;
   r.uMinEffMm = r.uMinMm - r.smoothingMm;
   r.k = (1 / a.elasticModulusMpa) * ((1 + qa2) / (1 - qa2) + a.poisson) +

@@ -30,8 +30,8 @@ std::string length(double mm, bool inch, std::string_view decimalSeparator) {
 
 std::string fitPhrase(const LangTable& lang, const FitResult& fit, bool inch,
                       std::string_view sep) {
-  const std::string greatest = length(std::fabs(fit.value1Mm), inch, sep);
-  const std::string other = length(std::fabs(fit.value2Mm), inch, sep);
+  const std::string greatest = length(std::fabs(fit.value1Mm()), inch, sep);
+  const std::string other = length(std::fabs(fit.value2Mm()), inch, sep);
   switch (fit.kind) {
     case FitKind::Clearance:
       return filled(GetLangString(lang, TextId::BoundaryClearance),
@@ -53,8 +53,8 @@ std::string classPhrase(const LangTable& lang, const ClassResult& result, bool i
     return GetLangString(lang, TextId::BoundaryUndefined);
   }
   return filled(GetLangString(lang, TextId::BoundaryClassLimits),
-                  {withSeparator(calloutDeviation(result.upperMm, inch), sep),
-                   withSeparator(calloutDeviation(result.lowerMm, inch), sep) + unitName(inch)});
+                {withSeparator(calloutDeviation(result.upperMm(), inch), sep),
+                 withSeparator(calloutDeviation(result.lowerMm(), inch), sep) + unitName(inch)});
 }
 
 }  // namespace

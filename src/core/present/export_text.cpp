@@ -18,13 +18,22 @@ struct PartValues {
   double upperMm = 0;
   double lowerMm = 0;
   double toleranceMm = 0;
+  double upperLimitMm = 0;
+  double lowerLimitMm = 0;
 };
 
 PartValues partValues(const PartView& part, double sizeMm) {
   if (!part.shown) {
     return {};
   }
-  return {true, sizeMm, part.result.upperMm, part.result.lowerMm, part.result.toleranceMm};
+  const ClassResult& r = part.result;
+  return {true,
+          sizeMm,
+          r.upperMm(),
+          r.lowerMm(),
+          r.toleranceMm(),
+          r.upperLimitMm(sizeMm),
+          r.lowerLimitMm(sizeMm)};
 }
 
 class ExportWriter {
@@ -90,19 +99,19 @@ std::string BuildExportText(const FitView& view, const LangTable& lang,
          w.lang(TextId::LowerDeviation), " (ei)", tab, w.length(shaft.lowerMm));
   w.line();
   w.line(w.lang(TextId::LimitSizes), tab2, w.lang(TextId::LimitSizes));
-  w.line(w.lang(TextId::UpperLimitOfSize), tab, w.length(hole.sizeMm + hole.upperMm), tab,
-         w.lang(TextId::UpperLimitOfSize), tab, w.length(shaft.sizeMm + shaft.upperMm));
-  w.line(w.lang(TextId::LowerLimitOfSize), tab, w.length(hole.sizeMm + hole.lowerMm), tab,
-         w.lang(TextId::LowerLimitOfSize), tab, w.length(shaft.sizeMm + shaft.lowerMm));
+  w.line(w.lang(TextId::UpperLimitOfSize), tab, w.length(hole.upperLimitMm), tab,
+         w.lang(TextId::UpperLimitOfSize), tab, w.length(shaft.upperLimitMm));
+  w.line(w.lang(TextId::LowerLimitOfSize), tab, w.length(hole.lowerLimitMm), tab,
+         w.lang(TextId::LowerLimitOfSize), tab, w.length(shaft.lowerLimitMm));
   w.line();
   w.line(w.lang(TextId::Fit));
   const std::string designation = hole.valid && shaft.valid ? view.designation() : std::string("N");
   w.line(w.lang(TextId::Designation), tab, designation);
   w.line(w.lang(TextId::TypeOfFit), tab,
          fit.kind == FitKind::Undefined ? std::string() : w.lang(fitKindText(fit.kind)));
-  w.line(w.lang(fitValue1Caption(fit.kind)), tab, w.length(fit.value1Mm));
-  w.line(w.lang(fitValue2Caption(fit.kind)), tab, w.length(fit.value2Mm));
-  w.line(w.lang(TextId::FitTolerance), tab, w.length(fit.toleranceMm));
+  w.line(w.lang(fitValue1Caption(fit.kind)), tab, w.length(fit.value1Mm()));
+  w.line(w.lang(fitValue2Caption(fit.kind)), tab, w.length(fit.value2Mm()));
+  w.line(w.lang(TextId::FitTolerance), tab, w.length(fit.toleranceMm()));
   w.line();
   w.line(unitNote(lang, inch));
   return w.take();

@@ -128,17 +128,20 @@ using PreferredRow = std::array<double, kPreferredColumnCount>;
 inline constexpr std::array<std::string_view, kPreferredColumnCount> kPreferredColumnTitles = {
     "x0,001", "x0,01", "x0,1", "x1", "x10", "x100"};
 
-// The products are formed with a 64-bit significand and only then rounded to
-// a double, so that the sizes which fall on a range bound come out exact:
-// in double arithmetic 30 × 0.1 is 3.0000000000000004, which would put 3 mm
-// into the range above 3 mm. (Requires an 80-bit long double, as on x86.)
-inline constexpr std::array<long double, kPreferredColumnCount> kPreferredFactors = {
-    0.001L, 0.01L, 0.1L, 1.0L, 10.0L, 100.0L};
-
+// Every value has at most two decimals, so a product is a whole number of
+// hundredths divided (or multiplied) by a power of ten: one correctly rounded
+// division of two exact doubles gives the nearest double to the exact
+// decimal. Sizes on a range bound come out exact (30 × 0.1 is 3, where double
+// arithmetic gives 3.0000000000000004 and would put 3 mm into the range
+// above), and 11.2 × 0.01 prints as 0.112.
 constexpr PreferredRow preferredRow(double value) {
+  const auto hundredths = static_cast<long long>(value * 100 + 0.5);
   PreferredRow row{};
-  for (std::size_t i = 0; i < kPreferredColumnCount; ++i) {
-    row[i] = static_cast<double>(static_cast<long double>(value) * kPreferredFactors[i]);
+  // Column i is value × 10^(i − 3) = hundredths / 10^(5 − i).
+  double divisor = 1;
+  for (std::size_t i = kPreferredColumnCount; i-- > 0;) {
+    row[i] = static_cast<double>(hundredths) / divisor;
+    divisor *= 10;
   }
   return row;
 }

@@ -33,18 +33,40 @@ struct ClassCase {
 
 TEST(ClassEvaluation, HoleLimitDeviations) {
   const ClassCase cases[] = {
-      {"H7", 10, 0.015, 0},           {"K7", 30, 0.006, -0.015},   {"K9", 3, 0, -0.025},
-      {"M6", 300, -0.009, -0.041},    {"M6", 250, -0.008, -0.037}, {"N7", 70, -0.009, -0.039},
-      {"N9", 30, 0, -0.052},          {"P7", 50, -0.017, -0.042},  {"P8", 50, -0.026, -0.065},
-      {"U6", 190, -0.227, -0.256},    {"D9", 60, 0.174, 0.100},    {"JS7", 25, 0.0105, -0.0105},
-      {"J6", 10, 0.005, -0.004},      {"H7", 4000, 0.26, 0},       {"H1", 4000, 0, 0},
-      {"T7", 24.001, -0.033, -0.054}, {"G7", 40, 0.034, 0.009},    {"D5", 6, 0.035, 0.030},
+      {"H7", 10, 0.015, 0},
+      {"K7", 30, 0.006, -0.015},
+      {"K9", 3, 0, -0.025},
+      {"M6", 300, -0.009, -0.041},
+      {"M6", 250, -0.008, -0.037},
+      {"N7", 70, -0.009, -0.039},
+      {"N9", 30, 0, -0.052},
+      {"P7", 50, -0.017, -0.042},
+      {"P8", 50, -0.026, -0.065},
+      {"U6", 190, -0.227, -0.256},
+      {"D9", 60, 0.174, 0.100},
+      {"JS7", 25, 0.0105, -0.0105},
+      {"J6", 10, 0.005, -0.004},
+      {"H7", 4000, 0.26, 0},
+      {"H1", 4000, 0, 0},
+      {"T7", 24.001, -0.033, -0.054},
+      {"G7", 40, 0.034, 0.009},
+      {"D5", 6, 0.035, 0.030},
+      // K, M, N take Δ up to IT8 (Δ of IT8 at 30 mm: 12 µm, at 100 mm: 19 µm).
+      {"K8", 30, 0.010, -0.023},
+      {"M8", 30, 0.004, -0.029},
+      {"N8", 30, -0.003, -0.036},
+      {"K8", 100, 0.016, -0.038},
+      {"M8", 100, 0.006, -0.048},
+      {"N8", 100, -0.004, -0.058},
+      // M6 over 250 up to and including 315 mm: -9 µm without Δ; above, the rule.
+      {"M6", 315, -0.009, -0.041},
+      {"M6", 315.001, -0.010, -0.046},
   };
   for (const ClassCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
     const ClassResult r = hole(c.cls, c.size);
-    EXPECT_NEAR(r.upperMm, c.upper, 1e-15);
-    EXPECT_NEAR(r.lowerMm, c.lower, 1e-15);
+    EXPECT_NEAR(r.upperMm(), c.upper, 1e-15);
+    EXPECT_NEAR(r.lowerMm(), c.lower, 1e-15);
     EXPECT_FALSE(r.undefined());
   }
 }
@@ -59,8 +81,8 @@ TEST(ClassEvaluation, ShaftLimitDeviations) {
   for (const ClassCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.cls << " at " << c.size);
     const ClassResult r = shaft(c.cls, c.size);
-    EXPECT_NEAR(r.upperMm, c.upper, 1e-15);
-    EXPECT_NEAR(r.lowerMm, c.lower, 1e-15);
+    EXPECT_NEAR(r.upperMm(), c.upper, 1e-15);
+    EXPECT_NEAR(r.lowerMm(), c.lower, 1e-15);
     EXPECT_FALSE(r.undefined());
   }
 }
@@ -85,14 +107,14 @@ TEST(ClassEvaluation, UndefinedClassesCarryTheMarker) {
   }
 }
 
-// The evaluation keeps the order of the double operations: these values lie
-// one bit away from the decimal value, and the fit kind depends on it.
-TEST(ClassEvaluation, RoundingOfTheStepsIsKept) {
-  EXPECT_EQ(shaft("k4", 40).upperMm, 0.002 + 0.007);
-  EXPECT_GT(shaft("k4", 40).upperMm, 0.009);
-  EXPECT_EQ(hole("D5", 6).upperMm, 0.030 + 0.005);
-  EXPECT_LT(hole("D5", 6).upperMm, 0.035);
-  EXPECT_EQ(hole("K7", 30).upperMm, -0.002 + 0.008);
+// The limits are exact sums of table values; the doubles the accessors give
+// are the nearest ones to the decimal, where sums of doubles lie one bit off
+// (0.002 + 0.007 lies above 0.009, 0.030 + 0.005 below 0.035).
+TEST(ClassEvaluation, LimitsAreTheNearestDoublesOfTheExactDecimals) {
+  EXPECT_EQ(shaft("k4", 40).upperMm(), 0.009);
+  EXPECT_EQ(hole("D5", 6).upperMm(), 0.035);
+  EXPECT_EQ(hole("K7", 30).upperMm(), 0.006);
+  EXPECT_EQ(shaft("k4", 40).upper.count(), 180);
 }
 
 struct FitCase {
@@ -125,10 +147,10 @@ TEST(FitEvaluation, KindValuesAndTolerance) {
     const std::optional<Evaluation> e = Evaluate(c.size, fit.value->hole, fit.value->shaft);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->fit.kind, c.kind);
-    EXPECT_NEAR(e->fit.value1Mm, c.value1, 1e-15);
-    EXPECT_NEAR(e->fit.value2Mm, c.value2, 1e-15);
-    EXPECT_NEAR(e->fit.toleranceMm, c.tolerance, 1e-15);
-    EXPECT_EQ(e->fit.toleranceMm, std::fabs(e->fit.value1Mm - e->fit.value2Mm));
+    EXPECT_NEAR(e->fit.value1Mm(), c.value1, 1e-15);
+    EXPECT_NEAR(e->fit.value2Mm(), c.value2, 1e-15);
+    EXPECT_NEAR(e->fit.toleranceMm(), c.tolerance, 1e-15);
+    EXPECT_EQ(e->fit.toleranceMm(), std::fabs(e->fit.value1Mm() - e->fit.value2Mm()));
   }
 }
 

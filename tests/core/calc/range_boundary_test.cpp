@@ -27,7 +27,11 @@ TEST(RangeBoundary, WarnsWithinOnePercentOfABound) {
       {3150, 3150, 3150.001},
       {3150 * 1.005, 3150, 3150},
       {505, 500, 500},
-      {121.2, std::nullopt, 0},  // 1 % above 120 is just over 1.2 in binary
+      {121.2, 120, 120},  // exactly 1 %, decided on the decimal, not on binary doubles
+      {118.8, 120, 120.001},
+      {29.7, 30, 30.001},
+      {79.2, 80, 80.001},
+      {49.5, 50, 50.001},
       {120 * 0.98, std::nullopt, 0},
       {120 * 1.02, std::nullopt, 0},
       {3 * 0.98, std::nullopt, 0},

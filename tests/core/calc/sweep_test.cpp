@@ -34,22 +34,23 @@ std::vector<double> sweepSizes() {
 std::string describe(Side side, ToleranceClass c, double size, const ClassResult& r) {
   std::ostringstream out;
   out.precision(17);
-  out << Designation(side, c) << " at " << size << " mm: IT " << r.toleranceMm << ", upper "
-      << r.upperMm << ", lower " << r.lowerMm;
+  out << Designation(side, c) << " at " << size << " mm: IT " << r.toleranceMm() << ", upper "
+      << r.upperMm() << ", lower " << r.lowerMm();
   return out.str();
 }
 
 // Empty when the class result is sound, else what is wrong.
 std::string classProblem(const ClassResult& r) {
-  if (!std::isfinite(r.toleranceMm) || !std::isfinite(r.upperMm) || !std::isfinite(r.lowerMm)) {
+  if (!std::isfinite(r.toleranceMm()) || !std::isfinite(r.upperMm()) ||
+      !std::isfinite(r.lowerMm())) {
     return "value not finite";
   }
   if (r.undefined()) {
     return r == kUndefinedClass ? "" : "undefined class without the exact marker values";
   }
-  if (r.toleranceMm < 0) return "negative tolerance";
-  if (r.upperMm < r.lowerMm) return "upper deviation below lower deviation";
-  if (std::fabs((r.upperMm - r.lowerMm) - r.toleranceMm) > 1e-12) {
+  if (r.toleranceMm() < 0) return "negative tolerance";
+  if (r.upperMm() < r.lowerMm()) return "upper deviation below lower deviation";
+  if (std::fabs((r.upperMm() - r.lowerMm()) - r.toleranceMm()) > 1e-12) {
     return "upper - lower differs from the tolerance";
   }
   return "";
@@ -68,10 +69,10 @@ std::optional<long long> twentiethsOfUm(double mm) {
 // interference, else transition; a tied value is reported as exactly 0.
 std::string exactKindProblem(const ClassResult& hole, const ClassResult& shaft,
                              const FitResult& f) {
-  const auto es = twentiethsOfUm(hole.upperMm);
-  const auto ei = twentiethsOfUm(hole.lowerMm);
-  const auto shaftEs = twentiethsOfUm(shaft.upperMm);
-  const auto shaftEi = twentiethsOfUm(shaft.lowerMm);
+  const auto es = twentiethsOfUm(hole.upperMm());
+  const auto ei = twentiethsOfUm(hole.lowerMm());
+  const auto shaftEs = twentiethsOfUm(shaft.upperMm());
+  const auto shaftEi = twentiethsOfUm(shaft.lowerMm());
   if (!es || !ei || !shaftEs || !shaftEi) return "a limit deviation off the 0.05 um grid";
   const long long maxClearance = *es - *shaftEi;
   const long long minClearance = *ei - *shaftEs;
@@ -79,8 +80,8 @@ std::string exactKindProblem(const ClassResult& hole, const ClassResult& shaft,
                            : maxClearance < 0 ? FitKind::Interference
                                               : FitKind::Transition;
   if (f.kind != expected) return "kind differs from the kind of the exact values";
-  const double maxValue = f.kind == FitKind::Interference ? f.value2Mm : f.value1Mm;
-  const double minValue = f.kind == FitKind::Interference ? f.value1Mm : f.value2Mm;
+  const double maxValue = f.kind == FitKind::Interference ? f.value2Mm() : f.value1Mm();
+  const double minValue = f.kind == FitKind::Interference ? f.value1Mm() : f.value2Mm();
   if ((maxClearance == 0 && maxValue != 0) || (minClearance == 0 && minValue != 0)) {
     return "an exact tie is not reported as exactly 0";
   }
@@ -88,7 +89,8 @@ std::string exactKindProblem(const ClassResult& hole, const ClassResult& shaft,
 }
 
 std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const FitResult& f) {
-  if (!std::isfinite(f.value1Mm) || !std::isfinite(f.value2Mm) || !std::isfinite(f.toleranceMm)) {
+  if (!std::isfinite(f.value1Mm()) || !std::isfinite(f.value2Mm()) ||
+      !std::isfinite(f.toleranceMm())) {
     return "fit value not finite";
   }
   if (f.kind == FitKind::Undefined) {
@@ -96,20 +98,20 @@ std::string fitProblem(const ClassResult& hole, const ClassResult& shaft, const 
     return f == FitResult{} ? "" : "undefined fit with values";
   }
   if (!hole.defined() || !shaft.defined()) return "fit of an undefined class";
-  if (f.toleranceMm != std::fabs(f.value1Mm - f.value2Mm))
-    return "tolerance is not |value1 - value2|";
-  if (std::fabs(f.toleranceMm - (hole.toleranceMm + shaft.toleranceMm)) > 1e-12) {
+  if (f.tolerance != abs(f.value1 - f.value2)) return "tolerance is not |value1 - value2|";
+  if (std::fabs(f.toleranceMm() - (hole.toleranceMm() + shaft.toleranceMm())) > 1e-12) {
     return "fit tolerance differs from the sum of the class tolerances";
   }
   switch (f.kind) {
     case FitKind::Clearance:
-      if (!(f.value2Mm >= 0 && f.value1Mm >= f.value2Mm)) return "clearance fit with interference";
+      if (!(f.value2Mm() >= 0 && f.value1Mm() >= f.value2Mm()))
+        return "clearance fit with interference";
       break;
     case FitKind::Transition:
-      if (!(f.value1Mm >= 0 && f.value2Mm < 0)) return "transition fit values of one sign";
+      if (!(f.value1Mm() >= 0 && f.value2Mm() < 0)) return "transition fit values of one sign";
       break;
     case FitKind::Interference:
-      if (!(f.value1Mm < 0 && f.value2Mm < 0 && f.value1Mm <= f.value2Mm)) {
+      if (!(f.value1Mm() < 0 && f.value2Mm() < 0 && f.value1Mm() <= f.value2Mm())) {
         return "interference fit with clearance";
       }
       break;
@@ -163,7 +165,7 @@ TEST(EvaluationSweep, EveryFitAgreesWithItsSigns) {
       const std::string problem = fitProblem(holes[h], shafts[s], fit);
       ASSERT_EQ(problem, "") << describe(Side::Hole, classes[h], size, holes[h]) << "; "
                              << describe(Side::Shaft, classes[s], size, shafts[s]) << "; fit "
-                             << fit.value1Mm << " / " << fit.value2Mm;
+                             << fit.value1Mm() << " / " << fit.value2Mm();
       if (!allPairs) {
         const std::optional<Evaluation> whole = Evaluate(size, classes[h], classes[s]);
         ASSERT_TRUE(whole && whole->fit == fit);

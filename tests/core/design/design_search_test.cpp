@@ -155,9 +155,9 @@ TEST(DesignSearch, RecordsCarryTheirEvaluation) {
     const std::optional<Evaluation> e = Evaluate(10, rec.classes.hole, rec.classes.shaft);
     ASSERT_TRUE(e);
     EXPECT_EQ(e->fit.kind, FitKind::Clearance);
-    EXPECT_EQ(rec.FitValue1, e->fit.value1Mm);
-    EXPECT_EQ(rec.FitValue2, e->fit.value2Mm);
-    EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm);
+    EXPECT_EQ(rec.FitValue1, e->fit.value1Mm());
+    EXPECT_EQ(rec.FitValue2, e->fit.value2Mm());
+    EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm());
     EXPECT_NEAR(rec.Deviation, std::fabs(rec.FitValue1) + std::fabs(rec.FitValue2), 1e-15);
   }
   const DesignResult* h7h6 = find(results, "H7/h6");
@@ -306,9 +306,9 @@ TEST(DesignSearch, RefilledResultsHoldOnlyTheLatestSearch) {
     for (const DesignResult& rec : fresh) {
       const std::optional<Evaluation> e = Evaluate(c.size, rec.classes.hole, rec.classes.shaft);
       ASSERT_TRUE(e);
-      EXPECT_EQ(rec.FitValue1, e->fit.value1Mm) << rec.Designation;
-      EXPECT_EQ(rec.FitValue2, e->fit.value2Mm) << rec.Designation;
-      EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm) << rec.Designation;
+      EXPECT_EQ(rec.FitValue1, e->fit.value1Mm()) << rec.Designation;
+      EXPECT_EQ(rec.FitValue2, e->fit.value2Mm()) << rec.Designation;
+      EXPECT_EQ(rec.FitTolerance, e->fit.toleranceMm()) << rec.Designation;
     }
   }
   DesignRequest reversed = request(30, DesignSystem::HoleBasis, FitType::Clearance, {5, 12});
@@ -413,11 +413,16 @@ TEST(DesignSearch, AtOperatingTemperaturesRanksTheFitsAtTemperature) {
         const FitClasses classes =
             listed == Side::Shaft ? FitClasses{f, item.cls} : FitClasses{item.cls, f};
         const Evaluation e = *Evaluate(c.size, classes.hole, classes.shaft);
-        const FitResult fit = fitAtTemperature(e, c.size, c.conditions).value->fit;
+        const FitMm fit = fitAtTemperature(e, c.size, c.conditions).value->fit;
         if (fit.kind != fitKindOf(c.type)) continue;
-        expected.push_back({designDeviation(fit.value1Mm, fit.value2Mm, c.targets, c.inch),
-                            FitDesignation(classes), fit.value1Mm, fit.value2Mm, fit.toleranceMm,
-                            false, classes});
+        const bool moves =
+            !keepsReferenceLimits(c.conditions.hole) || !keepsReferenceLimits(c.conditions.shaft);
+        expected.push_back({moves
+                                ? designDeviation(fit.value1Mm(), fit.value2Mm(), c.targets, c.inch)
+                                : exactDesignDeviation(e.fit.value1, e.fit.value2,
+                                                       *exactTargets(c.targets, c.inch)),
+                            FitDesignation(classes), fit.value1Mm(), fit.value2Mm(),
+                            fit.toleranceMm(), false, classes});
       }
     }
     detail::deviationQuickSort(std::span<DesignResult>(expected),

@@ -36,6 +36,8 @@ TEST(FitUse, FollowsTheCharacterOfThePreferredFits) {
       {fitLiteral("H7/g6"), TextId::UseSliding},
       {fitLiteral("G7/h6"), TextId::UseSliding},
       {fitLiteral("H7/h6"), TextId::UseLocationalClearance},
+      {fitLiteral("H9/h9"), TextId::UseLocationalClearance},  // the hole's grade decides
+      {fitLiteral("H10/h9"), TextId::UseSimpleClearance},
       {fitLiteral("H11/h11"), TextId::UseSimpleClearance},
       {fitLiteral("H7/k6"), TextId::UseLocationalTransitionK},
       {fitLiteral("H7/n6"), TextId::UseLocationalTransitionN},

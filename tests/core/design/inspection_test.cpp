@@ -96,8 +96,8 @@ TEST(Inspection, AcceptingClassesAreEveryListedClassThatHoldsTheLot) {
     std::size_t holding = 0;
     for (const ClassListItem& item : classList(c.side, isAbove500(c.size))) {
       const ClassResult e = hole ? EvaluateHole(item.cls, c.size) : EvaluateShaft(item.cls, c.size);
-      const bool holds = e.defined() && c.measured.minMm >= c.size + e.lowerMm - 1e-9 &&
-                         c.measured.maxMm <= c.size + e.upperMm + 1e-9;
+      const bool holds = e.defined() && c.measured.minMm >= e.lowerLimitMm(c.size) - 1e-9 &&
+                         c.measured.maxMm <= e.upperLimitMm(c.size) + 1e-9;
       const bool listed = std::find(accepting.begin(), accepting.end(),
                                     AcceptingClass{item.cls, item.preferred}) != accepting.end();
       EXPECT_EQ(listed, holds) << Designation(c.side, item.cls);

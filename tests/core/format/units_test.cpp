@@ -11,9 +11,18 @@ TEST(Units, LengthTextFollowsTheUnit) {
     bool inch;
     const char* expected;
   } cases[] = {
-      {0.015, false, "0.0150"},    {0.015, true, "0.00059"},  {-0.005, false, "-0.0050"},
-      {-0.032, true, "-0.00126"},  {10.015, true, "0.39429"}, {25.4, true, "1.00000"},
+      {0.015, false, "0.0150"},
+      {0.015, true, "0.00059"},
+      {-0.005, false, "-0.0050"},
+      {-0.032, true, "-0.00126"},
+      {10.015, true, "0.39429"},
+      {25.4, true, "1.00000"},
       {-0.00001, true, "0.00000"},
+      // Halves round away from zero on the exact decimal, whatever side of it
+      // the nearest double lies on (0.00035 lies below, 0.039375 in exactly).
+      {0.00035, false, "0.0004"},
+      {-0.00035, false, "-0.0004"},
+      {1.000127, true, "0.03938"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mm << (c.inch ? " in" : " mm"));

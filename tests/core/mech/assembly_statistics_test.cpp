@@ -50,7 +50,29 @@ TEST(AssemblyStatistics, AgreesWithTheClosedForms) {
     EXPECT_NEAR(s->meanMm, c.mean, 1e-12 * std::max(1.0, std::fabs(c.mean)));
     EXPECT_NEAR(s->sdMm, c.sd, 1e-12 * c.sd);
     EXPECT_NEAR(s->pInterference, c.pInterference, 1e-12 * c.pInterference);
-    EXPECT_EQ(s->pClearance, 1 - s->pInterference);
+    EXPECT_NEAR(s->pClearance, 1 - s->pInterference, 1e-15);
+  }
+}
+
+// Each probability comes from its own tail: far inside one kind, the other
+// kind's share is tiny, not 1 − 1 = 0.
+TEST(AssemblyStatistics, EachShareFromItsOwnTail) {
+  const struct {
+    const char* fit;
+    SizeDistribution model;
+    double pClearance;
+  } cases[] = {
+      // Φ(−65.5/(√881/6)) for H7/u6 at 50 mm.
+      {"H7/u6", SizeDistribution::Normal, 2.6e-40},
+      {"H7/u6", SizeDistribution::Uniform, 0},
+      {"H7/k6", SizeDistribution::Uniform, 0.6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fit);
+    const Evaluation e = at20(50, c.fit);
+    const auto s = assemblyStatistics(e.hole, e.shaft, c.model);
+    ASSERT_TRUE(s);
+    EXPECT_NEAR(s->pClearance, c.pClearance, 0.05 * c.pClearance + 1e-15);
   }
 }
 

@@ -109,15 +109,15 @@ TEST(FitAtTemperature, ScalesEachLimitSize) {
     const OperatingResult r = fitAtTemperature(at20(c.size, c.fit), c.size, c.conditions);
     ASSERT_TRUE(r.value);
     const OperatingFit& op = *r.value;
-    expectNearMm(op.hole.upperMm, c.upperH);
-    expectNearMm(op.hole.lowerMm, c.lowerH);
-    expectNearMm(op.shaft.upperMm, c.upperS);
-    expectNearMm(op.shaft.lowerMm, c.lowerS);
+    expectNearMm(op.hole.upperMm(), c.upperH);
+    expectNearMm(op.hole.lowerMm(), c.lowerH);
+    expectNearMm(op.shaft.upperMm(), c.upperS);
+    expectNearMm(op.shaft.lowerMm(), c.lowerS);
     EXPECT_EQ(op.fit.kind, c.kind);
-    expectNearMm(op.fit.value1Mm, c.value1);
-    expectNearMm(op.fit.value2Mm, c.value2);
-    expectNearMm(op.fit.toleranceMm, std::fabs(c.value1 - c.value2));
-    expectNearMm(op.hole.toleranceMm, c.upperH - c.lowerH);
+    expectNearMm(op.fit.value1Mm(), c.value1);
+    expectNearMm(op.fit.value2Mm(), c.value2);
+    expectNearMm(op.fit.toleranceMm(), std::fabs(c.value1 - c.value2));
+    expectNearMm(op.hole.toleranceMm(), c.upperH - c.lowerH);
     EXPECT_EQ(op.kindChanged, c.kindChanged);
   }
 }

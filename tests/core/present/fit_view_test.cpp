@@ -49,8 +49,8 @@ TEST(FitView, DecidesPerPartWhatIsShown) {
 
 TEST(FitView, CarriesResultsAndTheTypedDesignation) {
   const FitView view = presentFit(inputs(30, "H8", "s6"));
-  EXPECT_DOUBLE_EQ(view.hole.result.upperMm, 0.033);
-  EXPECT_DOUBLE_EQ(view.shaft.result.upperMm, 0.048);
+  EXPECT_DOUBLE_EQ(view.hole.result.upperMm(), 0.033);
+  EXPECT_DOUBLE_EQ(view.shaft.result.upperMm(), 0.048);
   EXPECT_EQ(view.designation(), "typed H8/s6");
   // Texts come from the language when shown.
   const LangTable lang = LoadLanguage(kLanguageEnglish);
