@@ -167,8 +167,8 @@ bool sameRanking(FitType type) {
     const bare::Fit fit = bare::fitOf(hole.limits, shaft.limits);
     const kalmo::DesignResult g = got.record(i);
     if (g.classes != kalmo::FitClasses{hole.cls, shaft.cls} ||
-        !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm()) ||
-        !sameBits(g.FitValue2, fit.value2Mm()) || !sameBits(g.FitTolerance, fit.toleranceMm())) {
+        !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm) ||
+        !sameBits(g.FitValue2, fit.value2Mm) || !sameBits(g.FitTolerance, fit.toleranceMm)) {
       std::fprintf(stderr, "%s: row %zu differs from the yardstick: %s %.17g %.17g %.17g %.17g\n",
                    name, i, g.Designation.c_str(), g.Deviation, g.FitValue1, g.FitValue2,
                    g.FitTolerance);
