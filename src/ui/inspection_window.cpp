@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextBrowser>
@@ -133,14 +132,7 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
   layout->addWidget(preferredNote);
   layout->addWidget(gaugeNote);
   layout->addStretch(1);
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("inspectionScroll"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  scroll->setWidget(content);
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll);
+  scrollWindowContent(*this, content, QStringLiteral("inspectionScroll"));
   makeChildWindow(*this, [content] {
     const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return QSize(kWindowWidth + bar, content->heightForWidth(kWindowWidth) + bar);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -109,6 +110,17 @@ void makeChildWindow(QWidget& window, std::function<QSize()> wanted) {
   new FirstShowPlacer(window, window.parentWidget() ? window.parentWidget()->window() : nullptr,
                       std::move(wanted));
   closeOnEscape(window);
+}
+
+void scrollWindowContent(QWidget& window, QWidget* content, const QString& objectName) {
+  auto* scroll = new QScrollArea(&window);
+  scroll->setObjectName(objectName);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(&window);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
 }
 
 void openBeside(QWidget& window, const QWidget* owner) {

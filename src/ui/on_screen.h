@@ -5,6 +5,7 @@
 #include <QSize>
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace kalmo {
@@ -30,6 +31,11 @@ QPoint besidePosition(const QRect& ownerFrame, const QSize& size, const QRect& a
 //   field its last number back first.
 // The window's parent widget is its owner; without one it is centred.
 void makeChildWindow(QWidget& window, std::function<QSize()> wanted);
+
+// Puts `content` into a frameless scroll area that fills `window`, so that a
+// window larger than the screen (German texts at 200 %) scrolls instead of
+// being cut. The area is named `objectName`.
+void scrollWindowContent(QWidget& window, QWidget* content, const QString& objectName);
 
 // The same placing for a window without a parent (the help viewer, which
 // must not stay on top of the main window): on its first showing, at its

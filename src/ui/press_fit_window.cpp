@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPalette>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
@@ -280,14 +279,7 @@ void PressFitWindow::buildLayout() {
   auto* top = new QHBoxLayout(content);
   top->addLayout(inputs);
   top->addLayout(output, 1);
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("pressFitScroll"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  scroll->setWidget(content);
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll);
+  scrollWindowContent(*this, content, QStringLiteral("pressFitScroll"));
   makeChildWindow(*this, [content] {
     const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return content->sizeHint() + QSize(bar, bar);
