@@ -18,11 +18,11 @@ cases=(
 
 "$root/scripts/check-layers" --root "$root" >/dev/null || { echo "FAIL: the tree itself does not pass"; exit 1; }
 
+cp -r "$root/src" "$work/src"
 failed=0
 for row in "${cases[@]}"; do
   IFS='|' read -r file line expect <<<"$row"
-  rm -rf "$work/src"
-  cp -r "$root/src" "$work/src"
+  cp "$root/$file" "$work/$file"
   printf '%s\n' "$line" >>"$work/$file"
   at=$(wc -l <"$work/$file")
   status=0
@@ -32,5 +32,6 @@ for row in "${cases[@]}"; do
     echo "$out"
     failed=1
   fi
+  cp "$root/$file" "$work/$file"
 done
 exit $failed
