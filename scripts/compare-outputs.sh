@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Records what the program shows and compares two such records byte for byte:
-# the kalmo-cli outputs of tests/compare_corpus.txt (stdout, stderr and exit
-# status of each invocation) and every window picture the window tests save.
+# the kalmo-cli outputs of the cases of tests/compare_corpus.txt (stdout, stderr
+# and exit status of each, as scripts/cli-answers runs them) and every window
+# picture the window tests save.
 #
 #   scripts/compare-outputs.sh capture DIR   record into DIR (emptied first)
 #   scripts/compare-outputs.sh compare DIR   record afresh and compare with DIR
@@ -22,24 +23,8 @@ record() {
   rm -rf "$out"
   mkdir -p "$out/snapshots"
   [[ -x $cli ]] || { echo "no $cli: build kalmo-cli first" >&2; exit 1; }
-  local line args input status
-  while IFS= read -r line; do
-    [[ -z $line || $line == \#* ]] && continue
-    args=${line%% <<< *}
-    input=
-    [[ $line == *" <<< "* ]] && input=${line#* <<< }
-    {
-      printf '$ kalmo-cli %s\n' "$line"
-      status=0
-      # shellcheck disable=SC2086  # the corpus line is split into arguments
-      printf '%b' "$input" | LC_ALL=C.UTF-8 "$cli" $args >"$out/stdout" 2>"$out/stderr" || status=$?
-      cat "$out/stdout"
-      printf -- '--- stderr\n'
-      cat "$out/stderr"
-      printf -- '--- exit %s\n\n' "$status"
-    } >>"$out/cli.txt"
-  done <"$corpus"
-  rm -f "$out/stdout" "$out/stderr"
+  # The answers file's cases, answered afresh (stdout, stderr, exit status).
+  "$root/scripts/cli-answers" --record "$cli" "$corpus" >"$out/cli.txt"
   # The window test programs save their pictures; each runs in its own folder,
   # as CTest runs it, and writes nothing into the build tree.
   local test found=0
