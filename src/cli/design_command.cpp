@@ -489,7 +489,11 @@ int runDesign(const DesignOptions& options, bool sizeGiven, Context& ctx) {
   } else {
     ctx.out << tableText(results, shown, request, lang);
   }
-  if (shown.insideCount == 0) {
+  if (results.size() == 0) {
+    // A grade range that is empty (12:5) or that no class of the system has
+    // (0:0): nothing to rank, and nothing "closest" to show.
+    ctx.err << "kalmo-cli: no fit of this type in the grade range\n";
+  } else if (shown.insideCount == 0) {
     ctx.err << "kalmo-cli: no fit lies inside the targets"
             << (options.insideOnly ? "\n" : "; the closest ones are shown\n");
   }

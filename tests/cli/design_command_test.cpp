@@ -231,6 +231,7 @@ TEST(DesignCommand, EmptyRangesGiveTheHeadingOnly) {
     const CliRun r = run({"design", "30", "--range", range});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(lines(r.out).size(), 1u);
+    EXPECT_EQ(r.err, "kalmo-cli: no fit of this type in the grade range\n");
     EXPECT_EQ(run({"design", "30", "--range", range, "--json"}).out,
               "{\"max\":0,\"min\":0,\"rows\":0,\"inside_count\":0,\"results\":[]}\n");
   }
