@@ -105,7 +105,7 @@ class HelpViewerTest : public QObject {
         }
       }
     }
-    QCOMPARE(pages.size(), 7);
+    QCOMPARE(pages.size(), 8);
     QVERIFY(pictures >= 1);
   }
 
