@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "fit_json.h"
 #include "format/number_format.h"
+#include "format/units.h"
 #include "json_writer.h"
 #include "mech/press_fit.h"
 #include "mech_options.h"
@@ -192,9 +193,9 @@ std::string answerJson(const std::string& fitJson, double sizeMm, const PressFit
 }
 
 std::string answerText(const std::string& title, const PressFitResult& r, bool inch) {
-  const auto length = [inch](double mm) {
-    return inch ? formatFixed(mmToInch(mm), 5) + " in" : formatFixed(mm, 4) + " mm";
-  };
+  // As the press-fit window shows them: U_max and U_min are exact differences
+  // of limits, rounded from their exact decimal (halves away from zero).
+  const auto length = [inch](double mm) { return lengthText(mm, inch) + (inch ? " in" : " mm"); };
   const auto optional = [](const std::optional<double>& v, int decimals) {
     return v ? formatFixed(*v, decimals) : std::string("-");
   };

@@ -6,7 +6,6 @@
 #include <QPalette>
 
 #include "format/callout_line.h"
-#include "format/csv.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
@@ -99,12 +98,6 @@ void BatchTableModel::setInput(const QString& text, bool inchMode, const LangTab
   decimal_ = std::move(decimalSeparator);
   rows_ = readCalloutLines(text, inchMode, lang);
   endResetModel();
-}
-
-std::string BatchTableModel::csv() const {
-  std::string out = csvRecord(limitsCsvHeader());
-  for (const LimitsRow& row : rows_) out += csvRecord(limitsCsvFields(row, inch_));
-  return out;
 }
 
 int BatchTableModel::rowCount(const QModelIndex& parent) const {

@@ -58,10 +58,6 @@ class BatchTableModel final : public QAbstractTableModel {
   const std::vector<LimitsRow>& rows() const { return rows_; }
   bool inchMode() const { return inch_; }
 
-  // The limits CSV of the rows in input order: header, one record per row,
-  // lengths in the table's unit in the shortest round-trip form.
-  std::string csv() const;
-
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -98,7 +98,11 @@ bool isFitRow(GridRow row) {
 
 QString cellToolTip(const GridInput& input, int column, int row) {
   const FitInputs& in = input.view.inputs;
-  if (column != 0 || row != static_cast<int>(GridRow::FitDesignation) || !in.hole || !in.shaft) {
+  // A fit the grid shows as "N" (undefined: a member the tables lack at the
+  // size, as H11/c11 at 600 mm, whose JSON "use" is null; or a size outside
+  // the tables) is used for nothing.
+  if (column != 0 || row != static_cast<int>(GridRow::FitDesignation) || !in.hole || !in.shaft ||
+      !input.view.fitShown) {
     return {};
   }
   const std::optional<TextId> use = fitUseTextId(FitClasses{*in.hole, *in.shaft});

@@ -121,18 +121,11 @@ void MainWindow::startSession() {
   designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
                               stored.onlyInsideTargets);
   operatingPage_->restoreChoices(readOperatingChoices(store_));
-  designPage_->setAtOperatingConditions(store_.readInt(settings::kDesignAtOperating) == 1);
-  // The design targets as the last session left them (mm, with their fit
-  // type); a value outside the fields' range, only from a hand-edited store, is 0.
-  const int storedType = store_.readInt(settings::kDesignFitType).value_or(0);
-  const auto storedTarget = [this](const QString& key) {
-    const double mm = store_.readNumber(key).value_or(0);
-    return std::abs(mm) <= kDesignTargetLimit ? mm : 0.0;
-  };
-  designPage_->restoreTargets(
-      storedType >= 0 && storedType < kFitTypeCount ? static_cast<FitType>(storedType)
-                                                    : FitType::Clearance,
-      storedTarget(settings::kDesignMin), storedTarget(settings::kDesignMax), record_.InchMode);
+  // The design page as the last session left it (targets in mm, with their fit type).
+  const DesignSettings design = readDesignSettings(store_);
+  designPage_->setAtOperatingConditions(design.atOperatingConditions);
+  designPage_->restoreTargets(static_cast<FitType>(design.fitType), design.minMm, design.maxMm,
+                              record_.InchMode);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
     // The field's change handler takes 10 mm in inches as the nominal size.
@@ -156,10 +149,9 @@ void MainWindow::saveSession() {
       store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
                              designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
   writeOperatingChoices(store_, operatingPage_->choices());
-  store_.writeInt(settings::kDesignAtOperating, designPage_->atOperatingConditions() ? 1 : 0);
-  store_.writeInt(settings::kDesignFitType, static_cast<int>(designPage_->fitType()));
-  store_.writeNumber(settings::kDesignMax, record_.DesignMax);
-  store_.writeNumber(settings::kDesignMin, record_.DesignMin);
+  writeDesignSettings(store_, DesignSettings{designPage_->atOperatingConditions(),
+                                             static_cast<int>(designPage_->fitType()),
+                                             record_.DesignMin, record_.DesignMax});
 }
 
 void MainWindow::nominalSizeChanged() {

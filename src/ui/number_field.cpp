@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "format/callout_line.h"
 #include "format/number_format.h"
 #include "lang/lang_table.h"
 
@@ -152,8 +153,12 @@ QString NumberField::problem() const {
       return inUnit ? langText(TextId::EntryNotANumberIn).arg(unit_)
                     : langText(TextId::EnterNumber);
     case EntryProblem::BadDesignation:
-      return langText(designationProblemText(read.designationError, read.failedSide))
-          .arg(QString::fromStdString(read.failedClass));
+    case EntryProblem::WrongUnit: {
+      // The batch table's and kalmo-cli's words, begun as a sentence.
+      QString reason = QString::fromStdString(calloutFailureText(read.failure, *lang_));
+      if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+      return reason;
+    }
     default: return langText(entryProblemText(read.problem));
   }
 }

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <limits>
 
+#include "design/fit_catalogue.h"
+#include "design_page.h"
 #include "format/number_format.h"
 #include "format/shortest_number.h"
 #include "lang/lang_table.h"
@@ -227,6 +229,23 @@ void writeWindowSettings(SettingsStore& store, const WindowSettings& values) {
   store.writeInt(settings::kResultCount, values.resultCountIndex);
   store.writeInt(settings::kOnlyStandardFits, values.onlyStandardFits ? 1 : 0);
   store.writeInt(settings::kOnlyInsideTargets, values.onlyInsideTargets ? 1 : 0);
+}
+
+DesignSettings readDesignSettings(const SettingsStore& store) {
+  const DesignSettings defaults;
+  return {readSwitch(store, settings::kDesignAtOperating),
+          readInt(store, settings::kDesignFitType, defaults.fitType, 0, kFitTypeCount - 1),
+          readNumber(store, settings::kDesignMin, defaults.minMm, -kDesignTargetLimit,
+                     kDesignTargetLimit),
+          readNumber(store, settings::kDesignMax, defaults.maxMm, -kDesignTargetLimit,
+                     kDesignTargetLimit)};
+}
+
+void writeDesignSettings(SettingsStore& store, const DesignSettings& values) {
+  store.writeInt(settings::kDesignAtOperating, values.atOperatingConditions ? 1 : 0);
+  store.writeInt(settings::kDesignFitType, values.fitType);
+  store.writeNumber(settings::kDesignMax, values.maxMm);
+  store.writeNumber(settings::kDesignMin, values.minMm);
 }
 
 namespace {

@@ -123,6 +123,22 @@ struct WindowSettings {
 WindowSettings readWindowSettings(const SettingsStore& store);
 void writeWindowSettings(SettingsStore& store, const WindowSettings& values);
 
+// The design page's values the main window reads when it is shown and writes
+// when it closes.
+struct DesignSettings {
+  bool atOperatingConditions = false;
+  int fitType = 0;   // 0 clearance, 1 transition, 2 interference
+  double minMm = 0;  // the targets in mm, within ±kDesignTargetLimit
+  double maxMm = 0;
+  friend bool operator==(const DesignSettings&, const DesignSettings&) = default;
+};
+
+// Missing or unreadable values, and values outside their range (only from a
+// hand-edited store), take their defaults, noted with the store, so a value
+// another window stored meanwhile survives this one's close.
+DesignSettings readDesignSettings(const SettingsStore& store);
+void writeDesignSettings(SettingsStore& store, const DesignSettings& values);
+
 // The operating page's choices, α and temperatures as typed (µm/(m·K), °C);
 // a missing or unreadable value, or one outside its field's limits, takes its
 // default (steel at 20 °C, normal distribution).

@@ -141,6 +141,11 @@ TEST(PressCommand, TextWarnsWhereTheMethodStops) {
       {{"50", "H11/c11", "--hub-diameter", "80"},
        {"Warning: Clearance fit", "hub temperature\t-\n", "shaft temperature\t-\n"},
        1},
+      // U = +0.00015 and -0.00045 mm, ties whose doubles lie just inside:
+      // rounded from the exact decimal, away from zero.
+      {{"3", "H01/js01", "--hub-diameter", "10"},
+       {"Interference max./min.\t0.0002 mm\t-0.0005 mm\n"},
+       1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[1]);

@@ -141,6 +141,14 @@ void GridCellsTest::marksUndefinedPartsWithN_data() {
                                              << "0.1650"
                                              << "N"
                                              << "Max.";
+  QTest::newRow("standard fit H11/c11 undefined at 600") << "600"
+                                                         << "H11"
+                                                         << "c11"
+                                                         << "600 H11"
+                                                         << "0.4400"
+                                                         << "N"
+                                                         << "N"
+                                                         << "Max.";
   QTest::newRow("size above range") << "10001"
                                     << "H7"
                                     << "g6"
@@ -174,6 +182,8 @@ void GridCellsTest::marksUndefinedPartsWithN() {
     for (int row = 10; row <= 14; ++row) {
       QCOMPARE(gridCell(in, 0, row).value, QStringLiteral("N"));
     }
+    // An undefined fit is used for nothing, whatever a defined one is for.
+    QCOMPARE(cellToolTip(in, 0, static_cast<int>(GridRow::FitDesignation)), QString());
   }
   QTEST(gridCell(in, 0, 12).label, "fitLabel");
   // Under the diagram column 1 says "N" only for a shaft it cannot show.

@@ -94,12 +94,14 @@ void MainWindowInputTest::fieldRecordAndGridAgree_data() {
     QTest::addRow("%s point", locale)
         << locale << "42.5" << 42.5 << "42.5 H7/g6" << (c ? "42.5" : "42,5") << 42.5
         << (c ? "42.5 H7/g6" : "42,5 H7/g6") << "";
-    QTest::addRow("%s hole class in lower case", locale) << locale << "42 h7/g6" << 0.0 << "N"
-                                                         << "42 h7/g6" << 0.0 << "N"
-                                                         << "Hole class h7: holes are upper case";
-    QTest::addRow("%s no such shaft letter", locale) << locale << "42 H7/q6" << 0.0 << "N"
-                                                     << "42 H7/q6" << 0.0 << "N"
-                                                     << "Shaft class q6: no such letter (a to zc)";
+    QTest::addRow("%s hole class in lower case", locale)
+        << locale << "42 h7/g6" << 0.0 << "N"
+        << "42 h7/g6" << 0.0 << "N"
+        << R"(Hole class "h7": hole letters are upper case)";
+    QTest::addRow("%s no such shaft letter", locale)
+        << locale << "42 H7/q6" << 0.0 << "N"
+        << "42 H7/q6" << 0.0 << "N"
+        << R"(Shaft class "q6": "q" is no shaft deviation letter (a to zc))";
     QTest::addRow("%s zero", locale) << locale << "0" << 0.0 << "N"
                                      << "0" << 0.0 << "N"
                                      << (c ? "0 mm is below the lower limit 0.001 mm"

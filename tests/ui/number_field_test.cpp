@@ -62,9 +62,12 @@ void NumberFieldTest::neverComputesANumberNotTyped_data() {
       {"12000 H7/f6", -1, "12000 H7/f6", "", "12000 mm is above the upper limit 10000 mm"},
       {"0", -1, "0", "", "0 mm is below the lower limit 0.001 mm"},
       {"", -1, "", "", "Enter a number in mm"},
-      {"42 h7/g6", -1, "42 h7/g6", "", "Hole class h7: holes are upper case"},
-      {"42 H7/q6", -1, "42 H7/q6", "", "Shaft class q6: no such letter (a to zc)"},
-      {"42 H77", -1, "42 H77", "", "Class H77: no such grade (01, 0, 1 to 18)"},
+      {"42 h7/g6", -1, "42 h7/g6", "", R"(Hole class "h7": hole letters are upper case)"},
+      {"42 H7/q6", -1, "42 H7/q6", "",
+       R"(Shaft class "q6": "q" is no shaft deviation letter (a to zc))"},
+      {"42 H77", -1, "42 H77", "",
+       R"(Hole class "H77": "77" is no tolerance grade (01, 0, 1 to 18))"},
+      {"42 H7 x", -1, "42 H7 x", "", R"(Text after the tolerance class or fit "H7": "x")"},
       {"4.2.1", -1, "4.2.1", "", "Not a number in mm"},
   };
   for (const char* locale : {"C", "de_DE"}) {

@@ -343,6 +343,8 @@ void SettingsStoreTest::storesOnlyWhatThisWindowChanged() {
   WindowSettings b = readWindowSettings(second);
   OperatingChoices operatingA = readOperatingChoices(first);
   const OperatingChoices operatingB = readOperatingChoices(second);
+  const DesignSettings designA = readDesignSettings(first);
+  DesignSettings designB = readDesignSettings(second);
   Language languageA(first);
   languageA.InitLanguage();
   Language languageB(second);
@@ -352,16 +354,20 @@ void SettingsStoreTest::storesOnlyWhatThisWindowChanged() {
   b.inchMode = true;
   writeWindowSettings(second, b);
   writeOperatingChoices(second, operatingB);
+  designB.atOperatingConditions = true;
+  writeDesignSettings(second, designB);
   a.resultCountIndex = 2;
   operatingA.model = SizeDistribution::Uniform;
   languageA.SetLanguage(kLanguageEnglish);  // as the window shows itself
   writeWindowSettings(first, a);
   writeOperatingChoices(first, operatingA);
+  writeDesignSettings(first, designA);
 
   QtSettingsStore later;
   QCOMPARE(readWindowSettings(later), (WindowSettings{true, 2, false, false}));
   QCOMPARE(readOperatingChoices(later).model, SizeDistribution::Uniform);
   QCOMPARE(readLanguageCode(later), std::optional(kLanguageGerman));
+  QCOMPARE(readDesignSettings(later).atOperatingConditions, true);
 }
 
 // A lock that is never let go: the window still comes up at once (one wait of

@@ -1,5 +1,7 @@
 #include "format/number_entry.h"
 
+#include <utility>
+
 #include "format/callout.h"
 #include "format/number_format.h"
 
@@ -65,13 +67,11 @@ std::string_view withoutInchUnit(std::string_view text) {
   return text;
 }
 
-// The member's class of a fit designation ("g6" of "h7/g6", hole first), or
-// the designation itself when it has no "/".
-std::string classOfSide(std::string_view designation, Side side) {
-  const std::size_t slash = designation.find('/');
-  if (slash == std::string_view::npos) return std::string(designation);
-  return std::string(
-      trim(side == Side::Hole ? designation.substr(0, slash) : designation.substr(slash + 1)));
+// A text that is no callout, with the reason the callout grammar gives.
+EntryRead refusedCallout(EntryProblem problem, CalloutFailure failure) {
+  EntryRead read = incomplete(problem);
+  read.failure = std::move(failure);
+  return read;
 }
 
 }  // namespace
@@ -81,7 +81,10 @@ EntryRead readEntry(std::string_view text, const EntryRules& rules) {
   if (!rules.callouts) return readPlainNumber(text, rules);
   if (rules.inchMode) {
     // The callout reader takes "mm" as its unit; in inch mode it would mislead.
-    if (text.find("mm") != std::string_view::npos) return incomplete(EntryProblem::WrongUnit);
+    if (text.find("mm") != std::string_view::npos) {
+      return refusedCallout(EntryProblem::WrongUnit,
+                            {TextId::CalloutMmInInches, userTextExcerpt(text), {}});
+    }
     text = withoutInchUnit(text);
   }
   const CalloutParse parse = parseCallout(text);
@@ -90,18 +93,12 @@ EntryRead readEntry(std::string_view text, const EntryRules& rules) {
     case CalloutError::Empty: return {};
     case CalloutError::MissingSize:
     case CalloutError::BadSize: return incomplete(EntryProblem::NotANumber);
-    case CalloutError::BadDesignation: {
-      EntryRead read = incomplete(EntryProblem::BadDesignation);
-      read.designationError = parse.designationError;
-      read.failedSide = parse.failedSide;
-      read.failedClass = classOfSide(parse.designation, parse.failedSide);
-      return read;
-    }
-    case CalloutError::TrailingText: {
-      EntryRead read = incomplete(EntryProblem::BadDesignation);
-      read.failedClass = std::string(text);
-      return read;
-    }
+    case CalloutError::BadDesignation:
+    case CalloutError::TrailingText:
+      // The grammar names what is wrong after the size, as it does for a
+      // batch line or a command line.
+      return refusedCallout(EntryProblem::BadDesignation,
+                            readCallout(text, {rules.inchMode, ClassesWanted::Any}).failure);
   }
   const Callout& callout = *parse.value;
   const bool classes = callout.hole || callout.shaft;
@@ -121,22 +118,6 @@ TextId entryProblemText(EntryProblem problem) {
     case EntryProblem::BelowMinimum: return TextId::EntryBelowMinimum;
   }
   return TextId::None;
-}
-
-TextId designationProblemText(DesignationError error, Side side) {
-  const bool hole = side == Side::Hole;
-  switch (error) {
-    case DesignationError::UnknownLetter:
-      return hole ? TextId::HoleLetterUnknown : TextId::ShaftLetterUnknown;
-    case DesignationError::WrongCase:
-      return hole ? TextId::HoleLetterCase : TextId::ShaftLetterCase;
-    case DesignationError::MissingGrade: return TextId::ClassGradeMissing;
-    case DesignationError::UnknownGrade: return TextId::ClassGradeUnknown;
-    case DesignationError::None:
-    case DesignationError::Empty:
-    case DesignationError::MissingSlash: break;
-  }
-  return TextId::NotAClassOrFit;
 }
 
 }  // namespace kalmo

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calc/tolerance_class.h"
+#include "format/callout_line.h"
 #include "lang/text_id.h"
 
 namespace kalmo {
@@ -32,8 +33,9 @@ enum class EntryState {
 enum class EntryProblem {
   None,
   NotANumber,      // no number where one belongs ("abc", "4.2.1", "-5" as a size)
-  BadDesignation,  // a size followed by something that is no class or fit ("42 H", "42 h7/g6")
-  WrongUnit,       // "mm" in inch mode
+  BadDesignation,  // a size followed by something that is no class or fit ("42 H", "42 h7/g6");
+                   // see EntryRead::failure
+  WrongUnit,       // "mm" in inch mode; see EntryRead::failure
   AboveMaximum,    // OutOfRange, above the maximum
   BelowMinimum,    // OutOfRange, below the minimum
 };
@@ -45,12 +47,10 @@ struct EntryRead {
   double held = 0;                     // Number, Callout, OutOfRange: the number within the limits
   std::optional<ToleranceClass> hole;  // Callout: the classes it names
   std::optional<ToleranceClass> shaft;
-  // BadDesignation: why the designation was refused, the member it concerns
-  // and that member's class as typed ("h7" of "42 h7/g6"; the whole
-  // designation when it is no single class or fit).
-  DesignationError designationError = DesignationError::None;
-  Side failedSide = Side::Hole;
-  std::string failedClass;
+  // BadDesignation, WrongUnit: the reason as the callout grammar gives it to
+  // the batch table and kalmo-cli (readCallout), so the field names a bad
+  // class in the same words.
+  CalloutFailure failure;
   friend bool operator==(const EntryRead&, const EntryRead&) = default;
 };
 
@@ -69,9 +69,5 @@ EntryRead readEntry(std::string_view text, const EntryRules& rules);
 // The tooltip text that says why an entry is not applied; None for a
 // complete entry.
 TextId entryProblemText(EntryProblem problem);
-
-// The note that names a refused class by its reason, for a text with "%1"
-// where the class goes: "Shaft class %1: no such deviation letter (a to zc)".
-TextId designationProblemText(DesignationError error, Side side);
 
 }  // namespace kalmo

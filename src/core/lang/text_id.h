@@ -97,14 +97,12 @@ enum class TextId : int {
   UseForce = 324,                   // t, u
   UseHeavyShrink = 325,             // v to zc
 
-  // Number entry fields: why an entry is not applied, and what was done on leaving.
+  // Number entry fields: why an entry is not applied.
   EntryNotANumber = 400,      // tooltip: the text is no number (or callout)
   EntryBadDesignation = 401,  // tooltip: a size followed by no class or fit
   EntryWrongUnit = 402,       // tooltip: "mm" typed in inch mode
   EntryAboveMaximum = 403,    // tooltip and note, followed by the limit: "Above the upper limit"
   EntryBelowMinimum = 404,    // tooltip and note, followed by the limit: "Below the lower limit"
-  EntryHeldAtLimit = 405,     // note, followed by the limit: "Held at the limit"
-  EntryRestored = 406,        // note: the text was no number; the last value is back
 
   // Tooltips and accessible texts of the window's buttons and views.
   SwitchUnit = 407,       // unit button: "Millimetres or inches"
@@ -300,19 +298,12 @@ enum class TextId : int {
   InterferingHelp = 737,      // "Share of the assemblies that interfere ..."
   OperatingButtonHelp = 738,  // "Opens or closes the operating conditions ..."
   AtOperatingHelp = 739,      // "Ranks the fits by their values at the conditions ..."
-  // Entry notes that name the refused class or limit, and the design page's
+  // Entry notes that name the refused limit or unit, and the design page's
   // applied fit outside the targets; %1.. are filled in by the caller.
-  HoleLetterUnknown = 800,   // size field note: "Hole class %1: no such letter (A to ZC)"
-  ShaftLetterUnknown = 801,  // "Shaft class %1: no such letter (a to zc)"
-  HoleLetterCase = 802,      // "Hole class %1: holes are upper case"
-  ShaftLetterCase = 803,     // "Shaft class %1: shafts are lower case"
-  ClassGradeMissing = 804,   // "Class %1: grade missing (01, 0, 1 to 18)"
-  ClassGradeUnknown = 805,   // "Class %1: no such grade (01, 0, 1 to 18)"
-  NotAClassOrFit = 806,      // "%1: no class or fit (as in 42 H7/f6)"
-  EntryAboveLimit = 807,     // "%1 is above the upper limit %2": number and limit with their unit
-  EntryBelowLimit = 808,     // "%1 is below the lower limit %2"
-  EntryNotANumberIn = 809,   // "Not a number in %1": %1 the field's unit
-  EnterNumberIn = 810,       // "Enter a number in %1"
+  EntryAboveLimit = 807,    // "%1 is above the upper limit %2": number and limit with their unit
+  EntryBelowLimit = 808,    // "%1 is below the lower limit %2"
+  EntryNotANumberIn = 809,  // "Not a number in %1": %1 the field's unit
+  EnterNumberIn = 810,      // "Enter a number in %1"
   FitAppliedAbove = 811,  // "%1 applied: %2 %3 is %4 above the target": fit, caption, value, excess
   FitAppliedBelow = 812,  // "%1 applied: %2 %3 is %4 below the target"
   TargetsNotNumbers = 813,  // design search refused: "Correct the targets first."
