@@ -25,7 +25,7 @@ TEST(BoundaryNote, SaysWhatTheClassesGiveAcrossANearbyBound) {
        "4.72441 in is the top of a size range: above it H7/s6 gives 0.00205 / 0.00461 in "
        "interference"},
       {30, "H7", "g6", false, kLanguageGerman, ",",
-       "30 mm ist die Obergrenze eines Nennmaßbereichs: darüber ergibt H7/g6 0,009 / 0,05 mm "
+       "30 mm ist die Obergrenze eines Nennmassbereichs: darüber ergibt H7/g6 0,009 / 0,05 mm "
        "Spiel"},
       {50, "H7", "k6", false, kLanguageEnglish, ".",
        "50 mm is the top of a size range: above it H7/k6 gives 0.028 mm clearance / 0.021 mm "
