@@ -199,15 +199,6 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   return {itv, *ei + itv, *ei};
 }
 
-Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
-                                    std::optional<ToleranceClass> shaftClass) const {
-  Evaluation e;
-  if (holeClass) e.hole = hole(*holeClass);
-  if (shaftClass) e.shaft = shaft(*shaftClass);
-  e.fit = EvaluateFit(e.hole, e.shaft);
-  return e;
-}
-
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).hole(cls);
 }

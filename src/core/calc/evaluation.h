@@ -159,6 +159,17 @@ constexpr FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaf
   return {FitKind::Transition, maxClearance, minClearance, maxClearance - minClearance};
 }
 
+// Defined here, with EvaluateFit, so that Evaluate takes both in without a
+// call of its own.
+inline Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
+                                           std::optional<ToleranceClass> shaftClass) const {
+  Evaluation e;
+  if (holeClass) e.hole = hole(*holeClass);
+  if (shaftClass) e.shaft = shaft(*shaftClass);
+  e.fit = EvaluateFit(e.hole, e.shaft);
+  return e;
+}
+
 // The one evaluation of the program: hole, shaft and fit at a nominal size.
 // A member without a class (a picker without a selection) counts as undefined.
 // Sizes that are not greater than 0 (and NaN) are not evaluated: nullopt.
