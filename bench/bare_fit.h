@@ -6,17 +6,15 @@
 // sees every cost the program adds. It reads the program's table data (and
 // nothing else) and gives the program's output bit for bit, which each
 // benchmark checks before it times anything:
-// - the limits in mm as the program forms them: each table value in µm
-//   divided by 1000, then summed in the order of the deviation rules
-//   (ES = EI + IT, Δ added to the fundamental deviation, and so on);
-// - the fit kind from the limits in whole steps of 0.05 µm, read from the
-//   tables as integers, where a tie of two limits is a tie: an integer
-//   comparison, no rounding;
-// - a fit value whose limits tie is exactly 0, any other the difference of
-//   the two limits in mm.
+// - every table value as a whole number of steps of 0.05 µm (all of them
+//   are), the limits summed in steps by the deviation rules (ES = EI + IT,
+//   Δ added to the fundamental deviation, and so on), so every sum is exact;
+// - a length in mm as the nearest double to its steps: steps / 20000.0, one
+//   correctly rounded division;
+// - the fit kind and the fit values from the limits in steps: a tie of two
+//   limits is a tie, and its value is 0.
 
 #include <array>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -39,9 +37,13 @@ inline constexpr int kK = 13;
 inline constexpr int kM = 14;
 inline constexpr int kN = 15;
 
-// One table value: in mm as the program holds it, and in steps of 0.05 µm.
+// A length in steps of 0.05 µm as the nearest double in mm.
+constexpr double mmOfSteps(std::int64_t steps) {
+  return static_cast<double>(steps) / 20000.0;
+}
+
+// One table value in steps of 0.05 µm.
 struct Cell {
-  double mm = 0;
   std::int32_t steps = 0;
   bool defined = false;
 };
@@ -52,11 +54,11 @@ constexpr std::int32_t stepsOfUm(double um) {
 }
 
 constexpr Cell cellOfUm(double um) {
-  return {um / 1000, stepsOfUm(um), true};
+  return {stepsOfUm(um), true};
 }
 
-// The tables in the two forms, built once at compile time, plus for each
-// deviation row its row of the IT table (every IT bound is a deviation bound).
+// The tables in steps, built once at compile time, plus for each deviation
+// row its row of the IT table (every IT bound is a deviation bound).
 struct Tables {
   static constexpr int kRows = kalmo::kDeviationRows;
   std::array<int, kRows> itRowOf{};
@@ -110,15 +112,17 @@ inline int rowOf(double sizeMm) {
   return lo;
 }
 
-// Limits of one class. An undefined class reads as the program's record
-// (tolerance 0, upper 100000, lower 0).
+// Limits of one class in steps of 0.05 µm. An undefined class reads as the
+// program's record (tolerance 0, upper 100000 mm, lower 0).
 struct Limits {
-  double toleranceMm = 0;
-  double upperMm = kUndefinedCell;
-  double lowerMm = 0;
-  std::int32_t upperSteps = 0;
+  std::int32_t toleranceSteps = 0;
+  std::int32_t upperSteps = kUndefinedCell * 20000;
   std::int32_t lowerSteps = 0;
   bool defined = false;  // a class with limits and a tolerance above 0
+
+  double toleranceMm() const { return mmOfSteps(toleranceSteps); }
+  double upperMm() const { return mmOfSteps(upperSteps); }
+  double lowerMm() const { return mmOfSteps(lowerSteps); }
 };
 
 // The rules at one size.
@@ -135,7 +139,7 @@ class At {
     const Cell& it = kTables.it[itRow_][g];
     const auto& row = kTables.hole[row_];
     if (letter <= kG) return fromLower(row[letter + 1], it);  // A..G: EI
-    if (letter == kH) return make(it, it.mm, it.steps, 0, 0);
+    if (letter == kH) return make(it, it.steps, 0);
     if (letter == kJS) return symmetric(it);
     if (letter == kJ) {
       if (g < 7 || g > 9) return {};
@@ -143,7 +147,7 @@ class At {
     }
     if (letter <= kN) {  // K, M, N: ES, Δ up to IT8
       if (letter == kM && g == 7 && m6Special_) {
-        return fromUpper({-9.0 / 1000, -180, true}, it);  // M6 over 250 up to 315: -9 µm
+        return fromUpper({-180, true}, it);  // M6 over 250 up to 315: -9 µm
       }
       const int column = 14 + 2 * (letter - kK) + (g <= 9 ? 0 : 1);
       return fromUpper(plusDelta(row[column], g, 9), it);
@@ -155,7 +159,7 @@ class At {
     const Cell& it = kTables.it[itRow_][g];
     const auto& row = kTables.shaft[row_];
     if (letter <= kG) return fromUpper(row[letter + 1], it);  // a..g: es
-    if (letter == kH) return make(it, 0, 0, 0.0 - it.mm, -it.steps);
+    if (letter == kH) return make(it, 0, -it.steps);
     if (letter == kJS) return symmetric(it);
     int column = letter + 2;  // m..zc: ei
     if (letter == kJ) {
@@ -168,28 +172,25 @@ class At {
   }
 
  private:
-  static Limits make(const Cell& it, double upper, std::int32_t upperSteps, double lower,
-                     std::int32_t lowerSteps) {
-    return {it.mm, upper, lower, upperSteps, lowerSteps, it.steps > 0};
+  static Limits make(const Cell& it, std::int32_t upperSteps, std::int32_t lowerSteps) {
+    return {it.steps, upperSteps, lowerSteps, it.steps > 0};
   }
   static Limits fromLower(const Cell& lower, const Cell& it) {
     if (!lower.defined) return {};
-    return make(it, lower.mm + it.mm, lower.steps + it.steps, lower.mm, lower.steps);
+    return make(it, lower.steps + it.steps, lower.steps);
   }
   static Limits fromUpper(const Cell& upper, const Cell& it) {
     if (!upper.defined) return {};
-    return make(it, upper.mm, upper.steps, upper.mm - it.mm, upper.steps - it.steps);
+    return make(it, upper.steps, upper.steps - it.steps);
   }
-  static Limits symmetric(const Cell& it) {
-    const double half = it.mm / 2;
-    return make(it, half, it.steps / 2, 0.0 - half, -(it.steps / 2));
-  }
+  // An IT of tenths of a µm is an even number of steps: the half is exact.
+  static Limits symmetric(const Cell& it) { return make(it, it.steps / 2, -(it.steps / 2)); }
   // The hole deviation plus Δ for grades IT3 (index 4) up to `lastGrade`.
   Cell plusDelta(const Cell& d, int g, int lastGrade) const {
     if (!d.defined || g > lastGrade) return d;
-    if (g < 4 || !withDelta_) return {d.mm + 0.0, d.steps, true};
+    if (g < 4 || !withDelta_) return d;
     const Cell& delta = kTables.delta[row_][g - 4];
-    return {d.mm + delta.mm, d.steps + delta.steps, true};
+    return {d.steps + delta.steps, true};
   }
 
   int row_;
@@ -200,11 +201,18 @@ class At {
 
 enum class Kind : std::uint8_t { Undefined, Clearance, Transition, Interference };
 
+// Signed clearances, hole minus shaft, in steps: value1 the maximum clearance
+// (the maximum interference of an interference fit), value2 the minimum
+// clearance (the maximum or minimum interference), tolerance their distance.
 struct Fit {
   Kind kind = Kind::Undefined;
-  double value1Mm = 0;
-  double value2Mm = 0;
-  double toleranceMm = 0;
+  std::int32_t value1Steps = 0;
+  std::int32_t value2Steps = 0;
+  std::int32_t toleranceSteps = 0;
+
+  double value1Mm() const { return mmOfSteps(value1Steps); }
+  double value2Mm() const { return mmOfSteps(value2Steps); }
+  double toleranceMm() const { return mmOfSteps(toleranceSteps); }
 };
 
 // The kind by integer comparison of the limits: EI >= es clearance (EI = es
@@ -219,14 +227,11 @@ inline Kind kindOf(const Limits& hole, const Limits& shaft) {
 inline Fit fitOf(const Limits& hole, const Limits& shaft) {
   const Kind kind = kindOf(hole, shaft);
   if (kind == Kind::Undefined) return {};
-  const double maxClearance =
-      hole.upperSteps == shaft.lowerSteps ? 0.0 : hole.upperMm - shaft.lowerMm;
-  const double minClearance =
-      hole.lowerSteps == shaft.upperSteps ? 0.0 : hole.lowerMm - shaft.upperMm;
-  if (kind == Kind::Interference) {
-    return {kind, minClearance, maxClearance, std::fabs(minClearance - maxClearance)};
-  }
-  return {kind, maxClearance, minClearance, std::fabs(maxClearance - minClearance)};
+  const std::int32_t maxClearance = hole.upperSteps - shaft.lowerSteps;  // ES - ei
+  const std::int32_t minClearance = hole.lowerSteps - shaft.upperSteps;  // EI - es
+  const std::int32_t tolerance = maxClearance - minClearance;
+  if (kind == Kind::Interference) return {kind, minClearance, maxClearance, tolerance};
+  return {kind, maxClearance, minClearance, tolerance};
 }
 
 }  // namespace bare

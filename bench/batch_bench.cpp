@@ -245,11 +245,11 @@ void appendClass(std::string& out, const std::array<std::string_view, kLetterCou
   out += letters[static_cast<std::size_t>(cls.letter)];
   out += kGradeLabels[static_cast<std::size_t>(cls.grade)];
   out += "\",\"it\":";
-  appendNumber(out, r.toleranceMm);
+  appendNumber(out, r.toleranceMm());
   out += ",\"upper\":";
-  appendNumber(out, r.upperMm);
+  appendNumber(out, r.upperMm());
   out += ",\"lower\":";
-  appendNumber(out, r.lowerMm);
+  appendNumber(out, r.lowerMm());
   out += r.defined ? ",\"defined\":true}" : ",\"defined\":false}";
 }
 
@@ -270,35 +270,62 @@ void appendMembers(std::string& out, Class hole, Class shaft, const Answer& a, c
   out += ",\"label1\":";
   out += texts.label1[kind];
   out += ",\"value1\":";
-  appendNumber(out, a.fit.value1Mm);
+  appendNumber(out, a.fit.value1Mm());
   out += ",\"label2\":";
   out += texts.label2[kind];
   out += ",\"value2\":";
-  appendNumber(out, a.fit.value2Mm);
+  appendNumber(out, a.fit.value2Mm());
   out += ",\"tolerance\":";
-  appendNumber(out, a.fit.toleranceMm);
+  appendNumber(out, a.fit.toleranceMm());
   out += '}';
 }
 
+// A size as the line writes it ("315.5"), in whole 1e-7 mm: the benchmark's
+// sizes have at most 7 decimals.
+std::int64_t tenthsNmOf(std::string_view text) {
+  std::int64_t count = 0;
+  int decimals = -1;  // none before the point
+  for (const char c : text) {
+    if (c == '.') {
+      decimals = 0;
+      continue;
+    }
+    count = count * 10 + (c - '0');
+    if (decimals >= 0) ++decimals;
+  }
+  for (int d = std::max(decimals, 0); d < 7; ++d) count *= 10;
+  return count;
+}
+
 // Limits at the sizes to either side of a range bound within 1 % of the size
-// (not the last bound, 10000 mm).
-std::optional<double> boundNear(double size) {
+// (not the last bound, 10000 mm), decided on the size's decimal.
+std::optional<double> boundNear(std::int64_t sizeTenthsNm) {
   for (std::size_t i = 0; i + 1 < kDeviationBoundsMm.size(); ++i) {
     const double bound = kDeviationBoundsMm[i];
-    if (std::fabs(size - bound) <= 0.01 * bound) return bound;
+    const auto boundTenthsNm = static_cast<std::int64_t>(bound) * 10'000'000;
+    if (std::abs(sizeTenthsNm - boundTenthsNm) * 100 <= boundTenthsNm) return bound;
   }
   return std::nullopt;
 }
 
 bool sameLimits(const bare::Limits& a, const bare::Limits& b) {
-  return a.upperMm == b.upperMm && a.lowerMm == b.lowerMm;
+  return a.upperSteps == b.upperSteps && a.lowerSteps == b.lowerSteps;
+}
+
+// A caption without the blanks around it.
+std::string_view trimmed(std::string_view text) {
+  while (text.starts_with(' ')) text.remove_prefix(1);
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  return text;
 }
 
 std::string runYardstick(const std::string& input, const LangTable& lang) {
   Texts texts;
   for (std::size_t k = 0; k < texts.label1.size(); ++k) {
-    texts.label1[k] = quoted(GetLangString(lang, fitValue1Caption(static_cast<FitKind>(k))));
-    texts.label2[k] = quoted(GetLangString(lang, fitValue2Caption(static_cast<FitKind>(k))));
+    texts.label1[k] =
+        quoted(trimmed(GetLangString(lang, fitValue1Caption(static_cast<FitKind>(k)))));
+    texts.label2[k] =
+        quoted(trimmed(GetLangString(lang, fitValue2Caption(static_cast<FitKind>(k)))));
   }
   for (const FitCatalogue* list : {&fitsUpTo500, &fitsAbove500}) {
     for (const CatalogueEntry& e : list->entries) {
@@ -319,6 +346,7 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     const std::size_t blank = line.find(' ');
     double size = 0;
     std::from_chars(line.data(), line.data() + blank, size);
+    const std::int64_t sizeTenthsNm = tenthsNmOf(line.substr(0, blank));
     const std::string_view classText = line.substr(blank + 1);
     Class hole;
     Class shaft;
@@ -333,13 +361,17 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     appendNumber(out, size);
     appendMembers(out, hole, shaft, a, texts);
     if (a.fit.kind != bare::Kind::Undefined) {
-      // Normal sizes, σ = IT/6 per part; P(C < 0) = erfc(μ/(σ√2))/2.
-      const double mean =
-          (a.hole.upperMm + a.hole.lowerMm) / 2 - (a.shaft.upperMm + a.shaft.lowerMm) / 2;
-      const double itH = a.hole.toleranceMm;
-      const double itS = a.shaft.toleranceMm;
+      // Normal sizes, σ = IT/6 per part; the mean exact (in steps of
+      // 0.025 µm), P(C < 0) = erfc(μ/(σ√2))/2 and P(C > 0) = erfc(-μ/(σ√2))/2.
+      const std::int32_t twiceMeanSteps =
+          a.hole.upperSteps + a.hole.lowerSteps - a.shaft.upperSteps - a.shaft.lowerSteps;
+      const double mean = static_cast<double>(twiceMeanSteps) / 40000.0;
+      const double itH = a.hole.toleranceMm();
+      const double itS = a.shaft.toleranceMm();
       const double sd = std::sqrt(itH * itH + itS * itS) / 6;
-      const double pInterference = std::erfc(mean / (sd * std::numbers::sqrt2)) / 2;
+      const double z = mean / (sd * std::numbers::sqrt2);
+      const double pInterference = std::erfc(z) / 2;
+      const double pClearance = std::erfc(-z) / 2;
       out += ",\"statistics\":{\"model\":\"normal\",\"mean\":";
       appendNumber(out, mean);
       out += ",\"sd\":";
@@ -347,12 +379,12 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
       out += ",\"p_interference\":";
       appendNumber(out, pInterference);
       out += ",\"p_clearance\":";
-      appendNumber(out, 1 - pInterference);
+      appendNumber(out, pClearance);
       out += '}';
     } else {
       out += ",\"statistics\":null";
     }
-    const std::optional<double> bound = boundNear(size);
+    const std::optional<double> bound = boundNear(sizeTenthsNm);
     std::optional<Answer> across;
     double acrossSize = 0;
     if (bound && (hole.given() || shaft.given())) {
@@ -373,7 +405,8 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     } else {
       out += ",\"boundary\":null";
     }
-    if (hole.given() && shaft.given() &&
+    // A fit the tables lack at the size is used for nothing.
+    if (a.fit.kind != bare::Kind::Undefined &&
         std::binary_search(texts.catalogueFits.begin(), texts.catalogueFits.end(),
                            fitCode(hole, shaft))) {
       const auto id = static_cast<std::size_t>(useOf(hole, shaft));

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,8 @@ kalmo::DesignRequest allCombinationsAt30Mm(FitType type) {
 // The yardstick: an all-combinations search in mm at 20 °C and nothing
 // else, on the yardsticks' own evaluation (bare_fit.h): each listed class
 // evaluated once by the deviation rules, the pair loop with the kind by an
-// integer comparison, the score, and the ranking quicksort written out here.
+// integer comparison, the exact score in integers, and the ranking quicksort
+// written out here.
 // Its buffers live as long as the object, as a hand-written loop would keep
 // them.
 class BareSearch {
@@ -80,8 +82,9 @@ class BareSearch {
     const bare::Kind wanted = request.fitType == FitType::Clearance    ? bare::Kind::Clearance
                               : request.fitType == FitType::Transition ? bare::Kind::Transition
                                                                        : bare::Kind::Interference;
-    const long double targetMax = request.targets.max;
-    const long double targetMin = request.targets.min;
+    // The targets as whole 1e-7 mm (they are decimals of at most 7 places).
+    const std::int64_t targetMax = std::llround(request.targets.max * 1e7);
+    const std::int64_t targetMin = std::llround(request.targets.min * 1e7);
     rows_.clear();
     rows_.reserve(holes_.size() * shafts_.size());
     for (std::size_t h = 0; h < holes_.size(); ++h) {
@@ -90,11 +93,11 @@ class BareSearch {
         const bare::Limits& shaft = shafts_[s].limits;
         if (bare::kindOf(hole, shaft) != wanted) continue;
         const bare::Fit fit = bare::fitOf(hole, shaft);
-        // The score in extended precision, rounded once.
-        const long double v1 = fit.value1Mm;
-        const long double v2 = fit.value2Mm;
-        const auto deviation =
-            static_cast<double>(std::fabs(v2 - targetMin) + std::fabs(v1 - targetMax));
+        // The score exactly in whole 1e-7 mm (a step of 0.05 µm is 500 of
+        // them), as the nearest double in mm.
+        const std::int64_t d1 = std::int64_t{fit.value1Steps} * 500 - targetMax;
+        const std::int64_t d2 = std::int64_t{fit.value2Steps} * 500 - targetMin;
+        const double deviation = static_cast<double>(std::abs(d2) + std::abs(d1)) / 1e7;
         rows_.push_back({deviation, static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(s)});
       }
     }
@@ -167,8 +170,8 @@ bool sameRanking(FitType type) {
     const bare::Fit fit = bare::fitOf(hole.limits, shaft.limits);
     const kalmo::DesignResult g = got.record(i);
     if (g.classes != kalmo::FitClasses{hole.cls, shaft.cls} ||
-        !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm) ||
-        !sameBits(g.FitValue2, fit.value2Mm) || !sameBits(g.FitTolerance, fit.toleranceMm)) {
+        !sameBits(g.Deviation, w.deviation) || !sameBits(g.FitValue1, fit.value1Mm()) ||
+        !sameBits(g.FitValue2, fit.value2Mm()) || !sameBits(g.FitTolerance, fit.toleranceMm())) {
       std::fprintf(stderr, "%s: row %zu differs from the yardstick: %s %.17g %.17g %.17g %.17g\n",
                    name, i, g.Designation.c_str(), g.Deviation, g.FitValue1, g.FitValue2,
                    g.FitTolerance);

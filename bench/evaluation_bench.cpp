@@ -28,13 +28,14 @@ bool sameBits(double a, double b) {
 }
 
 bool sameLimits(const kalmo::ClassResult& p, const bare::Limits& y) {
-  return sameBits(p.toleranceMm(), y.toleranceMm) && sameBits(p.upperMm(), y.upperMm) &&
-         sameBits(p.lowerMm(), y.lowerMm) && p.defined() == y.defined;
+  return sameBits(p.toleranceMm(), y.toleranceMm()) && sameBits(p.upperMm(), y.upperMm()) &&
+         sameBits(p.lowerMm(), y.lowerMm()) && p.defined() == y.defined;
 }
 
 bool sameFit(const kalmo::FitResult& p, const bare::Fit& y) {
-  return static_cast<int>(p.kind) == static_cast<int>(y.kind) && sameBits(p.value1Mm(), y.value1Mm) &&
-         sameBits(p.value2Mm(), y.value2Mm) && sameBits(p.toleranceMm(), y.toleranceMm);
+  return static_cast<int>(p.kind) == static_cast<int>(y.kind) &&
+         sameBits(p.value1Mm(), y.value1Mm()) && sameBits(p.value2Mm(), y.value2Mm()) &&
+         sameBits(p.toleranceMm(), y.toleranceMm());
 }
 
 // Every class, hole and shaft, at each size; every pair of them at every

@@ -67,6 +67,26 @@ constexpr auto kShaftDeviation = inTwentieths(ShaftDeviationTable);
 static_assert(kIt[0][0].count() == 6 && kIt[0][8].count() == 200 && kDelta[1][1].count() == 30);
 static_assert(kHoleDeviation[0][1].count() == 5400 && kShaftDeviation[0][1].count() == -5400);
 
+// The IT row of each deviation row. Every IT bound is also a deviation bound,
+// so the sizes of one deviation row share one IT row: the row of the
+// deviation row's own bound. Looking it up saves the second row search.
+constexpr bool itBoundsAreDeviationBounds() {
+  for (const double bound : kItBoundsMm) {
+    bool found = false;
+    for (const double deviationBound : kDeviationBoundsMm) found = found || deviationBound == bound;
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(itBoundsAreDeviationBounds());
+
+constexpr auto kItRowOfDeviationRow = [] {
+  std::array<std::size_t, kDeviationBoundsMm.size()> rows{};
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    rows[r] = SizeRow(kItBoundsMm, kDeviationBoundsMm[r]);
+  return rows;
+}();
+
 // ES of M6 over 250 up to 315 mm: -9 µm, without Δ.
 constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
 
@@ -74,8 +94,8 @@ constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
 
 SizeEvaluation::SizeEvaluation(double sizeMm)
     : sizeMm_(sizeMm),
-      itRow_(SizeRow(kItBoundsMm, sizeMm)),
-      deviationRow_(static_cast<std::size_t>(DeviationRow(sizeMm))) {}
+      deviationRow_(static_cast<std::size_t>(DeviationRow(sizeMm))),
+      itRow_(kItRowOfDeviationRow[deviationRow_]) {}
 
 TwentiethsUm SizeEvaluation::it(int grade) const {
   return kIt[itRow_][static_cast<std::size_t>(grade)];
@@ -179,36 +199,12 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   return {itv, *ei + itv, *ei};
 }
 
-Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
-                                    std::optional<ToleranceClass> shaftClass) const {
-  Evaluation e;
-  if (holeClass) e.hole = hole(*holeClass);
-  if (shaftClass) e.shaft = shaft(*shaftClass);
-  e.fit = EvaluateFit(e.hole, e.shaft);
-  return e;
-}
-
 ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).hole(cls);
 }
 
 ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).shaft(cls);
-}
-
-FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
-  // A class without tolerance (a grade the size range lacks, such as IT1 above
-  // 3150 mm) forms no fit: it would otherwise pass as a fit of zero width.
-  if (!hole.defined() || !shaft.defined()) return {};
-  const TwentiethsUm maxClearance = hole.upper - shaft.lower;  // ES - ei
-  const TwentiethsUm minClearance = hole.lower - shaft.upper;  // EI - es
-  if (minClearance.count() >= 0) {  // EI = es (H7/h6) is still a clearance fit
-    return {FitKind::Clearance, maxClearance, minClearance, maxClearance - minClearance};
-  }
-  if (maxClearance.count() < 0) {  // ES = ei counts as transition
-    return {FitKind::Interference, minClearance, maxClearance, maxClearance - minClearance};
-  }
-  return {FitKind::Transition, maxClearance, minClearance, maxClearance - minClearance};
 }
 
 std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,

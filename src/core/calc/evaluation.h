@@ -132,8 +132,8 @@ class SizeEvaluation {
   std::optional<TwentiethsUm> shaftDeviation(int column) const;
 
   double sizeMm_;
-  std::size_t itRow_;
   std::size_t deviationRow_;
+  std::size_t itRow_;  // from deviationRow_
 };
 
 // Limits of a hole class at a nominal size in mm (size > 0).
@@ -141,8 +141,34 @@ ClassResult EvaluateHole(ToleranceClass cls, double sizeMm);
 // Limits of a shaft class at a nominal size in mm (size > 0). Shafts take no Δ.
 ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm);
 // Kind, limit values and tolerance of the fit of two evaluated classes, all
-// exact: an exact tie such as EI = es is a tie, and its value is 0.
-FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft);
+// exact: an exact tie such as EI = es is a tie, and its value is 0. Defined
+// here so that Evaluate and the design search's candidate loop (32400 pairs
+// at 30 mm) inline it.
+constexpr FitResult EvaluateFit(const ClassResult& hole, const ClassResult& shaft) {
+  // A class without tolerance (a grade the size range lacks, such as IT1 above
+  // 3150 mm) forms no fit: it would otherwise pass as a fit of zero width.
+  if (!hole.defined() || !shaft.defined()) return {};
+  const TwentiethsUm maxClearance = hole.upper - shaft.lower;  // ES - ei
+  const TwentiethsUm minClearance = hole.lower - shaft.upper;  // EI - es
+  if (minClearance.count() >= 0) {  // EI = es (H7/h6) is still a clearance fit
+    return {FitKind::Clearance, maxClearance, minClearance, maxClearance - minClearance};
+  }
+  if (maxClearance.count() < 0) {  // ES = ei counts as transition
+    return {FitKind::Interference, minClearance, maxClearance, maxClearance - minClearance};
+  }
+  return {FitKind::Transition, maxClearance, minClearance, maxClearance - minClearance};
+}
+
+// Defined here, with EvaluateFit, so that Evaluate takes both in without a
+// call of its own.
+inline Evaluation SizeEvaluation::evaluate(std::optional<ToleranceClass> holeClass,
+                                           std::optional<ToleranceClass> shaftClass) const {
+  Evaluation e;
+  if (holeClass) e.hole = hole(*holeClass);
+  if (shaftClass) e.shaft = shaft(*shaftClass);
+  e.fit = EvaluateFit(e.hole, e.shaft);
+  return e;
+}
 
 // The one evaluation of the program: hole, shaft and fit at a nominal size.
 // A member without a class (a picker without a selection) counts as undefined.

@@ -27,6 +27,11 @@ std::vector<int> gradeIndexesInRange(GradeBounds grades) {
   return indexes;
 }
 
+// How a search scores its candidates: exactly at 20 °C (the targets exact
+// decimals), in doubles at 20 °C (a target beyond the exact sizes, some
+// 1e11 mm), or by the fits of the zones at operating temperatures.
+enum class Scoring { Exact, InDoubles, AtTemperature };
+
 // Evaluates candidates and collects the accepted ones into the parts of a
 // RankedFits. Each class is evaluated once per search, when it is added; a
 // candidate is a pair of indexes, and its fit is formed by EvaluateFit from
@@ -86,35 +91,38 @@ class Collector {
   // capacity stays with the results for the next search.
   void reserve(std::size_t candidates) { rows_.reserve(candidates); }
 
-  // One candidate. The two tests that are the same for every candidate of a
-  // search are template arguments, so the bulk of the work, a search at
-  // 20 °C over all combinations (32400 candidates at 30 mm), carries neither:
+  // One candidate. The scoring and the standard check, the same for every
+  // candidate of a search, are template arguments, so the bulk of the work, a
+  // search at 20 °C over all combinations (32400 candidates at 30 mm),
+  // carries no test of either and its loop takes in the exact score alone:
   // collect() below is compiled once per pair of them.
-  template <bool AtTemperature, bool StandardCheck>
+  template <Scoring HowScored, bool StandardCheck>
   void consider(Index h, Index s) {
     const RankedFits::EvaluatedClass& hole = holes_[h];
     const RankedFits::EvaluatedClass& shaft = shafts_[s];
     if constexpr (StandardCheck) {
       if (!query_.isStandard({hole.cls, shaft.cls})) return;
     }
-    if constexpr (AtTemperature) {
+    if constexpr (HowScored == Scoring::AtTemperature) {
       const FitMm fit = fitOfZonesAtTemperature(hole.zone, shaft.zone, *operating_);
       if (fit.kind != wanted_) return;
       accept(h, s, fit.value1Mm(), fit.value2Mm());
     } else {
-      // The 20 °C search keeps the exact EvaluateFit and converts only the
-      // accepted values.
+      // The 20 °C search keeps the exact EvaluateFit.
       const FitResult fit = EvaluateFit(hole.limits, shaft.limits);
       if (fit.kind != wanted_) return;
-      if (exactTargets_) {
+      if constexpr (HowScored == Scoring::Exact) {
         rows_.push_back({exactDesignDeviation(fit.value1, fit.value2, *exactTargets_), h, s});
-        return;
+      } else {
+        accept(h, s, fit.value1Mm(), fit.value2Mm());
       }
-      accept(h, s, fit.value1Mm(), fit.value2Mm());
     }
   }
 
-  bool atTemperature() const { return operating_ != nullptr; }
+  Scoring scoring() const {
+    if (operating_) return Scoring::AtTemperature;
+    return exactTargets_ ? Scoring::Exact : Scoring::InDoubles;
+  }
   bool standardCheck() const { return standardCheck_; }
 
   // Ranks the accepted candidates by the design results' quicksort. It sees
@@ -161,7 +169,7 @@ class Collector {
 // whose designation a shaft-basis section also holds (H7/h6 and twelve more)
 // is passed over in favour of the shaft-basis entry. Each entry adds its two
 // classes, so candidate k is the pair (k, k).
-template <bool AtTemperature>
+template <Scoring HowScored>
 void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Collector& collector) {
   const std::size_t shaftBasisFirst =
       catalogue.sectionAt(FitBasis::Shaft, FitType::Clearance).first;
@@ -178,18 +186,17 @@ void collectCatalogueFits(const FitCatalogue& catalogue, GradeBounds grades, Col
     if (!grades.contains(entry.classes.hole) || !grades.contains(entry.classes.shaft)) continue;
     collector.addHole(entry.classes.hole);
     collector.addShaft(entry.classes.shaft);
-    collector.consider<AtTemperature, false>(
-        static_cast<Collector::Index>(collector.holeCount() - 1),
-        static_cast<Collector::Index>(collector.shaftCount() - 1));
+    collector.consider<HowScored, false>(static_cast<Collector::Index>(collector.holeCount() - 1),
+                                         static_cast<Collector::Index>(collector.shaftCount() - 1));
   }
 }
 
 // Generates the candidates of the request's system in their fixed order.
-template <bool AtTemperature, bool StandardCheck>
+template <Scoring HowScored, bool StandardCheck>
 void collect(const DesignRequest& request, Collector& collector) {
   using Index = Collector::Index;
   const auto consider = [&collector](Index h, Index s) {
-    collector.consider<AtTemperature, StandardCheck>(h, s);
+    collector.consider<HowScored, StandardCheck>(h, s);
   };
   const GradeBounds grades = request.grades;
   switch (request.system) {
@@ -223,8 +230,7 @@ void collect(const DesignRequest& request, Collector& collector) {
       break;
     case DesignSystem::AllCombinations:
       if (request.onlyStandard) {
-        collectCatalogueFits<AtTemperature>(fitCatalogueFor(request.nominalSizeMm), grades,
-                                            collector);
+        collectCatalogueFits<HowScored>(fitCatalogueFor(request.nominalSizeMm), grades, collector);
       } else {
         collector.addListed(Side::Hole, grades);
         collector.addListed(Side::Shaft, grades);
@@ -234,6 +240,15 @@ void collect(const DesignRequest& request, Collector& collector) {
         }
       }
       break;
+  }
+}
+
+template <Scoring HowScored>
+void collectScored(const DesignRequest& request, Collector& collector) {
+  if (collector.standardCheck()) {
+    collect<HowScored, true>(request, collector);
+  } else {
+    collect<HowScored, false>(request, collector);
   }
 }
 
@@ -318,16 +333,10 @@ void searchFits(const DesignRequest& request, RankedFits& results) {
       request.onlyStandard && request.system != DesignSystem::AllCombinations;
   Collector collector(request, query, standardCheck, results.holes_, results.shafts_,
                       results.rows_);
-  if (collector.atTemperature()) {
-    if (collector.standardCheck()) {
-      collect<true, true>(request, collector);
-    } else {
-      collect<true, false>(request, collector);
-    }
-  } else if (collector.standardCheck()) {
-    collect<false, true>(request, collector);
-  } else {
-    collect<false, false>(request, collector);
+  switch (collector.scoring()) {
+    case Scoring::Exact: collectScored<Scoring::Exact>(request, collector); break;
+    case Scoring::InDoubles: collectScored<Scoring::InDoubles>(request, collector); break;
+    case Scoring::AtTemperature: collectScored<Scoring::AtTemperature>(request, collector); break;
   }
   collector.rank();
 }
