@@ -130,7 +130,7 @@ class SizeEvaluation {
   TwentiethsUm delta(int grade) const;
   TwentiethsUm holeDeviation(int column) const;
   TwentiethsUm shaftDeviation(int column) const;
-  static bool empty(TwentiethsUm cell);
+  static bool empty(TwentiethsUm cell);  // a cell the standard leaves empty
 
   double sizeMm_;
   std::size_t deviationRow_;

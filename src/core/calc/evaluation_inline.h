@@ -1,7 +1,7 @@
 #pragma once
 
 // The per-size lookup and the class rules, defined in a header so that every
-// caller (one fit, a window's classes, the design search's candidates) has
+// caller (one fit, a window's classes, the design search's class lists) has
 // them inlined: an evaluation is a row search, a few table reads and integer
 // sums, and a call and a returned record through memory would cost more than
 // the work. Included by evaluation.h; do not include it on its own.
