@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 
 # file to change | line added at its end | text the report must hold
 cases=(
-  'src/core/calc/evaluation.cpp|#include "present/fit_view.h"|reaches up from src/core/calc (rank 2) into src/core/present'
+  'src/core/calc/exact_length.cpp|#include "present/fit_view.h"|reaches up from src/core/calc (rank 2) into src/core/present'
   'src/core/tables/it_table.h|#include "general/general_tolerance.h"|reaches up from src/core/tables'
   'src/core/format/units.cpp|#include <QString>|Qt include <QString> in Qt-free code'
   'src/cli/cli.cpp|#include "../ui/main_window.h"|crosses from src/cli into src/ui'

@@ -128,8 +128,9 @@ class SizeEvaluation {
  private:
   TwentiethsUm it(int grade) const;
   TwentiethsUm delta(int grade) const;
-  std::optional<TwentiethsUm> holeDeviation(int column) const;
-  std::optional<TwentiethsUm> shaftDeviation(int column) const;
+  TwentiethsUm holeDeviation(int column) const;
+  TwentiethsUm shaftDeviation(int column) const;
+  static bool empty(TwentiethsUm cell);  // a cell the standard leaves empty
 
   double sizeMm_;
   std::size_t deviationRow_;
@@ -177,3 +178,5 @@ std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> 
                                    std::optional<ToleranceClass> shaft);
 
 }  // namespace kalmo
+
+#include "calc/evaluation_inline.h"  // IWYU pragma: export

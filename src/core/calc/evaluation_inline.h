@@ -1,15 +1,24 @@
-#include "calc/evaluation.h"
+#pragma once
+
+// The per-size lookup and the class rules, defined in a header so that every
+// caller (one fit, a window's classes, the design search's class lists) has
+// them inlined: an evaluation is a row search, a few table reads and integer
+// sums, and a call and a returned record through memory would cost more than
+// the work. Included by evaluation.h; do not include it on its own.
 
 #include <array>
 #include <cassert>
+#include <cstdint>
 #include <optional>
 
+#include "calc/evaluation.h"
 #include "tables/delta_table.h"
 #include "tables/it_table.h"
+#include "tables/size_row.h"
 
 namespace kalmo {
 
-namespace {
+namespace evaluation_tables {
 
 constexpr bool deltaRowsFollowDeviationRows() {
   for (std::size_t i = 0; i < kDeltaBoundsMm.size(); ++i) {
@@ -47,22 +56,22 @@ constexpr bool wholeTwentieths(const std::array<std::array<Cell, Columns>, Rows>
   return true;
 }
 
-constexpr auto kItUm = [] {
+inline constexpr auto kItUm = [] {
   std::array<std::array<double, kGradeCount>, ItTable.size()> um{};
   for (std::size_t r = 0; r < ItTable.size(); ++r) um[r] = ItTable[r].toleranceUm;
   return um;
 }();
-constexpr auto kDeltaUm = [] {
+inline constexpr auto kDeltaUm = [] {
   std::array<std::array<double, 6>, DeltaTable.size()> um{};
   for (std::size_t r = 0; r < DeltaTable.size(); ++r) um[r] = DeltaTable[r].deltaUm;
   return um;
 }();
 static_assert(wholeTwentieths(kItUm) && wholeTwentieths(kDeltaUm));
 
-constexpr auto kIt = inTwentieths(kItUm);
-constexpr auto kDelta = inTwentieths(kDeltaUm);
-constexpr auto kHoleDeviation = inTwentieths(HoleDeviationTable);
-constexpr auto kShaftDeviation = inTwentieths(ShaftDeviationTable);
+inline constexpr auto kIt = inTwentieths(kItUm);
+inline constexpr auto kDelta = inTwentieths(kDeltaUm);
+inline constexpr auto kHoleDeviation = inTwentieths(HoleDeviationTable);
+inline constexpr auto kShaftDeviation = inTwentieths(ShaftDeviationTable);
 
 static_assert(kIt[0][0].count() == 6 && kIt[0][8].count() == 200 && kDelta[1][1].count() == 30);
 static_assert(kHoleDeviation[0][1].count() == 5400 && kShaftDeviation[0][1].count() == -5400);
@@ -80,60 +89,65 @@ constexpr bool itBoundsAreDeviationBounds() {
 }
 static_assert(itBoundsAreDeviationBounds());
 
-constexpr auto kItRowOfDeviationRow = [] {
+inline constexpr auto kItRowOfDeviationRow = [] {
   std::array<std::size_t, kDeviationBoundsMm.size()> rows{};
   for (std::size_t r = 0; r < rows.size(); ++r)
     rows[r] = SizeRow(kItBoundsMm, kDeviationBoundsMm[r]);
   return rows;
 }();
 
+// A cell the standard leaves empty, converted (the conversion is exact, so
+// only an empty cell converts to it).
+inline constexpr TwentiethsUm kEmptyCell = TwentiethsUm::fromTableUm(DeviationUndefined);
+
 // ES of M6 over 250 up to 315 mm: -9 µm, without Δ.
-constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
+inline constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
 
-}  // namespace
+}  // namespace evaluation_tables
 
-SizeEvaluation::SizeEvaluation(double sizeMm)
+inline SizeEvaluation::SizeEvaluation(double sizeMm)
     : sizeMm_(sizeMm),
       deviationRow_(static_cast<std::size_t>(DeviationRow(sizeMm))),
-      itRow_(kItRowOfDeviationRow[deviationRow_]) {}
+      itRow_(evaluation_tables::kItRowOfDeviationRow[deviationRow_]) {}
 
-TwentiethsUm SizeEvaluation::it(int grade) const {
-  return kIt[itRow_][static_cast<std::size_t>(grade)];
+inline TwentiethsUm SizeEvaluation::it(int grade) const {
+  return evaluation_tables::kIt[itRow_][static_cast<std::size_t>(grade)];
 }
 
 // Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
 // The Δ table shares the deviation tables' bounds up to 500 mm, so the
 // deviation row is its row too.
-TwentiethsUm SizeEvaluation::delta(int grade) const {
+inline TwentiethsUm SizeEvaluation::delta(int grade) const {
   if (grade >= 4 && grade <= 9 && sizeMm_ > 3 && sizeMm_ <= 500) {
-    return kDelta[deviationRow_][static_cast<std::size_t>(grade - 4)];
+    return evaluation_tables::kDelta[deviationRow_][static_cast<std::size_t>(grade - 4)];
   }
   return TwentiethsUm{};
 }
 
-// A deviation cell, or nullopt where the standard defines none.
-std::optional<TwentiethsUm> SizeEvaluation::holeDeviation(int column) const {
-  const auto c = static_cast<std::size_t>(column);
-  if (HoleDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
-  return kHoleDeviation[deviationRow_][c];
+// A deviation cell; kEmptyCell where the standard defines none (tested by
+// empty()). A plain value, not an optional: the hot path keeps it in a register.
+inline TwentiethsUm SizeEvaluation::holeDeviation(int column) const {
+  return evaluation_tables::kHoleDeviation[deviationRow_][static_cast<std::size_t>(column)];
 }
 
-std::optional<TwentiethsUm> SizeEvaluation::shaftDeviation(int column) const {
-  const auto c = static_cast<std::size_t>(column);
-  if (ShaftDeviationTable[deviationRow_][c] == DeviationUndefined) return std::nullopt;
-  return kShaftDeviation[deviationRow_][c];
+inline bool SizeEvaluation::empty(TwentiethsUm cell) {
+  return cell == evaluation_tables::kEmptyCell;
 }
 
-ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
+inline TwentiethsUm SizeEvaluation::shaftDeviation(int column) const {
+  return evaluation_tables::kShaftDeviation[deviationRow_][static_cast<std::size_t>(column)];
+}
+
+inline ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
   const TwentiethsUm itv = it(g);
 
   if (l <= letter::G) {  // A..G: EI from the table
-    const std::optional<TwentiethsUm> ei = holeDeviation(hole_column::lowerDeviation(l));
-    if (!ei) return kUndefinedClass;
-    return {itv, *ei + itv, *ei};
+    const TwentiethsUm ei = holeDeviation(hole_column::lowerDeviation(l));
+    if (empty(ei)) return kUndefinedClass;
+    return {itv, ei + itv, ei};
   }
   if (l == letter::H) return {itv, itv, TwentiethsUm{}};
   if (l == letter::JS) {
@@ -144,30 +158,31 @@ ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   }
   if (l == letter::J) {
     if (g < 7 || g > 9) return kUndefinedClass;  // J exists for IT6..IT8 only
-    const std::optional<TwentiethsUm> es = holeDeviation(hole_column::jUpperDeviation(g));
-    if (!es) return kUndefinedClass;
-    return {itv, *es, *es - itv};
+    const TwentiethsUm es = holeDeviation(hole_column::jUpperDeviation(g));
+    if (empty(es)) return kUndefinedClass;
+    return {itv, es, es - itv};
   }
   if (l <= letter::N) {  // K, M, N
     if (l == letter::M && g == 7 && sizeMm_ > 250 && sizeMm_ <= 315) {
-      return {itv, kM6Over250To315, kM6Over250To315 - itv};  // M6 over 250 up to 315 mm, no Δ
+      return {itv, evaluation_tables::kM6Over250To315,
+              evaluation_tables::kM6Over250To315 - itv};  // M6 over 250 up to 315 mm, no Δ
     }
-    const std::optional<TwentiethsUm> d =
+    const TwentiethsUm d =
         holeDeviation(g <= 9 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
-    if (!d) return kUndefinedClass;
-    TwentiethsUm es = *d;
+    if (empty(d)) return kUndefinedClass;
+    TwentiethsUm es = d;
     if (g <= 9) es = es + delta(g);
     return {itv, es, es - itv};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
-  const std::optional<TwentiethsUm> d = holeDeviation(hole_column::upperDeviation(l));
-  if (!d) return kUndefinedClass;
-  TwentiethsUm es = *d;
+  const TwentiethsUm d = holeDeviation(hole_column::upperDeviation(l));
+  if (empty(d)) return kUndefinedClass;
+  TwentiethsUm es = d;
   if (g <= 8) es = es + delta(g);
   return {itv, es, es - itv};
 }
 
-ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
+inline ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
   assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
@@ -175,9 +190,9 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
 
   int column = 0;
   if (l <= letter::G) {  // a..g: es from the table
-    const std::optional<TwentiethsUm> es = shaftDeviation(shaft_column::upperDeviation(l));
-    if (!es) return kUndefinedClass;
-    return {itv, *es, *es - itv};
+    const TwentiethsUm es = shaftDeviation(shaft_column::upperDeviation(l));
+    if (empty(es)) return kUndefinedClass;
+    return {itv, es, es - itv};
   }
   if (l == letter::H) return {itv, TwentiethsUm{}, -itv};
   if (l == letter::JS) {
@@ -194,21 +209,21 @@ ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   } else {
     column = shaft_column::lowerDeviation(l);  // m..zc
   }
-  const std::optional<TwentiethsUm> ei = shaftDeviation(column);
-  if (!ei) return kUndefinedClass;
-  return {itv, *ei + itv, *ei};
+  const TwentiethsUm ei = shaftDeviation(column);
+  if (empty(ei)) return kUndefinedClass;
+  return {itv, ei + itv, ei};
 }
 
-ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
+inline ClassResult EvaluateHole(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).hole(cls);
 }
 
-ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
+inline ClassResult EvaluateShaft(ToleranceClass cls, double sizeMm) {
   return SizeEvaluation(sizeMm).shaft(cls);
 }
 
-std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,
-                                   std::optional<ToleranceClass> shaft) {
+inline std::optional<Evaluation> Evaluate(double sizeMm, std::optional<ToleranceClass> hole,
+                                          std::optional<ToleranceClass> shaft) {
   const SizeEvaluation at(sizeMm);
   if (!at.evaluable()) {
     return std::nullopt;
