@@ -35,16 +35,6 @@ std::string limitsText(Side side, ToleranceClass cls, const ClassResult& result,
          calloutDeviation(result.lowerMm(), inch);
 }
 
-const char* kindWord(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return "undefined";
-}
-
 }  // namespace
 
 std::string calloutAnswer(double sizeMm, const ClassChoice& classes, bool inch) {
@@ -66,7 +56,8 @@ std::string boundaryWarning(double sizeMm, const ClassChoice& classes,
   }
   text += parts;
   if (classes.hole && classes.shaft) {
-    text += ", " + std::string(kindWord(there.fit.kind)) + " fit";
+    const char* kind = fitKindKey(there.fit.kind);
+    text += ", " + std::string(kind ? kind : "undefined") + " fit";
     if (there.fit.kind != FitKind::Undefined) {
       text += " " + calloutDeviation(there.fit.value1Mm(), inch) + " to " +
               calloutDeviation(there.fit.value2Mm(), inch);

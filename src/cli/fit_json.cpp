@@ -33,7 +33,7 @@ void appendStatistics(std::string& out, const Zone& hole, const Zone& shaft,
 
 // Appends the "kind" value: a quoted name or null.
 void appendKind(std::string& out, FitKind kind) {
-  if (const char* name = fitKindName(kind)) {
+  if (const char* name = fitKindKey(kind)) {
     out += '"';
     out += name;
     out += '"';
@@ -82,16 +82,6 @@ std::string_view trimmed(std::string_view text) {
 }
 
 }  // namespace
-
-const char* fitKindName(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return nullptr;
-}
 
 FitJsonWriter::FitJsonWriter(const LangTable& lang, const OperatingRequest& operating)
     : operating_(operating), use_(lang) {

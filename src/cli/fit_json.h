@@ -13,9 +13,6 @@
 
 namespace kalmo::cli {
 
-// "clearance", "transition", "interference", or nullptr for an undefined fit.
-const char* fitKindName(FitKind kind);
-
 // Writes the JSON answers of `kalmo-cli fit --json`, one object per fit:
 //   {"size", "hole", "shaft", "fit", "statistics", ["operating",] "boundary", "use"}
 // Constant keys go out as they are, numbers in the shortest round-trip form;

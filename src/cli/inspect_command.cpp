@@ -183,7 +183,7 @@ class Report {
     }
     if (r_.fit) {
       JsonObject fit;
-      if (const char* kind = fitKindName(r_.fit->kind)) {
+      if (const char* kind = fitKindKey(r_.fit->kind)) {
         fit.add("kind", kind);
       } else {
         fit.addNull("kind");
@@ -229,7 +229,7 @@ class Report {
     if (r_.hole) t += partText(Side::Hole, *r_.hole, size);
     if (r_.shaft) t += partText(Side::Shaft, *r_.shaft, size);
     if (r_.fit) {
-      const char* kind = fitKindName(r_.fit->kind);
+      const char* kind = fitKindKey(r_.fit->kind);
       t += std::string("Fit: ") + (kind ? kind : "undefined");
       if (r_.fit->actualMinMm && r_.fit->actualMaxMm && r_.fit->sameKind) {
         t += ", actual " + text(*r_.fit->actualMinMm) + " to " + text(*r_.fit->actualMaxMm) +

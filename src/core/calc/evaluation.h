@@ -43,6 +43,20 @@ inline constexpr ClassResult kUndefinedClass{TwentiethsUm{}, kUndefinedDeviation
 
 enum class FitKind { Undefined, Clearance, Transition, Interference };
 
+// The fixed English key of a fit kind wherever a program reads it (JSON, CSV,
+// messages), in every language: "clearance", "transition", "interference";
+// nullptr for an undefined fit, which each writer shows its own way (null, an
+// empty field, "undefined").
+constexpr const char* fitKindKey(FitKind kind) {
+  switch (kind) {
+    case FitKind::Clearance: return "clearance";
+    case FitKind::Transition: return "transition";
+    case FitKind::Interference: return "interference";
+    case FitKind::Undefined: break;
+  }
+  return nullptr;
+}
+
 // Signed clearances, hole minus shaft, exact: positive is clearance, negative
 // interference. value1 is the maximum clearance (clearance and transition) or
 // the maximum interference (interference); value2 the minimum clearance, the

@@ -1,7 +1,7 @@
 #include "format/limits_table.h"
 
-#include "format/part_shown.h"
 #include "format/csv.h"
+#include "format/part_shown.h"
 #include "format/shortest_number.h"
 #include "format/units.h"
 
@@ -44,20 +44,6 @@ std::vector<std::string> limitsCsvHeader() {
           "kind",     "value1", "value2",      "fit_tolerance", "error"};
 }
 
-namespace {
-
-const char* kindKey(FitKind kind) {
-  switch (kind) {
-    case FitKind::Clearance: return "clearance";
-    case FitKind::Transition: return "transition";
-    case FitKind::Interference: return "interference";
-    case FitKind::Undefined: break;
-  }
-  return "";
-}
-
-}  // namespace
-
 std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   const auto length = [inchMode](double mm) {
     return formatShortest(inchMode ? mmToInch(mm) : mm);
@@ -84,8 +70,8 @@ std::vector<std::string> limitsCsvFields(const LimitsRow& row, bool inchMode) {
   member(Side::Shaft, row.shaft, row.evaluation.shaft);
   const FitResult& fit = row.evaluation.fit;
   if (limitsFitShown(row) && fit.kind != FitKind::Undefined) {
-    fields.insert(fields.end(), {kindKey(fit.kind), length(fit.value1Mm()), length(fit.value2Mm()),
-                                 length(fit.toleranceMm())});
+    fields.insert(fields.end(), {fitKindKey(fit.kind), length(fit.value1Mm()),
+                                 length(fit.value2Mm()), length(fit.toleranceMm())});
   } else {
     fields.resize(fields.size() + 4);
   }
