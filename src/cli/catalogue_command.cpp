@@ -44,7 +44,6 @@ struct CatalogueOptions {
 
 // In the order of FitBasis and FitType.
 constexpr std::array<std::string_view, 2> kBasisNames = {"hole-basis", "shaft-basis"};
-constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
 // Interface texts of the system and type pickers' entries.
 constexpr std::array<TextId, 2> kBasisCaptionIds = {TextId::HoleBasis, TextId::ShaftBasis};
 constexpr std::array<TextId, 3> kTypeCaptionIds = {TextId::ClearanceFit, TextId::TransitionFit,
@@ -75,7 +74,7 @@ std::vector<CatalogueSection> selectedSections(const FitCatalogue& catalogue,
   std::vector<CatalogueSection> sections;
   for (const CatalogueSection& s : catalogue.sections) {
     if (selected(options.system, kBasisNames[basisIndex(s.basis)]) &&
-        selected(options.type, kTypeNames[typeIndex(s.type)])) {
+        selected(options.type, kFitTypeNames[typeIndex(s.type)])) {
       sections.push_back(s);
     }
   }
@@ -120,7 +119,7 @@ std::string listJson(const FitCatalogue& catalogue, const std::vector<CatalogueS
     fits += ']';
     list += JsonObject()
                 .add("system", kBasisNames[basisIndex(s.basis)])
-                .add("type", kTypeNames[typeIndex(s.type)])
+                .add("type", kFitTypeNames[typeIndex(s.type)])
                 .addRaw("fits", fits)
                 .str();
   }
@@ -158,7 +157,7 @@ void registerCatalogueCommand(CLI::App& app, Context& ctx) {
   catalogue
       ->add_option("--type", options->type,
                    "clearance, transition or interference (default: all three)")
-      ->check(CLI::IsMember(std::vector<std::string>(kTypeNames.begin(), kTypeNames.end())));
+      ->check(CLI::IsMember(std::vector<std::string>(kFitTypeNames.begin(), kFitTypeNames.end())));
   catalogue->add_flag("--inch", options->inch, "SIZE is in inches");
   catalogue->add_flag("--json", options->json, "Write JSON instead of text");
   addLanguageOption(*catalogue, options->lang);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ std::string quoteUserText(std::string_view text);
 // cut at a character boundary and ends in "…". Long enough for every message
 // of ours with a quoted user text in it.
 inline constexpr std::size_t kMaxErrorLineBytes = 400;
+
+// The --type values of design and catalogue, in the order of FitType.
+inline constexpr std::array<std::string_view, 3> kFitTypeNames = {"clearance", "transition",
+                                                                  "interference"};
 
 // The text as it may reach a terminal (safeText of format/safe_text.h, which
 // the CSV writer shares).

@@ -110,7 +110,6 @@ struct DesignOptions {
   OperatingOptions operating;
 };
 
-constexpr std::array<std::string_view, 3> kTypeNames = {"clearance", "transition", "interference"};
 constexpr std::array<std::string_view, 5> kSystemNames = {"hole-basis", "shaft-basis", "hole",
                                                           "shaft", "all"};
 // In the order of kItApplicationRanges.
@@ -222,7 +221,7 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   r.nominalSizeMm = size.value->mm;
   r.inchMode = options.inch;
   // The option checks admit only listed names.
-  r.fitType = static_cast<FitType>(indexOf(kTypeNames, options.type));
+  r.fitType = static_cast<FitType>(indexOf(kFitTypeNames, options.type));
   r.system = static_cast<DesignSystem>(indexOf(kSystemNames, options.system));
   r.grades = *grades.value;
   r.onlyStandard = options.standardOnly;
@@ -513,7 +512,7 @@ void registerDesignCommand(CLI::App& app, Context& ctx) {
                        "Nominal size: mm, or inches with --inch; greater than 0, at most 10000 mm")
           ->type_name("");
   design->add_option("--type", options->type, "clearance (default), transition or interference")
-      ->check(CLI::IsMember(nameList(kTypeNames)));
+      ->check(CLI::IsMember(nameList(kFitTypeNames)));
   design->add_option("--max", options->max, "Target of value1, default 0 (mm, or in with --inch)")
       ->type_name("NUMBER");
   design->add_option("--min", options->min, "Target of value2, default 0 (mm, or in with --inch)")
