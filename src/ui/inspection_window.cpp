@@ -155,7 +155,6 @@ InspectionWindow::PartPanel InspectionWindow::buildPart(const char* name) {
   const auto field = [&](const char* role) {
     auto* f = new NumberField(0, kFieldMaximum, p.box);
     f->setObjectName(QString::fromLatin1(name) + QString::fromLatin1(role));
-    f->setKeepTextWithoutNumber(true);
     f->clear();
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->setMaximumWidth(100);

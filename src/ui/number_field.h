@@ -69,9 +69,6 @@ class NumberField final : public QLineEdit {
   void finishEntry();
   // What Esc does: the last applied text comes back.
   void restoreEntry();
-  // Every field now keeps a text without a number as typed and gives no
-  // value for it; kept for the owners that ask for it explicitly.
-  void setKeepTextWithoutNumber(bool) {}
   // A field that must hold a number marks an empty text too ("enter a
   // number"), as it marks other text without one. Off by default.
   void setRequired(bool required);

@@ -173,7 +173,6 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
   for (const FieldDefinition& s : kFields) {
     auto* f = new NumberField(0, kFieldMaximum, this);
     f->setObjectName(QString::fromLatin1(s.key));
-    f->setKeepTextWithoutNumber(true);
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->setMaximumWidth(130);
     fields_[static_cast<std::size_t>(s.field)] = f;
