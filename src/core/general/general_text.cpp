@@ -56,7 +56,7 @@ std::string gapText(const LangTable& lang, const GeneralValue& value,
     }
     case GeneralGap::EmptyCell:
       return filled(text(lang, TextId::GeneralEmptyCell),
-                      {std::string(1, classLetter(value.kind, designation))});
+                    {std::string(1, classLetter(value.kind, designation))});
     case GeneralGap::NotConfirmed: return text(lang, TextId::GeneralNotConfirmed);
   }
   return {};
@@ -145,7 +145,7 @@ std::string generalAnswerHeading(const LangTable& lang, const GeneralAnswer& ans
   const std::string size =
       typedLengthText(answer.size, options.decimalSeparator) + (answer.size.inch ? " in" : " mm");
   return filled(text(lang, TextId::GeneralAnswerHeading),
-                  {generalDesignationText(answer.designation), size});
+                {generalDesignationText(answer.designation), size});
 }
 
 std::string generalNote(const LangTable& lang, const GeneralAnswer& answer) {
@@ -186,8 +186,7 @@ std::string generalAnswerText(const LangTable& lang, const GeneralAnswer& answer
 std::string generalTableText(const LangTable& lang, const GeneralDesignation& designation,
                              const GeneralTextOptions& options) {
   std::string out =
-      filled(text(lang, TextId::GeneralTableHeading), {generalDesignationText(designation)}) +
-      '\n';
+      filled(text(lang, TextId::GeneralTableHeading), {generalDesignationText(designation)}) + '\n';
   for (const GeneralKind kind : kGeneralKinds) {
     const std::string caption = text(lang, generalKindText(kind));
     const bool hasClass =
@@ -198,10 +197,10 @@ std::string generalTableText(const LangTable& lang, const GeneralDesignation& de
       out += caption + ": " + text(lang, TextId::GeneralNotConfirmed) + '\n';
       continue;
     }
-    out += caption + ", " +
-           filled(text(lang, TextId::GeneralClass),
-                    {std::string(1, classLetter(kind, designation))}) +
-           '\n';
+    out +=
+        caption + ", " +
+        filled(text(lang, TextId::GeneralClass), {std::string(1, classLetter(kind, designation))}) +
+        '\n';
     for (const GeneralCell& cell : table) {
       const std::string value = generalValueText(kind, cell, options);
       out += "  " + generalRangeText(lang, cell, options.decimalSeparator) + '\t' +
@@ -209,6 +208,23 @@ std::string generalTableText(const LangTable& lang, const GeneralDesignation& de
     }
   }
   return out + text(lang, TextId::GeneralEditions) + '\n';
+}
+
+std::string generalComparisonLine(const LangTable& lang, const GeneralAnswer& answer,
+                                  const std::vector<ClassWidth>& classes,
+                                  const GeneralTextOptions& options) {
+  const GeneralValue& linear = answer[GeneralKind::Linear];
+  std::string line = generalAnswerHeading(lang, answer, options) + ": ";
+  if (linear.gap != GeneralGap::None) {
+    return line + gapText(lang, linear, answer.designation);
+  }
+  line += generalValueText(GeneralKind::Linear, *linear.cell, options);
+  for (std::size_t i = 0; i < classes.size(); ++i) {
+    line += i == 0 ? " — " : ", ";
+    line += filled(text(lang, TextId::GeneralClassWidth),
+                   {classes[i].name, lengthText(classes[i].toleranceMm, options)});
+  }
+  return line;
 }
 
 }  // namespace kalmo

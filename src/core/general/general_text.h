@@ -67,4 +67,19 @@ std::string generalAnswerText(const LangTable& lang, const GeneralAnswer& answer
 std::string generalTableText(const LangTable& lang, const GeneralDesignation& designation,
                              const GeneralTextOptions& options);
 
+// A tolerance class beside the general tolerance: its name and its
+// tolerance (the zone's width), in mm.
+struct ClassWidth {
+  std::string name;  // "H7"
+  double toleranceMm = 0;
+};
+
+// One line comparing the linear general tolerance at the size with the
+// classes' tolerances: "ISO 2768-m at 50 mm: ±0.3 mm — H7 is 0.025 mm".
+// Without a linear value it gives the reason instead of the value and no
+// classes.
+std::string generalComparisonLine(const LangTable& lang, const GeneralAnswer& answer,
+                                  const std::vector<ClassWidth>& classes,
+                                  const GeneralTextOptions& options);
+
 }  // namespace kalmo

@@ -392,6 +392,8 @@ enum class TextId : int {
   GeneralTableHelp = 1038,            // "The whole table of the class; the size's rows are marked"
   GeneralDesignationHelp = 1039,      // "The general-tolerance note of the title block ..."
   GeneralCopy = 1040,                 // "Copy": copies the answer and the table as text
+  GeneralClassWidth = 1041,           // "%1 is %2": "H7 is 0.025 mm" after the general tolerance
+  GeneralComparisonHelp = 1042,       // tooltip of the comparison line under the grid
 };
 
 }  // namespace kalmo

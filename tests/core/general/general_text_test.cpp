@@ -70,5 +70,50 @@ TEST(GeneralText, NoteNamesEachReasonOnce) {
             "geometrical class (H, K, L).");
 }
 
+TEST(GeneralText, ComparisonLineUnderTheGrid) {
+  const LangTable en = LoadLanguage(kLanguageEnglish);
+  const struct {
+    const char* size;
+    const char* classes;
+    bool inch;
+    std::vector<ClassWidth> widths;
+    const char* line;
+  } cases[] = {
+      {"50",
+       "m",
+       false,
+       {{"H7", 0.025}},
+       "ISO 2768-m at 50 mm: \u00B10.3 mm \u2014 H7 is 0.025 mm"},
+      {"50",
+       "mK",
+       false,
+       {{"H7", 0.025}, {"g6", 0.016}},
+       "ISO 2768-mK at 50 mm: \u00B10.3 mm \u2014 H7 is 0.025 mm, g6 is 0.016 mm"},
+      {"2",
+       "f",
+       true,
+       {{"H7", 0.01}},
+       "ISO 2768-f at 2 in: \u00B10.00591 in \u2014 H7 is 0.00039 in"},
+      {"50", "m", false, {}, "ISO 2768-m at 50 mm: \u00B10.3 mm"},
+      {"0.3",
+       "m",
+       false,
+       {{"H7", 0.006}},
+       "ISO 2768-m at 0.3 mm: No general tolerance applies below 0.5 mm: give the tolerance next "
+       "to the dimension."},
+      {"60",
+       "K",
+       false,
+       {{"H7", 0.03}},
+       "ISO 2768-K at 60 mm: The designation has no class for dimensions (f, m, c, v)."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(
+        generalComparisonLine(en, answerFor(c.size, c.classes, c.inch), c.widths, {.inch = c.inch}),
+        c.line)
+        << c.size << " " << c.classes;
+  }
+}
+
 }  // namespace
 }  // namespace kalmo
