@@ -72,6 +72,9 @@ double unitFactor(bool inchMode) {
 
 }  // namespace
 
+// Widths that let the longest caption of the three languages fit: the IT-range
+// list 210 pixels, the two grade lists beside it 42 (as the main window's),
+// the result-count list 66 and its caption 56.
 DesignPage::DesignPage(CalcHost& host, QWidget* parent)
     : QWidget(parent),
       gradeRangeLabel_(label(this, "ULabel3", {4, 4, 200, 15})),
@@ -155,7 +158,9 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
   resultsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   resultsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Fit, three values, and the narrow inside column, within the width the
-  // scroll bar leaves; the deviation column holds its one-word heading.
+  // scroll bar leaves; the deviation column holds its one-word heading
+  // ("Отклонение"), the others break theirs between words ("Max." over
+  // "interf.") in the two-line heading.
   const int widths[DesignResultsModel::kColumns] = {54, 58, 58, 68, 46};
   for (int c = 0; c < DesignResultsModel::kColumns; ++c) {
     resultsTable_->horizontalHeader()->resizeSection(c, widths[c]);
@@ -514,6 +519,9 @@ void DesignPage::placeResultsTable() {
   insideLine_->setGeometry(4, lineTop, 302, lineHeight);
   const int filterTop = lineTop - kFilterHeight;
   insideOnlyBox_->setGeometry(4, filterTop, 302, kFilterHeight);
+  // The conditions line and the heading strip take one line each, so after a
+  // search at operating conditions 151 pixels are left between the box and
+  // the filter: about seven of the default ten rows (ten need about 205).
   constexpr int kLine = 17;
   int top = 167;
   if (conditionsLine_->isVisibleTo(this)) top += kLine;

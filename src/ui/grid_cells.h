@@ -85,8 +85,10 @@ inline constexpr int kValueRightGap = 5;
 }  // namespace grid
 
 // Where the border between the two columns lies, which the user may drag:
-// the width of column 0, column 1 taking the rest of the client width (225
-// each at first). Each column keeps room for its value column.
+// the width of column 0 (120 to 330), column 1 taking the rest of the client
+// width (225 each at first). Each column keeps room for its value column; the
+// grid's width stays fixed, so widening one column narrows the other rather
+// than pushing the shaft column out of view.
 struct GridColumns {
   static constexpr int kMinWidth = grid::kValueColumn + 10;
   static constexpr int kMaxWidth =

@@ -22,7 +22,8 @@ namespace {
 // The page is laid out for the 310 pixels the window gives its side panel:
 // one column per part, each row's caption on the line above its two fields,
 // so that the material pickers hold the longest family name of every
-// language.
+// language at 100 and 200 % ("Неръждаема стомана" needs 117 pixels; beside a
+// caption column a picker would be 96 wide, 71 for its text).
 constexpr int kLeft = 4;
 constexpr int kHoleX = kLeft;
 constexpr int kShaftX = 157;

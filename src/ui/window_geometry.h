@@ -15,7 +15,9 @@ inline constexpr int kWidthDesign = 770;
 
 inline constexpr int kToolBarHeight = 32;
 // Client height below the tool bar: the grid ends at 349, the range-boundary
-// note takes two lines below it.
+// note takes two lines (34 pixels) below it. The room is there with or without
+// a note, so the window does not jump while a size is typed (10 and 100 mm are
+// range bounds: typing "100" passes through a note).
 inline constexpr int kGroupHeight = 383;
 inline constexpr int kClientHeight = kToolBarHeight + kGroupHeight;  // 415
 inline constexpr int kGroupWidth = 460;
@@ -36,7 +38,8 @@ inline constexpr QRect kLetterShaft{233, 33, 42, 21};
 inline constexpr QRect kGradeShaft{274, 33, 42, 21};
 inline constexpr QRect kShaftClassListButton{316, 33, 22, 21};
 // The three side-panel buttons share the height beside the pickers, above
-// the results grid (y = 71).
+// the results grid (y = 71): three fit there only at 18 pixels each, so the
+// grid, the diagram and the pickers keep their places.
 inline constexpr QRect kCatalogueButton{346, 15, 109, 18};
 inline constexpr QRect kDesignButton{346, 34, 109, 18};
 inline constexpr QRect kOperatingButton{346, 53, 109, 18};
