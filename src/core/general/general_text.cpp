@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "lang/text_args.h"
 
@@ -28,7 +29,8 @@ std::string boundText(std::int32_t um, std::string_view decimalSeparator) {
 // A length in the unit of the options: mm as it is, or inches rounded to 5
 // decimals, with the unit.
 std::string lengthText(double mm, const GeneralTextOptions& options) {
-  const double shown = options.inch ? roundTo(mmToInch(mm), 5) : mm;
+  const double shown =
+      options.inch ? roundTo(mmToInch(mm), lengthDecimals(LengthUnit::Inch, LengthUse::Note)) : mm;
   return withSeparator(formatPlain(shown), options.decimalSeparator) +
          (options.inch ? " in" : " mm");
 }
@@ -56,7 +58,7 @@ std::string gapText(const LangTable& lang, const GeneralValue& value,
     }
     case GeneralGap::EmptyCell:
       return filled(text(lang, TextId::GeneralEmptyCell),
-                      {std::string(1, classLetter(value.kind, designation))});
+                    {std::string(1, classLetter(value.kind, designation))});
     case GeneralGap::NotConfirmed: return text(lang, TextId::GeneralNotConfirmed);
   }
   return {};
@@ -145,7 +147,7 @@ std::string generalAnswerHeading(const LangTable& lang, const GeneralAnswer& ans
   const std::string size =
       typedLengthText(answer.size, options.decimalSeparator) + (answer.size.inch ? " in" : " mm");
   return filled(text(lang, TextId::GeneralAnswerHeading),
-                  {generalDesignationText(answer.designation), size});
+                {generalDesignationText(answer.designation), size});
 }
 
 std::string generalNote(const LangTable& lang, const GeneralAnswer& answer) {
@@ -186,8 +188,7 @@ std::string generalAnswerText(const LangTable& lang, const GeneralAnswer& answer
 std::string generalTableText(const LangTable& lang, const GeneralDesignation& designation,
                              const GeneralTextOptions& options) {
   std::string out =
-      filled(text(lang, TextId::GeneralTableHeading), {generalDesignationText(designation)}) +
-      '\n';
+      filled(text(lang, TextId::GeneralTableHeading), {generalDesignationText(designation)}) + '\n';
   for (const GeneralKind kind : kGeneralKinds) {
     const std::string caption = text(lang, generalKindText(kind));
     const bool hasClass =
@@ -198,10 +199,10 @@ std::string generalTableText(const LangTable& lang, const GeneralDesignation& de
       out += caption + ": " + text(lang, TextId::GeneralNotConfirmed) + '\n';
       continue;
     }
-    out += caption + ", " +
-           filled(text(lang, TextId::GeneralClass),
-                    {std::string(1, classLetter(kind, designation))}) +
-           '\n';
+    out +=
+        caption + ", " +
+        filled(text(lang, TextId::GeneralClass), {std::string(1, classLetter(kind, designation))}) +
+        '\n';
     for (const GeneralCell& cell : table) {
       const std::string value = generalValueText(kind, cell, options);
       out += "  " + generalRangeText(lang, cell, options.decimalSeparator) + '\t' +
