@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/evaluation.h"
 #include "calc/tolerance_class.h"
 #include "cli.h"
 #include "format/callout_line.h"
@@ -32,9 +33,11 @@ std::string quoteUserText(std::string_view text);
 // of ours with a quoted user text in it.
 inline constexpr std::size_t kMaxErrorLineBytes = 400;
 
-// The --type values of design and catalogue, in the order of FitType.
-inline constexpr std::array<std::string_view, 3> kFitTypeNames = {"clearance", "transition",
-                                                                  "interference"};
+// The --type values of design and catalogue, in the order of FitType: the
+// keys of the fit kinds.
+inline constexpr std::array<std::string_view, 3> kFitTypeNames = {
+    fitKindKey(FitKind::Clearance), fitKindKey(FitKind::Transition),
+    fitKindKey(FitKind::Interference)};
 
 // The text as it may reach a terminal (safeText of format/safe_text.h, which
 // the CSV writer shares).

@@ -95,7 +95,7 @@ Examples:
 
 struct DesignOptions {
   std::string size;
-  std::string type = "clearance";
+  std::string type{kFitTypeNames[0]};
   std::string max = "0";
   std::string min = "0";
   std::string system = "hole-basis";

@@ -2,6 +2,7 @@
 
 #include "format/callout.h"
 #include "format/csv.h"
+#include "format/length_decimals.h"
 #include "format/limits_table.h"
 #include "format/number_format.h"
 #include "format/units.h"
@@ -24,7 +25,8 @@ CalloutInput calloutInput(double sizeMm, const ClassChoice& classes, const Evalu
 
 std::string sizeText(double mm, bool inch) {
   if (!inch) return formatPlain(mm) + " mm";
-  return formatPlain(roundTo(mmToInch(mm), 5)) + " in (" + formatPlain(mm) + " mm)";
+  const int decimals = lengthDecimals(LengthUnit::Inch, LengthUse::Note);
+  return formatPlain(roundTo(mmToInch(mm), decimals)) + " in (" + formatPlain(mm) + " mm)";
 }
 
 // "H7 +0.035/0", or "K9 undefined".

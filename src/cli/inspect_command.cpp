@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "design/inspection.h"
 #include "fit_json.h"
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "json_writer.h"
@@ -74,8 +75,10 @@ Parsed<double> parseMeasured(std::string_view option, const std::string& text, b
   }
   const double mm = inch ? inchToMm(*value) : *value;
   if (!measuredSizeInRange(mm)) {
-    const std::string limit = inch ? formatPlain(roundTo(mmToInch(kMaxMeasuredMm), 5)) + " in"
-                                   : formatPlain(kMaxMeasuredMm) + " mm";
+    const int decimals = lengthDecimals(LengthUnit::Inch, LengthUse::Note);
+    const std::string limit = inch
+                                  ? formatPlain(roundTo(mmToInch(kMaxMeasuredMm), decimals)) + " in"
+                                  : formatPlain(kMaxMeasuredMm) + " mm";
     return {std::nullopt, std::string(option) + " " + quoteUserText(text) +
                               ": a measured size is greater than 0 and at most " + limit};
   }

@@ -328,7 +328,8 @@ void registerPressCommand(CLI::App& app, Context& ctx) {
   addTextOption(*press, "--press-friction", o->pressFriction,
                 "Friction coefficient for pressing in, default --friction");
   addTextOption(*press, "--joining-clearance", o->joiningClearance,
-                "Clearance for shrinking on, default 0.001 x size");
+                "Clearance for shrinking on, default " + formatPlain(kJoiningClearancePerDiameter) +
+                    " x size");
   press->add_flag("--inch", o->inch,
                   "SIZE, --hub-diameter, --bore, --length, --joining-clearance in inches");
   press->add_flag("--json", o->json, "Write JSON instead of the table");

@@ -258,7 +258,8 @@ void DesignPage::applyLanguage(const Language& language) {
 
 void DesignPage::showTargets(double designMinMm, double designMaxMm, bool inchMode) {
   const auto shown = [inchMode](double mm) {
-    return inchMode ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
+    return roundTo(inchMode ? mmToInch(mm) : mm,
+                   lengthDecimals(lengthUnit(inchMode), LengthUse::Field));
   };
   // A field whose text is no number keeps it: the switch takes no text away.
   if (!minTargetField_->marked()) minTargetField_->setValue(shown(designMinMm));
@@ -555,7 +556,8 @@ void DesignPage::writeInsideLine() {
   if (!excess) return;
   const bool inch = host_.record().InchMode;
   const auto length = [inch](double mm) {
-    const double shown = inch ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
+    const double shown =
+        roundTo(inch ? mmToInch(mm) : mm, lengthDecimals(lengthUnit(inch), LengthUse::Result));
     return QString::fromStdString(formatPlain(shown, localeDecimalSeparator())) +
            (inch ? QStringLiteral(" in") : QStringLiteral(" mm"));
   };

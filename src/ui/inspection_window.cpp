@@ -67,7 +67,8 @@ TextId statusText(InspectionStatus status) {
 // A typed number in the other unit: inches to 6 decimals, mm to 5, so a
 // switch back and forth keeps what was typed.
 double convertTyped(double value, bool toInch) {
-  return toInch ? roundTo(mmToInch(value), 6) : roundTo(inchToMm(value), 5);
+  const int decimals = lengthDecimals(lengthUnit(toInch), LengthUse::Input);
+  return toInch ? roundTo(mmToInch(value), decimals) : roundTo(inchToMm(value), decimals);
 }
 
 }  // namespace
@@ -243,7 +244,9 @@ InspectionWindow::FieldRead InspectionWindow::readField(const NumberField& field
       measuredSizeInRange(inch_ ? inchToMm(read.number) : read.number)) {
     return {read.number, {}};
   }
-  const double limit = inch_ ? roundTo(mmToInch(kMaxMeasuredMm), 6) : kMaxMeasuredMm;
+  const double limit =
+      inch_ ? roundTo(mmToInch(kMaxMeasuredMm), lengthDecimals(LengthUnit::Inch, LengthUse::Input))
+            : kMaxMeasuredMm;
   return {std::nullopt,
           source_.language()
               .text(TextId::MeasuredRange)

@@ -16,6 +16,7 @@
 #include <array>
 
 #include "app_images.h"
+#include "calc/start_inputs.h"
 #include "catalogue_page.h"
 #include "class_pickers.h"
 #include "design_page.h"
@@ -199,7 +200,7 @@ void MainWindow::buildInputs() {
   nominalSizeField_->setCallouts(true);
   nominalSizeField_->setRequired(true);
   nominalSizeField_->setLanguage(&language_.table());
-  nominalSizeField_->setValue(10);
+  nominalSizeField_->setValue(kStartSizeMm);
   preferredNumbersButton_ =
       pickerButton(g, "BitBtn3", Image::PreferredNumber, layout::kPreferredNumbersButton);
 

@@ -14,6 +14,7 @@
 #include "about_window.h"
 #include "app_images.h"
 #include "batch_table_window.h"
+#include "calc/start_inputs.h"
 #include "catalogue_page.h"
 #include "class_pickers.h"
 #include "design/class_lists.h"
@@ -109,7 +110,7 @@ GridInput MainWindow::gridInput() const {
 }
 
 void MainWindow::startSession() {
-  record_.NominalSize = 10;
+  record_.NominalSize = kStartSizeMm;
   record_.DesignMin = 0;
   record_.DesignMax = 0;
   showSidePage(SidePage::None);
@@ -128,17 +129,16 @@ void MainWindow::startSession() {
                               record_.InchMode);
   if (record_.InchMode) {
     unitButton_->setIcon(icon(Image::UnitInch));
-    // The field's change handler takes 10 mm in inches as the nominal size.
-    nominalSizeField_->setValue(sizeFieldValue(10, true));
+    // The field's change handler takes the start size in inches as the nominal size.
+    nominalSizeField_->setValue(sizeFieldValue(kStartSizeMm, true));
   } else {
     unitButton_->setIcon(icon(Image::UnitMillimetre));
   }
 
   chooseLanguage(language_.code());
 
-  selectClassTexts(*holeLetterPicker_, *holeGradePicker_, QStringLiteral("H"), QStringLiteral("7"));
-  selectClassTexts(*shaftLetterPicker_, *shaftGradePicker_, QStringLiteral("g"),
-                   QStringLiteral("6"));
+  selectHoleClass(kStartFit.hole);
+  selectShaftClass(kStartFit.shaft);
   Recalculate();
 
   cataloguePage_->selectFirstSection();
@@ -229,7 +229,9 @@ void MainWindow::switchUnit() {
     const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
     writeNominalField(sizeFieldValue(sizeMm, true), sizeMm);
   } else {
-    writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
+    writeNominalField(
+        roundTo(record_.NominalSize, lengthDecimals(LengthUnit::Millimetre, LengthUse::Field)),
+        record_.NominalSize);
   }
   designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
   showUnitNote();

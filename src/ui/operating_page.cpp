@@ -13,6 +13,7 @@
 #include "format/units.h"
 #include "lang/fit_texts.h"
 #include "language.h"
+#include "mech/material_texts.h"
 #include "number_field.h"
 
 namespace kalmo {
@@ -34,12 +35,6 @@ constexpr int kResultWidth = kPartWidth;
 // Entries of the material pickers: the presets in MaterialId order, then
 // Custom, so an entry's index is its MaterialId.
 constexpr int kMaterialEntries = static_cast<int>(MaterialId::Custom) + 1;
-static_assert(static_cast<int>(TextId::FamilyTitanium) - static_cast<int>(TextId::FamilySteel) +
-                  1 ==
-              static_cast<int>(kMaterialPresets.size()));
-static_assert(static_cast<int>(TextId::MaterialTitanium) - static_cast<int>(TextId::MaterialSteel) +
-                  1 ==
-              static_cast<int>(kMaterialPresets.size()));
 
 QLabel* label(QWidget* parent, const char* name, const QRect& place) {
   auto* l = new QLabel(parent);
@@ -197,15 +192,13 @@ void OperatingPage::applyLanguage() {
   // The entries name the family; the tooltip names the grade whose values
   // the preset holds, as the press-fit window lists it.
   QStringList materials;
-  for (int i = 0; i < static_cast<int>(kMaterialPresets.size()); ++i) {
-    materials << l.text(static_cast<TextId>(static_cast<int>(TextId::FamilySteel) + i));
+  for (const TextId family : kMaterialFamilyTexts) {
+    materials << l.text(family);
   }
-  materials << l.text(TextId::MaterialCustomAlpha);
   for (QComboBox* picker : {hole_.material, shaft_.material}) {
     setItemTexts(*picker, materials);
     for (int i = 0; i < static_cast<int>(kMaterialPresets.size()); ++i) {
-      picker->setItemData(i,
-                          l.text(static_cast<TextId>(static_cast<int>(TextId::MaterialSteel) + i)),
+      picker->setItemData(i, l.text(materialGradeText(static_cast<MaterialId>(i))),
                           Qt::ToolTipRole);
     }
   }
@@ -269,12 +262,10 @@ QString OperatingPage::conditionsLine() const {
   const std::string sep = localeDecimalSeparator();
   const auto part = [&](TextId side, const PartWidgets& widgets) {
     const PartChoice c = partChoice(widgets);
-    const QString material =
-        c.material == MaterialId::Custom
-            ? l.text(TextId::MaterialCustomAlpha) + u' ' +
-                  QString::fromStdString(formatPlain(alphaOf(c), sep))
-            : l.text(static_cast<TextId>(static_cast<int>(TextId::FamilySteel) +
-                                         static_cast<int>(c.material)));
+    const QString material = c.material == MaterialId::Custom
+                                 ? l.text(materialFamilyText(MaterialId::Custom)) + u' ' +
+                                       QString::fromStdString(formatPlain(alphaOf(c), sep))
+                                 : l.text(materialFamilyText(c.material));
     return l.text(side).trimmed() + QStringLiteral(": ") + material + QStringLiteral(", ") +
            QString::fromStdString(formatPlain(c.temperatureC, sep)) + QStringLiteral(" \u00B0C");
   };

@@ -16,9 +16,11 @@
 #include <cmath>
 #include <limits>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "help/help_command.h"
 #include "language.h"
+#include "mech/material_texts.h"
 #include "number_field.h"
 #include "on_screen.h"
 #include "palette_contrast.h"
@@ -100,12 +102,6 @@ constexpr std::array<PressField, 4> kShaftMaterialFields{
     PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
     PressField::ShaftAlpha};
 
-constexpr std::array<TextId, 9> kMaterialTexts{
-    TextId::MaterialSteel,     TextId::MaterialStainless, TextId::MaterialCastIron,
-    TextId::MaterialAluminium, TextId::MaterialCopper,    TextId::MaterialBrass,
-    TextId::MaterialBronze,    TextId::MaterialTitanium,  TextId::MaterialCustom};
-static_assert(kMaterialTexts.size() == static_cast<std::size_t>(MaterialId::Custom) + 1);
-
 const QString kHubMaterialKey = QStringLiteral("PressHubMaterial");
 const QString kShaftMaterialKey = QStringLiteral("PressShaftMaterial");
 // Set once the window has stored its inputs: from then on an empty stored
@@ -166,7 +162,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
     // The window's size is measured before its first showing: the pickers
     // must measure their names then too.
     picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    for (std::size_t i = 0; i < kMaterialTexts.size(); ++i) {
+    for (std::size_t i = 0; i < kMaterialGradeTexts.size(); ++i) {
       picker->addItem(QString());
     }
   }
@@ -304,7 +300,7 @@ void PressFitWindow::applyLanguage() {
   hubMaterialCaption_->setText(l.text(TextId::Material));
   shaftMaterialCaption_->setText(l.text(TextId::Material));
   QStringList names;
-  for (TextId id : kMaterialTexts) {
+  for (TextId id : kMaterialGradeTexts) {
     names << l.text(id);
   }
   setItemTexts(*hubMaterial, names);
@@ -372,9 +368,10 @@ void PressFitWindow::writeField(PressField which, std::optional<double> shown) {
     f->clear();
   } else {
     // Lengths in inches to 6 decimals (under 0.03 µm), in mm to 5.
-    const double rounded = definition(which).unit != Unit::Length ? *shown
-                           : view_.inputs.inch                    ? roundTo(*shown, 6)
-                                                                  : roundTo(*shown, 5);
+    const double rounded =
+        definition(which).unit != Unit::Length
+            ? *shown
+            : roundTo(*shown, lengthDecimals(lengthUnit(view_.inputs.inch), LengthUse::Input));
     f->setText(QString::fromStdString(formatPlain(rounded, localeDecimalSeparator())));
   }
   programWrites_ = false;
@@ -466,8 +463,9 @@ QString PressFitWindow::rangeText(PressField which) const {
       return QString::fromStdString(formatPlain(value, localeDecimalSeparator()));
     }
     const QString shown =
-        QString::fromStdString(formatPlain(roundTo(value / unitFactor(inch), inch ? 6 : 5),
-                                           localeDecimalSeparator())) +
+        QString::fromStdString(formatPlain(
+            roundTo(value / unitFactor(inch), lengthDecimals(lengthUnit(inch), LengthUse::Input)),
+            localeDecimalSeparator())) +
         QStringLiteral(" ") + unitText(Unit::Length, inch);
     return value == d ? QStringLiteral("D = ") + shown : shown;
   };
@@ -499,8 +497,9 @@ void PressFitWindow::recalculate() {
   const bool inch = view_.inputs.inch;
   const std::string separator = localeDecimalSeparator();
   const auto shownLength = [&](double mm) {
-    return QString::fromStdString(
-               formatPlain(roundTo(mm / unitFactor(inch), inch ? 6 : 5), separator)) +
+    return QString::fromStdString(formatPlain(
+               roundTo(mm / unitFactor(inch), lengthDecimals(lengthUnit(inch), LengthUse::Input)),
+               separator)) +
            QStringLiteral(" ") + unitText(Unit::Length, inch);
   };
   for (const PressField f : {PressField::PressFriction, PressField::JoiningClearance}) {
@@ -515,7 +514,9 @@ void PressFitWindow::recalculate() {
   }
   field(PressField::PressFriction)->setPlaceholderText(QStringLiteral("= μ"));
   field(PressField::JoiningClearance)
-      ->setPlaceholderText(QStringLiteral("0.001·D = ") + shownLength(0.001 * view_.inputs.sizeMm));
+      ->setPlaceholderText(QString::fromStdString(formatPlain(kJoiningClearancePerDiameter)) +
+                           QStringLiteral("·D = ") +
+                           shownLength(defaultJoiningClearanceMm(view_.inputs.sizeMm)));
 
   // Every field is checked on its own, so that all bad fields are marked at
   // once; nothing is calculated while one of them is.

@@ -141,7 +141,7 @@ class SizeEvaluation {
 
  private:
   TwentiethsUm it(int grade) const;
-  TwentiethsUm delta(int grade) const;
+  TwentiethsUm delta(Grade grade) const;
   TwentiethsUm holeDeviation(int column) const;
   TwentiethsUm shaftDeviation(int column) const;
   static bool empty(TwentiethsUm cell);  // a cell the standard leaves empty

@@ -114,12 +114,14 @@ inline TwentiethsUm SizeEvaluation::it(int grade) const {
   return evaluation_tables::kIt[itRow_][static_cast<std::size_t>(grade)];
 }
 
-// Δ applies to grades IT3..IT8 (index 4..9) of sizes over 3 up to 500 mm.
-// The Δ table shares the deviation tables' bounds up to 500 mm, so the
-// deviation row is its row too.
-inline TwentiethsUm SizeEvaluation::delta(int grade) const {
-  if (grade >= 4 && grade <= 9 && sizeMm_ > 3 && sizeMm_ <= 500) {
-    return evaluation_tables::kDelta[deviationRow_][static_cast<std::size_t>(grade - 4)];
+// Δ applies to grades IT3..IT8 of sizes over 3 up to 500 mm; the Δ table's
+// columns start at IT3. The Δ table shares the deviation tables' bounds up to
+// 500 mm, so the deviation row is its row too.
+inline TwentiethsUm SizeEvaluation::delta(Grade grade) const {
+  constexpr Grade kFirst = Grade::it(3);
+  if (grade >= kFirst && grade <= Grade::it(8) && sizeMm_ > 3 && sizeMm_ <= 500) {
+    return evaluation_tables::kDelta[deviationRow_]
+                                    [static_cast<std::size_t>(grade.index() - kFirst.index())];
   }
   return TwentiethsUm{};
 }
@@ -157,28 +159,29 @@ inline ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
     return {itv, es, -es};
   }
   if (l == letter::J) {
-    if (g < 7 || g > 9) return kUndefinedClass;  // J exists for IT6..IT8 only
+    if (cls.grade < Grade::it(6) || cls.grade > Grade::it(8)) return kUndefinedClass;
     const TwentiethsUm es = holeDeviation(hole_column::jUpperDeviation(g));
     if (empty(es)) return kUndefinedClass;
     return {itv, es, es - itv};
   }
   if (l <= letter::N) {  // K, M, N
-    if (l == letter::M && g == 7 && sizeMm_ > 250 && sizeMm_ <= 315) {
+    if (l == letter::M && cls.grade == Grade::it(6) && sizeMm_ > 250 && sizeMm_ <= 315) {
       return {itv, evaluation_tables::kM6Over250To315,
               evaluation_tables::kM6Over250To315 - itv};  // M6 over 250 up to 315 mm, no Δ
     }
+    const bool upToIT8 = cls.grade <= Grade::it(8);
     const TwentiethsUm d =
-        holeDeviation(g <= 9 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
+        holeDeviation(upToIT8 ? hole_column::kmnUpToIT8(l) : hole_column::kmnAboveIT8(l));
     if (empty(d)) return kUndefinedClass;
     TwentiethsUm es = d;
-    if (g <= 9) es = es + delta(g);
+    if (upToIT8) es = es + delta(cls.grade);
     return {itv, es, es - itv};
   }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
   const TwentiethsUm d = holeDeviation(hole_column::upperDeviation(l));
   if (empty(d)) return kUndefinedClass;
   TwentiethsUm es = d;
-  if (g <= 8) es = es + delta(g);
+  if (cls.grade <= Grade::it(7)) es = es + delta(cls.grade);
   return {itv, es, es - itv};
 }
 
@@ -200,12 +203,13 @@ inline ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
     return {itv, es, -es};
   }
   if (l == letter::J) {
-    if (g < 6 || g > 9) return kUndefinedClass;  // j exists for IT5..IT8 only
-    column = g <= 7   ? shaft_column::kJForIT5AndIT6
-             : g == 8 ? shaft_column::kJForIT7
-                      : shaft_column::kJForIT8;
+    if (cls.grade < Grade::it(5) || cls.grade > Grade::it(8)) return kUndefinedClass;
+    column = cls.grade <= Grade::it(6)   ? shaft_column::kJForIT5AndIT6
+             : cls.grade == Grade::it(7) ? shaft_column::kJForIT7
+                                         : shaft_column::kJForIT8;
   } else if (l == letter::K) {
-    column = g >= 5 && g <= 8 ? shaft_column::kKForIT4ToIT7 : shaft_column::kKOtherGrades;
+    column = cls.grade >= Grade::it(4) && cls.grade <= Grade::it(7) ? shaft_column::kKForIT4ToIT7
+                                                                    : shaft_column::kKOtherGrades;
   } else {
     column = shaft_column::lowerDeviation(l);  // m..zc
   }

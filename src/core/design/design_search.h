@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/start_inputs.h"
 #include "calc/tolerance_class.h"
 #include "design/class_lists.h"
 #include "design/design_results.h"
@@ -22,7 +23,7 @@ struct DesignTargets {
 };
 
 struct DesignRequest {
-  double nominalSizeMm = 10;
+  double nominalSizeMm = kStartSizeMm;
   bool inchMode = false;  // targets are in inches; results stay in mm
   FitType fitType = FitType::Clearance;
   DesignSystem system = DesignSystem::HoleBasis;
@@ -83,11 +84,10 @@ double designDeviation(double fitValue1Mm, double fitValue2Mm, DesignTargets tar
 // Generates the candidates of the request's system in their fixed order,
 // evaluates each with the evaluation's own functions (each class once, each
 // pair with EvaluateFit), keeps those of the requested fit type and ranks them
-// with the program's own quicksort (detail::deviationQuickSort). The targets are used as given (call
-// correctTargetSigns and checkTargets first, or use runDesignSearch). A
-// nominal size not greater than 0, or operating conditions that
-// checkPartTemperature rejects, give no results. `results` is refilled in
-// place, its memory reused.
+// with the program's own quicksort (detail::deviationQuickSort). The targets are used as given
+// (call correctTargetSigns and checkTargets first, or use runDesignSearch). A nominal size not
+// greater than 0, or operating conditions that checkPartTemperature rejects, give no results.
+// `results` is refilled in place, its memory reused.
 void searchFits(const DesignRequest& request, RankedFits& results);
 
 // The same search with the text record of every result.

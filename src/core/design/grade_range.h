@@ -19,7 +19,7 @@ constexpr int gradeValue(int gradeIndex) {
 // (0 -> "0", 7 -> "7"); nullopt for any other value.
 constexpr std::optional<int> gradeIndexOfValue(int value) {
   if (value < 0 || value > 18) return std::nullopt;
-  return value + 1;
+  return Grade::it(value).index();
 }
 
 // A closed range of grade values. When lower exceeds upper it holds nothing.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "format/part_shown.h"
 #include "format/shortest_number.h"
@@ -226,12 +227,10 @@ DecimalDigits decimalDigits(double value, std::size_t maxDecimals) {
   return d;
 }
 
-// Decimals of a deviation in the callout: every table deviation in mm is a
-// multiple of 0.00005 mm; inches keep 5 decimals.
-constexpr std::size_t kCalloutDecimals = 5;
-
 DecimalDigits deviationDigits(double deviationMm, bool inchMode) {
-  return decimalDigits(inchMode ? mmToInch(deviationMm) : deviationMm, kCalloutDecimals);
+  const int decimals = lengthDecimals(lengthUnit(inchMode), LengthUse::Note);
+  return decimalDigits(inchMode ? mmToInch(deviationMm) : deviationMm,
+                       static_cast<std::size_t>(decimals));
 }
 
 // "+0.050" with `decimals` decimals, "0" for zero.
@@ -247,7 +246,9 @@ std::string signedText(const DecimalDigits& d, std::size_t decimals) {
 }
 
 std::string sizeText(const CalloutInput& input) {
-  const double shown = input.inchMode ? roundTo(mmToInch(input.nominalMm), 5) : input.nominalMm;
+  const double shown = input.inchMode ? roundTo(mmToInch(input.nominalMm),
+                                                lengthDecimals(LengthUnit::Inch, LengthUse::Field))
+                                      : input.nominalMm;
   return std::string(kDiameterSign) + formatPlain(shown);
 }
 
@@ -275,9 +276,10 @@ std::string classCalloutLine(const CalloutInput& input, Side side) {
   const std::optional<ToleranceClass>& cls = side == Side::Hole ? input.hole : input.shaft;
   if (!cls) return {};
   const ClassResult& result = side == Side::Hole ? input.holeResult : input.shaftResult;
-  const std::string limits = partShown(true, result, input.nominalMm)
-                                 ? calloutDeviations(result.upperMm(), result.lowerMm(), input.inchMode)
-                                 : std::string("N");
+  const std::string limits =
+      partShown(true, result, input.nominalMm)
+          ? calloutDeviations(result.upperMm(), result.lowerMm(), input.inchMode)
+          : std::string("N");
   return sizeText(input) + " " + Designation(side, *cls) + " (" + limits + ")";
 }
 

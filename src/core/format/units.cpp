@@ -9,15 +9,15 @@
 namespace kalmo {
 
 std::string lengthText(double mm, bool inchMode, std::string_view decimalSeparator) {
+  const int decimals = lengthDecimals(lengthUnit(inchMode), LengthUse::Result);
   // A length of the program is the nearest double to a decimal of at most
   // 7 decimals: rounded from that decimal (mm) or from the exact quotient
   // by 25.4 (inch), halves away from zero, so no binary digit decides a tie.
   if (const std::optional<TenthsNm> exact = TenthsNm::fromMm(mm); exact && exact->mm() == mm) {
-    return inchMode ? formatFixedFraction(exact->count(), 254'000'000, 5, decimalSeparator)
-                    : formatFixedFraction(exact->count(), 10'000'000, 4, decimalSeparator);
+    return inchMode ? formatFixedFraction(exact->count(), 254'000'000, decimals, decimalSeparator)
+                    : formatFixedFraction(exact->count(), 10'000'000, decimals, decimalSeparator);
   }
-  return inchMode ? formatFixed(mmToInch(mm), 5, decimalSeparator)
-                  : formatFixed(mm, 4, decimalSeparator);
+  return formatFixed(inchMode ? mmToInch(mm) : mm, decimals, decimalSeparator);
 }
 
 double diagramValue(double mm, bool inchMode) {
@@ -35,14 +35,14 @@ std::string_view noteUnitSuffix(bool inchMode) {
 }
 
 double sizeFieldValue(double mm, bool inchMode) {
-  return inchMode ? roundTo(mmToInch(mm), kInchFieldDecimals) : mm;
+  return inchMode ? roundTo(mmToInch(mm), lengthDecimals(LengthUnit::Inch, LengthUse::Field)) : mm;
 }
 
 FieldLimits sizeFieldLimits(bool inchMode) {
   if (!inchMode) return {kMinNominalMm, kMaxNominalMm};
-  constexpr double kScale = 1e5;  // 10^kInchFieldDecimals
-  return {std::ceil(mmToInch(kMinNominalMm) * kScale) / kScale,
-          std::floor(mmToInch(kMaxNominalMm) * kScale) / kScale};
+  const double scale = std::pow(10.0, lengthDecimals(LengthUnit::Inch, LengthUse::Field));
+  return {std::ceil(mmToInch(kMinNominalMm) * scale) / scale,
+          std::floor(mmToInch(kMaxNominalMm) * scale) / scale};
 }
 
 double nominalFieldValueForPick(double selectedMm, bool inchMode) {

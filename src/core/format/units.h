@@ -3,15 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "lang/lang_table.h"
 
 namespace kalmo {
 
 // Display conversions of a length stored in mm.
-
-// Decimals the nominal-size field shows in inch mode.
-inline constexpr int kInchFieldDecimals = 5;
 
 // The number the nominal-size field shows for a size in mm: the mm value, or
 // in inch mode mm / 25.4 rounded to 5 decimals (ties to even).
@@ -33,8 +31,9 @@ FieldLimits sizeFieldLimits(bool inchMode);
 // The nominal size itself stays the picked mm value.
 double nominalFieldValueForPick(double selectedMm, bool inchMode);
 
-// Results grid, design table and export: fixed-4 of the mm value in
-// millimetre mode, fixed-5 of value / 25.4 in inch mode. A length that is the
+// Results grid, design table and export: the decimals of LengthUse::Result
+// (fixed-4 of the mm value in millimetre mode, fixed-5 of value / 25.4 in
+// inch mode). A length that is the
 // nearest double to a decimal of at most 7 decimals in mm (every length the
 // tables and a typed size give) is rounded from that exact decimal (or its
 // exact quotient by 25.4), halves away from zero; other values from their

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "lang/text_args.h"
 
@@ -28,7 +29,8 @@ std::string boundText(std::int32_t um, std::string_view decimalSeparator) {
 // A length in the unit of the options: mm as it is, or inches rounded to 5
 // decimals, with the unit.
 std::string lengthText(double mm, const GeneralTextOptions& options) {
-  const double shown = options.inch ? roundTo(mmToInch(mm), 5) : mm;
+  const double shown =
+      options.inch ? roundTo(mmToInch(mm), lengthDecimals(LengthUnit::Inch, LengthUse::Note)) : mm;
   return withSeparator(formatPlain(shown), options.decimalSeparator) +
          (options.inch ? " in" : " mm");
 }

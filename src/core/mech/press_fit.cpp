@@ -161,7 +161,7 @@ PressFitOutcome pressFit(const PressFitInput& in) {
   // temperature from the joining clearance alone would be no requirement.
   r.noInterference = !(r.uMaxMm > 0);
   if (!r.noInterference) {
-    const double s = in.joiningClearanceMm.value_or(0.001 * d);
+    const double s = in.joiningClearanceMm.value_or(defaultJoiningClearanceMm(d));
     r.hubTemperatureC = kReferenceTemperatureC + (r.uMaxMm + s) / (a.alphaUmPerMK * 1e-6 * d);
     const double shaftC = kReferenceTemperatureC - (r.uMaxMm + s) / (i.alphaUmPerMK * 1e-6 * d);
     r.shaftBelowLn2 = shaftC < kLiquidNitrogenC;

@@ -32,6 +32,13 @@ struct PressFitInput {
   std::optional<double> joiningClearanceMm;  // s for shrinking on, >= 0; default 0.001·D
 };
 
+// The joining clearance s when none is given: a thousandth of the joint
+// diameter, the usual allowance for sliding the heated hub or cooled shaft on.
+inline constexpr double kJoiningClearancePerDiameter = 0.001;
+constexpr double defaultJoiningClearanceMm(double diameterMm) {
+  return kJoiningClearancePerDiameter * diameterMm;
+}
+
 // Why an input was rejected; each value names the input concerned, which is
 // NaN, infinite or outside its range (pressFitRange).
 enum class PressFitError {

@@ -4,6 +4,7 @@
 
 #include "calc/range_boundary.h"
 #include "format/callout.h"
+#include "format/length_decimals.h"
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/text_args.h"
@@ -25,7 +26,8 @@ std::string unitName(bool inch) {
 
 // A length in the unit shown: mm as it is, or inches; at most 5 decimals.
 std::string length(double mm, bool inch, std::string_view decimalSeparator) {
-  return withSeparator(formatPlain(roundTo(inch ? mmToInch(mm) : mm, 5)), decimalSeparator);
+  const int decimals = lengthDecimals(lengthUnit(inch), LengthUse::Note);
+  return withSeparator(formatPlain(roundTo(inch ? mmToInch(mm) : mm, decimals)), decimalSeparator);
 }
 
 std::string fitPhrase(const LangTable& lang, const FitResult& fit, bool inch,
@@ -35,13 +37,13 @@ std::string fitPhrase(const LangTable& lang, const FitResult& fit, bool inch,
   switch (fit.kind) {
     case FitKind::Clearance:
       return filled(GetLangString(lang, TextId::BoundaryClearance),
-                      {other, greatest + unitName(inch)});
+                    {other, greatest + unitName(inch)});
     case FitKind::Interference:
       return filled(GetLangString(lang, TextId::BoundaryInterference),
-                      {other, greatest + unitName(inch)});
+                    {other, greatest + unitName(inch)});
     case FitKind::Transition:
       return filled(GetLangString(lang, TextId::BoundaryTransition),
-                      {greatest + unitName(inch), other + unitName(inch)});
+                    {greatest + unitName(inch), other + unitName(inch)});
     case FitKind::Undefined: break;
   }
   return GetLangString(lang, TextId::BoundaryUndefined);
@@ -84,7 +86,7 @@ std::string boundaryNote(const LangTable& lang, const FitView& view,
   const std::string bound =
       length(neighbour->boundMm, in.inch, decimalSeparator) + unitName(in.inch);
   return filled(GetLangString(lang, above ? TextId::BoundaryAbove : TextId::BoundaryBelow),
-                  {bound, designation, phrase});
+                {bound, designation, phrase});
 }
 
 }  // namespace kalmo

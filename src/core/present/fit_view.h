@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/evaluation.h"
+#include "calc/start_inputs.h"
 #include "calc/tolerance_class.h"
 
 namespace kalmo {
@@ -11,7 +12,7 @@ namespace kalmo {
 // What a front end holds of one fit calculation: the nominal size, the size
 // as the user typed it, the two classes and the unit. Lengths are in mm.
 struct FitInputs {
-  double sizeMm = 10;
+  double sizeMm = kStartSizeMm;
   std::string sizeText;                // the size as typed, in the unit shown
   std::optional<double> sizeShown;     // its number in the unit shown; nullopt while there is none
   std::optional<ToleranceClass> hole;  // nullopt: no complete class chosen

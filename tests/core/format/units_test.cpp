@@ -31,6 +31,20 @@ TEST(Units, LengthTextFollowsTheUnit) {
   EXPECT_EQ(lengthText(0.015, false, ","), "0,0150");
 }
 
+// The inspection and press-fit windows convert a typed length on each unit
+// switch; with the Input decimals a length typed in inches comes back as typed
+// after a switch to mm and back, however often the user switches.
+TEST(LengthDecimals, InputTypedInInchesSurvivesSwitchesToMmAndBack) {
+  const int toMm = lengthDecimals(LengthUnit::Millimetre, LengthUse::Input);
+  const int toInch = lengthDecimals(LengthUnit::Inch, LengthUse::Input);
+  for (const double typed : {0.000001, 0.000049, 0.123457, 1.969291, 9.999999, 393.700787}) {
+    SCOPED_TRACE(testing::Message() << typed << " in");
+    double inch = typed;
+    for (int i = 0; i < 3; ++i) inch = roundTo(mmToInch(roundTo(inchToMm(inch), toMm)), toInch);
+    EXPECT_EQ(inch, typed);
+  }
+}
+
 TEST(Units, DiagramValuesAreMicrometresOrThousandthsOfAnInch) {
   EXPECT_EQ(diagramValue(0.015, false), 15);
   EXPECT_EQ(diagramValue(-0.0105, false), -10.5);
