@@ -9,10 +9,10 @@
 #include <QWidget>
 #include <optional>
 
-#include "calc_host.h"
-#include "language.h"
 #include "memory_store.h"
-#include "settings_store.h"
+#include "pages/calc_host.h"
+#include "storage/language.h"
+#include "storage/settings_store.h"
 
 namespace kalmo::test {
 

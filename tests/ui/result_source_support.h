@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "calc/tolerance_class.h"
+#include "models/result_source.h"
 #include "page_test_support.h"
-#include "result_source.h"
 
 namespace kalmo::test {
 

@@ -17,13 +17,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app_images.h"
 #include "format/shortest_number.h"
 #include "format/units.h"
 #include "general/general_text.h"
-#include "language.h"
-#include "number_field.h"
-#include "report_printer.h"
+#include "report/report_printer.h"
+#include "storage/language.h"
+#include "widgets/app_images.h"
+#include "widgets/number_field.h"
 
 namespace kalmo {
 
