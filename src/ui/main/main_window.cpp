@@ -95,6 +95,8 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setFont(windowFont());
   setWindowIcon(icon(Image::Application));
+  // The window's own views take each result first, then the pages and windows.
+  connect(&results_, &ResultSource::resultChanged, this, &MainWindow::showResult);
   buildToolBar();
   buildInputs();
   buildPanel();
@@ -283,12 +285,11 @@ void MainWindow::buildPanel() {
   sidePages_ = new QStackedWidget(sidePanel_);
   sidePages_->setObjectName(QStringLiteral("nbExtra"));
   sidePages_->setGeometry(0, 0, layout::kPanelWidth, layout::kGroupHeight);
-  cataloguePage_ = new CataloguePage(*this, sidePages_);
-  designPage_ = new DesignPage(*this, sidePages_);
+  cataloguePage_ = new CataloguePage(results_, *this, sidePages_);
+  designPage_ = new DesignPage(results_, *this, sidePages_);
   sidePages_->addWidget(cataloguePage_);
   sidePages_->addWidget(designPage_);
-  operatingPage_ =
-      new OperatingPage([this]() -> const FitView& { return view_; }, language_, sidePages_);
+  operatingPage_ = new OperatingPage(results_, sidePages_);
   sidePages_->addWidget(operatingPage_);
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <optional>
 
+#include "main/calc_record.h"
 #include "main/window_geometry.h"
 #include "models/result_source.h"
 #include "pages/calc_host.h"
@@ -37,8 +38,10 @@ class ZoneDiagram;
 // The main window: the inputs, the results grid and the zone diagram, the
 // toolbar, and the side panel with the catalogue and design pages. It owns
 // the calculation record and wires the widgets to the core; drawing, number
-// formats, settings and texts live in their own files.
-class MainWindow final : public QMainWindow, public CalcHost, public ResultSource {
+// formats, settings and texts live in their own files. Each calculation and
+// each change of language goes out through the one result source, which
+// every page and window holds read-only.
+class MainWindow final : public QMainWindow, public CalcHost {
   Q_OBJECT
 
  public:
@@ -46,8 +49,6 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   MainWindow(Language& language, SettingsStore& store, QWidget* parent = nullptr);
 
   // CalcHost.
-  CalcRecord& record() override { return record_; }
-  const Language& language() const override { return language_; }
   void selectHoleClass(std::optional<ToleranceClass> cls) override;
   void selectShaftClass(std::optional<ToleranceClass> cls) override;
   std::optional<ToleranceClass> holeClass() const override;
@@ -56,9 +57,14 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   std::optional<OperatingConditions> operatingConditions() const override;
   QString operatingConditionsLine() const override;
 
+  // The inputs kept between calculations: the size in mm and the unit.
+  const CalcRecord& record() const { return record_; }
   // The result of the last calculation: what the grid, the diagram and the
   // copied text show.
-  const FitView& view() const override { return view_; }
+  const FitView& view() const { return results_.view(); }
+  // What the pages and windows read: the result and the language, with
+  // resultChanged and languageChanged.
+  const ResultSource& resultSource() const { return results_; }
   // The last calculation with the current language, as the results grid draws it.
   GridInput gridInput() const;
 
@@ -114,6 +120,8 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
   void applyLanguage();
   // The accessible texts of the results grid and the zone diagram.
   void describeResults();
+  // The window's own views of a new result: grid, diagram, boundary note.
+  void showResult();
 
   void setUpKeyboard();
   // Moves the window so that its whole frame lies on its screen.
@@ -198,9 +206,9 @@ class MainWindow final : public QMainWindow, public CalcHost, public ResultSourc
 
   Language& language_;
   SettingsStore& store_;
+  ResultSource results_{language_};
   CalcRecord record_;
   bool entryNoteShown_ = false;  // the note line holds the size field's problem
-  FitView view_;
   SidePage sidePage_ = SidePage::None;
   bool shown_ = false;
 };

@@ -78,16 +78,13 @@ FitInputs MainWindow::fitInputs() const {
 }
 
 void MainWindow::Recalculate() {
-  view_ = presentFit(fitInputs());
+  results_.publish(presentFit(fitInputs()));
+}
+
+void MainWindow::showResult() {
   describeResults();
   resultsGrid_->update();
-  zoneDiagram_->setValues(zoneValues(view_));
-  operatingPage_->refresh();
-  if (pressFitWindow_) {
-    pressFitWindow_->showFit(view_);
-  }
-  if (inspectionWindow_) inspectionWindow_->refresh();
-  if (batchTableWindow_) batchTableWindow_->refresh();
+  zoneDiagram_->setValues(zoneValues(view()));
   showBoundaryNote();
 }
 
@@ -101,17 +98,15 @@ QString MainWindow::operatingConditionsLine() const {
 
 void MainWindow::showBoundaryNote() {
   boundaryNoteLabel_->setText(
-      QString::fromStdString(boundaryNote(language_.table(), view_, localeDecimalSeparator())));
+      QString::fromStdString(boundaryNote(language_.table(), view(), localeDecimalSeparator())));
 }
 
 GridInput MainWindow::gridInput() const {
-  return GridInput{view_, language_.table(), localeDecimalSeparator()};
+  return GridInput{view(), language_.table(), localeDecimalSeparator()};
 }
 
 void MainWindow::startSession() {
   record_.NominalSize = 10;
-  record_.DesignMin = 0;
-  record_.DesignMax = 0;
   showSidePage(SidePage::None);
 
   const WindowSettings stored = readWindowSettings(store_);
@@ -149,9 +144,10 @@ void MainWindow::saveSession() {
       store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
                              designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
   writeOperatingChoices(store_, operatingPage_->choices());
-  writeDesignSettings(store_, DesignSettings{designPage_->atOperatingConditions(),
-                                             static_cast<int>(designPage_->fitType()),
-                                             record_.DesignMin, record_.DesignMax});
+  writeDesignSettings(
+      store_,
+      DesignSettings{designPage_->atOperatingConditions(), static_cast<int>(designPage_->fitType()),
+                     designPage_->targetMinMm(), designPage_->targetMaxMm()});
 }
 
 void MainWindow::nominalSizeChanged() {
@@ -231,9 +227,7 @@ void MainWindow::switchUnit() {
   } else {
     writeNominalField(roundTo(record_.NominalSize, 4), record_.NominalSize);
   }
-  designPage_->showTargets(record_.DesignMin, record_.DesignMax, record_.InchMode);
   showUnitNote();
-  designPage_->showUnit(record_.InchMode);
 }
 
 void MainWindow::applyUnitToSizeField() {
@@ -268,7 +262,7 @@ void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
 
 void MainWindow::copyResults() {
   QApplication::clipboard()->setText(
-      QString::fromStdString(BuildExportText(view_, language_.table(), localeDecimalSeparator())));
+      QString::fromStdString(BuildExportText(view(), language_.table(), localeDecimalSeparator())));
 }
 
 void MainWindow::copyCallout() {
@@ -277,7 +271,7 @@ void MainWindow::copyCallout() {
     showEntryNote(nominalSizeField_->problem());
     return;
   }
-  QApplication::clipboard()->setText(QString::fromStdString(calloutText(view_)));
+  QApplication::clipboard()->setText(QString::fromStdString(calloutText(view())));
 }
 
 void MainWindow::exitProgram() {
@@ -298,10 +292,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::showPressFit() {
-  if (!pressFitWindow_) {
-    pressFitWindow_ = new PressFitWindow(language_, store_, this);
-    pressFitWindow_->showFit(view_);
-  }
+  if (!pressFitWindow_) pressFitWindow_ = new PressFitWindow(results_, store_, this);
   pressFitWindow_->show();
   pressFitWindow_->raise();
   pressFitWindow_->activateWindow();

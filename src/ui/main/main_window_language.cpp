@@ -55,9 +55,6 @@ void MainWindow::applyLanguage() {
   pressFitAction_->setToolTip(l.text(TextId::PressFit) + QStringLiteral(" (") +
                               pressFitAction_->shortcut().toString(QKeySequence::NativeText) +
                               u')');
-  if (pressFitWindow_) {
-    pressFitWindow_->applyLanguage();
-  }
   nominalSizeLabel_->setText(l.text(TextId::NominalSize));
   holeLabel_->setText(l.text(TextId::Hole));
   shaftLabel_->setText(l.text(TextId::Shaft));
@@ -70,17 +67,12 @@ void MainWindow::applyLanguage() {
   } else {
     showUnitNote();
   }
-  cataloguePage_->applyLanguage(l);
   designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
-  designPage_->applyLanguage(l);
   operatingButton_->setText(l.text(TextId::OperatingButton) + QStringLiteral(" >>"));
-  operatingPage_->applyLanguage();
   inspectionButton_->setToolTip(l.text(TextId::Inspection) + QStringLiteral(" (Ctrl+I)"));
   batchTableButton_->setToolTip(l.text(TextId::BatchTable) + QStringLiteral(" (Ctrl+B)"));
   printButton_->setToolTip(l.text(TextId::Print) + QStringLiteral(" (Ctrl+P)"));
   pdfButton_->setToolTip(l.text(TextId::SaveAsPdf) + QStringLiteral(" (Ctrl+Shift+S)"));
-  if (inspectionWindow_) inspectionWindow_->applyLanguage();
-  if (batchTableWindow_) batchTableWindow_->applyLanguage();
 
   // Every button says what it does, with its shortcut; assistive technology
   // reads the same texts.
@@ -134,6 +126,7 @@ void MainWindow::applyLanguage() {
   }
   zoneDiagram_->setAccessibleName(l.text(TextId::ZoneDiagramName));
   describeResults();
+  results_.announceLanguage();
 }
 
 void MainWindow::describeResults() {
@@ -142,9 +135,9 @@ void MainWindow::describeResults() {
   const Language& l = language_;
   resultsGrid_->setAccessibleName(l.text(TextId::BasicParameters));
   resultsGrid_->setAccessibleDescription(
-      QString::fromStdString(BuildExportText(view_, l.table(), localeDecimalSeparator()))
+      QString::fromStdString(BuildExportText(view(), l.table(), localeDecimalSeparator()))
           .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  const ZoneValues zones = zoneValues(view_);
+  const ZoneValues zones = zoneValues(view());
   const Separators separators{localeDecimalSeparator(), localeGroupSeparator()};
   const auto number = [&](double v) {
     return QString::fromStdString(formatGrouped3(v, separators));

@@ -17,28 +17,28 @@ void bringToFront(QWidget& window) {
 }  // namespace
 
 void MainWindow::showInspection() {
-  if (!inspectionWindow_) inspectionWindow_ = new InspectionWindow(*this, this);
+  if (!inspectionWindow_) inspectionWindow_ = new InspectionWindow(results_, this);
   bringToFront(*inspectionWindow_);
 }
 
 void MainWindow::showBatchTable() {
-  if (!batchTableWindow_) batchTableWindow_ = new BatchTableWindow(*this, this);
+  if (!batchTableWindow_) batchTableWindow_ = new BatchTableWindow(results_, this);
   bringToFront(*batchTableWindow_);
 }
 
 void MainWindow::printCurrentResult() {
   printWithDialog(this, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
     return printResult(
-        device, view_, language_,
-        reportHeader(language_, language_.text(TextId::ResultTitle), view_.inputs.inch));
+        device, view(), language_,
+        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
   });
 }
 
 void MainWindow::saveCurrentResultPdf() {
   savePdfWithDialog(this, language_, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
     return printResult(
-        device, view_, language_,
-        reportHeader(language_, language_.text(TextId::ResultTitle), view_.inputs.inch));
+        device, view(), language_,
+        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
   });
 }
 

@@ -3,24 +3,19 @@
 #include <QString>
 #include <optional>
 
-#include "calc/calc_record.h"
 #include "calc/tolerance_class.h"
 #include "mech/operating_fit.h"
 
 namespace kalmo {
 
-class Language;
-
-// What the side pages (fit catalogue, design search) need of the main window:
-// the inputs it keeps (size, unit, design targets), the current language, the class selection of
-// the four main pickers and the one Recalculate. The main window implements
-// it; a page never reaches the window's widgets directly.
+// What the side pages (fit catalogue, design search) may ask of the main
+// window beyond reading the result (models/result_source.h): the class
+// selection of the four main pickers and the one Recalculate, and the
+// operating conditions of the operating page. The main window implements it;
+// a page never reaches the window's widgets directly.
 class CalcHost {
  public:
   virtual ~CalcHost() = default;
-
-  virtual CalcRecord& record() = 0;
-  virtual const Language& language() const = 0;
 
   // Selects a class in the two pickers of its side without running their
   // change handlers; nullopt clears that side's selection. Call Recalculate
@@ -31,8 +26,8 @@ class CalcHost {
   virtual std::optional<ToleranceClass> holeClass() const = 0;
   virtual std::optional<ToleranceClass> shaftClass() const = 0;
 
-  // Evaluates the pickers' classes at the record's nominal size and shows the
-  // result in the results grid and the zone diagram.
+  // Evaluates the pickers' classes at the window's nominal size and
+  // publishes the result.
   virtual void Recalculate() = 0;
 
   // The operating temperatures and materials of the operating page, for a

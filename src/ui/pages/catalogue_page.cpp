@@ -6,6 +6,7 @@
 #include <QListView>
 
 #include "models/catalogue_list_model.h"
+#include "models/result_source.h"
 #include "pages/calc_host.h"
 #include "storage/language.h"
 
@@ -19,7 +20,7 @@ constexpr int kWidth = 170;
 
 }  // namespace
 
-CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
+CataloguePage::CataloguePage(const ResultSource& source, CalcHost& host, QWidget* parent)
     : QWidget(parent),
       fitSystemLabel_(new QLabel(this)),
       headingLabel_(new QLabel(this)),
@@ -27,8 +28,9 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
       fitSystemPicker_(new QComboBox(this)),
       fitTypePicker_(new QComboBox(this)),
       fitList_(new QListView(this)),
+      source_(source),
       host_(host),
-      list_(new CatalogueListModel(host.language(), this)) {
+      list_(new CatalogueListModel(source.language(), this)) {
   setObjectName(QStringLiteral("Sglobka"));
   fitSystemLabel_->setObjectName(QStringLiteral("ULabel1"));
   headingLabel_->setObjectName(QStringLiteral("ULabel2"));
@@ -64,9 +66,11 @@ CataloguePage::CataloguePage(CalcHost& host, QWidget* parent)
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
   connect(fitList_, &QListView::clicked, this, &CataloguePage::applySelectedFit);
+  connect(&source_, &ResultSource::languageChanged, this, &CataloguePage::applyLanguage);
 }
 
-void CataloguePage::applyLanguage(const Language& language) {
+void CataloguePage::applyLanguage() {
+  const Language& language = source_.language();
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   fitTypeLabel_->setText(language.text(TextId::TypeOfFit));
   headingLabel_->setText(language.text(TextId::StandardFits));
@@ -89,7 +93,7 @@ void CataloguePage::refillFitList() {
   if (system < 0 || type < 0) {
     return;
   }
-  const FitCatalogue& catalogue = fitCatalogueFor(host_.record().NominalSize);
+  const FitCatalogue& catalogue = fitCatalogueFor(source_.view().inputs.sizeMm);
   list_->setEntries(catalogue.section(static_cast<FitBasis>(system), static_cast<FitType>(type)));
 }
 

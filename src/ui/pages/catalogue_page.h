@@ -11,19 +11,21 @@ namespace kalmo {
 class CalcHost;
 class CatalogueListModel;
 class Language;
+class ResultSource;
 
 // The fit catalogue page ("Sglobka") of the side panel: the fit system and
 // fit type pickers and the list of standard fits of that section. The page
-// reaches the calculation only through its host.
+// reads the result's size and the language from the window's result source
+// and acts on the window only through its host.
 class CataloguePage final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CataloguePage(CalcHost& host, QWidget* parent = nullptr);
+  CataloguePage(const ResultSource& source, CalcHost& host, QWidget* parent = nullptr);
 
   // Writes the captions and list entries of the current language; the lists
-  // keep their selected entries.
-  void applyLanguage(const Language& language);
+  // keep their selected entries. Runs on every change of language.
+  void applyLanguage();
 
   // Refills fitList_ with the section that fitSystemPicker_ and fitTypePicker_ select, from
   // the catalogue of the current size band; runs when either picker changes
@@ -51,6 +53,7 @@ class CataloguePage final : public QWidget {
   QComboBox* fitTypePicker_;    // clearance, transition, interference
   QListView* fitList_;
 
+  const ResultSource& source_;
   CalcHost& host_;
   CatalogueListModel* list_;
 };

@@ -15,6 +15,7 @@
 #include "format/number_format.h"
 #include "format/units.h"
 #include "models/design_results_model.h"
+#include "models/result_source.h"
 #include "pages/calc_host.h"
 #include "storage/language.h"
 #include "widgets/class_pickers.h"
@@ -72,7 +73,7 @@ double unitFactor(bool inchMode) {
 
 }  // namespace
 
-DesignPage::DesignPage(CalcHost& host, QWidget* parent)
+DesignPage::DesignPage(const ResultSource& source, CalcHost& host, QWidget* parent)
     : QWidget(parent),
       gradeRangeLabel_(label(this, "ULabel3", {4, 4, 200, 15})),
       fitSystemLabel_(label(this, "ULabel4", {4, 41, 150, 15})),
@@ -97,8 +98,9 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
       resultsTable_(new QTableView(this)),
       insideOnlyBox_(new QCheckBox(this)),
       insideLine_(label(this, "lblInside", {4, 352, 302, kInsideLineMinHeight})),
+      source_(source),
       host_(host),
-      results_(new DesignResultsModel(host.language(), this)) {
+      results_(new DesignResultsModel(source.language(), this)) {
   setObjectName(QStringLiteral("Design"));
   fillGradePicker(*lowestGradePicker_);
   fillGradePicker(*highestGradePicker_);
@@ -184,17 +186,29 @@ DesignPage::DesignPage(CalcHost& host, QWidget* parent)
     connect(f, &NumberField::noteRequested, this, [f](const QString& note) {
       QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
     });
-    f->setLanguage(&host_.language().table());
+    f->setLanguage(&source_.language().table());
   }
   setVisualTabOrder(*this);
   connect(searchButton_, &QPushButton::clicked, this, &DesignPage::runSearch);
   connect(resultsTable_, &QTableView::clicked, this, &DesignPage::applyCurrentRow);
   connect(insideOnlyBox_, &QCheckBox::toggled, this, &DesignPage::insideFilterToggled);
   connect(atOperatingBox_, &QCheckBox::toggled, this, &DesignPage::showConditionsLine);
+  connect(&source_, &ResultSource::languageChanged, this, &DesignPage::applyLanguage);
+  connect(&source_, &ResultSource::resultChanged, this, &DesignPage::followUnit);
   gradeRangeChanged();
 }
 
-void DesignPage::applyLanguage(const Language& language) {
+void DesignPage::followUnit(const FitView& view) {
+  if (view.inputs.inch == inch_) return;
+  // The targets are shown anew from the kept millimetres, so that switching
+  // back and forth does not drift them.
+  inch_ = view.inputs.inch;
+  showTargets(targetMinMm_, targetMaxMm_, inch_);
+  showUnit(inch_);
+}
+
+void DesignPage::applyLanguage() {
+  const Language& language = source_.language();
   gradeRangeLabel_->setText(language.text(TextId::ItRange));
   fitSystemLabel_->setText(language.text(TextId::SystemOfFit));
   standardFitsOnlyBox_->setText(language.text(TextId::OnlyStandardFits));
@@ -284,11 +298,11 @@ void DesignPage::restoreTargets(FitType type, double designMinMm, double designM
     fitTypePicker_->setCurrentIndex(static_cast<int>(type));
   }
   const TargetCaptionIds captions = targetCaptionIds(type);
-  maxTargetLabel_->setText(host_.language().text(captions.max));
-  minTargetLabel_->setText(host_.language().text(captions.min));
+  maxTargetLabel_->setText(source_.language().text(captions.max));
+  minTargetLabel_->setText(source_.language().text(captions.min));
   results_->setFitType(type);
-  host_.record().DesignMin = designMinMm;
-  host_.record().DesignMax = designMaxMm;
+  targetMinMm_ = designMinMm;
+  targetMaxMm_ = designMaxMm;
   showTargets(designMinMm, designMaxMm, inchMode);
 }
 
@@ -324,7 +338,7 @@ void DesignPage::fitSystemChanged() {
   const bool fixed = system == static_cast<int>(DesignSystem::HoleTolerance) ||
                      system == static_cast<int>(DesignSystem::ShaftTolerance);
   fixedClasses_ = fixed ? fixedClassChoices(static_cast<DesignSystem>(system),
-                                            host_.record().NominalSize, gradeBounds())
+                                            source_.view().inputs.sizeMm, gradeBounds())
                         : std::vector<ClassListItem>{};
   const Side side =
       system == static_cast<int>(DesignSystem::HoleTolerance) ? Side::Hole : Side::Shaft;
@@ -344,15 +358,15 @@ void DesignPage::fitSystemChanged() {
 void DesignPage::fitTypeChanged() {
   const FitType type = fitTypeAt(fitTypePicker_->currentIndex());
   const TargetCaptionIds captions = targetCaptionIds(type);
-  maxTargetLabel_->setText(host_.language().text(captions.max));
-  minTargetLabel_->setText(host_.language().text(captions.min));
+  maxTargetLabel_->setText(source_.language().text(captions.max));
+  minTargetLabel_->setText(source_.language().text(captions.min));
   results_->setFitType(type);
   minTargetField_->setValue(0);
   maxTargetField_->setValue(0);
   // The targets the fields show are the ones a unit switch rewrites them
   // from; left behind, a switch would bring back the discarded values.
-  host_.record().DesignMin = 0;
-  host_.record().DesignMax = 0;
+  targetMinMm_ = 0;
+  targetMaxMm_ = 0;
 }
 
 void DesignPage::maxTargetEdited() {
@@ -360,7 +374,7 @@ void DesignPage::maxTargetEdited() {
   if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = maxTargetField_->value();
   if (maxTargetField_->hasFocus() && typed) {
-    host_.record().DesignMax = *typed * unitFactor(host_.record().InchMode);
+    targetMaxMm_ = *typed * unitFactor(inch_);
   }
 }
 
@@ -369,15 +383,14 @@ void DesignPage::minTargetEdited() {
   if (!targetProblemShown()) showInsideLine();
   const std::optional<double> typed = minTargetField_->value();
   if (minTargetField_->hasFocus() && typed) {
-    host_.record().DesignMin = *typed * unitFactor(host_.record().InchMode);
+    targetMinMm_ = *typed * unitFactor(inch_);
   }
 }
 
 DesignRequest DesignPage::designRequest() const {
-  const CalcRecord& record = host_.record();
   DesignRequest request;
-  request.nominalSizeMm = record.NominalSize;
-  request.inchMode = record.InchMode;
+  request.nominalSizeMm = source_.view().inputs.sizeMm;
+  request.inchMode = inch_;
   request.fitType = fitTypeAt(fitTypePicker_->currentIndex());
   const int system = fitSystemPicker_->currentIndex();
   request.system = system >= 0 && system <= static_cast<int>(DesignSystem::AllCombinations)
@@ -404,7 +417,7 @@ void DesignPage::runSearch() {
   // page; the previous results stay.
   if (atOperatingBox_->isChecked() && !host_.operatingConditions()) {
     QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
-                        host_.language().text(TextId::OperatingEntryMissing), QMessageBox::Ok,
+                        source_.language().text(TextId::OperatingEntryMissing), QMessageBox::Ok,
                         this);
     message.exec();
     return;
@@ -415,12 +428,11 @@ void DesignPage::runSearch() {
 
   // The corrected signs go back into the fields, whether or not the check
   // passes; the stored targets follow them.
-  CalcRecord& record = host_.record();
   if (outcome.targets.max != request.targets.max) {
-    record.DesignMax = -record.DesignMax;
+    targetMaxMm_ = -targetMaxMm_;
   }
   if (outcome.targets.min != request.targets.min) {
-    record.DesignMin = -record.DesignMin;
+    targetMinMm_ = -targetMinMm_;
   }
   maxTargetField_->setValue(outcome.targets.max);
   minTargetField_->setValue(outcome.targets.min);
@@ -428,7 +440,7 @@ void DesignPage::runSearch() {
   if (outcome.error != DesignInputError::None) {
     // The previous results stay.
     QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
-                        host_.language().text(TextId::TargetsReversed), QMessageBox::Ok, this);
+                        source_.language().text(TextId::TargetsReversed), QMessageBox::Ok, this);
     message.exec();
     return;
   }
@@ -448,7 +460,7 @@ void DesignPage::runSearch() {
 }
 
 bool DesignPage::targetProblemShown() {
-  const Language& l = host_.language();
+  const Language& l = source_.language();
   QStringList problems;
   for (const auto& [field, caption] :
        {std::pair{maxTargetField_, maxTargetLabel_}, {minTargetField_, minTargetLabel_}}) {
@@ -532,10 +544,10 @@ void DesignPage::writeInsideLine() {
   if (!results_->searched() || all == 0) {
     insideLine_->clear();
   } else if (results_->insideCount() == 0) {
-    insideLine_->setText(host_.language().text(TextId::NoneInsideTargets));
+    insideLine_->setText(source_.language().text(TextId::NoneInsideTargets));
   } else {
     insideLine_->setText(
-        host_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
+        source_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
   }
   // The fit in the main window, when the page applied it and it misses the
   // targets: which value, by how much.
@@ -545,7 +557,7 @@ void DesignPage::writeInsideLine() {
   }
   const std::optional<TargetExcess> excess = results_->excessOf(*applied_);
   if (!excess) return;
-  const bool inch = host_.record().InchMode;
+  const bool inch = inch_;
   const auto length = [inch](double mm) {
     const double shown = inch ? roundTo(mmToInch(mm), 5) : roundTo(mm, 4);
     return QString::fromStdString(formatPlain(shown, localeDecimalSeparator())) +
@@ -557,7 +569,7 @@ void DesignPage::writeInsideLine() {
   if (type == FitType::Transition && !first) caption = TextId::MaxInterference;
   if (type == FitType::Interference)
     caption = first ? TextId::MaxInterference : TextId::MinInterference;
-  const Language& l = host_.language();
+  const Language& l = source_.language();
   insideLine_->setText(insideLine_->text() + u'\n' +
                        l.text(excess->above ? TextId::FitAppliedAbove : TextId::FitAppliedBelow)
                            .arg(QString::fromStdString(applied_->Designation), l.text(caption),
@@ -599,6 +611,7 @@ void DesignPage::restoreChoices(int resultCountIndex, bool onlyStandardFits,
 }
 
 void DesignPage::showUnit(bool inchMode) {
+  inch_ = inchMode;
   for (NumberField* f : {maxTargetField_, minTargetField_}) {
     f->setUnit(inchMode ? QStringLiteral("in") : QStringLiteral("mm"));
   }

@@ -7,6 +7,7 @@
 #include "design/class_lists.h"
 #include "design/design_search.h"
 #include "models/design_results_model.h"
+#include "present/fit_view.h"
 #include "storage/settings_store.h"
 
 class QCheckBox;
@@ -20,25 +21,31 @@ namespace kalmo {
 class CalcHost;
 class Language;
 class NumberField;
+class ResultSource;
 
 // The design search page ("Design") of the side panel: the grade range, the
 // fit system and type, the two target values, the result count, the search
-// button and the results table. The page reaches the calculation only
-// through its host.
+// button and the results table. The page reads the result and the language
+// from the window's result source and acts on the window only through its
+// host. It keeps its targets in mm and shows them in the result's unit.
 class DesignPage final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DesignPage(CalcHost& host, QWidget* parent = nullptr);
+  DesignPage(const ResultSource& source, CalcHost& host, QWidget* parent = nullptr);
 
   // Writes the captions and list entries of the current language; the lists
   // keep their selected entries, the target captions follow fitTypePicker_, and the
-  // results table is repainted so that its headings follow too.
-  void applyLanguage(const Language& language);
+  // results table is repainted so that its headings follow too. Runs on
+  // every change of language.
+  void applyLanguage();
 
-  // Shows DesignMin / DesignMax (mm) in the fields in the current unit:
-  // inches rounded to 5 decimals, millimetres rounded to 4.
+  // Shows targets (mm) in the fields in the given unit: inches rounded to 5
+  // decimals, millimetres rounded to 4.
   void showTargets(double designMinMm, double designMaxMm, bool inchMode);
+  // The targets as last typed or restored, in mm; the session keeps them.
+  double targetMinMm() const { return targetMinMm_; }
+  double targetMaxMm() const { return targetMaxMm_; }
 
   // The page opened: the first IT range and hole basis; the fit type, the
   // targets and the results of the last search stay. The line under "at
@@ -84,7 +91,9 @@ class DesignPage final : public QWidget {
   void fitSystemChanged();
   // Captions of the two targets for the new fit type; both targets 0.
   void fitTypeChanged();
-  // Typed targets reach DesignMax / DesignMin (mm) only while their field
+  // A result in another unit: the targets and the results table follow it.
+  void followUnit(const FitView& view);
+  // Typed targets reach the kept targets (mm) only while their field
   // has the focus, so numbers the program writes into them do not.
   void maxTargetEdited();
   void minTargetEdited();
@@ -140,8 +149,13 @@ class DesignPage final : public QWidget {
   QCheckBox* insideOnlyBox_;  // only fits inside the targets
   QLabel* insideLine_;        // the inside count, or that none lies inside
 
+  const ResultSource& source_;
   CalcHost& host_;
   DesignResultsModel* results_;
+  // The targets in mm, and the unit the fields show them in.
+  double targetMinMm_ = 0;
+  double targetMaxMm_ = 0;
+  bool inch_ = false;
   // The classes behind the entries of fixedClassPicker_.
   std::vector<ClassListItem> fixedClasses_;
   // The fit the page applied last, while it is that of the shown results.

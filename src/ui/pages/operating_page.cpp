@@ -12,6 +12,7 @@
 #include "format/share_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
+#include "models/result_source.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"
 
@@ -101,10 +102,9 @@ OperatingConditions conditionsOf(const OperatingChoices& choices) {
           {choices.shaft.temperatureC, alphaOf(choices.shaft)}};
 }
 
-OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* parent)
+OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
     : QWidget(parent),
-      fit_(std::move(fit)),
-      language_(language),
+      source_(source),
       titleLabel_(label(this, "titleLabel", {kLeft, 6, kFullWidth, 15})),
       holeLabel_(label(this, "holeLabel", {kHoleX, 24, kPartWidth, 15})),
       shaftLabel_(label(this, "shaftLabel", {kShaftX, 24, kPartWidth, 15})),
@@ -160,6 +160,8 @@ OperatingPage::OperatingPage(FitSource fit, const Language& language, QWidget* p
     });
   }
   connect(distributionPicker_, &QComboBox::currentIndexChanged, this, &OperatingPage::refresh);
+  connect(&source_, &ResultSource::resultChanged, this, &OperatingPage::refresh);
+  connect(&source_, &ResultSource::languageChanged, this, &OperatingPage::applyLanguage);
   restoreChoices({});
 }
 
@@ -175,7 +177,7 @@ OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
   part.alpha->setUnit(QStringLiteral("\u00B5m/(m\u00B7K)"));
   part.temperature->setUnit(QStringLiteral("\u00B0C"));
   for (NumberField* f : {part.alpha, part.temperature}) {
-    f->setLanguage(&language_.table());
+    f->setLanguage(&source_.language().table());
     // A field left without a number says why at the field.
     connect(f, &NumberField::noteRequested, this, [f](const QString& note) {
       QToolTip::showText(f->mapToGlobal(QPoint(0, f->height())), note, f);
@@ -185,7 +187,7 @@ OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
 }
 
 void OperatingPage::applyLanguage() {
-  const Language& l = language_;
+  const Language& l = source_.language();
   languageApplied_ = true;
   titleLabel_->setText(l.text(TextId::OperatingConditions));
   holeLabel_->setText(l.text(TextId::Hole).trimmed());
@@ -248,7 +250,7 @@ std::optional<OperatingConditions> OperatingPage::conditions() const {
 }
 
 QStringList OperatingPage::entryProblems() const {
-  const Language& l = language_;
+  const Language& l = source_.language();
   QStringList problems;
   const auto check = [&](TextId part, TextId caption, const NumberField& f) {
     if (!f.marked()) return;
@@ -264,7 +266,7 @@ QStringList OperatingPage::entryProblems() const {
 
 QString OperatingPage::conditionsLine() const {
   if (const QStringList problems = entryProblems(); !problems.isEmpty()) return problems.first();
-  const Language& l = language_;
+  const Language& l = source_.language();
   const std::string sep = localeDecimalSeparator();
   const auto part = [&](TextId side, const PartWidgets& widgets) {
     const PartChoice c = partChoice(widgets);
@@ -322,8 +324,8 @@ void OperatingPage::materialChanged(PartWidgets& part) {
 void OperatingPage::refresh() {
   // Before the first texts there is nothing to write the results with.
   if (!languageApplied_) return;
-  const Language& l = language_;
-  const FitView& view = fit_();
+  const Language& l = source_.language();
+  const FitView& view = source_.view();
   const std::string sep = localeDecimalSeparator();
   const OperatingChoices chosen = choices();
   const QStringList problems = entryProblems();

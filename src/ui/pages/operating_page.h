@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "mech/assembly_statistics.h"
 #include "mech/materials.h"
@@ -16,6 +15,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ResultSource;
 
 // The α a part's choice stands for: the preset's, or the typed one.
 double alphaOf(const PartChoice& part);
@@ -26,14 +26,13 @@ OperatingConditions conditionsOf(const OperatingChoices& choices);
 // typed α) and temperature, and the spread of the actual sizes; it shows the
 // window's fit at 20 °C and at the operating temperatures side by side, the
 // warning when the fit changes its kind, and the shares of assemblies that
-// interfere. It reads the window's one result value through `fit` and never
-// changes it; refresh() after every calculation.
+// interfere. It reads the window's one result value from the result source,
+// follows its results and languages, and never changes it.
 class OperatingPage final : public QWidget {
   Q_OBJECT
 
  public:
-  using FitSource = std::function<const FitView&()>;
-  OperatingPage(FitSource fit, const Language& language, QWidget* parent = nullptr);
+  explicit OperatingPage(const ResultSource& source, QWidget* parent = nullptr);
 
   // Writes captions and list entries in the language, then the results.
   void applyLanguage();
@@ -74,8 +73,7 @@ class OperatingPage final : public QWidget {
   // custom material lets the user edit.
   void materialChanged(PartWidgets& part);
 
-  FitSource fit_;
-  const Language& language_;
+  const ResultSource& source_;
   bool languageApplied_ = false;
 
   // Widgets, by role; the object names are the same words.

@@ -100,6 +100,8 @@ BatchTableWindow::BatchTableWindow(const ResultSource& source, QWidget* parent)
              [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
+  connect(&source_, &ResultSource::resultChanged, this, &BatchTableWindow::refresh);
+  connect(&source_, &ResultSource::languageChanged, this, &BatchTableWindow::applyLanguage);
 }
 
 void BatchTableWindow::readCallouts() {

@@ -22,16 +22,18 @@ class ResultSource;
 // limits table below, one row per line (a line that cannot be read keeps its
 // row with the reason). The table sorts by a clicked column; it can be
 // copied tab-separated, exported as CSV, printed or saved as PDF. Sizes are
-// read in the main window's unit; refresh() follows a change of unit.
+// read in the unit of the result source, and read again when it changes; the
+// texts follow its language.
 class BatchTableWindow final : public QWidget {
   Q_OBJECT
 
  public:
   explicit BatchTableWindow(const ResultSource& source, QWidget* parent = nullptr);
 
-  // Reads the callouts again when the unit has changed.
+  // Reads the callouts again when the unit has changed; runs on every result.
   void refresh();
-  // Writes every caption in the current language and reads the callouts anew.
+  // Writes every caption in the current language and reads the callouts
+  // anew; runs on every change of language.
   void applyLanguage();
 
   // Puts text into the callout field and reads it at once.

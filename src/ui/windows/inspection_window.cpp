@@ -145,6 +145,8 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
              [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;
   applyLanguage();
+  connect(&source_, &ResultSource::resultChanged, this, &InspectionWindow::refresh);
+  connect(&source_, &ResultSource::languageChanged, this, &InspectionWindow::applyLanguage);
 }
 
 InspectionWindow::PartPanel InspectionWindow::buildPart(const char* name) {

@@ -30,8 +30,8 @@ InspectionInput inspectionInput(const FitView& view, std::optional<Measurement> 
 // The inspection window: measured sizes of the hole and the shaft of the
 // current size and fit (a single size, or a lot's smallest and largest),
 // and per part its status, margin, accepting classes and gauge sizes, then
-// the actual fit. Lengths in the main window's unit; the results follow the
-// main window through refresh().
+// the actual fit. Lengths in the result's unit; the window follows every
+// result and language of its result source.
 class InspectionWindow final : public QWidget {
   Q_OBJECT
 
@@ -39,9 +39,10 @@ class InspectionWindow final : public QWidget {
   explicit InspectionWindow(const ResultSource& source, QWidget* parent = nullptr);
 
   // Reads the result again (size, classes, unit) and inspects anew; typed
-  // measurements are converted when the unit has changed.
+  // measurements are converted when the unit has changed. Runs on every result.
   void refresh();
-  // Writes every caption in the current language and inspects anew.
+  // Writes every caption in the current language and inspects anew; runs on
+  // every change of language.
   void applyLanguage();
 
   // One part's widgets.

@@ -19,6 +19,7 @@
 #include "format/number_format.h"
 #include "help/help_command.h"
 #include "models/press_fit_results_model.h"
+#include "models/result_source.h"
 #include "storage/language.h"
 #include "storage/settings_store.h"
 #include "widgets/number_field.h"
@@ -142,7 +143,7 @@ const std::array<PressField, 4>& materialFields(bool hub) {
 
 }  // namespace
 
-PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, QWidget* parent)
+PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store, QWidget* parent)
     : QWidget(parent, Qt::Window),
       hubMaterial(new QComboBox(this)),
       shaftMaterial(new QComboBox(this)),
@@ -150,7 +151,8 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
       problems(new QLabel(this)),
       warnings(new QLabel(this)),
       results(new QTableView(this)),
-      language_(language),
+      source_(source),
+      language_(source.language()),
       store_(store),
       hubGroup_(new QGroupBox(this)),
       shaftGroup_(new QGroupBox(this)),
@@ -158,7 +160,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
       hubMaterialCaption_(new QLabel(this)),
       shaftMaterialCaption_(new QLabel(this)),
       frictionHint_(new QLabel(this)),
-      model_(new PressFitResultsModel(language, this)) {
+      model_(new PressFitResultsModel(source.language(), this)) {
   setObjectName(QStringLiteral("pressFitWindow"));
   hubMaterial->setObjectName(QStringLiteral("hubMaterial"));
   shaftMaterial->setObjectName(QStringLiteral("shaftMaterial"));
@@ -199,6 +201,9 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
     connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
   }
   applyLanguage();
+  takeFit(source_.view());
+  connect(&source_, &ResultSource::resultChanged, this, &PressFitWindow::takeFit);
+  connect(&source_, &ResultSource::languageChanged, this, &PressFitWindow::applyLanguage);
 }
 
 PressFitWindow::~PressFitWindow() {
@@ -349,7 +354,7 @@ QString PressFitWindow::fieldCaption(PressField which) const {
          (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']');
 }
 
-void PressFitWindow::showFit(const FitView& view) {
+void PressFitWindow::takeFit(const FitView& view) {
   const bool unitChanged = view.inputs.inch != view_.inputs.inch;
   view_ = view;
   if (unitChanged) {
@@ -584,7 +589,7 @@ void PressFitWindow::readSettings() {
     if (s.unit == Unit::Length) {
       lengthsMm_[static_cast<std::size_t>(s.field)] = value;
     }
-    writeField(s.field, value);  // the window starts in mm; showFit converts
+    writeField(s.field, value);  // the window starts in mm; takeFit converts
   }
   fillMaterial(hubMaterial, hub);  // a preset's values, whatever was stored
   fillMaterial(shaftMaterial, shaft);

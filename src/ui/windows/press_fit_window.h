@@ -17,6 +17,7 @@ namespace kalmo {
 class Language;
 class NumberField;
 class PressFitResultsModel;
+class ResultSource;
 class SettingsStore;
 
 // The entry fields of the press-fit window, in the order they are stored.
@@ -47,20 +48,17 @@ inline constexpr std::size_t kPressFieldCount = static_cast<std::size_t>(PressFi
 inline constexpr double kTypicalDrySteelFriction = 0.12;
 
 // "Press fit": the elastic press-fit method applied to the fit the main
-// window shows. The hub is the hole part. It takes the fit as the one result
-// value (showFit) and never reads the main window's widgets. Its inputs are
-// kept in the settings store when it is destroyed or closed.
+// window shows. The hub is the hole part. It follows the results and the
+// language of its result source and never reads the main window's widgets.
+// Its inputs are kept in the settings store when it is destroyed or closed.
 class PressFitWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  PressFitWindow(const Language& language, SettingsStore& store, QWidget* parent = nullptr);
+  PressFitWindow(const ResultSource& source, SettingsStore& store, QWidget* parent = nullptr);
   ~PressFitWindow() override;
 
-  // The size, the fit and the unit to work with; lengths in the fields follow
-  // a change of unit. Recalculates.
-  void showFit(const FitView& view);
-  // Writes every caption in the current language.
+  // Writes every caption in the current language; runs on every change of language.
   void applyLanguage();
 
   NumberField* field(PressField which) const { return fields_[static_cast<std::size_t>(which)]; }
@@ -82,6 +80,9 @@ class PressFitWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The size, the fit and the unit to work with; lengths in the fields follow
+  // a change of unit. Recalculates. Runs on every result.
+  void takeFit(const FitView& view);
   void buildLayout();
   void recalculate();
   void materialChosen(QComboBox* picker);
@@ -99,9 +100,10 @@ class PressFitWindow final : public QWidget {
   void readSettings();
   void writeSettings();
 
+  const ResultSource& source_;
   const Language& language_;
   SettingsStore& store_;
-  FitView view_;
+  FitView view_;  // the fit last taken: a change of unit converts the lengths
   std::array<NumberField*, kPressFieldCount> fields_{};
   std::array<QLabel*, kPressFieldCount> captions_{};
   // Lengths as the user gave them, in mm: the fields show them rounded in

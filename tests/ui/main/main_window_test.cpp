@@ -345,7 +345,7 @@ void MainWindowTest::switchesLanguageAtRunTime() {
   w.toggleCataloguePage();
   part<QAction>(w, "Deutsch")->trigger();
   QCOMPARE(stored("Lang").toInt(), 2);
-  QCOMPARE(languageNumber(w.language().code()), 2);
+  QCOMPARE(languageNumber(w.resultSource().language().code()), 2);
   QCOMPARE(w.windowTitle(), QStringLiteral("KALMO - ISO - Toleranzen und Passungen"));
   QCOMPARE(part<QPushButton>(w, "bbnSglobka")->text(), QStringLiteral(" Passungen >>"));
   QCOMPARE(part<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Grundparameter"));
@@ -687,7 +687,8 @@ void MainWindowTest::keepsEveryNumericFieldValidWhateverIsTyped() {
   }
   const double size = w.record().NominalSize;
   QVERIFY(size == 0 || (size >= 0.001 && size <= 10000));
-  QVERIFY(std::isfinite(w.record().DesignMax) && std::isfinite(w.record().DesignMin));
+  const auto* design = part<DesignPage>(w, "Design");
+  QVERIFY(std::isfinite(design->targetMaxMm()) && std::isfinite(design->targetMinMm()));
   QVERIFY(std::isfinite(w.view().hole.result.upperMm()) && std::isfinite(w.view().fit.value1Mm()));
 }
 QTEST_MAIN(MainWindowTest)

@@ -38,7 +38,7 @@ QStringList listed(const CatalogueListModel& model, bool boldOnly) {
 // Fills the page's list for a size band as the user does: the size first,
 // then the pickers.
 void fill(CataloguePage& page, FakeHost& host, double sizeMm, int system, int type) {
-  host.record().NominalSize = sizeMm;
+  host.setSize(sizeMm);
   part<QComboBox>(page, "cbSystem")->setCurrentIndex(system);
   part<QComboBox>(page, "cbType")->setCurrentIndex(type);
   page.refillFitList();
@@ -112,7 +112,7 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand() {
   QFETCH(QStringList, bold);
 
   FakeHost host;
-  CataloguePage page(host);
+  CataloguePage page(host.source, host);
   QAbstractItemModelTester tester(part<QListView>(page, "lbSgl_sel")->model(),
                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
   fill(page, host, sizeMm, system, type);
@@ -130,7 +130,7 @@ void CataloguePageTest::fillsTheSectionOfTheSizeBand() {
 
 void CataloguePageTest::keepsItsEntriesUntilTheNextRefill() {
   FakeHost host;
-  CataloguePage page(host);
+  CataloguePage page(host.source, host);
   page.resize(180, 349);
   page.show();
   QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -139,7 +139,7 @@ void CataloguePageTest::keepsItsEntriesUntilTheNextRefill() {
 
   // H7/c8 is a fit of the list up to 500 mm only; the list still offers and
   // applies it at 600 mm.
-  host.record().NominalSize = 600;
+  host.setSize(600);
   const QPoint c8 = rowCentre(*part<QListView>(page, "lbSgl_sel"), QStringLiteral("H7/c8"));
   QTest::mouseClick(part<QListView>(page, "lbSgl_sel")->viewport(), Qt::LeftButton, {}, c8);
   QCOMPARE(host.holeClass(), (ToleranceClass{10, Grade::it(7)}));
@@ -181,7 +181,7 @@ void CataloguePageTest::appliesAnEntryWithOneClick() {
   QFETCH(ToleranceClass, shaft);
 
   FakeHost host;
-  CataloguePage page(host);
+  CataloguePage page(host.source, host);
   page.resize(180, 349);
   page.show();
   QVERIFY(QTest::qWaitForWindowExposed(&page));

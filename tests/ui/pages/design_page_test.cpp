@@ -262,8 +262,8 @@ void DesignPageTest::checksTheTargetsBeforeSearching() {
   // The corrected signs stay in the fields, and in the stored targets.
   QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), shownMax);
   QCOMPARE(part<NumberField>(*s.page, "edMinV")->text(), shownMin);
-  QCOMPARE(s.w().record().DesignMax, shownMax.toDouble());
-  QCOMPARE(s.w().record().DesignMin, shownMin.toDouble());
+  QCOMPARE(s.page->targetMaxMm(), shownMax.toDouble());
+  QCOMPARE(s.page->targetMinMm(), shownMin.toDouble());
   if (best.isEmpty()) {
     QCOMPARE(messages.texts,
              QStringList{"Upper limit of size has to be greater than lower limit of size!"});
@@ -406,11 +406,11 @@ void DesignPageTest::storesOnlyTypedTargets() {
   s.w().switchUnit();
   s.open();
   typeInto(part<NumberField>(*s.page, "edMaxV"), QStringLiteral("0.002"));
-  QCOMPARE(s.w().record().DesignMax, 0.002 * 25.4);
+  QCOMPARE(s.page->targetMaxMm(), 0.002 * 25.4);
   // A number written by the program while the field has no focus is not stored.
   part<QPushButton>(*s.page, "btnShow")->setFocus();
   part<NumberField>(*s.page, "edMaxV")->setValue(0.003);
-  QCOMPARE(s.w().record().DesignMax, 0.002 * 25.4);
+  QCOMPARE(s.page->targetMaxMm(), 0.002 * 25.4);
   part<NumberField>(*s.page, "edMaxV")->setValue(0.002);
 
   // The unit switch shows the stored targets in the new unit.
@@ -425,7 +425,7 @@ void DesignPageTest::storesOnlyTypedTargets() {
   QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0"));
   s.w().switchUnit();
   QCOMPARE(part<NumberField>(*s.page, "edMaxV")->text(), QStringLiteral("0"));
-  QCOMPARE(s.w().record().DesignMax, 0.0);
+  QCOMPARE(s.page->targetMaxMm(), 0.0);
 }
 
 void DesignPageTest::followsLanguageAndUnit_data() {
@@ -569,7 +569,7 @@ void DesignPageTest::keepsTheTargetsOnReopeningAndAcrossSessions() {
   QCOMPARE(part<QLabel>(*next.page, "lblMax")->text(), QStringLiteral("Max. interf."));
   QCOMPARE(part<NumberField>(*next.page, "edMaxV")->text(), QStringLiteral("0.06"));
   QCOMPARE(part<NumberField>(*next.page, "edMinV")->text(), QStringLiteral("0.01"));
-  QCOMPARE(next.w().record().DesignMax, 0.06);
+  QCOMPARE(next.page->targetMaxMm(), 0.06);
 }
 
 QTEST_MAIN(DesignPageTest)

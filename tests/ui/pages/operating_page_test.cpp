@@ -11,6 +11,7 @@
 #include "main/main_window.h"
 #include "main/window_geometry.h"
 #include "models/design_results_model.h"
+#include "models/result_source.h"
 #include "page_test_support.h"
 #include "pages/design_page.h"
 #include "storage/settings_store.h"
@@ -40,11 +41,12 @@ FitView fitAt(double sizeMm, const char* hole, const char* shaft) {
 struct Page {
   MemoryStore store;
   Language language{store};
-  FitView view;
-  OperatingPage page{[this]() -> const FitView& { return view; }, language};
+  ResultSource source{language};
+  OperatingPage page{source};
 
-  Page(LanguageCode code, FitView fit) : view(std::move(fit)) {
+  Page(LanguageCode code, const FitView& fit) {
     language.SetLanguage(code);
+    source.publish(fit);
     // The font and the size the window gives it.
     page.setFont(windowFont());
     page.resize(layout::kPanelWidth, layout::kGroupHeight);

@@ -9,6 +9,7 @@
 #include "../cli/cli_test_support.h"
 #include "format/csv.h"
 #include "models/batch_table_model.h"
+#include "page_test_support.h"
 #include "report/report_printer.h"
 #include "result_source_support.h"
 #include "windows/batch_table_window.h"

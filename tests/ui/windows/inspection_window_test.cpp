@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "page_test_support.h"
 #include "result_source_support.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"

@@ -9,6 +9,7 @@
 
 #include "format/number_format.h"
 #include "models/press_fit_results_model.h"
+#include "models/result_source.h"
 #include "page_test_support.h"
 #include "widgets/number_field.h"
 
@@ -57,12 +58,13 @@ QString shown(const PressFitWindow& w, PressRow row) {
 struct Example {
   MemoryStore store;
   Language language{store};
+  ResultSource source{language};
   std::unique_ptr<PressFitWindow> window;
 
   explicit Example(LanguageCode code = kLanguageEnglish, bool inch = false) {
     language.SetLanguage(code);
-    window = std::make_unique<PressFitWindow>(language, store);
-    window->showFit(fitView(50, "H7/s6", inch));
+    window = std::make_unique<PressFitWindow>(source, store);
+    source.publish(fitView(50, "H7/s6", inch));
     type(*window, PressField::HubOuterDiameter, inch ? "3.1496062992126" : "80");
     type(*window, PressField::Length, inch ? "1.5748031496063" : "40");
   }
@@ -229,7 +231,7 @@ class PressFitWindowTest : public QObject {
     QFETCH(QStringList, notes);
     Example ex;
     PressFitWindow& w = *ex.window;
-    w.showFit(fitView(size, fit.toLatin1().constData()));
+    ex.source.publish(fitView(size, fit.toLatin1().constData()));
     type(w, PressField::HubOuterDiameter, hubOuter);
     QCOMPARE(w.warnings->isHidden(), notes.isEmpty());
     for (const QString& note : notes) {
@@ -244,22 +246,23 @@ class PressFitWindowTest : public QObject {
     MemoryStore store;
     Language language{store};
     language.SetLanguage(kLanguageEnglish);
+    ResultSource source{language};
     {
-      PressFitWindow w(language, store);
-      w.showFit(fitView(50, "H7/s6"));
+      PressFitWindow w(source, store);
+      source.publish(fitView(50, "H7/s6"));
       choose(w.shaftMaterial, MaterialId::Titanium);
       type(w, PressField::HubModulus, "205000");
       QCOMPARE(w.hubMaterial->currentIndex(), int(MaterialId::Custom));
       type(w, PressField::HubOuterDiameter, "80");
       type(w, PressField::PressFriction, "0.08");
-      w.showFit(fitView(50, "H7/s6", true));
+      source.publish(fitView(50, "H7/s6", true));
       QCOMPARE(w.field(PressField::HubOuterDiameter)->text(), QString("3.149606"));
-      w.showFit(fitView(50, "H7/s6", false));
+      source.publish(fitView(50, "H7/s6", false));
       QCOMPARE(w.field(PressField::HubOuterDiameter)->text(), QString("80"));
-      w.showFit(fitView(50, "H7/s6", true));  // closed in inches
+      source.publish(fitView(50, "H7/s6", true));  // closed in inches
     }
-    PressFitWindow w(language, store);
-    w.showFit(fitView(50, "H7/s6"));
+    source.publish(fitView(50, "H7/s6"));
+    PressFitWindow w(source, store);
     QCOMPARE(w.hubMaterial->currentIndex(), int(MaterialId::Custom));
     QCOMPARE(w.shaftMaterial->currentIndex(), int(MaterialId::Titanium));
     QCOMPARE(w.field(PressField::HubModulus)->text(), QString("205000"));
