@@ -23,13 +23,13 @@
 #include <utility>
 
 #include "design/design_search.h"
-#include "design_page.h"
-#include "design_results_model.h"
-#include "language.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "memory_store.h"
-#include "number_field.h"
-#include "settings_store.h"
+#include "models/design_results_model.h"
+#include "pages/design_page.h"
+#include "storage/language.h"
+#include "storage/settings_store.h"
+#include "widgets/number_field.h"
 
 namespace {
 

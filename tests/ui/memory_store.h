@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "settings_store.h"
+#include "storage/settings_store.h"
 
 namespace kalmo::test {
 

@@ -9,34 +9,36 @@
 #include <QWidget>
 #include <optional>
 
-#include "calc_host.h"
-#include "language.h"
 #include "memory_store.h"
-#include "settings_store.h"
+#include "pages/calc_host.h"
+#include "result_source_support.h"
+#include "storage/language.h"
+#include "storage/settings_store.h"
 
 namespace kalmo::test {
 
 class FakeHost final : public CalcHost {
  public:
-  explicit FakeHost(LanguageCode languageCode = kLanguageEnglish) {
-    language_.SetLanguage(languageCode);
+  explicit FakeHost(LanguageCode languageCode = kLanguageEnglish) : source(languageCode) {
+    setSize(10);
   }
 
-  CalcRecord& record() override { return record_; }
-  const Language& language() const override { return language_; }
-  Language& language() { return language_; }
+  Language& language() { return source.language(); }
+  // A result at this size (mm) without classes, in mm or inches.
+  void setSize(double sizeMm, bool inch = false) {
+    source.show(inch ? sizeMm / 25.4 : sizeMm, "", inch);
+  }
   void selectHoleClass(std::optional<ToleranceClass> cls) override { hole_ = cls; }
   void selectShaftClass(std::optional<ToleranceClass> cls) override { shaft_ = cls; }
   std::optional<ToleranceClass> holeClass() const override { return hole_; }
   std::optional<ToleranceClass> shaftClass() const override { return shaft_; }
   void Recalculate() override { ++recalculations; }
 
+  // What the pages read: the result and the language.
+  FakeSource source;
   int recalculations = 0;
 
  private:
-  MemoryStore store_;
-  Language language_{store_};
-  CalcRecord record_;
   std::optional<ToleranceClass> hole_ = ToleranceClass{10, Grade::it(7)};  // H7
   std::optional<ToleranceClass> shaft_ = ToleranceClass{9, Grade::it(6)};  // g6
 };

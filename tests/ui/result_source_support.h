@@ -6,18 +6,27 @@
 #include <QString>
 
 #include "calc/tolerance_class.h"
-#include "page_test_support.h"
-#include "result_source.h"
+#include "memory_store.h"
+#include "models/result_source.h"
+#include "storage/language.h"
 
 namespace kalmo::test {
 
-class FakeSource final : public ResultSource {
- public:
-  explicit FakeSource(LanguageCode code = kLanguageEnglish) { language_.SetLanguage(code); }
+// The language a fake source reads, in a store of its own; a base class so
+// that it exists before the source that refers to it.
+struct OwnLanguage {
+  MemoryStore ownStore;
+  Language ownLanguage{ownStore};
+};
 
-  const FitView& view() const override { return view_; }
-  const Language& language() const override { return language_; }
-  Language& language() { return language_; }
+class FakeSource final : private OwnLanguage, public ResultSource {
+ public:
+  explicit FakeSource(LanguageCode code = kLanguageEnglish) : ResultSource(ownLanguage) {
+    ownLanguage.SetLanguage(code);
+  }
+
+  using ResultSource::language;
+  Language& language() { return ownLanguage; }
 
   // "50", "H7/g6" in mm (or the size in inches).
   void show(double size, const char* fit, bool inch = false) {
@@ -26,16 +35,18 @@ class FakeSource final : public ResultSource {
     in.sizeShown = size;
     in.sizeText = QString::number(size).toStdString();
     in.sizeMm = inch ? size * 25.4 : size;
-    const FitParse parsed = parseFitDesignation(fit);
-    in.hole = parsed.value->hole;
-    in.shaft = parsed.value->shaft;
-    view_ = presentFit(in);
+    if (*fit) {
+      const FitParse parsed = parseFitDesignation(fit);
+      in.hole = parsed.value->hole;
+      in.shaft = parsed.value->shaft;
+    }
+    publish(presentFit(in));
   }
-
- private:
-  MemoryStore store_;
-  Language language_{store_};
-  FitView view_;
+  // Switches the language and says so, as the main window does.
+  void switchLanguage(LanguageCode code) {
+    ownLanguage.SetLanguage(code);
+    announceLanguage();
+  }
 };
 
 inline QString languageSuffix(LanguageCode code) {

@@ -24,19 +24,19 @@
 #include <QToolButton>
 #include <memory>
 
-#include "batch_table_window.h"
-#include "class_pickers.h"
-#include "design_results_model.h"
-#include "inspection_window.h"
-#include "language.h"
-#include "main_window.h"
-#include "number_field.h"
-#include "operating_page.h"
+#include "main/main_window.h"
+#include "models/design_results_model.h"
 #include "page_test_support.h"
+#include "pages/operating_page.h"
 #include "preferred/preferred_numbers_window.h"
-#include "press_fit_window.h"
-#include "results_grid.h"
-#include "settings_store.h"
+#include "storage/language.h"
+#include "storage/settings_store.h"
+#include "widgets/class_pickers.h"
+#include "widgets/number_field.h"
+#include "widgets/results_grid.h"
+#include "windows/batch_table_window.h"
+#include "windows/inspection_window.h"
+#include "windows/press_fit_window.h"
 
 using namespace kalmo;
 using test::part;

@@ -17,13 +17,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app_images.h"
 #include "format/shortest_number.h"
 #include "format/units.h"
 #include "general/general_text.h"
-#include "language.h"
-#include "number_field.h"
-#include "report_printer.h"
+#include "models/result_source.h"
+#include "report/report_printer.h"
+#include "storage/language.h"
+#include "widgets/app_images.h"
+#include "widgets/number_field.h"
 
 namespace kalmo {
 
@@ -91,6 +92,12 @@ QString htmlRow(const QStringList& cells, const QString& style = QString()) {
 
 }  // namespace
 
+GeneralTolerancesWindow::GeneralTolerancesWindow(const ResultSource& source, QWidget* parent)
+    : GeneralTolerancesWindow(source.language(), source.view().inputs.sizeMm,
+                              source.view().inputs.inch, parent) {
+  connect(&source, &ResultSource::languageChanged, this, &GeneralTolerancesWindow::applyLanguage);
+}
+
 GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, double startSizeMm,
                                                  bool inch, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -122,7 +129,8 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   designationCaption->setBuddy(designation);
   size->setObjectName(QStringLiteral("generalSize"));
   size->setInchMode(inch);
-  size->setValue(sizeFieldValue(startSizeMm, inch));
+  // A main window without a size yet gives none.
+  if (startSizeMm > 0) size->setValue(sizeFieldValue(startSizeMm, inch));
   sizeCaption->setBuddy(size);
   heading->setObjectName(QStringLiteral("generalHeading"));
   heading->setWordWrap(true);

@@ -15,6 +15,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ResultSource;
 
 // The general tolerances window: the title block's designation (typed, or
 // picked from the list of every class) and a size, then every general
@@ -32,6 +33,9 @@ class GeneralTolerancesWindow final : public QWidget {
   // the size field's 5 decimals), and the designation "ISO 2768-mK".
   GeneralTolerancesWindow(const Language& language, double startSizeMm, bool inch,
                           QWidget* parent = nullptr);
+  // Starts with the size and unit of the source's result and follows its
+  // language.
+  explicit GeneralTolerancesWindow(const ResultSource& source, QWidget* parent = nullptr);
 
   // Writes every caption in the current language and answers anew.
   void applyLanguage();

@@ -8,7 +8,7 @@
 
 #include "help/help_file.h"
 #include "help/help_viewer.h"
-#include "on_screen.h"
+#include "widgets/on_screen.h"
 #ifdef Q_OS_WIN
 #include "help/system_help.h"
 #endif

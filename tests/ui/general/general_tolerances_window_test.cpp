@@ -13,11 +13,11 @@
 #include <QTest>
 #include <QTextDocument>
 
-#include "language.h"
 #include "memory_store.h"
-#include "number_field.h"
 #include "page_test_support.h"
-#include "report_printer.h"
+#include "report/report_printer.h"
+#include "storage/language.h"
+#include "widgets/number_field.h"
 
 namespace kalmo::test {
 

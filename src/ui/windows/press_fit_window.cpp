@@ -1,0 +1,608 @@
+#include "windows/press_fit_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPalette>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+#include "format/length_decimals.h"
+#include "format/number_format.h"
+#include "help/help_command.h"
+#include "mech/material_texts.h"
+#include "models/press_fit_results_model.h"
+#include "models/result_source.h"
+#include "storage/language.h"
+#include "storage/settings_store.h"
+#include "widgets/number_field.h"
+#include "widgets/on_screen.h"
+#include "widgets/palette_contrast.h"
+
+namespace kalmo {
+
+namespace {
+
+enum class Unit { Length, Mpa, None, Alpha, Micrometre };
+
+struct FieldDefinition {
+  PressField field;
+  const char* key;  // settings name and object name
+  TextId caption;
+  const char* symbol;  // rich text
+  Unit unit;
+  PressFitError error;  // the method's complaint about this field; names its range
+  double initial;       // NaN: empty
+  // An empty field stands for the method's default (μ_e = μ, s = 0.001·D).
+  bool emptyIsDefault = false;
+};
+
+constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
+
+// Hub first, then shaft, then the joint; materials are filled from the picker.
+constexpr std::array<FieldDefinition, kPressFieldCount> kFields{{
+    {PressField::HubModulus, "PressHubE", TextId::ElasticModulus, "E<sub>A</sub>", Unit::Mpa,
+     PressFitError::HubModulus, kEmpty},
+    {PressField::HubPoisson, "PressHubNu", TextId::PoissonRatio, "ν<sub>A</sub>", Unit::None,
+     PressFitError::HubPoisson, kEmpty},
+    {PressField::HubYield, "PressHubRe", TextId::YieldStrength, "R<sub>eA</sub>", Unit::Mpa,
+     PressFitError::HubYield, kEmpty},
+    {PressField::HubAlpha, "PressHubAlpha", TextId::ExpansionCoefficient, "α<sub>A</sub>",
+     Unit::Alpha, PressFitError::HubAlpha, kEmpty},
+    {PressField::HubOuterDiameter, "PressHubOuter", TextId::HubOuterDiameter, "D<sub>aA</sub>",
+     Unit::Length, PressFitError::HubOuterDiameter, kEmpty},
+    {PressField::HubRoughness, "PressRzHub", TextId::Roughness, "Rz<sub>A</sub>", Unit::Micrometre,
+     PressFitError::HubRoughness, 0},
+    {PressField::ShaftModulus, "PressShaftE", TextId::ElasticModulus, "E<sub>I</sub>", Unit::Mpa,
+     PressFitError::ShaftModulus, kEmpty},
+    {PressField::ShaftPoisson, "PressShaftNu", TextId::PoissonRatio, "ν<sub>I</sub>", Unit::None,
+     PressFitError::ShaftPoisson, kEmpty},
+    {PressField::ShaftYield, "PressShaftRe", TextId::YieldStrength, "R<sub>eI</sub>", Unit::Mpa,
+     PressFitError::ShaftYield, kEmpty},
+    {PressField::ShaftAlpha, "PressShaftAlpha", TextId::ExpansionCoefficient, "α<sub>I</sub>",
+     Unit::Alpha, PressFitError::ShaftAlpha, kEmpty},
+    {PressField::ShaftBore, "PressShaftBore", TextId::ShaftBoreDiameter, "D<sub>iI</sub>",
+     Unit::Length, PressFitError::ShaftBore, 0},
+    {PressField::ShaftRoughness, "PressRzShaft", TextId::Roughness, "Rz<sub>I</sub>",
+     Unit::Micrometre, PressFitError::ShaftRoughness, 0},
+    {PressField::Length, "PressLength", TextId::JointLength, "l", Unit::Length,
+     PressFitError::Length, kEmpty},
+    {PressField::Friction, "PressFriction", TextId::Friction, "μ", Unit::None,
+     PressFitError::Friction, kTypicalDrySteelFriction},
+    {PressField::PressFriction, "PressPressFriction", TextId::PressInFriction, "μ<sub>e</sub>",
+     Unit::None, PressFitError::PressFriction, kEmpty, true},
+    {PressField::JoiningClearance, "PressJoiningClearance", TextId::JoiningClearance, "s",
+     Unit::Length, PressFitError::JoiningClearance, kEmpty, true},
+}};
+
+static_assert([] {
+  for (std::size_t i = 0; i < kFields.size(); ++i) {
+    if (kFields[i].field != static_cast<PressField>(i)) return false;
+  }
+  return true;
+}());
+
+const FieldDefinition& definition(PressField which) {
+  return kFields[static_cast<std::size_t>(which)];
+}
+
+// The hub's four material fields and the shaft's, in MaterialProperties order
+// of the pickers: E, ν, Re, α.
+constexpr std::array<PressField, 4> kHubMaterialFields{
+    PressField::HubModulus, PressField::HubPoisson, PressField::HubYield, PressField::HubAlpha};
+constexpr std::array<PressField, 4> kShaftMaterialFields{
+    PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
+    PressField::ShaftAlpha};
+
+const QString kHubMaterialKey = QStringLiteral("PressHubMaterial");
+const QString kShaftMaterialKey = QStringLiteral("PressShaftMaterial");
+// Set once the window has stored its inputs: from then on an empty stored
+// field stays empty instead of getting its initial value.
+const QString kStoredKey = QStringLiteral("PressStored");
+
+// The fields take any number of digits: the method's range of each input
+// (pressFitRange) is checked by the window, which marks a number outside it
+// and never holds it at a limit.
+constexpr double kFieldMaximum = std::numeric_limits<double>::max();
+
+QString unitText(Unit unit, bool inchMode) {
+  switch (unit) {
+    case Unit::Length: return inchMode ? QStringLiteral("in") : QStringLiteral("mm");
+    case Unit::Mpa: return QStringLiteral("MPa");
+    case Unit::Alpha: return QStringLiteral("µm/(m·K)");
+    case Unit::Micrometre: return QStringLiteral("µm");
+    case Unit::None: break;
+  }
+  return {};
+}
+
+double unitFactor(bool inchMode) {
+  return inchMode ? kMmPerInch : 1.0;
+}
+
+std::array<double, 4> propertyValues(const MaterialProperties& m) {
+  return {m.elasticModulusMpa, m.poisson, m.yieldMpa, m.alphaUmPerMK};
+}
+
+const std::array<PressField, 4>& materialFields(bool hub) {
+  return hub ? kHubMaterialFields : kShaftMaterialFields;
+}
+
+}  // namespace
+
+PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      hubMaterial(new QComboBox(this)),
+      shaftMaterial(new QComboBox(this)),
+      fitLine(new QLabel(this)),
+      problems(new QLabel(this)),
+      warnings(new QLabel(this)),
+      results(new QTableView(this)),
+      source_(source),
+      language_(source.language()),
+      store_(store),
+      hubGroup_(new QGroupBox(this)),
+      shaftGroup_(new QGroupBox(this)),
+      jointGroup_(new QGroupBox(this)),
+      hubMaterialCaption_(new QLabel(this)),
+      shaftMaterialCaption_(new QLabel(this)),
+      frictionHint_(new QLabel(this)),
+      model_(new PressFitResultsModel(source.language(), this)) {
+  setObjectName(QStringLiteral("pressFitWindow"));
+  hubMaterial->setObjectName(QStringLiteral("hubMaterial"));
+  shaftMaterial->setObjectName(QStringLiteral("shaftMaterial"));
+  for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
+    // The window's size is measured before its first showing: the pickers
+    // must measure their names then too.
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (std::size_t i = 0; i < kMaterialGradeTexts.size(); ++i) {
+      picker->addItem(QString());
+    }
+  }
+  for (const FieldDefinition& s : kFields) {
+    auto* f = new NumberField(0, kFieldMaximum, this);
+    f->setObjectName(QString::fromLatin1(s.key));
+    f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setMaximumWidth(130);
+    fields_[static_cast<std::size_t>(s.field)] = f;
+    captions_[static_cast<std::size_t>(s.field)] = new QLabel(this);
+  }
+  buildLayout();
+
+  readSettings();
+  addHelpKey(*this, HelpTopic::Press, [this] { return languageNumber(language_.code()); });
+
+  for (const FieldDefinition& s : kFields) {
+    NumberField* f = field(s.field);
+    connect(f, &QLineEdit::textChanged, this, [this, which = s.field] {
+      if (!programWrites_ && definition(which).unit == Unit::Length) {
+        const std::optional<double> typed = field(which)->value();
+        lengthsMm_[static_cast<std::size_t>(which)] =
+            typed ? std::optional<double>(*typed * unitFactor(view_.inputs.inch)) : std::nullopt;
+      }
+      recalculate();
+    });
+    connect(f, &QLineEdit::textEdited, this, [this, which = s.field] { propertyEdited(which); });
+  }
+  for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
+    connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
+  }
+  applyLanguage();
+  takeFit(source_.view());
+  connect(&source_, &ResultSource::resultChanged, this, &PressFitWindow::takeFit);
+  connect(&source_, &ResultSource::languageChanged, this, &PressFitWindow::applyLanguage);
+}
+
+PressFitWindow::~PressFitWindow() {
+  writeSettings();
+}
+
+void PressFitWindow::closeEvent(QCloseEvent* event) {
+  writeSettings();
+  QWidget::closeEvent(event);
+}
+
+void PressFitWindow::buildLayout() {
+  const auto form = [this](QGroupBox* group, QLabel* materialCaption, QComboBox* picker,
+                           std::initializer_list<PressField> entries) {
+    auto* layout = new QFormLayout(group);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    if (picker) {
+      layout->addRow(materialCaption, picker);
+    }
+    for (PressField f : entries) {
+      layout->addRow(captions_[static_cast<std::size_t>(f)], field(f));
+    }
+    return layout;
+  };
+  form(hubGroup_, hubMaterialCaption_, hubMaterial,
+       {PressField::HubModulus, PressField::HubPoisson, PressField::HubYield, PressField::HubAlpha,
+        PressField::HubOuterDiameter, PressField::HubRoughness});
+  form(shaftGroup_, shaftMaterialCaption_, shaftMaterial,
+       {PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
+        PressField::ShaftAlpha, PressField::ShaftBore, PressField::ShaftRoughness});
+  QFormLayout* joint = form(jointGroup_, nullptr, nullptr,
+                            {PressField::Length, PressField::Friction, PressField::PressFriction,
+                             PressField::JoiningClearance});
+  frictionHint_->setWordWrap(true);
+  joint->insertRow(2, frictionHint_);
+
+  auto* inputs = new QVBoxLayout;
+  inputs->addWidget(hubGroup_);
+  inputs->addWidget(shaftGroup_);
+  inputs->addWidget(jointGroup_);
+  inputs->addStretch();
+
+  QFont bold = fitLine->font();
+  bold.setBold(true);
+  fitLine->setFont(bold);
+  fitLine->setObjectName(QStringLiteral("fitLine"));
+  problems->setObjectName(QStringLiteral("problems"));
+  problems->setWordWrap(true);
+  problems->setTextFormat(Qt::RichText);
+
+  warnings->setObjectName(QStringLiteral("warnings"));
+  warnings->setWordWrap(true);
+
+  results->setObjectName(QStringLiteral("results"));
+  results->setModel(model_);
+  results->verticalHeader()->setVisible(false);
+  results->verticalHeader()->setDefaultSectionSize(20);
+  results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  results->setSelectionMode(QAbstractItemView::NoSelection);
+  results->setWordWrap(false);
+  // Columns as wide as their texts, the unit's taking what is left: the
+  // window then fits beside its inputs on a screen of 960 device-independent
+  // pixels (1920 at 200 %).
+  results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results->horizontalHeader()->setStretchLastSection(true);
+  results->setMinimumSize(420, 20 * static_cast<int>(PressRow::Count) + 30);
+
+  auto* output = new QVBoxLayout;
+  output->addWidget(fitLine);
+  output->addWidget(results, 1);
+  output->addWidget(problems);
+  output->addWidget(warnings);
+
+  // The form scrolls where the screen is too small for it (a 1920×1080
+  // screen at 200 % leaves some 960×520 device-independent pixels).
+  auto* content = new QWidget;
+  auto* top = new QHBoxLayout(content);
+  top->addLayout(inputs);
+  top->addLayout(output, 1);
+  scrollWindowContent(*this, content, QStringLiteral("pressFitScroll"));
+  makeChildWindow(*this, [content] {
+    const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return content->sizeHint() + QSize(bar, bar);
+  });
+}
+
+void PressFitWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Typing replaces the whole number of the field with the focus, also on
+  // reopening; selected once the window is active, as activation would
+  // otherwise leave the cursor after the text.
+  QTimer::singleShot(0, this, [this] {
+    if (auto* f = qobject_cast<NumberField*>(focusWidget())) f->selectAll();
+  });
+}
+
+void PressFitWindow::applyLanguage() {
+  const Language& l = language_;
+  setWindowTitle(l.text(TextId::PressFit));
+  hubGroup_->setTitle(l.text(TextId::PressHub));
+  shaftGroup_->setTitle(l.text(TextId::PressShaft));
+  jointGroup_->setTitle(l.text(TextId::PressJoint));
+  hubMaterialCaption_->setText(l.text(TextId::Material));
+  shaftMaterialCaption_->setText(l.text(TextId::Material));
+  QStringList names;
+  for (TextId id : kMaterialGradeTexts) {
+    names << l.text(id);
+  }
+  setItemTexts(*hubMaterial, names);
+  setItemTexts(*shaftMaterial, names);
+  hubMaterial->setAccessibleName(l.text(TextId::PressHub) + QStringLiteral(": ") +
+                                 l.text(TextId::Material));
+  shaftMaterial->setAccessibleName(l.text(TextId::PressShaft) + QStringLiteral(": ") +
+                                   l.text(TextId::Material));
+  results->setAccessibleName(l.text(TextId::PressFit));
+  results->setAccessibleDescription(l.text(TextId::PressResultsHelp));
+  for (QComboBox* material : {hubMaterial, shaftMaterial}) {
+    material->setAccessibleDescription(l.text(TextId::MaterialHelp));
+  }
+  for (const FieldDefinition& s : kFields) {
+    NumberField* f = field(s.field);
+    f->setAccessibleDescription(l.text(TextId::PressInputHelp));
+    // Hub and shaft share captions: the part comes first, the unit last.
+    const TextId part =
+        static_cast<std::size_t>(s.field) <= static_cast<std::size_t>(PressField::HubRoughness)
+            ? TextId::PressHub
+        : static_cast<std::size_t>(s.field) <= static_cast<std::size_t>(PressField::ShaftRoughness)
+            ? TextId::PressShaft
+            : TextId::PressJoint;
+    const QString unit = unitText(s.unit, view_.inputs.inch);
+    f->setAccessibleName(l.text(part) + QStringLiteral(": ") + l.text(s.caption) +
+                         (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']'));
+  }
+  frictionHint_->setText(
+      l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
+      QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));
+  for (const FieldDefinition& s : kFields) {
+    captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
+  }
+  model_->refreshTexts();
+  recalculate();
+}
+
+QString PressFitWindow::fieldCaption(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  const QString unit = unitText(s.unit, view_.inputs.inch);
+  return language_.text(s.caption) + QStringLiteral(" ") + QString::fromUtf8(s.symbol) +
+         (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']');
+}
+
+void PressFitWindow::takeFit(const FitView& view) {
+  const bool unitChanged = view.inputs.inch != view_.inputs.inch;
+  view_ = view;
+  if (unitChanged) {
+    for (const FieldDefinition& s : kFields) {
+      if (s.unit == Unit::Length) {
+        const std::optional<double> mm = lengthsMm_[static_cast<std::size_t>(s.field)];
+        writeField(s.field,
+                   mm ? std::optional<double>(*mm / unitFactor(view_.inputs.inch)) : std::nullopt);
+        captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
+      }
+    }
+  }
+  recalculate();
+}
+
+void PressFitWindow::writeField(PressField which, std::optional<double> shown) {
+  programWrites_ = true;
+  NumberField* f = field(which);
+  if (!shown) {
+    f->clear();
+  } else {
+    // Lengths in inches to 6 decimals (under 0.03 µm), in mm to 5.
+    const double rounded =
+        definition(which).unit != Unit::Length
+            ? *shown
+            : roundTo(*shown, lengthDecimals(lengthUnit(view_.inputs.inch), LengthUse::Input));
+    f->setText(QString::fromStdString(formatPlain(rounded, localeDecimalSeparator())));
+  }
+  programWrites_ = false;
+}
+
+std::optional<double> PressFitWindow::number(PressField which) const {
+  if (definition(which).unit == Unit::Length) {
+    return field(which)->value() ? lengthsMm_[static_cast<std::size_t>(which)] : std::nullopt;
+  }
+  return field(which)->value();
+}
+
+void PressFitWindow::fillMaterial(QComboBox* picker, MaterialId id) {
+  picker->setCurrentIndex(static_cast<int>(id));
+  if (id == MaterialId::Custom) {
+    return;
+  }
+  const std::array<double, 4> values = propertyValues(materialProperties(id));
+  const std::array<PressField, 4>& targets = materialFields(picker == hubMaterial);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    writeField(targets[i], values[i]);
+  }
+}
+
+void PressFitWindow::materialChosen(QComboBox* picker) {
+  fillMaterial(picker, static_cast<MaterialId>(picker->currentIndex()));
+  recalculate();
+}
+
+void PressFitWindow::propertyEdited(PressField which) {
+  // A preset's values typed over are no longer the preset's.
+  for (const bool hub : {true, false}) {
+    const std::array<PressField, 4>& own = materialFields(hub);
+    if (std::find(own.begin(), own.end(), which) != own.end()) {
+      QComboBox* picker = hub ? hubMaterial : shaftMaterial;
+      const QSignalBlocker block(picker);
+      picker->setCurrentIndex(static_cast<int>(MaterialId::Custom));
+    }
+  }
+}
+
+std::optional<PressFitInput> PressFitWindow::input() const {
+  if (!view_.fitShown) {
+    return std::nullopt;
+  }
+  std::array<std::optional<double>, kPressFieldCount> n;
+  for (const FieldDefinition& s : kFields) {
+    n[static_cast<std::size_t>(s.field)] = number(s.field);
+    if (!n[static_cast<std::size_t>(s.field)] && !s.emptyIsDefault) {
+      return std::nullopt;
+    }
+  }
+  const auto at = [&n](PressField f) { return n[static_cast<std::size_t>(f)]; };
+  PressFitInput in;
+  in.diameterMm = view_.inputs.sizeMm;
+  in.hole = view_.hole.result;
+  in.shaft = view_.shaft.result;
+  in.hubOuterMm = *at(PressField::HubOuterDiameter);
+  in.shaftBoreMm = *at(PressField::ShaftBore);
+  in.lengthMm = *at(PressField::Length);
+  in.hubMaterial = {*at(PressField::HubAlpha), *at(PressField::HubModulus),
+                    *at(PressField::HubPoisson), *at(PressField::HubYield)};
+  in.shaftMaterial = {*at(PressField::ShaftAlpha), *at(PressField::ShaftModulus),
+                      *at(PressField::ShaftPoisson), *at(PressField::ShaftYield)};
+  in.rzHubUm = *at(PressField::HubRoughness);
+  in.rzShaftUm = *at(PressField::ShaftRoughness);
+  in.friction = *at(PressField::Friction);
+  in.pressFriction = at(PressField::PressFriction);
+  in.joiningClearanceMm = at(PressField::JoiningClearance);
+  return in;
+}
+
+void PressFitWindow::markField(PressField which, const QString& problem) {
+  NumberField* f = field(which);
+  f->setProperty("invalid", !problem.isEmpty());
+  // Dark text on the light mark, whatever the palette's text colour.
+  f->setStyleSheet(
+      problem.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8; color: #000000;"));
+  f->setToolTip(problem);
+}
+
+QString PressFitWindow::rangeText(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  const bool inch = view_.inputs.inch;
+  const double d = view_.inputs.sizeMm;
+  const PressFitRange range = pressFitRange(s.error, d);
+  const auto bound = [&](double value) {
+    if (s.unit != Unit::Length) {
+      return QString::fromStdString(formatPlain(value, localeDecimalSeparator()));
+    }
+    const QString shown =
+        QString::fromStdString(formatPlain(
+            roundTo(value / unitFactor(inch), lengthDecimals(lengthUnit(inch), LengthUse::Input)),
+            localeDecimalSeparator())) +
+        QStringLiteral(" ") + unitText(Unit::Length, inch);
+    return value == d ? QStringLiteral("D = ") + shown : shown;
+  };
+  return bound(range.low) + (range.lowIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
+         QString::fromUtf8(s.symbol) +
+         (range.highIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
+         bound(range.high);
+}
+
+QString PressFitWindow::fieldProblem(PressField which) const {
+  const FieldDefinition& s = definition(which);
+  NumberField* f = field(which);
+  if (f->text().trimmed().isEmpty()) {
+    return s.emptyIsDefault ? QString() : language_.text(TextId::EnterNumber);
+  }
+  // Text that is no complete number is never read as the number before it.
+  if (f->entry().state != EntryState::Number) return language_.text(TextId::NotANumber);
+  const std::optional<double> n = number(which);
+  if (!n) return language_.text(TextId::NotANumber);
+  const PressFitRange range = pressFitRange(s.error, view_.inputs.sizeMm);
+  // D_aA and D_iI also so close to D that their ratio rounds to 1.
+  const bool ratioOne =
+      (which == PressField::HubOuterDiameter && !(view_.inputs.sizeMm / *n < 1)) ||
+      (which == PressField::ShaftBore && !(*n / view_.inputs.sizeMm < 1));
+  return range.holds(*n) && !(view_.fitShown && ratioOne) ? QString() : rangeText(which);
+}
+
+void PressFitWindow::recalculate() {
+  const bool inch = view_.inputs.inch;
+  const std::string separator = localeDecimalSeparator();
+  const auto shownLength = [&](double mm) {
+    return QString::fromStdString(formatPlain(
+               roundTo(mm / unitFactor(inch), lengthDecimals(lengthUnit(inch), LengthUse::Input)),
+               separator)) +
+           QStringLiteral(" ") + unitText(Unit::Length, inch);
+  };
+  for (const PressField f : {PressField::PressFriction, PressField::JoiningClearance}) {
+    // Halfway between text and background, on light and dark palettes alike.
+    QPalette palette = field(f)->palette();
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    palette.setColor(QPalette::PlaceholderText,
+                     QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                            (text.blue() + base.blue()) / 2));
+    field(f)->setPalette(palette);
+  }
+  field(PressField::PressFriction)->setPlaceholderText(QStringLiteral("= μ"));
+  field(PressField::JoiningClearance)
+      ->setPlaceholderText(QString::fromStdString(formatPlain(kJoiningClearancePerDiameter)) +
+                           QStringLiteral("·D = ") +
+                           shownLength(defaultJoiningClearanceMm(view_.inputs.sizeMm)));
+
+  // Every field is checked on its own, so that all bad fields are marked at
+  // once; nothing is calculated while one of them is.
+  QStringList lines;
+  for (const FieldDefinition& s : kFields) {
+    const QString problem = fieldProblem(s.field);
+    markField(s.field, problem);
+    if (!problem.isEmpty()) {
+      lines << fieldCaption(s.field) + QStringLiteral(": ") + problem;
+    }
+  }
+
+  if (view_.fitShown) {
+    const QString kind = view_.fit.kind == FitKind::Clearance ? language_.text(TextId::ClearanceFit)
+                         : view_.fit.kind == FitKind::Transition
+                             ? language_.text(TextId::TransitionFit)
+                             : language_.text(TextId::InterferenceFit);
+    fitLine->setText(QString::fromStdString(view_.designation()) + QStringLiteral(" – ") +
+                     kind.trimmed());
+  } else {
+    fitLine->setText(language_.text(TextId::NoCompleteFit));
+  }
+
+  std::optional<PressFitResult> result;
+  if (const std::optional<PressFitInput> in = input(); in && lines.isEmpty()) {
+    result = pressFit(*in).value;
+  }
+  // Red and orange that read on the window's background, light or dark.
+  problems->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xb0, 0, 0), palette()).name()));
+  warnings->setStyleSheet(
+      QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xa0, 0x40, 0), palette()).name()));
+  problems->setText(lines.join(QStringLiteral("<br>")));
+  problems->setVisible(!lines.isEmpty());
+
+  QStringList notes;
+  if (result) {
+    for (const PressFitWarning w : pressFitWarnings(*result)) {
+      notes << language_.text(pressFitWarningText(w));
+    }
+  }
+  warnings->setText(notes.join(u'\n'));
+  warnings->setVisible(!notes.isEmpty());
+  model_->setResult(result, inch);
+}
+
+void PressFitWindow::readSettings() {
+  const auto materialAt = [this](const QString& key) {
+    const std::optional<int> id = store_.readInt(key);
+    return id && *id >= 0 && *id <= static_cast<int>(MaterialId::Custom)
+               ? static_cast<MaterialId>(*id)
+               : MaterialId::Steel;
+  };
+  const MaterialId hub = materialAt(kHubMaterialKey);
+  const MaterialId shaft = materialAt(kShaftMaterialKey);
+  const bool firstStart = !store_.readInt(kStoredKey);
+  for (const FieldDefinition& s : kFields) {
+    const QString key = QString::fromLatin1(s.key);
+    std::optional<double> value = store_.readNumber(key);
+    if (firstStart && !std::isnan(s.initial)) {
+      value = s.initial;
+    }
+    if (value && (*value < 0 || *value > kFieldMaximum)) {
+      value.reset();  // only a hand-edited store: shown empty, and marked
+    }
+    if (s.unit == Unit::Length) {
+      lengthsMm_[static_cast<std::size_t>(s.field)] = value;
+    }
+    writeField(s.field, value);  // the window starts in mm; takeFit converts
+  }
+  fillMaterial(hubMaterial, hub);  // a preset's values, whatever was stored
+  fillMaterial(shaftMaterial, shaft);
+}
+
+void PressFitWindow::writeSettings() {
+  store_.writeInt(kStoredKey, 1);
+  store_.writeInt(kHubMaterialKey, hubMaterial->currentIndex());
+  store_.writeInt(kShaftMaterialKey, shaftMaterial->currentIndex());
+  for (const FieldDefinition& s : kFields) {
+    store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
+  }
+}
+
+}  // namespace kalmo
