@@ -75,7 +75,8 @@ std::vector<StackLine> stackResultLines(const LangTable& lang, const StackResult
   }
   if (mc) {
     lines.push_back({text(lang, TextId::StackMonteCarlo) + " (N = " + std::to_string(mc->samples) +
-                         ", seed " + std::to_string(mc->seed) + ")",
+                         ", " + text(lang, TextId::StackSeed) + " " + std::to_string(mc->seed) +
+                         ")",
                      ""});
     lines.push_back({text(lang, TextId::StackMean), stackLengthText(mc->meanMm, o) + unit(o)});
     lines.push_back({text(lang, TextId::StackSd), stackSigmaText(mc->sdMm, o) + unit(o)});
