@@ -157,8 +157,8 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
         .add("p99_865", len(mc->p99865Mm));
     if (mc->outside) {
       m.add("outside", mc->outside->share)
-          .addRaw("outside_ci", "[" + jsonNumber(mc->outside->low) + "," +
-                                    jsonNumber(mc->outside->high) + "]");
+          .addRaw("outside_ci",
+                  "[" + jsonNumber(mc->outside->low) + "," + jsonNumber(mc->outside->high) + "]");
     } else {
       m.addNull("outside").addNull("outside_ci");
     }
@@ -172,13 +172,13 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
 int runStack(const StackOptions& options, Context& ctx) {
   const LangTable english = LoadLanguage(kLanguageEnglish);
   SpecLimits limits;
-  for (const auto& [text, target, name] :
-       {std::tuple{&options.lsl, &limits.lsl, "--lsl"}, std::tuple{&options.usl, &limits.usl, "--usl"}}) {
+  for (const auto& [text, target, name] : {std::tuple{&options.lsl, &limits.lsl, "--lsl"},
+                                           std::tuple{&options.usl, &limits.usl, "--usl"}}) {
     if (text->empty()) continue;
     *target = limitMm(*text, options.inch);
     if (!*target) {
-      return reportUsageError(ctx, std::string(name) + " " + quoteUserText(*text) +
-                                       " is not a number");
+      return reportUsageError(ctx,
+                              std::string(name) + " " + quoteUserText(*text) + " is not a number");
     }
   }
   if (limits.lsl && limits.usl && *limits.lsl > *limits.usl) {
@@ -251,10 +251,8 @@ void registerStackCommand(CLI::App& app, Context& ctx) {
   stack->add_option("FILE", options->file, "The chain as CSV; - reads standard input")
       ->type_name("")
       ->required();
-  stack->add_option("--lsl", options->lsl, "Lower limit of the closing dimension")
-      ->type_name("X");
-  stack->add_option("--usl", options->usl, "Upper limit of the closing dimension")
-      ->type_name("Y");
+  stack->add_option("--lsl", options->lsl, "Lower limit of the closing dimension")->type_name("X");
+  stack->add_option("--usl", options->usl, "Upper limit of the closing dimension")->type_name("Y");
   stack->add_option("--mc", options->samples, "Monte Carlo samples (default 1000000; 0: none)")
       ->type_name("N");
   stack->add_option("--seed", options->seed, "Seed of the Monte Carlo generator (default 1)")

@@ -110,8 +110,9 @@ StackResult analyseStack(const std::vector<StackLink>& links, const SpecLimits& 
     if (limits.lsl) spec.below = normalShareBelow(*limits.lsl, mean, sd);
     // Above USL: the complement taken on the mirrored tail, so that a share
     // of 1e-12 is not lost in 1 - (1 - 1e-12).
-    if (limits.usl) spec.above = sd > 0 ? normalShareBelow(-*limits.usl, -mean, sd)
-                                        : (mean > *limits.usl ? 1.0 : 0.0);
+    if (limits.usl)
+      spec.above =
+          sd > 0 ? normalShareBelow(-*limits.usl, -mean, sd) : (mean > *limits.usl ? 1.0 : 0.0);
     if (sd > 0) {
       if (limits.lsl && limits.usl) spec.cp = (*limits.usl - *limits.lsl) / (6 * sd);
       std::optional<double> k;

@@ -115,11 +115,11 @@ struct SpecResult {
 
 // The analytic answer of a chain (all lengths of the closing dimension).
 struct StackResult {
-  TenthsNm nominal;    // sum of direction * nominal
-  TenthsNm worstMin;   // every contributor at its limit that makes the closing smallest
+  TenthsNm nominal;   // sum of direction * nominal
+  TenthsNm worstMin;  // every contributor at its limit that makes the closing smallest
   TenthsNm worstMax;
-  HalfTenthsNm mean;   // sum of direction * zone middle: asymmetric zones shift it
-  double sdMm = 0;     // sqrt of the sum of the contributors' variances
+  HalfTenthsNm mean;  // sum of direction * zone middle: asymmetric zones shift it
+  double sdMm = 0;    // sqrt of the sum of the contributors' variances
   double statMinMm() const { return mean.mm() - 3 * sdMm; }
   double statMaxMm() const { return mean.mm() + 3 * sdMm; }
   std::vector<ContributorResult> contributors;

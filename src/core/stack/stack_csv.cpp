@@ -25,8 +25,10 @@ std::string textField(std::string_view s) {
 std::optional<StackDirection> directionOf(std::string_view s) {
   s = trimmed(s);
   if (s == "+" || s == "+1" || s == "1") return StackDirection::Plus;
-  if (s == "-" || s == "-1" || s == "\xE2\x88\x92" || s == "\xE2\x88\x92" "1" || s == "'-" ||
-      s == "'-1") {
+  if (s == "-" || s == "-1" || s == "\xE2\x88\x92" ||
+      s == "\xE2\x88\x92"
+           "1" ||
+      s == "'-" || s == "'-1") {
     return StackDirection::Minus;
   }
   if (s == "'+" || s == "'+1") return StackDirection::Plus;
@@ -108,10 +110,9 @@ StackCsvRead readStackCsv(std::string_view text) {
 std::string stackCsvText(const std::vector<StackContributor>& contributors) {
   std::string out = std::string(kStackCsvHeader) + "\r\n";
   for (const StackContributor& c : contributors) {
-    const std::vector<std::string> fields = {
-        csvText(c.name), formatShortest(c.nominal),
-        c.direction == StackDirection::Plus ? "+1" : "-1", csvText(c.tolerance),
-        distributionKey(c.distribution)};
+    const std::vector<std::string> fields = {csvText(c.name), formatShortest(c.nominal),
+                                             c.direction == StackDirection::Plus ? "+1" : "-1",
+                                             csvText(c.tolerance), distributionKey(c.distribution)};
     out += csvRecord(fields);
   }
   return out;

@@ -37,7 +37,7 @@ std::string text(const LangTable& lang, TextId id) {
 
 std::string signedDeviation(double mm, const StackTextOptions& o) {
   const std::string s = stackLengthText(mm, o);
-  return s[0] == '-' ? s : "+" + s;
+  return s[0] == '-' || s == "0" ? s : "+" + s;
 }
 
 std::string optionalNumber(const std::optional<double>& v, const StackTextOptions& o) {
@@ -61,7 +61,8 @@ std::vector<StackLine> stackResultLines(const LangTable& lang, const StackResult
                                         const StackTextOptions& o) {
   std::vector<StackLine> lines;
   const std::string sep = o.decimalSeparator;
-  lines.push_back({text(lang, TextId::StackClosingNominal), stackLengthText(r.nominal.mm(), o) + unit(o)});
+  lines.push_back(
+      {text(lang, TextId::StackClosingNominal), stackLengthText(r.nominal.mm(), o) + unit(o)});
   lines.push_back({text(lang, TextId::StackWorstCase), range(r.worstMin.mm(), r.worstMax.mm(), o)});
   lines.push_back({text(lang, TextId::StackStatistical), range(r.statMinMm(), r.statMaxMm(), o)});
   lines.push_back({text(lang, TextId::StackMean), stackLengthText(r.mean.mm(), o) + unit(o)});
@@ -95,10 +96,14 @@ std::vector<StackLine> stackResultLines(const LangTable& lang, const StackResult
 }
 
 std::vector<std::string> stackContributorHeadings(const LangTable& lang) {
-  return {text(lang, TextId::StackName),         text(lang, TextId::StackDirection),
-          text(lang, TextId::StackNominal),      text(lang, TextId::StackTolerance),
-          text(lang, TextId::StackDistribution), text(lang, TextId::StackMean),
-          "\xCF\x83",                            text(lang, TextId::StackShare)};
+  return {text(lang, TextId::StackName),
+          text(lang, TextId::StackDirection),
+          text(lang, TextId::StackNominal),
+          text(lang, TextId::StackTolerance),
+          text(lang, TextId::StackDistribution),
+          text(lang, TextId::StackMean),
+          "\xCF\x83",
+          text(lang, TextId::StackShare)};
 }
 
 std::vector<std::string> stackContributorCells(const LangTable& lang, const StackContributor& c,
@@ -114,7 +119,8 @@ std::vector<std::string> stackContributorCells(const LangTable& lang, const Stac
           formatShare(r.share, o.decimalSeparator)};
 }
 
-std::string stackReportText(const LangTable& lang, const std::vector<StackContributor>& contributors,
+std::string stackReportText(const LangTable& lang,
+                            const std::vector<StackContributor>& contributors,
                             const StackResult& result, const std::optional<MonteCarloResult>& mc,
                             const StackTextOptions& o) {
   std::string out;
@@ -129,7 +135,8 @@ std::string stackReportText(const LangTable& lang, const std::vector<StackContri
   }
   out += "\n";
   for (const StackLine& line : stackResultLines(lang, result, mc, o)) {
-    out += line.value.empty() ? "\n" + line.caption + "\n" : line.caption + ": " + line.value + "\n";
+    out +=
+        line.value.empty() ? "\n" + line.caption + "\n" : line.caption + ": " + line.value + "\n";
   }
   return out;
 }
@@ -173,8 +180,8 @@ TextId distributionText(StackDistribution distribution) {
 std::string stackRowErrorText(const LangTable& lang, std::size_t row,
                               std::optional<StackField> field, TextId reason) {
   const std::string where = field ? stackFieldKey(*field) : "";
-  std::string line = filled(text(lang, TextId::StackRowField),
-                            {std::to_string(row), where, text(lang, reason)});
+  std::string line =
+      filled(text(lang, TextId::StackRowField), {std::to_string(row), where, text(lang, reason)});
   if (!field) {
     const std::string empty = ", : ";
     const std::size_t at = line.find(empty);

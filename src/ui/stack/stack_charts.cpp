@@ -57,7 +57,8 @@ void StackHistogram::paintEvent(QPaintEvent*) {
   const double top = 2 * fm.height() + 6;
   const double bottom = height() - fm.height() - 8;
   const HistogramAxis axis = histogramAxis(*result_, marks_);
-  const std::uint64_t peak = *std::max_element(result_->histogram.begin(), result_->histogram.end());
+  const std::uint64_t peak =
+      *std::max_element(result_->histogram.begin(), result_->histogram.end());
   const double binMm = (result_->histogramHighMm - result_->histogramLowMm) /
                        static_cast<double>(result_->histogram.size());
   painter.setPen(Qt::NoPen);
@@ -67,8 +68,8 @@ void StackHistogram::paintEvent(QPaintEvent*) {
     const double x0 = axis.x(result_->histogramLowMm + binMm * static_cast<double>(i), left, width);
     const double x1 =
         axis.x(result_->histogramLowMm + binMm * static_cast<double>(i + 1), left, width);
-    const double h = (bottom - top) * static_cast<double>(result_->histogram[i]) /
-                     static_cast<double>(peak);
+    const double h =
+        (bottom - top) * static_cast<double>(result_->histogram[i]) / static_cast<double>(peak);
     painter.drawRect(QRectF(x0, bottom - h, std::max(1.0, x1 - x0), h));
   }
   painter.setPen(QPen(Qt::gray, 1));
@@ -122,8 +123,8 @@ void StackShareChart::paintEvent(QPaintEvent*) {
   nameWidth = std::min(nameWidth + 8, width() / 3);
   const int valueWidth = fm.horizontalAdvance(QStringLiteral("100.0 %")) + 8;
   const double barSpace = std::max(10, width() - nameWidth - valueWidth);
-  const int rowHeight =
-      std::max(fm.height() + 2, std::min(2 * fm.height(), height() / static_cast<int>(shares_.size())));
+  const int rowHeight = std::max(
+      fm.height() + 2, std::min(2 * fm.height(), height() / static_cast<int>(shares_.size())));
   int y = 0;
   for (const auto& [name, share] : shares_) {
     painter.setPen(palette().color(QPalette::WindowText));

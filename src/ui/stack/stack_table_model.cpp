@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "format/number_format.h"
-#include "format/shortest_number.h"
 #include "format/share_format.h"
+#include "format/shortest_number.h"
 #include "format/units.h"
 #include "language.h"
 #include "number_field.h"
@@ -158,8 +158,8 @@ QVariant StackTableModel::headerData(int section, Qt::Orientation orientation, i
     case Name: return language_.text(TextId::StackName);
     case Direction: return QStringLiteral("\u00B1");
     case Nominal:
-      return language_.text(TextId::StackNominal) + (inch_ ? QStringLiteral(", in")
-                                                           : QStringLiteral(", mm"));
+      return language_.text(TextId::StackNominal) +
+             (inch_ ? QStringLiteral(", in") : QStringLiteral(", mm"));
     case Tolerance: return language_.text(TextId::StackTolerance);
     case Distribution: return language_.text(TextId::StackDistribution);
     case Sigma: return QStringLiteral("\u03C3");
@@ -213,8 +213,8 @@ void StackTableModel::retranslate() {
 std::vector<StackRow> stackRowsOf(const std::vector<StackContributor>& contributors) {
   std::vector<StackRow> rows;
   for (const StackContributor& c : contributors) {
-    rows.push_back({qs(c.name), qs(formatShortest(c.nominal)), c.direction, qs(c.tolerance),
-                    c.distribution});
+    rows.push_back(
+        {qs(c.name), qs(formatShortest(c.nominal)), c.direction, qs(c.tolerance), c.distribution});
   }
   return rows;
 }

@@ -89,7 +89,8 @@ QStringList toleranceChoices() {
                      QString::number(grade);
     }
   }
-  for (const char c : {'f', 'm', 'c', 'v'}) choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(c));
+  for (const char c : {'f', 'm', 'c', 'v'})
+    choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(c));
   return choices;
 }
 
@@ -221,8 +222,7 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-  table->horizontalHeader()->setSectionResizeMode(StackTableModel::Tolerance,
-                                                  QHeaderView::Stretch);
+  table->horizontalHeader()->setSectionResizeMode(StackTableModel::Tolerance, QHeaderView::Stretch);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
   table->setColumnWidth(StackTableModel::Name, 150);
   table->setColumnWidth(StackTableModel::Direction, 36);
@@ -323,11 +323,10 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
-  connect(model, &QAbstractItemModel::dataChanged, this,
-          [this](const QModelIndex& topLeft) {
-            // The result columns change with every answer; only edits ask anew.
-            if (topLeft.column() < StackTableModel::Sigma) recompute();
-          });
+  connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+    // The result columns change with every answer; only edits ask anew.
+    if (topLeft.column() < StackTableModel::Sigma) recompute();
+  });
   connect(model, &QAbstractItemModel::rowsInserted, this, [this] { recompute(); });
   connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { recompute(); });
   connect(model, &QAbstractItemModel::rowsMoved, this, [this] { recompute(); });
@@ -336,8 +335,8 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
     connect(f, &QLineEdit::textChanged, this, [this] { recompute(); });
   }
   connect(addButton, &QPushButton::clicked, this, [this] {
-    const int row = table->currentIndex().isValid() ? table->currentIndex().row() + 1
-                                                    : model->rowCount();
+    const int row =
+        table->currentIndex().isValid() ? table->currentIndex().row() + 1 : model->rowCount();
     StackRow added;
     added.name = QString::number(model->rowCount() + 1);
     added.nominal = QStringLiteral("10");
@@ -448,8 +447,10 @@ void StackWindow::recompute() {
   for (auto [field, target] : {std::pair{lsl, &limits.lsl}, std::pair{usl, &limits.usl}}) {
     if (field->text().trimmed().isEmpty()) continue;
     const std::optional<double> v = field->value();
-    if (!v) fieldsRead = false;
-    else *target = inch_ ? inchToMm(*v) : *v;
+    if (!v)
+      fieldsRead = false;
+    else
+      *target = inch_ ? inchToMm(*v) : *v;
   }
   const std::optional<double> n = samples->value();
   const std::optional<double> s = seed->value();
@@ -524,7 +525,8 @@ void StackWindow::showResults() {
     int captionWidth = 80;
     for (const StackLine& line : lines) {
       if (line.value.empty()) continue;
-      captionWidth = std::max(captionWidth, results->fontMetrics().horizontalAdvance(qs(line.caption)) + 12);
+      captionWidth =
+          std::max(captionWidth, results->fontMetrics().horizontalAdvance(qs(line.caption)) + 12);
     }
     results->setColumnWidth(0, std::min(captionWidth, 250));
     for (std::size_t i = 0; i < contributors_.size() && i < result_->contributors.size(); ++i) {
@@ -534,8 +536,12 @@ void StackWindow::showResults() {
   shares->setShares(std::move(shareBars), qs(options.decimalSeparator));
   HistogramMarks marks;
   if (result_) {
-    marks = {result_->worstMin.mm(), result_->worstMax.mm(), result_->statMinMm(),
-             result_->statMaxMm(),   limits_.lsl,           limits_.usl};
+    marks = {result_->worstMin.mm(),
+             result_->worstMax.mm(),
+             result_->statMinMm(),
+             result_->statMaxMm(),
+             limits_.lsl,
+             limits_.usl};
   }
   histogram->setResult(result_ ? monteCarlo_ : std::nullopt, marks, inch_,
                        qs(options.decimalSeparator));
@@ -559,9 +565,8 @@ QByteArray StackWindow::csvBytes() const {
 }
 
 void StackWindow::openFile() {
-  const QString path = QFileDialog::getOpenFileName(this, language_.text(TextId::StackOpen),
-                                                    QString(),
-                                                    language_.text(TextId::StackFileFilter));
+  const QString path = QFileDialog::getOpenFileName(
+      this, language_.text(TextId::StackOpen), QString(), language_.text(TextId::StackFileFilter));
   if (path.isEmpty()) return;
   QFile file(path);
   QString error;
@@ -623,10 +628,9 @@ QString StackWindow::reportHtml() const {
   }
   html += QStringLiteral("</table><br><table cellspacing=\"0\" cellpadding=\"2\">");
   for (const StackLine& line : stackResultLines(lang, *result_, monteCarlo_, options)) {
-    html += line.value.empty()
-                ? QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>")
-                      .arg(qs(line.caption).toHtmlEscaped())
-                : htmlRow({qs(line.caption), qs(line.value)});
+    html += line.value.empty() ? QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>")
+                                     .arg(qs(line.caption).toHtmlEscaped())
+                               : htmlRow({qs(line.caption), qs(line.value)});
   }
   html += QStringLiteral("</table>");
   if (monteCarlo_) {

@@ -148,9 +148,8 @@ class StackWindowTest : public QObject {
     QVERIFY(copied.contains(QStringLiteral("Monte Carlo (N = 1000000, Seed 1)\n")));
     if (const QString snapDir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR"); !snapDir.isEmpty()) {
       QTemporaryDir dir;
-      const PdfReport pdf = renderPdf(QPageLayout::Portrait, [&w](QPagedPaintDevice& device) {
-        return w.writeReport(device);
-      });
+      const PdfReport pdf = renderPdf(
+          QPageLayout::Portrait, [&w](QPagedPaintDevice& device) { return w.writeReport(device); });
       QVERIFY(pdf.pages >= 1);
     }
     QTemporaryDir dir;
