@@ -68,6 +68,19 @@ std::optional<std::vector<StackLink>> StackTableModel::links() const {
   return out;
 }
 
+QString StackTableModel::firstProblem() const {
+  for (int r = 0; r < rowCount(); ++r) {
+    if (const std::optional<Problem> p = problem(r)) {
+      return language_.text(TextId::StackRowField)
+          .replace(QStringLiteral("%1"), QString::number(r + 1))
+          .replace(QStringLiteral("%2"),
+                   headerData(p->column, Qt::Horizontal, Qt::DisplayRole).toString())
+          .replace(QStringLiteral("%3"), p->reason);
+    }
+  }
+  return {};
+}
+
 std::vector<StackContributor> StackTableModel::contributors() const {
   std::vector<StackContributor> out;
   for (int r = 0; r < rowCount(); ++r) {

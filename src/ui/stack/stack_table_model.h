@@ -55,6 +55,10 @@ class StackTableModel final : public QAbstractTableModel {
   std::optional<std::vector<StackLink>> links() const;
   std::vector<StackContributor> contributors() const;  // rows with a nominal only
 
+  // The first row that gives no contributor, as "Row 2, Tolerance: reason";
+  // empty when every row gives one.
+  QString firstProblem() const;
+
   // The sigma and share columns of the last result; empty hides them.
   void setResult(const std::optional<StackResult>& result);
   // Captions and reasons anew in the current language.

@@ -175,7 +175,7 @@ QImage picture(QWidget& widget, QSize size) {
   image.fill(Qt::white);
   const QSize old = widget.size();
   widget.resize(size);
-  widget.render(&image);
+  widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
   widget.resize(old);
   return image;
 }
@@ -457,8 +457,9 @@ void StackWindow::recompute() {
   const bool whole = n && s && std::floor(*n) == *n && std::floor(*s) == *s && *n != 1;
   if (model->rowCount() == 0) {
     status->setText(language_.text(TextId::StackErrNoRows));
-  } else if (!links || !fieldsRead || !whole ||
-             (limits.lsl && limits.usl && *limits.lsl > *limits.usl)) {
+  } else if (!links) {
+    status->setText(model->firstProblem());
+  } else if (!fieldsRead || !whole || (limits.lsl && limits.usl && *limits.lsl > *limits.usl)) {
     status->setText(language_.text(TextId::StackNoResult));
   } else {
     limits_ = limits;
@@ -643,8 +644,7 @@ QString StackWindow::reportHtml() const {
   return html;
 }
 
-int StackWindow::writeReport(QPagedPaintDevice& device) const {
-  QTextDocument document;
+void StackWindow::fillReport(QTextDocument& document) const {
   document.setDefaultFont(windowFont());
   document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("stack:histogram")),
                        picture(*histogram, {600, 220}));
@@ -652,6 +652,11 @@ int StackWindow::writeReport(QPagedPaintDevice& device) const {
       QTextDocument::ImageResource, QUrl(QStringLiteral("stack:shares")),
       picture(*shares, {600, std::max(60, static_cast<int>(contributors_.size()) * 22 + 8)}));
   document.setHtml(reportHtml());
+}
+
+int StackWindow::writeReport(QPagedPaintDevice& device) const {
+  QTextDocument document;
+  fillReport(document);
   document.setPageSize(device.pageLayout().paintRectPoints().size());
   document.print(&device);
   return document.pageCount();

@@ -14,6 +14,7 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class QTextDocument;
 class QThread;
 class QTimer;
 
@@ -57,6 +58,8 @@ class StackWindow final : public QWidget {
   QString reportText() const;
   void copyText() const;
   QString reportHtml() const;
+  // The report with the charts' pictures as its resources.
+  void fillReport(QTextDocument& document) const;
   int writeReport(QPagedPaintDevice& device) const;
 
   StackTableModel* model;

@@ -3,8 +3,10 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <memory>
 
 #include "language.h"
 #include "memory_store.h"
@@ -106,6 +109,16 @@ class StackWindowTest : public QObject {
       QCOMPARE(w.results->rowCount() > 0, c.answered);
       QCOMPARE(w.status->text().isEmpty(), c.answered);
     }
+    // The tolerance cell's editor offers the classes.
+    std::unique_ptr<QWidget> editor(
+        w.table->itemDelegate()->createEditor(w.table->viewport(), {}, tolerance));
+    auto* edit = qobject_cast<QLineEdit*>(editor.get());
+    QVERIFY(edit && edit->completer());
+    QVERIFY(edit->completer()->model()->rowCount() > 300);
+    editor.reset();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    snapshot(w, QStringLiteral("stack_no_result"));
     w.model->setData(tolerance, QStringLiteral("\u00B10.05"), Qt::EditRole);
     w.usl->setText(QStringLiteral("3,1x"));
     QVERIFY(!w.result().has_value());
@@ -147,10 +160,16 @@ class StackWindowTest : public QObject {
     QVERIFY(copied.contains(QStringLiteral("Worst case: 2.77 \u2026 3.23 mm\n")));
     QVERIFY(copied.contains(QStringLiteral("Monte Carlo (N = 1000000, Seed 1)\n")));
     if (const QString snapDir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR"); !snapDir.isEmpty()) {
-      QTemporaryDir dir;
-      const PdfReport pdf = renderPdf(
-          QPageLayout::Portrait, [&w](QPagedPaintDevice& device) { return w.writeReport(device); });
-      QVERIFY(pdf.pages >= 1);
+      // The printed report's content, as a picture to look at.
+      QTextDocument document;
+      w.fillReport(document);
+      document.setTextWidth(700);
+      QImage page(document.size().toSize(), QImage::Format_RGB32);
+      page.fill(Qt::white);
+      QPainter painter(&page);
+      document.drawContents(&painter);
+      painter.end();
+      QVERIFY(page.save(snapDir + QStringLiteral("/stack_report.png")));
     }
     QTemporaryDir dir;
     QVERIFY(writePdf(dir.filePath(QStringLiteral("stack.pdf")), QPageLayout::Portrait,
