@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <istream>
@@ -62,8 +63,11 @@ struct StackOptions {
   std::string file;
   std::string lsl;
   std::string usl;
-  std::uint64_t samples = kMonteCarloDefaultSamples;
-  std::uint64_t seed = kMonteCarloDefaultSeed;
+  std::string samples;
+  std::string seed;
+  // Which of --lsl, --usl, --mc, --seed were given, also with an empty value
+  // ("--lsl ''"), which must not pass for an option left out.
+  bool lslGiven = false, uslGiven = false, samplesGiven = false, seedGiven = false;
   bool inch = false;
   bool json = false;
   std::string lang = "en";
@@ -82,6 +86,18 @@ bool readAll(std::istream& in, std::string& text, bool& tooLarge) {
     if (!in) break;
   }
   return !in.bad();
+}
+
+// A whole number as typed: digits only (no sign, no exponent), within uint64.
+std::optional<std::uint64_t> wholeNumber(std::string_view text) {
+  std::uint64_t value = 0;
+  if (text.empty()) return std::nullopt;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text[0] == '-' ||
+      text[0] == '+') {
+    return std::nullopt;
+  }
+  return value;
 }
 
 std::optional<double> limitMm(std::string_view text, bool inch) {
@@ -146,8 +162,9 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
   }
   if (mc) {
     JsonObject m;
-    m.add("n", static_cast<double>(mc->samples))
-        .add("seed", static_cast<double>(mc->seed))
+    // Whole numbers as their digits: a seed above 2^53 has no double of its own.
+    m.addRaw("n", std::to_string(mc->samples))
+        .addRaw("seed", std::to_string(mc->seed))
         .add("mean", len(mc->meanMm))
         .add("sd", len.sd(mc->sdMm))
         .add("min", len(mc->minMm))
@@ -172,9 +189,10 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
 int runStack(const StackOptions& options, Context& ctx) {
   const LangTable english = LoadLanguage(kLanguageEnglish);
   SpecLimits limits;
-  for (const auto& [text, target, name] : {std::tuple{&options.lsl, &limits.lsl, "--lsl"},
-                                           std::tuple{&options.usl, &limits.usl, "--usl"}}) {
-    if (text->empty()) continue;
+  for (const auto& [text, given, target, name] :
+       {std::tuple{&options.lsl, options.lslGiven, &limits.lsl, "--lsl"},
+        std::tuple{&options.usl, options.uslGiven, &limits.usl, "--usl"}}) {
+    if (!given) continue;
     *target = limitMm(*text, options.inch);
     if (!*target) {
       return reportUsageError(ctx,
@@ -184,8 +202,22 @@ int runStack(const StackOptions& options, Context& ctx) {
   if (limits.lsl && limits.usl && *limits.lsl > *limits.usl) {
     return reportUsageError(ctx, "--lsl lies above --usl");
   }
-  if (options.samples == 1 || options.samples > kMonteCarloMaxSamples) {
-    return reportUsageError(ctx, "--mc takes 0 (no Monte Carlo) or 2 .. 1000000000 samples");
+  MonteCarloOptions monteCarlo;
+  if (options.samplesGiven) {
+    const std::optional<std::uint64_t> n = wholeNumber(options.samples);
+    if (!n || *n == 1 || *n > kMonteCarloMaxSamples) {
+      return reportUsageError(ctx, "--mc " + quoteUserText(options.samples) +
+                                       ": give 0 (no Monte Carlo) or 2 .. 1000000000 samples");
+    }
+    monteCarlo.samples = *n;
+  }
+  if (options.seedGiven) {
+    const std::optional<std::uint64_t> seed = wholeNumber(options.seed);
+    if (!seed) {
+      return reportUsageError(ctx, "--seed " + quoteUserText(options.seed) +
+                                       ": give a whole number 0 .. 18446744073709551615");
+    }
+    monteCarlo.seed = *seed;
   }
 
   std::string text;
@@ -231,7 +263,7 @@ int runStack(const StackOptions& options, Context& ctx) {
 
   const StackResult result = analyseStack(links, limits);
   std::optional<MonteCarloResult> mc;
-  if (options.samples > 0) mc = runMonteCarlo(links, limits, {options.samples, options.seed});
+  if (monteCarlo.samples > 0) mc = runMonteCarlo(links, limits, monteCarlo);
   if (options.json) {
     ctx.out << json(csv.contributors, result, mc, Lengths{options.inch});
   } else {
@@ -251,16 +283,28 @@ void registerStackCommand(CLI::App& app, Context& ctx) {
   stack->add_option("FILE", options->file, "The chain as CSV; - reads standard input")
       ->type_name("")
       ->required();
-  stack->add_option("--lsl", options->lsl, "Lower limit of the closing dimension")->type_name("X");
-  stack->add_option("--usl", options->usl, "Upper limit of the closing dimension")->type_name("Y");
-  stack->add_option("--mc", options->samples, "Monte Carlo samples (default 1000000; 0: none)")
-      ->type_name("N");
-  stack->add_option("--seed", options->seed, "Seed of the Monte Carlo generator (default 1)")
-      ->type_name("S");
+  CLI::Option* lsl =
+      stack->add_option("--lsl", options->lsl, "Lower limit of the closing dimension")
+          ->type_name("X");
+  CLI::Option* usl =
+      stack->add_option("--usl", options->usl, "Upper limit of the closing dimension")
+          ->type_name("Y");
+  CLI::Option* samples =
+      stack->add_option("--mc", options->samples, "Monte Carlo samples (default 1000000; 0: none)")
+          ->type_name("N");
+  CLI::Option* seed =
+      stack->add_option("--seed", options->seed, "Seed of the Monte Carlo generator (default 1)")
+          ->type_name("S");
   stack->add_flag("--inch", options->inch, "Lengths in inches");
   stack->add_flag("--json", options->json, "Write JSON instead of text");
   addLanguageOption(*stack, options->lang);
-  stack->callback([&ctx, options] { ctx.exitCode = runStack(*options, ctx); });
+  stack->callback([&ctx, options, lsl, usl, samples, seed] {
+    options->lslGiven = lsl->count() > 0;
+    options->uslGiven = usl->count() > 0;
+    options->samplesGiven = samples->count() > 0;
+    options->seedGiven = seed->count() > 0;
+    ctx.exitCode = runStack(*options, ctx);
+  });
 }
 
 }  // namespace kalmo::cli
