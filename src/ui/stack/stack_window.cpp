@@ -406,7 +406,12 @@ void StackWindow::applyLanguage() {
   histogramCaption->setText(l.text(TextId::StackHistogramTitle));
   histogramCaption->setToolTip(l.text(TextId::StackLegend));
   histogram->setToolTip(l.text(TextId::StackLegend));
-  histogram->setAccessibleName(l.text(TextId::StackHistogramTitle));
+  histogram->setAccessibleName(l.text(TextId::StackHistogram));
+  histogram->setAccessibleDescription(l.text(TextId::StackLegend));
+  progress->setToolTip(l.text(TextId::StackRunning));
+  progress->setAccessibleName(l.text(TextId::StackRunning));
+  lsl->setAccessibleDescription(l.text(TextId::StackLimits));
+  usl->setAccessibleDescription(l.text(TextId::StackLimits));
   sharesCaption->setText(l.text(TextId::StackShares));
   shares->setAccessibleName(l.text(TextId::StackShares));
   copyButton->setText(l.text(TextId::StackCopy));
