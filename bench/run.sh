@@ -17,7 +17,8 @@ build=build/release
 
 cmake --preset release -DKALMO_BUILD_GUI=ON -DKALMO_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(( $(nproc) < 2 ? $(nproc) : 2 ))" \
-  --target kalmo_bench kalmo_design_bench kalmo_batch_bench kalmo_window_bench kalmo_cli >/dev/null
+  --target kalmo_bench kalmo_design_bench kalmo_batch_bench kalmo_window_bench kalmo_stack_bench \
+  kalmo_cli >/dev/null
 
 echo "== machine"
 echo "cores: $(nproc), CPU: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1)," \
@@ -54,6 +55,12 @@ echo "== design search at 30 mm, all combinations IT1..IT18: 180 x 180 = 32400"\
 log="$build/design_bench.log"
 design=$(run_pairs "$build/bench/kalmo_design_bench" "${gbench[@]}")
 echo "$design"
+echo
+echo "== stack-up Monte Carlo, 10^6 assemblies of a 10-contributor chain (all normal;"\
+  "mixed normal, uniform, triangular), against a bare loop with the same draws"
+log="$build/stack_bench.log"
+stack=$(run_pairs "$build/bench/kalmo_stack_bench" "${gbench[@]}")
+echo "$stack"
 echo
 echo "== fit --batch --json against its yardstick (same bytes, checked before"\
   "timing); design --json: writing (--json less the table run) / search"
@@ -92,10 +99,11 @@ printf '%s\n' "${times[@]}" | sort -n | awk '
 
 echo
 echo "== ratios (goals: design search <= 1.3, one fit <= 1.5, fit --batch --json <= 1.3,"\
+  "stack Monte Carlo <= 1.3,"\
   "design --json writing <= 1, window click to painted table <= 1.5)"
 {
   printf '%-42s %s\n' "what" "ratio"
-  for pairs in "$one_fit" "$design"; do
+  for pairs in "$one_fit" "$design" "$stack"; do
     sed -n '/^ratio program/,$p' <<<"$pairs" |
       awk '!/^ratio program/ && NF >= 4 { r = $NF; NF -= 3; printf "%-42s %s\n", $0, r }'
   done

@@ -1,0 +1,670 @@
+#include "stack/stack_window.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <atomic>
+#include <cmath>
+
+#include "format/number_format.h"
+#include "report/report_printer.h"
+#include "stack/stack_charts.h"
+#include "stack/stack_csv.h"
+#include "stack/stack_table_model.h"
+#include "stack/stack_text.h"
+#include "storage/file_saving.h"
+#include "storage/language.h"
+#include "widgets/app_images.h"
+#include "widgets/number_field.h"
+
+namespace kalmo {
+
+// One Monte Carlo run in its thread: the window reads `done` for the
+// progress bar and sets `cancel` to drop the run.
+struct StackWindow::Job {
+  std::atomic<bool> cancel{false};
+  std::atomic<std::uint64_t> done{0};
+  std::uint64_t samples = 0;
+  std::optional<MonteCarloResult> result;  // written by the thread before it finishes
+};
+
+namespace {
+
+// Fits a 1920 x 1080 screen at 200 % (960 x 540 device-independent pixels)
+// with room for the frame and the task bar.
+constexpr int kWindowWidth = 940;
+constexpr int kWindowHeight = 500;
+
+// Largest sample count the window runs (the command line takes up to 1e9).
+constexpr double kMaxWindowSamples = 100'000'000;
+
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QPushButton* button(QWidget* parent, const char* name) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+// The tolerance cell offers the classes of ISO 286 in their usual grades and
+// the general tolerances; anything else may still be typed.
+QStringList toleranceChoices() {
+  QStringList choices;
+  for (const std::string_view letter : kHoleLetters) {
+    for (int grade = 5; grade <= 11; ++grade) {
+      choices << QString::fromLatin1(letter.data(), static_cast<int>(letter.size())) +
+                     QString::number(grade);
+    }
+  }
+  for (const std::string_view letter : kShaftLetters) {
+    for (int grade = 5; grade <= 11; ++grade) {
+      choices << QString::fromLatin1(letter.data(), static_cast<int>(letter.size())) +
+                     QString::number(grade);
+    }
+  }
+  for (const char c : {'f', 'm', 'c', 'v'})
+    choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(c));
+  return choices;
+}
+
+// Editors of the contributor table: pickers for direction and distribution,
+// a completer of classes for the tolerance.
+class StackDelegate final : public QStyledItemDelegate {
+ public:
+  StackDelegate(const Language& language, QObject* parent)
+      : QStyledItemDelegate(parent), language_(language) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    switch (index.column()) {
+      case StackTableModel::Direction: {
+        auto* box = new QComboBox(parent);
+        box->addItem(QStringLiteral("+"), 1);
+        box->addItem(QStringLiteral("\u2212"), -1);
+        return box;
+      }
+      case StackTableModel::Distribution: {
+        auto* box = new QComboBox(parent);
+        for (const StackDistribution d : {StackDistribution::Normal, StackDistribution::Uniform,
+                                          StackDistribution::Triangular}) {
+          box->addItem(language_.text(distributionText(d)), static_cast<int>(d));
+        }
+        return box;
+      }
+      case StackTableModel::Tolerance: {
+        auto* edit = new QLineEdit(parent);
+        auto* completer = new QCompleter(toleranceChoices(), edit);
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+        edit->setCompleter(completer);
+        return edit;
+      }
+      default: return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+      box->setCurrentIndex(box->findData(index.data(Qt::EditRole)));
+      return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+      model->setData(index, box->currentData(), Qt::EditRole);
+      return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+  }
+
+ private:
+  const Language& language_;
+};
+
+// The chain the window starts with: a shaft length between two shoulders
+// less three parts on it, the example of the help page.
+std::vector<StackRow> startChain() {
+  return {{QStringLiteral("A"), QStringLiteral("40"), StackDirection::Plus,
+           QStringLiteral("\u00B10.10"), StackDistribution::Normal},
+          {QStringLiteral("B"), QStringLiteral("25"), StackDirection::Minus,
+           QStringLiteral("\u00B10.05"), StackDistribution::Normal},
+          {QStringLiteral("C"), QStringLiteral("2"), StackDirection::Minus,
+           QStringLiteral("\u00B10.03"), StackDistribution::Normal},
+          {QStringLiteral("D"), QStringLiteral("10"), StackDirection::Minus,
+           QStringLiteral("\u00B10.05"), StackDistribution::Normal}};
+}
+
+QString htmlRow(const QStringList& cells, bool heading = false) {
+  QString row = heading ? QStringLiteral("<tr style=\"font-weight:bold; background:#e2e8f4\">")
+                        : QStringLiteral("<tr>");
+  for (const QString& c : cells) row += QStringLiteral("<td>%1</td>").arg(c.toHtmlEscaped());
+  return row + QStringLiteral("</tr>");
+}
+
+QImage picture(QWidget& widget, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const QSize old = widget.size();
+  widget.resize(size);
+  widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+  widget.resize(old);
+  return image;
+}
+
+}  // namespace
+
+StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      model(new StackTableModel(language, inch, this)),
+      table(new QTableView(this)),
+      addButton(button(this, "stackAddButton")),
+      removeButton(button(this, "stackRemoveButton")),
+      upButton(button(this, "stackUpButton")),
+      downButton(button(this, "stackDownButton")),
+      openButton(button(this, "stackOpenButton")),
+      saveButton(button(this, "stackSaveButton")),
+      lslCaption(new QLabel(this)),
+      lsl(new NumberField(-kMaxStackNominalMm, kMaxStackNominalMm, this)),
+      uslCaption(new QLabel(this)),
+      usl(new NumberField(-kMaxStackNominalMm, kMaxStackNominalMm, this)),
+      samplesCaption(new QLabel(this)),
+      samples(new NumberField(0, kMaxWindowSamples, this)),
+      seedCaption(new QLabel(this)),
+      seed(new NumberField(0, 4294967295.0, this)),
+      progress(new QProgressBar(this)),
+      status(new QLabel(this)),
+      results(new QTableWidget(0, 2, this)),
+      histogramCaption(new QLabel(this)),
+      histogram(new StackHistogram(this)),
+      sharesCaption(new QLabel(this)),
+      shares(new StackShareChart(this)),
+      copyButton(button(this, "stackCopyButton")),
+      printButton(button(this, "stackPrintButton")),
+      pdfButton(button(this, "stackPdfButton")),
+      language_(language),
+      inch_(inch),
+      progressTimer_(new QTimer(this)) {
+  setObjectName(QStringLiteral("stackWindow"));
+  setWindowIcon(icon(Image::Application));
+  table->setObjectName(QStringLiteral("stackTable"));
+  table->setModel(model);
+  table->setItemDelegate(new StackDelegate(language, table));
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+  table->horizontalHeader()->setSectionResizeMode(StackTableModel::Tolerance, QHeaderView::Stretch);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+  table->setColumnWidth(StackTableModel::Name, 150);
+  table->setColumnWidth(StackTableModel::Direction, 36);
+  for (NumberField* f : {lsl, usl, samples, seed}) f->setMaximumWidth(110);
+  lsl->setObjectName(QStringLiteral("stackLsl"));
+  usl->setObjectName(QStringLiteral("stackUsl"));
+  samples->setObjectName(QStringLiteral("stackSamples"));
+  seed->setObjectName(QStringLiteral("stackSeed"));
+  samples->setRequired(true);
+  seed->setRequired(true);
+  samples->setText(QString::number(kMonteCarloDefaultSamples));
+  seed->setText(QString::number(kMonteCarloDefaultSeed));
+  lslCaption->setBuddy(lsl);
+  uslCaption->setBuddy(usl);
+  samplesCaption->setBuddy(samples);
+  seedCaption->setBuddy(seed);
+  progress->setObjectName(QStringLiteral("stackProgress"));
+  progress->setRange(0, 1000);
+  progress->setTextVisible(false);
+  progress->setMaximumWidth(140);
+  progress->hide();
+  status->setObjectName(QStringLiteral("stackStatus"));
+  status->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+  status->setWordWrap(true);
+  results->setObjectName(QStringLiteral("stackResults"));
+  results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  results->verticalHeader()->hide();
+  results->horizontalHeader()->hide();
+  // Captions wrap in a column as wide as the longest of them allows; the
+  // values take the rest.
+  results->setWordWrap(true);
+  results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+  results->horizontalHeader()->setStretchLastSection(true);
+  results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  histogram->setObjectName(QStringLiteral("stackHistogram"));
+  shares->setObjectName(QStringLiteral("stackShares"));
+  QFont bold = histogramCaption->font();
+  bold.setBold(true);
+  histogramCaption->setFont(bold);
+  sharesCaption->setFont(bold);
+
+  auto* editButtons = new QVBoxLayout;
+  for (QPushButton* b : {addButton, removeButton, upButton, downButton}) editButtons->addWidget(b);
+  editButtons->addStretch(1);
+  editButtons->addWidget(openButton);
+  editButtons->addWidget(saveButton);
+  auto* chain = new QHBoxLayout;
+  chain->addWidget(table, 1);
+  chain->addLayout(editButtons);
+
+  auto* inputs = new QHBoxLayout;
+  for (auto [caption, field] : {std::pair{lslCaption, lsl}, std::pair{uslCaption, usl},
+                                std::pair{samplesCaption, samples}, std::pair{seedCaption, seed}}) {
+    inputs->addWidget(caption);
+    inputs->addWidget(field);
+    inputs->addSpacing(8);
+  }
+  inputs->addWidget(progress);
+  inputs->addStretch(1);
+
+  auto* charts = new QWidget(this);
+  auto* chartsLayout = new QVBoxLayout(charts);
+  chartsLayout->setContentsMargins(0, 0, 0, 0);
+  chartsLayout->addWidget(histogramCaption);
+  chartsLayout->addWidget(histogram, 3);
+  chartsLayout->addWidget(sharesCaption);
+  chartsLayout->addWidget(shares, 2);
+  auto* lower = new QSplitter(Qt::Horizontal, this);
+  lower->addWidget(results);
+  lower->addWidget(charts);
+  lower->setStretchFactor(0, 1);
+  lower->setStretchFactor(1, 1);
+  lower->setSizes({470, 430});
+  lower->setChildrenCollapsible(false);
+
+  auto* upper = new QWidget(this);
+  auto* upperLayout = new QVBoxLayout(upper);
+  upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->addLayout(chain, 1);
+  upperLayout->addLayout(inputs);
+  upperLayout->addWidget(status);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(upper);
+  split->addWidget(lower);
+  split->setStretchFactor(0, 2);
+  split->setStretchFactor(1, 3);
+  split->setChildrenCollapsible(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(copyButton);
+  buttons->addStretch(1);
+  buttons->addWidget(printButton);
+  buttons->addWidget(pdfButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(split, 1);
+  layout->addLayout(buttons);
+  resize(kWindowWidth, kWindowHeight);
+
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+    // The result columns change with every answer; only edits ask anew.
+    if (topLeft.column() < StackTableModel::Sigma) recompute();
+  });
+  connect(model, &QAbstractItemModel::rowsInserted, this, [this] { recompute(); });
+  connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { recompute(); });
+  connect(model, &QAbstractItemModel::rowsMoved, this, [this] { recompute(); });
+  connect(model, &QAbstractItemModel::modelReset, this, [this] { recompute(); });
+  for (NumberField* f : {lsl, usl, samples, seed}) {
+    connect(f, &QLineEdit::textChanged, this, [this] { recompute(); });
+  }
+  connect(addButton, &QPushButton::clicked, this, [this] {
+    const int row =
+        table->currentIndex().isValid() ? table->currentIndex().row() + 1 : model->rowCount();
+    StackRow added;
+    added.name = QString::number(model->rowCount() + 1);
+    added.nominal = QStringLiteral("10");
+    added.tolerance = QStringLiteral("\u00B10.1");
+    model->insertContributor(row, added);
+    table->setCurrentIndex(model->index(row, StackTableModel::Name));
+  });
+  connect(removeButton, &QPushButton::clicked, this, [this] {
+    if (table->currentIndex().isValid()) model->removeRows(table->currentIndex().row(), 1);
+  });
+  connect(upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+  connect(downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
+  connect(openButton, &QPushButton::clicked, this, &StackWindow::openFile);
+  connect(saveButton, &QPushButton::clicked, this, &StackWindow::saveFile);
+  connect(copyButton, &QPushButton::clicked, this, &StackWindow::copyText);
+  connect(printButton, &QPushButton::clicked, this, [this] {
+    printWithDialog(this, QPageLayout::Portrait,
+                    [this](QPagedPaintDevice& device) { return writeReport(device); });
+  });
+  connect(pdfButton, &QPushButton::clicked, this, [this] {
+    savePdfWithDialog(this, language_, QPageLayout::Portrait,
+                      [this](QPagedPaintDevice& device) { return writeReport(device); });
+  });
+  progressTimer_->setInterval(50);
+  connect(progressTimer_, &QTimer::timeout, this, [this] {
+    if (job_ && job_->samples > 0) {
+      progress->setValue(static_cast<int>(1000.0 * static_cast<double>(job_->done.load()) /
+                                          static_cast<double>(job_->samples)));
+    }
+  });
+  model->setRows(startChain());
+  applyLanguage();
+}
+
+StackWindow::~StackWindow() {
+  // Closing may still commit an open cell editor into the model: nothing of
+  // this window may answer it any more.
+  disconnect(model, nullptr, this, nullptr);
+  if (job_) job_->cancel = true;
+  for (QThread* t : threads_) {
+    t->wait();
+    delete t;
+  }
+}
+
+void StackWindow::applyLanguage() {
+  const Language& l = language_;
+  setWindowTitle(l.text(TextId::StackUp));
+  addButton->setText(l.text(TextId::StackAdd));
+  removeButton->setText(l.text(TextId::StackRemove));
+  upButton->setText(l.text(TextId::StackMoveUp));
+  downButton->setText(l.text(TextId::StackMoveDown));
+  openButton->setText(l.text(TextId::StackOpen));
+  saveButton->setText(l.text(TextId::StackSave));
+  const QString unit = inch_ ? QStringLiteral(" (in)") : QStringLiteral(" (mm)");
+  lslCaption->setText(l.text(TextId::StackLsl) + unit);
+  uslCaption->setText(l.text(TextId::StackUsl) + unit);
+  samplesCaption->setText(l.text(TextId::StackSamples));
+  seedCaption->setText(l.text(TextId::StackSeed));
+  for (NumberField* f : {lsl, usl, samples, seed}) f->setLanguage(&l.table());
+  lsl->setAccessibleName(l.text(TextId::StackLsl));
+  usl->setAccessibleName(l.text(TextId::StackUsl));
+  samples->setAccessibleName(l.text(TextId::StackSamples));
+  seed->setAccessibleName(l.text(TextId::StackSeed));
+  table->setAccessibleName(l.text(TextId::StackContributors));
+  results->setAccessibleName(l.text(TextId::StackResults));
+  histogramCaption->setText(l.text(TextId::StackHistogramTitle));
+  histogramCaption->setToolTip(l.text(TextId::StackLegend));
+  histogram->setToolTip(l.text(TextId::StackLegend));
+  histogram->setAccessibleName(l.text(TextId::StackHistogram));
+  histogram->setAccessibleDescription(l.text(TextId::StackLegend));
+  progress->setToolTip(l.text(TextId::StackRunning));
+  progress->setAccessibleName(l.text(TextId::StackRunning));
+  lsl->setAccessibleDescription(l.text(TextId::StackLimits));
+  usl->setAccessibleDescription(l.text(TextId::StackLimits));
+  sharesCaption->setText(l.text(TextId::StackShares));
+  shares->setAccessibleName(l.text(TextId::StackShares));
+  copyButton->setText(l.text(TextId::StackCopy));
+  printButton->setText(l.text(TextId::Print));
+  pdfButton->setText(l.text(TextId::SaveAsPdf));
+  model->retranslate();
+  showResults();
+}
+
+void StackWindow::moveSelected(int step) {
+  if (!table->currentIndex().isValid()) return;
+  const int row = table->currentIndex().row();
+  const int column = table->currentIndex().column();
+  const int upperRow = step < 0 ? row - 1 : row;
+  if (upperRow < 0 || upperRow + 1 >= model->rowCount()) return;
+  model->swapWithNext(upperRow);
+  table->setCurrentIndex(model->index(row + step, column));
+}
+
+void StackWindow::stopMonteCarlo() {
+  if (job_) job_->cancel = true;
+  job_.reset();
+  progressTimer_->stop();
+  progress->hide();
+}
+
+void StackWindow::recompute() {
+  stopMonteCarlo();
+  result_.reset();
+  monteCarlo_.reset();
+  contributors_.clear();
+  status->clear();
+  const std::optional<std::vector<StackLink>> links = model->links();
+  // A limit field holding text that is no number gives no result: an
+  // earlier limit must not pass for the one typed.
+  SpecLimits limits;
+  bool fieldsRead = true;
+  for (auto [field, target] : {std::pair{lsl, &limits.lsl}, std::pair{usl, &limits.usl}}) {
+    if (field->text().trimmed().isEmpty()) continue;
+    const std::optional<double> v = field->value();
+    if (!v)
+      fieldsRead = false;
+    else
+      *target = inch_ ? inchToMm(*v) : *v;
+  }
+  const std::optional<double> n = samples->value();
+  const std::optional<double> s = seed->value();
+  const bool whole = n && s && std::floor(*n) == *n && std::floor(*s) == *s && *n != 1;
+  if (model->rowCount() == 0) {
+    status->setText(language_.text(TextId::StackErrNoRows));
+  } else if (!links) {
+    status->setText(model->firstProblem());
+  } else if (!fieldsRead || !whole || (limits.lsl && limits.usl && *limits.lsl > *limits.usl)) {
+    status->setText(language_.text(TextId::StackNoResult));
+  } else {
+    limits_ = limits;
+    contributors_ = model->contributors();
+    result_ = analyseStack(*links, limits);
+    if (*n > 0) {
+      startMonteCarlo(*links, limits,
+                      {static_cast<std::uint64_t>(*n), static_cast<std::uint64_t>(*s)});
+    }
+  }
+  model->setResult(result_);
+  showResults();
+}
+
+void StackWindow::startMonteCarlo(std::vector<StackLink> links, SpecLimits limits,
+                                  MonteCarloOptions options) {
+  auto job = std::make_shared<Job>();
+  job->samples = options.samples;
+  job_ = job;
+  QThread* thread = QThread::create([job, links = std::move(links), limits, options] {
+    job->result = runMonteCarlo(links, limits, options, [&job](std::uint64_t done) {
+      job->done = done;
+      return !job->cancel.load();
+    });
+  });
+  threads_.push_back(thread);
+  connect(thread, &QThread::finished, this, [this, job, thread] {
+    std::erase(threads_, thread);
+    thread->deleteLater();
+    if (job != job_) return;  // dropped: the chain has changed since
+    job_.reset();
+    progressTimer_->stop();
+    progress->hide();
+    monteCarlo_ = job->result;
+    showResults();
+  });
+  progress->setValue(0);
+  progress->show();
+  progressTimer_->start();
+  thread->start();
+}
+
+void StackWindow::showResults() {
+  const LangTable& lang = language_.table();
+  const StackTextOptions options{inch_, localeDecimalSeparator()};
+  results->clearSpans();
+  results->setRowCount(0);
+  std::vector<std::pair<QString, double>> shareBars;
+  if (result_) {
+    const std::vector<StackLine> lines = stackResultLines(lang, *result_, monteCarlo_, options);
+    results->setRowCount(static_cast<int>(lines.size()));
+    for (int r = 0; r < results->rowCount(); ++r) {
+      const StackLine& line = lines[static_cast<std::size_t>(r)];
+      auto* caption = new QTableWidgetItem(qs(line.caption));
+      results->setItem(r, 0, caption);
+      results->setItem(r, 1, new QTableWidgetItem(qs(line.value)));
+      if (line.value.empty()) {
+        QFont f = caption->font();
+        f.setBold(true);
+        caption->setFont(f);
+        results->setSpan(r, 0, 1, 2);
+      }
+    }
+    int captionWidth = 80;
+    for (const StackLine& line : lines) {
+      if (line.value.empty()) continue;
+      captionWidth =
+          std::max(captionWidth, results->fontMetrics().horizontalAdvance(qs(line.caption)) + 12);
+    }
+    results->setColumnWidth(0, std::min(captionWidth, 250));
+    for (std::size_t i = 0; i < contributors_.size() && i < result_->contributors.size(); ++i) {
+      shareBars.emplace_back(qs(contributors_[i].name), result_->contributors[i].share);
+    }
+  }
+  shares->setShares(std::move(shareBars), qs(options.decimalSeparator));
+  HistogramMarks marks;
+  if (result_) {
+    marks = {result_->worstMin.mm(),
+             result_->worstMax.mm(),
+             result_->statMinMm(),
+             result_->statMaxMm(),
+             limits_.lsl,
+             limits_.usl};
+  }
+  histogram->setResult(result_ ? monteCarlo_ : std::nullopt, marks, inch_,
+                       qs(options.decimalSeparator));
+}
+
+bool StackWindow::loadCsv(const QByteArray& bytes, QString* error) {
+  const StackCsvRead read = readStackCsv(std::string_view(bytes.constData(), bytes.size()));
+  if (read.problem != StackCsvProblem::None) {
+    if (error) {
+      *error = qs(stackRowErrorText(language_.table(), read.row, stackCsvField(read.problem),
+                                    stackCsvProblemText(read.problem)));
+    }
+    return false;
+  }
+  model->setRows(stackRowsOf(read.contributors));
+  return true;
+}
+
+QByteArray StackWindow::csvBytes() const {
+  return QByteArray::fromStdString(stackCsvText(model->contributors()));
+}
+
+void StackWindow::openFile() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, language_.text(TextId::StackOpen), QString(), language_.text(TextId::StackFileFilter));
+  if (path.isEmpty()) return;
+  QFile file(path);
+  QString error;
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = language_.text(TextId::StackReadFailed).arg(path);
+  } else if (!loadCsv(file.read(16 * 1024 * 1024), &error)) {
+    error = path + QStringLiteral(": ") + error;
+  }
+  if (!error.isEmpty()) QMessageBox::warning(this, language_.text(TextId::StackUp), error);
+}
+
+void StackWindow::saveFile() {
+  // Rows whose nominal is no number cannot be written as the file's numbers:
+  // nothing is saved rather than a chain without them.
+  if (static_cast<int>(model->contributors().size()) != model->rowCount()) {
+    QMessageBox::warning(this, language_.text(TextId::StackUp),
+                         language_.text(TextId::StackNoResult));
+    return;
+  }
+  const QString path =
+      askSaveFileName(this, language_.text(TextId::StackSave),
+                      language_.text(TextId::StackFileFilter), QStringLiteral("csv"), language_);
+  if (path.isEmpty()) return;
+  saveFileReporting(this, language_, path, csvBytes());
+}
+
+QString StackWindow::reportText() const {
+  if (!result_) return status->text() + u'\n';
+  return qs(stackReportText(language_.table(), contributors_, *result_, monteCarlo_,
+                            {inch_, localeDecimalSeparator()}));
+}
+
+void StackWindow::copyText() const {
+  QApplication::clipboard()->setText(reportText());
+}
+
+QString StackWindow::reportHtml() const {
+  const Language& l = language_;
+  const ReportHeader header = reportHeader(l, l.text(TextId::StackUp), inch_);
+  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
+                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
+                          QStringList{header.version, header.date, header.unit}
+                              .join(QStringLiteral(" \u00B7 "))
+                              .toHtmlEscaped());
+  if (!result_) return html + QStringLiteral("<p>%1</p>").arg(status->text().toHtmlEscaped());
+  const LangTable& lang = l.table();
+  const StackTextOptions options{inch_, localeDecimalSeparator()};
+  html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+  QStringList headings;
+  for (const std::string& h : stackContributorHeadings(lang)) headings << qs(h);
+  html += htmlRow(headings, true);
+  for (std::size_t i = 0; i < contributors_.size() && i < result_->contributors.size(); ++i) {
+    QStringList cells;
+    for (const std::string& c :
+         stackContributorCells(lang, contributors_[i], result_->contributors[i], options)) {
+      cells << qs(c);
+    }
+    html += htmlRow(cells);
+  }
+  html += QStringLiteral("</table><br><table cellspacing=\"0\" cellpadding=\"2\">");
+  for (const StackLine& line : stackResultLines(lang, *result_, monteCarlo_, options)) {
+    html += line.value.empty() ? QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>")
+                                     .arg(qs(line.caption).toHtmlEscaped())
+                               : htmlRow({qs(line.caption), qs(line.value)});
+  }
+  html += QStringLiteral("</table>");
+  if (monteCarlo_) {
+    html += QStringLiteral("<p><b>%1</b><br><img src=\"stack:histogram\"><br>%2</p>")
+                .arg(l.text(TextId::StackHistogramTitle).toHtmlEscaped(),
+                     l.text(TextId::StackLegend).toHtmlEscaped());
+  }
+  html += QStringLiteral("<p><b>%1</b><br><img src=\"stack:shares\"></p>")
+              .arg(l.text(TextId::StackShares).toHtmlEscaped());
+  return html;
+}
+
+void StackWindow::fillReport(QTextDocument& document) const {
+  document.setDefaultFont(windowFont());
+  document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("stack:histogram")),
+                       picture(*histogram, {600, 220}));
+  document.addResource(
+      QTextDocument::ImageResource, QUrl(QStringLiteral("stack:shares")),
+      picture(*shares, {600, std::max(60, static_cast<int>(contributors_.size()) * 22 + 8)}));
+  document.setHtml(reportHtml());
+}
+
+int StackWindow::writeReport(QPagedPaintDevice& device) const {
+  QTextDocument document;
+  fillReport(document);
+  document.setPageSize(device.pageLayout().paintRectPoints().size());
+  document.print(&device);
+  return document.pageCount();
+}
+
+}  // namespace kalmo
