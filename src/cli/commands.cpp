@@ -11,6 +11,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerMaterialsCommand(app, ctx);
   registerInspectCommand(app, ctx);
   registerGeneralCommand(app, ctx);
+  registerBearingSeatCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

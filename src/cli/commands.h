@@ -19,6 +19,7 @@ void registerPressCommand(CLI::App& app, Context& ctx);
 void registerMaterialsCommand(CLI::App& app, Context& ctx);
 void registerInspectCommand(CLI::App& app, Context& ctx);
 void registerGeneralCommand(CLI::App& app, Context& ctx);
+void registerBearingSeatCommand(CLI::App& app, Context& ctx);
 
 // Adds every subcommand, in the order --help lists them.
 void registerCommands(CLI::App& app, Context& ctx);
