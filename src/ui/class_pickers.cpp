@@ -18,7 +18,7 @@ QString toQString(std::string_view text) {
 
 void fillLetterPicker(QComboBox& picker, Side side) {
   picker.clear();
-  for (int i = 0; i < kLetterCount; ++i) {
+  for (int i = 0; i <= letter::Bearing; ++i) {
     picker.addItem(toQString(letterText(side, i)));
   }
 }
@@ -30,7 +30,11 @@ void fillGradePicker(QComboBox& picker) {
   }
 }
 
-std::optional<ToleranceClass> pickedClass(const QComboBox& letter, const QComboBox& grade) {
+std::optional<ToleranceClass> pickedClass(const QComboBox& letter, QComboBox& grade) {
+  // The bearing ring has no grade: its picker stays as it was, disabled.
+  const bool bearing = letter.currentIndex() == letter::Bearing;
+  grade.setEnabled(!bearing);
+  if (bearing) return kBearingClass;
   if (letter.currentIndex() < 0 || grade.currentIndex() < 0) {
     return std::nullopt;
   }
@@ -60,6 +64,13 @@ bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letter
 }
 
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls) {
+  if (cls.isBearing()) {
+    const QSignalBlocker blockLetter(letter);
+    letter.setCurrentIndex(letter::Bearing);
+    grade.setEnabled(false);
+    return true;
+  }
+  grade.setEnabled(true);
   return selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
                           toQString(gradeText(cls.grade)));
 }

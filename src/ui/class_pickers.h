@@ -8,21 +8,24 @@
 namespace kalmo {
 
 // Letter picker (holeLetterPicker, shaftLetterPicker): the 28 letter codes of the side in
-// picker order, so the selected index is the letter index.
+// picker order, then "bearing" (letter::Bearing), so the selected index is the letter index.
 void fillLetterPicker(QComboBox& picker, Side side);
 // Grade picker (holeGradePicker, shaftGradePicker): "01", "0", "1" .. "18", index = grade index.
 void fillGradePicker(QComboBox& picker);
 
 // The class selected in a letter and a grade picker; nullopt when either has
-// no selection.
-std::optional<ToleranceClass> pickedClass(const QComboBox& letter, const QComboBox& grade);
+// no selection. "bearing" needs no grade: the grade picker is disabled while
+// it is selected (every caller reads the class after each picker change, so
+// this keeps the grade picker's state with the letter's).
+std::optional<ToleranceClass> pickedClass(const QComboBox& letter, QComboBox& grade);
 // The selected item's text; nullopt without a selection.
 std::optional<QString> selectedText(const QComboBox& picker);
 
 // Selects the items whose texts equal the letter code and the grade label
 // (exact, case-sensitive) without emitting any of the pickers' signals, so
 // that the caller's single Recalculate evaluates the new class. A text that
-// is not offered leaves that picker as it was; false then.
+// is not offered leaves that picker as it was; false then. The bearing ring
+// selects its letter entry alone and disables the grade picker.
 bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters,
                       const QString& gradeLabel);
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls);
