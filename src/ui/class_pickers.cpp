@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QVariant>
+#include <algorithm>
 
 #include "design/class_lists.h"
 
@@ -21,6 +23,9 @@ void fillLetterPicker(QComboBox& picker, Side side) {
   for (int i = 0; i <= letter::Bearing; ++i) {
     picker.addItem(toQString(letterText(side, i)));
   }
+  // The list shows "bearing" whole, wider than the closed picker.
+  picker.view()->setMinimumWidth(picker.fontMetrics().horizontalAdvance(toQString(kBearingText)) +
+                                 24);
 }
 
 void fillGradePicker(QComboBox& picker) {
@@ -30,11 +35,27 @@ void fillGradePicker(QComboBox& picker) {
   }
 }
 
-std::optional<ToleranceClass> pickedClass(const QComboBox& letter, QComboBox& grade) {
-  // The bearing ring has no grade: its picker stays as it was, disabled.
+void fitPickersToLetter(QComboBox& letter, QComboBox& grade) {
+  // The width the letter picker has of its own, kept while it spans.
+  static constexpr const char* kOwnWidth = "kalmoLetterWidth";
   const bool bearing = letter.currentIndex() == letter::Bearing;
+  const QVariant own = letter.property(kOwnWidth);
+  if (bearing) {
+    if (!own.isValid()) letter.setProperty(kOwnWidth, letter.width());
+    letter.resize(std::max(letter.width(), grade.geometry().right() + 1 - letter.x()),
+                  letter.height());
+    grade.hide();
+  } else if (own.isValid()) {
+    letter.resize(own.toInt(), letter.height());
+    letter.setProperty(kOwnWidth, QVariant());
+    grade.show();
+  }
   grade.setEnabled(!bearing);
-  if (bearing) return kBearingClass;
+}
+
+std::optional<ToleranceClass> pickedClass(QComboBox& letter, QComboBox& grade) {
+  fitPickersToLetter(letter, grade);
+  if (letter.currentIndex() == letter::Bearing) return kBearingClass;
   if (letter.currentIndex() < 0 || grade.currentIndex() < 0) {
     return std::nullopt;
   }
@@ -67,12 +88,13 @@ bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass 
   if (cls.isBearing()) {
     const QSignalBlocker blockLetter(letter);
     letter.setCurrentIndex(letter::Bearing);
-    grade.setEnabled(false);
+    fitPickersToLetter(letter, grade);
     return true;
   }
-  grade.setEnabled(true);
-  return selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
-                          toQString(gradeText(cls.grade)));
+  const bool selected = selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
+                                         toQString(gradeText(cls.grade)));
+  fitPickersToLetter(letter, grade);
+  return selected;
 }
 
 ClassList::ClassList(Side side, bool above500, QWidget* parent) : QComboBox(parent), side_(side) {

@@ -14,18 +14,22 @@ void fillLetterPicker(QComboBox& picker, Side side);
 void fillGradePicker(QComboBox& picker);
 
 // The class selected in a letter and a grade picker; nullopt when either has
-// no selection. "bearing" needs no grade: the grade picker is disabled while
-// it is selected (every caller reads the class after each picker change, so
-// this keeps the grade picker's state with the letter's).
-std::optional<ToleranceClass> pickedClass(const QComboBox& letter, QComboBox& grade);
+// no selection. Calls fitPickersToLetter first: every caller reads the class
+// after each picker change, so the pickers' look follows the letter.
+std::optional<ToleranceClass> pickedClass(QComboBox& letter, QComboBox& grade);
+// "bearing" needs no grade and is longer than any letter code: while it is
+// chosen the letter picker spans the grade picker's place and the grade picker
+// is hidden and disabled; another letter gives both their own places back.
+void fitPickersToLetter(QComboBox& letter, QComboBox& grade);
 // The selected item's text; nullopt without a selection.
 std::optional<QString> selectedText(const QComboBox& picker);
 
 // Selects the items whose texts equal the letter code and the grade label
 // (exact, case-sensitive) without emitting any of the pickers' signals, so
 // that the caller's single Recalculate evaluates the new class. A text that
-// is not offered leaves that picker as it was; false then. The bearing ring
-// selects its letter entry alone and disables the grade picker.
+// is not offered leaves that picker as it was; false then. selectClass then
+// fits the pickers to the letter (fitPickersToLetter); the bearing ring
+// selects its letter entry alone.
 bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letters,
                       const QString& gradeLabel);
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls);

@@ -434,8 +434,7 @@ enum class TextId : int {
   BearingRingHelp = 1237,       // "The ring of a rolling bearing, ISO 492 Normal class: as ..."
   SeatOuterAbove400 = 1238,     // "Outside diameters over 400 mm: the ring tolerance rests ..."
   SeatDiameterRange = 1239,     // "diameter %1"
-  SeatNoRows = 1240,            // "No class: see the note below."
-  ProbableFitShort = 1241,      // "Probable fit": results grid row under the fit
+  ProbableFitShort = 1240,      // "Probable fit": results grid row under the fit
 };
 
 }  // namespace kalmo

@@ -105,7 +105,7 @@ class HelpViewerTest : public QObject {
         }
       }
     }
-    QCOMPARE(pages.size(), 8);
+    QCOMPARE(pages.size(), 9);
     QVERIFY(pictures >= 1);
   }
 
