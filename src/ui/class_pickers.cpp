@@ -45,6 +45,8 @@ void fitPickersToLetter(QComboBox& letter, QComboBox& grade) {
     letter.resize(std::max(letter.width(), grade.geometry().right() + 1 - letter.x()),
                   letter.height());
     grade.hide();
+    // Over whatever lies under the grade picker (the class list).
+    letter.raise();
   } else if (own.isValid()) {
     letter.resize(own.toInt(), letter.height());
     letter.setProperty(kOwnWidth, QVariant());
