@@ -63,6 +63,12 @@ void setItems(QComboBox& p, const QStringList& texts) {
   p.setCurrentIndex(chosen);
 }
 
+// The numbers of a cell with the locale's decimal separator, as the other
+// windows show them; the cells hold nothing else with a ".".
+QString localNumbers(QString text) {
+  return text.replace(u'.', QString::fromStdString(localeDecimalSeparator()));
+}
+
 }  // namespace
 
 BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiameterMm,
@@ -236,7 +242,7 @@ void BearingSeatWindow::recompute() {
     const TextId why = entryProblemText(entry.problem);
     heading->setText(qs(GetLangString(lang, why == TextId::None ? TextId::SeatNoSize : why)));
   } else {
-    heading->setText(qs(ringLimitsText(diameterMm_, c.ring)));
+    heading->setText(localNumbers(qs(ringLimitsText(diameterMm_, c.ring))));
   }
   const bool failed = !answer_ || answer_->error != SeatError::None;
   heading->setStyleSheet(failed ? QStringLiteral("QLabel { color: #b00000; }") : QString());
@@ -259,7 +265,10 @@ void BearingSeatWindow::fillSeats() {
   for (int r = 0; r < seats->rowCount(); ++r) {
     const auto cells = seatCells(lang, answer_->choices[static_cast<std::size_t>(r)]);
     for (std::size_t col = 0; col < cells.size(); ++col) {
-      auto* item = new QTableWidgetItem(qs(cells[col]));
+      const auto column = static_cast<SeatColumn>(col);
+      const bool numbers = column == SeatColumn::Deviations || column == SeatColumn::Limits ||
+                           column == SeatColumn::Probable;
+      auto* item = new QTableWidgetItem(numbers ? localNumbers(qs(cells[col])) : qs(cells[col]));
       item->setToolTip(item->text());
       if (col == 0) {
         QFont f = item->font();
