@@ -17,6 +17,7 @@
 
 #include "app_images.h"
 #include "format/number_entry.h"
+#include "help/help_command.h"
 #include "language.h"
 #include "mech/bearing_seat_text.h"
 #include "number_field.h"
@@ -154,6 +155,7 @@ BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiame
   layout->addLayout(buttons);
   resize(kWindowWidth, kWindowHeight);
 
+  addHelpKey(*this, HelpTopic::BearingSeat, [this] { return languageNumber(language_.code()); });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(diameter, &QLineEdit::textChanged, this, [this] { recompute(); });
