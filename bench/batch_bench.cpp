@@ -362,7 +362,8 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
     appendMembers(out, hole, shaft, a, texts);
     if (a.fit.kind != bare::Kind::Undefined) {
       // Normal sizes, σ = IT/6 per part; the mean exact (in steps of
-      // 0.025 µm), P(C < 0) = erfc(μ/(σ√2))/2 and P(C > 0) = erfc(-μ/(σ√2))/2.
+      // 0.025 µm), P(C < 0) = erfc(μ/(σ√2))/2 and P(C > 0) = erfc(-μ/(σ√2))/2,
+      // the probable fit μ ± 3σ.
       const std::int32_t twiceMeanSteps =
           a.hole.upperSteps + a.hole.lowerSteps - a.shaft.upperSteps - a.shaft.lowerSteps;
       const double mean = static_cast<double>(twiceMeanSteps) / 40000.0;
@@ -380,7 +381,13 @@ std::string runYardstick(const std::string& input, const LangTable& lang) {
       appendNumber(out, pInterference);
       out += ",\"p_clearance\":";
       appendNumber(out, pClearance);
-      out += '}';
+      // The probable fit: mean ± 3σ.
+      const double probableHalfWidth = std::sqrt(itH * itH + itS * itS) / 2;
+      out += ",\"probable\":{\"min\":";
+      appendNumber(out, mean - probableHalfWidth);
+      out += ",\"max\":";
+      appendNumber(out, mean + probableHalfWidth);
+      out += "}}";
     } else {
       out += ",\"statistics\":null";
     }

@@ -12,6 +12,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerInspectCommand(app, ctx);
   registerGeneralCommand(app, ctx);
   registerStackCommand(app, ctx);
+  registerBearingSeatCommand(app, ctx);
 }
 
 }  // namespace kalmo::cli

@@ -20,6 +20,7 @@ void registerMaterialsCommand(CLI::App& app, Context& ctx);
 void registerInspectCommand(CLI::App& app, Context& ctx);
 void registerGeneralCommand(CLI::App& app, Context& ctx);
 void registerStackCommand(CLI::App& app, Context& ctx);
+void registerBearingSeatCommand(CLI::App& app, Context& ctx);
 
 // Adds every subcommand, in the order --help lists them.
 void registerCommands(CLI::App& app, Context& ctx);

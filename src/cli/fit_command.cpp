@@ -60,8 +60,11 @@ constexpr const char* kFitFooter = R"help(Output:
   One class alone (fit 50 H7, fit 50 g6) gives the other member and the fit
   as null, and the text as the window shows it with the other member empty.
   Every object also holds "statistics": the clearance over many assemblies,
-  {"model":"normal","mean":..,"sd":..,"p_interference":..,"p_clearance":..}
-  (null for an undefined fit).
+  {"model":"normal","mean":..,"sd":..,"p_interference":..,"p_clearance":..,
+  "probable":{"min":..,"max":..}} (null for an undefined fit). "probable" is
+  the probable fit as bearing makers print it: mean clearance ± 3σ of the
+  normal model (σ = IT/6 per member), whatever --stats says; negative is
+  interference.
 
 Operating conditions (with --json):
   --hole-material/--hole-alpha, --shaft-material/--shaft-alpha, --hole-temp and
@@ -82,6 +85,12 @@ Classes:
   Hole letters A B C CD D E EF F FG G H JS J K M N P R S T U V X Y Z ZA ZB ZC,
   shaft letters the same in lower case; grades 01 0 1 2 ... 18 (H7/g6, JS7/h6,
   ZC01/a0). Classes the tables leave undefined at the size are not errors.
+  "bearing" is the ring of a rolling bearing of ISO 492 Normal class (radial
+  bearings except tapered roller bearings; upper deviation 0): as the hole the
+  inner ring's bore over 0.6 up to 2000 mm (fit 30 bearing/k5), as the shaft
+  the outer ring's outside diameter over 6 up to 1000 mm (fit 62 N7/bearing);
+  undefined beyond. Alone ("fit 30 bearing") it is the inner ring. Its JSON
+  member adds "standard":"ISO 492 Normal".
 
 Batch (--batch):
   Reads callouts "SIZE HOLE/SHAFT" or "SIZE CLASS" from standard input, one
@@ -99,6 +108,7 @@ Examples:
   kalmo-cli fit 30 H7/s6 --json --lang de
   kalmo-cli fit 0.5 H7/g6 --inch
   kalmo-cli fit 50 H7/g6 --format callout
+  kalmo-cli fit 30 bearing/k5 --json
   kalmo-cli fit 50 H7 --json
   kalmo-cli fit 50 H7/k6 --hole-material aluminium --hole-temp 80 --shaft-temp 60 --json
   printf '10 H7/g6\n30 H7/s6\n' | kalmo-cli fit --batch --json

@@ -4,6 +4,7 @@
 
 #include "json_writer.h"
 #include "lang/fit_texts.h"
+#include "tables/iso492_normal.h"
 
 namespace kalmo::cli {
 
@@ -28,7 +29,11 @@ void appendStatistics(std::string& out, const Zone& hole, const Zone& shaft,
   appendJsonNumber(out, s->pInterference);
   out += ",\"p_clearance\":";
   appendJsonNumber(out, s->pClearance);
-  out += '}';
+  out += ",\"probable\":{\"min\":";
+  appendJsonNumber(out, s->probableMinMm);
+  out += ",\"max\":";
+  appendJsonNumber(out, s->probableMaxMm);
+  out += "}}";
 }
 
 // Appends the "kind" value: a quoted name or null.
@@ -50,15 +55,21 @@ void appendClass(std::string& out, Side side, const std::optional<ToleranceClass
     return;
   }
   out += "{\"class\":\"";
-  out += letterText(side, cls->letter);
-  out += gradeText(cls->grade);
+  out += Designation(side, *cls);
   out += "\",\"it\":";
   appendJsonNumber(out, result.toleranceMm());
   out += ",\"upper\":";
   appendJsonNumber(out, result.upperMm());
   out += ",\"lower\":";
   appendJsonNumber(out, result.lowerMm());
-  out += result.defined() ? ",\"defined\":true}" : ",\"defined\":false}";
+  out += result.defined() ? ",\"defined\":true" : ",\"defined\":false";
+  // Only a bearing ring names its standard: every other class is ISO 286's.
+  if (cls->isBearing()) {
+    out += ",\"standard\":\"";
+    out += kIso492NormalName;
+    out += '"';
+  }
+  out += '}';
 }
 
 void appendPart(std::string& out, const PartTemperature& part, const ZoneMm& atTemperature) {

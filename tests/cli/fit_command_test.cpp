@@ -31,7 +31,8 @@ const std::string kJson30H7s6 =
     R"("fit":{"kind":"interference","label1":"Max. interference","value1":-0.048,)"
     R"("label2":"Min. interference","value2":-0.014,"tolerance":0.034},)"
     R"("statistics":{"model":"normal","mean":-0.031,"sd":0.004116363011742823,)"
-    R"("p_interference":0.9999999999999748,"p_clearance":2.5192050919090697e-14},)"
+    R"("p_interference":0.9999999999999748,"p_clearance":2.5192050919090697e-14,)"
+    R"("probable":{"min":-0.043349089035228466,"max":-0.01865091096477153}},)"
     R"("boundary":{"bound":30,"size":30.001,)"
     R"("hole":{"class":"H7","it":0.025,"upper":0.025,"lower":0,"defined":true},)"
     R"("shaft":{"class":"s6","it":0.016,"upper":0.059,"lower":0.043,"defined":true},)"
@@ -66,7 +67,8 @@ TEST(FitCommand, WritesJsonOfOneFit) {
                      R"("label1":"Max. Spiel","value1":0.024,"label2":"Min. Spiel","value2":0,)"
                      R"("tolerance":0.024},)"
                      R"("statistics":{"model":"normal","mean":0.012,"sd":0.00291547594742265,)"
-                     R"("p_interference":0.00001927805357810184,"p_clearance":0.9999807219464218},)"
+                     R"("p_interference":0.00001927805357810184,"p_clearance":0.9999807219464218,)"
+                     R"("probable":{"min":0.0032535721577320494,"max":0.02074642784226795}},)"
                      R"("boundary":{"bound":10,"size":10.001,)",
                      0),
       0u);

@@ -113,6 +113,18 @@ class Walk {
   }
 
   // Every entry, since the closed box shows whichever is chosen.
+  // A letter picker shows "bearing" over the grade picker's place as well
+  // (fitPickersToLetter): the room it gains then.
+  static int bearingSpan(const QComboBox& c, int item) {
+    if (item != kalmo::letter::Bearing || !c.objectName().startsWith(QLatin1String("cbLetter"))) {
+      return 0;
+    }
+    const QString gradeName =
+        c.objectName().endsWith(u'o') ? QStringLiteral("cbIT_o") : QStringLiteral("cbIT_v");
+    const auto* grade = c.parentWidget()->findChild<const QComboBox*>(gradeName);
+    return grade ? grade->geometry().right() + 1 - c.geometry().right() - 1 : 0;
+  }
+
   void comboBox(const QComboBox& c) {
     QStyleOptionComboBox option;
     option.initFrom(&c);
@@ -124,7 +136,8 @@ class Walk {
     for (int i = 0; i < c.count(); ++i) {
       const QString text = c.itemText(i);
       const int icon = c.itemIcon(i).isNull() ? 0 : c.iconSize().width() + 4;
-      check(c, text, c.fontMetrics().horizontalAdvance(text) + icon + kSpare, field.width());
+      check(c, text, c.fontMetrics().horizontalAdvance(text) + icon + kSpare,
+            field.width() + bearingSpan(c, i));
     }
   }
 

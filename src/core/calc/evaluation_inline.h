@@ -10,9 +10,11 @@
 #include <cassert>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "calc/evaluation.h"
 #include "tables/delta_table.h"
+#include "tables/iso492_normal.h"
 #include "tables/it_table.h"
 #include "tables/size_row.h"
 
@@ -103,6 +105,19 @@ inline constexpr TwentiethsUm kEmptyCell = TwentiethsUm::fromTableUm(DeviationUn
 // ES of M6 over 250 up to 315 mm: -9 µm, without Δ.
 inline constexpr TwentiethsUm kM6Over250To315 = TwentiethsUm::fromTableUm(-9);
 
+// The limits of a bearing ring of ISO 492 Normal class: upper deviation 0,
+// the lower one from the row of the size; undefined outside the table (at or
+// below its start, above its end). Whole µm, so exact.
+template <std::size_t Bounds, std::size_t Rows>
+constexpr ClassResult bearingRing(const std::array<double, Bounds>& boundsMm,
+                                  const std::array<int, Rows>& lowerUm, double sizeMm) {
+  static_assert(Bounds == Rows + 1);
+  if (!(sizeMm > boundsMm.front()) || sizeMm > boundsMm.back()) return kUndefinedClass;
+  const std::size_t row = SizeRow(std::span<const double>(boundsMm).subspan(1), sizeMm);
+  const TwentiethsUm lower{std::int64_t{lowerUm[row]} * 20};
+  return {-lower, TwentiethsUm{}, lower};
+}
+
 }  // namespace evaluation_tables
 
 inline SizeEvaluation::SizeEvaluation(double sizeMm)
@@ -143,7 +158,7 @@ inline TwentiethsUm SizeEvaluation::shaftDeviation(int column) const {
 inline ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
-  assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
+  assert(l >= 0 && l <= letter::Bearing && g >= 0 && g < kGradeCount);
   const TwentiethsUm itv = it(g);
 
   if (l <= letter::G) {  // A..G: EI from the table
@@ -177,6 +192,9 @@ inline ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
     if (upToIT8) es = es + delta(cls.grade);
     return {itv, es, es - itv};
   }
+  if (l == letter::Bearing) {  // the inner ring's bore
+    return evaluation_tables::bearingRing(kIso492InnerBoundsMm, kIso492InnerLowerUm, sizeMm_);
+  }
   // P..ZC: ES for grades above IT7; Δ added for IT7 and finer.
   const TwentiethsUm d = holeDeviation(hole_column::upperDeviation(l));
   if (empty(d)) return kUndefinedClass;
@@ -188,7 +206,7 @@ inline ClassResult SizeEvaluation::hole(ToleranceClass cls) const {
 inline ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
   const int l = cls.letter;
   const int g = cls.grade.index();
-  assert(l >= 0 && l < kLetterCount && g >= 0 && g < kGradeCount);
+  assert(l >= 0 && l <= letter::Bearing && g >= 0 && g < kGradeCount);
   const TwentiethsUm itv = it(g);
 
   int column = 0;
@@ -207,6 +225,8 @@ inline ClassResult SizeEvaluation::shaft(ToleranceClass cls) const {
     column = cls.grade <= Grade::it(6)   ? shaft_column::kJForIT5AndIT6
              : cls.grade == Grade::it(7) ? shaft_column::kJForIT7
                                          : shaft_column::kJForIT8;
+  } else if (l == letter::Bearing) {  // the outer ring's outside diameter
+    return evaluation_tables::bearingRing(kIso492OuterBoundsMm, kIso492OuterLowerUm, sizeMm_);
   } else if (l == letter::K) {
     column = cls.grade >= Grade::it(4) && cls.grade <= Grade::it(7) ? shaft_column::kKForIT4ToIT7
                                                                     : shaft_column::kKOtherGrades;

@@ -17,6 +17,7 @@ const std::array<std::string_view, kLetterCount>& lettersOf(Side side) {
 }  // namespace
 
 std::string Designation(Side side, ToleranceClass cls) {
+  if (cls.isBearing()) return std::string(kBearingText);
   std::string text(letterText(side, cls.letter));
   text += gradeText(cls.grade);
   return text;
@@ -51,6 +52,7 @@ ClassParse parseToleranceClass(std::string_view text, Side side) {
   if (text.empty()) {
     return {std::nullopt, DesignationError::Empty};
   }
+  if (text == kBearingText) return {kBearingClass, DesignationError::None};
   const ClassTextParts parts = splitClassText(text);
   const std::optional<int> letter = letterIndex(side, parts.letters);
   if (!letter) {

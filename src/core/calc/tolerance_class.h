@@ -38,7 +38,15 @@ inline constexpr int K = 13;
 inline constexpr int M = 14;
 inline constexpr int N = 15;
 inline constexpr int P = 16;
+// Not a fundamental deviation: the ring of a rolling bearing of ISO 492
+// Normal class (tables/iso492_normal.h), after the 28 letters in the
+// pickers. As the hole it is the inner ring's bore, as the shaft the outer
+// ring's outside diameter; it has no grade of its own.
+inline constexpr int Bearing = kLetterCount;
 }  // namespace letter
+
+// The designation of the bearing ring, for either member.
+inline constexpr std::string_view kBearingText = "bearing";
 
 // A tolerance grade, IT01, IT0, IT1 .. IT18. It is held as its place in the
 // grade pickers and the tables' columns (index 0 = IT01, 1 = IT0, 2 = IT1 ..
@@ -76,10 +84,16 @@ inline constexpr Grade IT0 = Grade::it(0);
 struct ToleranceClass {
   int letter = 0;
   Grade grade;
+  constexpr bool isBearing() const { return letter == letter::Bearing; }
   friend constexpr auto operator<=>(const ToleranceClass&, const ToleranceClass&) = default;
 };
 
+// The bearing ring, always with grade IT01 so that it compares equal to itself.
+inline constexpr ToleranceClass kBearingClass{letter::Bearing, Grade{}};
+
+// The letter code of a picker index 0..28: "H", "js", .. "bearing".
 constexpr std::string_view letterText(Side side, int letterIndex) {
+  if (letterIndex == letter::Bearing) return kBearingText;
   return side == Side::Hole ? kHoleLetters[static_cast<std::size_t>(letterIndex)]
                             : kShaftLetters[static_cast<std::size_t>(letterIndex)];
 }
@@ -88,7 +102,7 @@ constexpr std::string_view gradeText(Grade grade) {
   return grade.label();
 }
 
-// "H7", "js6", "ZC01".
+// "H7", "js6", "ZC01", "bearing".
 std::string Designation(Side side, ToleranceClass cls);
 
 // Letter index of an exact letter code of the side ("JS", "zc"), if any.
@@ -120,7 +134,8 @@ struct ClassParse {
 };
 
 // Parses a class designation for the given side: letter code of that side's
-// case, followed by one grade label ("H7", "js6", "ZC01", "a0").
+// case, followed by one grade label ("H7", "js6", "ZC01", "a0"), or
+// "bearing" for either side.
 ClassParse parseToleranceClass(std::string_view text, Side side);
 
 struct FitClasses {
@@ -135,10 +150,10 @@ struct FitParse {
   Side failedSide = Side::Hole;  // which member the error concerns
 };
 
-// Parses "HOLE/SHAFT" ("H7/g6", "JS7/h6").
+// Parses "HOLE/SHAFT" ("H7/g6", "JS7/h6", "bearing/k5", "N7/bearing").
 FitParse parseFitDesignation(std::string_view text);
 
-// "H7/g6".
+// "H7/g6", "bearing/k5".
 std::string FitDesignation(FitClasses fit);
 
 }  // namespace kalmo

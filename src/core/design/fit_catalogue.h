@@ -100,8 +100,9 @@ class CatalogueQuery {
  public:
   CatalogueQuery(DesignSystem system, FitType type, double nominalSizeMm);
 
-  bool isStandard(FitClasses fit) const { return standard_[keyOf(fit)]; }
-  bool isPreferred(FitClasses fit) const { return preferred_[keyOf(fit)]; }
+  // A bearing ring is in no list (and has no key).
+  bool isStandard(FitClasses fit) const { return !hasBearing(fit) && standard_[keyOf(fit)]; }
+  bool isPreferred(FitClasses fit) const { return !hasBearing(fit) && preferred_[keyOf(fit)]; }
 
  private:
   // One bit per possible fit (28 x 20 hole classes by as many shaft
@@ -109,6 +110,9 @@ class CatalogueQuery {
   // unpredictable branches of a search.
   static constexpr std::size_t kGrades = kGradeLabels.size();
   static constexpr std::size_t kClassCodes = kLetterCount * kGrades;
+  static constexpr bool hasBearing(FitClasses fit) {
+    return fit.hole.isBearing() || fit.shaft.isBearing();
+  }
   static constexpr std::size_t keyOf(FitClasses fit) {
     const auto code = [](ToleranceClass c) {
       return static_cast<std::size_t>(c.letter) * kGrades +

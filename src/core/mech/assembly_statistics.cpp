@@ -28,6 +28,9 @@ AssemblyStatistics statistics(double meanMm, double itH, double itS, double tieM
   AssemblyStatistics s;
   s.model = model;
   s.meanMm = meanMm;
+  const double probableHalfWidth = std::sqrt(itH * itH + itS * itS) / 2;  // 3σ of the normal model
+  s.probableMinMm = meanMm - probableHalfWidth;
+  s.probableMaxMm = meanMm + probableHalfWidth;
   if (model == SizeDistribution::Normal) {
     s.sdMm = std::sqrt(itH * itH + itS * itS) / 6;
     // Φ(−z) = erfc(z/√2)/2 keeps its relative accuracy far out in the tail,

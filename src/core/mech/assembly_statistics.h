@@ -20,6 +20,12 @@ struct AssemblyStatistics {
   double sdMm = 0;           // standard deviation of C
   double pInterference = 0;  // P(C < 0)
   double pClearance = 0;     // P(C > 0); P(C = 0) is 0 for these models
+  // The probable fit, as rolling-bearing makers print it beside the limits:
+  // mean ± 3σ of the normal model (σ = IT/6 per part), whichever model the
+  // rest uses, so min = mean − √(IT_h² + IT_s²)/2, max = mean + the same.
+  // Clearances like the mean: negative is interference.
+  double probableMinMm = 0;
+  double probableMaxMm = 0;
   friend constexpr bool operator==(const AssemblyStatistics&, const AssemblyStatistics&) = default;
 };
 

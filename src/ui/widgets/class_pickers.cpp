@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QVariant>
+#include <algorithm>
 
 #include "design/class_lists.h"
 
@@ -18,9 +20,12 @@ QString toQString(std::string_view text) {
 
 void fillLetterPicker(QComboBox& picker, Side side) {
   picker.clear();
-  for (int i = 0; i < kLetterCount; ++i) {
+  for (int i = 0; i <= letter::Bearing; ++i) {
     picker.addItem(toQString(letterText(side, i)));
   }
+  // The list shows "bearing" whole, wider than the closed picker.
+  picker.view()->setMinimumWidth(picker.fontMetrics().horizontalAdvance(toQString(kBearingText)) +
+                                 24);
 }
 
 void fillGradePicker(QComboBox& picker) {
@@ -30,7 +35,29 @@ void fillGradePicker(QComboBox& picker) {
   }
 }
 
-std::optional<ToleranceClass> pickedClass(const QComboBox& letter, const QComboBox& grade) {
+void fitPickersToLetter(QComboBox& letter, QComboBox& grade) {
+  // The width the letter picker has of its own, kept while it spans.
+  static constexpr const char* kOwnWidth = "kalmoLetterWidth";
+  const bool bearing = letter.currentIndex() == letter::Bearing;
+  const QVariant own = letter.property(kOwnWidth);
+  if (bearing) {
+    if (!own.isValid()) letter.setProperty(kOwnWidth, letter.width());
+    letter.resize(std::max(letter.width(), grade.geometry().right() + 1 - letter.x()),
+                  letter.height());
+    grade.hide();
+    // Over whatever lies under the grade picker (the class list).
+    letter.raise();
+  } else if (own.isValid()) {
+    letter.resize(own.toInt(), letter.height());
+    letter.setProperty(kOwnWidth, QVariant());
+    grade.show();
+  }
+  grade.setEnabled(!bearing);
+}
+
+std::optional<ToleranceClass> pickedClass(QComboBox& letter, QComboBox& grade) {
+  fitPickersToLetter(letter, grade);
+  if (letter.currentIndex() == letter::Bearing) return kBearingClass;
   if (letter.currentIndex() < 0 || grade.currentIndex() < 0) {
     return std::nullopt;
   }
@@ -60,8 +87,16 @@ bool selectClassTexts(QComboBox& letter, QComboBox& grade, const QString& letter
 }
 
 bool selectClass(QComboBox& letter, QComboBox& grade, Side side, ToleranceClass cls) {
-  return selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
-                          toQString(gradeText(cls.grade)));
+  if (cls.isBearing()) {
+    const QSignalBlocker blockLetter(letter);
+    letter.setCurrentIndex(letter::Bearing);
+    fitPickersToLetter(letter, grade);
+    return true;
+  }
+  const bool selected = selectClassTexts(letter, grade, toQString(letterText(side, cls.letter)),
+                                         toQString(gradeText(cls.grade)));
+  fitPickersToLetter(letter, grade);
+  return selected;
 }
 
 ClassList::ClassList(Side side, bool above500, QWidget* parent) : QComboBox(parent), side_(side) {

@@ -6,6 +6,7 @@
 #include "format/number_format.h"
 #include "format/units.h"
 #include "lang/fit_texts.h"
+#include "mech/assembly_statistics.h"
 
 namespace kalmo {
 
@@ -86,6 +87,28 @@ QString fitValue(const GridInput& input, GridRow row) {
   }
 }
 
+bool hasBearing(const FitInputs& in) {
+  return (in.hole && in.hole->isBearing()) || (in.shaft && in.shaft->isBearing());
+}
+
+// "-0.0182…-0.0048": the probable fit from least to most clearance, signed.
+QString probableRange(const GridInput& input, const AssemblyStatistics& s) {
+  return length(input, s.probableMinMm) + QChar(0x2026) + length(input, s.probableMaxMm);
+}
+
+// "-18.2…-4.8 µm", as bearing makers print a probable fit.
+QString probableRangeUm(const GridInput& input, const AssemblyStatistics& s) {
+  const std::string& separator = input.decimalSeparator;
+  return QString::fromStdString(formatFixed(s.probableMinMm * 1000, 1, separator)) + QChar(0x2026) +
+         QString::fromStdString(formatFixed(s.probableMaxMm * 1000, 1, separator)) +
+         QStringLiteral(" µm");
+}
+
+std::optional<AssemblyStatistics> shownStatistics(const FitView& view) {
+  if (!view.fitShown) return std::nullopt;
+  return assemblyStatistics(view.hole.result, view.shaft.result, SizeDistribution::Normal);
+}
+
 bool isPartRow(GridRow row) {
   return row == GridRow::Tolerance || row == GridRow::UpperDeviation ||
          row == GridRow::LowerDeviation || row == GridRow::UpperLimit || row == GridRow::LowerLimit;
@@ -98,6 +121,14 @@ bool isFitRow(GridRow row) {
 
 QString cellToolTip(const GridInput& input, int column, int row) {
   const FitInputs& in = input.view.inputs;
+  if (column == 0 && row == static_cast<int>(GridRow::Last)) {
+    const std::optional<AssemblyStatistics> s = shownStatistics(input.view);
+    if (!s) return {};
+    return text(input, TextId::ProbableFit) + QStringLiteral(" (± 3σ): ") +
+           probableRange(input, *s) +
+           (input.view.inputs.inch ? QStringLiteral(" in = ") : QStringLiteral(" mm = ")) +
+           probableRangeUm(input, *s);
+  }
   // A fit the grid shows as "N" (undefined: a member the tables lack at the
   // size, as H11/c11 at 600 mm, whose JSON "use" is null; or a size outside
   // the tables) is used for nothing.
@@ -154,6 +185,14 @@ GridCell gridCell(const GridInput& input, int column, int rowNumber) {
   if (isPartRow(row)) {
     cell.label = partLabel(input, column, row);
     cell.value = partShown ? partValue(input, column, row) : notDefined;
+  } else if (row == Last && hole) {
+    // The probable fit under the fit's limits; with a bearing ring also in
+    // µm, in place of the caption (the tooltip names it).
+    if (const std::optional<AssemblyStatistics> s = shownStatistics(view)) {
+      cell.label = hasBearing(view.inputs) ? probableRangeUm(input, *s)
+                                           : text(input, TextId::ProbableFitShort);
+      cell.value = probableRange(input, *s);
+    }
   } else if (isFitRow(row)) {
     if (hole) {
       cell.label = fitLabel(input, row);

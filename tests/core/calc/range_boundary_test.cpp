@@ -52,6 +52,19 @@ TEST(RangeBoundary, WarnsWithinOnePercentOfABound) {
   }
 }
 
+// A bearing ring's own bounds count where it is a member: the outside
+// diameter's 150 mm lies between the deviation tables' 140 and 160 mm.
+TEST(RangeBoundary, KnowsTheBoundsOfABearingRing) {
+  constexpr ToleranceClass N7{letter::N, Grade::atIndex(8)};
+  const auto outer = rangeBoundaryNeighbour(150, N7, kBearingClass);
+  ASSERT_TRUE(outer);
+  EXPECT_EQ(outer->boundMm, 150);
+  EXPECT_EQ(outer->evaluation.shaft.lower, TwentiethsUm{-25 * 20});
+  EXPECT_FALSE(rangeBoundaryNeighbour(150, N7, h6));
+  // As the hole it is the inner ring, whose rows have no bound at 150 mm.
+  EXPECT_FALSE(rangeBoundaryNeighbour(150, kBearingClass, h6));
+}
+
 TEST(RangeBoundary, ComparesOnlyTheMembersGiven) {
   // 14 mm divides the deviation rows but not the IT row: H7 and h6 stay.
   EXPECT_EQ(nearbyRangeBoundMm(14), 14);

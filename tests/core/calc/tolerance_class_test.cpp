@@ -54,6 +54,22 @@ TEST(Designation, RejectsWhatNoPickerOffers) {
   EXPECT_EQ(FitDesignation(*ok.value), "ZC01/a0");
 }
 
+// "bearing" names the ring on either side, exactly so and without a grade.
+TEST(Designation, ReadsTheBearingRingOnEitherSide) {
+  for (const char* text : {"bearing/k5", "N7/bearing", "bearing/bearing"}) {
+    SCOPED_TRACE(text);
+    const FitParse fit = parseFitDesignation(text);
+    ASSERT_TRUE(fit.value);
+    EXPECT_EQ(FitDesignation(*fit.value), text);
+  }
+  EXPECT_EQ(parseFitDesignation("bearing/k5").value->hole, kBearingClass);
+  EXPECT_EQ(parseFitDesignation("N7/bearing").value->shaft, kBearingClass);
+  for (const char* text : {"Bearing/k5", "bearing7/k5", "BEARING/k5", "bearings/k5"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(parseFitDesignation(text).error, DesignationError::UnknownLetter);
+  }
+}
+
 TEST(Designation, SplitsLettersFromGrade) {
   EXPECT_EQ(splitClassText("ZC11").letters, "ZC");
   EXPECT_EQ(splitClassText("ZC11").grade, "11");

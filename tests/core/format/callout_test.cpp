@@ -32,6 +32,12 @@ TEST(Callout, ReadsTheWaysDrawingsWriteIt) {
        ToleranceClass{letter::M, Grade::atIndex(7)}},                     // a class, not the unit
       {"42E9", 42, ToleranceClass{5, Grade::atIndex(10)}, std::nullopt},  // no exponent in a size
       {"30 JS2", 30, ToleranceClass{letter::JS, Grade::atIndex(3)}, std::nullopt},
+      // The bearing ring on either side; alone it is the inner ring, the hole.
+      {"\xC3\x98"
+       "30bearing/f6",
+       30, kBearingClass, f6},
+      {"62 H7/bearing", 62, H7, kBearingClass},
+      {"30 bearing", 30, kBearingClass, std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

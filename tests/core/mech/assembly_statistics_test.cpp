@@ -76,6 +76,36 @@ TEST(AssemblyStatistics, EachShareFromItsOwnTail) {
   }
 }
 
+// The probable fit is mean ± 3σ of the normal model whatever the model, as
+// bearing makers print it; worked by hand in µm.
+TEST(AssemblyStatistics, ProbableFitIsTheMeanPlusMinusThreeSigma) {
+  const struct {
+    double size;
+    const char* fit;
+    SizeDistribution model;
+    double minUm, maxUm;
+  } cases[] = {
+      // Bore 0/-10, k5 +11/+2: mean -11.5, 3σ = √(10² + 9²)/2 = 6.7268.
+      {30, "bearing/k5", SizeDistribution::Normal, -18.226812, -4.773188},
+      // N7 -9/-39 around 0/-13: mean -17.5, 3σ = √(30² + 13²)/2 = 16.3478.
+      {62, "N7/bearing", SizeDistribution::Normal, -33.847783, -1.152217},
+      {62, "N7/bearing", SizeDistribution::Uniform, -33.847783, -1.152217},
+      // H7/g6 at 50 mm: mean 29.5, 3σ = √(25² + 16²)/2 = 14.8408.
+      {50, "H7/g6", SizeDistribution::Uniform, 14.659178, 44.340822},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " " << c.fit);
+    const Evaluation e = at20(c.size, c.fit);
+    const auto s = assemblyStatistics(e.hole, e.shaft, c.model);
+    ASSERT_TRUE(s);
+    EXPECT_NEAR(s->probableMinMm * 1000, c.minUm, 1e-6);
+    EXPECT_NEAR(s->probableMaxMm * 1000, c.maxUm, 1e-6);
+    // Inside the limits of the fit: the probable fit is the narrower one.
+    EXPECT_GE(s->probableMinMm, std::min(e.fit.value1Mm(), e.fit.value2Mm()));
+    EXPECT_LE(s->probableMaxMm, std::max(e.fit.value1Mm(), e.fit.value2Mm()));
+  }
+}
+
 TEST(AssemblyStatistics, NoneForAnUndefinedFit) {
   const Evaluation e = at20(30, "K9/g6");
   EXPECT_FALSE(assemblyStatistics(e.hole, e.shaft, SizeDistribution::Normal));

@@ -102,6 +102,7 @@ class HelpCommandTest : public QObject {
     QTest::newRow("press fit") << int(HelpTopic::Press) << "/press.htm";
     QTest::newRow("inspection") << int(HelpTopic::Inspection) << "/tools.htm";
     QTest::newRow("batch table") << int(HelpTopic::BatchTable) << "/tools.htm";
+    QTest::newRow("bearing seat") << int(HelpTopic::BearingSeat) << "/bearings.htm";
   }
   void opensTheTopicOfTheActiveWindow() {
     QFETCH(int, topic);

@@ -105,7 +105,7 @@ class HelpViewerTest : public QObject {
         }
       }
     }
-    QCOMPARE(pages.size(), 9);
+    QCOMPARE(pages.size(), 10);
     QVERIFY(pictures >= 1);
   }
 

@@ -123,6 +123,8 @@ class MainWindowTest : public QObject {
   void followsTypedSizes();
   void showsAnUndefinedClassAsN();
   void showsAnInterferenceFitInBothUnits();
+  void showsABearingSeatInEachLanguage_data();
+  void showsABearingSeatInEachLanguage();
   void switchesUnitsAndBack_data();
   void switchesUnitsAndBack();
   void switchesLanguageAtRunTime();
@@ -284,6 +286,47 @@ void MainWindowTest::showsAnInterferenceFitInBothUnits() {
   QCOMPARE(cellValue(w, 0, 13), QStringLiteral("-0.00031"));
   QVERIFY(sameZones(part<ZoneDiagram>(w, "Chart1")->values(), ZoneValues{0.59, 0, 1.26, 0.91}));
   snapshot(w, "interference_inch");
+}
+
+// The worked example of a 6206: "bearing" at the end of the letter list,
+// its grade picker disabled, the probable fit under the fit in µm and mm.
+void MainWindowTest::showsABearingSeatInEachLanguage_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("EN") << "English"
+                      << "bearing_en";
+  QTest::newRow("DE") << "Deutsch"
+                      << "bearing_de";
+  QTest::newRow("BG") << "Bul"
+                      << "bearing_bg";
+}
+
+void MainWindowTest::showsABearingSeatInEachLanguage() {
+  QFETCH(QString, action);
+  QFETCH(QString, name);
+  Session s;
+  MainWindow& w = s.w();
+  part<QAction>(w, qPrintable(action))->trigger();
+  typeInto(part<NumberField>(w, "edNominal"), "30");
+  choose(part<QComboBox>(w, "cbLetter_o"), "bearing");
+  choose(part<QComboBox>(w, "cbLetter_v"), "k");
+  choose(part<QComboBox>(w, "cbIT_v"), "5");
+  QVERIFY(!part<QComboBox>(w, "cbIT_o")->isEnabled());
+  QCOMPARE(cellValue(w, 0, 5), QStringLiteral("-0.0100"));
+  QCOMPARE(cellValue(w, 1, 4), QStringLiteral("0.0110"));
+  QCOMPARE(cellValue(w, 0, 12), QStringLiteral("0.0210"));
+  QCOMPARE(cellLabel(w, 0, 15), QStringLiteral("-18.2…-4.8 µm"));
+  QCOMPARE(cellValue(w, 0, 15), QStringLiteral("-0.0182…-0.0048"));
+  snapshot(w, name + QStringLiteral("_inner"));
+  typeInto(part<NumberField>(w, "edNominal"), "62");
+  choose(part<QComboBox>(w, "cbLetter_o"), "N");
+  choose(part<QComboBox>(w, "cbIT_o"), "7");
+  choose(part<QComboBox>(w, "cbLetter_v"), "bearing");
+  QVERIFY(part<QComboBox>(w, "cbIT_o")->isEnabled());
+  QVERIFY(!part<QComboBox>(w, "cbIT_v")->isEnabled());
+  QCOMPARE(cellValue(w, 1, 5), QStringLiteral("-0.0130"));
+  QCOMPARE(cellValue(w, 0, 4), QStringLiteral("-0.0090"));
+  snapshot(w, name + QStringLiteral("_outer"));
 }
 
 // Typed in the unit the row starts in, then switched twice and twice more.

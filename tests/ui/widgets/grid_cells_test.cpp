@@ -43,6 +43,8 @@ class GridCellsTest : public QObject {
   void keepsTheTypedSizeInTheDesignation();
   void placesLabelsLeftOfTheValueColumn_data();
   void placesLabelsLeftOfTheValueColumn();
+  void showsTheProbableFit_data();
+  void showsTheProbableFit();
 };
 
 // 10 mm, H7/g6, English: every label and value the painter writes.
@@ -83,8 +85,8 @@ void GridCellsTest::showsWorkedExample_data() {
                                  << "0.0240";
   QTest::newRow("under the diagram") << 1 << 12 << ""
                                      << "";
-  QTest::newRow("empty last row") << 0 << 15 << ""
-                                  << "";
+  QTest::newRow("probable fit") << 0 << 15 << "Probable fit"
+                                << "0.0083…0.0257";
 }
 
 void GridCellsTest::showsWorkedExample() {
@@ -297,6 +299,47 @@ void GridCellsTest::placesLabelsLeftOfTheValueColumn() {
   // The diagram covers column 1 from row 10 to the grid's bottom.
   QCOMPARE(diagramRect(columns).topLeft(), cellRect(1, 10, columns).topLeft());
   QCOMPARE(diagramRect(columns).bottomRight(), cellRect(1, 15, columns).bottomRight());
+}
+
+// The last row of column 0: mean ± 3σ in the unit shown; with a bearing ring
+// the caption gives it in µm; nothing for a fit the grid does not show.
+void GridCellsTest::showsTheProbableFit_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("inch");
+  QTest::addColumn<QString>("hole");
+  QTest::addColumn<QString>("shaft");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("value");
+  QTest::newRow("bearing inner ring") << "30" << false << "bearing"
+                                      << "k5"
+                                      << "-18.2…-4.8 µm"
+                                      << "-0.0182…-0.0048";
+  QTest::newRow("bearing outer ring") << "62" << false << "N7"
+                                      << "bearing"
+                                      << "-33.8…-1.2 µm"
+                                      << "-0.0338…-0.0012";
+  QTest::newRow("inch") << "0.3937" << true << "H7"
+                        << "s6"
+                        << "Probable fit"
+                        << "-0.00113…-0.00044";
+  QTest::newRow("undefined fit") << "30" << false << "K9"
+                                 << "g6"
+                                 << ""
+                                 << "";
+  QTest::newRow("ring beyond its table") << "2500" << false << "bearing"
+                                         << "k5"
+                                         << ""
+                                         << "";
+}
+
+void GridCellsTest::showsTheProbableFit() {
+  QFETCH(QString, typed);
+  QFETCH(bool, inch);
+  QFETCH(QString, hole);
+  QFETCH(QString, shaft);
+  const GridCell cell = gridCell(input(typed, hole, shaft, inch), 0, 15);
+  QTEST(cell.label, "label");
+  QTEST(cell.value, "value");
 }
 
 QTEST_GUILESS_MAIN(GridCellsTest)

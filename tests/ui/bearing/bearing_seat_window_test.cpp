@@ -1,0 +1,146 @@
+#include "bearing/bearing_seat_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include "memory_store.h"
+#include "page_test_support.h"
+#include "storage/language.h"
+#include "widgets/class_pickers.h"
+#include "widgets/number_field.h"
+
+namespace kalmo::test {
+
+class BearingSeatWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The worked example: a 6206 ball bearing (bore 30 mm, outside diameter
+  // 62 mm) on a turning shaft under normal load, in each language; the
+  // window on one 200 % screen.
+  void recommendsTheSeatsOfA6206_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("EN") << static_cast<int>(kLanguageEnglish);
+    QTest::newRow("DE") << static_cast<int>(kLanguageGerman);
+    QTest::newRow("BG") << static_cast<int>(kLanguageBulgarian);
+  }
+  void recommendsTheSeatsOfA6206() {
+    QFETCH(int, language);
+    const auto code = static_cast<LanguageCode>(language);
+    MemoryStore store;
+    Language lang(store);
+    lang.SetLanguage(code);
+    BearingSeatWindow w(lang, 10);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.setDiameterText(QStringLiteral("30"));
+    w.setCase(
+        {BearingRing::Inner, RingLoad::Rotating, LoadMagnitude::Normal, RollingElement::Ball});
+    QCOMPARE(w.seats->rowCount(), 1);
+    QCOMPARE(w.seats->item(0, 0)->text(), QStringLiteral("k5"));
+    QCOMPARE(w.seats->item(0, 1)->text(), QStringLiteral("+0.011/+0.002"));
+    QVERIFY(w.seats->item(0, 4)->text().contains(QStringLiteral("-18.2")));
+    QCOMPARE(w.heading->text(), QStringLiteral("bearing 0/-0.01 (ISO 492 Normal)"));
+    QVERIFY(w.width() <= 960 && w.height() <= 540);
+    QVERIFY(w.minimumSizeHint().width() <= 960 && w.minimumSizeHint().height() <= 540);
+    snapshot(w, QStringLiteral("bearing_seat_inner_") +
+                    QString::fromLatin1(LangResourceName(code).data(), 2));
+
+    // The outer ring in a housing that stands still relative to the load.
+    w.setDiameterText(QStringLiteral("62"));
+    w.setCase(
+        {BearingRing::Outer, RingLoad::Stationary, LoadMagnitude::Normal, RollingElement::Ball});
+    QCOMPARE(w.seats->rowCount(), 5);
+    QCOMPARE(w.heading->text(), QStringLiteral("bearing 0/-0.013 (ISO 492 Normal)"));
+    snapshot(w, QStringLiteral("bearing_seat_outer_") +
+                    QString::fromLatin1(LangResourceName(code).data(), 2));
+  }
+
+  // A diameter that is no number, or one the ring's table lacks, shows the
+  // reason and no row of an earlier answer; Apply has nothing to hand over.
+  void showsReasonsAndNoStaleAnswer() {
+    MemoryStore store;
+    Language lang(store);
+    lang.SetLanguage(kLanguageEnglish);
+    BearingSeatWindow w(lang, 30);
+    QCOMPARE(w.seats->rowCount(), 1);
+    const struct {
+      const char* diameter;
+      SeatCase seatCase;
+      TextId reason;  // TextId::None: only "no rows"
+    } cases[] = {
+        {"abc", {}, TextId::None},
+        {"", {}, TextId::None},
+        {"2500", {}, TextId::SeatRingUndefined},
+        {"6", {BearingRing::Outer}, TextId::SeatRingUndefined},
+        {"10",
+         {BearingRing::Inner, RingLoad::Rotating, LoadMagnitude::Heavy},
+         TextId::SeatNoRecommendation},
+    };
+    for (const auto& c : cases) {
+      w.setCase(c.seatCase);
+      w.setDiameterText(QString::fromLatin1(c.diameter));
+      QCOMPARE(w.seats->rowCount(), 0);
+      QVERIFY(!w.applyButton->isEnabled());
+      QVERIFY(!w.applyChoice());
+      if (c.reason != TextId::None) {
+        QVERIFY(w.notes->text().contains(
+            QString::fromStdString(GetLangString(lang.table(), c.reason))));
+      }
+      w.setDiameterText(QStringLiteral("30"));
+      w.setCase({});
+      QCOMPARE(w.seats->rowCount(), 1);
+    }
+  }
+
+  // Apply hands the chosen row's fit over; copy gives the answer as text.
+  void appliesTheChosenFitAndCopies() {
+    MemoryStore store;
+    Language lang(store);
+    lang.SetLanguage(kLanguageEnglish);
+    BearingSeatWindow w(lang, 62);
+    w.setCase({BearingRing::Outer, RingLoad::Rotating, LoadMagnitude::Normal});
+    QSignalSpy chosen(&w, &BearingSeatWindow::fitChosen);
+    w.seats->selectRow(1);
+    QTest::mouseClick(w.applyButton, Qt::LeftButton);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen[0][0].toDouble(), 62.0);
+    QCOMPARE(FitDesignation(chosen[0][1].value<FitClasses>()), std::string("N7/bearing"));
+    w.copyText();
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.contains(QStringLiteral("N7\t-0.009/-0.039\tTransition fit")));
+    QVERIFY(copied.contains(QStringLiteral("ANSI/ABMA Standard 7")));
+  }
+
+  // "bearing" ends the letter pickers; it needs no grade, so the grade picker
+  // is disabled while it is chosen, and a chosen bearing selects it back.
+  void letterPickersOfferTheBearingRing() {
+    QComboBox letter;
+    QComboBox grade;
+    fillLetterPicker(letter, Side::Shaft);
+    fillGradePicker(grade);
+    QCOMPARE(letter.count(), kLetterCount + 1);
+    QCOMPARE(letter.itemText(letter.count() - 1), QStringLiteral("bearing"));
+    letter.setCurrentIndex(letter.count() - 1);
+    grade.setCurrentIndex(-1);
+    QCOMPARE(pickedClass(letter, grade), std::optional<ToleranceClass>(kBearingClass));
+    QVERIFY(!grade.isEnabled());
+    QVERIFY(selectClass(letter, grade, Side::Shaft, {letter::H, Grade::it(6)}));
+    QVERIFY(grade.isEnabled());
+    QCOMPARE(letter.currentText(), QStringLiteral("h"));
+    QVERIFY(selectClass(letter, grade, Side::Shaft, kBearingClass));
+    QCOMPARE(letter.currentText(), QStringLiteral("bearing"));
+    QVERIFY(!grade.isEnabled());
+  }
+};
+
+}  // namespace kalmo::test
+
+QTEST_MAIN(kalmo::test::BearingSeatWindowTest)
+#include "bearing_seat_window_test.moc"
