@@ -392,6 +392,9 @@ enum class TextId : int {
   GeneralTableHelp = 1038,            // "The whole table of the class; the size's rows are marked"
   GeneralDesignationHelp = 1039,      // "The general-tolerance note of the title block ..."
   GeneralCopy = 1040,                 // "Copy": copies the answer and the table as text
+  // Press fits from the load.
+  PressSlips = 1250,             // the load overcomes the friction: slip safety below 1
+  PressLooseAtOperating = 1251,  // loose at the smallest interference at operating temperature
 };
 
 }  // namespace kalmo
