@@ -22,6 +22,7 @@
 #include "number_field.h"
 #include "on_screen.h"
 #include "palette_contrast.h"
+#include "press/press_design_panel.h"
 #include "press_fit_results_model.h"
 #include "settings_store.h"
 
@@ -150,6 +151,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
       problems(new QLabel(this)),
       warnings(new QLabel(this)),
       results(new QTableView(this)),
+      designPanel(new PressDesignPanel(language, store, this)),
       language_(language),
       store_(store),
       hubGroup_(new QGroupBox(this)),
@@ -198,6 +200,7 @@ PressFitWindow::PressFitWindow(const Language& language, SettingsStore& store, Q
   for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
     connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
   }
+  connect(designPanel, &PressDesignPanel::fitChosen, this, &PressFitWindow::fitChosen);
   applyLanguage();
 }
 
@@ -275,9 +278,12 @@ void PressFitWindow::buildLayout() {
   // The form scrolls where the screen is too small for it (a 1920×1080
   // screen at 200 % leaves some 960×520 device-independent pixels).
   auto* content = new QWidget;
-  auto* top = new QHBoxLayout(content);
+  auto* rows = new QVBoxLayout(content);
+  auto* top = new QHBoxLayout;
   top->addLayout(inputs);
   top->addLayout(output, 1);
+  rows->addLayout(top);
+  rows->addWidget(designPanel, 1);
   scrollWindowContent(*this, content, QStringLiteral("pressFitScroll"));
   makeChildWindow(*this, [content] {
     const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -339,6 +345,7 @@ void PressFitWindow::applyLanguage() {
     captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
   }
   model_->refreshTexts();
+  designPanel->applyLanguage();
   recalculate();
 }
 
@@ -560,6 +567,7 @@ void PressFitWindow::recalculate() {
   warnings->setText(notes.join(u'\n'));
   warnings->setVisible(!notes.isEmpty());
   model_->setResult(result, inch);
+  designPanel->setJoint(result ? input() : std::nullopt, inch);
 }
 
 void PressFitWindow::readSettings() {
