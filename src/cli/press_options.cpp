@@ -12,8 +12,8 @@ namespace kalmo::cli {
 const char* const kConventionsHelp = R"(Conventions:
   --smoothing: the interference lost as the roughness peaks are smoothed on
   joining, factor x (Rz_hub + Rz_shaft). 0.8 (the default) is the factor of
-  DIN 7190:2001; 0.4 is the factor public descriptions of DIN 7190-1:2017
-  mostly give, though not all sources agree on the 2017 value.
+  DIN 7190:2001; 0.4 is the factor public sources give for DIN 7190-1:2017,
+  though sources disagree about that edition: check it before relying on it.
   --stress: the equivalent stress at the hub bore, where the tangential
   stress is p (1 + Q^2)/(1 - Q^2) and the radial one -p (Q = D/D_hub).
   max-shear (the default, Tresca): 2p/(1 - Q^2); von-mises:

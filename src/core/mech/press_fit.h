@@ -16,11 +16,11 @@ inline constexpr double kLiquidNitrogenC = -196;
 
 // The smoothing of the roughness peaks on joining, ΔU = factor·(Rz_A + Rz_I).
 // The editions of DIN 7190 differ here: 0.8 is the factor of DIN 7190:2001
-// (and of this program until the choice was offered); public descriptions of
-// DIN 7190-1:2017 mostly give 0.4, though not all of them agree.
+// (and of this program until the choice was offered); public sources give
+// 0.4 for DIN 7190-1:2017, though sources disagree about that edition.
 enum class SmoothingRule {
   Factor08,  // 0.8·(Rz_A + Rz_I), DIN 7190:2001; the default
-  Factor04,  // 0.4·(Rz_A + Rz_I), DIN 7190-1:2017 as most public sources give it
+  Factor04,  // 0.4·(Rz_A + Rz_I), DIN 7190-1:2017 as public sources give it
 };
 double smoothingFactor(SmoothingRule rule);
 
