@@ -86,4 +86,22 @@ Parsed<CalloutArgument> parseCalloutArguments(std::string_view size, std::string
   return {calloutArgument(*reading.value), {}};
 }
 
+Parsed<GradeBounds> parseGradeRange(std::string_view text) {
+  // In the order of kItApplicationRanges.
+  constexpr std::array<std::string_view, 5> names = {"precision", "gauges", "semi-products",
+                                                     "structures", "non-tolerated"};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == text) return {kItApplicationRanges[i].bounds(), {}};
+  }
+  const std::size_t colon = text.find(':');
+  if (colon != std::string_view::npos) {
+    if (auto bounds = gradeBoundsFromLabels(text.substr(0, colon), text.substr(colon + 1))) {
+      return {*bounds, {}};
+    }
+  }
+  return {std::nullopt, "range " + quoteUserText(text) +
+                            " is neither a named range (precision, gauges, semi-products, "
+                            "structures, non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"};
+}
+
 }  // namespace kalmo::cli

@@ -9,6 +9,7 @@
 #include "calc/evaluation.h"
 #include "calc/tolerance_class.h"
 #include "cli.h"
+#include "design/grade_range.h"
 #include "format/callout_line.h"
 #include "format/safe_text.h"
 #include "lang/lang_table.h"
@@ -82,6 +83,11 @@ std::string calloutErrorText(const CalloutFailure& failure);
 // "Ø50", "50 mm"; no sign, no exponent) and checks it: greater than 0 and at
 // most 10000 mm after conversion.
 Parsed<SizeArgument> parseSizeArgument(std::string_view text, bool inch);
+
+// A --range value of design and press-design: a named IT application range
+// (precision, gauges, semi-products, structures, non-tolerated) or FROM:TO
+// with grade labels 01 0 1 .. 18.
+Parsed<GradeBounds> parseGradeRange(std::string_view text);
 
 // A size with its classes.
 struct CalloutArgument {

@@ -8,6 +8,7 @@ void registerCommands(CLI::App& app, Context& ctx) {
   registerDesignCommand(app, ctx);
   registerCatalogueCommand(app, ctx);
   registerPressCommand(app, ctx);
+  registerPressDesignCommand(app, ctx);
   registerMaterialsCommand(app, ctx);
   registerInspectCommand(app, ctx);
   registerGeneralCommand(app, ctx);

@@ -16,6 +16,7 @@ void registerPreferredCommand(CLI::App& app, Context& ctx);
 void registerDesignCommand(CLI::App& app, Context& ctx);
 void registerCatalogueCommand(CLI::App& app, Context& ctx);
 void registerPressCommand(CLI::App& app, Context& ctx);
+void registerPressDesignCommand(CLI::App& app, Context& ctx);
 void registerMaterialsCommand(CLI::App& app, Context& ctx);
 void registerInspectCommand(CLI::App& app, Context& ctx);
 void registerGeneralCommand(CLI::App& app, Context& ctx);

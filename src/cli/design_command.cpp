@@ -112,9 +112,6 @@ struct DesignOptions {
 
 constexpr std::array<std::string_view, 5> kSystemNames = {"hole-basis", "shaft-basis", "hole",
                                                           "shaft", "all"};
-// In the order of kItApplicationRanges.
-constexpr std::array<std::string_view, 5> kRangeNames = {"precision", "gauges", "semi-products",
-                                                         "structures", "non-tolerated"};
 constexpr std::array<std::string_view, 5> kCountNames = {"10", "20", "50", "100", "all"};
 
 template <std::size_t N>
@@ -136,20 +133,6 @@ std::string langText(const LangTable& lang, TextId id) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-Parsed<GradeBounds> parseRange(std::string_view text) {
-  const int named = indexOf(kRangeNames, text);
-  if (named >= 0) return {kItApplicationRanges[static_cast<std::size_t>(named)].bounds(), {}};
-  const std::size_t colon = text.find(':');
-  if (colon != std::string_view::npos) {
-    if (auto bounds = gradeBoundsFromLabels(text.substr(0, colon), text.substr(colon + 1))) {
-      return {*bounds, {}};
-    }
-  }
-  return {std::nullopt, "range " + quoteUserText(text) +
-                            " is neither a named range (precision, gauges, semi-products, "
-                            "structures, non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"};
 }
 
 // Largest target magnitude, mm: no fit value comes near it, and within it
@@ -213,7 +196,7 @@ Parsed<ParsedDesign> parseDesign(const DesignOptions& options) {
   if (!max.value) return {std::nullopt, max.error};
   const Parsed<double> min = parseTarget("--min", options.min, options.inch);
   if (!min.value) return {std::nullopt, min.error};
-  const Parsed<GradeBounds> grades = parseRange(options.range);
+  const Parsed<GradeBounds> grades = parseGradeRange(options.range);
   if (!grades.value) return {std::nullopt, grades.error};
 
   ParsedDesign design;

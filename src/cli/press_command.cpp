@@ -11,6 +11,7 @@
 #include "json_writer.h"
 #include "mech/press_fit.h"
 #include "mech_options.h"
+#include "press_options.h"
 
 namespace kalmo::cli {
 
@@ -19,7 +20,7 @@ namespace {
 constexpr const char* kPressFooter = R"(Method:
   Elastic thick-walled cylinders (DIN 7190-1, plane stress, no centrifugal
   load). The hub is the hole part. Interference U_max = es - EI, U_min = ei - ES,
-  less the smoothing 0.8 (Rz_hub + Rz_shaft); a joint whose effective
+  less the smoothing (see Conventions); a joint whose effective
   interference is not above 0 carries no pressure at that limit. Torque and
   axial load at the smallest pressure, press-in force and stresses at the
   largest. Shrinking on: hub temperature for U_max plus the joining clearance;
@@ -27,16 +28,33 @@ constexpr const char* kPressFooter = R"(Method:
   temperatures only where there is interference to join (U_max > 0); a shaft
   temperature below absolute zero is none: cooling alone cannot join the parts.
 
+Load:
+  With --torque T (N·m) and/or --axial-force F (N) the joint must carry the
+  resultant friction force F_res = sqrt((2000 T/D)^2 + F^2) (N, D in mm); the
+  slip safety is S_R = p_min pi D l mu / F_res, 0 (the text says "loose")
+  when the smallest effective interference is not above 0, and none when
+  F_res is 0. Below 1 the joint slips, and a warning says so.
+
+At operating temperatures:
+  With --hole-temp and/or --shaft-temp (°C; the other part stays at 20 °C)
+  each part grows with its material's alpha, as fit computes its operating
+  values: U_max, U_min, pressures, torque, axial load, slip safety and the
+  safeties of hub and shaft at those temperatures, with the same smoothing.
+  A joint loose there but not at 20 °C is warned of.
+
 Ranges:
   E 1 to 10000000 MPa, nu above 0 and below 0.5, Re above 0 up to 100000 MPa,
   alpha 0.01 to 1000 µm/(m·K), Rz 0 to 1000 µm, friction above 0 up to 10,
   hub diameter above the size up to 1000000 mm, bore 0 up to below the size,
-  length above 0 up to 1000000 mm, joining clearance 0 to the size.
+  length above 0 up to 1000000 mm, joining clearance 0 to the size, torque
+  and axial force 0 to 1e12 (N·m, N), temperatures from -273.15 °C.
 
 Materials:
   Both parts are steel unless --hub-material/--shaft-material name a preset
   (see kalmo-cli materials); --hub-E, --hub-nu, --hub-re, --hub-alpha (and the
   --shaft- ones) override single values: E and Re in MPa, α in µm/(m·K).
+  --hole-material and --hole-alpha, fit's names for the hole part, are the
+  same options as --hub-material and --hub-alpha.
 
 Output:
   Without --json a table of the results, lengths in mm (inches with --inch),
@@ -48,121 +66,39 @@ Output:
      "hub_stress":..,"shaft_stress":..,"hub_safety":..,"shaft_safety":..,
      "hub_temperature":..,"shaft_temperature":..,"loose_at_min":false,
      "hub_yields":false,"shaft_yields":false,"shaft_below_ln2":false,
-     "no_interference":false,"shaft_below_absolute_zero":false}}
+     "no_interference":false,"shaft_below_absolute_zero":false},
+     "conventions":{"smoothing":"0.8","smoothing_source":"DIN 7190:2001",
+     "stress":"max-shear"},
+     "load":null or {"torque":..,"axial_force":..,"resultant_force":..,
+     "slip_safety":..,"slips":false},
+     "operating":null or {"hub_temperature":..,"shaft_temperature":..,
+     "u_max":..,"u_min":..,"p_max":..,"p_min":..,"torque":..,"axial_force":..,
+     "slip_safety":..,"hub_safety":..,"shaft_safety":..,"loose_at_min":false}}
   Lengths in mm (also with --inch), k in 1/MPa, pressures and stresses in MPa,
   forces in N, torque in N·m, temperatures in °C; a safety is null when its
-  stress is 0; both temperatures are null with no_interference, the shaft's
-  with shaft_below_absolute_zero.
+  stress is 0 (slip_safety when the load is 0); both joining temperatures are
+  null with no_interference, the shaft's with shaft_below_absolute_zero.)";
 
-Examples:
+constexpr const char* kPressExamples = R"(Examples:
   kalmo-cli press 50 H7/s6 --hub-diameter 80 --length 40 --friction 0.12
-  kalmo-cli press 50 H7/s6 --hub-diameter 80 --length 40 --friction 0.12 --hub-material aluminium --json)";
-
-struct PartOptions {
-  std::optional<std::string> material, e, nu, re, alpha;
-};
+  kalmo-cli press 50 H7/s6 --hub-diameter 80 --length 40 --friction 0.12 --torque 400
+  kalmo-cli press 50 H7/s6 --hub-diameter 80 --length 40 --friction 0.12 --hub-material aluminium --hole-temp 120 --json
+  Fits that carry a load: kalmo-cli press-design --help)";
 
 struct PressOptions {
   std::string size;
   std::string fit;
-  std::optional<std::string> hubDiameter, length, bore, rzHub, rzShaft, friction, pressFriction,
-      joiningClearance;
-  PartOptions hub, shaft;
-  bool inch = false;
-  bool json = false;
+  JointOptions joint;
+  std::optional<std::string> pressFriction, joiningClearance, holeTemp, shaftTemp;
 };
-
-// Reads an option that must be given.
-Parsed<double> requiredNumber(std::string_view option, const std::optional<std::string>& text) {
-  if (!text) return {std::nullopt, std::string(option) + " is missing"};
-  return parseNumberOption(option, *text);
-}
-
-// Reads an option that may be left out; a missing one gives no value.
-Parsed<std::optional<double>> optionalNumber(std::string_view option,
-                                             const std::optional<std::string>& text) {
-  if (!text) return {std::optional<double>(), {}};
-  const Parsed<double> v = parseNumberOption(option, *text);
-  if (!v.value) return {std::nullopt, v.error};
-  return {std::optional<double>(*v.value), {}};
-}
-
-Parsed<MaterialProperties> material(std::string_view part, const PartOptions& o) {
-  const std::string prefix = "--" + std::string(part) + "-";
-  MaterialProperties m = materialProperties(MaterialId::Steel);
-  if (o.material) {
-    const Parsed<MaterialId> id = parseMaterialOption(prefix + "material", *o.material);
-    if (!id.value) return {std::nullopt, id.error};
-    m = materialProperties(*id.value);
-  }
-  const std::array<std::pair<const char*, double*>, 4> values{{{"E", &m.elasticModulusMpa},
-                                                               {"nu", &m.poisson},
-                                                               {"re", &m.yieldMpa},
-                                                               {"alpha", &m.alphaUmPerMK}}};
-  const std::array<const std::optional<std::string>*, 4> texts{&o.e, &o.nu, &o.re, &o.alpha};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const Parsed<std::optional<double>> v = optionalNumber(prefix + values[i].first, *texts[i]);
-    if (!v.value) return {std::nullopt, v.error};
-    if (*v.value) *values[i].second = **v.value;
-  }
-  return {m, {}};
-}
-
-// The option and the range of an input the method rejected, lengths in the
-// unit of the command line.
-std::string pressError(PressFitError e, const PressOptions& o, const FitClasses& classes,
-                       double sizeMm) {
-  if (e == PressFitError::FitUndefined) {
-    return "fit " + Designation(Side::Hole, classes.hole) + "/" +
-           Designation(Side::Shaft, classes.shaft) + " is undefined at " + formatPlain(sizeMm) +
-           " mm";
-  }
-  struct Named {
-    PressFitError error;
-    const char* option;
-    const std::optional<std::string>* text;
-    bool length;
-  };
-  const std::array<Named, 17> named{{
-      {PressFitError::HubOuterDiameter, "--hub-diameter", &o.hubDiameter, true},
-      {PressFitError::ShaftBore, "--bore", &o.bore, true},
-      {PressFitError::Length, "--length", &o.length, true},
-      {PressFitError::HubModulus, "--hub-E", &o.hub.e, false},
-      {PressFitError::ShaftModulus, "--shaft-E", &o.shaft.e, false},
-      {PressFitError::HubPoisson, "--hub-nu", &o.hub.nu, false},
-      {PressFitError::ShaftPoisson, "--shaft-nu", &o.shaft.nu, false},
-      {PressFitError::HubYield, "--hub-re", &o.hub.re, false},
-      {PressFitError::ShaftYield, "--shaft-re", &o.shaft.re, false},
-      {PressFitError::HubAlpha, "--hub-alpha", &o.hub.alpha, false},
-      {PressFitError::ShaftAlpha, "--shaft-alpha", &o.shaft.alpha, false},
-      {PressFitError::HubRoughness, "--rz-hub", &o.rzHub, false},
-      {PressFitError::ShaftRoughness, "--rz-shaft", &o.rzShaft, false},
-      {PressFitError::Friction, "--friction", &o.friction, false},
-      {PressFitError::PressFriction, "--press-friction", &o.pressFriction, false},
-      {PressFitError::JoiningClearance, "--joining-clearance", &o.joiningClearance, true},
-      {PressFitError::Diameter, "size", nullptr, true},
-  }};
-  const auto it =
-      std::find_if(named.begin(), named.end(), [e](const Named& n) { return n.error == e; });
-  if (it == named.end() || e == PressFitError::Diameter) return "size must be greater than 0";
-  const PressFitRange range = pressFitRange(e, sizeMm);
-  // A bound that is the size is named so; others in the unit typed.
-  const auto bound = [&](double mm) {
-    if (it->length && mm == sizeMm) return std::string("the size");
-    return formatPlain(it->length && o.inch ? mmToInch(mm) : mm);
-  };
-  const std::string low = (range.lowIncluded ? "at least " : "greater than ") + bound(range.low);
-  const std::string high = (range.highIncluded ? "at most " : "less than ") + bound(range.high);
-  return std::string(it->option) + (*it->text ? " " + quoteUserText(**it->text) : std::string()) +
-         " must be " + low + " and " + high;
-}
 
 // A number, or null where the method gives none.
 JsonObject& addSafety(JsonObject& o, std::string_view key, const std::optional<double>& value) {
   return value ? o.add(key, *value) : o.addNull(key);
 }
 
-std::string answerJson(const std::string& fitJson, double sizeMm, const PressFitResult& r) {
+std::string answerJson(const std::string& fitJson, const PressFitInput& in,
+                       const PressFitResult& r) {
   JsonObject press;
   press.add("q_hub", r.qHub)
       .add("q_shaft", r.qShaft)
@@ -189,10 +125,50 @@ std::string answerJson(const std::string& fitJson, double sizeMm, const PressFit
       .add("shaft_below_ln2", r.shaftBelowLn2)
       .add("no_interference", r.noInterference)
       .add("shaft_below_absolute_zero", r.shaftBelowAbsoluteZero);
-  return JsonObject().add("size", sizeMm).addRaw("fit", fitJson).add("press", press).str() + "\n";
+  JsonObject conventions;
+  conventions.add("smoothing", std::string(smoothingName(in.smoothing)))
+      .add("smoothing_source", std::string(smoothingSource(in.smoothing)))
+      .add("stress", std::string(stressName(in.hubStress)));
+  JsonObject answer;
+  answer.add("size", in.diameterMm)
+      .addRaw("fit", fitJson)
+      .add("press", press)
+      .add("conventions", conventions);
+  if (in.load) {
+    JsonObject load;
+    load.add("torque", in.load->torqueNm)
+        .add("axial_force", in.load->axialForceN)
+        .add("resultant_force", *r.resultantForceN);
+    addSafety(load, "slip_safety", r.slipSafety);
+    load.add("slips", r.slips);
+    answer.add("load", load);
+  } else {
+    answer.addNull("load");
+  }
+  if (in.operating && r.atOperating) {
+    const PressAtTemperature& t = *r.atOperating;
+    JsonObject op;
+    op.add("hub_temperature", in.operating->hubC)
+        .add("shaft_temperature", in.operating->shaftC)
+        .add("u_max", t.uMaxMm)
+        .add("u_min", t.uMinMm)
+        .add("p_max", t.pMaxMpa)
+        .add("p_min", t.pMinMpa)
+        .add("torque", t.torqueNm)
+        .add("axial_force", t.axialForceN);
+    addSafety(op, "slip_safety", t.slipSafety);
+    addSafety(op, "hub_safety", t.hubSafety);
+    addSafety(op, "shaft_safety", t.shaftSafety);
+    op.add("loose_at_min", t.looseAtMin);
+    answer.add("operating", op);
+  } else {
+    answer.addNull("operating");
+  }
+  return answer.str() + "\n";
 }
 
-std::string answerText(const std::string& title, const PressFitResult& r, bool inch) {
+std::string answerText(const std::string& title, const PressFitInput& in, const PressFitResult& r,
+                       bool inch) {
   // As the press-fit window shows them: U_max and U_min are exact differences
   // of limits, rounded from their exact decimal (halves away from zero).
   const auto length = [inch](double mm) { return lengthText(mm, inch) + (inch ? " in" : " mm"); };
@@ -208,6 +184,14 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
        formatFixed(r.pMinMpa, 2) + " MPa\n";
   t += "Transmissible torque\t" + formatFixed(r.torqueNm, 1) + " N·m\n";
   t += "Transmissible axial load\t" + formatFixed(r.axialForceN, 0) + " N\n";
+  // "loose" where no pressure is guaranteed, "-" where the load is 0.
+  const auto slip = [](const std::optional<double>& s, bool loose) {
+    return loose ? std::string("loose") : s ? formatFixed(*s, 2) : std::string("-");
+  };
+  if (in.load) {
+    t += "Resultant friction force of the load\t" + formatFixed(*r.resultantForceN, 0) + " N\n";
+    t += "Slip safety\t" + slip(r.slipSafety, r.looseAtMin && r.slipSafety) + "\n";
+  }
   t += "Press-in force\t" + formatFixed(r.pressForceN, 0) + " N\n";
   t += "Hub stress / safety\t" + formatFixed(r.hubStressMpa, 1) + " MPa\t" + safety(r.hubSafety) +
        "\n";
@@ -218,6 +202,24 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
   };
   t += "Shrinking: hub temperature\t" + celsius(r.hubTemperatureC) + "\n";
   t += "Or cooling: shaft temperature\t" + celsius(r.shaftTemperatureC) + "\n";
+  if (in.operating && r.atOperating) {
+    const PressAtTemperature& op = *r.atOperating;
+    t += "At operating temperatures: hub\t" + formatPlain(in.operating->hubC) + " °C\tshaft " +
+         formatPlain(in.operating->shaftC) + " °C\n";
+    t += "  Interference max./min.\t" + length(op.uMaxMm) + "\t" + length(op.uMinMm) + "\n";
+    t += "  Joint pressure max./min.\t" + formatFixed(op.pMaxMpa, 2) + " MPa\t" +
+         formatFixed(op.pMinMpa, 2) + " MPa\n";
+    t += "  Transmissible torque\t" + formatFixed(op.torqueNm, 1) + " N·m\n";
+    if (in.load)
+      t += "  Slip safety\t" + slip(op.slipSafety, op.looseAtMin && op.slipSafety) + "\n";
+    t += "  Hub / shaft safety\t" + safety(op.hubSafety) + "\t" + safety(op.shaftSafety) + "\n";
+  }
+  t += "Smoothing\t" + std::string(smoothingName(in.smoothing)) + " x (Rz_hub + Rz_shaft), " +
+       std::string(smoothingSource(in.smoothing)) + "\n";
+  t +=
+      std::string("Hub stress\t") +
+      (in.hubStress == StressHypothesis::VonMises ? "von Mises" : "maximum shear stress (Tresca)") +
+      "\n";
   // The window's warnings, in its English words.
   const LangTable lang = LoadLanguage(kLanguageEnglish);
   for (const PressFitWarning w : pressFitWarnings(r)) {
@@ -228,77 +230,62 @@ std::string answerText(const std::string& title, const PressFitResult& r, bool i
 
 int runPress(const PressOptions& o, Context& ctx) {
   const Parsed<CalloutArgument> callout =
-      parseCalloutArguments(o.size, o.fit, o.inch, ClassesWanted::Fit);
+      parseCalloutArguments(o.size, o.fit, o.joint.inch, ClassesWanted::Fit);
   if (!callout.value) return reportUsageError(ctx, callout.error);
-  const Parsed<SizeArgument> size{callout.value->size, {}};
-  const Parsed<FitClasses> classes{
-      FitClasses{*callout.value->classes.hole, *callout.value->classes.shaft}, {}};
-  const auto mm = [&o](double v) { return o.inch ? inchToMm(v) : v; };
+  const SizeArgument size = callout.value->size;
+  const FitClasses classes{*callout.value->classes.hole, *callout.value->classes.shaft};
+  const auto mm = [&o](double v) { return o.joint.inch ? inchToMm(v) : v; };
 
-  PressFitInput in;
-  in.diameterMm = size.value->mm;
-  const Parsed<double> hubDiameter = requiredNumber("--hub-diameter", o.hubDiameter);
-  if (!hubDiameter.value) return reportUsageError(ctx, hubDiameter.error);
-  in.hubOuterMm = mm(*hubDiameter.value);
-  const Parsed<double> length = requiredNumber("--length", o.length);
-  if (!length.value) return reportUsageError(ctx, length.error);
-  in.lengthMm = mm(*length.value);
-  const Parsed<double> friction = requiredNumber("--friction", o.friction);
-  if (!friction.value) return reportUsageError(ctx, friction.error);
-  in.friction = *friction.value;
-
-  const Parsed<std::optional<double>> bore = optionalNumber("--bore", o.bore);
-  const Parsed<std::optional<double>> rzHub = optionalNumber("--rz-hub", o.rzHub);
-  const Parsed<std::optional<double>> rzShaft = optionalNumber("--rz-shaft", o.rzShaft);
+  Parsed<PressFitInput> joint = parseJoint(o.joint, size.mm);
+  if (!joint.value) return reportUsageError(ctx, joint.error);
+  PressFitInput& in = *joint.value;
   const Parsed<std::optional<double>> pressFriction =
       optionalNumber("--press-friction", o.pressFriction);
   const Parsed<std::optional<double>> clearance =
       optionalNumber("--joining-clearance", o.joiningClearance);
-  for (const auto* p : {&bore, &rzHub, &rzShaft, &pressFriction, &clearance}) {
+  const Parsed<std::optional<double>> holeTemp = optionalNumber("--hole-temp", o.holeTemp);
+  const Parsed<std::optional<double>> shaftTemp = optionalNumber("--shaft-temp", o.shaftTemp);
+  for (const auto* p : {&pressFriction, &clearance, &holeTemp, &shaftTemp}) {
     if (!p->value) return reportUsageError(ctx, p->error);
   }
-  in.shaftBoreMm = mm(bore.value->value_or(0));
-  in.rzHubUm = rzHub.value->value_or(0);
-  in.rzShaftUm = rzShaft.value->value_or(0);
   in.pressFriction = *pressFriction.value;
   if (*clearance.value) in.joiningClearanceMm = mm(**clearance.value);
+  if (*holeTemp.value || *shaftTemp.value) {
+    in.operating = JointTemperatures{holeTemp.value->value_or(kReferenceTemperatureC),
+                                     shaftTemp.value->value_or(kReferenceTemperatureC)};
+  }
 
-  const Parsed<MaterialProperties> hub = material("hub", o.hub);
-  if (!hub.value) return reportUsageError(ctx, hub.error);
-  const Parsed<MaterialProperties> shaft = material("shaft", o.shaft);
-  if (!shaft.value) return reportUsageError(ctx, shaft.error);
-  in.hubMaterial = *hub.value;
-  in.shaftMaterial = *shaft.value;
-
-  const Evaluation e = *Evaluate(in.diameterMm, classes.value->hole, classes.value->shaft);
+  const Evaluation e = *Evaluate(in.diameterMm, classes.hole, classes.shaft);
   in.hole = e.hole;
   in.shaft = e.shaft;
   const PressFitOutcome out = pressFit(in);
   if (!out.value) {
-    return reportUsageError(ctx, pressError(out.error, o, *classes.value, in.diameterMm));
+    if (out.error == PressFitError::FitUndefined) {
+      return reportUsageError(ctx, "fit " + Designation(Side::Hole, classes.hole) + "/" +
+                                       Designation(Side::Shaft, classes.shaft) +
+                                       " is undefined at " + formatPlain(in.diameterMm) + " mm");
+    }
+    const PressOnlyTexts texts{&o.pressFriction, &o.joiningClearance, &o.holeTemp, &o.shaftTemp};
+    return reportUsageError(ctx, jointError(out.error, o.joint, texts, in.diameterMm));
   }
-  if (o.json) {
-    const std::string fit = fitAnswerJson(*size.value, *classes.value,
-                                          LoadLanguage(kLanguageEnglish), OperatingRequest{});
-    ctx.out << answerJson(fit, in.diameterMm, *out.value);
+  if (o.joint.json) {
+    // With operating temperatures "fit" holds its "operating" values too, as
+    // fit --json with the same temperatures and α gives them.
+    OperatingRequest operating;
+    if (in.operating) {
+      operating.conditions =
+          OperatingConditions{{in.operating->hubC, in.hubMaterial.alphaUmPerMK},
+                              {in.operating->shaftC, in.shaftMaterial.alphaUmPerMK}};
+    }
+    const std::string fit = fitAnswerJson(size, classes, LoadLanguage(kLanguageEnglish), operating);
+    ctx.out << answerJson(fit, in, *out.value);
   } else {
-    const std::string title = formatPlain(size.value->typed) + (o.inch ? " in " : " mm ") +
-                              Designation(Side::Hole, classes.value->hole) + "/" +
-                              Designation(Side::Shaft, classes.value->shaft);
-    ctx.out << answerText(title, *out.value, o.inch);
+    const std::string title = formatPlain(size.typed) + (o.joint.inch ? " in " : " mm ") +
+                              Designation(Side::Hole, classes.hole) + "/" +
+                              Designation(Side::Shaft, classes.shaft);
+    ctx.out << answerText(title, in, *out.value, o.joint.inch);
   }
   return kExitOk;
-}
-
-void addPartOptions(CLI::App& press, const std::string& part, PartOptions& o) {
-  const std::string prefix = "--" + part + "-";
-  addTextOption(press, prefix + "material", o.material,
-                "Material preset of the " + part + ", default steel (" + materialNameList() + ")");
-  addTextOption(press, prefix + "E", o.e, "Young's modulus of the " + part + ", MPa");
-  addTextOption(press, prefix + "nu", o.nu, "Poisson's ratio of the " + part);
-  addTextOption(press, prefix + "re", o.re, "Yield strength of the " + part + ", MPa");
-  addTextOption(press, prefix + "alpha", o.alpha,
-                "Expansion coefficient of the " + part + ", µm/(m·K)");
 }
 
 }  // namespace
@@ -307,7 +294,7 @@ void registerPressCommand(CLI::App& app, Context& ctx) {
   auto o = std::make_shared<PressOptions>();
   CLI::App* press = app.add_subcommand(
       "press", "Press and shrink fit: joint pressure, torque, forces, stresses, temperatures");
-  press->footer(kPressFooter);
+  press->footer(std::string(kPressFooter) + "\n\n" + kConventionsHelp + "\n\n" + kPressExamples);
   press->add_option("SIZE", o->size, "Joint diameter: mm, or inches with --inch")
       ->type_name("")
       ->required();
@@ -316,23 +303,19 @@ void registerPressCommand(CLI::App& app, Context& ctx) {
                    "Hub and shaft class, such as H7/s6; or none when SIZE is the whole "
                    "callout (\"50 H7/s6\")")
       ->type_name("");
-  addTextOption(*press, "--hub-diameter", o->hubDiameter, "Outer diameter of the hub (required)");
-  addTextOption(*press, "--length", o->length, "Joint length (required)");
-  addTextOption(*press, "--bore", o->bore, "Bore of a hollow shaft, default 0 (solid)");
-  addPartOptions(*press, "hub", o->hub);
-  addPartOptions(*press, "shaft", o->shaft);
-  addTextOption(*press, "--rz-hub", o->rzHub, "Roughness Rz of the hub bore, µm, default 0");
-  addTextOption(*press, "--rz-shaft", o->rzShaft, "Roughness Rz of the shaft, µm, default 0");
-  addTextOption(*press, "--friction", o->friction,
-                "Friction coefficient for the transmitted load (required)");
+  addJointOptions(*press, o->joint, LoadWanted::Optional);
   addTextOption(*press, "--press-friction", o->pressFriction,
                 "Friction coefficient for pressing in, default --friction");
   addTextOption(*press, "--joining-clearance", o->joiningClearance,
                 "Clearance for shrinking on, default " + formatPlain(kJoiningClearancePerDiameter) +
                     " x size");
-  press->add_flag("--inch", o->inch,
+  addTextOption(*press, "--hole-temp", o->holeTemp,
+                "Operating temperature of the hub in °C, default 20");
+  addTextOption(*press, "--shaft-temp", o->shaftTemp,
+                "Operating temperature of the shaft in °C, default 20");
+  press->add_flag("--inch", o->joint.inch,
                   "SIZE, --hub-diameter, --bore, --length, --joining-clearance in inches");
-  press->add_flag("--json", o->json, "Write JSON instead of the table");
+  press->add_flag("--json", o->joint.json, "Write JSON instead of the table");
   press->callback([&ctx, o] { ctx.exitCode = runPress(*o, ctx); });
 }
 

@@ -72,7 +72,7 @@ TEST(PressCommand, WritesEveryFigureOfTheMethod) {
     EXPECT_NE(r.out.find(R"("fit":)" + fit + R"(,"press":{)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(R"("loose_at_min":false,"hub_yields":false,"shaft_yields":false,)"
                          R"("shaft_below_ln2":false,"no_interference":false,)"
-                         R"("shaft_below_absolute_zero":false}})"),
+                         R"("shaft_below_absolute_zero":false},"conventions":)"),
               std::string::npos);
   }
 }
@@ -156,7 +156,64 @@ TEST(PressCommand, TextWarnsWhereTheMethodStops) {
     for (const char* text : c.texts) {
       EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
     }
-    EXPECT_EQ(lines(r.out).size(), 11 + c.warnings);
+    EXPECT_EQ(lines(r.out).size(), 13 + c.warnings);  // 11 figures, 2 conventions
+  }
+}
+
+// Load, temperatures and conventions reach the answer (the figures are the
+// core's, checked there): by hand for 50 H7/s6, T = 400 N·m,
+// S_R = 23.034375·240π/16000 = 1.0854693.
+TEST(PressCommand, CarriesLoadTemperaturesAndConventions) {
+  std::vector<std::string> args(kExample);
+  args.insert(args.end(), {"--torque", "400", "--hole-temp", "60", "--smoothing", "0.4", "--stress",
+                           "von-mises"});
+  const CliRun r = run(args);
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_NEAR(number(r.out, "slip_safety"), 1.0854693492004859, 1e-12);
+  EXPECT_NE(r.out.find(R"("conventions":{"smoothing":"0.4","smoothing_source":"DIN 7190-1:2017",)"
+                       R"("stress":"von-mises"},"load":{"torque":400,"axial_force":0,)"
+                       R"("resultant_force":16000,)"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(R"("operating":{"hub_temperature":60,"shaft_temperature":20,)"),
+            std::string::npos);
+  // "fit" holds fit's operating values for the same temperatures.
+  const CliRun fit = run({"fit", "50", "H7/s6", "--hole-temp", "60", "--json"});
+  std::string fitJson = fit.out;
+  fitJson.pop_back();
+  EXPECT_NE(r.out.find(R"("fit":)" + fitJson + ","), std::string::npos);
+  const CliRun none = run(kExample);
+  EXPECT_NE(none.out.find(R"("load":null,"operating":null})"), std::string::npos);
+}
+
+TEST(PressDesignCommand, BadInputIsOneLine) {
+  struct Case {
+    std::vector<std::string> args;  // after the joint options
+    const char* err;
+  };
+  const Case cases[] = {
+      {{}, "--torque or --axial-force is missing"},
+      {{"--torque", "0"}, "--torque and --axial-force give no load: one must be greater than 0"},
+      {{"--axial-force", "-5"},
+       "--axial-force \"-5\" must be at least 0 and at most 1000000000000"},
+      {{"--torque", "400", "--slip-safety", "0.9"},
+       "--slip-safety \"0.9\" must be at least 1 and at most 100"},
+      {{"--torque", "400", "--yield-safety", "x"}, "--yield-safety \"x\" is not a finite number"},
+      {{"--torque", "400", "--range", "5:99"},
+       "range \"5:99\" is neither a named range (precision, gauges, semi-products, structures, "
+       "non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"},
+      {{"--torque", "400", "--bore", "50"},
+       "--bore \"50\" must be at least 0 and less than the size"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.err);
+    std::vector<std::string> args = {"press-design", "50", "--hub-diameter", "80",
+                                     "--length",     "40", "--friction",     "0.12"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, kExitUsage);
+    EXPECT_EQ(r.err, "kalmo-cli: " + std::string(c.err) + "\n");
+    EXPECT_EQ(r.out, "");
   }
 }
 

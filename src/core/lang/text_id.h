@@ -499,6 +499,28 @@ enum class TextId : int {
   SeatOuterAbove400 = 1238,     // "Outside diameters over 400 mm: the ring tolerance rests ..."
   SeatDiameterRange = 1239,     // "diameter %1"
   ProbableFitShort = 1240,      // "Probable fit": results grid row under the fit
+  // Press fits from the load.
+  PressSlips = 1250,                // the load overcomes the friction: slip safety below 1
+  PressLooseAtOperating = 1251,     // loose at the smallest interference at operating temperature
+  PressLoad = 1252,                 // "Load to transmit": group title
+  PressTorque = 1253,               // "Torque": field caption
+  PressAxialForce = 1254,           // "Axial force": field caption
+  PressRequiredSlipSafety = 1255,   // "Required safety against slip"
+  PressRequiredYieldSafety = 1256,  // "Required safety against yielding"
+  PressSlipSafetyOfFit = 1257,      // "Safety of this fit against slip: %1"
+  PressFitsCarryingLoad = 1258,     // "Fits that carry the load": group title
+  PressApplyFit = 1259,             // "Apply fit": button
+  PressInterferenceWindow = 1260,   // "Required interference at least %1, permitted at most %2"
+  PressNoFitCarries = 1261,         // no fit carries the load elastically: by %1, %2 times
+  PressNoFitInRange = 1262,         // no fit of the system and range lies in the window
+  PressLoose = 1263,                // "loose": a slip safety without pressure
+  PressEnterLoad = 1264,            // "Enter a torque or an axial force ..."
+  PressSlipSafety = 1265,           // "Slip safety": column
+  PressHubSafetyShort = 1266,       // "Hub safety": column
+  PressShaftSafetyShort = 1267,     // "Shaft safety": column
+  PressFitsHelp = 1268,             // accessible description of the fits table
+  PressDesignSystemHelp = 1269,     // "Hole basis, shaft basis or all combinations: ..."
+  PressApplyFitHelp = 1270,         // "Takes the chosen fit to the main window"
 };
 
 }  // namespace kalmo

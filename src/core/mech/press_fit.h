@@ -14,6 +14,44 @@ namespace kalmo {
 // cooled with it.
 inline constexpr double kLiquidNitrogenC = -196;
 
+// The smoothing of the roughness peaks on joining, ΔU = factor·(Rz_A + Rz_I).
+// The editions of DIN 7190 differ here: 0.8 is the factor of DIN 7190:2001
+// (and of this program until the choice was offered); public sources give
+// 0.4 for DIN 7190-1:2017, though sources disagree about that edition.
+enum class SmoothingRule {
+  Factor08,  // 0.8·(Rz_A + Rz_I), DIN 7190:2001; the default
+  Factor04,  // 0.4·(Rz_A + Rz_I), DIN 7190-1:2017 as public sources give it
+};
+double smoothingFactor(SmoothingRule rule);
+
+// The equivalent stress at the hub bore, where σ_t = p(1 + Q_A²)/(1 − Q_A²)
+// and σ_r = −p (plane stress). The shaft's stress is the same under both:
+// p for a solid shaft (σ_r = σ_t = −p), 2p/(1 − Q_I²) at a hollow shaft's
+// bore (σ_r = 0).
+enum class StressHypothesis {
+  MaxShear,  // σ_t − σ_r = 2p/(1 − Q_A²) (Tresca); the default
+  VonMises,  // √(σ_t² + σ_r² − σ_t·σ_r) = p·√(3 + Q_A⁴)/(1 − Q_A²)
+};
+
+// The load the joint is to transmit, both >= 0.
+struct PressLoad {
+  double torqueNm = 0;     // T
+  double axialForceN = 0;  // F_a
+  friend constexpr bool operator==(const PressLoad&, const PressLoad&) = default;
+};
+
+// The resultant friction force the load asks of the joint, N:
+// F_res = √((2000·T/D)² + F_a²), D in mm.
+double resultantForceN(const PressLoad& load, double diameterMm);
+
+// The operating temperatures of hub and shaft, °C; each part grows with its
+// material's α.
+struct JointTemperatures {
+  double hubC = kReferenceTemperatureC;
+  double shaftC = kReferenceTemperatureC;
+  friend constexpr bool operator==(const JointTemperatures&, const JointTemperatures&) = default;
+};
+
 // Everything the elastic press-fit calculation (DIN 7190-1, elastic case,
 // plane stress, no centrifugal load) needs. The hub is the hole part.
 struct PressFitInput {
@@ -30,6 +68,10 @@ struct PressFitInput {
   double friction = 0;                       // μ for the transmitted load, > 0
   std::optional<double> pressFriction;       // μ_e for pressing in; default μ
   std::optional<double> joiningClearanceMm;  // s for shrinking on, >= 0; default 0.001·D
+  SmoothingRule smoothing = SmoothingRule::Factor08;
+  StressHypothesis hubStress = StressHypothesis::MaxShear;
+  std::optional<PressLoad> load;               // for the slip safety; none: no S_R
+  std::optional<JointTemperatures> operating;  // for the joint at temperature
 };
 
 // The joining clearance s when none is given: a thousandth of the joint
@@ -61,6 +103,10 @@ enum class PressFitError {
   Friction,          // μ
   PressFriction,     // μ_e
   JoiningClearance,  // s
+  Torque,            // T of the load
+  AxialForce,        // F_a of the load
+  HubTemperature,    // below absolute zero, or α_A·(t − 20) outside (−1, 1]
+  ShaftTemperature,  // the same for the shaft
 };
 
 // The range an input must lie in (see pressFitRange). The upper bounds keep
@@ -87,18 +133,38 @@ inline constexpr double kPressMinAlphaUmPerMK = 0.01;
 inline constexpr double kPressMaxAlphaUmPerMK = 1000;
 inline constexpr double kPressMaxRoughnessUm = 1000;
 inline constexpr double kPressMaxFriction = 10;
+inline constexpr double kPressMaxLoad = 1e12;  // N·m and N
 
 // The range of the input an error names, at the joint diameter D (mm):
 //   D_aA in (D, 1e6], D_iI in [0, D), l in (0, 1e6], s in [0, D],
 //   E in [1, 1e7], ν in (0, 0.5), Re in (0, 1e5], α in [0.01, 1000],
-//   Rz in [0, 1000], μ and μ_e in (0, 10].
+//   Rz in [0, 1000], μ and μ_e in (0, 10], T and F_a in [0, 1e12],
+//   temperatures from −273.15 °C (and checkPartTemperature with the α).
 // FitUndefined, Diameter and None name no input: an empty range.
 PressFitRange pressFitRange(PressFitError input, double diameterMm);
+
+// The joint at its operating temperatures: the interferences of the fit at
+// temperature (fitOfClassesAtTemperature, as the fit's operating values),
+// with the same ΔU, K and D as at 20 °C; the other figures from them as at
+// 20 °C.
+struct PressAtTemperature {
+  double uMaxMm = 0;  // largest interference at temperature; negative is clearance
+  double uMinMm = 0;  // smallest interference at temperature
+  double pMaxMpa = 0;
+  double pMinMpa = 0;
+  double torqueNm = 0;
+  double axialForceN = 0;
+  std::optional<double> slipSafety;  // with a load, as at 20 °C
+  std::optional<double> hubSafety;
+  std::optional<double> shaftSafety;
+  bool looseAtMin = false;  // U_min − ΔU <= 0 at temperature
+  friend bool operator==(const PressAtTemperature&, const PressAtTemperature&) = default;
+};
 
 struct PressFitResult {
   double qHub = 0;                    // Q_A = D / D_aA
   double qShaft = 0;                  // Q_I = D_iI / D
-  double smoothingMm = 0;             // ΔU = 0.8·(Rz_A + Rz_I)/1000
+  double smoothingMm = 0;             // ΔU = factor·(Rz_A + Rz_I)/1000
   double uMaxMm = 0;                  // es − EI, positive is interference
   double uMinMm = 0;                  // ei − ES
   double uMaxEffMm = 0;               // U_max − ΔU
@@ -123,6 +189,13 @@ struct PressFitResult {
   bool shaftYields = false;                 // S_I < 1
   bool shaftBelowLn2 = false;               // cooling needs below −196 °C
   bool shaftBelowAbsoluteZero = false;      // cooling would need below −273.15 °C
+  // With a load: F_res, and S_R = p_min·π·D·l·μ/F_res (0 when loose at the
+  // smallest interference; nullopt also when F_res = 0).
+  std::optional<double> resultantForceN;
+  std::optional<double> slipSafety;
+  bool slips = false;  // S_R < 1: the load overcomes the friction
+  // With operating temperatures: the joint at them.
+  std::optional<PressAtTemperature> atOperating;
   friend bool operator==(const PressFitResult&, const PressFitResult&) = default;
 };
 
@@ -130,10 +203,12 @@ struct PressFitResult {
 enum class PressFitWarning {
   NoInterference,       // a clearance fit transmits nothing by friction
   LooseAtMinimum,       // an interference that may vanish at the smallest one
+  Slips,                // S_R < 1 with a pressure at the smallest interference
   HubYields,            // S_A < 1
   ShaftYields,          // S_I < 1
   BelowLiquidNitrogen,  // cooling needs between −273.15 and −196 °C
   CoolingCannotJoin,    // cooling would need below absolute zero
+  LooseAtOperating,     // not loose at 20 °C, but at the operating temperatures
 };
 std::vector<PressFitWarning> pressFitWarnings(const PressFitResult& result);
 TextId pressFitWarningText(PressFitWarning warning);
@@ -148,10 +223,24 @@ struct PressFitOutcome {
 //   K = (1/E_A)((1 + Q_A²)/(1 − Q_A²) + ν_A) + (1/E_I)((1 + Q_I²)/(1 − Q_I²) − ν_I)
 //   p = ((U − ΔU)/D)/K, 0 when U − ΔU <= 0
 //   M = p_min·π·D²·l·μ/2/1000 (N·m), F_ax = p_min·π·D·l·μ, F_e = p_max·π·D·l·μ_e (N)
-//   σ_A = 2p_max/(1 − Q_A²); σ_I = p_max (solid) or 2p_max/(1 − Q_I²) (hollow)
+//   σ_A = 2p_max/(1 − Q_A²) (or von Mises, see StressHypothesis);
+//   σ_I = p_max (solid) or 2p_max/(1 − Q_I²) (hollow)
+//   S_R = p_min·π·D·l·μ/F_res with a load
 //   t_A = 20 + (U_max + s)/(α_A·1e-6·D), t_I = 20 − (U_max + s)/(α_I·1e-6·D)
 // The error is the first of pressFitErrors.
 PressFitOutcome pressFit(const PressFitInput& input);
+
+// The equivalent stresses at a joint pressure p (MPa): the hub's at its bore
+// under the input's hypothesis, the shaft's. Both grow in proportion to p,
+// so Re/(S_F·σ(1 MPa)) is the pressure at which a part reaches Re/S_F.
+struct EquivalentStresses {
+  double hubMpa = 0;
+  double shaftMpa = 0;
+};
+EquivalentStresses equivalentStresses(const PressFitInput& input, double pressureMpa);
+
+// K of the input, 1/MPa (see pressFit).
+double elasticityFactor(const PressFitInput& input);
 
 // Every input outside its range, in PressFitError order (FitUndefined last),
 // so that a form can mark them all at once.

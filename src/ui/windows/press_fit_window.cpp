@@ -27,6 +27,7 @@
 #include "widgets/number_field.h"
 #include "widgets/on_screen.h"
 #include "widgets/palette_contrast.h"
+#include "press/press_design_panel.h"
 
 namespace kalmo {
 
@@ -148,6 +149,7 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
       warnings(new QLabel(this)),
       results(new QTableView(this)),
       source_(source),
+      designPanel(new PressDesignPanel(source.language(), store, this)),
       language_(source.language()),
       store_(store),
       hubGroup_(new QGroupBox(this)),
@@ -196,6 +198,7 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
   for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
     connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
   }
+  connect(designPanel, &PressDesignPanel::fitChosen, this, &PressFitWindow::fitChosen);
   applyLanguage();
   takeFit(source_.view());
   connect(&source_, &ResultSource::resultChanged, this, &PressFitWindow::takeFit);
@@ -276,9 +279,12 @@ void PressFitWindow::buildLayout() {
   // The form scrolls where the screen is too small for it (a 1920×1080
   // screen at 200 % leaves some 960×520 device-independent pixels).
   auto* content = new QWidget;
-  auto* top = new QHBoxLayout(content);
+  auto* rows = new QVBoxLayout(content);
+  auto* top = new QHBoxLayout;
   top->addLayout(inputs);
   top->addLayout(output, 1);
+  rows->addLayout(top);
+  rows->addWidget(designPanel, 1);
   scrollWindowContent(*this, content, QStringLiteral("pressFitScroll"));
   makeChildWindow(*this, [content] {
     const int bar = content->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -340,6 +346,7 @@ void PressFitWindow::applyLanguage() {
     captions_[static_cast<std::size_t>(s.field)]->setText(fieldCaption(s.field));
   }
   model_->refreshTexts();
+  designPanel->applyLanguage();
   recalculate();
 }
 
@@ -566,6 +573,7 @@ void PressFitWindow::recalculate() {
   warnings->setText(notes.join(u'\n'));
   warnings->setVisible(!notes.isEmpty());
   model_->setResult(result, inch);
+  designPanel->setJoint(result ? input() : std::nullopt, inch);
 }
 
 void PressFitWindow::readSettings() {

@@ -16,6 +16,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class PressDesignPanel;
 class PressFitResultsModel;
 class ResultSource;
 class SettingsStore;
@@ -69,11 +70,16 @@ class PressFitWindow final : public QWidget {
   QLabel* problems;  // what is wrong with the entries, one line per field
   QLabel* warnings;  // loose joint, yielding, liquid nitrogen, clearance fit
   QTableView* results;
+  PressDesignPanel* designPanel;  // the load, its slip safety, the fits that carry it
   const PressFitResultsModel& resultsModel() const { return *model_; }
 
   // What the fields ask of the method, lengths in mm; nullopt while a
   // required field holds no number or no complete fit is shown.
   std::optional<PressFitInput> input() const;
+
+ signals:
+  // A fit chosen in the design panel, to be applied in the main window.
+  void fitChosen(kalmo::FitClasses classes);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -331,5 +331,168 @@ TEST(PressFit, JoiningTemperaturesOnlyWhereThereIsInterferenceToJoin) {
   }
 }
 
+// D = 50, D_aA = 80, l = 40, μ = 0.12, steel on a solid steel shaft:
+// Q_A² = 0.390625, K = (2.2820513 + 0.3 + 1 − 0.3)/210000 = 1.5628816e-5.
+// Slip safety S_R = p_min·π·D·l·μ/F_res, π·D·l·μ = 240π:
+//   H7/s6: p_min = 0.018/50/K = 23.034375; T = 400 N·m gives
+//   F_res = 2000·400/50 = 16000 N, S_R = 23.034375·240π/16000 = 1.0854693;
+//   with F_a = 12000 N as well F_res = √(16000² + 12000²) = 20000 N,
+//   S_R = 0.8683755 (< 1: slips). H7/p6 with Rz 2 + 2 is loose: S_R = 0.
+// Smoothing with Rz 4 + 4: ΔU = 0.8·8 µm = 0.0064 mm or 0.4·8 µm = 0.0032 mm;
+//   p_max = (0.059 − ΔU)/50/K = 67.3115625 or 71.4065625.
+// Hub stress at p_max: max. shear 2p/(1 − Q_A²); von Mises
+//   p·√(3 + Q_A⁴)/(1 − Q_A²), √3.1525879 = 1.7755585:
+//   0.4 with von Mises: 71.4065625·1.7755585/0.609375 = 208.05928.
+TEST(PressFit, SlipSafetyAndConventionsAsComputedByHand) {
+  struct Case {
+    const char* name;
+    const char* fit;
+    double rz;  // Rz of bore and shaft, µm
+    SmoothingRule smoothing;
+    StressHypothesis hypothesis;
+    std::optional<PressLoad> load;
+    double smoothingMm, pMax, hubStress;
+    std::optional<double> force, slipSafety;
+    bool slips;
+  };
+  const Case cases[] = {
+      {"no load",
+       "H7/s6",
+       0,
+       SmoothingRule::Factor08,
+       StressHypothesis::MaxShear,
+       {},
+       0,
+       75.5015625,
+       247.8,
+       {},
+       {},
+       false},
+      {"torque", "H7/s6", 0, SmoothingRule::Factor08, StressHypothesis::MaxShear, PressLoad{400, 0},
+       0, 75.5015625, 247.8, 16000, 1.0854693492004859, false},
+      {"torque and axial force", "H7/s6", 0, SmoothingRule::Factor08, StressHypothesis::MaxShear,
+       PressLoad{400, 12000}, 0, 75.5015625, 247.8, 20000, 0.86837547936038872, true},
+      {"zero load: no safety",
+       "H7/s6",
+       0,
+       SmoothingRule::Factor08,
+       StressHypothesis::MaxShear,
+       PressLoad{0, 0},
+       0,
+       75.5015625,
+       247.8,
+       0,
+       {},
+       false},
+      {"smoothing 0.8",
+       "H7/s6",
+       4,
+       SmoothingRule::Factor08,
+       StressHypothesis::MaxShear,
+       {},
+       0.0064,
+       67.3115625,
+       220.92,
+       {},
+       {},
+       false},
+      {"smoothing 0.4, von Mises",
+       "H7/s6",
+       4,
+       SmoothingRule::Factor04,
+       StressHypothesis::VonMises,
+       {},
+       0.0032,
+       71.4065625,
+       208.05928188996137,
+       {},
+       {},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PressFitInput in = input(c.fit, 80, 0, MaterialId::Steel, MaterialId::Steel);
+    in.rzHubUm = in.rzShaftUm = c.rz;
+    in.smoothing = c.smoothing;
+    in.hubStress = c.hypothesis;
+    in.load = c.load;
+    const PressFitOutcome out = pressFit(in);
+    ASSERT_TRUE(out.value);
+    const PressFitResult& r = *out.value;
+    expectRelative(r.smoothingMm, c.smoothingMm);
+    expectRelative(r.pMaxMpa, c.pMax);
+    expectRelative(r.hubStressMpa, c.hubStress);
+    EXPECT_EQ(r.resultantForceN.has_value(), c.force.has_value());
+    if (c.force) expectRelative(*r.resultantForceN, *c.force);
+    ASSERT_EQ(r.slipSafety.has_value(), c.slipSafety.has_value());
+    if (c.slipSafety) expectRelative(*r.slipSafety, *c.slipSafety);
+    EXPECT_EQ(r.slips, c.slips);
+    EXPECT_EQ(pressFitWarnings(r) == std::vector{PressFitWarning::Slips}, c.slips);
+  }
+  // Loose at the smallest interference: S_R is 0, and the warning is the
+  // loose one.
+  PressFitInput loose = input("H7/p6", 80, 0, MaterialId::Steel, MaterialId::Steel);
+  loose.rzHubUm = loose.rzShaftUm = 2;
+  loose.load = PressLoad{400, 0};
+  const PressFitResult r = *pressFit(loose).value;
+  EXPECT_EQ(r.slipSafety, 0.0);
+  EXPECT_EQ(pressFitWarnings(r), std::vector{PressFitWarning::LooseAtMinimum});
+}
+
+// The joint at operating temperatures, D = 50 mm, K as above.
+// Steel hub at 60 °C on a steel H7/u6 shaft at 20 °C: the hub grows by
+// 12e-6·40 = 4.8e-4, ES = 0.025 + 50.025·4.8e-4 = 0.049012, EI = 0.024;
+// U_max = 0.086 − 0.024 = 0.062, U_min = 0.070 − 0.049012 = 0.020988;
+// p_max = 0.062/50/K = 79.340625, p_min = 26.85808125,
+// M = p_min·π·50²·40·0.12/2000 = 506.26290 N·m, S_R (400 N·m) = 1.2656573,
+// S_A = 355·0.609375/(2·79.340625) = 1.3632873, S_I = 355/79.340625 = 4.4743787.
+// An aluminium hub at 80 °C on H7/s6 opens up: U_max = 0.059 − 50·23e-6·60
+// = −0.01, U_min = 0.043 − (0.025 + 50.025·1.38e-3) = −0.0510345.
+TEST(PressFit, AtOperatingTemperaturesAsComputedByHand) {
+  PressFitInput in = input("H7/u6", 80, 0, MaterialId::Steel, MaterialId::Steel);
+  in.load = PressLoad{400, 0};
+  in.operating = JointTemperatures{60, 20};
+  const PressFitResult r = *pressFit(in).value;
+  ASSERT_TRUE(r.atOperating);
+  const PressAtTemperature& t = *r.atOperating;
+  expectRelative(t.uMaxMm, 0.062);
+  expectRelative(t.uMinMm, 0.020988);
+  expectRelative(t.pMaxMpa, 79.340625);
+  expectRelative(t.pMinMpa, 26.85808125);
+  expectRelative(t.torqueNm, 506.26290446710663);
+  expectRelative(*t.slipSafety, 1.2656572611677666);
+  expectRelative(*t.hubSafety, 1.3632872503840246);
+  expectRelative(*t.shaftSafety, 4.474378667927055);
+  EXPECT_FALSE(t.looseAtMin);
+  // At 20 °C U_max = 0.086 gives σ_A = 361.2 > 355 MPa and a shaft at
+  // 20 − 0.136/(12e-6·50) = −206.7 °C; nothing about the temperatures.
+  EXPECT_EQ(pressFitWarnings(r),
+            (std::vector{PressFitWarning::HubYields, PressFitWarning::BelowLiquidNitrogen}));
+
+  PressFitInput hot = input("H7/s6", 80, 0, MaterialId::Aluminium, MaterialId::Steel);
+  hot.operating = JointTemperatures{80, 20};
+  const PressFitResult h = *pressFit(hot).value;
+  expectRelative(h.atOperating->uMaxMm, -0.01);
+  expectRelative(h.atOperating->uMinMm, -0.0510345);
+  EXPECT_EQ(h.atOperating->pMaxMpa, 0);
+  EXPECT_TRUE(h.atOperating->looseAtMin);
+  EXPECT_EQ(pressFitWarnings(h), std::vector{PressFitWarning::LooseAtOperating});
+
+  // At 20 °C the joint at temperature is the joint itself.
+  in.operating = JointTemperatures{};
+  const PressFitResult same = *pressFit(in).value;
+  EXPECT_EQ(same.atOperating->uMaxMm, same.uMaxMm);
+  EXPECT_EQ(same.atOperating->pMinMpa, same.pMinMpa);
+  EXPECT_EQ(same.atOperating->slipSafety, same.slipSafety);
+
+  in.operating = JointTemperatures{-300, 20};
+  EXPECT_EQ(pressFit(in).error, PressFitError::HubTemperature);
+  in.operating = JointTemperatures{20, 1e7};  // 1.2e-5·1e7: more than double
+  EXPECT_EQ(pressFit(in).error, PressFitError::ShaftTemperature);
+  in.operating.reset();
+  in.load = PressLoad{-1, 0};
+  EXPECT_EQ(pressFit(in).error, PressFitError::Torque);
+}
+
 }  // namespace
 }  // namespace kalmo

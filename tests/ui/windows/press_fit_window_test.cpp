@@ -3,6 +3,8 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <memory>
@@ -12,6 +14,8 @@
 #include "models/result_source.h"
 #include "page_test_support.h"
 #include "widgets/number_field.h"
+#include "press/press_design_panel.h"
+#include "models/press_fit_results_model.h"
 
 using namespace kalmo;
 using kalmo::test::MemoryStore;
@@ -36,6 +40,13 @@ void type(PressFitWindow& w, PressField f, const QString& text) {
   w.field(f)->selectAll();
   w.field(f)->del();
   QTest::keyClicks(w.field(f), text);
+}
+
+void typeLoad(PressFitWindow& w, LoadField f, const QString& text) {
+  NumberField* field = w.designPanel->field(f);
+  field->selectAll();
+  field->del();
+  QTest::keyClicks(field, text);
 }
 
 void choose(QComboBox* picker, MaterialId id) {
@@ -272,6 +283,49 @@ class PressFitWindowTest : public QObject {
     QCOMPARE(w.field(PressField::Friction)->text(), QString("0.12"));
   }
 
+  // 400 N·m on the worked example (by hand in the core's press-design test):
+  // H7/s6 slips at S_R 1.09; H7/t6 leads the fits that carry it; a load no
+  // fit carries says by how much; text that is no load shows nothing.
+  void findsTheFitsThatCarryALoad() {
+    Example ex;
+    PressFitWindow& w = *ex.window;
+    PressDesignPanel& p = *w.designPanel;
+    QCOMPARE(p.status->text(), ex.language.text(TextId::PressEnterLoad));
+    typeLoad(w, LoadField::Torque, "400");
+    QCOMPARE(p.slipLine->text(), QString("Safety of this fit against slip: 1.09"));
+    QCOMPARE(p.listed().size(), std::size_t{12});
+    QCOMPARE(p.fits->model()->index(0, 0).data().toString(), QString("H7/t6"));
+    QCOMPARE(p.status->text(),
+             QString("Required interference at least 0.0249 mm, permitted at most 0.0768 mm"));
+    QSignalSpy chosen(&w, &PressFitWindow::fitChosen);
+    QVERIFY(!p.applyButton->isEnabled());
+    p.fits->selectRow(1);
+    p.applyButton->click();
+    QCOMPARE(chosen.count(), 1);
+    const auto classes = chosen.at(0).at(0).value<FitClasses>();
+    QCOMPARE(Designation(Side::Hole, classes.hole) + "/" + Designation(Side::Shaft, classes.shaft),
+             std::string("H6/s7"));
+
+    typeLoad(w, LoadField::Torque, "2000");
+    QVERIFY(p.listed().empty());
+    QVERIFY(p.status->text().contains("exceeds the permitted by 0.0475 mm"));
+    QVERIFY(p.status->text().contains("1.62 times"));
+    for (const QString bad : {"4OO", "-1"}) {
+      typeLoad(w, LoadField::Torque, bad);
+      QVERIFY(p.listed().empty());
+      QVERIFY(p.slipLine->text().isEmpty());
+      QVERIFY(p.status->text().isEmpty());
+    }
+    typeLoad(w, LoadField::Torque, "400");
+    typeLoad(w, LoadField::SlipSafety, "0.5");  // below 1: no list from it
+    QVERIFY(p.listed().empty());
+    // A wrong field of the joint leaves nothing either.
+    typeLoad(w, LoadField::SlipSafety, "1.5");
+    type(w, PressField::Length, "0");
+    QVERIFY(p.listed().empty());
+    QVERIFY(p.slipLine->text().isEmpty());
+  }
+
   // The three languages, with a snapshot of each.
   void speaksEveryLanguage_data() {
     QTest::addColumn<int>("code");
@@ -293,6 +347,7 @@ class PressFitWindowTest : public QObject {
       QVERIFY(!m.index(row, 0).data().toString().isEmpty());
     }
     QCOMPARE(shown(w, PressRow::PMax), QString("75.50"));
+    typeLoad(w, LoadField::Torque, "400");
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     test::snapshot(w, QStringLiteral("press_fit_") + QTest::currentDataTag());
