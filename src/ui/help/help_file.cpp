@@ -40,6 +40,7 @@ std::string helpTopic(HelpTopic topic, int languageCode) {
     case HelpTopic::Inspection: return "::/tools.htm#inspection";
     case HelpTopic::BatchTable: return "::/tools.htm#batch";
     case HelpTopic::Press: return "::/press.htm";
+    case HelpTopic::General: return "::/general.htm";
     case HelpTopic::Start: break;
   }
   return std::string(helpTarget(languageCode).topic);
