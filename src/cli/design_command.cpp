@@ -1,10 +1,6 @@
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,10 +11,8 @@
 #include "design/design_search.h"
 #include "design/inside_targets.h"
 #include "design_output.h"
-#include "fit_use_json.h"
 #include "format/number_format.h"
 #include "format/units.h"
-#include "json_writer.h"
 #include "lang/lang_table.h"
 #include "mech_options.h"
 
