@@ -20,11 +20,13 @@
 #include "format/shortest_number.h"
 #include "format/units.h"
 #include "general/general_text.h"
+#include "help/help_command.h"
 #include "models/result_source.h"
 #include "report/report_printer.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
 #include "widgets/number_field.h"
+#include "widgets/on_screen.h"
 
 namespace kalmo {
 
@@ -35,7 +37,6 @@ namespace {
 constexpr int kWindowWidth = 920;
 constexpr int kWindowHeight = 480;
 
-const QColor kMarkedRow(255, 236, 160);
 const QColor kReasonText(96, 96, 96);
 const QColor kSectionRow(226, 232, 244);
 
@@ -83,19 +84,14 @@ QPushButton* button(QWidget* parent, const char* name) {
   return b;
 }
 
-QString htmlRow(const QStringList& cells, const QString& style = QString()) {
-  QString row =
-      style.isEmpty() ? QStringLiteral("<tr>") : QStringLiteral("<tr style=\"%1\">").arg(style);
-  for (const QString& c : cells) row += QStringLiteral("<td>%1</td>").arg(c.toHtmlEscaped());
-  return row + QStringLiteral("</tr>");
-}
-
 }  // namespace
 
 GeneralTolerancesWindow::GeneralTolerancesWindow(const ResultSource& source, QWidget* parent)
     : GeneralTolerancesWindow(source.language(), source.view().inputs.sizeMm,
                               source.view().inputs.inch, parent) {
   connect(&source, &ResultSource::languageChanged, this, &GeneralTolerancesWindow::applyLanguage);
+  // Opened from the main window: beside it, at the window's own size.
+  openBeside(*this, parent ? parent->window() : nullptr);
 }
 
 GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, double startSizeMm,
@@ -207,6 +203,7 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
     savePdfWithDialog(this, language_, QPageLayout::Portrait,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
   });
+  addHelpKey(*this, HelpTopic::General, [this] { return languageNumber(language_.code()); });
   applyLanguage();
 }
 
@@ -370,7 +367,7 @@ void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignatio
       if (marked == i) {
         for (int c = 0; c < 2; ++c) {
           QTableWidgetItem* item = standard->item(r, c);
-          item->setBackground(kMarkedRow);
+          item->setBackground(kGeneralMarkedRow);
           QFont f = item->font();
           f.setBold(true);
           item->setFont(f);
@@ -378,74 +375,6 @@ void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignatio
       }
     }
   }
-}
-
-QString GeneralTolerancesWindow::reportText() const {
-  const LangTable& lang = language_.table();
-  const GeneralTextOptions options{inch_, localeDecimalSeparator()};
-  QString text;
-  if (answer_) text += qs(generalAnswerText(lang, *answer_, options)) + u'\n';
-  if (designation_) text += qs(generalTableText(lang, *designation_, options));
-  return text;
-}
-
-void GeneralTolerancesWindow::copyText() const {
-  QApplication::clipboard()->setText(reportText());
-}
-
-QString GeneralTolerancesWindow::reportHtml() const {
-  const Language& l = language_;
-  ReportHeader header = reportHeader(l, l.text(TextId::GeneralTolerances), inch_);
-  header.editions = l.text(TextId::GeneralEditions);
-  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
-                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
-                          QStringList{header.version, header.date, header.unit, header.editions}
-                              .join(QStringLiteral(" \u00B7 "))
-                              .toHtmlEscaped());
-  const auto tableOf = [](const QTableWidget& t) {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-    QStringList headings;
-    for (int c = 0; c < t.columnCount(); ++c) {
-      headings << t.horizontalHeaderItem(c)->text();
-    }
-    out += htmlRow(headings, QStringLiteral("font-weight:bold; background:#e2e8f4"));
-    for (int r = 0; r < t.rowCount(); ++r) {
-      QStringList cells;
-      for (int c = 0; c < t.columnCount(); ++c) {
-        if (t.columnSpan(r, 0) > 1 && c > 0) break;
-        cells << (t.item(r, c) ? t.item(r, c)->text() : QString());
-      }
-      const QTableWidgetItem* first = t.item(r, 0);
-      QString style;
-      if (first && first->background().color() == kMarkedRow) {
-        style = QStringLiteral("font-weight:bold; background:#ffeca0");
-      }
-      QString row = htmlRow(cells, style);
-      if (cells.size() == 1) {
-        row.replace(QStringLiteral("<td>"),
-                    QStringLiteral("<td colspan=\"%1\"><b>").arg(t.columnCount()));
-        row.replace(QStringLiteral("</td>"), QStringLiteral("</b></td>"));
-      }
-      out += row;
-    }
-    return out + QStringLiteral("</table>");
-  };
-  html += QStringLiteral("<h4>%1</h4>").arg(heading->text().toHtmlEscaped());
-  if (answer_) html += tableOf(*answers);
-  if (designation_) {
-    html += QStringLiteral("<h4>%1</h4>").arg(tableHeading->text().toHtmlEscaped()) +
-            tableOf(*standard);
-  }
-  return html;
-}
-
-int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
-  QTextDocument document;
-  document.setDefaultFont(windowFont());
-  document.setHtml(reportHtml());
-  document.setPageSize(device.pageLayout().paintRectPoints().size());
-  document.print(&device);
-  return document.pageCount();
 }
 
 }  // namespace kalmo

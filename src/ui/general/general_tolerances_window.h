@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <optional>
 
@@ -16,6 +17,9 @@ namespace kalmo {
 class Language;
 class NumberField;
 class ResultSource;
+
+// The background of the size's rows in the table, on screen and in the report.
+inline const QColor kGeneralMarkedRow(255, 236, 160);
 
 // The general tolerances window: the title block's designation (typed, or
 // picked from the list of every class) and a size, then every general

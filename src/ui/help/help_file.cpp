@@ -41,6 +41,7 @@ std::string helpTopic(HelpTopic topic, int languageCode) {
     case HelpTopic::BatchTable: return "::/tools.htm#batch";
     case HelpTopic::Press: return "::/press.htm";
     case HelpTopic::BearingSeat: return "::/bearings.htm#window";
+    case HelpTopic::General: return "::/general.htm";
     case HelpTopic::Start: break;
   }
   return std::string(helpTarget(languageCode).topic);

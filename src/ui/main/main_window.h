@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <optional>
 
 #include "main/calc_record.h"
+#include "main/commands.h"
 #include "main/window_geometry.h"
 #include "models/result_source.h"
 #include "pages/calc_host.h"
@@ -22,15 +24,12 @@ class QToolButton;
 
 namespace kalmo {
 
-class BatchTableWindow;
 class CataloguePage;
-class InspectionWindow;
 class ClassList;
 class DesignPage;
 class Language;
 class NumberField;
 class OperatingPage;
-class PressFitWindow;
 class ResultsGrid;
 class SettingsStore;
 class ZoneDiagram;
@@ -78,7 +77,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void toggleDesignPage();
   void toggleOperatingPage();
   // The page the side panel shows, SidePage::None while it is closed.
-  SidePage sidePage() const { return sidePage_; }
+  SidePage sidePage() const { return panel_.page; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -97,27 +96,24 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void showShaftClassList();
   void choosePreferredNumber();
 
-  // Toolbar.
+  // Commands (main/commands.h): runs a row's command; a row with a window
+  // maker opens its window once and brings it to the front after that.
+  void runCommand(Command command);
+  void openWindow(const CommandRow& row);
+  QAction* action(Command command) const;
   void copyResults();
   // The results grid's context menu and Ctrl+Shift+C: the drawing callouts.
   void copyCallout();
-  void exitProgram();
   void showHelpPage();
-  void showAbout();
-  // Opens the press-fit window for the fit on screen, or brings it to the front.
-  void showPressFit();
-  // The inspection and batch table windows, opened once and kept; and the
-  // current result printed or saved as PDF on one A4 page.
-  void showInspection();
-  void showBatchTable();
+  // The current result printed or saved as PDF on one A4 page.
   void printCurrentResult();
   void saveCurrentResultPdf();
-  void chooseBulgarian();
-  void chooseGerman();
-  void chooseEnglish();
-  // Writes every caption, hint and list entry of the window and its pages in
-  // the current language.
+  void chooseLanguage(LanguageCode code);
+  // Writes every caption, hint and list entry of the window in the current
+  // language, then announces it to the pages and windows.
   void applyLanguage();
+  // The commands' texts, tooltips with their shortcuts and accessible names.
+  void describeCommands();
   // The accessible texts of the results grid and the zone diagram.
   void describeResults();
   // The window's own views of a new result: grid, diagram, boundary note.
@@ -126,16 +122,14 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void setUpKeyboard();
   // Moves the window so that its whole frame lies on its screen.
   void keepOnScreen();
-  void buildToolBar();
+  void buildCommands();
   void buildInputs();
   void buildPanel();
   void connectInputs();
-  void buildResultActions();
   // The range-boundary note under the grid, for the last calculation and the current language.
   void showBoundaryNote();
-  void chooseLanguage(LanguageCode code);
   void showSidePage(SidePage page);
-  // Shows a number in nominalSizeField_ while the nominal size stays sizeMm, then recalculates.
+  // Shows a number in the size field while the nominal size stays sizeMm, then recalculates.
   void writeNominalField(double shown, double sizeMm);
   // The size field's limits and unit signs follow the unit.
   void applyUnitToSizeField();
@@ -149,67 +143,67 @@ class MainWindow final : public QMainWindow, public CalcHost {
   FitInputs fitInputs() const;
 
   // Widgets; each keeps its form id as its object name (docs/form-ids.md).
-  // Toolbar.
-  QToolButton* copyButton_;
-  QToolButton* unitButton_;
-  QToolButton* languageButton_;
-  QToolButton* exitButton_;
-  QToolButton* helpButton_;
-  QToolButton* aboutButton_;
-  QAction* pressFitAction_;  // toolbar button, Ctrl+Shift+P
-  QMenu* languageMenu_;
-  QAction* englishAction_;
-  QAction* germanAction_;
-  QAction* bulgarianAction_;
-  QToolButton* inspectionButton_;
-  QToolButton* batchTableButton_;
-  QToolButton* printButton_;
-  QToolButton* pdfButton_;
+  // The toolbar: one action per command row, the language menu, and the
+  // tool windows, made when first asked for.
+  struct Toolbar {
+    std::map<Command, QAction*> actions;
+    std::map<Command, QWidget*> windows;
+    QToolButton* languageButton = nullptr;
+    QMenu* languageMenu = nullptr;
+    QAction* englishAction = nullptr;
+    QAction* germanAction = nullptr;
+    QAction* bulgarianAction = nullptr;
+  };
+  // Basic parameters: the size, the class pickers and lists, the side-panel buttons.
+  struct Inputs {
+    QGroupBox* group = nullptr;
+    QLabel* nominalSizeLabel = nullptr;
+    QLabel* holeLabel = nullptr;
+    QLabel* shaftLabel = nullptr;
+    NumberField* nominalSizeField = nullptr;
+    QToolButton* preferredNumbersButton = nullptr;
+    QComboBox* holeLetterPicker = nullptr;
+    QComboBox* holeGradePicker = nullptr;
+    QToolButton* holeClassListButton = nullptr;
+    QComboBox* shaftLetterPicker = nullptr;
+    QComboBox* shaftGradePicker = nullptr;
+    QToolButton* shaftClassListButton = nullptr;
+    ClassList* holeClassesUpTo500 = nullptr;
+    ClassList* holeClassesAbove500 = nullptr;
+    ClassList* shaftClassesUpTo500 = nullptr;
+    ClassList* shaftClassesAbove500 = nullptr;
+    QPushButton* catalogueButton = nullptr;
+    QPushButton* designButton = nullptr;
+    QPushButton* operatingButton = nullptr;
+  };
+  // The window's own views of the result.
+  struct Views {
+    QLabel* unitNoteLabel = nullptr;
+    ResultsGrid* resultsGrid = nullptr;
+    ZoneDiagram* zoneDiagram = nullptr;
+    QLabel* boundaryNoteLabel = nullptr;
+  };
+  // The side panel and its pages; page is SidePage::None while it is closed.
+  struct Panel {
+    QFrame* frame = nullptr;
+    QStackedWidget* pages = nullptr;
+    CataloguePage* cataloguePage = nullptr;
+    DesignPage* designPage = nullptr;
+    OperatingPage* operatingPage = nullptr;
+    SidePage page = SidePage::None;
+  };
+  Toolbar toolbar_;
+  Inputs in_;
+  Views views_;
+  Panel panel_;
 
-  // Basic parameters.
-  QGroupBox* inputsGroup_;
-  QLabel* nominalSizeLabel_;
-  QLabel* holeLabel_;
-  QLabel* shaftLabel_;
-  NumberField* nominalSizeField_;
-  QToolButton* preferredNumbersButton_;
-  QComboBox* holeLetterPicker_;
-  QComboBox* holeGradePicker_;
-  QToolButton* holeClassListButton_;
-  QComboBox* shaftLetterPicker_;
-  QComboBox* shaftGradePicker_;
-  QToolButton* shaftClassListButton_;
-  ClassList* holeClassesUpTo500_;
-  ClassList* holeClassesAbove500_;
-  ClassList* shaftClassesUpTo500_;
-  ClassList* shaftClassesAbove500_;
-  QPushButton* catalogueButton_;
-  QPushButton* designButton_;
-  QPushButton* operatingButton_;
-  QLabel* unitNoteLabel_;
-  ResultsGrid* resultsGrid_;
-  ZoneDiagram* zoneDiagram_;
-  QLabel* boundaryNoteLabel_;
-  QAction* copyTextAction_;     // context menu of the grid: copyResults
-  QAction* copyCalloutAction_;  // context menu of the grid and Ctrl+Shift+C: copyCallout
-
-  // Side panel.
-  QFrame* sidePanel_;
-  QStackedWidget* sidePages_;
-  CataloguePage* cataloguePage_;
-  DesignPage* designPage_;
-  OperatingPage* operatingPage_;
-  // Made when first asked for; it follows every recalculation and language.
-  PressFitWindow* pressFitWindow_ = nullptr;
-  InspectionWindow* inspectionWindow_ = nullptr;
-  BatchTableWindow* batchTableWindow_ = nullptr;
-
+  // The session: the language and the store outlive the window; the result
+  // source carries each result and language out to the pages and windows.
   Language& language_;
   SettingsStore& store_;
   ResultSource results_{language_};
   CalcRecord record_;
   bool entryNoteShown_ = false;  // the note line holds the size field's problem
-  SidePage sidePage_ = SidePage::None;
   bool shown_ = false;
 };
 

@@ -30,48 +30,44 @@
 #include "widgets/number_field.h"
 #include "widgets/results_grid.h"
 #include "widgets/zone_diagram.h"
-#include "windows/about_window.h"
-#include "windows/batch_table_window.h"
-#include "windows/inspection_window.h"
-#include "windows/press_fit_window.h"
 
 namespace kalmo {
 
 void MainWindow::selectHoleClass(std::optional<ToleranceClass> cls) {
   if (cls) {
-    selectClass(*holeLetterPicker_, *holeGradePicker_, Side::Hole, *cls);
+    selectClass(*in_.holeLetterPicker, *in_.holeGradePicker, Side::Hole, *cls);
   } else {
-    const QSignalBlocker blockLetter(holeLetterPicker_);
-    const QSignalBlocker blockGrade(holeGradePicker_);
-    holeLetterPicker_->setCurrentIndex(-1);
-    holeGradePicker_->setCurrentIndex(-1);
+    const QSignalBlocker blockLetter(in_.holeLetterPicker);
+    const QSignalBlocker blockGrade(in_.holeGradePicker);
+    in_.holeLetterPicker->setCurrentIndex(-1);
+    in_.holeGradePicker->setCurrentIndex(-1);
   }
 }
 
 void MainWindow::selectShaftClass(std::optional<ToleranceClass> cls) {
   if (cls) {
-    selectClass(*shaftLetterPicker_, *shaftGradePicker_, Side::Shaft, *cls);
+    selectClass(*in_.shaftLetterPicker, *in_.shaftGradePicker, Side::Shaft, *cls);
   } else {
-    const QSignalBlocker blockLetter(shaftLetterPicker_);
-    const QSignalBlocker blockGrade(shaftGradePicker_);
-    shaftLetterPicker_->setCurrentIndex(-1);
-    shaftGradePicker_->setCurrentIndex(-1);
+    const QSignalBlocker blockLetter(in_.shaftLetterPicker);
+    const QSignalBlocker blockGrade(in_.shaftGradePicker);
+    in_.shaftLetterPicker->setCurrentIndex(-1);
+    in_.shaftGradePicker->setCurrentIndex(-1);
   }
 }
 
 std::optional<ToleranceClass> MainWindow::holeClass() const {
-  return pickedClass(*holeLetterPicker_, *holeGradePicker_);
+  return pickedClass(*in_.holeLetterPicker, *in_.holeGradePicker);
 }
 std::optional<ToleranceClass> MainWindow::shaftClass() const {
-  return pickedClass(*shaftLetterPicker_, *shaftGradePicker_);
+  return pickedClass(*in_.shaftLetterPicker, *in_.shaftGradePicker);
 }
 
 FitInputs MainWindow::fitInputs() const {
   FitInputs inputs;
   inputs.sizeMm = record_.NominalSize;
   // The views name the size the field last applied, never a half-typed text.
-  inputs.sizeText = nominalSizeField_->appliedText().toStdString();
-  inputs.sizeShown = nominalSizeField_->value();
+  inputs.sizeText = in_.nominalSizeField->appliedText().toStdString();
+  inputs.sizeShown = in_.nominalSizeField->value();
   inputs.hole = holeClass();
   inputs.shaft = shaftClass();
   inputs.inch = record_.InchMode;
@@ -84,21 +80,21 @@ void MainWindow::Recalculate() {
 
 void MainWindow::showResult() {
   describeResults();
-  resultsGrid_->update();
-  zoneDiagram_->setValues(zoneValues(view()));
+  views_.resultsGrid->update();
+  views_.zoneDiagram->setValues(zoneValues(view()));
   showBoundaryNote();
 }
 
 std::optional<OperatingConditions> MainWindow::operatingConditions() const {
-  return operatingPage_->conditions();
+  return panel_.operatingPage->conditions();
 }
 
 QString MainWindow::operatingConditionsLine() const {
-  return operatingPage_->conditionsLine();
+  return panel_.operatingPage->conditionsLine();
 }
 
 void MainWindow::showBoundaryNote() {
-  boundaryNoteLabel_->setText(
+  views_.boundaryNoteLabel->setText(
       QString::fromStdString(boundaryNote(language_.table(), view(), localeDecimalSeparator())));
 }
 
@@ -113,21 +109,21 @@ void MainWindow::startSession() {
   const WindowSettings stored = readWindowSettings(store_);
   record_.InchMode = stored.inchMode;
   applyUnitToSizeField();
-  designPage_->showUnit(record_.InchMode);
-  designPage_->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
-                              stored.onlyInsideTargets);
-  operatingPage_->restoreChoices(readOperatingChoices(store_));
+  panel_.designPage->showUnit(record_.InchMode);
+  panel_.designPage->restoreChoices(stored.resultCountIndex, stored.onlyStandardFits,
+                                    stored.onlyInsideTargets);
+  panel_.operatingPage->restoreChoices(readOperatingChoices(store_));
   // The design page as the last session left it (targets in mm, with their fit type).
   const DesignSettings design = readDesignSettings(store_);
-  designPage_->setAtOperatingConditions(design.atOperatingConditions);
-  designPage_->restoreTargets(static_cast<FitType>(design.fitType), design.minMm, design.maxMm,
-                              record_.InchMode);
+  panel_.designPage->setAtOperatingConditions(design.atOperatingConditions);
+  panel_.designPage->restoreTargets(static_cast<FitType>(design.fitType), design.minMm,
+                                    design.maxMm, record_.InchMode);
   if (record_.InchMode) {
-    unitButton_->setIcon(icon(Image::UnitInch));
+    action(Command::SwitchUnit)->setIcon(icon(Image::UnitInch));
     // The field's change handler takes the start size in inches as the nominal size.
-    nominalSizeField_->setValue(sizeFieldValue(kStartSizeMm, true));
+    in_.nominalSizeField->setValue(sizeFieldValue(kStartSizeMm, true));
   } else {
-    unitButton_->setIcon(icon(Image::UnitMillimetre));
+    action(Command::SwitchUnit)->setIcon(icon(Image::UnitMillimetre));
   }
 
   chooseLanguage(language_.code());
@@ -136,29 +132,30 @@ void MainWindow::startSession() {
   selectShaftClass(kStartFit.shaft);
   Recalculate();
 
-  cataloguePage_->selectFirstSection();
+  panel_.cataloguePage->selectFirstSection();
 }
 
 void MainWindow::saveSession() {
-  writeWindowSettings(
-      store_, WindowSettings{record_.InchMode, designPage_->resultCountIndex(),
-                             designPage_->onlyStandardFits(), designPage_->onlyInsideTargets()});
-  writeOperatingChoices(store_, operatingPage_->choices());
+  writeWindowSettings(store_,
+                      WindowSettings{record_.InchMode, panel_.designPage->resultCountIndex(),
+                                     panel_.designPage->onlyStandardFits(),
+                                     panel_.designPage->onlyInsideTargets()});
+  writeOperatingChoices(store_, panel_.operatingPage->choices());
   writeDesignSettings(
-      store_,
-      DesignSettings{designPage_->atOperatingConditions(), static_cast<int>(designPage_->fitType()),
-                     designPage_->targetMinMm(), designPage_->targetMaxMm()});
+      store_, DesignSettings{panel_.designPage->atOperatingConditions(),
+                             static_cast<int>(panel_.designPage->fitType()),
+                             panel_.designPage->targetMinMm(), panel_.designPage->targetMaxMm()});
 }
 
 void MainWindow::nominalSizeChanged() {
   // The note line describes the text as it stands: what is wrong with it, or
   // the unit again.
-  if (nominalSizeField_->marked()) {
-    showEntryNote(nominalSizeField_->problem());
+  if (in_.nominalSizeField->marked()) {
+    showEntryNote(in_.nominalSizeField->problem());
   } else if (entryNoteShown_) {
     showUnitNote();
   }
-  const std::optional<double> number = nominalSizeField_->value();
+  const std::optional<double> number = in_.nominalSizeField->value();
   // A field without a number yet (emptied while typing) has no size.
   record_.NominalSize = number ? (record_.InchMode ? inchToMm(*number) : *number) : 0;
   Recalculate();
@@ -166,7 +163,7 @@ void MainWindow::nominalSizeChanged() {
 
 void MainWindow::writeNominalField(double shown, double sizeMm) {
   // The field's change handler takes the shown number; the exact size is put back after it.
-  nominalSizeField_->setValue(shown);
+  in_.nominalSizeField->setValue(shown);
   record_.NominalSize = sizeMm;
   Recalculate();
 }
@@ -178,11 +175,12 @@ void MainWindow::classPickerChanged(const QComboBox* sender) {
 }
 
 void MainWindow::showHoleClassList() {
-  (isAbove500(record_.NominalSize) ? holeClassesAbove500_ : holeClassesUpTo500_)->showPopup();
+  (isAbove500(record_.NominalSize) ? in_.holeClassesAbove500 : in_.holeClassesUpTo500)->showPopup();
 }
 
 void MainWindow::showShaftClassList() {
-  (isAbove500(record_.NominalSize) ? shaftClassesAbove500_ : shaftClassesUpTo500_)->showPopup();
+  (isAbove500(record_.NominalSize) ? in_.shaftClassesAbove500 : in_.shaftClassesUpTo500)
+      ->showPopup();
 }
 
 void MainWindow::classListChosen(const ClassList* list, int index) {
@@ -193,8 +191,8 @@ void MainWindow::classListChosen(const ClassList* list, int index) {
   const std::string designation = text.toStdString();
   const ClassTextParts parts = splitClassText(designation);
   const bool hole = list->side() == Side::Hole;
-  selectClassTexts(hole ? *holeLetterPicker_ : *shaftLetterPicker_,
-                   hole ? *holeGradePicker_ : *shaftGradePicker_,
+  selectClassTexts(hole ? *in_.holeLetterPicker : *in_.shaftLetterPicker,
+                   hole ? *in_.holeGradePicker : *in_.shaftGradePicker,
                    QString::fromStdString(std::string(parts.letters)),
                    QString::fromStdString(std::string(parts.grade)));
   Recalculate();
@@ -214,15 +212,16 @@ void MainWindow::switchUnit() {
   // A callout typed but not yet entered is applied first, so the switch
   // converts the size the field shows. Text that is no size stays as typed
   // (and is read in the new unit): the switch never takes text away.
-  const bool converted = nominalSizeField_->value().has_value();
-  if (converted) nominalSizeField_->finishEntry();
+  const bool converted = in_.nominalSizeField->value().has_value();
+  if (converted) in_.nominalSizeField->finishEntry();
   record_.InchMode = !record_.InchMode;
   applyUnitToSizeField();
-  unitButton_->setIcon(icon(record_.InchMode ? Image::UnitInch : Image::UnitMillimetre));
+  action(Command::SwitchUnit)
+      ->setIcon(icon(record_.InchMode ? Image::UnitInch : Image::UnitMillimetre));
   if (!converted) {
     nominalSizeChanged();
   } else if (record_.InchMode) {
-    const double sizeMm = nominalSizeField_->value().value_or(record_.NominalSize);
+    const double sizeMm = in_.nominalSizeField->value().value_or(record_.NominalSize);
     writeNominalField(sizeFieldValue(sizeMm, true), sizeMm);
   } else {
     writeNominalField(
@@ -234,25 +233,26 @@ void MainWindow::switchUnit() {
 
 void MainWindow::applyUnitToSizeField() {
   const FieldLimits limits = sizeFieldLimits(record_.InchMode);
-  nominalSizeField_->setLimits(limits.minimum, limits.maximum);
-  nominalSizeField_->setInchMode(record_.InchMode);
-  nominalSizeField_->setUnit(record_.InchMode ? QStringLiteral("in") : QStringLiteral("mm"));
+  in_.nominalSizeField->setLimits(limits.minimum, limits.maximum);
+  in_.nominalSizeField->setInchMode(record_.InchMode);
+  in_.nominalSizeField->setUnit(record_.InchMode ? QStringLiteral("in") : QStringLiteral("mm"));
 }
 
 void MainWindow::showUnitNote() {
   entryNoteShown_ = false;
-  unitNoteLabel_->setText(QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
-  unitNoteLabel_->setToolTip(QString());
+  views_.unitNoteLabel->setText(
+      QString::fromStdString(unitNote(language_.table(), record_.InchMode)));
+  views_.unitNoteLabel->setToolTip(QString());
 }
 
 void MainWindow::showEntryNote(const QString& note) {
   // One line beside the side-panel buttons; a longer note is cut, and its
   // tooltip holds the whole.
   entryNoteShown_ = true;
-  const QString shown =
-      unitNoteLabel_->fontMetrics().elidedText(note, Qt::ElideRight, unitNoteLabel_->width());
-  unitNoteLabel_->setText(shown);
-  unitNoteLabel_->setToolTip(shown == note ? QString() : note);
+  const QString shown = views_.unitNoteLabel->fontMetrics().elidedText(
+      note, Qt::ElideRight, views_.unitNoteLabel->width());
+  views_.unitNoteLabel->setText(shown);
+  views_.unitNoteLabel->setToolTip(shown == note ? QString() : note);
 }
 
 void MainWindow::applyCallout(std::optional<ToleranceClass> hole,
@@ -269,69 +269,54 @@ void MainWindow::copyResults() {
 
 void MainWindow::copyCallout() {
   // No callout of a size that is not one ("Ø0 H7 (N)"): the note says why.
-  if (nominalSizeField_->marked()) {
-    showEntryNote(nominalSizeField_->problem());
+  if (in_.nominalSizeField->marked()) {
+    showEntryNote(in_.nominalSizeField->problem());
     return;
   }
   QApplication::clipboard()->setText(QString::fromStdString(calloutText(view())));
 }
 
-void MainWindow::exitProgram() {
-  close();
-}
-
 void MainWindow::showHelpPage() {
   // The topic of the page open beside the inputs.
-  const HelpTopic topic = sidePage_ == SidePage::Catalogue   ? HelpTopic::Fits
-                          : sidePage_ == SidePage::Design    ? HelpTopic::Design
-                          : sidePage_ == SidePage::Operating ? HelpTopic::Operating
-                                                             : HelpTopic::Start;
+  const HelpTopic topic = panel_.page == SidePage::Catalogue   ? HelpTopic::Fits
+                          : panel_.page == SidePage::Design    ? HelpTopic::Design
+                          : panel_.page == SidePage::Operating ? HelpTopic::Operating
+                                                               : HelpTopic::Start;
   showHelp(this, languageNumber(language_.code()), topic);
 }
 
-void MainWindow::showAbout() {
-  showAboutWindow(this);
-}
-
-void MainWindow::showPressFit() {
-  if (!pressFitWindow_) pressFitWindow_ = new PressFitWindow(results_, store_, this);
-  pressFitWindow_->show();
-  pressFitWindow_->raise();
-  pressFitWindow_->activateWindow();
-}
-
 void MainWindow::toggleCataloguePage() {
-  const bool open = sidePage_ == SidePage::None;
+  const bool open = panel_.page == SidePage::None;
   showSidePage(open ? SidePage::Catalogue : SidePage::None);
-  catalogueButton_->setText(language_.text(TextId::StandardFits) +
-                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
-  sidePages_->setCurrentWidget(cataloguePage_);
-  designButton_->setEnabled(sidePage_ == SidePage::None);
-  operatingButton_->setEnabled(sidePage_ == SidePage::None);
-  cataloguePage_->refillFitList();
+  in_.catalogueButton->setText(language_.text(TextId::StandardFits) +
+                               (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  panel_.pages->setCurrentWidget(panel_.cataloguePage);
+  in_.designButton->setEnabled(panel_.page == SidePage::None);
+  in_.operatingButton->setEnabled(panel_.page == SidePage::None);
+  panel_.cataloguePage->refillFitList();
 }
 
 void MainWindow::toggleDesignPage() {
-  const bool open = sidePage_ == SidePage::None;
+  const bool open = panel_.page == SidePage::None;
   showSidePage(open ? SidePage::Design : SidePage::None);
-  designButton_->setText(language_.text(TextId::Design) +
-                         (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  in_.designButton->setText(language_.text(TextId::Design) +
+                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
   if (open) {
-    designPage_->pageOpened();
+    panel_.designPage->pageOpened();
   }
-  sidePages_->setCurrentWidget(designPage_);
-  catalogueButton_->setEnabled(sidePage_ == SidePage::None);
-  operatingButton_->setEnabled(sidePage_ == SidePage::None);
+  panel_.pages->setCurrentWidget(panel_.designPage);
+  in_.catalogueButton->setEnabled(panel_.page == SidePage::None);
+  in_.operatingButton->setEnabled(panel_.page == SidePage::None);
 }
 
 void MainWindow::toggleOperatingPage() {
-  const bool open = sidePage_ == SidePage::None;
+  const bool open = panel_.page == SidePage::None;
   showSidePage(open ? SidePage::Operating : SidePage::None);
-  operatingButton_->setText(language_.text(TextId::OperatingButton) +
-                            (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
-  sidePages_->setCurrentWidget(operatingPage_);
-  catalogueButton_->setEnabled(sidePage_ == SidePage::None);
-  designButton_->setEnabled(sidePage_ == SidePage::None);
+  in_.operatingButton->setText(language_.text(TextId::OperatingButton) +
+                               (open ? QStringLiteral(" <<") : QStringLiteral(" >>")));
+  panel_.pages->setCurrentWidget(panel_.operatingPage);
+  in_.catalogueButton->setEnabled(panel_.page == SidePage::None);
+  in_.designButton->setEnabled(panel_.page == SidePage::None);
 }
 
 }  // namespace kalmo

@@ -18,113 +18,75 @@
 #include "widgets/number_field.h"
 #include "widgets/results_grid.h"
 #include "widgets/zone_diagram.h"
-#include "windows/batch_table_window.h"
-#include "windows/inspection_window.h"
-#include "windows/press_fit_window.h"
 
 namespace kalmo {
 
-void MainWindow::chooseBulgarian() {
-  chooseLanguage(kLanguageBulgarian);
-}
-void MainWindow::chooseGerman() {
-  chooseLanguage(kLanguageGerman);
-}
-void MainWindow::chooseEnglish() {
-  chooseLanguage(kLanguageEnglish);
-}
-
 void MainWindow::chooseLanguage(LanguageCode code) {
-  languageButton_->setIcon(languageIcon(code));
+  action(Command::Language)->setIcon(languageIcon(code));
   language_.SetLanguage(code);
   applyLanguage();
   // The views fetch their texts when they draw.
-  resultsGrid_->update();
+  views_.resultsGrid->update();
   showBoundaryNote();
 }
 
 void MainWindow::applyLanguage() {
   const Language& l = language_;
   setWindowTitle(l.text(TextId::WindowTitle));
-  copyButton_->setToolTip(l.text(TextId::Copy));
-  copyTextAction_->setText(l.text(TextId::Copy));
-  copyCalloutAction_->setText(l.text(TextId::CopyAsCallout));
-  languageButton_->setToolTip(l.text(TextId::LanguageMenu));
-  exitButton_->setToolTip(l.text(TextId::Exit));
-  helpButton_->setToolTip(l.text(TextId::Help));
-  pressFitAction_->setToolTip(l.text(TextId::PressFit) + QStringLiteral(" (") +
-                              pressFitAction_->shortcut().toString(QKeySequence::NativeText) +
-                              u')');
-  nominalSizeLabel_->setText(l.text(TextId::NominalSize));
-  holeLabel_->setText(l.text(TextId::Hole));
-  shaftLabel_->setText(l.text(TextId::Shaft));
-  inputsGroup_->setTitle(l.text(TextId::BasicParameters));
-  catalogueButton_->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
+  in_.nominalSizeLabel->setText(l.text(TextId::NominalSize));
+  in_.holeLabel->setText(l.text(TextId::Hole));
+  in_.shaftLabel->setText(l.text(TextId::Shaft));
+  in_.group->setTitle(l.text(TextId::BasicParameters));
+  in_.catalogueButton->setText(l.text(TextId::StandardFits) + QStringLiteral(" >>"));
   // The field's tooltip and a note on its text follow the language.
-  nominalSizeField_->setLanguage(&l.table());
-  if (entryNoteShown_ && nominalSizeField_->marked()) {
-    showEntryNote(nominalSizeField_->problem());
+  in_.nominalSizeField->setLanguage(&l.table());
+  if (entryNoteShown_ && in_.nominalSizeField->marked()) {
+    showEntryNote(in_.nominalSizeField->problem());
   } else {
     showUnitNote();
   }
-  designButton_->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
-  operatingButton_->setText(l.text(TextId::OperatingButton) + QStringLiteral(" >>"));
-  inspectionButton_->setToolTip(l.text(TextId::Inspection) + QStringLiteral(" (Ctrl+I)"));
-  batchTableButton_->setToolTip(l.text(TextId::BatchTable) + QStringLiteral(" (Ctrl+B)"));
-  printButton_->setToolTip(l.text(TextId::Print) + QStringLiteral(" (Ctrl+P)"));
-  pdfButton_->setToolTip(l.text(TextId::SaveAsPdf) + QStringLiteral(" (Ctrl+Shift+S)"));
+  in_.designButton->setText(l.text(TextId::Design) + QStringLiteral(" >>"));
+  in_.operatingButton->setText(l.text(TextId::OperatingButton) + QStringLiteral(" >>"));
 
   // Every button says what it does, with its shortcut; assistive technology
   // reads the same texts.
-  const auto withKey = [](const QString& text, const QKeySequence& key) {
-    return text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + u')';
-  };
-  copyButton_->setToolTip(withKey(l.text(TextId::Copy), QKeySequence::Copy));
-  unitButton_->setToolTip(withKey(l.text(TextId::SwitchUnit), QKeySequence(Qt::CTRL | Qt::Key_U)));
-  helpButton_->setToolTip(withKey(l.text(TextId::Help), QKeySequence::HelpContents));
-  aboutButton_->setToolTip(l.text(TextId::AboutProgram));
-  preferredNumbersButton_->setToolTip(l.text(TextId::PreferredNumbersTitle));
-  holeClassListButton_->setToolTip(l.text(TextId::HoleClassList));
-  shaftClassListButton_->setToolTip(l.text(TextId::ShaftClassList));
+  describeCommands();
+  in_.preferredNumbersButton->setToolTip(l.text(TextId::PreferredNumbersTitle));
+  in_.holeClassListButton->setToolTip(l.text(TextId::HoleClassList));
+  in_.shaftClassListButton->setToolTip(l.text(TextId::ShaftClassList));
   for (QToolButton* b :
-       {copyButton_, unitButton_, languageButton_, exitButton_, helpButton_, aboutButton_,
-        preferredNumbersButton_, holeClassListButton_, shaftClassListButton_, inspectionButton_,
-        batchTableButton_, printButton_, pdfButton_}) {
+       {in_.preferredNumbersButton, in_.holeClassListButton, in_.shaftClassListButton}) {
     b->setAccessibleName(b->toolTip());
   }
-  for (QObject* shown : pressFitAction_->associatedObjects()) {
-    if (auto* b = qobject_cast<QToolButton*>(shown))
-      b->setAccessibleName(pressFitAction_->toolTip());
-  }
-  nominalSizeField_->setAccessibleName(l.text(TextId::NominalSize));
-  nominalSizeField_->setAccessibleDescription(l.text(TextId::SizeFieldHelp));
-  holeLetterPicker_->setAccessibleName(l.text(TextId::HoleLetterName));
-  holeGradePicker_->setAccessibleName(l.text(TextId::HoleGradeName));
-  shaftLetterPicker_->setAccessibleName(l.text(TextId::ShaftLetterName));
-  shaftGradePicker_->setAccessibleName(l.text(TextId::ShaftGradeName));
-  for (QComboBox* letter : {holeLetterPicker_, shaftLetterPicker_}) {
+  in_.nominalSizeField->setAccessibleName(l.text(TextId::NominalSize));
+  in_.nominalSizeField->setAccessibleDescription(l.text(TextId::SizeFieldHelp));
+  in_.holeLetterPicker->setAccessibleName(l.text(TextId::HoleLetterName));
+  in_.holeGradePicker->setAccessibleName(l.text(TextId::HoleGradeName));
+  in_.shaftLetterPicker->setAccessibleName(l.text(TextId::ShaftLetterName));
+  in_.shaftGradePicker->setAccessibleName(l.text(TextId::ShaftGradeName));
+  for (QComboBox* letter : {in_.holeLetterPicker, in_.shaftLetterPicker}) {
     letter->setAccessibleDescription(l.text(TextId::DeviationLetter));
   }
-  for (QComboBox* grade : {holeGradePicker_, shaftGradePicker_}) {
+  for (QComboBox* grade : {in_.holeGradePicker, in_.shaftGradePicker}) {
     grade->setAccessibleDescription(l.text(TextId::ToleranceGrade));
   }
-  for (ClassList* list : {holeClassesUpTo500_, holeClassesAbove500_}) {
+  for (ClassList* list : {in_.holeClassesUpTo500, in_.holeClassesAbove500}) {
     list->setAccessibleName(l.text(TextId::HoleClassList));
   }
-  for (ClassList* list : {shaftClassesUpTo500_, shaftClassesAbove500_}) {
+  for (ClassList* list : {in_.shaftClassesUpTo500, in_.shaftClassesAbove500}) {
     list->setAccessibleName(l.text(TextId::ShaftClassList));
   }
-  for (ClassList* list :
-       {holeClassesUpTo500_, holeClassesAbove500_, shaftClassesUpTo500_, shaftClassesAbove500_}) {
+  for (ClassList* list : {in_.holeClassesUpTo500, in_.holeClassesAbove500, in_.shaftClassesUpTo500,
+                          in_.shaftClassesAbove500}) {
     list->setAccessibleDescription(l.text(TextId::PreferredInBold));
   }
-  catalogueButton_->setToolTip(l.text(TextId::CatalogueButtonHelp));
-  designButton_->setToolTip(l.text(TextId::DesignButtonHelp));
-  operatingButton_->setToolTip(l.text(TextId::OperatingButtonHelp));
-  for (QPushButton* b : {catalogueButton_, designButton_, operatingButton_}) {
+  in_.catalogueButton->setToolTip(l.text(TextId::CatalogueButtonHelp));
+  in_.designButton->setToolTip(l.text(TextId::DesignButtonHelp));
+  in_.operatingButton->setToolTip(l.text(TextId::OperatingButtonHelp));
+  for (QPushButton* b : {in_.catalogueButton, in_.designButton, in_.operatingButton}) {
     b->setAccessibleDescription(b->toolTip());
   }
-  zoneDiagram_->setAccessibleName(l.text(TextId::ZoneDiagramName));
+  views_.zoneDiagram->setAccessibleName(l.text(TextId::ZoneDiagramName));
   describeResults();
   results_.announceLanguage();
 }
@@ -133,8 +95,8 @@ void MainWindow::describeResults() {
   // The grid and the diagram draw their contents; assistive technology gets
   // them as text: the result text for the grid, both zones for the diagram.
   const Language& l = language_;
-  resultsGrid_->setAccessibleName(l.text(TextId::BasicParameters));
-  resultsGrid_->setAccessibleDescription(
+  views_.resultsGrid->setAccessibleName(l.text(TextId::BasicParameters));
+  views_.resultsGrid->setAccessibleDescription(
       QString::fromStdString(BuildExportText(view(), l.table(), localeDecimalSeparator()))
           .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   const ZoneValues zones = zoneValues(view());
@@ -146,7 +108,7 @@ void MainWindow::describeResults() {
       QString::fromUtf8(diagramUnitTag(record_.InchMode).data(),
                         static_cast<qsizetype>(diagramUnitTag(record_.InchMode).size()))
           .trimmed();
-  zoneDiagram_->setAccessibleDescription(
+  views_.zoneDiagram->setAccessibleDescription(
       l.text(TextId::Hole).trimmed() + QStringLiteral(": ") + number(zones.holeUpper) +
       QStringLiteral(" / ") + number(zones.holeLower) + QStringLiteral("; ") +
       l.text(TextId::Shaft).trimmed() + QStringLiteral(": ") + number(zones.shaftUpper) +

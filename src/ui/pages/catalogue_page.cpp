@@ -1,7 +1,6 @@
 #include "pages/catalogue_page.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 
@@ -9,6 +8,7 @@
 #include "models/result_source.h"
 #include "pages/calc_host.h"
 #include "storage/language.h"
+#include "widgets/page_parts.h"
 
 namespace kalmo {
 
@@ -61,7 +61,8 @@ CataloguePage::CataloguePage(const ResultSource& source, CalcHost& host, QWidget
   fitList_->setModel(list_);
   fitList_->setSelectionMode(QAbstractItemView::SingleSelection);
   fitList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  fitList_->installEventFilter(this);
+  // Enter on the list applies the current entry, as a click does.
+  applyOnEnter(*fitList_, [this] { applySelectedFit(); });
 
   connect(fitSystemPicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
   connect(fitTypePicker_, &QComboBox::currentIndexChanged, this, &CataloguePage::refillFitList);
@@ -103,17 +104,6 @@ void CataloguePage::applySelectedFit() {
     return;
   }
   host_.applyFit(entry->classes);
-}
-
-bool CataloguePage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == fitList_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      applySelectedFit();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void CataloguePage::selectFirstSection() {

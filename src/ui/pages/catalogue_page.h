@@ -36,10 +36,6 @@ class CataloguePage final : public QWidget {
   void selectFirstSection();
   const CatalogueListModel& listModel() const { return *list_; }
 
- protected:
-  // Enter on the list applies the current entry, as a click does.
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   // Applies the selected entry: its four class parts go into the main
   // pickers, then one Recalculate.

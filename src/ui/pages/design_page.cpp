@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,34 +19,19 @@
 #include "storage/language.h"
 #include "widgets/class_pickers.h"
 #include "widgets/number_field.h"
+#include "widgets/page_parts.h"
 #include "widgets/visual_tab_order.h"
 
 namespace kalmo {
 
 namespace {
 
-// The inside line ends at the page's bottom and is two lines high, or as
-// high as its text needs (a fit applied outside the targets); the inside
-// filter stands on it and the results table ends on the filter.
-constexpr int kInsideLineBottom = 382;
-constexpr int kInsideLineMinHeight = 30;
-constexpr int kFilterHeight = 17;
-
 QLabel* label(QWidget* parent, const char* name, const QRect& place) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(place);
-  return l;
+  return pageLabel(parent, QString::fromLatin1(name), place);
 }
 
 QComboBox* combo(QWidget* parent, const char* name, const QRect& place, int entries) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(QString::fromLatin1(name));
-  c->setGeometry(place);
-  for (int i = 0; i < entries; ++i) {
-    c->addItem(QString());
-  }
-  return c;
+  return pagePicker(parent, QString::fromLatin1(name), place, entries);
 }
 
 NumberField* targetField(QWidget* parent, const char* name, const QRect& place) {
@@ -60,8 +44,6 @@ NumberField* targetField(QWidget* parent, const char* name, const QRect& place) 
   f->setValue(0);
   return f;
 }
-
-// The text shown when the targets contradict each other.
 
 FitType fitTypeAt(int index) {
   return index >= 0 && index < kFitTypeCount ? static_cast<FitType>(index) : FitType::Clearance;
@@ -174,7 +156,7 @@ DesignPage::DesignPage(const ResultSource& source, CalcHost& host, QWidget* pare
   table.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  table.color(QPalette::Active, QPalette::HighlightedText));
   resultsTable_->setPalette(table);
-  resultsTable_->installEventFilter(this);
+  applyOnEnter(*resultsTable_, [this] { applyCurrentRow(); });
 
   insideOnlyBox_->setObjectName(QStringLiteral("chbDInside"));
   insideLine_->setWordWrap(true);
@@ -413,92 +395,6 @@ DesignRequest DesignPage::designRequest() const {
   return request;
 }
 
-void DesignPage::runSearch() {
-  // An entry left unfinished is put right first, as leaving the field does;
-  // a target without a number searches nothing and applies nothing.
-  maxTargetField_->finishEntry();
-  minTargetField_->finishEntry();
-  if (targetProblemShown()) return;
-  // A search at operating conditions needs every field of the operating
-  // page; the previous results stay.
-  if (atOperatingBox_->isChecked() && !host_.operatingConditions()) {
-    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
-                        source_.language().text(TextId::OperatingEntryMissing), QMessageBox::Ok,
-                        this);
-    message.exec();
-    return;
-  }
-  const DesignRequest request = designRequest();
-  const DesignCheck outcome =
-      results_->search(request, resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
-
-  // The corrected signs go back into the fields, whether or not the check
-  // passes; the stored targets follow them.
-  if (outcome.targets.max != request.targets.max) {
-    targetMaxMm_ = -targetMaxMm_;
-  }
-  if (outcome.targets.min != request.targets.min) {
-    targetMinMm_ = -targetMinMm_;
-  }
-  maxTargetField_->setValue(outcome.targets.max);
-  minTargetField_->setValue(outcome.targets.min);
-
-  if (outcome.error != DesignInputError::None) {
-    // The previous results stay.
-    QMessageBox message(QMessageBox::NoIcon, window()->windowTitle(),
-                        source_.language().text(TextId::TargetsReversed), QMessageBox::Ok, this);
-    message.exec();
-    return;
-  }
-
-  // The heading says which values the table holds: those of this search.
-  resultsHeading_->setVisible(request.operating.has_value());
-  placeResultsTable();
-  applied_.reset();
-  showResults();
-
-  // The first row shown is applied (the first inside the targets when the
-  // filter is on). Without a result the user's own classes stay.
-  if (results_->fitAt(0)) {
-    resultsTable_->setFocus();
-    applyRow(0);
-  }
-}
-
-bool DesignPage::targetProblemShown() {
-  const Language& l = source_.language();
-  QStringList problems;
-  for (const auto& [field, caption] :
-       {std::pair{maxTargetField_, maxTargetLabel_}, {minTargetField_, minTargetLabel_}}) {
-    if (field->marked()) problems << caption->text() + QStringLiteral(": ") + field->problem();
-  }
-  if (problems.isEmpty()) return false;
-  insideLine_->setText(problems.join(u'\n') + u'\n' + l.text(TextId::TargetsNotNumbers));
-  placeResultsTable();
-  return true;
-}
-
-void DesignPage::applyRow(int row) {
-  if (const std::optional<DesignResult> fit = results_->fitAt(row)) {
-    host_.applyFit(fit->classes);
-    applied_ = fit;
-    showInsideLine();
-  }
-}
-
-void DesignPage::insideFilterToggled() {
-  showResults();
-  if (!results_->searched()) return;
-  if (insideOnlyBox_->isChecked()) {
-    applyRow(0);
-  } else if (applied_) {
-    if (const int row = results_->rowOf(applied_->classes); row >= 0) {
-      resultsTable_->setCurrentIndex(results_->index(row, 0));
-      resultsTable_->scrollTo(results_->index(row, 0));
-    }
-  }
-}
-
 void DesignPage::showConditionsLine() {
   const bool ticked = atOperatingBox_->isChecked();
   if (ticked) {
@@ -511,94 +407,6 @@ void DesignPage::showConditionsLine() {
     conditionsLine_->setVisible(ticked);
     placeResultsTable();
   }
-}
-
-void DesignPage::showResults() {
-  if (!results_->searched()) {
-    return;  // no search yet
-  }
-  results_->showRows(resultCountPicker_->currentIndex(), insideOnlyBox_->isChecked());
-  resultsTable_->setCurrentIndex(results_->index(0, 0));
-  resultsTable_->scrollToTop();
-  showInsideLine();
-}
-
-void DesignPage::placeResultsTable() {
-  // From the bottom: the inside line, the inside filter on it; from the top:
-  // the check box and the lines under it. The table takes the room between.
-  const int lineHeight =
-      std::max(kInsideLineMinHeight, insideLine_->heightForWidth(insideLine_->width()));
-  const int lineTop = kInsideLineBottom - lineHeight;
-  insideLine_->setGeometry(4, lineTop, 302, lineHeight);
-  const int filterTop = lineTop - kFilterHeight;
-  insideOnlyBox_->setGeometry(4, filterTop, 302, kFilterHeight);
-  // The conditions line and the heading strip take one line each, so after a
-  // search at operating conditions 151 pixels are left between the box and
-  // the filter: about seven of the default ten rows (ten need about 205).
-  constexpr int kLine = 17;
-  int top = 167;
-  if (conditionsLine_->isVisibleTo(this)) top += kLine;
-  resultsHeading_->move(2, top);
-  if (resultsHeading_->isVisibleTo(this)) top += kLine;
-  resultsTable_->setGeometry(2, top, 306, filterTop - top);
-}
-
-void DesignPage::showInsideLine() {
-  writeInsideLine();
-  placeResultsTable();
-}
-
-void DesignPage::writeInsideLine() {
-  const std::size_t all = results_->results().size();
-  if (!results_->searched() || all == 0) {
-    insideLine_->clear();
-  } else if (results_->insideCount() == 0) {
-    insideLine_->setText(source_.language().text(TextId::NoneInsideTargets));
-  } else {
-    insideLine_->setText(
-        source_.language().text(TextId::InsideCount).arg(results_->insideCount()).arg(all));
-  }
-  // The fit in the main window, when the page applied it and it misses the
-  // targets: which value, by how much.
-  if (!applied_ || host_.holeClass() != applied_->classes.hole ||
-      host_.shaftClass() != applied_->classes.shaft) {
-    return;
-  }
-  const std::optional<TargetExcess> excess = results_->excessOf(*applied_);
-  if (!excess) return;
-  const bool inch = inch_;
-  const auto length = [inch](double mm) {
-    const double shown =
-        roundTo(inch ? mmToInch(mm) : mm, lengthDecimals(lengthUnit(inch), LengthUse::Result));
-    return QString::fromStdString(formatPlain(shown, localeDecimalSeparator())) +
-           (inch ? QStringLiteral(" in") : QStringLiteral(" mm"));
-  };
-  const FitType type = fitTypeAt(fitTypePicker_->currentIndex());
-  const bool first = excess->slot == FitValueSlot::First;
-  TextId caption = first ? TextId::MaxClearance : TextId::MinClearance;
-  if (type == FitType::Transition && !first) caption = TextId::MaxInterference;
-  if (type == FitType::Interference)
-    caption = first ? TextId::MaxInterference : TextId::MinInterference;
-  const Language& l = source_.language();
-  insideLine_->setText(insideLine_->text() + u'\n' +
-                       l.text(excess->above ? TextId::FitAppliedAbove : TextId::FitAppliedBelow)
-                           .arg(QString::fromStdString(applied_->Designation), l.text(caption),
-                                length(excess->valueMm), length(excess->excessMm)));
-}
-
-void DesignPage::applyCurrentRow() {
-  applyRow(resultsTable_->currentIndex().row());
-}
-
-bool DesignPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == resultsTable_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      applyCurrentRow();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 int DesignPage::resultCountIndex() const {

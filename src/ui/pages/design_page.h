@@ -77,9 +77,8 @@ class DesignPage final : public QWidget {
   GradeBounds gradeBounds() const;
   const DesignResultsModel& resultsModel() const { return *results_; }
 
- protected:
-  // Enter on the results table applies the current row, as a click does.
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The line under the results table is at least two lines high.
+  static constexpr int kInsideLineMinHeight = 30;
 
  private:
   // Handlers.

@@ -16,6 +16,7 @@
 #include "models/result_source.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"
+#include "widgets/page_parts.h"
 
 namespace kalmo {
 
@@ -38,18 +39,7 @@ constexpr int kResultWidth = kPartWidth;
 constexpr int kMaterialEntries = static_cast<int>(MaterialId::Custom) + 1;
 
 QLabel* label(QWidget* parent, const char* name, const QRect& place) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(place);
-  return l;
-}
-
-QComboBox* picker(QWidget* parent, const QString& name, const QRect& place, int entries) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  c->setGeometry(place);
-  for (int i = 0; i < entries; ++i) c->addItem(QString());
-  return c;
+  return pageLabel(parent, QString::fromLatin1(name), place);
 }
 
 NumberField* field(QWidget* parent, const QString& name, const QRect& place, double minimum,
@@ -110,7 +100,7 @@ OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
       shaft_(makePart("shaft")),
       distributionLabel_(label(this, "distributionLabel", {kLeft, 144, kFullWidth, 15})),
       distributionPicker_(
-          picker(this, QStringLiteral("distributionPicker"), {kLeft, 160, 200, 21}, 2)),
+          pagePicker(this, QStringLiteral("distributionPicker"), {kLeft, 160, 200, 21}, 2)),
       at20Result_(label(this, "at20Result", {kHoleX, 186, kResultWidth, 104})),
       atTemperatureResult_(label(this, "atTemperatureResult", {kShaftX, 186, kResultWidth, 104})),
       kindWarning_(label(this, "kindWarning", {kLeft, 280, kFullWidth, 30})),
@@ -164,8 +154,8 @@ OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
 OperatingPage::PartWidgets OperatingPage::makePart(const char* side) {
   const QString name = QString::fromLatin1(side);
   const int x = name == QStringLiteral("hole") ? kHoleX : kShaftX;
-  PartWidgets part{picker(this, name + QStringLiteral("MaterialPicker"), {x, 40, kPartWidth, 21},
-                          kMaterialEntries),
+  PartWidgets part{pagePicker(this, name + QStringLiteral("MaterialPicker"),
+                              {x, 40, kPartWidth, 21}, kMaterialEntries),
                    field(this, name + QStringLiteral("AlphaField"), {x, 80, kPartWidth, 21},
                          kAlphaFieldMin, kAlphaFieldMax),
                    field(this, name + QStringLiteral("TemperatureField"), {x, 120, kPartWidth, 21},

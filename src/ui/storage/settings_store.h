@@ -107,6 +107,13 @@ inline const QString kDesignAtOperating = QStringLiteral("OpDesign");
 inline const QString kDesignFitType = QStringLiteral("DesType");
 inline const QString kDesignMax = QStringLiteral("DesMax");
 inline const QString kDesignMin = QStringLiteral("DesMin");
+// The press-fit window: the two material entries (MaterialId), and a switch
+// set once the window has stored its inputs: from then on an empty stored
+// field stays empty instead of getting its initial value. Each entry field
+// is stored under its own object name (windows/press_fit_fields.h).
+inline const QString kPressHubMaterial = QStringLiteral("PressHubMaterial");
+inline const QString kPressShaftMaterial = QStringLiteral("PressShaftMaterial");
+inline const QString kPressStored = QStringLiteral("PressStored");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.

@@ -31,6 +31,7 @@ QString path(Image image) {
     case Image::BatchTable: return QStringLiteral(":/images/batch_table.svg");
     case Image::Print: return QStringLiteral(":/images/print.svg");
     case Image::Pdf: return QStringLiteral(":/images/pdf.svg");
+    case Image::GeneralTolerances: return QStringLiteral(":/images/general_tolerances.svg");
     case Image::Application: return QStringLiteral(":/images/kalmo.svg");
   }
   return {};

@@ -25,6 +25,7 @@ enum class Image {
   BatchTable,
   Print,
   Pdf,
+  GeneralTolerances,  // the general tolerances window
   Application,
 };
 

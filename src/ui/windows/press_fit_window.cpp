@@ -28,117 +28,11 @@
 #include "widgets/on_screen.h"
 #include "widgets/palette_contrast.h"
 #include "press/press_design_panel.h"
+#include "windows/press_fit_fields.h"
 
 namespace kalmo {
 
-namespace {
-
-enum class Unit { Length, Mpa, None, Alpha, Micrometre };
-
-struct FieldDefinition {
-  PressField field;
-  const char* key;  // settings name and object name
-  TextId caption;
-  const char* symbol;  // rich text
-  Unit unit;
-  PressFitError error;  // the method's complaint about this field; names its range
-  double initial;       // NaN: empty
-  // An empty field stands for the method's default (μ_e = μ, s = 0.001·D).
-  bool emptyIsDefault = false;
-};
-
-constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
-
-// Hub first, then shaft, then the joint; materials are filled from the picker.
-constexpr std::array<FieldDefinition, kPressFieldCount> kFields{{
-    {PressField::HubModulus, "PressHubE", TextId::ElasticModulus, "E<sub>A</sub>", Unit::Mpa,
-     PressFitError::HubModulus, kEmpty},
-    {PressField::HubPoisson, "PressHubNu", TextId::PoissonRatio, "ν<sub>A</sub>", Unit::None,
-     PressFitError::HubPoisson, kEmpty},
-    {PressField::HubYield, "PressHubRe", TextId::YieldStrength, "R<sub>eA</sub>", Unit::Mpa,
-     PressFitError::HubYield, kEmpty},
-    {PressField::HubAlpha, "PressHubAlpha", TextId::ExpansionCoefficient, "α<sub>A</sub>",
-     Unit::Alpha, PressFitError::HubAlpha, kEmpty},
-    {PressField::HubOuterDiameter, "PressHubOuter", TextId::HubOuterDiameter, "D<sub>aA</sub>",
-     Unit::Length, PressFitError::HubOuterDiameter, kEmpty},
-    {PressField::HubRoughness, "PressRzHub", TextId::Roughness, "Rz<sub>A</sub>", Unit::Micrometre,
-     PressFitError::HubRoughness, 0},
-    {PressField::ShaftModulus, "PressShaftE", TextId::ElasticModulus, "E<sub>I</sub>", Unit::Mpa,
-     PressFitError::ShaftModulus, kEmpty},
-    {PressField::ShaftPoisson, "PressShaftNu", TextId::PoissonRatio, "ν<sub>I</sub>", Unit::None,
-     PressFitError::ShaftPoisson, kEmpty},
-    {PressField::ShaftYield, "PressShaftRe", TextId::YieldStrength, "R<sub>eI</sub>", Unit::Mpa,
-     PressFitError::ShaftYield, kEmpty},
-    {PressField::ShaftAlpha, "PressShaftAlpha", TextId::ExpansionCoefficient, "α<sub>I</sub>",
-     Unit::Alpha, PressFitError::ShaftAlpha, kEmpty},
-    {PressField::ShaftBore, "PressShaftBore", TextId::ShaftBoreDiameter, "D<sub>iI</sub>",
-     Unit::Length, PressFitError::ShaftBore, 0},
-    {PressField::ShaftRoughness, "PressRzShaft", TextId::Roughness, "Rz<sub>I</sub>",
-     Unit::Micrometre, PressFitError::ShaftRoughness, 0},
-    {PressField::Length, "PressLength", TextId::JointLength, "l", Unit::Length,
-     PressFitError::Length, kEmpty},
-    {PressField::Friction, "PressFriction", TextId::Friction, "μ", Unit::None,
-     PressFitError::Friction, kTypicalDrySteelFriction},
-    {PressField::PressFriction, "PressPressFriction", TextId::PressInFriction, "μ<sub>e</sub>",
-     Unit::None, PressFitError::PressFriction, kEmpty, true},
-    {PressField::JoiningClearance, "PressJoiningClearance", TextId::JoiningClearance, "s",
-     Unit::Length, PressFitError::JoiningClearance, kEmpty, true},
-}};
-
-static_assert([] {
-  for (std::size_t i = 0; i < kFields.size(); ++i) {
-    if (kFields[i].field != static_cast<PressField>(i)) return false;
-  }
-  return true;
-}());
-
-const FieldDefinition& definition(PressField which) {
-  return kFields[static_cast<std::size_t>(which)];
-}
-
-// The hub's four material fields and the shaft's, in MaterialProperties order
-// of the pickers: E, ν, Re, α.
-constexpr std::array<PressField, 4> kHubMaterialFields{
-    PressField::HubModulus, PressField::HubPoisson, PressField::HubYield, PressField::HubAlpha};
-constexpr std::array<PressField, 4> kShaftMaterialFields{
-    PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
-    PressField::ShaftAlpha};
-
-const QString kHubMaterialKey = QStringLiteral("PressHubMaterial");
-const QString kShaftMaterialKey = QStringLiteral("PressShaftMaterial");
-// Set once the window has stored its inputs: from then on an empty stored
-// field stays empty instead of getting its initial value.
-const QString kStoredKey = QStringLiteral("PressStored");
-
-// The fields take any number of digits: the method's range of each input
-// (pressFitRange) is checked by the window, which marks a number outside it
-// and never holds it at a limit.
-constexpr double kFieldMaximum = std::numeric_limits<double>::max();
-
-QString unitText(Unit unit, bool inchMode) {
-  switch (unit) {
-    case Unit::Length: return inchMode ? QStringLiteral("in") : QStringLiteral("mm");
-    case Unit::Mpa: return QStringLiteral("MPa");
-    case Unit::Alpha: return QStringLiteral("µm/(m·K)");
-    case Unit::Micrometre: return QStringLiteral("µm");
-    case Unit::None: break;
-  }
-  return {};
-}
-
-double unitFactor(bool inchMode) {
-  return inchMode ? kMmPerInch : 1.0;
-}
-
-std::array<double, 4> propertyValues(const MaterialProperties& m) {
-  return {m.elasticModulusMpa, m.poisson, m.yieldMpa, m.alphaUmPerMK};
-}
-
-const std::array<PressField, 4>& materialFields(bool hub) {
-  return hub ? kHubMaterialFields : kShaftMaterialFields;
-}
-
-}  // namespace
+using namespace press;
 
 PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -389,13 +283,6 @@ void PressFitWindow::writeField(PressField which, std::optional<double> shown) {
   programWrites_ = false;
 }
 
-std::optional<double> PressFitWindow::number(PressField which) const {
-  if (definition(which).unit == Unit::Length) {
-    return field(which)->value() ? lengthsMm_[static_cast<std::size_t>(which)] : std::nullopt;
-  }
-  return field(which)->value();
-}
-
 void PressFitWindow::fillMaterial(QComboBox* picker, MaterialId id) {
   picker->setCurrentIndex(static_cast<int>(id));
   if (id == MaterialId::Custom) {
@@ -423,86 +310,6 @@ void PressFitWindow::propertyEdited(PressField which) {
       picker->setCurrentIndex(static_cast<int>(MaterialId::Custom));
     }
   }
-}
-
-std::optional<PressFitInput> PressFitWindow::input() const {
-  if (!view_.fitShown) {
-    return std::nullopt;
-  }
-  std::array<std::optional<double>, kPressFieldCount> n;
-  for (const FieldDefinition& s : kFields) {
-    n[static_cast<std::size_t>(s.field)] = number(s.field);
-    if (!n[static_cast<std::size_t>(s.field)] && !s.emptyIsDefault) {
-      return std::nullopt;
-    }
-  }
-  const auto at = [&n](PressField f) { return n[static_cast<std::size_t>(f)]; };
-  PressFitInput in;
-  in.diameterMm = view_.inputs.sizeMm;
-  in.hole = view_.hole.result;
-  in.shaft = view_.shaft.result;
-  in.hubOuterMm = *at(PressField::HubOuterDiameter);
-  in.shaftBoreMm = *at(PressField::ShaftBore);
-  in.lengthMm = *at(PressField::Length);
-  in.hubMaterial = {*at(PressField::HubAlpha), *at(PressField::HubModulus),
-                    *at(PressField::HubPoisson), *at(PressField::HubYield)};
-  in.shaftMaterial = {*at(PressField::ShaftAlpha), *at(PressField::ShaftModulus),
-                      *at(PressField::ShaftPoisson), *at(PressField::ShaftYield)};
-  in.rzHubUm = *at(PressField::HubRoughness);
-  in.rzShaftUm = *at(PressField::ShaftRoughness);
-  in.friction = *at(PressField::Friction);
-  in.pressFriction = at(PressField::PressFriction);
-  in.joiningClearanceMm = at(PressField::JoiningClearance);
-  return in;
-}
-
-void PressFitWindow::markField(PressField which, const QString& problem) {
-  NumberField* f = field(which);
-  f->setProperty("invalid", !problem.isEmpty());
-  // Dark text on the light mark, whatever the palette's text colour.
-  f->setStyleSheet(
-      problem.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8; color: #000000;"));
-  f->setToolTip(problem);
-}
-
-QString PressFitWindow::rangeText(PressField which) const {
-  const FieldDefinition& s = definition(which);
-  const bool inch = view_.inputs.inch;
-  const double d = view_.inputs.sizeMm;
-  const PressFitRange range = pressFitRange(s.error, d);
-  const auto bound = [&](double value) {
-    if (s.unit != Unit::Length) {
-      return QString::fromStdString(formatPlain(value, localeDecimalSeparator()));
-    }
-    const QString shown =
-        QString::fromStdString(formatPlain(
-            roundTo(value / unitFactor(inch), lengthDecimals(lengthUnit(inch), LengthUse::Input)),
-            localeDecimalSeparator())) +
-        QStringLiteral(" ") + unitText(Unit::Length, inch);
-    return value == d ? QStringLiteral("D = ") + shown : shown;
-  };
-  return bound(range.low) + (range.lowIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
-         QString::fromUtf8(s.symbol) +
-         (range.highIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" &lt; ")) +
-         bound(range.high);
-}
-
-QString PressFitWindow::fieldProblem(PressField which) const {
-  const FieldDefinition& s = definition(which);
-  NumberField* f = field(which);
-  if (f->text().trimmed().isEmpty()) {
-    return s.emptyIsDefault ? QString() : language_.text(TextId::EnterNumber);
-  }
-  // Text that is no complete number is never read as the number before it.
-  if (f->entry().state != EntryState::Number) return language_.text(TextId::NotANumber);
-  const std::optional<double> n = number(which);
-  if (!n) return language_.text(TextId::NotANumber);
-  const PressFitRange range = pressFitRange(s.error, view_.inputs.sizeMm);
-  // D_aA and D_iI also so close to D that their ratio rounds to 1.
-  const bool ratioOne =
-      (which == PressField::HubOuterDiameter && !(view_.inputs.sizeMm / *n < 1)) ||
-      (which == PressField::ShaftBore && !(*n / view_.inputs.sizeMm < 1));
-  return range.holds(*n) && !(view_.fitShown && ratioOne) ? QString() : rangeText(which);
 }
 
 void PressFitWindow::recalculate() {
@@ -583,9 +390,9 @@ void PressFitWindow::readSettings() {
                ? static_cast<MaterialId>(*id)
                : MaterialId::Steel;
   };
-  const MaterialId hub = materialAt(kHubMaterialKey);
-  const MaterialId shaft = materialAt(kShaftMaterialKey);
-  const bool firstStart = !store_.readInt(kStoredKey);
+  const MaterialId hub = materialAt(settings::kPressHubMaterial);
+  const MaterialId shaft = materialAt(settings::kPressShaftMaterial);
+  const bool firstStart = !store_.readInt(settings::kPressStored);
   for (const FieldDefinition& s : kFields) {
     const QString key = QString::fromLatin1(s.key);
     std::optional<double> value = store_.readNumber(key);
@@ -605,9 +412,9 @@ void PressFitWindow::readSettings() {
 }
 
 void PressFitWindow::writeSettings() {
-  store_.writeInt(kStoredKey, 1);
-  store_.writeInt(kHubMaterialKey, hubMaterial->currentIndex());
-  store_.writeInt(kShaftMaterialKey, shaftMaterial->currentIndex());
+  store_.writeInt(settings::kPressStored, 1);
+  store_.writeInt(settings::kPressHubMaterial, hubMaterial->currentIndex());
+  store_.writeInt(settings::kPressShaftMaterial, shaftMaterial->currentIndex());
   for (const FieldDefinition& s : kFields) {
     store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
   }

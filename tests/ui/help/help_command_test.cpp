@@ -100,6 +100,7 @@ class HelpCommandTest : public QObject {
     QTest::newRow("main window") << int(HelpTopic::Start) << "/TISO286DE.htm";
     QTest::newRow("operating page") << int(HelpTopic::Operating) << "/design.htm";
     QTest::newRow("press fit") << int(HelpTopic::Press) << "/press.htm";
+    QTest::newRow("general tolerances") << int(HelpTopic::General) << "/general.htm";
     QTest::newRow("inspection") << int(HelpTopic::Inspection) << "/tools.htm";
     QTest::newRow("batch table") << int(HelpTopic::BatchTable) << "/tools.htm";
     QTest::newRow("bearing seat") << int(HelpTopic::BearingSeat) << "/bearings.htm";

@@ -1,0 +1,133 @@
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "help/help_command.h"
+#include "main/main_window.h"
+#include "report/report_printer.h"
+#include "storage/language.h"
+#include "windows/about_window.h"
+
+namespace kalmo {
+
+namespace {
+
+constexpr QSize kToolIconSize(22, 22);
+
+void bringToFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
+
+void MainWindow::buildCommands() {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("ToolBar1"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setFixedHeight(layout::kToolBarHeight);
+  bar->setIconSize(kToolIconSize);
+  bar->toggleViewAction()->setVisible(false);
+  addToolBar(Qt::TopToolBarArea, bar);
+
+  for (const CommandRow& row : commandTable()) {
+    auto* act = new QAction(this);
+    act->setObjectName(QString::fromLatin1(row.objectName));
+    if (row.image) act->setIcon(icon(*row.image));
+    act->setShortcuts(row.keys.sequences());
+    // Every shortcut works wherever the focus is in the window.
+    act->setShortcutContext(Qt::WindowShortcut);
+    addAction(act);
+    toolbar_.actions[row.command] = act;
+    connect(act, &QAction::triggered, this, [this, command = row.command] { runCommand(command); });
+    if (row.place == CommandPlace::Grid) continue;
+    if (row.place == CommandPlace::ToolbarGroup) bar->addSeparator();
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(row.objectName));
+    button->setIconSize(kToolIconSize);
+    button->setAutoRaise(true);
+    button->setDefaultAction(act);
+    bar->addWidget(button);
+    if (row.command == Command::Language) toolbar_.languageButton = button;
+  }
+
+  // The item captions name each language in itself and never change.
+  QToolButton* languageButton = toolbar_.languageButton;
+  languageButton->setPopupMode(QToolButton::InstantPopup);
+  toolbar_.languageMenu = new QMenu(languageButton);
+  toolbar_.languageMenu->setObjectName(QStringLiteral("PopupMenu1"));
+  const auto item = [this](Image image, const QString& caption, const char* name) {
+    QAction* a = toolbar_.languageMenu->addAction(icon(image), caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  toolbar_.englishAction = item(Image::FlagEnglish, QStringLiteral("English"), "English");
+  toolbar_.germanAction = item(Image::FlagGerman, QStringLiteral("Deutsch"), "Deutsch");
+  toolbar_.bulgarianAction = item(Image::FlagBulgarian, QStringLiteral("Български"), "Bul");
+  languageButton->setMenu(toolbar_.languageMenu);
+}
+
+QAction* MainWindow::action(Command command) const {
+  return toolbar_.actions.at(command);
+}
+
+void MainWindow::describeCommands() {
+  for (const CommandRow& row : commandTable()) {
+    QAction* act = action(row.command);
+    act->setText(language_.text(row.text));
+    act->setToolTip(withShortcut(language_.text(row.tooltip), row.keys));
+    // Assistive technology reads the tooltip, shortcut included.
+    for (QObject* shown : act->associatedObjects()) {
+      if (auto* button = qobject_cast<QToolButton*>(shown)) {
+        button->setAccessibleName(act->toolTip());
+      }
+    }
+  }
+}
+
+void MainWindow::runCommand(Command command) {
+  const CommandRow& row = commandRow(command);
+  if (row.window) {
+    openWindow(row);
+    return;
+  }
+  switch (command) {
+    case Command::Copy: copyResults(); break;
+    case Command::SwitchUnit: switchUnit(); break;
+    case Command::Exit: close(); break;
+    case Command::Help: showHelpPage(); break;
+    case Command::About: showAboutWindow(this); break;
+    case Command::Print: printCurrentResult(); break;
+    case Command::SavePdf: saveCurrentResultPdf(); break;
+    case Command::CopyCallout: copyCallout(); break;
+    // The language button opens its menu; a tool window's row has its maker.
+    default: break;
+  }
+}
+
+void MainWindow::openWindow(const CommandRow& row) {
+  QWidget*& window = toolbar_.windows[row.command];
+  if (!window) window = row.window(WindowParts{results_, store_, this});
+  bringToFront(*window);
+}
+
+void MainWindow::printCurrentResult() {
+  printWithDialog(this, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
+    return printResult(
+        device, view(), language_,
+        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
+  });
+}
+
+void MainWindow::saveCurrentResultPdf() {
+  savePdfWithDialog(this, language_, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
+    return printResult(
+        device, view(), language_,
+        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
+  });
+}
+
+}  // namespace kalmo
