@@ -394,6 +394,7 @@ enum class TextId : int {
   GeneralCopy = 1040,                 // "Copy": copies the answer and the table as text
   GeneralClassWidth = 1041,           // "%1 is %2": "H7 is 0.025 mm" after the general tolerance
   GeneralComparisonHelp = 1042,       // tooltip of the comparison line under the grid
+  MoreTools = 1043,                   // "More tools": the toolbar button listing further windows
 
   // Tolerance stack-up window and kalmo-cli stack.
   StackUp = 1320,                 // "Stack-up"

@@ -18,6 +18,7 @@
 #include "format/number_entry.h"
 #include "help/help_command.h"
 #include "mech/bearing_seat_text.h"
+#include "models/result_source.h"
 #include "report/report_printer.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
@@ -71,6 +72,11 @@ QString localNumbers(QString text) {
 }
 
 }  // namespace
+
+BearingSeatWindow::BearingSeatWindow(const ResultSource& source, QWidget* parent)
+    : BearingSeatWindow(source.language(), source.view().inputs.sizeMm, parent) {
+  connect(&source, &ResultSource::languageChanged, this, &BearingSeatWindow::applyLanguage);
+}
 
 BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiameterMm,
                                      QWidget* parent)

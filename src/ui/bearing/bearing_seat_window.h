@@ -16,6 +16,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ResultSource;
 
 // The bearing-seat window: the ring's diameter (bore d or outside diameter
 // D, mm), the ring, how it moves relative to the load, the load's magnitude
@@ -30,6 +31,8 @@ class BearingSeatWindow final : public QWidget {
 
  public:
   BearingSeatWindow(const Language& language, double startDiameterMm, QWidget* parent = nullptr);
+  // Opened from the main window: starts with its size and follows its language.
+  explicit BearingSeatWindow(const ResultSource& source, QWidget* parent = nullptr);
 
   // Writes every caption in the current language and answers anew.
   void applyLanguage();

@@ -42,6 +42,7 @@ std::string helpTopic(HelpTopic topic, int languageCode) {
     case HelpTopic::Press: return "::/press.htm";
     case HelpTopic::BearingSeat: return "::/bearings.htm#window";
     case HelpTopic::General: return "::/general.htm";
+    case HelpTopic::StackUp: return "::/stack.htm#window";
     case HelpTopic::Start: break;
   }
   return std::string(helpTarget(languageCode).topic);

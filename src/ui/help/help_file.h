@@ -8,7 +8,18 @@ namespace kalmo {
 
 // What F1 opens: the topic of the window or page with the focus. The pages
 // carry the same names in every language.
-enum class HelpTopic { Start, Fits, Design, Operating, Inspection, BatchTable, Press, BearingSeat, General };
+enum class HelpTopic {
+  Start,
+  Fits,
+  Design,
+  Operating,
+  Inspection,
+  BatchTable,
+  Press,
+  BearingSeat,
+  General,
+  StackUp
+};
 
 // The topic as a path inside a help file ("::/press.htm#...") of a language;
 // Start is the language's start page.

@@ -1,6 +1,9 @@
 #include "main/commands.h"
 
+#include "bearing/bearing_seat_window.h"
 #include "general/general_tolerances_window.h"
+#include "models/fit_target.h"
+#include "stack/stack_window.h"
 #include "windows/batch_table_window.h"
 #include "windows/inspection_window.h"
 #include "windows/press_fit_window.h"
@@ -49,7 +52,11 @@ const std::array kCommands{
                TextId::PressFit,
                CommandPlace::ToolbarGroup,
                [](const WindowParts& p) -> QWidget* {
-                 return new PressFitWindow(p.results, p.store, p.parent);
+                 auto* w = new PressFitWindow(p.results, p.store, p.parent);
+                 QObject::connect(
+                     w, &PressFitWindow::fitChosen, w,
+                     [&fits = p.fits](const FitClasses& fit) { fits.takeFit(std::nullopt, fit); });
+                 return w;
                }},
     CommandRow{Command::Exit,
                "btnExit",
@@ -100,6 +107,30 @@ const std::array kCommands{
                [](const WindowParts& p) -> QWidget* {
                  return new GeneralTolerancesWindow(p.results, p.parent);
                }},
+    CommandRow{Command::BearingSeat,
+               "bearingSeatButton",
+               Image::BearingSeat,
+               {.chord = ctrlShift(Qt::Key_B)},
+               TextId::BearingSeat,
+               TextId::BearingSeat,
+               CommandPlace::ToolsMenu,
+               [](const WindowParts& p) -> QWidget* {
+                 auto* w = new BearingSeatWindow(p.results, p.parent);
+                 QObject::connect(w, &BearingSeatWindow::fitChosen, w,
+                                  [&fits = p.fits](double diameterMm, const FitClasses& fit) {
+                                    fits.takeFit(diameterMm, fit);
+                                  });
+                 return w;
+               }},
+    CommandRow{
+        Command::StackUp,
+        "stackUpButton",
+        Image::StackUp,
+        {.chord = ctrl(Qt::Key_T)},
+        TextId::StackUp,
+        TextId::StackUp,
+        CommandPlace::ToolsMenu,
+        [](const WindowParts& p) -> QWidget* { return new StackWindow(p.results, p.parent); }},
     CommandRow{Command::Print,
                "printButton",
                Image::Print,

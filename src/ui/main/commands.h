@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kalmo {
 
+class FitTarget;
 class ResultSource;
 class SettingsStore;
 
@@ -28,6 +29,8 @@ enum class Command {
   Inspection,
   BatchTable,
   GeneralTolerances,
+  BearingSeat,
+  StackUp,
   Print,
   SavePdf,
   CopyCallout,
@@ -51,14 +54,18 @@ enum class CommandPlace {
   ToolbarGroup,    // a toolbar button after a separator
   ToolbarAndGrid,  // a toolbar button, and an entry of the results grid's context menu
   Grid,            // only an entry of the results grid's context menu
+  ToolsMenu,       // an entry of the menu of the toolbar's "More tools" button, which
+                   // stands where the first such row stands (the fixed window's
+                   // toolbar has no room for a button per tool window)
 };
 
 // What a tool window is made from: the main window's result source (result,
-// language and their signals), the settings store and the main window as
-// its parent.
+// language and their signals), the settings store, where a chosen fit goes
+// and the main window as its parent.
 struct WindowParts {
   const ResultSource& results;
   SettingsStore& store;
+  FitTarget& fits;
   QWidget* parent;
 };
 using MakeWindow = QWidget* (*)(const WindowParts& parts);

@@ -7,6 +7,7 @@
 #include "main/calc_record.h"
 #include "main/commands.h"
 #include "main/window_geometry.h"
+#include "models/fit_target.h"
 #include "models/result_source.h"
 #include "pages/calc_host.h"
 #include "present/fit_view.h"
@@ -40,7 +41,7 @@ class ZoneDiagram;
 // formats, settings and texts live in their own files. Each calculation and
 // each change of language goes out through the one result source, which
 // every page and window holds read-only.
-class MainWindow final : public QMainWindow, public CalcHost {
+class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
   Q_OBJECT
 
  public:
@@ -55,6 +56,10 @@ class MainWindow final : public QMainWindow, public CalcHost {
   void Recalculate() override;
   std::optional<OperatingConditions> operatingConditions() const override;
   QString operatingConditionsLine() const override;
+
+  // FitTarget: a fit chosen in a tool window (press fit, bearing seat), with
+  // its size when it brings one; the main window comes to the front.
+  void takeFit(std::optional<double> sizeMm, const FitClasses& fit) override;
 
   // The inputs kept between calculations: the size in mm and the unit.
   const CalcRecord& record() const { return record_; }
@@ -149,6 +154,7 @@ class MainWindow final : public QMainWindow, public CalcHost {
     std::map<Command, QAction*> actions;
     std::map<Command, QWidget*> windows;
     QToolButton* languageButton = nullptr;
+    QToolButton* toolsButton = nullptr;  // the menu of the CommandPlace::ToolsMenu rows
     QMenu* languageMenu = nullptr;
     QAction* englishAction = nullptr;
     QAction* germanAction = nullptr;

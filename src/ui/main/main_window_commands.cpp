@@ -44,6 +44,20 @@ void MainWindow::buildCommands() {
     toolbar_.actions[row.command] = act;
     connect(act, &QAction::triggered, this, [this, command = row.command] { runCommand(command); });
     if (row.place == CommandPlace::Grid) continue;
+    if (row.place == CommandPlace::ToolsMenu) {
+      if (!toolbar_.toolsButton) {
+        toolbar_.toolsButton = new QToolButton(bar);
+        toolbar_.toolsButton->setObjectName(QStringLiteral("moreToolsButton"));
+        toolbar_.toolsButton->setIcon(icon(Image::MoreTools));
+        toolbar_.toolsButton->setIconSize(kToolIconSize);
+        toolbar_.toolsButton->setAutoRaise(true);
+        toolbar_.toolsButton->setPopupMode(QToolButton::InstantPopup);
+        toolbar_.toolsButton->setMenu(new QMenu(toolbar_.toolsButton));
+        bar->addWidget(toolbar_.toolsButton);
+      }
+      toolbar_.toolsButton->menu()->addAction(act);
+      continue;
+    }
     if (row.place == CommandPlace::ToolbarGroup) bar->addSeparator();
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromLatin1(row.objectName));
@@ -86,6 +100,10 @@ void MainWindow::describeCommands() {
       }
     }
   }
+  if (QToolButton* tools = toolbar_.toolsButton) {
+    tools->setToolTip(language_.text(TextId::MoreTools));
+    tools->setAccessibleName(tools->toolTip());
+  }
 }
 
 void MainWindow::runCommand(Command command) {
@@ -110,7 +128,7 @@ void MainWindow::runCommand(Command command) {
 
 void MainWindow::openWindow(const CommandRow& row) {
   QWidget*& window = toolbar_.windows[row.command];
-  if (!window) window = row.window(WindowParts{results_, store_, this});
+  if (!window) window = row.window(WindowParts{results_, store_, *this, this});
   bringToFront(*window);
 }
 

@@ -198,6 +198,15 @@ void MainWindow::classListChosen(const ClassList* list, int index) {
   Recalculate();
 }
 
+void MainWindow::takeFit(std::optional<double> sizeMm, const FitClasses& fit) {
+  if (sizeMm && *sizeMm > 0) {
+    writeNominalField(nominalFieldValueForPick(*sizeMm, record_.InchMode), *sizeMm);
+  }
+  applyFit(fit);
+  raise();
+  activateWindow();
+}
+
 void MainWindow::choosePreferredNumber() {
   applyPreferredNumber(pickPreferredNumber(this, language_.table()));
 }

@@ -32,6 +32,8 @@
 #include <cmath>
 
 #include "format/number_format.h"
+#include "help/help_command.h"
+#include "models/result_source.h"
 #include "report/report_printer.h"
 #include "stack/stack_charts.h"
 #include "stack/stack_csv.h"
@@ -182,6 +184,11 @@ QImage picture(QWidget& widget, QSize size) {
 
 }  // namespace
 
+StackWindow::StackWindow(const ResultSource& source, QWidget* parent)
+    : StackWindow(source.language(), source.view().inputs.inch, parent) {
+  connect(&source, &ResultSource::languageChanged, this, &StackWindow::applyLanguage);
+}
+
 StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
     : QWidget(parent, Qt::Window),
       model(new StackTableModel(language, inch, this)),
@@ -323,6 +330,7 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  addHelpKey(*this, HelpTopic::StackUp, [this] { return languageNumber(language_.code()); });
   connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
     // The result columns change with every answer; only edits ask anew.
     if (topLeft.column() < StackTableModel::Sigma) recompute();

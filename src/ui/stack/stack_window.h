@@ -22,6 +22,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ResultSource;
 class StackHistogram;
 class StackShareChart;
 class StackTableModel;
@@ -41,6 +42,8 @@ class StackWindow final : public QWidget {
 
  public:
   StackWindow(const Language& language, bool inch, QWidget* parent = nullptr);
+  // Opened from the main window: in its unit, following its language.
+  explicit StackWindow(const ResultSource& source, QWidget* parent = nullptr);
   ~StackWindow() override;
 
   void applyLanguage();

@@ -32,6 +32,9 @@ QString path(Image image) {
     case Image::Print: return QStringLiteral(":/images/print.svg");
     case Image::Pdf: return QStringLiteral(":/images/pdf.svg");
     case Image::GeneralTolerances: return QStringLiteral(":/images/general_tolerances.svg");
+    case Image::BearingSeat: return QStringLiteral(":/images/bearing_seat.svg");
+    case Image::StackUp: return QStringLiteral(":/images/stack_up.svg");
+    case Image::MoreTools: return QStringLiteral(":/images/more_tools.svg");
     case Image::Application: return QStringLiteral(":/images/kalmo.svg");
   }
   return {};

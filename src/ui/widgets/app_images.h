@@ -26,6 +26,9 @@ enum class Image {
   Print,
   Pdf,
   GeneralTolerances,  // the general tolerances window
+  BearingSeat,        // the bearing-seat window
+  StackUp,            // the stack-up window
+  MoreTools,          // the toolbar button that lists the further tool windows
   Application,
 };
 

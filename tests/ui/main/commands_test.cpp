@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
@@ -59,7 +60,12 @@ class CommandsTest : public QObject {
     if (!row.keys.sequences().isEmpty()) {
       QVERIFY2(tip.endsWith(u'(' + row.keys.text() + u')'), qPrintable(tip));
     }
-    if (row.place != CommandPlace::Grid) {
+    if (row.place == CommandPlace::ToolsMenu) {
+      auto* tools = w.findChild<QToolButton*>(QStringLiteral("moreToolsButton"));
+      QVERIFY(tools && tools->menu());
+      QVERIFY(tools->menu()->actions().contains(action));
+      QCOMPARE(tools->accessibleName(), language.text(TextId::MoreTools));
+    } else if (row.place != CommandPlace::Grid) {
       auto* button = w.findChild<QToolButton*>(name);
       QVERIFY(button);
       QCOMPARE(button->defaultAction(), action);
