@@ -500,6 +500,7 @@ enum class TextId : int {
   BearingRingHelp = 1237,       // "The ring of a rolling bearing, ISO 492 Normal class: as ..."
   SeatOuterAbove400 = 1238,     // "Outside diameters over 400 mm: the ring tolerance rests ..."
   SeatDiameterRange = 1239,     // "diameter %1"
+  SeatClassesUndefined = 1432,  // "Not listed, as ISO 286 gives them no values at this dia ..."
   ProbableFitShort = 1240,      // "Probable fit": results grid row under the fit
   // Press fits from the load.
   PressSlips = 1250,                // the load overcomes the friction: slip safety below 1
