@@ -34,7 +34,10 @@ constexpr const char* kBearingSeatFooter = R"help(Bearing seats:
   The ring's table covers bores over 0.6 up to 2000 mm and outside diameters
   over 6 up to 1000 mm (those over 400 mm rest on one public copy given in
   inches); beyond it, and for a case the table has no class for (a ball bearing
-  of 18 mm or less under heavy load), the command fails.
+  of 18 mm or less under heavy load), the command fails. A recommended class
+  ISO 286 gives no values at the size (j6, J6, J7 over 500 mm: j and J end
+  there) forms no fit: it is left out of the choices and named in a note and
+  in "omitted"; when every class is left out, the command fails.
 
 Output:
   Without --json tab-separated lines: the case, the ring's deviations, the
@@ -49,7 +52,7 @@ Output:
      "lower":-0.01},"choices":[{"class":"k5","fit":"bearing/k5",
      "condition":"...","over":18,"to":null,"upper":0.011,"lower":0.002,
      "kind":"interference","value1":-0.021,"value2":-0.002,"tolerance":0.019,
-     "probable":{"min":..,"max":..}}],"note":null}
+     "probable":{"min":..,"max":..}}],"note":null,"omitted":[]}
   "value1", "value2" and "kind" mean what they mean in "kalmo-cli fit --json";
   "over"/"to" are the row's diameter range (0 and null: every diameter).
 
@@ -145,6 +148,14 @@ std::string answerJson(const LangTable& lang, double sizeMm, const BearingSeatOp
   } else {
     o.addNull("note");
   }
+  // Recommended classes ISO 286 gives no values at the size: not among the choices.
+  std::string omitted = "[";
+  const Side seatSide = seatCase.ring == BearingRing::Inner ? Side::Shaft : Side::Hole;
+  for (const ToleranceClass& cls : answer.undefinedSeats) {
+    if (omitted.size() > 1) omitted += ',';
+    omitted += jsonString(Designation(seatSide, cls));
+  }
+  o.addRaw("omitted", omitted + "]");
   return o.str() + "\n";
 }
 
@@ -167,6 +178,14 @@ int runBearingSeat(const BearingSeatOptions& options, Context& ctx) {
                                      options.bearing + " bearing's " + options.ring + " ring of " +
                                      formatPlain(mm) + " mm under " + options.magnitude + " " +
                                      options.load + " load");
+  }
+  if (answer.error == SeatError::ClassesUndefined) {
+    const std::string seats = undefinedSeatList(seatCase.ring, answer);
+    return reportUsageError(ctx, "ANSI/ABMA Standard 7 recommends " + seats + " for a " +
+                                     options.bearing + " bearing's " + options.ring + " ring of " +
+                                     formatPlain(mm) + " mm under " + options.magnitude + " " +
+                                     options.load + " load, and ISO 286 gives " + seats +
+                                     " no values there");
   }
   const LangTable lang = LoadLanguage(languageCodeOf(options.lang));
   ctx.out << (options.json ? answerJson(lang, mm, options, seatCase, answer)

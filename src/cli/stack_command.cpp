@@ -24,9 +24,13 @@ constexpr const char* kStackFooter = R"help(Stack-up:
   and one contributor a row. direction: + where the contributor adds to the
   closing dimension (the play, the gap), - where it takes from it.
   tolerance: "±0.1" or "+-0.1", "+0.1/-0.05" (upper/lower deviation), an
-  ISO 286 class at the nominal ("H7", "g6"), or "ISO 2768-m" (the linear
-  general tolerance at the nominal). distribution: normal (default, sigma =
-  tolerance / 6), uniform or triangular, centred on the middle of the zone.
+  ISO 286 class at the nominal ("H7", "g6"), "ISO 2768-m" (the linear
+  general tolerance at the nominal), or a bearing ring of ISO 492 Normal at
+  the nominal: "bearing" or "bearing bore" (the inner ring's bore, over 0.6
+  up to 2000 mm), "bearing OD" (the outer ring's outside diameter, over 6 up
+  to 1000 mm); "bearing" in lower case, as in a fit. distribution: normal
+  (default, sigma = tolerance / 6), uniform or triangular, centred on the
+  middle of the zone.
   Worst case: every contributor at its most unfavourable limit. Statistical:
   the mean from the zone middles (an asymmetric zone shifts it), sigma =
   sqrt(sum of sigma_i^2), the range mean ± 3 sigma, and each contributor's

@@ -63,7 +63,7 @@ TEST(StackCommand, BadInputIsOneLineNamingRowAndField) {
            "0.1,\nB,25,-,H77,\n",
        2,
        "kalmo-cli: standard input: Row 3, tolerance: Not a tolerance: give \xC2\xB1t, +a/-b, an "
-       "ISO 286 class or ISO 2768-x.\n"},
+       "ISO 286 class, ISO 2768-x or bearing.\n"},
       {{"stack", "-"},
        h + "A,x,+,\xC2\xB1"
            "0.1,\n",

@@ -16,6 +16,16 @@ const std::array<std::string_view, kLetterCount>& lettersOf(Side side) {
 
 }  // namespace
 
+bool startsWithBearingWord(std::string_view text) {
+  if (text.size() < kBearingText.size()) return false;
+  for (std::size_t i = 0; i < kBearingText.size(); ++i) {
+    const char c = text[i];
+    const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower != kBearingText[i]) return false;
+  }
+  return true;
+}
+
 std::string Designation(Side side, ToleranceClass cls) {
   if (cls.isBearing()) return std::string(kBearingText);
   std::string text(letterText(side, cls.letter));

@@ -48,6 +48,11 @@ inline constexpr int Bearing = kLetterCount;
 // The designation of the bearing ring, for either member.
 inline constexpr std::string_view kBearingText = "bearing";
 
+// Whether a text starts with kBearingText in any case ("Bearing", "bearing7",
+// "BEARING OD"): a reader names the ring in its refusal of such a text, since
+// only the lower-case word is the ring.
+bool startsWithBearingWord(std::string_view text);
+
 // A tolerance grade, IT01, IT0, IT1 .. IT18. It is held as its place in the
 // grade pickers and the tables' columns (index 0 = IT01, 1 = IT0, 2 = IT1 ..
 // 19 = IT18); every conversion is named.

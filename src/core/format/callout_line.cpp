@@ -19,15 +19,22 @@ CalloutReading failed(TextId reason, std::string_view first = {}, std::string_vi
 CalloutReading designationFailed(std::string_view text, DesignationError error, Side side,
                                  bool memberUnknown) {
   if (error == DesignationError::MissingSlash) return failed(TextId::CalloutFitNoSlash, text);
-  if (memberUnknown) {
-    return failed(TextId::CalloutNoDeviationLetter, text, splitClassText(text).letters);
-  }
   const bool hole = side == Side::Hole;
   const std::size_t slash = text.find('/');
-  const std::string_view part = slash == std::string_view::npos ? text
-                                : hole                          ? text.substr(0, slash)
-                                                                : text.substr(slash + 1);
+  const std::string_view part = memberUnknown || slash == std::string_view::npos ? text
+                                : hole ? text.substr(0, slash)
+                                       : text.substr(slash + 1);
   const ClassTextParts parts = splitClassText(part);
+  // A member meant as the bearing ring ("bearing7", "Bearing") is named as
+  // such, not as a deviation letter; the ring is "bearing", lower case, as
+  // for either member.
+  if (startsWithBearingWord(part)) {
+    const bool onlyGrade = parts.letters == kBearingText && !parts.grade.empty();
+    return failed(onlyGrade ? TextId::CalloutBearingGrade : TextId::CalloutBearingForm, part);
+  }
+  if (memberUnknown) {
+    return failed(TextId::CalloutNoDeviationLetter, text, parts.letters);
+  }
   switch (error) {
     case DesignationError::Empty:
       return failed(hole ? TextId::CalloutHoleMissing : TextId::CalloutShaftMissing);

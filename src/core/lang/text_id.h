@@ -349,6 +349,8 @@ enum class TextId : int {
   CalloutShaftGradeMissing = 959,   // "shaft class "%1": tolerance grade missing ..."
   CalloutHoleBadGrade = 960,        // "hole class "%1": "%2" is no tolerance grade ..."
   CalloutShaftBadGrade = 961,       // "shaft class "%1": "%2" is no tolerance grade ..."
+  CalloutBearingGrade = 1430,       // "class "%1": bearing takes no grade"
+  CalloutBearingForm = 1431,        // "class "%1": the bearing ring is written bearing, in lo ..."
 
   // General tolerances (ISO 2768): window, answer and table texts.
   GeneralTolerances = 1000,        // "General tolerances": window title
@@ -429,13 +431,13 @@ enum class TextId : int {
   StackMinMax = 1349,             // "Min … max"
   StackPercentiles = 1350,        // "Percentiles 0.135 % / 50 % / 99.865 %"
   StackOutside = 1351,            // "Outside the limits (95 % confidence)"
-  StackErrEmpty = 1352,           // "Enter a tolerance: ±0.1, +0.1/-0.05, H7, g6 or ISO 2768-m."
-  StackErrNotTolerance = 1353,    // "Not a tolerance: give ±t, +a/-b, an ISO 286 class or IS ..."
+  StackErrEmpty = 1352,           // "Enter a tolerance: ±0.1, +0.1/-0.05, H7, g6, ISO 2768-m ..."
+  StackErrNotTolerance = 1353,    // "Not a tolerance: give ±t, +a/-b, an ISO 286 class, ISO  ..."
   StackErrBadNumber = 1354,       // "The deviation is not a number (after ± a number of 0 or ..."
   StackErrLowerAbove = 1355,      // "The lower deviation lies above the upper one."
   StackErrClassUndefined = 1356,  // "The class has no value at this nominal size."
   StackErrGeneralNoValue = 1357,  // "ISO 2768 gives no linear tolerance for this nominal siz ..."
-  StackErrBearing = 1358,         // "Bearing widths are not available yet: give the width to ..."
+  StackErrBearingForm = 1358,     // "A bearing ring is written bearing (or bearing bore) for ..."
   StackErrNominal = 1359,         // "The nominal is not a length from 0 up to 100000 mm."
   StackErrHeader = 1360,          // "The first row must be: name,nominal,direction,tolerance ..."
   StackErrFieldCount = 1361,      // "The row does not have five fields."
@@ -499,6 +501,7 @@ enum class TextId : int {
   BearingRingHelp = 1237,       // "The ring of a rolling bearing, ISO 492 Normal class: as ..."
   SeatOuterAbove400 = 1238,     // "Outside diameters over 400 mm: the ring tolerance rests ..."
   SeatDiameterRange = 1239,     // "diameter %1"
+  SeatClassesUndefined = 1432,  // "Not listed, as ISO 286 gives them no values at this dia ..."
   ProbableFitShort = 1240,      // "Probable fit": results grid row under the fit
   // Press fits from the load.
   PressSlips = 1250,                // the load overcomes the friction: slip safety below 1

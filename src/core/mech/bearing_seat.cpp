@@ -60,11 +60,20 @@ SeatAnswer recommendSeats(double diameterMm, const SeatCase& seatCase) {
     choice.overMm = row.overMm;
     choice.toMm = row.toMm;
     choice.evaluation = at.evaluate(choice.classes.hole, choice.classes.shaft);
+    const ClassResult& seatLimits =
+        ring == Side::Hole ? choice.evaluation.shaft : choice.evaluation.hole;
+    if (!seatLimits.defined()) {
+      answer.undefinedSeats.push_back(choice.seat);
+      continue;
+    }
     choice.statistics = assemblyStatistics(choice.evaluation.hole, choice.evaluation.shaft,
                                            SizeDistribution::Normal);
     answer.choices.push_back(choice);
   }
-  if (answer.choices.empty()) answer.error = SeatError::NoRecommendation;
+  if (answer.choices.empty()) {
+    answer.error =
+        answer.undefinedSeats.empty() ? SeatError::NoRecommendation : SeatError::ClassesUndefined;
+  }
   return answer;
 }
 

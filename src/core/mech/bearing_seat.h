@@ -40,10 +40,15 @@ enum class SeatError {
   RingUndefined,     // the diameter lies outside the ring's table in ISO 492 Normal
   NoRecommendation,  // the table has no row for the case (a ball bearing of 18 mm
                      // or less under heavy load)
+  ClassesUndefined,  // every class the table recommends lacks values in ISO 286 at the
+                     // diameter (j6 for a light load over 500 mm: j and J end at 500 mm)
 };
 
 struct SeatAnswer {
   std::vector<SeatChoice> choices;  // in the table's order
+  // Classes the table recommends that ISO 286 gives no values at the diameter
+  // (j6, J6, J7 over 500 mm): they form no fit, so they are not choices.
+  std::vector<ToleranceClass> undefinedSeats;
   SeatError error = SeatError::None;
 };
 

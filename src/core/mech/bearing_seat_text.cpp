@@ -99,6 +99,15 @@ std::string ringLimitsText(double diameterMm, BearingRing ring) {
          " (" + std::string(kIso492NormalName) + ")";
 }
 
+std::string undefinedSeatList(BearingRing ring, const SeatAnswer& answer) {
+  const Side seatSide = ring == BearingRing::Inner ? Side::Shaft : Side::Hole;
+  std::string list;
+  for (const ToleranceClass& cls : answer.undefinedSeats) {
+    list += (list.empty() ? "" : ", ") + Designation(seatSide, cls);
+  }
+  return list;
+}
+
 std::string seatNotes(const LangTable& lang, double diameterMm, const SeatCase& seatCase,
                       const SeatAnswer& answer) {
   std::string notes;
@@ -106,6 +115,11 @@ std::string seatNotes(const LangTable& lang, double diameterMm, const SeatCase& 
     notes += text(lang, TextId::SeatRingUndefined) + "\n";
   } else if (answer.error == SeatError::NoRecommendation) {
     notes += text(lang, TextId::SeatNoRecommendation) + "\n";
+  }
+  if (!answer.undefinedSeats.empty()) {
+    notes += filled(text(lang, TextId::SeatClassesUndefined),
+                    {undefinedSeatList(seatCase.ring, answer)}) +
+             "\n";
   }
   if (seatCase.ring == BearingRing::Outer && diameterMm > kOuterSingleSourceAboveMm &&
       answer.error != SeatError::RingUndefined) {

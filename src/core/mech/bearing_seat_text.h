@@ -28,8 +28,13 @@ std::array<std::string, kSeatColumnCount> seatCells(const LangTable& lang,
 // The ring's line: "bearing 0/-0.010 (ISO 492 Normal)".
 std::string ringLimitsText(double diameterMm, BearingRing ring);
 
+// The recommended classes without values at the diameter, as the seat's
+// member writes them: "J6, J7".
+std::string undefinedSeatList(BearingRing ring, const SeatAnswer& answer);
+
 // The notes under the table: the source, and for an outer ring over 400 mm
-// the single source of its tolerance; the reason when there is no class.
+// the single source of its tolerance; the reason when there is no class; the
+// recommended classes left out for want of values.
 std::string seatNotes(const LangTable& lang, double diameterMm, const SeatCase& seatCase,
                       const SeatAnswer& answer);
 

@@ -149,7 +149,9 @@ TextId stackToleranceErrorText(StackToleranceError error) {
     case StackToleranceError::LowerAboveUpper: return TextId::StackErrLowerAbove;
     case StackToleranceError::ClassUndefined: return TextId::StackErrClassUndefined;
     case StackToleranceError::GeneralNoValue: return TextId::StackErrGeneralNoValue;
-    case StackToleranceError::BearingNotAvailable: return TextId::StackErrBearing;
+    case StackToleranceError::NotABearingRing: return TextId::StackErrBearingForm;
+    // The bearing-seat window's words: the nominal is the ring's diameter.
+    case StackToleranceError::BearingUndefined: return TextId::SeatRingUndefined;
     case StackToleranceError::None: break;
   }
   return TextId::None;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/evaluation.h"
+#include "calc/tolerance_class.h"
 #include "format/number_format.h"
 #include "format/shortest_number.h"
 #include "general/general_designation.h"
@@ -133,6 +134,31 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// "bearing", "bearing bore", "bearing OD" (`text` trimmed, starting with
+// the word in any case: startsWithBearingWord).
+StackToleranceRead bearingRing(std::string_view text, TenthsNm nominal) {
+  StackToleranceRead r;
+  r.error = StackToleranceError::NotABearingRing;
+  // The word as fits write it: lower case, since case tells hole from shaft
+  // there and "Bearing" is refused in a fit.
+  if (text.substr(0, kBearingText.size()) != kBearingText) return r;
+  const std::string_view rest = text.substr(kBearingText.size());
+  if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t') return r;
+  const std::string_view qualifier = trimmed(rest);
+  const bool bore = qualifier.empty() || equalsIgnoringCase(qualifier, "bore");
+  if (!bore && !equalsIgnoringCase(qualifier, "OD")) return r;
+  const double sizeMm = nominal.mm();
+  r.error = StackToleranceError::BearingUndefined;
+  if (!nominalInRange(sizeMm)) return r;
+  const ClassResult c =
+      bore ? EvaluateHole(kBearingClass, sizeMm) : EvaluateShaft(kBearingClass, sizeMm);
+  if (!c.defined()) return r;
+  r.error = StackToleranceError::None;
+  r.zone = StackZone{TenthsNm(c.upper), TenthsNm(c.lower),
+                     bore ? ToleranceForm::BearingBore : ToleranceForm::BearingOd};
+  return r;
+}
+
 }  // namespace
 
 std::optional<TenthsNm> typedStackLength(double typed, bool inch) {
@@ -149,10 +175,8 @@ std::optional<TenthsNm> typedStackLength(double typed, bool inch) {
 StackToleranceRead readStackTolerance(std::string_view text, TenthsNm nominal, bool inch) {
   const std::string_view t = trimmed(text);
   if (t.empty()) return {std::nullopt, StackToleranceError::Empty};
-  if (equalsIgnoringCase(t, "bearing")) {
-    // The seam for the bearing ring member: its width deviations at the
-    // nominal will be resolved here.
-    return {std::nullopt, StackToleranceError::BearingNotAvailable};
+  if (startsWithBearingWord(t)) {
+    return bearingRing(t, nominal);
   }
   const std::string compact = compactSigns(t);
   if (startsWithDigitOrSign(compact)) {

@@ -75,8 +75,9 @@ QPushButton* button(QWidget* parent, const char* name) {
   return b;
 }
 
-// The tolerance cell offers the classes of ISO 286 in their usual grades and
-// the general tolerances; anything else may still be typed.
+// The tolerance cell offers the classes of ISO 286 in their usual grades, the
+// general tolerances and the bearing ring's bore and outside diameter;
+// anything else may still be typed.
 QStringList toleranceChoices() {
   QStringList choices;
   for (const std::string_view letter : kHoleLetters) {
@@ -93,6 +94,8 @@ QStringList toleranceChoices() {
   }
   for (const char c : {'f', 'm', 'c', 'v'})
     choices << QStringLiteral("ISO 2768-%1").arg(QChar::fromLatin1(c));
+  choices << QStringLiteral("bearing") << QStringLiteral("bearing bore")
+          << QStringLiteral("bearing OD");
   return choices;
 }
 

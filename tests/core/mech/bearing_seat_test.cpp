@@ -48,6 +48,10 @@ TEST(BearingSeat, PicksTheRowsOfTheCase) {
       {62, {Outer, Rotating, Heavy, Ball}, "N6 N7 P6 P7", SeatError::None},
       {2000.001, {Inner, Stationary, Light, Ball}, "", SeatError::RingUndefined},
       {6, {Outer, Stationary, Light, Ball}, "", SeatError::RingUndefined},
+      // j and J end at 500 mm in ISO 286: recommended there, they form no fit.
+      {500, {Inner, Rotating, Light, Ball}, "j6", SeatError::None},
+      {500.001, {Inner, Rotating, Light, Ball}, "", SeatError::ClassesUndefined},
+      {630, {Outer, Stationary, Normal, Ball}, "G7 H6 H7", SeatError::None},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.size << " mm, " << c.classes);

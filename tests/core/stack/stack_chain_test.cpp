@@ -46,7 +46,23 @@ TEST(StackTolerance, ReadsEveryFormAndNamesWhatIsWrong) {
       {"H7", 0, none, none, StackToleranceError::ClassUndefined},
       {"ISO 2768-v", 2, none, none, StackToleranceError::GeneralNoValue},
       {"ISO 2768-K", 40, none, none, StackToleranceError::GeneralNoValue},
-      {"bearing", 20, none, none, StackToleranceError::BearingNotAvailable},
+      // The bearing ring, ISO 492 Normal: bore rows over 0.6 .. 2000 mm,
+      // outside-diameter rows over 6 .. 1000 mm, each row up to and
+      // including its bound.
+      {"bearing", 30, 0, -0.010, StackToleranceError::None},
+      {"bearing bore", 30.001, 0, -0.012, StackToleranceError::None},
+      {"bearing", 2000, 0, -0.200, StackToleranceError::None},
+      {"bearing OD", 30, 0, -0.009, StackToleranceError::None},
+      {" bearing  od ", 6.001, 0, -0.008, StackToleranceError::None},
+      {"bearing OD", 1000, 0, -0.100, StackToleranceError::None},
+      {"bearing", 0.6, none, none, StackToleranceError::BearingUndefined},
+      {"bearing", 2000.001, none, none, StackToleranceError::BearingUndefined},
+      {"bearing OD", 6, none, none, StackToleranceError::BearingUndefined},
+      {"bearing OD", 1000.001, none, none, StackToleranceError::BearingUndefined},
+      {"Bearing", 30, none, none, StackToleranceError::NotABearingRing},
+      {"bearing7", 30, none, none, StackToleranceError::NotABearingRing},
+      {"bearingOD", 30, none, none, StackToleranceError::NotABearingRing},
+      {"bearing width", 30, none, none, StackToleranceError::NotABearingRing},
   };
   for (const ToleranceCase& c : cases) {
     SCOPED_TRACE(c.text);

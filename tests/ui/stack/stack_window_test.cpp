@@ -102,8 +102,9 @@ class StackWindowTest : public QObject {
       const char* text;
       bool answered;
     };
-    for (const Case& c : {Case{"H77", false}, Case{"+0.01/+0.02", false}, Case{"h7", true},
-                          Case{"ISO 2768-m", true}, Case{"bearing", false}}) {
+    for (const Case& c :
+         {Case{"H77", false}, Case{"+0.01/+0.02", false}, Case{"h7", true},
+          Case{"ISO 2768-m", true}, Case{"bearing OD", true}, Case{"Bearing", false}}) {
       w.model->setData(tolerance, QString::fromUtf8(c.text), Qt::EditRole);
       QCOMPARE(w.result().has_value(), c.answered);
       QCOMPARE(w.results->rowCount() > 0, c.answered);
