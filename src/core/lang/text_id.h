@@ -397,6 +397,7 @@ enum class TextId : int {
   GeneralClassWidth = 1041,           // "%1 is %2": "H7 is 0.025 mm" after the general tolerance
   GeneralComparisonHelp = 1042,       // tooltip of the comparison line under the grid
   MoreTools = 1043,                   // "More tools": the toolbar button listing further windows
+  GeneralCompareInMain = 1044,        // "Compare in the main window" (check box)
 
   // Tolerance stack-up window and kalmo-cli stack.
   StackUp = 1320,                 // "Stack-up"

@@ -1,6 +1,7 @@
 #include "general/general_tolerances_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -110,6 +112,7 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
       copyButton(button(this, "generalCopyButton")),
       printButton(button(this, "generalPrintButton")),
       pdfButton(button(this, "generalPdfButton")),
+      compareBox(new QCheckBox(this)),
       language_(language),
       inch_(inch) {
   setObjectName(QStringLiteral("generalTolerancesWindow"));
@@ -158,6 +161,8 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   inputs->addWidget(sizeCaption);
   inputs->addWidget(size);
   inputs->addWidget(unit);
+  inputs->addSpacing(16);
+  inputs->addWidget(compareBox);
   inputs->addStretch(1);
 
   auto* left = new QWidget(this);
@@ -194,6 +199,8 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(designation, &QComboBox::editTextChanged, this, [this] { recompute(); });
   connect(size, &QLineEdit::textChanged, this, [this] { recompute(); });
+  compareBox->setObjectName(QStringLiteral("generalCompareBox"));
+  connect(compareBox, &QCheckBox::toggled, this, [this] { announceCompared(); });
   connect(copyButton, &QPushButton::clicked, this, &GeneralTolerancesWindow::copyText);
   connect(printButton, &QPushButton::clicked, this, [this] {
     printWithDialog(this, QPageLayout::Portrait,
@@ -227,6 +234,9 @@ void GeneralTolerancesWindow::applyLanguage() {
   standard->setAccessibleDescription(l.text(TextId::GeneralTableHelp));
   editions->setText(l.text(TextId::GeneralEditions));
   copyButton->setText(l.text(TextId::GeneralCopy));
+  compareBox->setText(l.text(TextId::GeneralCompareInMain));
+  compareBox->setToolTip(l.text(TextId::GeneralComparisonHelp));
+  compareBox->setAccessibleDescription(compareBox->toolTip());
   copyButton->setAccessibleDescription(l.text(TextId::CopyTableHelp));
   printButton->setText(l.text(TextId::Print));
   pdfButton->setText(l.text(TextId::SaveAsPdf));
@@ -274,6 +284,7 @@ void GeneralTolerancesWindow::recompute() {
   heading->setStyleSheet(answer_ ? QString() : QStringLiteral("QLabel { color: #b00000; }"));
   fillAnswers();
   fillStandard(designation_);
+  if (compareBox->isChecked()) announceCompared();
 }
 
 void GeneralTolerancesWindow::fillAnswers() {
@@ -375,6 +386,16 @@ void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignatio
       }
     }
   }
+}
+
+void GeneralTolerancesWindow::setCompared(const std::optional<GeneralDesignation>& d) {
+  const QSignalBlocker block(compareBox);
+  if (d) setDesignation(QString::fromStdString(generalDesignationText(*d)));
+  compareBox->setChecked(d.has_value());
+}
+
+void GeneralTolerancesWindow::announceCompared() {
+  emit comparedClassChanged(compareBox->isChecked() ? designation_ : std::nullopt);
 }
 
 }  // namespace kalmo

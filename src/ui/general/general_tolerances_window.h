@@ -6,6 +6,7 @@
 
 #include "general/general_tolerance.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPagedPaintDevice;
@@ -46,6 +47,8 @@ class GeneralTolerancesWindow final : public QWidget {
   // Puts a designation or a size into its field and answers at once.
   void setDesignation(const QString& text);
   void setSizeText(const QString& text);
+  // Ticks "Compare in the main window" with the designation, or clears the tick.
+  void setCompared(const std::optional<GeneralDesignation>& designation);
 
   // The last answer; nullopt while the designation or the size cannot be read.
   const std::optional<GeneralAnswer>& answer() const { return answer_; }
@@ -70,8 +73,14 @@ class GeneralTolerancesWindow final : public QWidget {
   QPushButton* copyButton;
   QPushButton* printButton;
   QPushButton* pdfButton;
+  QCheckBox* compareBox;  // the designation is compared with the fit under the main window's grid
+
+ signals:
+  // The ticked designation (nullopt: no tick, or text that names no class).
+  void comparedClassChanged(std::optional<kalmo::GeneralDesignation> designation);
 
  private:
+  void announceCompared();
   void recompute();
   void fillAnswers();
   void fillStandard(const std::optional<GeneralDesignation>& designation);

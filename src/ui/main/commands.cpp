@@ -2,7 +2,7 @@
 
 #include "bearing/bearing_seat_window.h"
 #include "general/general_tolerances_window.h"
-#include "models/fit_target.h"
+#include "models/tool_target.h"
 #include "stack/stack_window.h"
 #include "windows/batch_table_window.h"
 #include "windows/inspection_window.h"
@@ -105,7 +105,13 @@ const std::array kCommands{
                TextId::GeneralTolerances,
                CommandPlace::Toolbar,
                [](const WindowParts& p) -> QWidget* {
-                 return new GeneralTolerancesWindow(p.results, p.parent);
+                 auto* w = new GeneralTolerancesWindow(p.results, p.parent);
+                 w->setCompared(p.fits.comparedGeneralClass());
+                 QObject::connect(w, &GeneralTolerancesWindow::comparedClassChanged, w,
+                                  [&fits = p.fits](std::optional<GeneralDesignation> d) {
+                                    fits.compareGeneralClass(d);
+                                  });
+                 return w;
                }},
     CommandRow{Command::BearingSeat,
                "bearingSeatButton",

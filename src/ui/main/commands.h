@@ -13,7 +13,7 @@ class QWidget;
 
 namespace kalmo {
 
-class FitTarget;
+class ToolTarget;
 class ResultSource;
 class SettingsStore;
 
@@ -65,7 +65,7 @@ enum class CommandPlace {
 struct WindowParts {
   const ResultSource& results;
   SettingsStore& store;
-  FitTarget& fits;
+  ToolTarget& fits;
   QWidget* parent;
 };
 using MakeWindow = QWidget* (*)(const WindowParts& parts);

@@ -78,7 +78,10 @@ ClassList* classListUnder(QComboBox* gradePicker, Side side, bool above500, cons
 }  // namespace
 
 MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent)
-    : QMainWindow(parent), language_(language), store_(store) {
+    : QMainWindow(parent),
+      language_(language),
+      store_(store),
+      comparedGeneral_(readComparedGeneralClass(store)) {
   setObjectName(QStringLiteral("frmISO286"));
   // The program sets the size; the user neither drags nor maximises it.
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -89,6 +92,7 @@ MainWindow::MainWindow(Language& language, SettingsStore& store, QWidget* parent
   buildCommands();
   buildInputs();
   buildPanel();
+  applyGroupHeight();
   connectInputs();
   setUpKeyboard();
   showSidePage(SidePage::None);
@@ -207,6 +211,11 @@ void MainWindow::buildInputs() {
   const bool darkWindow = warning.color(QPalette::Window).lightness() < 128;
   warning.setColor(QPalette::WindowText, darkWindow ? QColor(255, 140, 110) : QColor(150, 30, 0));
   views_.boundaryNoteLabel->setPalette(warning);
+
+  views_.generalLine = new QLabel(g);
+  views_.generalLine->setObjectName(QStringLiteral("lblGeneral"));
+  views_.generalLine->setGeometry(layout::kGeneralLine);
+  views_.generalLine->setVisible(false);
 }
 
 void MainWindow::buildPanel() {
@@ -257,7 +266,7 @@ void MainWindow::connectInputs() {
 
 void MainWindow::showSidePage(SidePage page) {
   panel_.page = page;
-  setFixedSize(windowWidth(page), layout::kClientHeight);
+  setFixedSize(windowWidth(page), layout::kToolBarHeight + groupHeight());
   keepOnScreen();
   // Closed, the window still leaves a few pixels beside the inputs group;
   // they show no sliver of a page.

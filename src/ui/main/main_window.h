@@ -7,8 +7,8 @@
 #include "main/calc_record.h"
 #include "main/commands.h"
 #include "main/window_geometry.h"
-#include "models/fit_target.h"
 #include "models/result_source.h"
+#include "models/tool_target.h"
 #include "pages/calc_host.h"
 #include "present/fit_view.h"
 #include "widgets/grid_cells.h"
@@ -41,7 +41,7 @@ class ZoneDiagram;
 // formats, settings and texts live in their own files. Each calculation and
 // each change of language goes out through the one result source, which
 // every page and window holds read-only.
-class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
+class MainWindow final : public QMainWindow, public CalcHost, public ToolTarget {
   Q_OBJECT
 
  public:
@@ -57,9 +57,15 @@ class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
   std::optional<OperatingConditions> operatingConditions() const override;
   QString operatingConditionsLine() const override;
 
-  // FitTarget: a fit chosen in a tool window (press fit, bearing seat), with
+  // ToolTarget: a fit chosen in a tool window (press fit, bearing seat), with
   // its size when it brings one; the main window comes to the front.
   void takeFit(std::optional<double> sizeMm, const FitClasses& fit) override;
+  std::optional<GeneralDesignation> comparedGeneralClass() const override {
+    return comparedGeneral_;
+  }
+  // Shows (or, with nullopt, hides) the comparison line under the grid; the
+  // window grows by the line while it is shown. Kept for the next start.
+  void compareGeneralClass(std::optional<GeneralDesignation> designation) override;
 
   // The inputs kept between calculations: the size in mm and the unit.
   const CalcRecord& record() const { return record_; }
@@ -132,6 +138,10 @@ class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
   void buildPanel();
   void connectInputs();
   // The range-boundary note under the grid, for the last calculation and the current language.
+  void showGeneralLine();
+  // The inputs group's height: the fixed one, and the comparison line while shown.
+  int groupHeight() const;
+  void applyGroupHeight();
   void showBoundaryNote();
   void showSidePage(SidePage page);
   // Shows a number in the size field while the nominal size stays sizeMm, then recalculates.
@@ -188,6 +198,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
     ResultsGrid* resultsGrid = nullptr;
     ZoneDiagram* zoneDiagram = nullptr;
     QLabel* boundaryNoteLabel = nullptr;
+    QLabel* generalLine = nullptr;  // the fit against the compared general tolerance
   };
   // The side panel and its pages; page is SidePage::None while it is closed.
   struct Panel {
@@ -209,6 +220,8 @@ class MainWindow final : public QMainWindow, public CalcHost, public FitTarget {
   SettingsStore& store_;
   ResultSource results_{language_};
   CalcRecord record_;
+  // The title block's general-tolerance class compared under the grid.
+  std::optional<GeneralDesignation> comparedGeneral_;
   bool entryNoteShown_ = false;  // the note line holds the size field's problem
   bool shown_ = false;
 };

@@ -13,7 +13,9 @@
 
 #include "calc/start_inputs.h"
 #include "design/class_lists.h"
+#include "format/shortest_number.h"
 #include "format/units.h"
+#include "general/general_text.h"
 #include "help/help_command.h"
 #include "main/main_window.h"
 #include "main/window_geometry.h"
@@ -96,6 +98,50 @@ QString MainWindow::operatingConditionsLine() const {
 void MainWindow::showBoundaryNote() {
   views_.boundaryNoteLabel->setText(
       QString::fromStdString(boundaryNote(language_.table(), view(), localeDecimalSeparator())));
+  showGeneralLine();
+}
+
+void MainWindow::compareGeneralClass(std::optional<GeneralDesignation> designation) {
+  if (designation == comparedGeneral_) return;
+  comparedGeneral_ = designation;
+  writeComparedGeneralClass(store_, comparedGeneral_);
+  applyGroupHeight();
+  showGeneralLine();
+}
+
+void MainWindow::showGeneralLine() {
+  QLabel* line = views_.generalLine;
+  line->setVisible(comparedGeneral_.has_value());
+  line->clear();
+  line->setToolTip({});
+  const FitView& v = view();
+  if (!comparedGeneral_ || !v.inputs.sizeShown) return;  // no size, no comparison
+  std::optional<TypedLength> size = readTypedLength(v.inputs.sizeText, v.inputs.inch);
+  if (!size) size = readTypedLength(formatShortest(*v.inputs.sizeShown), v.inputs.inch);
+  if (!size) return;
+  std::vector<ClassWidth> widths;
+  for (const PartView* part : {&v.hole, &v.shaft}) {
+    if (part->shown) widths.push_back({part->classText, part->result.toleranceMm()});
+  }
+  const QString text = QString::fromStdString(
+      generalComparisonLine(language_.table(), evaluateGeneral(*size, *comparedGeneral_), widths,
+                            {v.inputs.inch, localeDecimalSeparator()}));
+  // A line too long for the window is cut with "…" and whole in its tooltip.
+  line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, line->width()));
+  line->setToolTip(text + u'\n' + language_.text(TextId::GeneralComparisonHelp));
+}
+
+int MainWindow::groupHeight() const {
+  return layout::kGroupHeight + (comparedGeneral_ ? layout::kGeneralLineHeight : 0);
+}
+
+void MainWindow::applyGroupHeight() {
+  const int height = groupHeight();
+  centralWidget()->setFixedHeight(height);
+  in_.group->setGeometry(0, 0, layout::kGroupWidth, height);
+  panel_.frame->setGeometry(layout::kGroupWidth, 0, layout::kPanelWidth, height);
+  panel_.pages->setGeometry(0, 0, layout::kPanelWidth, height);
+  setFixedSize(windowWidth(panel_.page), layout::kToolBarHeight + height);
 }
 
 GridInput MainWindow::gridInput() const {

@@ -46,6 +46,10 @@ inline constexpr QRect kOperatingButton{346, 53, 109, 18};
 inline constexpr QRect kNote{8, 56, 330, 15};
 inline constexpr QPoint kGridPos{2, 71};
 inline constexpr QRect kBoundaryNote{6, 349, 450, 32};  // under the grid, two lines
+// The general-tolerance comparison under the boundary note: one line, for
+// which the window is this much taller while a class is compared.
+inline constexpr int kGeneralLineHeight = 17;
+inline constexpr QRect kGeneralLine{6, kGroupHeight - 2, 450, kGeneralLineHeight};
 
 }  // namespace layout
 

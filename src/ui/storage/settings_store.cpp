@@ -294,4 +294,27 @@ std::optional<LanguageCode> readLanguageCode(const SettingsStore& store) {
   return code;
 }
 
+std::optional<GeneralDesignation> readComparedGeneralClass(const SettingsStore& store) {
+  const int code = store.readInt(settings::kGeneralCompared).value_or(0);
+  const int linear = code / 10;
+  const int geometric = code % 10;
+  if (code <= 0 || linear > 4 || geometric > 3 || (linear == 0 && geometric == 0)) {
+    return std::nullopt;
+  }
+  GeneralDesignation d;
+  if (linear > 0) d.linear = static_cast<LinearClass>(linear - 1);
+  if (geometric > 0) d.geometric = static_cast<GeometricClass>(geometric - 1);
+  return d;
+}
+
+void writeComparedGeneralClass(SettingsStore& store,
+                               const std::optional<GeneralDesignation>& designation) {
+  int code = 0;
+  if (designation) {
+    if (designation->linear) code += 10 * (static_cast<int>(*designation->linear) + 1);
+    if (designation->geometric) code += static_cast<int>(*designation->geometric) + 1;
+  }
+  store.writeInt(settings::kGeneralCompared, code);
+}
+
 }  // namespace kalmo

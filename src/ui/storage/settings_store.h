@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <optional>
 
+#include "general/general_designation.h"
 #include "lang/lang_table.h"
 #include "mech/assembly_statistics.h"
 #include "mech/materials.h"
@@ -114,6 +115,10 @@ inline const QString kDesignMin = QStringLiteral("DesMin");
 inline const QString kPressHubMaterial = QStringLiteral("PressHubMaterial");
 inline const QString kPressShaftMaterial = QStringLiteral("PressShaftMaterial");
 inline const QString kPressStored = QStringLiteral("PressStored");
+// The general-tolerance class compared under the main window's grid: 10 ×
+// (class of dimensions f, m, c, v as 1..4) + geometrical class (H, K, L as
+// 1..3); 0 or missing for none.
+inline const QString kGeneralCompared = QStringLiteral("GenCompare");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.
@@ -184,5 +189,11 @@ void writeOperatingChoices(SettingsStore& store, const OperatingChoices& choices
 // The stored language code, or nullopt when missing, unreadable or not one of
 // the three languages; the caller then keeps English (noted with the store).
 std::optional<LanguageCode> readLanguageCode(const SettingsStore& store);
+
+// The general-tolerance class compared under the main window's grid; a
+// stored code that names no class reads as none.
+std::optional<GeneralDesignation> readComparedGeneralClass(const SettingsStore& store);
+void writeComparedGeneralClass(SettingsStore& store,
+                               const std::optional<GeneralDesignation>& designation);
 
 }  // namespace kalmo

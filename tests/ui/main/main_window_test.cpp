@@ -21,6 +21,8 @@
 #include <cmath>
 #include <memory>
 
+#include "general/general_tolerances_window.h"
+#include "main/window_geometry.h"
 #include "models/press_fit_results_model.h"
 #include "page_test_support.h"
 #include "pages/catalogue_page.h"
@@ -125,6 +127,8 @@ class MainWindowTest : public QObject {
   void showsAnInterferenceFitInBothUnits();
   void showsABearingSeatInEachLanguage_data();
   void showsABearingSeatInEachLanguage();
+  void comparesWithTheGeneralClass_data();
+  void comparesWithTheGeneralClass();
   void switchesUnitsAndBack_data();
   void switchesUnitsAndBack();
   void switchesLanguageAtRunTime();
@@ -327,6 +331,56 @@ void MainWindowTest::showsABearingSeatInEachLanguage() {
   QCOMPARE(cellValue(w, 1, 5), QStringLiteral("-0.0130"));
   QCOMPARE(cellValue(w, 0, 4), QStringLiteral("-0.0090"));
   snapshot(w, name + QStringLiteral("_outer"));
+}
+
+// The title block's class, ticked in the general tolerances window, gives one
+// line under the grid for the size and classes on screen, kept for the next
+// start; text that is no size shows no line.
+void MainWindowTest::comparesWithTheGeneralClass_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QString>("size");
+  QTest::addColumn<QString>("line");
+  QTest::newRow("EN") << "English"
+                      << "50"
+                      << "ISO 2768-mK at 50 mm: \u00B10.3 mm \u2014 H7 is 0.025 mm, g6 is 0.016 mm";
+  QTest::newRow("DE")
+      << "Deutsch"
+      << "50"
+      << "ISO 2768-mK bei 50 mm: \u00B10.3 mm \u2014 H7 hat 0.025 mm, g6 hat 0.016 mm";
+  QTest::newRow("BG") << "Bul"
+                      << "0.3" << QString();
+  QTest::newRow("no size") << "English"
+                           << "5x" << QString();
+}
+
+void MainWindowTest::comparesWithTheGeneralClass() {
+  QFETCH(QString, action);
+  QFETCH(QString, size);
+  QFETCH(QString, line);
+  {
+    Session s;
+    MainWindow& w = s.w();
+    const int height = w.height();
+    part<QAction>(w, qPrintable(action))->trigger();
+    part<QAction>(w, "generalTolerancesButton")->trigger();
+    auto* general = w.findChild<GeneralTolerancesWindow*>();
+    QVERIFY(general);
+    general->setDesignation(QStringLiteral("ISO 2768-mK"));
+    general->compareBox->setChecked(true);
+    typeInto(part<NumberField>(w, "edNominal"), size);
+    auto* label = part<QLabel>(w, "lblGeneral");
+    QVERIFY(label->isVisible());
+    QCOMPARE(w.height(), height + layout::kGeneralLineHeight);
+    if (!line.isEmpty()) QCOMPARE(label->text(), line);
+    if (size == QStringLiteral("5x")) QVERIFY(label->text().isEmpty());
+    if (size == QStringLiteral("0.3")) QVERIFY(label->text().startsWith(QStringLiteral("ISO 2768-mK")));
+    snapshot(w, QStringLiteral("general_compared_") + QTest::currentDataTag());
+  }
+  Session again;  // kept for the next start, until the tick is cleared
+  auto* label = part<QLabel>(again.w(), "lblGeneral");
+  QVERIFY(label->isVisible());
+  again.w().compareGeneralClass(std::nullopt);
+  QVERIFY(!label->isVisible());
 }
 
 // Typed in the unit the row starts in, then switched twice and twice more.
