@@ -113,9 +113,10 @@ OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
       kindWarning_(label(this, "kindWarning", {kLeft, 280, kFullWidth, 30})),
       interferingShare_(label(this, "interferingShare", {kLeft, 312, kFullWidth, 62})),
       reportButtons_(new ReportButtons(
-          QStringLiteral("operating"), source.language(), [this] { return reportDocument(); },
-          this)) {
-  reportButtons_->setGeometry(kLeft, 378, kFullWidth, 25);
+          QStringLiteral("operating"), source.language(), [this] { return reportDocument(); }, this,
+          ReportButtons::Look::Icons)) {
+  // Beside the distribution picker: below it the results take the page's height.
+  reportButtons_->setGeometry(kLeft + kFullWidth - 94, 159, 94, 23);
   setObjectName(QStringLiteral("Operating"));
   QFont bold = titleLabel_->font();
   bold.setBold(true);

@@ -21,8 +21,11 @@ class ReportButtons final : public QWidget {
 
  public:
   using Producer = std::function<ReportDocument()>;
+  // Text: the buttons' texts, as in the windows. Icons: small buttons with the
+  // toolbar's pictures, the texts as their tool tips, for the side page.
+  enum class Look { Text, Icons };
   ReportButtons(const QString& prefix, const Language& language, Producer report,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, Look look = Look::Text);
 
   // Writes the buttons' texts in the current language.
   void applyLanguage();
@@ -34,6 +37,7 @@ class ReportButtons final : public QWidget {
  private:
   const Language& language_;
   Producer report_;
+  Look look_;
 };
 
 }  // namespace kalmo
