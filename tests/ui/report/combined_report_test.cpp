@@ -166,6 +166,10 @@ void CombinedReportTest::writesThePdfAndSnapshotsInThreeLanguages() {
              pages);
     QVERIFY(QFileInfo(path).size() > 1000);
     if (!snapDir.isEmpty()) {
+      ReportTitleDialog titleDialog(p.source.language(), {QStringLiteral("Shaft 12")});
+      titleDialog.adjustSize();
+      QVERIFY(titleDialog.grab().save(QDir(snapDir).filePath(
+          QStringLiteral("report_title_%1.png").arg(test::languageSuffix(code)))));
       for (int page = 0; page < pages; ++page) {
         QVERIFY(document.pageImage(page).save(QDir(snapDir).filePath(
             QStringLiteral("report_%1_%2.png").arg(test::languageSuffix(code)).arg(page + 1))));
