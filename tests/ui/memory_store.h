@@ -27,8 +27,16 @@ class MemoryStore final : public SettingsStore {
     numbers_.insert(name, value);
     return true;
   }
+  std::optional<QString> readText(const QString& name) const override {
+    return texts_.contains(name) ? std::optional<QString>(texts_.value(name)) : std::nullopt;
+  }
+  bool writeText(const QString& name, const QString& value) override {
+    texts_.insert(name, value);
+    return true;
+  }
 
  private:
+  QMap<QString, QString> texts_;
   QMap<QString, int> values_;
   QMap<QString, std::optional<double>> numbers_;
 };

@@ -526,6 +526,16 @@ enum class TextId : int {
   PressFitsHelp = 1268,             // accessible description of the fits table
   PressDesignSystemHelp = 1269,     // "Hole basis, shaft basis or all combinations: ..."
   PressApplyFitHelp = 1270,         // "Takes the chosen fit to the main window"
+
+  // Reports: the title fields and the windows' Copy, Print and PDF.
+  ReportTitleEdit = 1400,   // "Report title…": the dialog and its action
+  ReportPart = 1401,        // "Part"
+  ReportDrawing = 1402,     // "Drawing number"
+  ReportAuthor = 1403,      // "Author"
+  ReportTitleNote = 1404,   // "Printed at the top of every page of the report; ..."
+  CopyResultsHelp = 1405,   // "Copies the results to the clipboard as text"
+  PrintResultsHelp = 1406,  // "Prints the results with the page's header"
+  PdfResultsHelp = 1407,    // "Saves the results as a PDF file"
 };
 
 }  // namespace kalmo

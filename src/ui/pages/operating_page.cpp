@@ -14,6 +14,7 @@
 #include "lang/fit_texts.h"
 #include "mech/material_texts.h"
 #include "models/result_source.h"
+#include "report/report_buttons.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"
 #include "widgets/page_parts.h"
@@ -65,10 +66,6 @@ TargetCaptionIds valueCaptions(FitKind kind) {
   return targetCaptionIds(FitType::Clearance);
 }
 
-QString html(const std::string& text) {
-  return QString::fromStdString(text).toHtmlEscaped();
-}
-
 // "20", "80" or "80/60": the temperatures of a column caption.
 QString temperaturesText(const OperatingConditions& c, const std::string& separator) {
   const QString hole = QString::fromStdString(formatPlain(c.hole.temperatureC, separator));
@@ -104,7 +101,12 @@ OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
       at20Result_(label(this, "at20Result", {kHoleX, 186, kResultWidth, 104})),
       atTemperatureResult_(label(this, "atTemperatureResult", {kShaftX, 186, kResultWidth, 104})),
       kindWarning_(label(this, "kindWarning", {kLeft, 280, kFullWidth, 30})),
-      interferingShare_(label(this, "interferingShare", {kLeft, 312, kFullWidth, 62})) {
+      interferingShare_(label(this, "interferingShare", {kLeft, 312, kFullWidth, 62})),
+      reportButtons_(new ReportButtons(
+          QStringLiteral("operating"), source.language(), [this] { return reportDocument(); }, this,
+          ReportButtons::Look::Icons)) {
+  // Beside the distribution picker: below it the results take the page's height.
+  reportButtons_->setGeometry(kLeft + kFullWidth - 94, 159, 94, 23);
   setObjectName(QStringLiteral("Operating"));
   QFont bold = titleLabel_->font();
   bold.setBold(true);
@@ -214,6 +216,7 @@ void OperatingPage::applyLanguage() {
   atTemperatureResult_->setAccessibleDescription(l.text(TextId::OperatingResultHelp));
   kindWarning_->setAccessibleDescription(l.text(TextId::KindWarningHelp));
   interferingShare_->setAccessibleDescription(l.text(TextId::InterferingHelp));
+  reportButtons_->applyLanguage();
   refresh();
 }
 
@@ -303,6 +306,76 @@ void OperatingPage::materialChanged(PartWidgets& part) {
   refresh();
 }
 
+ReportSection OperatingPage::resultColumn(const QString& temperatures, const ZoneMm& hole,
+                                          const ZoneMm& shaft, const FitMm& fit) const {
+  // One column: caption, kind, the two limit values, the tolerance and the
+  // shares of interfering and loose assemblies.
+  const Language& l = source_.language();
+  const FitView& view = source_.view();
+  const std::string sep = localeDecimalSeparator();
+  const auto length = [&](double mm) {
+    return QString::fromStdString(lengthText(std::fabs(mm), view.inputs.inch, sep));
+  };
+  ReportSection column{l.text(TextId::AtTemperature).arg(temperatures), {}};
+  column.rows.push_back({l.text(fitKindText(fit.kind)).trimmed()});
+  const TargetCaptionIds captions = valueCaptions(fit.kind);
+  column.rows.push_back({l.text(captions.max).trimmed(), length(fit.value1Mm())});
+  column.rows.push_back({l.text(captions.min).trimmed(), length(fit.value2Mm())});
+  column.rows.push_back({l.text(TextId::Tolerance).trimmed(), length(fit.toleranceMm())});
+  if (const auto s = assemblyStatistics(hole, shaft, choices().model)) {
+    column.rows.push_back({l.text(TextId::ShareInterfering).trimmed(),
+                           QString::fromStdString(formatShare(s->pInterference, sep))});
+    column.rows.push_back({l.text(TextId::ShareClearance).trimmed(),
+                           QString::fromStdString(formatShare(s->pClearance, sep))});
+  }
+  return column;
+}
+
+QString OperatingPage::columnHtml(const ReportSection& column) {
+  QString text =
+      QStringLiteral("<b>%1</b><br>%2<table cellspacing=\"0\" cellpadding=\"0\">")
+          .arg(column.heading.toHtmlEscaped(), column.rows.front().front().toHtmlEscaped());
+  for (std::size_t r = 1; r < column.rows.size(); ++r) {
+    text += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;%2</td></tr>")
+                .arg(column.rows[r][0].toHtmlEscaped(), column.rows[r][1].toHtmlEscaped());
+  }
+  return text + QStringLiteral("</table>");
+}
+
+std::vector<ReportSection> OperatingPage::reportSections() const {
+  const FitView& view = source_.view();
+  const std::optional<OperatingConditions> conditions = this->conditions();
+  if (!languageApplied_ || !view.fitShown || !conditions) return {};
+  const Evaluation at20{view.hole.result, view.shaft.result, view.fit};
+  const OperatingResult op = fitAtTemperature(at20, view.inputs.sizeMm, *conditions);
+  if (!op.value) return {};
+  const Language& l = source_.language();
+  const std::string sep = localeDecimalSeparator();
+  ReportSection chosen{l.text(TextId::OperatingConditions), {}};
+  chosen.rows.push_back({conditionsLine()});
+  chosen.rows.push_back(
+      {l.text(TextId::DistributionCaption).trimmed(), distributionPicker_->currentText()});
+  ReportSection cold =
+      resultColumn(QString::fromStdString(formatPlain(kReferenceTemperatureC, sep)),
+                   view.hole.result, view.shaft.result, view.fit);
+  ReportSection hot = resultColumn(temperaturesText(*conditions, sep), op.value->hole,
+                                   op.value->shaft, op.value->fit);
+  for (const QLabel* note : {kindWarning_, interferingShare_}) {
+    if (!note->text().isEmpty()) hot.rows.push_back({note->text()});
+  }
+  return {chosen, cold, hot};
+}
+
+ReportDocument OperatingPage::reportDocument() const {
+  const Language& l = source_.language();
+  ReportHeader header =
+      reportHeader(l, l.text(TextId::OperatingConditions), source_.view().inputs.inch);
+  header.title += QStringLiteral(" – ") + QString::fromStdString(source_.view().designation());
+  ReportDocument document(header);
+  document.addSections(reportSections());
+  return document;
+}
+
 void OperatingPage::refresh() {
   // Before the first texts there is nothing to write the results with.
   if (!languageApplied_) return;
@@ -320,29 +393,9 @@ void OperatingPage::refresh() {
     return;
   }
 
-  // One column: caption, kind, the two limit values, the tolerance and the
-  // shares of interfering and loose assemblies.
   const auto column = [&](const QString& temperatures, const ZoneMm& hole, const ZoneMm& shaft,
                           const FitMm& fit) {
-    const auto length = [&](double mm) {
-      return html(lengthText(std::fabs(mm), view.inputs.inch, sep));
-    };
-    const auto row = [](const QString& caption, const QString& value) {
-      return QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;%2</td></tr>")
-          .arg(caption.trimmed().toHtmlEscaped(), value);
-    };
-    QString text = QStringLiteral("<b>%1</b><br>%2<table cellspacing=\"0\" cellpadding=\"0\">")
-                       .arg(l.text(TextId::AtTemperature).arg(temperatures).toHtmlEscaped(),
-                            l.text(fitKindText(fit.kind)).trimmed().toHtmlEscaped());
-    const TargetCaptionIds captions = valueCaptions(fit.kind);
-    text += row(l.text(captions.max), length(fit.value1Mm()));
-    text += row(l.text(captions.min), length(fit.value2Mm()));
-    text += row(l.text(TextId::Tolerance), length(fit.toleranceMm()));
-    if (const auto s = assemblyStatistics(hole, shaft, chosen.model)) {
-      text += row(l.text(TextId::ShareInterfering), html(formatShare(s->pInterference, sep)));
-      text += row(l.text(TextId::ShareClearance), html(formatShare(s->pClearance, sep)));
-    }
-    return text + QStringLiteral("</table>");
+    return columnHtml(resultColumn(temperatures, hole, shaft, fit));
   };
   at20Result_->setText(column(QString::fromStdString(formatPlain(kReferenceTemperatureC, sep)),
                               view.hole.result, view.shaft.result, view.fit));

@@ -6,6 +6,7 @@
 #include "mech/materials.h"
 #include "mech/operating_fit.h"
 #include "present/fit_view.h"
+#include "report/report_document.h"
 #include "storage/settings_store.h"
 
 class QComboBox;
@@ -15,6 +16,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ReportButtons;
 class ResultSource;
 
 // The α a part's choice stands for: the preset's, or the typed one.
@@ -53,6 +55,14 @@ class OperatingPage final : public QWidget {
   // Shaft: Aluminium alloy, 80 °C"; the first problem while there is one.
   QString conditionsLine() const;
 
+  // The page for a report: the conditions, then the fit at 20 °C and at the
+  // operating temperatures with the kind warning and the shares. Empty while
+  // no fit is shown or a field the conditions read holds no number.
+  std::vector<ReportSection> reportSections() const;
+  // The page's own report: its sections under "Operating conditions".
+  ReportDocument reportDocument() const;
+  ReportButtons* reportButtons() const { return reportButtons_; }
+
  private:
   struct PartWidgets {
     QComboBox* material;
@@ -72,6 +82,10 @@ class OperatingPage final : public QWidget {
   // A material picked: a preset shows its α in the field, which only a
   // custom material lets the user edit.
   void materialChanged(PartWidgets& part);
+  // A result column: "At 20 °C", the kind, then caption and value rows.
+  ReportSection resultColumn(const QString& temperatures, const ZoneMm& hole, const ZoneMm& shaft,
+                             const FitMm& fit) const;
+  static QString columnHtml(const ReportSection& column);
 
   const ResultSource& source_;
   bool languageApplied_ = false;
@@ -90,6 +104,7 @@ class OperatingPage final : public QWidget {
   QLabel* atTemperatureResult_;  // the same at the operating temperatures
   QLabel* kindWarning_;          // "At operating temperature the fit becomes ..."
   QLabel* interferingShare_;     // the shares of a transition fit, prominently
+  ReportButtons* reportButtons_;
 };
 
 }  // namespace kalmo

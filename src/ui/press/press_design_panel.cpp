@@ -15,9 +15,9 @@
 #include "format/number_format.h"
 #include "format/units.h"
 #include "storage/language.h"
+#include "storage/settings_store.h"
 #include "widgets/number_field.h"
 #include "widgets/palette_contrast.h"
-#include "storage/settings_store.h"
 
 namespace kalmo {
 
@@ -226,6 +226,7 @@ void PressDesignPanel::recalculate() {
   slipLine->clear();
   status->clear();
   applyButton->setEnabled(false);
+  loadCarried_ = false;
 
   const std::optional<PressLoad> typed = load();
   bool anyMarked = false;
@@ -241,6 +242,7 @@ void PressDesignPanel::recalculate() {
 
   PressFitInput joint = *joint_;
   joint.load = typed;
+  loadCarried_ = true;
   if (const PressFitOutcome at = pressFit(joint); at.value && at.value->slipSafety) {
     const QString value =
         at.value->looseAtMin ? language_.text(TextId::PressLoose) : fixed(*at.value->slipSafety, 2);
@@ -286,6 +288,10 @@ void PressDesignPanel::recalculate() {
     }
     model_->appendRow(row);
   }
+}
+
+QString PressDesignPanel::caption(LoadField which) const {
+  return captions_[static_cast<std::size_t>(which)]->text();
 }
 
 void PressDesignPanel::chooseCurrent() {

@@ -55,6 +55,11 @@ class PressDesignPanel final : public QWidget {
 
   // The fits listed, best first.
   const std::vector<PressDesignFit>& listed() const { return listed_; }
+  // A complete load was worked out for the joint: false while no load is
+  // typed, a field is marked or the window gives no joint.
+  bool loadWorkedOut() const { return loadCarried_; }
+  // "Torque T [N·m]": a field's caption as shown, rich text.
+  QString caption(LoadField which) const;
 
  signals:
   // A fit chosen from the list, to be applied in the main window.
@@ -80,6 +85,7 @@ class PressDesignPanel final : public QWidget {
   QLabel* rangeCaption_;
   QStandardItemModel* model_;
   std::vector<PressDesignFit> listed_;
+  bool loadCarried_ = false;  // a complete load was worked out for the joint
 };
 
 }  // namespace kalmo

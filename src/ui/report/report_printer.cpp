@@ -39,20 +39,16 @@ constexpr qreal kMarginMm = 15;
 // The grid and the diagram print half again as large as on the screen.
 constexpr qreal kResultScale = 1.5;
 
-QFont reportFont(qreal points, bool bold = false) {
-  QFont font = windowFont();
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
-// The page area in device units, origin at its top left.
 QRectF pageArea(const QPagedPaintDevice& device) {
-  const QRect paint = device.pageLayout().paintRectPixels(kReportDpi);
-  return {0, 0, static_cast<qreal>(paint.width()), static_cast<qreal>(paint.height())};
+  return reportPageArea(device);
 }
 
-// Draws the header lines and a rule under them; returns the height used.
+QPageLayout a4Layout(QPageLayout::Orientation orientation) {
+  return QPageLayout(QPageSize(QPageSize::A4), orientation,
+                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                     QPageLayout::Millimeter);
+}
+
 qreal drawHeader(QPainter& painter, const QRectF& area, const ReportHeader& header) {
   qreal y = area.top();
   const auto line = [&](const QString& text, const QFont& font, Qt::Alignment align) {
@@ -69,6 +65,13 @@ qreal drawHeader(QPainter& painter, const QRectF& area, const ReportHeader& head
   }
   y += line(details.join(QStringLiteral("   ·   ")), reportFont(8), Qt::AlignLeft);
   y += line(header.editions, reportFont(8), Qt::AlignLeft) + 3;
+  if (!header.titleLines.isEmpty()) {
+    y += 2;
+    for (const QString& title : header.titleLines) {
+      y += line(title, reportFont(9), Qt::AlignLeft);
+    }
+    y += 3;
+  }
   painter.setPen(QPen(Qt::black, 1));
   painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
   return y + 8 - area.top();
@@ -89,6 +92,32 @@ constexpr std::array<qreal, BatchTableModel::ColumnCount> kColumnWeights = {
     1.8, 0, 0.8, 0.7, 1, 1, 1.15, 1.15, 0.7, 1, 1, 1.15, 1.15, 1.6, 1, 1, 1.1};
 
 }  // namespace
+
+QFont reportFont(qreal points, bool bold) {
+  QFont font = windowFont();
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QRectF reportPageArea(const QPagedPaintDevice& device) {
+  const QRect paint = device.pageLayout().paintRectPixels(kReportDpi);
+  return {0, 0, static_cast<qreal>(paint.width()), static_cast<qreal>(paint.height())};
+}
+
+QRectF a4PageArea(QPageLayout::Orientation orientation) {
+  const QRect paint = a4Layout(orientation).paintRectPixels(kReportDpi);
+  return {0, 0, static_cast<qreal>(paint.width()), static_cast<qreal>(paint.height())};
+}
+
+qreal drawReportHeader(QPainter& painter, const QRectF& area, const ReportHeader& header) {
+  return drawHeader(painter, area, header);
+}
+
+void drawReportFooter(QPainter& painter, const QRectF& area, const ReportHeader& header, int page,
+                      int pages) {
+  drawFooter(painter, area, header.pageOf.arg(page).arg(pages));
+}
 
 ReportHeader reportHeader(const Language& language, const QString& title, bool inchMode) {
   ReportHeader h;
@@ -189,7 +218,14 @@ int printResult(QPagedPaintDevice& device, const FitView& view, const Language& 
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   const QRectF area = pageArea(device);
-  qreal y = area.top() + drawHeader(painter, area, header);
+  drawResult(painter, area, drawHeader(painter, area, header), view, language);
+  drawFooter(painter, area, header.pageOf.arg(1).arg(1));
+  return 1;
+}
+
+void drawResult(QPainter& painter, const QRectF& area, qreal top, const FitView& view,
+                const Language& language) {
+  qreal y = area.top() + top;
 
   // The callouts of the chosen classes, as a drawing writes them.
   const CalloutInput callout{view.inputs.sizeMm, view.inputs.inch, view.inputs.hole,
@@ -247,16 +283,12 @@ int printResult(QPagedPaintDevice& device, const FitView& view, const Language& 
             .arg(QString::fromStdString(formatPlain(near->boundMm, localeDecimalSeparator()))));
     painter.setPen(Qt::black);
   }
-  drawFooter(painter, area, header.pageOf.arg(1).arg(1));
-  return 1;
 }
 
 namespace {
 
 void preparePage(QPagedPaintDevice& device, QPageLayout::Orientation orientation) {
-  device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
-                                   QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                   QPageLayout::Millimeter));
+  device.setPageLayout(a4Layout(orientation));
 }
 
 }  // namespace

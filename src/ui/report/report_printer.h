@@ -2,13 +2,17 @@
 
 #include <QByteArray>
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "present/fit_view.h"
 
 class QAbstractItemModel;
+class QFont;
 class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 
 namespace kalmo {
@@ -29,10 +33,28 @@ struct ReportHeader {
   QString unit;      // "Unit: mm"
   QString editions;  // "Standards: ISO 286-1:1988 up to 3150 mm, ..."
   QString pageOf;    // "Page %1 of %2": the footer of each page
+  // "Part: Shaft 12", "Drawing number: ...", "Author: ...": the filled title
+  // fields, one line each under the editions; none when all are empty.
+  QStringList titleLines;
 };
 
 // The header in the language, for today's date and the given unit.
 ReportHeader reportHeader(const Language& language, const QString& title, bool inchMode);
+
+// Drawing pieces shared by the printed reports. Device units are 1/96 inch.
+QFont reportFont(qreal points, bool bold = false);
+// The page area of the device, origin at its top left.
+QRectF reportPageArea(const QPagedPaintDevice& device);
+// The page area of an A4 sheet of the orientation with the report margins.
+QRectF a4PageArea(QPageLayout::Orientation orientation);
+// Draws the header lines and a rule under them; returns the height used.
+qreal drawReportHeader(QPainter& painter, const QRectF& area, const ReportHeader& header);
+// "Page n of m" at the foot of the area.
+void drawReportFooter(QPainter& painter, const QRectF& area, const ReportHeader& header, int page,
+                      int pages);
+// The result's content of printResult, from top down.
+void drawResult(QPainter& painter, const QRectF& area, qreal top, const FitView& view,
+                const Language& language);
 
 // Draws the model's rows under its headings, the header and "Page n of m"
 // on each page; an error row shows its reason across the value columns.

@@ -149,6 +149,18 @@ bool QtSettingsStore::writeNumber(const QString& name, std::optional<double> val
   return write(name, text, text);
 }
 
+std::optional<QString> QtSettingsStore::readText(const QString& name) const {
+  const QVariant value = read(name);
+  if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+    return std::nullopt;
+  }
+  return value.toString();
+}
+
+bool QtSettingsStore::writeText(const QString& name, const QString& value) {
+  return write(name, value, value);
+}
+
 void QtSettingsStore::noteDefault(const QString& name, int value) const {
   held_.insert(name, QString::number(value));
 }

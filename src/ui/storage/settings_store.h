@@ -35,6 +35,9 @@ class SettingsStore {
   virtual std::optional<double> readNumber(const QString& name) const = 0;
   // nullopt stores the empty text: "no number" (a field left empty).
   virtual bool writeNumber(const QString& name, std::optional<double> value) = 0;
+  // A line of text as typed (the report's title fields); nullopt when missing.
+  virtual std::optional<QString> readText(const QString& name) const = 0;
+  virtual bool writeText(const QString& name, const QString& value) = 0;
   // Tells the store the value a reader took in place of one that was missing
   // or unusable (its default): a later write of it is then no change either.
   // A store that writes every value needs no note.
@@ -66,6 +69,8 @@ class QtSettingsStore final : public SettingsStore {
   bool writeInt(const QString& name, int value) override;
   std::optional<double> readNumber(const QString& name) const override;
   bool writeNumber(const QString& name, std::optional<double> value) override;
+  std::optional<QString> readText(const QString& name) const override;
+  bool writeText(const QString& name, const QString& value) override;
   void noteDefault(const QString& name, int value) const override;
   void noteDefault(const QString& name, double value) const override;
 
@@ -119,6 +124,10 @@ inline const QString kPressStored = QStringLiteral("PressStored");
 // (class of dimensions f, m, c, v as 1..4) + geometrical class (H, K, L as
 // 1..3); 0 or missing for none.
 inline const QString kGeneralCompared = QStringLiteral("GenCompare");
+// The title fields of the printed reports, as typed.
+inline const QString kReportPart = QStringLiteral("RepPart");
+inline const QString kReportDrawing = QStringLiteral("RepDrawing");
+inline const QString kReportAuthor = QStringLiteral("RepAuthor");
 }  // namespace settings
 
 // The values the main window reads when it is shown and writes when it closes.

@@ -16,6 +16,7 @@
 #include "help/help_command.h"
 #include "lang/fit_texts.h"
 #include "models/result_source.h"
+#include "report/report_buttons.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
 #include "widgets/number_field.h"
@@ -132,6 +133,9 @@ InspectionWindow::InspectionWindow(const ResultSource& source, QWidget* parent)
   gaugeNote = valueLabel(this, "gaugeNote", true);
   layout->addWidget(preferredNote);
   layout->addWidget(gaugeNote);
+  reportButtons = new ReportButtons(
+      QStringLiteral("inspection"), source_.language(), [this] { return reportDocument(); }, this);
+  layout->addWidget(reportButtons);
   layout->addStretch(1);
   scrollWindowContent(*this, content, QStringLiteral("inspectionScroll"));
   makeChildWindow(*this, [content] {
@@ -217,6 +221,7 @@ void InspectionWindow::applyLanguage() {
   actualCaption->setText(lang.text(TextId::ActualClearance));
   preferredNote->setText(lang.text(TextId::PreferredInBold));
   gaugeNote->setText(lang.text(TextId::GaugeNote));
+  reportButtons->applyLanguage();
   inspectNow();
 }
 
@@ -383,6 +388,49 @@ void InspectionWindow::showPart(PartPanel& panel, Side side, const PartView& vie
   }
   panel.accepting->setHtml(classes.isEmpty() ? lang.text(TextId::NoneAccepting)
                                              : classes.join(QStringLiteral(", ")));
+}
+
+std::vector<ReportSection> InspectionWindow::reportSections() const {
+  std::vector<ReportSection> sections;
+  if (!report_) return sections;
+  const auto measured = [](const std::optional<PartInspection>& part) {
+    return part && part->measured && part->status && part->marginMm;
+  };
+  for (const auto& [panel, part] :
+       {std::pair{&hole, &report_->hole}, std::pair{&shaft, &report_->shaft}}) {
+    if (!measured(*part)) continue;
+    const QString lot = panel->lotMax->text().trimmed();
+    const QString unit = inch_ ? QStringLiteral(" in") : QStringLiteral(" mm");
+    ReportSection s{panel->box->title().simplified(), {}};
+    s.rows.push_back({panel->measuredCaption->text(),
+                      panel->measured->text().trimmed() +
+                          (lot.isEmpty() ? QString() : QStringLiteral(" … ") + lot) + unit});
+    s.rows.push_back(
+        {panel->statusCaption->text(), panel->status->text().replace(u'\n', QStringLiteral("; "))});
+    s.rows.push_back({panel->marginCaption->text(), panel->margin->text()});
+    s.rows.push_back({panel->acceptingCaption->text(), panel->accepting->toPlainText()});
+    s.rows.push_back({panel->gaugeCaption->text(), panel->gauge->text()});
+    sections.push_back(std::move(s));
+  }
+  if (report_->fit && measured(report_->hole) && measured(report_->shaft)) {
+    ReportSection s{fitBox->title(), {}};
+    s.rows.push_back({fitKind->text().trimmed()});
+    s.rows.push_back({actualCaption->text(), actual->text()});
+    if (!sameKind->text().isEmpty()) {
+      s.rows.push_back({sameKind->text().replace(u'\n', QStringLiteral("; "))});
+    }
+    sections.push_back(std::move(s));
+  }
+  return sections;
+}
+
+ReportDocument InspectionWindow::reportDocument() const {
+  const Language& lang = source_.language();
+  ReportHeader header = reportHeader(lang, lang.text(TextId::Inspection), inch_);
+  header.title += QStringLiteral(" – ") + designation->text();
+  ReportDocument document(header);
+  document.addSections(reportSections());
+  return document;
 }
 
 }  // namespace kalmo

@@ -5,6 +5,7 @@
 
 #include "design/inspection.h"
 #include "present/fit_view.h"
+#include "report/report_document.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,6 +15,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ReportButtons;
 class ResultSource;
 
 // A part's measurement as typed in the window's unit: a single size, or a
@@ -71,9 +73,16 @@ class InspectionWindow final : public QWidget {
   QLabel* sameKind;
   QLabel* preferredNote;
   QLabel* gaugeNote;
+  ReportButtons* reportButtons;  // Copy, Print…, Save as PDF…
 
   // The last inspection; nullopt when nothing could be inspected.
   const std::optional<InspectionReport>& report() const { return report_; }
+  // The inspection for a report: one section per measured part (its status,
+  // margin, accepting classes and gauge sizes), then the actual fit when
+  // both parts are measured. Empty while no part's fields give a measurement.
+  std::vector<ReportSection> reportSections() const;
+  // The window's own report: its sections under the header "Inspection".
+  ReportDocument reportDocument() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

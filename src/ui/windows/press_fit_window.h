@@ -2,10 +2,12 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "mech/press_fit.h"
 #include "present/fit_view.h"
+#include "report/report_document.h"
 
 class QComboBox;
 class QGroupBox;
@@ -18,6 +20,7 @@ class Language;
 class NumberField;
 class PressDesignPanel;
 class PressFitResultsModel;
+class ReportButtons;
 class ResultSource;
 class SettingsStore;
 
@@ -71,11 +74,20 @@ class PressFitWindow final : public QWidget {
   QLabel* warnings;  // loose joint, yielding, liquid nitrogen, clearance fit
   QTableView* results;
   PressDesignPanel* designPanel;  // the load, its slip safety, the fits that carry it
+  ReportButtons* reportButtons;   // Copy, Print…, Save as PDF…
   const PressFitResultsModel& resultsModel() const { return *model_; }
 
   // What the fields ask of the method, lengths in mm; nullopt while a
   // required field holds no number or no complete fit is shown.
   std::optional<PressFitInput> input() const;
+
+  // The calculation for a report: the inputs with the materials, the
+  // results with their warnings, and the load panel's section when a load
+  // is worked out. Empty while there is no result (a field without a valid
+  // number, no complete fit).
+  std::vector<ReportSection> reportSections() const;
+  // The window's own report: its sections under the header "Press fit".
+  ReportDocument reportDocument() const;
 
  signals:
   // A fit chosen in the design panel, to be applied in the main window.
@@ -105,6 +117,9 @@ class PressFitWindow final : public QWidget {
   QString fieldCaption(PressField which) const;
   void readSettings();
   void writeSettings();
+  // The load panel's section: the load, the fit's slip safety, the fits that
+  // carry the load.
+  ReportSection loadSection(const std::function<QString(const QString&)>& plain) const;
 
   const ResultSource& source_;
   const Language& language_;
