@@ -31,6 +31,7 @@ enum class Command {
   GeneralTolerances,
   BearingSeat,
   StackUp,
+  ReportTitle,
   Print,
   SavePdf,
   CopyCallout,

@@ -11,6 +11,7 @@
 #include "models/tool_target.h"
 #include "pages/calc_host.h"
 #include "present/fit_view.h"
+#include "report/combined_report.h"
 #include "widgets/grid_cells.h"
 
 class QAction;
@@ -117,6 +118,8 @@ class MainWindow final : public QMainWindow, public CalcHost, public ToolTarget 
   void copyCallout();
   void showHelpPage();
   // The current result printed or saved as PDF on one A4 page.
+  // The fit, and the operating conditions, press fit and inspection where used.
+  ReportParts reportParts() const;
   void printCurrentResult();
   void saveCurrentResultPdf();
   void chooseLanguage(LanguageCode code);

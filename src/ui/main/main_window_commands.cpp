@@ -5,9 +5,14 @@
 
 #include "help/help_command.h"
 #include "main/main_window.h"
+#include "pages/operating_page.h"
+#include "report/combined_report.h"
 #include "report/report_printer.h"
+#include "report/report_title.h"
 #include "storage/language.h"
 #include "windows/about_window.h"
+#include "windows/inspection_window.h"
+#include "windows/press_fit_window.h"
 
 namespace kalmo {
 
@@ -121,6 +126,7 @@ void MainWindow::runCommand(Command command) {
     case Command::Print: printCurrentResult(); break;
     case Command::SavePdf: saveCurrentResultPdf(); break;
     case Command::CopyCallout: copyCallout(); break;
+    case Command::ReportTitle: editReportTitle(this, language_, store_); break;
     // The language button opens its menu; a tool window's row has its maker.
     default: break;
   }
@@ -132,20 +138,28 @@ void MainWindow::openWindow(const CommandRow& row) {
   bringToFront(*window);
 }
 
+ReportParts MainWindow::reportParts() const {
+  ReportParts parts{
+      view(), panel_.operatingPage->conditions(), panel_.operatingPage->reportSections(), {}, {}};
+  const auto opened = [this](Command command) {
+    const auto it = toolbar_.windows.find(command);
+    return it == toolbar_.windows.end() ? nullptr : it->second;
+  };
+  if (auto* press = qobject_cast<PressFitWindow*>(opened(Command::PressFit))) {
+    parts.pressFit = press->reportSections();
+  }
+  if (auto* inspection = qobject_cast<InspectionWindow*>(opened(Command::Inspection))) {
+    parts.inspection = inspection->reportSections();
+  }
+  return parts;
+}
+
 void MainWindow::printCurrentResult() {
-  printWithDialog(this, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
-    return printResult(
-        device, view(), language_,
-        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
-  });
+  printCombinedReport(this, reportParts(), language_, store_, ReportTarget::Printer);
 }
 
 void MainWindow::saveCurrentResultPdf() {
-  savePdfWithDialog(this, language_, QPageLayout::Portrait, [this](QPagedPaintDevice& device) {
-    return printResult(
-        device, view(), language_,
-        reportHeader(language_, language_.text(TextId::ResultTitle), view().inputs.inch));
-  });
+  printCombinedReport(this, reportParts(), language_, store_, ReportTarget::PdfFile);
 }
 
 }  // namespace kalmo
