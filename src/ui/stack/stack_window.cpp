@@ -1,21 +1,12 @@
 #include "stack/stack_window.h"
 
-#include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
-#include <QFile>
-#include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPagedPaintDevice>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,37 +14,26 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <atomic>
-#include <cmath>
 
-#include "format/number_format.h"
 #include "help/help_command.h"
 #include "models/result_source.h"
 #include "report/report_printer.h"
 #include "stack/stack_charts.h"
-#include "stack/stack_csv.h"
 #include "stack/stack_table_model.h"
 #include "stack/stack_text.h"
-#include "storage/file_saving.h"
+#include "stack/stack_window_internal.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
 #include "widgets/number_field.h"
 
-namespace kalmo {
+// The stack-up window's widgets, their layout and the editing of the chain;
+// the run and its results are in stack_window_results.cpp, the files in
+// stack_window_files.cpp, the report in stack_window_report.cpp.
 
-// One Monte Carlo run in its thread: the window reads `done` for the
-// progress bar and sets `cancel` to drop the run.
-struct StackWindow::Job {
-  std::atomic<bool> cancel{false};
-  std::atomic<std::uint64_t> done{0};
-  std::uint64_t samples = 0;
-  std::optional<MonteCarloResult> result;  // written by the thread before it finishes
-};
+namespace kalmo {
 
 namespace {
 
@@ -64,10 +44,6 @@ constexpr int kWindowHeight = 500;
 
 // Largest sample count the window runs (the command line takes up to 1e9).
 constexpr double kMaxWindowSamples = 100'000'000;
-
-QString qs(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QPushButton* button(QWidget* parent, const char* name) {
   auto* b = new QPushButton(parent);
@@ -166,23 +142,6 @@ std::vector<StackRow> startChain() {
            QStringLiteral("\u00B10.03"), StackDistribution::Normal},
           {QStringLiteral("D"), QStringLiteral("10"), StackDirection::Minus,
            QStringLiteral("\u00B10.05"), StackDistribution::Normal}};
-}
-
-QString htmlRow(const QStringList& cells, bool heading = false) {
-  QString row = heading ? QStringLiteral("<tr style=\"font-weight:bold; background:#e2e8f4\">")
-                        : QStringLiteral("<tr>");
-  for (const QString& c : cells) row += QStringLiteral("<td>%1</td>").arg(c.toHtmlEscaped());
-  return row + QStringLiteral("</tr>");
-}
-
-QImage picture(QWidget& widget, QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  const QSize old = widget.size();
-  widget.resize(size);
-  widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-  widget.resize(old);
-  return image;
 }
 
 }  // namespace
@@ -440,242 +399,6 @@ void StackWindow::moveSelected(int step) {
   if (upperRow < 0 || upperRow + 1 >= model->rowCount()) return;
   model->swapWithNext(upperRow);
   table->setCurrentIndex(model->index(row + step, column));
-}
-
-void StackWindow::stopMonteCarlo() {
-  if (job_) job_->cancel = true;
-  job_.reset();
-  progressTimer_->stop();
-  progress->hide();
-}
-
-void StackWindow::recompute() {
-  stopMonteCarlo();
-  result_.reset();
-  monteCarlo_.reset();
-  contributors_.clear();
-  status->clear();
-  const std::optional<std::vector<StackLink>> links = model->links();
-  // A limit field holding text that is no number gives no result: an
-  // earlier limit must not pass for the one typed.
-  SpecLimits limits;
-  bool fieldsRead = true;
-  for (auto [field, target] : {std::pair{lsl, &limits.lsl}, std::pair{usl, &limits.usl}}) {
-    if (field->text().trimmed().isEmpty()) continue;
-    const std::optional<double> v = field->value();
-    if (!v)
-      fieldsRead = false;
-    else
-      *target = inch_ ? inchToMm(*v) : *v;
-  }
-  const std::optional<double> n = samples->value();
-  const std::optional<double> s = seed->value();
-  const bool whole = n && s && std::floor(*n) == *n && std::floor(*s) == *s && *n != 1;
-  if (model->rowCount() == 0) {
-    status->setText(language_.text(TextId::StackErrNoRows));
-  } else if (!links) {
-    status->setText(model->firstProblem());
-  } else if (!fieldsRead || !whole || (limits.lsl && limits.usl && *limits.lsl > *limits.usl)) {
-    status->setText(language_.text(TextId::StackNoResult));
-  } else {
-    limits_ = limits;
-    contributors_ = model->contributors();
-    result_ = analyseStack(*links, limits);
-    if (*n > 0) {
-      startMonteCarlo(*links, limits,
-                      {static_cast<std::uint64_t>(*n), static_cast<std::uint64_t>(*s)});
-    }
-  }
-  model->setResult(result_);
-  showResults();
-}
-
-void StackWindow::startMonteCarlo(std::vector<StackLink> links, SpecLimits limits,
-                                  MonteCarloOptions options) {
-  auto job = std::make_shared<Job>();
-  job->samples = options.samples;
-  job_ = job;
-  QThread* thread = QThread::create([job, links = std::move(links), limits, options] {
-    job->result = runMonteCarlo(links, limits, options, [&job](std::uint64_t done) {
-      job->done = done;
-      return !job->cancel.load();
-    });
-  });
-  threads_.push_back(thread);
-  connect(thread, &QThread::finished, this, [this, job, thread] {
-    std::erase(threads_, thread);
-    thread->deleteLater();
-    if (job != job_) return;  // dropped: the chain has changed since
-    job_.reset();
-    progressTimer_->stop();
-    progress->hide();
-    monteCarlo_ = job->result;
-    showResults();
-  });
-  progress->setValue(0);
-  progress->show();
-  progressTimer_->start();
-  thread->start();
-}
-
-void StackWindow::showResults() {
-  const LangTable& lang = language_.table();
-  const StackTextOptions options{inch_, localeDecimalSeparator()};
-  results->clearSpans();
-  results->setRowCount(0);
-  std::vector<std::pair<QString, double>> shareBars;
-  if (result_) {
-    const std::vector<StackLine> lines = stackResultLines(lang, *result_, monteCarlo_, options);
-    results->setRowCount(static_cast<int>(lines.size()));
-    for (int r = 0; r < results->rowCount(); ++r) {
-      const StackLine& line = lines[static_cast<std::size_t>(r)];
-      auto* caption = new QTableWidgetItem(qs(line.caption));
-      results->setItem(r, 0, caption);
-      results->setItem(r, 1, new QTableWidgetItem(qs(line.value)));
-      if (line.value.empty()) {
-        QFont f = caption->font();
-        f.setBold(true);
-        caption->setFont(f);
-        results->setSpan(r, 0, 1, 2);
-      }
-    }
-    int captionWidth = 80;
-    for (const StackLine& line : lines) {
-      if (line.value.empty()) continue;
-      captionWidth =
-          std::max(captionWidth, results->fontMetrics().horizontalAdvance(qs(line.caption)) + 12);
-    }
-    results->setColumnWidth(0, std::min(captionWidth, 250));
-    for (std::size_t i = 0; i < contributors_.size() && i < result_->contributors.size(); ++i) {
-      shareBars.emplace_back(qs(contributors_[i].name), result_->contributors[i].share);
-    }
-  }
-  shares->setShares(std::move(shareBars), qs(options.decimalSeparator));
-  HistogramMarks marks;
-  if (result_) {
-    marks = {result_->worstMin.mm(),
-             result_->worstMax.mm(),
-             result_->statMinMm(),
-             result_->statMaxMm(),
-             limits_.lsl,
-             limits_.usl};
-  }
-  histogram->setResult(result_ ? monteCarlo_ : std::nullopt, marks, inch_,
-                       qs(options.decimalSeparator));
-}
-
-bool StackWindow::loadCsv(const QByteArray& bytes, QString* error) {
-  const StackCsvRead read = readStackCsv(std::string_view(bytes.constData(), bytes.size()));
-  if (read.problem != StackCsvProblem::None) {
-    if (error) {
-      *error = qs(stackRowErrorText(language_.table(), read.row, stackCsvField(read.problem),
-                                    stackCsvProblemText(read.problem)));
-    }
-    return false;
-  }
-  model->setRows(stackRowsOf(read.contributors));
-  return true;
-}
-
-QByteArray StackWindow::csvBytes() const {
-  return QByteArray::fromStdString(stackCsvText(model->contributors()));
-}
-
-void StackWindow::openFile() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, language_.text(TextId::StackOpen), QString(), language_.text(TextId::StackFileFilter));
-  if (path.isEmpty()) return;
-  QFile file(path);
-  QString error;
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = language_.text(TextId::StackReadFailed).arg(path);
-  } else if (!loadCsv(file.read(16 * 1024 * 1024), &error)) {
-    error = path + QStringLiteral(": ") + error;
-  }
-  if (!error.isEmpty()) QMessageBox::warning(this, language_.text(TextId::StackUp), error);
-}
-
-void StackWindow::saveFile() {
-  // Rows whose nominal is no number cannot be written as the file's numbers:
-  // nothing is saved rather than a chain without them.
-  if (static_cast<int>(model->contributors().size()) != model->rowCount()) {
-    QMessageBox::warning(this, language_.text(TextId::StackUp),
-                         language_.text(TextId::StackNoResult));
-    return;
-  }
-  const QString path =
-      askSaveFileName(this, language_.text(TextId::StackSave),
-                      language_.text(TextId::StackFileFilter), QStringLiteral("csv"), language_);
-  if (path.isEmpty()) return;
-  saveFileReporting(this, language_, path, csvBytes());
-}
-
-QString StackWindow::reportText() const {
-  if (!result_) return status->text() + u'\n';
-  return qs(stackReportText(language_.table(), contributors_, *result_, monteCarlo_,
-                            {inch_, localeDecimalSeparator()}));
-}
-
-void StackWindow::copyText() const {
-  QApplication::clipboard()->setText(reportText());
-}
-
-QString StackWindow::reportHtml() const {
-  const Language& l = language_;
-  const ReportHeader header = reportHeader(l, l.text(TextId::StackUp), inch_);
-  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
-                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
-                          QStringList{header.version, header.date, header.unit}
-                              .join(QStringLiteral(" \u00B7 "))
-                              .toHtmlEscaped());
-  if (!result_) return html + QStringLiteral("<p>%1</p>").arg(status->text().toHtmlEscaped());
-  const LangTable& lang = l.table();
-  const StackTextOptions options{inch_, localeDecimalSeparator()};
-  html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-  QStringList headings;
-  for (const std::string& h : stackContributorHeadings(lang)) headings << qs(h);
-  html += htmlRow(headings, true);
-  for (std::size_t i = 0; i < contributors_.size() && i < result_->contributors.size(); ++i) {
-    QStringList cells;
-    for (const std::string& c :
-         stackContributorCells(lang, contributors_[i], result_->contributors[i], options)) {
-      cells << qs(c);
-    }
-    html += htmlRow(cells);
-  }
-  html += QStringLiteral("</table><br><table cellspacing=\"0\" cellpadding=\"2\">");
-  for (const StackLine& line : stackResultLines(lang, *result_, monteCarlo_, options)) {
-    html += line.value.empty() ? QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>")
-                                     .arg(qs(line.caption).toHtmlEscaped())
-                               : htmlRow({qs(line.caption), qs(line.value)});
-  }
-  html += QStringLiteral("</table>");
-  if (monteCarlo_) {
-    html += QStringLiteral("<p><b>%1</b><br><img src=\"stack:histogram\"><br>%2</p>")
-                .arg(l.text(TextId::StackHistogramTitle).toHtmlEscaped(),
-                     l.text(TextId::StackLegend).toHtmlEscaped());
-  }
-  html += QStringLiteral("<p><b>%1</b><br><img src=\"stack:shares\"></p>")
-              .arg(l.text(TextId::StackShares).toHtmlEscaped());
-  return html;
-}
-
-void StackWindow::fillReport(QTextDocument& document) const {
-  document.setDefaultFont(windowFont());
-  document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("stack:histogram")),
-                       picture(*histogram, {600, 220}));
-  document.addResource(
-      QTextDocument::ImageResource, QUrl(QStringLiteral("stack:shares")),
-      picture(*shares, {600, std::max(60, static_cast<int>(contributors_.size()) * 22 + 8)}));
-  document.setHtml(reportHtml());
-}
-
-int StackWindow::writeReport(QPagedPaintDevice& device) const {
-  QTextDocument document;
-  fillReport(document);
-  document.setPageSize(device.pageLayout().paintRectPoints().size());
-  document.print(&device);
-  return document.pageCount();
 }
 
 }  // namespace kalmo

@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
-#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -30,7 +29,6 @@
 #include "widgets/number_field.h"
 #include "widgets/on_screen.h"
 #include "widgets/palette_contrast.h"
-#include "press/press_design_panel.h"
 #include "windows/press_fit_fields.h"
 
 namespace kalmo {
@@ -425,92 +423,6 @@ void PressFitWindow::writeSettings() {
   for (const FieldDefinition& s : kFields) {
     store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
   }
-}
-
-std::vector<ReportSection> PressFitWindow::reportSections() const {
-  std::vector<ReportSection> sections;
-  if (!model_->result()) return sections;
-  const auto plain = [](const QString& rich) {
-    return QTextDocumentFragment::fromHtml(rich).toPlainText();
-  };
-  ReportSection inputs{language_.text(TextId::PressFit) + QStringLiteral(": ") + fitLine->text(),
-                       {}};
-  for (const auto& [group, picker, entries] :
-       {std::tuple{hubGroup_, hubMaterial,
-                   std::vector{PressField::HubModulus, PressField::HubPoisson, PressField::HubYield,
-                               PressField::HubAlpha, PressField::HubOuterDiameter,
-                               PressField::HubRoughness}},
-        std::tuple{
-            shaftGroup_, shaftMaterial,
-            std::vector{PressField::ShaftModulus, PressField::ShaftPoisson, PressField::ShaftYield,
-                        PressField::ShaftAlpha, PressField::ShaftBore, PressField::ShaftRoughness}},
-        std::tuple{jointGroup_, static_cast<QComboBox*>(nullptr),
-                   std::vector{PressField::Length, PressField::Friction, PressField::PressFriction,
-                               PressField::JoiningClearance}}}) {
-    inputs.rows.push_back({group->title()});
-    if (picker) inputs.rows.push_back({language_.text(TextId::Material), picker->currentText()});
-    for (const PressField f : entries) {
-      const QString typed = field(f)->text().trimmed();
-      // An empty field stands for the method's default, shown as its placeholder.
-      inputs.rows.push_back(
-          {plain(fieldCaption(f)), typed.isEmpty() ? field(f)->placeholderText() : typed});
-    }
-  }
-  sections.push_back(std::move(inputs));
-
-  ReportSection results{language_.text(TextId::Results).trimmed(), {}};
-  for (int r = 0; r < model_->rowCount(); ++r) {
-    QStringList cells;
-    for (int c = 0; c < model_->columnCount(); ++c) {
-      cells << model_->data(model_->index(r, c), Qt::DisplayRole).toString();
-    }
-    results.rows.push_back(cells);
-  }
-  for (const QString& note : warnings->text().split(u'\n', Qt::SkipEmptyParts)) {
-    results.rows.push_back({note});
-  }
-  sections.push_back(std::move(results));
-  if (designPanel->loadWorkedOut()) sections.push_back(loadSection(plain));
-  return sections;
-}
-
-ReportSection PressFitWindow::loadSection(
-    const std::function<QString(const QString&)>& plain) const {
-  const PressDesignPanel& panel = *designPanel;
-  ReportSection section{language_.text(TextId::PressLoad), {}};
-  for (std::size_t i = 0; i < kLoadFieldCount; ++i) {
-    const auto which = static_cast<LoadField>(i);
-    const QString typed = panel.field(which)->text().trimmed();
-    if (!typed.isEmpty()) section.rows.push_back({plain(panel.caption(which)), typed});
-  }
-  for (const QLabel* line : {panel.slipLine, panel.status}) {
-    for (const QString& text : line->text().split(u'\n', Qt::SkipEmptyParts)) {
-      section.rows.push_back({text});
-    }
-  }
-  const QAbstractItemModel& fits = *panel.fits->model();
-  if (fits.rowCount() > 0) {
-    section.rows.push_back({language_.text(TextId::PressFitsCarryingLoad) + QStringLiteral(", ") +
-                            panel.range->currentText()});
-    QStringList headings;
-    for (int c = 0; c < fits.columnCount(); ++c) {
-      headings << fits.headerData(c, Qt::Horizontal).toString();
-    }
-    section.rows.push_back(headings);
-    for (int r = 0; r < fits.rowCount(); ++r) {
-      QStringList cells;
-      for (int c = 0; c < fits.columnCount(); ++c) cells << fits.index(r, c).data().toString();
-      section.rows.push_back(cells);
-    }
-  }
-  return section;
-}
-
-ReportDocument PressFitWindow::reportDocument() const {
-  ReportDocument document(
-      reportHeader(language_, language_.text(TextId::PressFit), view_.inputs.inch));
-  document.addSections(reportSections());
-  return document;
 }
 
 }  // namespace kalmo
