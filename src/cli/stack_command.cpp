@@ -144,14 +144,14 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
                 .str();
   }
   o.addRaw("contributors", list + "]");
-  if (r.spec) {
-    const SpecResult& s = *r.spec;
-    JsonObject spec;
-    const auto optional = [&spec](const char* key, const std::optional<double>& v) {
+  if (r.limitShares) {
+    const SpecResult& s = *r.limitShares;
+    JsonObject limitShares;
+    const auto optional = [&limitShares](const char* key, const std::optional<double>& v) {
       if (v) {
-        spec.add(key, *v);
+        limitShares.add(key, *v);
       } else {
-        spec.addNull(key);
+        limitShares.addNull(key);
       }
     };
     optional("lsl", s.limits.lsl ? std::optional(len(*s.limits.lsl)) : std::nullopt);
@@ -160,7 +160,7 @@ std::string json(const std::vector<StackContributor>& contributors, const StackR
     optional("above", s.above);
     optional("cp", s.cp);
     optional("cpk", s.cpk);
-    o.add("spec", spec);
+    o.add("spec", limitShares);
   } else {
     o.addNull("spec");
   }

@@ -103,24 +103,24 @@ StackResult analyseStack(const std::vector<StackLink>& links, const SpecLimits& 
     for (ContributorResult& c : r.contributors) c.share = c.sdMm * c.sdMm / variance;
   }
   if (limits.any()) {
-    SpecResult spec;
-    spec.limits = limits;
+    SpecResult limitShares;
+    limitShares.limits = limits;
     const double mean = r.mean.mm();
     const double sd = r.sdMm;
-    if (limits.lsl) spec.below = normalShareBelow(*limits.lsl, mean, sd);
+    if (limits.lsl) limitShares.below = normalShareBelow(*limits.lsl, mean, sd);
     // Above USL: the complement taken on the mirrored tail, so that a share
     // of 1e-12 is not lost in 1 - (1 - 1e-12).
     if (limits.usl)
-      spec.above =
+      limitShares.above =
           sd > 0 ? normalShareBelow(-*limits.usl, -mean, sd) : (mean > *limits.usl ? 1.0 : 0.0);
     if (sd > 0) {
-      if (limits.lsl && limits.usl) spec.cp = (*limits.usl - *limits.lsl) / (6 * sd);
+      if (limits.lsl && limits.usl) limitShares.cp = (*limits.usl - *limits.lsl) / (6 * sd);
       std::optional<double> k;
       if (limits.usl) k = (*limits.usl - mean) / (3 * sd);
       if (limits.lsl) k = std::min(k.value_or(INFINITY), (mean - *limits.lsl) / (3 * sd));
-      spec.cpk = k;
+      limitShares.cpk = k;
     }
-    r.spec = spec;
+    r.limitShares = limitShares;
   }
   return r;
 }

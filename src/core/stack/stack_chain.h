@@ -123,7 +123,7 @@ struct StackResult {
   double statMinMm() const { return mean.mm() - 3 * sdMm; }
   double statMaxMm() const { return mean.mm() + 3 * sdMm; }
   std::vector<ContributorResult> contributors;
-  std::optional<SpecResult> spec;  // with at least one limit
+  std::optional<SpecResult> limitShares;  // with at least one limit
 };
 
 // Worst case, statistics, shares and the limits' answer of resolved links.

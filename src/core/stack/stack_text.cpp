@@ -67,8 +67,8 @@ std::vector<StackLine> stackResultLines(const LangTable& lang, const StackResult
   lines.push_back({text(lang, TextId::StackStatistical), range(r.statMinMm(), r.statMaxMm(), o)});
   lines.push_back({text(lang, TextId::StackMean), stackLengthText(r.mean.mm(), o) + unit(o)});
   lines.push_back({text(lang, TextId::StackSd), stackSigmaText(r.sdMm, o) + unit(o)});
-  if (r.spec) {
-    const SpecResult& s = *r.spec;
+  if (r.limitShares) {
+    const SpecResult& s = *r.limitShares;
     if (s.below) lines.push_back({text(lang, TextId::StackBelow), formatShare(*s.below, sep)});
     if (s.above) lines.push_back({text(lang, TextId::StackAbove), formatShare(*s.above, sep)});
     lines.push_back({text(lang, TextId::StackCpCpk),

@@ -177,7 +177,7 @@ TEST(StackAnalysis, MatchesHandComputedChains) {
     for (std::size_t i = 0; i < c.shares.size(); ++i) {
       EXPECT_NEAR(r.contributors[i].share, c.shares[i], 1e-12);
     }
-    EXPECT_FALSE(r.spec);
+    EXPECT_FALSE(r.limitShares);
   }
 }
 
@@ -204,11 +204,11 @@ TEST(StackAnalysis, LimitsGiveSharesAndCapability) {
   };
   for (const Case& c : cases) {
     const StackResult r = analyseStack(chain, c.limits);
-    ASSERT_TRUE(r.spec);
+    ASSERT_TRUE(r.limitShares);
     EXPECT_NEAR(r.sdMm, sd, 1e-15);
     for (const auto& [got, want] :
-         {std::pair{r.spec->below, c.below}, std::pair{r.spec->above, c.above},
-          std::pair{r.spec->cp, c.cp}, std::pair{r.spec->cpk, c.cpk}}) {
+         {std::pair{r.limitShares->below, c.below}, std::pair{r.limitShares->above, c.above},
+          std::pair{r.limitShares->cp, c.cp}, std::pair{r.limitShares->cpk, c.cpk}}) {
       ASSERT_EQ(got.has_value(), want.has_value());
       if (got) {
         EXPECT_NEAR(*got, *want, 1e-9);
@@ -218,9 +218,9 @@ TEST(StackAnalysis, LimitsGiveSharesAndCapability) {
   const StackResult exact =
       analyseStack({*resolveLink({"", 10, kPlus, "+0/-0"}, false).link}, {9.5, 9.9});
   EXPECT_EQ(exact.sdMm, 0);
-  EXPECT_EQ(*exact.spec->above, 1);
-  EXPECT_EQ(*exact.spec->below, 0);
-  EXPECT_FALSE(exact.spec->cp);
+  EXPECT_EQ(*exact.limitShares->above, 1);
+  EXPECT_EQ(*exact.limitShares->below, 0);
+  EXPECT_FALSE(exact.limitShares->cp);
   EXPECT_EQ(exact.contributors[0].share, 0);
 }
 

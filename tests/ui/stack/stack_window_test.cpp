@@ -124,7 +124,7 @@ class StackWindowTest : public QObject {
     w.usl->setText(QStringLiteral("3,1x"));
     QVERIFY(!w.result().has_value());
     w.usl->setText(QStringLiteral("3,1"));
-    QVERIFY(w.result()->spec.has_value());
+    QVERIFY(w.result()->limitShares.has_value());
 
     w.table->setCurrentIndex(w.model->index(0, 0));
     w.downButton->click();
