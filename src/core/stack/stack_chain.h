@@ -88,7 +88,7 @@ inline constexpr double kMaxStackNominalMm = 100000;
 // conversion) and the tolerance at it. Lengths in inches with `inch`.
 StackLinkRead resolveLink(const StackContributor& contributor, bool inch);
 
-// Specification limits of the closing dimension, in mm; either may be missing.
+// The lower and upper limits (LSL, USL) of the closing dimension, in mm; either may be missing.
 struct SpecLimits {
   std::optional<double> lsl;
   std::optional<double> usl;

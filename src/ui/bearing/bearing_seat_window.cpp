@@ -171,14 +171,8 @@ BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiame
   connect(copyButton, &QPushButton::clicked, this, &BearingSeatWindow::copyText);
   connect(applyButton, &QPushButton::clicked, this, &BearingSeatWindow::applyChoice);
   connect(seats, &QTableWidget::cellDoubleClicked, this, [this] { applyChoice(); });
-  connect(printButton, &QPushButton::clicked, this, [this] {
-    printWithDialog(this, QPageLayout::Landscape,
-                    [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
-  connect(pdfButton, &QPushButton::clicked, this, [this] {
-    savePdfWithDialog(this, language_, QPageLayout::Landscape,
+  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Landscape,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
   applyLanguage();
 }
 

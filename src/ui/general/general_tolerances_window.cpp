@@ -202,14 +202,8 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   compareBox->setObjectName(QStringLiteral("generalCompareBox"));
   connect(compareBox, &QCheckBox::toggled, this, [this] { announceCompared(); });
   connect(copyButton, &QPushButton::clicked, this, &GeneralTolerancesWindow::copyText);
-  connect(printButton, &QPushButton::clicked, this, [this] {
-    printWithDialog(this, QPageLayout::Portrait,
-                    [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
-  connect(pdfButton, &QPushButton::clicked, this, [this] {
-    savePdfWithDialog(this, language_, QPageLayout::Portrait,
+  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Portrait,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
   addHelpKey(*this, HelpTopic::General, [this] { return languageNumber(language_.code()); });
   applyLanguage();
 }

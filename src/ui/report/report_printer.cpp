@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -337,6 +338,16 @@ void printWithDialog(QWidget* parent, QPageLayout::Orientation orientation,
   if (dialog.exec() != QDialog::Accepted) return;
   printer.setResolution(kReportDpi);
   write(printer);
+}
+
+void connectPrintButtons(QWidget& window, QPushButton& print, QPushButton& pdf,
+                         const Language& language, QPageLayout::Orientation orientation,
+                         ReportWriter write) {
+  QObject::connect(&print, &QPushButton::clicked, &window,
+                   [&window, orientation, write] { printWithDialog(&window, orientation, write); });
+  QObject::connect(&pdf, &QPushButton::clicked, &window, [&window, &language, orientation, write] {
+    savePdfWithDialog(&window, language, orientation, write);
+  });
 }
 
 }  // namespace kalmo

@@ -13,6 +13,7 @@ class QAbstractItemModel;
 class QFont;
 class QPagedPaintDevice;
 class QPainter;
+class QPushButton;
 class QWidget;
 
 namespace kalmo {
@@ -90,5 +91,11 @@ void savePdfWithDialog(QWidget* parent, const Language& language,
 // "Print…": the print dialog, then the report on the chosen printer.
 void printWithDialog(QWidget* parent, QPageLayout::Orientation orientation,
                      const ReportWriter& write);
+// A window's "Print…" and "Save as PDF…" buttons: each opens its dialog and
+// writes the window's report (write) in the given orientation. The language
+// is read when a button is pressed.
+void connectPrintButtons(QWidget& window, QPushButton& print, QPushButton& pdf,
+                         const Language& language, QPageLayout::Orientation orientation,
+                         ReportWriter write);
 
 }  // namespace kalmo

@@ -322,14 +322,8 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
   connect(openButton, &QPushButton::clicked, this, &StackWindow::openFile);
   connect(saveButton, &QPushButton::clicked, this, &StackWindow::saveFile);
   connect(copyButton, &QPushButton::clicked, this, &StackWindow::copyText);
-  connect(printButton, &QPushButton::clicked, this, [this] {
-    printWithDialog(this, QPageLayout::Portrait,
-                    [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
-  connect(pdfButton, &QPushButton::clicked, this, [this] {
-    savePdfWithDialog(this, language_, QPageLayout::Portrait,
+  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Portrait,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
   progressTimer_->setInterval(50);
   connect(progressTimer_, &QTimer::timeout, this, [this] {
     if (job_ && job_->samples > 0) {

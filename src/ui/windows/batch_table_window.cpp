@@ -88,14 +88,8 @@ BatchTableWindow::BatchTableWindow(const ResultSource& source, QWidget* parent)
   connect(callouts, &QPlainTextEdit::textChanged, readDelay_, qOverload<>(&QTimer::start));
   connect(copyButton, &QPushButton::clicked, this, &BatchTableWindow::copyTable);
   connect(csvButton, &QPushButton::clicked, this, &BatchTableWindow::exportCsvWithDialog);
-  connect(printButton, &QPushButton::clicked, this, [this] {
-    printWithDialog(this, QPageLayout::Landscape,
-                    [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
-  connect(pdfButton, &QPushButton::clicked, this, [this] {
-    savePdfWithDialog(this, source_.language(), QPageLayout::Landscape,
+  connectPrintButtons(*this, *printButton, *pdfButton, source_.language(), QPageLayout::Landscape,
                       [this](QPagedPaintDevice& device) { return writeReport(device); });
-  });
   addHelpKey(*this, HelpTopic::BatchTable,
              [this] { return languageNumber(source_.language().code()); });
   inch_ = source_.view().inputs.inch;

@@ -166,7 +166,7 @@ void CombinedReportTest::writesThePdfAndSnapshotsInThreeLanguages() {
              pages);
     QVERIFY(QFileInfo(path).size() > 1000);
     if (!snapDir.isEmpty()) {
-      ReportTitleDialog titleDialog(p.source.language(), {QStringLiteral("Shaft 12")});
+      ReportTitleDialog titleDialog(p.source.language(), {QStringLiteral("Shaft 12"), {}, {}});
       titleDialog.adjustSize();
       QVERIFY(titleDialog.grab().save(QDir(snapDir).filePath(
           QStringLiteral("report_title_%1.png").arg(test::languageSuffix(code)))));
