@@ -82,7 +82,6 @@ PressDesignOutcome designPressFit(const PressDesignRequest& request) {
   search.grades = request.grades;
   RankedFits candidates;
   searchFits(search, candidates);
-  joint.operating.reset();
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const RankedFits::Row& row = candidates.row(i);
     const RankedFits::EvaluatedClass& hole = candidates.holes()[row.hole];

@@ -15,8 +15,9 @@ namespace kalmo {
 struct PressDesignRequest {
   // The joint: D, hub, shaft bore, length, materials, roughness, μ,
   // conventions and the load (required). Its hole and shaft are ignored; each
-  // candidate brings its own. Operating temperatures are left aside: the
-  // window is formed at 20 °C.
+  // candidate brings its own. The window and the fits in it are found at
+  // 20 °C; with operating temperatures each fit's press result also holds
+  // the joint at them (atOperating), for the user to judge.
   PressFitInput joint;
   double slipSafety = 1.5;   // S_R the load must be carried with, >= 1
   double yieldSafety = 1.1;  // S_F against yielding at the largest interference, >= 1

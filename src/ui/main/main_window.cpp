@@ -231,6 +231,12 @@ void MainWindow::buildPanel() {
   panel_.pages->addWidget(panel_.designPage);
   panel_.operatingPage = new OperatingPage(results_, panel_.pages);
   panel_.pages->addWidget(panel_.operatingPage);
+  // The tool windows (the press fit) read the conditions from the result source.
+  const auto publishOperating = [this] {
+    results_.publishOperating(panel_.operatingPage->conditions());
+  };
+  connect(panel_.operatingPage, &OperatingPage::conditionsChanged, this, publishOperating);
+  publishOperating();
 }
 
 void MainWindow::connectInputs() {

@@ -21,21 +21,35 @@ struct RowDefinition {
   const char* symbol;
   Kind kind;
   std::optional<double> (*value)(const PressFitResult&);
+  // The value at the operating temperatures; null for a row that has none
+  // there (the ratios, K and ΔU are those at 20 °C, the stresses, the
+  // press-in force and the joining temperatures belong to joining).
+  std::optional<double> (*operating)(const PressFitResult&, const PressAtTemperature&) = nullptr;
 };
+
+using Op = std::optional<double>;
 
 // Interference, pressures and forces of DIN 7190-1; the symbols are the
 // ones the command line and the help use.
 constexpr std::array<RowDefinition, static_cast<std::size_t>(PressRow::Count)> kRows{{
     {PressRow::UMax, TextId::MaxInterference, "U_max", Kind::Length,
-     [](const PressFitResult& r) -> std::optional<double> { return r.uMaxMm; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.uMaxMm; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.uMaxMm; }},
     {PressRow::UMin, TextId::MinInterference, "U_min", Kind::Length,
-     [](const PressFitResult& r) -> std::optional<double> { return r.uMinMm; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.uMinMm; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.uMinMm; }},
     {PressRow::Smoothing, TextId::Smoothing, "ΔU", Kind::Length,
      [](const PressFitResult& r) -> std::optional<double> { return r.smoothingMm; }},
     {PressRow::UMaxEffective, TextId::EffectiveInterference, "U_w,max", Kind::Length,
-     [](const PressFitResult& r) -> std::optional<double> { return r.uMaxEffMm; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.uMaxEffMm; },
+     [](const PressFitResult& r, const PressAtTemperature& t) -> Op {
+       return t.uMaxMm - r.smoothingMm;
+     }},
     {PressRow::UMinEffective, TextId::EffectiveInterference, "U_w,min", Kind::Length,
-     [](const PressFitResult& r) -> std::optional<double> { return r.uMinEffMm; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.uMinEffMm; },
+     [](const PressFitResult& r, const PressAtTemperature& t) -> Op {
+       return t.uMinMm - r.smoothingMm;
+     }},
     {PressRow::QHub, TextId::DiameterRatio, "Q_A", Kind::Ratio,
      [](const PressFitResult& r) -> std::optional<double> { return r.qHub; }},
     {PressRow::QShaft, TextId::DiameterRatio, "Q_I", Kind::Ratio,
@@ -43,13 +57,17 @@ constexpr std::array<RowDefinition, static_cast<std::size_t>(PressRow::Count)> k
     {PressRow::K, TextId::ElasticityFactor, "K", Kind::Compliance,
      [](const PressFitResult& r) -> std::optional<double> { return r.k; }},
     {PressRow::PMax, TextId::JointPressure, "p_max", Kind::Pressure,
-     [](const PressFitResult& r) -> std::optional<double> { return r.pMaxMpa; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.pMaxMpa; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.pMaxMpa; }},
     {PressRow::PMin, TextId::JointPressure, "p_min", Kind::Pressure,
-     [](const PressFitResult& r) -> std::optional<double> { return r.pMinMpa; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.pMinMpa; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.pMinMpa; }},
     {PressRow::Torque, TextId::TransmissibleTorque, "M", Kind::Torque,
-     [](const PressFitResult& r) -> std::optional<double> { return r.torqueNm; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.torqueNm; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.torqueNm; }},
     {PressRow::AxialForce, TextId::TransmissibleAxialForce, "F_ax", Kind::Force,
-     [](const PressFitResult& r) -> std::optional<double> { return r.axialForceN; }},
+     [](const PressFitResult& r) -> std::optional<double> { return r.axialForceN; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.axialForceN; }},
     {PressRow::PressForce, TextId::PressInForce, "F_e", Kind::Force,
      [](const PressFitResult& r) -> std::optional<double> { return r.pressForceN; }},
     {PressRow::HubStress, TextId::HubStress, "σ_A", Kind::Pressure,
@@ -57,9 +75,11 @@ constexpr std::array<RowDefinition, static_cast<std::size_t>(PressRow::Count)> k
     {PressRow::ShaftStress, TextId::ShaftStress, "σ_I", Kind::Pressure,
      [](const PressFitResult& r) -> std::optional<double> { return r.shaftStressMpa; }},
     {PressRow::HubSafety, TextId::HubSafety, "S_A", Kind::Safety,
-     [](const PressFitResult& r) { return r.hubSafety; }},
+     [](const PressFitResult& r) { return r.hubSafety; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.hubSafety; }},
     {PressRow::ShaftSafety, TextId::ShaftSafety, "S_I", Kind::Safety,
-     [](const PressFitResult& r) { return r.shaftSafety; }},
+     [](const PressFitResult& r) { return r.shaftSafety; },
+     [](const PressFitResult&, const PressAtTemperature& t) -> Op { return t.shaftSafety; }},
     {PressRow::HubTemperature, TextId::HubTemperature, "t_A", Kind::Temperature,
      [](const PressFitResult& r) -> std::optional<double> { return r.hubTemperatureC; }},
     {PressRow::ShaftTemperature, TextId::ShaftTemperature, "t_I", Kind::Temperature,
@@ -155,13 +175,19 @@ QVariant PressFitResultsModel::data(const QModelIndex& index, int role) const {
   }
   const RowDefinition& row = kRows[static_cast<std::size_t>(index.row())];
   const auto column = static_cast<PressColumn>(index.column());
-  const std::optional<double> number = result_ ? row.value(*result_) : std::nullopt;
+  const bool valueColumn = column == PressColumn::Value || column == PressColumn::AtOperating;
+  std::optional<double> number;
+  if (column == PressColumn::Value && result_) {
+    number = row.value(*result_);
+  } else if (column == PressColumn::AtOperating && hasOperating() && row.operating) {
+    number = row.operating(*result_, *result_->atOperating);
+  }
   if (role == kNumberRole) {
-    return column == PressColumn::Value && number ? QVariant(*number) : QVariant();
+    return valueColumn && number ? QVariant(*number) : QVariant();
   }
   if (role == Qt::TextAlignmentRole) {
-    return column == PressColumn::Value ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    return valueColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) {
     return {};
@@ -172,6 +198,10 @@ QVariant PressFitResultsModel::data(const QModelIndex& index, int role) const {
     case PressColumn::Value:
       if (!result_) return QString();
       return number ? valueText(row.kind, *number, inchMode_) : QStringLiteral("–");
+    case PressColumn::AtOperating:
+      // Rows without a value at temperature stay empty: their value is the one at 20 °C.
+      if (!hasOperating() || !row.operating) return QString();
+      return number ? valueText(row.kind, *number, inchMode_) : QStringLiteral("–");
     case PressColumn::Unit: return unitText(row.kind, inchMode_);
     case PressColumn::Count: break;
   }
@@ -180,6 +210,10 @@ QVariant PressFitResultsModel::data(const QModelIndex& index, int role) const {
 
 QVariant PressFitResultsModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::ToolTipRole &&
+      static_cast<PressColumn>(section) == PressColumn::AtOperating) {
+    return language_.text(TextId::PressAtOperating);
+  }
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
@@ -187,6 +221,7 @@ QVariant PressFitResultsModel::headerData(int section, Qt::Orientation orientati
     case PressColumn::Quantity: return language_.text(TextId::Quantity);
     case PressColumn::Symbol: return QString();
     case PressColumn::Value: return language_.text(TextId::Value);
+    case PressColumn::AtOperating: return language_.text(TextId::PressAtOperatingShort);
     case PressColumn::Unit: return language_.text(TextId::Unit);
     case PressColumn::Count: break;
   }

@@ -33,12 +33,16 @@ enum class PressRow {
   Count
 };
 
-// The columns: the quantity in the language, its symbol, the value and its unit.
-enum class PressColumn { Quantity, Symbol, Value, Unit, Count };
+// The columns: the quantity in the language, its symbol, the value, the value
+// at the operating temperatures (empty without them) and the unit.
+enum class PressColumn { Quantity, Symbol, Value, AtOperating, Unit, Count };
 
 // The results of one press-fit calculation as a read-only table. Every row is
 // always there; without a result the values are empty. Lengths follow the
-// unit of the main window; forces show in N and kN.
+// unit of the main window; forces show in N and kN. The column at the
+// operating temperatures holds the interferences, pressures, forces and
+// safeties of the joint at them, and nothing for a result without them
+// (hasOperating() is false: the view hides the column).
 class PressFitResultsModel final : public QAbstractTableModel {
   Q_OBJECT
 
@@ -52,6 +56,7 @@ class PressFitResultsModel final : public QAbstractTableModel {
 
   void setResult(std::optional<PressFitResult> result, bool inchMode);
   const std::optional<PressFitResult>& result() const { return result_; }
+  bool hasOperating() const { return result_ && result_->atOperating; }
   // Repaints the headings and quantities after a language switch.
   void refreshTexts();
 

@@ -140,11 +140,11 @@ OperatingPage::OperatingPage(const ResultSource& source, QWidget* parent)
       if (const auto alpha = part->alpha->value(); alpha && part->alpha->isEnabled()) {
         part->customAlpha = *alpha;
       }
-      refresh();
+      conditionsEdited();
     });
     connect(part->temperature, &QLineEdit::textChanged, this, [this, part] {
       if (const auto t = part->temperature->value()) part->lastTemperature = *t;
-      refresh();
+      conditionsEdited();
     });
   }
   connect(distributionPicker_, &QComboBox::currentIndexChanged, this, &OperatingPage::refresh);
@@ -290,7 +290,12 @@ void OperatingPage::restoreChoices(const OperatingChoices& choices) {
   }
   showPart(hole_, choices.hole);
   showPart(shaft_, choices.shaft);
+  conditionsEdited();
+}
+
+void OperatingPage::conditionsEdited() {
   refresh();
+  emit conditionsChanged();
 }
 
 void OperatingPage::materialChanged(PartWidgets& part) {
@@ -303,7 +308,7 @@ void OperatingPage::materialChanged(PartWidgets& part) {
   part.alpha->setValue(
       custom ? part.customAlpha
              : kMaterialPresets[static_cast<std::size_t>(entry)].properties.alphaUmPerMK);
-  refresh();
+  conditionsEdited();
 }
 
 ReportSection OperatingPage::resultColumn(const QString& temperatures, const ZoneMm& hole,

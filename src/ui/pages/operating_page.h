@@ -63,7 +63,14 @@ class OperatingPage final : public QWidget {
   ReportDocument reportDocument() const;
   ReportButtons* reportButtons() const { return reportButtons_; }
 
+ signals:
+  // A material, α or temperature changed (or was restored): conditions()
+  // may differ.
+  void conditionsChanged();
+
  private:
+  // Shows the results and says the conditions may have changed.
+  void conditionsEdited();
   struct PartWidgets {
     QComboBox* material;
     NumberField* alpha;

@@ -49,6 +49,9 @@ constexpr std::array<FieldDefinition, kLoadFieldCount> kFields{{
      "", 1, kPressMaxSafety, 1.1},
 }};
 
+// The column of the slip safety at the operating temperatures, the last.
+constexpr int kOperatingSlipColumn = 6;
+
 constexpr std::array<DesignSystem, 3> kSystems{DesignSystem::HoleBasis, DesignSystem::ShaftBasis,
                                                DesignSystem::AllCombinations};
 constexpr std::array<TextId, 3> kSystemTexts{TextId::HoleBasis, TextId::ShaftBasis,
@@ -191,7 +194,10 @@ void PressDesignPanel::applyLanguage() {
   model_->setHorizontalHeaderLabels(
       {l.text(TextId::Fit).trimmed(), l.text(TextId::MaxInterferenceShort).trimmed(),
        l.text(TextId::MinInterferenceShort).trimmed(), l.text(TextId::PressSlipSafety),
-       l.text(TextId::PressHubSafetyShort), l.text(TextId::PressShaftSafetyShort)});
+       l.text(TextId::PressHubSafetyShort), l.text(TextId::PressShaftSafetyShort),
+       l.text(TextId::PressSlipSafetyOperating)});
+  model_->horizontalHeaderItem(kOperatingSlipColumn)
+      ->setToolTip(l.text(TextId::PressOperatingColumnHelp));
   recalculate();
 }
 
@@ -228,6 +234,9 @@ void PressDesignPanel::recalculate() {
   applyButton->setEnabled(false);
   loadCarried_ = false;
 
+  // The fits are found at 20 °C; with operating temperatures a last column
+  // gives each one's slip safety at them.
+  fits->setColumnHidden(kOperatingSlipColumn, !(joint_ && joint_->operating));
   const std::optional<PressLoad> typed = load();
   bool anyMarked = false;
   for (const NumberField* f : fields_) anyMarked = anyMarked || f->marked();
@@ -243,10 +252,16 @@ void PressDesignPanel::recalculate() {
   PressFitInput joint = *joint_;
   joint.load = typed;
   loadCarried_ = true;
+  const auto slip = [&](bool loose, double value) {
+    return loose ? language_.text(TextId::PressLoose) : fixed(value, 2);
+  };
   if (const PressFitOutcome at = pressFit(joint); at.value && at.value->slipSafety) {
-    const QString value =
-        at.value->looseAtMin ? language_.text(TextId::PressLoose) : fixed(*at.value->slipSafety, 2);
-    slipLine->setText(language_.text(TextId::PressSlipSafetyOfFit).arg(value));
+    const QString value = slip(at.value->looseAtMin, *at.value->slipSafety);
+    const std::optional<PressAtTemperature>& hot = at.value->atOperating;
+    slipLine->setText(hot && hot->slipSafety
+                          ? language_.text(TextId::PressSlipSafetyBoth)
+                                .arg(value, slip(hot->looseAtMin, *hot->slipSafety))
+                          : language_.text(TextId::PressSlipSafetyOfFit).arg(value));
   }
 
   PressDesignRequest request;
@@ -278,9 +293,12 @@ void PressDesignPanel::recalculate() {
     const QString name = QString::fromStdString(Designation(Side::Hole, f.classes.hole) + "/" +
                                                 Designation(Side::Shaft, f.classes.shaft)) +
                          (f.preferred ? QStringLiteral("*") : QString());
+    const std::optional<PressAtTemperature>& hot = f.press.atOperating;
+    const QString hotSlip =
+        hot && hot->slipSafety ? slip(hot->looseAtMin, *hot->slipSafety) : QString();
     for (const QString& text :
          {name, length(f.uMax.mm()), length(f.uMin.mm()), safety(f.press.slipSafety),
-          safety(f.press.hubSafety), safety(f.press.shaftSafety)}) {
+          safety(f.press.hubSafety), safety(f.press.shaftSafety), hotSlip}) {
       auto* item = new QStandardItem(text);
       item->setTextAlignment(text == name ? Qt::AlignLeft | Qt::AlignVCenter
                                           : Qt::AlignRight | Qt::AlignVCenter);

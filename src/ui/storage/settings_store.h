@@ -120,6 +120,10 @@ inline const QString kDesignMin = QStringLiteral("DesMin");
 inline const QString kPressHubMaterial = QStringLiteral("PressHubMaterial");
 inline const QString kPressShaftMaterial = QStringLiteral("PressShaftMaterial");
 inline const QString kPressStored = QStringLiteral("PressStored");
+// Its conventions: the smoothing (0 for 0.8, 1 for 0.4) and the hub stress
+// (0 maximum shear stress, 1 von Mises); missing or another number: 0.
+inline const QString kPressSmoothing = QStringLiteral("PressSmoothing");
+inline const QString kPressHubStress = QStringLiteral("PressHubStress");
 // The general-tolerance class compared under the main window's grid: 10 ×
 // (class of dimensions f, m, c, v as 1..4) + geometrical class (H, K, L as
 // 1..3); 0 or missing for none.

@@ -1,10 +1,12 @@
+#include <QComboBox>
 #include <QString>
 #include <optional>
 
+#include "format/length_decimals.h"
 #include "format/number_format.h"
+#include "models/result_source.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"
-#include "format/length_decimals.h"
 #include "windows/press_fit_fields.h"
 #include "windows/press_fit_window.h"
 
@@ -50,6 +52,16 @@ std::optional<PressFitInput> PressFitWindow::input() const {
   in.friction = *at(PressField::Friction);
   in.pressFriction = at(PressField::PressFriction);
   in.joiningClearanceMm = at(PressField::JoiningClearance);
+  in.smoothing =
+      smoothingPicker->currentIndex() == 1 ? SmoothingRule::Factor04 : SmoothingRule::Factor08;
+  in.hubStress =
+      stressPicker->currentIndex() == 1 ? StressHypothesis::VonMises : StressHypothesis::MaxShear;
+  // The operating page's temperatures change the joint only where they differ from 20 °C.
+  if (const std::optional<OperatingConditions>& op = source_.operating();
+      op && (op->hole.temperatureC != kReferenceTemperatureC ||
+             op->shaft.temperatureC != kReferenceTemperatureC)) {
+    in.operating = JointTemperatures{op->hole.temperatureC, op->shaft.temperatureC};
+  }
   return in;
 }
 

@@ -22,6 +22,20 @@ namespace kalmo {
 
 using namespace press;
 
+namespace {
+
+// A row of a table as the view shows it: the cells of the columns not hidden.
+template <typename Cell>
+QStringList shownCells(const QTableView& view, const Cell& cell) {
+  QStringList cells;
+  for (int c = 0; c < view.model()->columnCount(); ++c) {
+    if (!view.isColumnHidden(c)) cells << cell(c);
+  }
+  return cells;
+}
+
+}  // namespace
+
 std::vector<ReportSection> PressFitWindow::reportSections() const {
   std::vector<ReportSection> sections;
   if (!model_->result()) return sections;
@@ -51,15 +65,24 @@ std::vector<ReportSection> PressFitWindow::reportSections() const {
           {plain(fieldCaption(f)), typed.isEmpty() ? field(f)->placeholderText() : typed});
     }
   }
+  inputs.rows.push_back({smoothingCaption_->text(), smoothingPicker->currentText()});
+  inputs.rows.push_back({stressCaption_->text(), stressPicker->currentText()});
   sections.push_back(std::move(inputs));
 
   ReportSection results{language_.text(TextId::Results).trimmed(), {}};
+  for (const QString& line : operatingLine->text().split(u'\n', Qt::SkipEmptyParts)) {
+    results.rows.push_back({line});
+  }
+  // With values at 20 °C and at the operating temperatures the headings tell them apart.
+  if (model_->hasOperating()) {
+    results.rows.push_back(shownCells(*this->results, [this](int c) {
+      return model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    }));
+  }
   for (int r = 0; r < model_->rowCount(); ++r) {
-    QStringList cells;
-    for (int c = 0; c < model_->columnCount(); ++c) {
-      cells << model_->data(model_->index(r, c), Qt::DisplayRole).toString();
-    }
-    results.rows.push_back(cells);
+    results.rows.push_back(shownCells(*this->results, [this, r](int c) {
+      return model_->data(model_->index(r, c), Qt::DisplayRole).toString();
+    }));
   }
   for (const QString& note : warnings->text().split(u'\n', Qt::SkipEmptyParts)) {
     results.rows.push_back({note});
@@ -87,15 +110,11 @@ ReportSection PressFitWindow::loadSection(
   if (fits.rowCount() > 0) {
     section.rows.push_back({language_.text(TextId::PressFitsCarryingLoad) + QStringLiteral(", ") +
                             panel.range->currentText()});
-    QStringList headings;
-    for (int c = 0; c < fits.columnCount(); ++c) {
-      headings << fits.headerData(c, Qt::Horizontal).toString();
-    }
-    section.rows.push_back(headings);
+    section.rows.push_back(shownCells(
+        *panel.fits, [&fits](int c) { return fits.headerData(c, Qt::Horizontal).toString(); }));
     for (int r = 0; r < fits.rowCount(); ++r) {
-      QStringList cells;
-      for (int c = 0; c < fits.columnCount(); ++c) cells << fits.index(r, c).data().toString();
-      section.rows.push_back(cells);
+      section.rows.push_back(shownCells(
+          *panel.fits, [&fits, r](int c) { return fits.index(r, c).data().toString(); }));
     }
   }
   return section;

@@ -39,7 +39,10 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
     : QWidget(parent, Qt::Window),
       hubMaterial(new QComboBox(this)),
       shaftMaterial(new QComboBox(this)),
+      smoothingPicker(new QComboBox(this)),
+      stressPicker(new QComboBox(this)),
       fitLine(new QLabel(this)),
+      operatingLine(new QLabel(this)),
       problems(new QLabel(this)),
       warnings(new QLabel(this)),
       results(new QTableView(this)),
@@ -53,6 +56,8 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
       hubMaterialCaption_(new QLabel(this)),
       shaftMaterialCaption_(new QLabel(this)),
       frictionHint_(new QLabel(this)),
+      smoothingCaption_(new QLabel(this)),
+      stressCaption_(new QLabel(this)),
       model_(new PressFitResultsModel(source.language(), this)) {
   setObjectName(QStringLiteral("pressFitWindow"));
   hubMaterial->setObjectName(QStringLiteral("hubMaterial"));
@@ -64,6 +69,12 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
     for (std::size_t i = 0; i < kMaterialGradeTexts.size(); ++i) {
       picker->addItem(QString());
     }
+  }
+  smoothingPicker->setObjectName(QStringLiteral("smoothingPicker"));
+  stressPicker->setObjectName(QStringLiteral("stressPicker"));
+  for (QComboBox* picker : {smoothingPicker, stressPicker}) {
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    picker->addItems({QString(), QString()});
   }
   for (const FieldDefinition& s : kFields) {
     auto* f = new NumberField(0, kFieldMaximum, this);
@@ -93,10 +104,14 @@ PressFitWindow::PressFitWindow(const ResultSource& source, SettingsStore& store,
   for (QComboBox* picker : {hubMaterial, shaftMaterial}) {
     connect(picker, &QComboBox::activated, this, [this, picker] { materialChosen(picker); });
   }
+  for (QComboBox* picker : {smoothingPicker, stressPicker}) {
+    connect(picker, &QComboBox::activated, this, &PressFitWindow::recalculate);
+  }
   connect(designPanel, &PressDesignPanel::fitChosen, this, &PressFitWindow::fitChosen);
   applyLanguage();
   takeFit(source_.view());
   connect(&source_, &ResultSource::resultChanged, this, &PressFitWindow::takeFit);
+  connect(&source_, &ResultSource::operatingChanged, this, &PressFitWindow::recalculate);
   connect(&source_, &ResultSource::languageChanged, this, &PressFitWindow::applyLanguage);
 }
 
@@ -133,6 +148,8 @@ void PressFitWindow::buildLayout() {
                              PressField::JoiningClearance});
   frictionHint_->setWordWrap(true);
   joint->insertRow(2, frictionHint_);
+  joint->addRow(smoothingCaption_, smoothingPicker);
+  joint->addRow(stressCaption_, stressPicker);
 
   auto* inputs = new QVBoxLayout;
   inputs->addWidget(hubGroup_);
@@ -158,15 +175,19 @@ void PressFitWindow::buildLayout() {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->setSelectionMode(QAbstractItemView::NoSelection);
   results->setWordWrap(false);
-  // Columns as wide as their texts, the unit's taking what is left: the
-  // window then fits beside its inputs on a screen of 960 device-independent
-  // pixels (1920 at 200 %).
+  // Columns as wide as their texts, the unit's taking what is left; the
+  // table asks for the width of its columns, the one at the operating
+  // temperatures included. Where the screen is too small the window scrolls.
   results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   results->horizontalHeader()->setStretchLastSection(true);
-  results->setMinimumSize(420, 20 * static_cast<int>(PressRow::Count) + 30);
+  results->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  results->setMinimumHeight(20 * static_cast<int>(PressRow::Count) + 30);
 
   auto* output = new QVBoxLayout;
   output->addWidget(fitLine);
+  operatingLine->setObjectName(QStringLiteral("operatingLine"));
+  operatingLine->setWordWrap(true);
+  output->addWidget(operatingLine);
   output->addWidget(results, 1);
   output->addWidget(problems);
   output->addWidget(warnings);
@@ -237,6 +258,20 @@ void PressFitWindow::applyLanguage() {
     f->setAccessibleName(l.text(part) + QStringLiteral(": ") + l.text(s.caption) +
                          (unit.isEmpty() ? QString() : QStringLiteral(" [") + unit + u']'));
   }
+  smoothingCaption_->setText(l.text(TextId::PressSmoothingRule));
+  stressCaption_->setText(l.text(TextId::PressHubStressRule));
+  setItemTexts(*smoothingPicker,
+               {l.text(TextId::PressSmoothing08), l.text(TextId::PressSmoothing04)});
+  setItemTexts(*stressPicker,
+               {l.text(TextId::PressStressMaxShear), l.text(TextId::PressStressVonMises)});
+  for (QComboBox* picker : {smoothingPicker, stressPicker}) {
+    picker->setToolTip(l.text(TextId::PressConventionsHelp));
+    picker->setAccessibleDescription(picker->toolTip());
+  }
+  smoothingPicker->setAccessibleName(l.text(TextId::PressJoint) + QStringLiteral(": ") +
+                                     smoothingCaption_->text());
+  stressPicker->setAccessibleName(l.text(TextId::PressJoint) + QStringLiteral(": ") +
+                                  stressCaption_->text());
   frictionHint_->setText(
       l.text(TextId::TypicalDrySteelFriction) + QStringLiteral(" μ = ") +
       QString::fromStdString(formatPlain(kTypicalDrySteelFriction, localeDecimalSeparator())));
@@ -364,10 +399,13 @@ void PressFitWindow::recalculate() {
     fitLine->setText(language_.text(TextId::NoCompleteFit));
   }
 
+  // The joint as calculated: without the temperatures its parts cannot take.
+  std::optional<PressFitInput> joint = lines.isEmpty() ? input() : std::nullopt;
   std::optional<PressFitResult> result;
-  if (const std::optional<PressFitInput> in = input(); in && lines.isEmpty()) {
-    result = pressFit(*in).value;
-  }
+  if (joint) result = calculate(*joint, lines);
+  if (!result) joint.reset();
+  if (result && !result->atOperating) joint->operating.reset();
+  showOperatingLine(joint);
   // Red and orange that read on the window's background, light or dark.
   problems->setStyleSheet(
       QStringLiteral("color: %1;").arg(readableOnWindow(QColor(0xb0, 0, 0), palette()).name()));
@@ -385,7 +423,46 @@ void PressFitWindow::recalculate() {
   warnings->setText(notes.join(u'\n'));
   warnings->setVisible(!notes.isEmpty());
   model_->setResult(result, inch);
-  designPanel->setJoint(result ? input() : std::nullopt, inch);
+  results->setColumnHidden(static_cast<int>(PressColumn::AtOperating), !model_->hasOperating());
+  designPanel->setJoint(joint, inch);
+}
+
+std::optional<PressFitResult> PressFitWindow::calculate(PressFitInput in,
+                                                        QStringList& lines) const {
+  PressFitOutcome out = pressFit(in);
+  const bool hubCold = out.error == PressFitError::HubTemperature;
+  if (hubCold || out.error == PressFitError::ShaftTemperature) {
+    lines << language_.text(TextId::PressOperatingOutOfRange)
+                 .arg(language_.text(hubCold ? TextId::PressHub : TextId::PressShaft));
+    in.operating.reset();
+    out = pressFit(in);
+  }
+  return out.value;
+}
+
+void PressFitWindow::showOperatingLine(const std::optional<PressFitInput>& in) {
+  const std::string separator = localeDecimalSeparator();
+  const auto plain = [&separator](double v) {
+    return QString::fromStdString(formatPlain(v, separator));
+  };
+  const std::optional<OperatingConditions>& op = source_.operating();
+  QString text;
+  if (!op) {
+    text = language_.text(TextId::PressOperatingInvalid);
+  } else if (in && in->operating) {
+    text = language_.text(TextId::PressOperatingLine)
+               .arg(plain(in->operating->hubC), plain(in->operating->shaftC));
+    // The operating page's fit and this joint grow alike only with the same α.
+    if (op->hole.alphaUmPerMK != in->hubMaterial.alphaUmPerMK ||
+        op->shaft.alphaUmPerMK != in->shaftMaterial.alphaUmPerMK) {
+      text += u'\n' + language_.text(TextId::PressOperatingAlpha)
+                          .arg(plain(op->hole.alphaUmPerMK), plain(op->shaft.alphaUmPerMK),
+                               plain(in->hubMaterial.alphaUmPerMK),
+                               plain(in->shaftMaterial.alphaUmPerMK));
+    }
+  }
+  operatingLine->setText(text);
+  operatingLine->setVisible(!text.isEmpty());
 }
 
 void PressFitWindow::readSettings() {
@@ -414,12 +491,19 @@ void PressFitWindow::readSettings() {
   }
   fillMaterial(hubMaterial, hub);  // a preset's values, whatever was stored
   fillMaterial(shaftMaterial, shaft);
+  const auto entry = [this](const QString& key) {
+    return store_.readInt(key).value_or(0) == 1 ? 1 : 0;
+  };
+  smoothingPicker->setCurrentIndex(entry(settings::kPressSmoothing));
+  stressPicker->setCurrentIndex(entry(settings::kPressHubStress));
 }
 
 void PressFitWindow::writeSettings() {
   store_.writeInt(settings::kPressStored, 1);
   store_.writeInt(settings::kPressHubMaterial, hubMaterial->currentIndex());
   store_.writeInt(settings::kPressShaftMaterial, shaftMaterial->currentIndex());
+  store_.writeInt(settings::kPressSmoothing, smoothingPicker->currentIndex());
+  store_.writeInt(settings::kPressHubStress, stressPicker->currentIndex());
   for (const FieldDefinition& s : kFields) {
     store_.writeNumber(QString::fromLatin1(s.key), number(s.field));
   }

@@ -69,16 +69,21 @@ class PressFitWindow final : public QWidget {
   // The entries are the presets in MaterialId order, then "Custom values".
   QComboBox* hubMaterial;
   QComboBox* shaftMaterial;
-  QLabel* fitLine;   // "50 H7/s6 – Interference fit"
-  QLabel* problems;  // what is wrong with the entries, one line per field
-  QLabel* warnings;  // loose joint, yielding, liquid nitrogen, clearance fit
+  // The conventions: entries in SmoothingRule and StressHypothesis order.
+  QComboBox* smoothingPicker;
+  QComboBox* stressPicker;
+  QLabel* fitLine;        // "50 H7/s6 – Interference fit"
+  QLabel* operatingLine;  // the operating page's temperatures, when they differ from 20 °C
+  QLabel* problems;       // what is wrong with the entries, one line per field
+  QLabel* warnings;       // loose joint, yielding, liquid nitrogen, clearance fit
   QTableView* results;
   PressDesignPanel* designPanel;  // the load, its slip safety, the fits that carry it
   ReportButtons* reportButtons;   // Copy, Print…, Save as PDF…
   const PressFitResultsModel& resultsModel() const { return *model_; }
 
   // What the fields ask of the method, lengths in mm; nullopt while a
-  // required field holds no number or no complete fit is shown.
+  // required field holds no number or no complete fit is shown. With the
+  // operating page's temperatures while one of them differs from 20 °C.
   std::optional<PressFitInput> input() const;
 
   // The calculation for a report: the inputs with the materials, the
@@ -103,6 +108,12 @@ class PressFitWindow final : public QWidget {
   void takeFit(const FitView& view);
   void buildLayout();
   void recalculate();
+  // The method's result for the input; an operating temperature the part's
+  // α cannot take leaves the joint at 20 °C only, and says so in lines.
+  std::optional<PressFitResult> calculate(PressFitInput in, QStringList& lines) const;
+  // The operating line: the temperatures taken, and the α the operating
+  // page uses where they differ from the materials'.
+  void showOperatingLine(const std::optional<PressFitInput>& in);
   void materialChosen(QComboBox* picker);
   void propertyEdited(PressField which);
   void fillMaterial(QComboBox* picker, MaterialId id);
@@ -136,6 +147,8 @@ class PressFitWindow final : public QWidget {
   QLabel* hubMaterialCaption_;
   QLabel* shaftMaterialCaption_;
   QLabel* frictionHint_;
+  QLabel* smoothingCaption_;
+  QLabel* stressCaption_;
   PressFitResultsModel* model_;
   bool programWrites_ = false;
 };

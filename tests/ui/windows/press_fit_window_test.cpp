@@ -13,9 +13,8 @@
 #include "models/press_fit_results_model.h"
 #include "models/result_source.h"
 #include "page_test_support.h"
-#include "widgets/number_field.h"
 #include "press/press_design_panel.h"
-#include "models/press_fit_results_model.h"
+#include "widgets/number_field.h"
 
 using namespace kalmo;
 using kalmo::test::MemoryStore;
@@ -326,6 +325,108 @@ class PressFitWindowTest : public QObject {
     QVERIFY(p.slipLine->text().isEmpty());
   }
 
+  // The operating page's temperatures give the column at temperature (the
+  // core's values), the line naming them and the slip safety there; the
+  // conventions chosen reach the method. A temperature the part's α cannot
+  // take, or a page field without a number, leaves the joint at 20 °C and
+  // says so.
+  void takesOperatingConditionsAndConventions_data() {
+    QTest::addColumn<int>("hubMaterial");
+    QTest::addColumn<double>("hubC");
+    QTest::addColumn<double>("pageHoleAlpha");  // NaN: the page holds a field without a number
+    QTest::addColumn<int>("smoothing");
+    QTest::addColumn<int>("stress");
+    QTest::addColumn<bool>("atOperating");
+    QTest::addColumn<QString>("line");  // what the operating line holds, or ""
+    QTest::addColumn<QString>("note");  // a problem or warning the window shows, or ""
+    const double steel = materialProperties(MaterialId::Steel).alphaUmPerMK;
+    const double nan = std::nan("");
+    QTest::newRow("all at 20 °C, 0.4, von Mises")
+        << int(MaterialId::Steel) << 20.0 << steel << 1 << 1 << false << ""
+        << "";
+    QTest::newRow("hub at 80 °C") << int(MaterialId::Steel) << 80.0 << steel << 0 << 0 << true
+                                  << "hub 80 °C, shaft 20 °C"
+                                  << "";
+    QTest::newRow("the page's α differs")
+        << int(MaterialId::Steel) << 80.0 << 23.0 << 0 << 0 << true << "with α 23 (hole)"
+        << "";
+    QTest::newRow("aluminium hub loose when hot")
+        << int(MaterialId::Aluminium) << 150.0
+        << materialProperties(MaterialId::Aluminium).alphaUmPerMK << 0 << 0 << true << "hub 150 °C"
+        << "may be loose there";
+    QTest::newRow("too hot for the α")
+        << int(MaterialId::Steel) << 1e6 << steel << 0 << 0 << false << ""
+        << "(outer part): the operating temperature lies outside";
+    QTest::newRow("page field without a number")
+        << int(MaterialId::Steel) << 80.0 << nan << 0 << 0 << false << "holds no valid number"
+        << "";
+  }
+  void takesOperatingConditionsAndConventions() {
+    QFETCH(int, hubMaterial);
+    QFETCH(double, hubC);
+    QFETCH(double, pageHoleAlpha);
+    QFETCH(int, smoothing);
+    QFETCH(int, stress);
+    QFETCH(bool, atOperating);
+    QFETCH(QString, line);
+    QFETCH(QString, note);
+    Example ex;
+    PressFitWindow& w = *ex.window;
+    choose(w.hubMaterial, static_cast<MaterialId>(hubMaterial));
+    for (auto [picker, index] :
+         {std::pair{w.smoothingPicker, smoothing}, {w.stressPicker, stress}}) {
+      picker->setCurrentIndex(index);
+      emit picker->activated(index);
+    }
+    typeLoad(w, LoadField::Torque, "400");
+    const double steel = materialProperties(MaterialId::Steel).alphaUmPerMK;
+    ex.source.publishOperating(
+        std::isnan(pageHoleAlpha)
+            ? std::nullopt
+            : std::optional(OperatingConditions{{hubC, pageHoleAlpha}, {20, steel}}));
+
+    PressFitInput in = exampleInput();
+    in.hubMaterial = materialProperties(static_cast<MaterialId>(hubMaterial));
+    in.smoothing = smoothing == 1 ? SmoothingRule::Factor04 : SmoothingRule::Factor08;
+    in.hubStress = stress == 1 ? StressHypothesis::VonMises : StressHypothesis::MaxShear;
+    if (atOperating) in.operating = JointTemperatures{hubC, 20};
+    in.load = PressLoad{400, 0};
+    const PressFitResult r = *pressFit(in).value;
+    QCOMPARE(number(w, PressRow::Smoothing).toDouble(), r.smoothingMm);
+    QCOMPARE(number(w, PressRow::HubStress).toDouble(), r.hubStressMpa);
+    const QAbstractItemModel& m = w.resultsModel();
+    const int hot = static_cast<int>(PressColumn::AtOperating);
+    QCOMPARE(w.results->isColumnHidden(hot), !atOperating);
+    if (atOperating) {
+      for (const auto& [row, value] : {std::pair{PressRow::UMin, r.atOperating->uMinMm},
+                                       {PressRow::PMin, r.atOperating->pMinMpa},
+                                       {PressRow::Torque, r.atOperating->torqueNm}}) {
+        QCOMPARE(m.index(int(row), hot).data(PressFitResultsModel::kNumberRole).toDouble(), value);
+      }
+      QVERIFY(w.designPanel->slipLine->text().contains("at operating temperature"));
+      QVERIFY(!w.designPanel->fits->isColumnHidden(6));
+    } else {
+      QVERIFY(!m.index(int(PressRow::UMin), hot).data().isValid() ||
+              m.index(int(PressRow::UMin), hot).data().toString().isEmpty());
+      QCOMPARE(w.designPanel->slipLine->text(),
+               QString("Safety of this fit against slip: %1")
+                   .arg(QString::fromStdString(formatFixed(*r.slipSafety, 2))));
+    }
+    QCOMPARE(w.operatingLine->isVisibleTo(&w), !line.isEmpty());
+    if (!line.isEmpty())
+      QVERIFY2(w.operatingLine->text().contains(line), qPrintable(w.operatingLine->text()));
+    if (!note.isEmpty()) {
+      QVERIFY((w.problems->text() + w.warnings->text()).contains(note));
+    }
+    // The report holds what the window shows.
+    QString report;
+    for (const ReportSection& section : w.reportSections()) {
+      for (const QStringList& row : section.rows) report += row.join(u'\t') + u'\n';
+    }
+    QVERIFY(report.contains(w.smoothingPicker->currentText()));
+    QCOMPARE(report.contains("In operation"), atOperating);
+  }
+
   // The three languages, with a snapshot of each.
   void speaksEveryLanguage_data() {
     QTest::addColumn<int>("code");
@@ -348,6 +449,8 @@ class PressFitWindowTest : public QObject {
     }
     QCOMPARE(shown(w, PressRow::PMax), QString("75.50"));
     typeLoad(w, LoadField::Torque, "400");
+    const double steel = materialProperties(MaterialId::Steel).alphaUmPerMK;
+    ex.source.publishOperating(OperatingConditions{{80, steel}, {20, steel}});
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     test::snapshot(w, QStringLiteral("press_fit_") + QTest::currentDataTag());
