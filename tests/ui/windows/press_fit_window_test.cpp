@@ -378,6 +378,8 @@ class PressFitWindowTest : public QObject {
       picker->setCurrentIndex(index);
       emit picker->activated(index);
     }
+    type(w, PressField::HubRoughness, "8");  // ΔU = 0.8·12 or 0.4·12 µm
+    type(w, PressField::ShaftRoughness, "4");
     typeLoad(w, LoadField::Torque, "400");
     const double steel = materialProperties(MaterialId::Steel).alphaUmPerMK;
     ex.source.publishOperating(
@@ -389,9 +391,12 @@ class PressFitWindowTest : public QObject {
     in.hubMaterial = materialProperties(static_cast<MaterialId>(hubMaterial));
     in.smoothing = smoothing == 1 ? SmoothingRule::Factor04 : SmoothingRule::Factor08;
     in.hubStress = stress == 1 ? StressHypothesis::VonMises : StressHypothesis::MaxShear;
+    in.rzHubUm = 8;
+    in.rzShaftUm = 4;
     if (atOperating) in.operating = JointTemperatures{hubC, 20};
     in.load = PressLoad{400, 0};
     const PressFitResult r = *pressFit(in).value;
+    QCOMPARE(number(w, PressRow::Smoothing).toDouble(), smoothing == 1 ? 0.0048 : 0.0096);
     QCOMPARE(number(w, PressRow::Smoothing).toDouble(), r.smoothingMm);
     QCOMPARE(number(w, PressRow::HubStress).toDouble(), r.hubStressMpa);
     const QAbstractItemModel& m = w.resultsModel();
