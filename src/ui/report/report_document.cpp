@@ -98,6 +98,14 @@ SectionLayout layoutSection(const ReportSection& section, qreal available) {
   return layout;
 }
 
+// A picture's size on a page of the given width: its own, or narrowed to
+// the width with its proportions.
+QSizeF pictureSize(const ReportPicture& picture, qreal available) {
+  const QSizeF own = picture.size;
+  if (own.width() <= available || own.width() <= 0) return own;
+  return own * (available / own.width());
+}
+
 // The header's height on a page of the area, measured by drawing it on a
 // picture-less image of the page's width.
 qreal headerHeight(const ReportHeader& header, const QRectF& area) {
@@ -161,6 +169,17 @@ std::vector<ReportPage> ReportDocument::paginate(const QRectF& area) const {
       y += h;
       pages.back().runs.back().endRow = static_cast<int>(r) + 1;
     }
+    if (section.picture) {
+      const qreal h = pictureSize(*section.picture, area.width()).height() + kHeadingSpace / 2;
+      const ReportRun& last = pages.back().runs.back();
+      if (y + h > bottom && (last.endRow > last.firstRow || last.withHeading == false)) {
+        newPage();
+        const int end = static_cast<int>(section.rows.size());
+        pages.back().runs.push_back({section_, end, end, false});
+      }
+      y += h;
+      pages.back().runs.back().withPicture = true;
+    }
   }
   if (pages.empty()) pages.push_back({});
   return pages;
@@ -217,6 +236,14 @@ void ReportDocument::drawPage(QPainter& painter, const QRectF& area,
                          row.isEmpty() ? QString() : row[0]);
       }
       y += h;
+    }
+    if (run.withPicture && section.picture && section.picture->draw) {
+      const QSizeF size = pictureSize(*section.picture, area.width());
+      y += kHeadingSpace / 2;
+      painter.save();
+      section.picture->draw(painter, QRectF(QPointF(area.left(), y), size));
+      painter.restore();
+      y += size.height();
     }
   }
   drawReportFooter(painter, area, header_, index + 1, static_cast<int>(pages.size()));

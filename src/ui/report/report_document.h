@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "report/report_printer.h"
@@ -19,9 +21,19 @@ namespace kalmo {
 // of text, wrapped at the page width; a row of several cells is a table row,
 // its columns as wide as the section's widest cell in each (narrowed to the
 // page when they are wider). Rows never break across pages.
+// A picture under a section's rows, drawn by its owner into the rectangle it
+// gets on the page (device units of 1/96 inch), so that a chart stays vector
+// in a PDF. It takes its size, narrowed with its proportions to the page width,
+// and is never split across pages.
+struct ReportPicture {
+  QSizeF size;
+  std::function<void(QPainter&, const QRectF&)> draw;
+};
+
 struct ReportSection {
   QString heading;
   std::vector<QStringList> rows;
+  std::optional<ReportPicture> picture = {};  // under the rows; no text of its own
 };
 
 // The section as plain text for the clipboard: the heading, then one line
@@ -35,6 +47,7 @@ struct ReportRun {
   int firstRow = 0;
   int endRow = 0;  // one past the last row of the run
   bool withHeading = true;
+  bool withPicture = false;  // the section's picture follows the rows
 };
 struct ReportPage {
   bool leadingPage = false;  // the page drawn by the document's leading-page drawer

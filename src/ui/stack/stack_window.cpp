@@ -20,7 +20,7 @@
 
 #include "help/help_command.h"
 #include "models/result_source.h"
-#include "report/report_printer.h"
+#include "report/report_buttons.h"
 #include "stack/stack_charts.h"
 #include "stack/stack_table_model.h"
 #include "stack/stack_text.h"
@@ -176,9 +176,8 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
       histogram(new StackHistogram(this)),
       sharesCaption(new QLabel(this)),
       shares(new StackShareChart(this)),
-      copyButton(button(this, "stackCopyButton")),
-      printButton(button(this, "stackPrintButton")),
-      pdfButton(button(this, "stackPdfButton")),
+      reportButtons(new ReportButtons(
+          QStringLiteral("stack"), language, [this] { return reportDocument(); }, this)),
       language_(language),
       inch_(inch),
       progressTimer_(new QTimer(this)) {
@@ -280,14 +279,9 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
   split->setStretchFactor(1, 3);
   split->setChildrenCollapsible(false);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(copyButton);
-  buttons->addStretch(1);
-  buttons->addWidget(printButton);
-  buttons->addWidget(pdfButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
-  layout->addLayout(buttons);
+  layout->addWidget(reportButtons);
   resize(kWindowWidth, kWindowHeight);
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -321,9 +315,6 @@ StackWindow::StackWindow(const Language& language, bool inch, QWidget* parent)
   connect(downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
   connect(openButton, &QPushButton::clicked, this, &StackWindow::openFile);
   connect(saveButton, &QPushButton::clicked, this, &StackWindow::saveFile);
-  connect(copyButton, &QPushButton::clicked, this, &StackWindow::copyText);
-  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Portrait,
-                      [this](QPagedPaintDevice& device) { return writeReport(device); });
   progressTimer_->setInterval(50);
   connect(progressTimer_, &QTimer::timeout, this, [this] {
     if (job_ && job_->samples > 0) {
@@ -378,9 +369,7 @@ void StackWindow::applyLanguage() {
   usl->setAccessibleDescription(l.text(TextId::StackLimits));
   sharesCaption->setText(l.text(TextId::StackShares));
   shares->setAccessibleName(l.text(TextId::StackShares));
-  copyButton->setText(l.text(TextId::StackCopy));
-  printButton->setText(l.text(TextId::Print));
-  pdfButton->setText(l.text(TextId::SaveAsPdf));
+  reportButtons->applyLanguage();
   model->retranslate();
   showResults();
 }

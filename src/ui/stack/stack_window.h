@@ -5,16 +5,15 @@
 #include <optional>
 #include <vector>
 
+#include "report/report_document.h"
 #include "stack/monte_carlo.h"
 #include "stack/stack_chain.h"
 
 class QLabel;
-class QPagedPaintDevice;
 class QProgressBar;
 class QPushButton;
 class QTableView;
 class QTableWidget;
-class QTextDocument;
 class QThread;
 class QTimer;
 
@@ -22,6 +21,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ReportButtons;
 class ResultSource;
 class StackHistogram;
 class StackShareChart;
@@ -58,12 +58,10 @@ class StackWindow final : public QWidget {
   const std::optional<MonteCarloResult>& monteCarlo() const { return monteCarlo_; }
   bool monteCarloRunning() const { return job_ != nullptr; }
 
-  QString reportText() const;
-  void copyText() const;
-  QString reportHtml() const;
-  // The report with the charts' pictures as its resources.
-  void fillReport(QTextDocument& document) const;
-  int writeReport(QPagedPaintDevice& device) const;
+  // The report: the chain, the results and the charts; while there is no
+  // result, only the reason.
+  std::vector<ReportSection> reportSections() const;
+  ReportDocument reportDocument() const;
 
   StackTableModel* model;
   QTableView* table;
@@ -88,9 +86,7 @@ class StackWindow final : public QWidget {
   StackHistogram* histogram;
   QLabel* sharesCaption;
   StackShareChart* shares;
-  QPushButton* copyButton;
-  QPushButton* printButton;
-  QPushButton* pdfButton;
+  ReportButtons* reportButtons;  // Copy, Print…, Save as PDF…
 
  private:
   struct Job;

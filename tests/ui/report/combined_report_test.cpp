@@ -37,6 +37,9 @@ struct Parts {
     source.show(50, "H7/s6");
     operating = std::make_unique<OperatingPage>(source);
     operating->applyLanguage();
+    // As the main window passes the page's conditions on to the windows.
+    QObject::connect(operating.get(), &OperatingPage::conditionsChanged, &source,
+                     [this] { source.publishOperating(operating->conditions()); });
   }
   void openPressFit() {
     pressFit = std::make_unique<PressFitWindow>(source, store);

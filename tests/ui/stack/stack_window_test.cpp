@@ -8,17 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 #include <memory>
 
 #include "memory_store.h"
 #include "page_test_support.h"
+#include "report/report_buttons.h"
 #include "report/report_printer.h"
 #include "stack/stack_csv.h"
 #include "stack/stack_table_model.h"
@@ -156,25 +155,26 @@ class StackWindowTest : public QObject {
     QVERIFY(w.loadCsv(saved, &error));
     QCOMPARE(w.csvBytes(), saved);
     QTRY_VERIFY_WITH_TIMEOUT(!w.monteCarloRunning(), 20000);
-    w.copyText();
+    w.reportButtons->copyButton->click();
     const QString copied = QApplication::clipboard()->text();
-    QVERIFY(copied.contains(QStringLiteral("Worst case: 2.77 \u2026 3.23 mm\n")));
-    QVERIFY(copied.contains(QStringLiteral("Monte Carlo (N = 1000000, Seed 1)\n")));
+    QVERIFY(copied.contains(QStringLiteral("\nWorst case\t2.77 \u2026 3.23 mm\n")));
+    QVERIFY(copied.contains(QStringLiteral("\nMonte Carlo (N = 1000000, Seed 1)\n")));
+    // The report's pages: the chain and results, then the two charts.
+    const ReportDocument report = w.reportDocument();
+    QStringList headings;
+    for (const QStringList& page : report.headingsByPage()) headings << page;
+    QCOMPARE(headings,
+             (QStringList{"Contributors", "Results", "Monte Carlo (N = 1000000, Seed 1)",
+                          "Histogram of the closing dimension", "Shares of the variance"}));
     if (const QString snapDir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR"); !snapDir.isEmpty()) {
-      // The printed report's content, as a picture to look at.
-      QTextDocument document;
-      w.fillReport(document);
-      document.setTextWidth(700);
-      QImage page(document.size().toSize(), QImage::Format_RGB32);
-      page.fill(Qt::white);
-      QPainter painter(&page);
-      document.drawContents(&painter);
-      painter.end();
-      QVERIFY(page.save(snapDir + QStringLiteral("/stack_report.png")));
+      for (int page = 0; page < static_cast<int>(report.paginate().size()); ++page) {
+        QVERIFY(report.pageImage(page).save(snapDir +
+                                            QStringLiteral("/stack_report_%1.png").arg(page + 1)));
+      }
     }
     QTemporaryDir dir;
     QVERIFY(writePdf(dir.filePath(QStringLiteral("stack.pdf")), QPageLayout::Portrait,
-                     [&w](QPagedPaintDevice& device) { return w.writeReport(device); }) >= 1);
+                     [&report](QPagedPaintDevice& device) { return report.print(device); }) >= 1);
     w.lsl->setFocus();
     QTest::keyClick(w.lsl, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
