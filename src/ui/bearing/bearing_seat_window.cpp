@@ -1,24 +1,21 @@
 #include "bearing/bearing_seat_window.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "format/number_entry.h"
 #include "help/help_command.h"
 #include "mech/bearing_seat_text.h"
 #include "models/result_source.h"
+#include "report/report_buttons.h"
 #include "report/report_printer.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
@@ -71,6 +68,41 @@ QString localNumbers(QString text) {
   return text.replace(u'.', QString::fromStdString(localeDecimalSeparator()));
 }
 
+// The ring's line over the table: "bearing 0/-0.01 (ISO 492 Normal)".
+QString ringLine(double diameterMm, BearingRing ring) {
+  return localNumbers(qs(ringLimitsText(diameterMm, ring)));
+}
+
+QStringList shownHeadings(const LangTable& lang) {
+  QStringList headings;
+  for (const std::string& h : seatHeadings(lang)) headings << qs(h);
+  return headings;
+}
+
+// How the blanks inside a cell of numbers are written: a report keeps a range
+// ("0.0152 … 0.0478 (15.2 … 47.8 µm)") on one line and wraps the words of the
+// other columns instead, as a range split after "…" or before "µm" misreads.
+enum class NumberBlanks { Breaking, NonBreaking };
+
+// A recommended class's cells as the table shows them.
+QStringList shownCells(const LangTable& lang, const SeatChoice& choice, NumberBlanks blanks) {
+  const auto cells = seatCells(lang, choice);
+  QStringList shown;
+  for (std::size_t col = 0; col < cells.size(); ++col) {
+    const auto column = static_cast<SeatColumn>(col);
+    const bool numbers = column == SeatColumn::Deviations || column == SeatColumn::Limits ||
+                         column == SeatColumn::Probable;
+    if (!numbers) {
+      shown << qs(cells[col]);
+    } else if (blanks == NumberBlanks::Breaking) {
+      shown << localNumbers(qs(cells[col]));
+    } else {
+      shown << localNumbers(qs(cells[col])).replace(u' ', QChar(0x00A0));
+    }
+  }
+  return shown;
+}
+
 }  // namespace
 
 BearingSeatWindow::BearingSeatWindow(const ResultSource& source, QWidget* parent)
@@ -95,10 +127,9 @@ BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiame
       heading(new QLabel(this)),
       seats(new QTableWidget(0, static_cast<int>(kSeatColumnCount), this)),
       notes(new QLabel(this)),
-      copyButton(button(this, "seatCopyButton")),
-      printButton(button(this, "seatPrintButton")),
-      pdfButton(button(this, "seatPdfButton")),
       applyButton(button(this, "seatApplyButton")),
+      reportButtons(new ReportButtons(
+          QStringLiteral("bearing"), language, [this] { return reportDocument(); }, this)),
       language_(language) {
   setObjectName(QStringLiteral("bearingSeatWindow"));
   setWindowIcon(icon(Image::Application));
@@ -148,10 +179,7 @@ BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiame
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(applyButton);
-  buttons->addWidget(copyButton);
-  buttons->addStretch(1);
-  buttons->addWidget(printButton);
-  buttons->addWidget(pdfButton);
+  buttons->addWidget(reportButtons, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(inputs);
@@ -168,11 +196,8 @@ BearingSeatWindow::BearingSeatWindow(const Language& language, double startDiame
   for (QComboBox* p : {ring, load, magnitude, element}) {
     connect(p, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
   }
-  connect(copyButton, &QPushButton::clicked, this, &BearingSeatWindow::copyText);
   connect(applyButton, &QPushButton::clicked, this, &BearingSeatWindow::applyChoice);
   connect(seats, &QTableWidget::cellDoubleClicked, this, [this] { applyChoice(); });
-  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Landscape,
-                      [this](QPagedPaintDevice& device) { return writeReport(device); });
   applyLanguage();
 }
 
@@ -199,11 +224,8 @@ void BearingSeatWindow::applyLanguage() {
   }
   seats->setAccessibleName(l.text(TextId::BearingSeat));
   seats->setAccessibleDescription(l.text(TextId::BearingSeatHelp));
-  copyButton->setText(l.text(TextId::GeneralCopy));
-  copyButton->setAccessibleDescription(l.text(TextId::CopyTableHelp));
-  printButton->setText(l.text(TextId::Print));
-  pdfButton->setText(l.text(TextId::SaveAsPdf));
   applyButton->setText(l.text(TextId::SeatApply));
+  reportButtons->applyLanguage();
   recompute();
 }
 
@@ -244,7 +266,7 @@ void BearingSeatWindow::recompute() {
     const TextId why = entryProblemText(entry.problem);
     heading->setText(qs(GetLangString(lang, why == TextId::None ? TextId::SeatNoSize : why)));
   } else {
-    heading->setText(localNumbers(qs(ringLimitsText(diameterMm_, c.ring))));
+    heading->setText(ringLine(diameterMm_, c.ring));
   }
   const bool failed = !answer_ || answer_->error != SeatError::None;
   heading->setStyleSheet(failed ? QStringLiteral("QLabel { color: #b00000; }") : QString());
@@ -258,19 +280,15 @@ void BearingSeatWindow::recompute() {
 
 void BearingSeatWindow::fillSeats() {
   const LangTable& lang = language_.table();
-  QStringList headings;
-  for (const std::string& h : seatHeadings(lang)) headings << qs(h);
-  seats->setHorizontalHeaderLabels(headings);
+  seats->setHorizontalHeaderLabels(shownHeadings(lang));
   seats->setRowCount(0);
   if (!answer_) return;
   seats->setRowCount(static_cast<int>(answer_->choices.size()));
   for (int r = 0; r < seats->rowCount(); ++r) {
-    const auto cells = seatCells(lang, answer_->choices[static_cast<std::size_t>(r)]);
-    for (std::size_t col = 0; col < cells.size(); ++col) {
-      const auto column = static_cast<SeatColumn>(col);
-      const bool numbers = column == SeatColumn::Deviations || column == SeatColumn::Limits ||
-                           column == SeatColumn::Probable;
-      auto* item = new QTableWidgetItem(numbers ? localNumbers(qs(cells[col])) : qs(cells[col]));
+    const QStringList cells =
+        shownCells(lang, answer_->choices[static_cast<std::size_t>(r)], NumberBlanks::Breaking);
+    for (qsizetype col = 0; col < cells.size(); ++col) {
+      auto* item = new QTableWidgetItem(cells[col]);
       item->setToolTip(item->text());
       if (col == 0) {
         QFont f = item->font();
@@ -292,64 +310,44 @@ bool BearingSeatWindow::applyChoice() {
   return true;
 }
 
-QString BearingSeatWindow::reportText() const {
-  if (!answer_) return heading->text() + u'\n';
-  return qs(seatAnswerText(language_.table(), diameterMm_, currentCase(), *answer_));
-}
-
-void BearingSeatWindow::copyText() const {
-  QApplication::clipboard()->setText(reportText());
-}
-
-QString BearingSeatWindow::reportHtml() const {
-  const Language& l = language_;
-  const ReportHeader header = reportHeader(l, l.text(TextId::BearingSeat), false);
-  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
-                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
-                          QStringList{header.version, header.date, header.unit}
-                              .join(QStringLiteral(" \u00B7 "))
-                              .toHtmlEscaped());
-  QStringList inputs;
-  for (auto [caption, value] :
-       {std::pair{diameterCaption->text(), diameter->text() + QStringLiteral(" mm")},
-        std::pair{ringCaption->text(), ring->currentText()},
-        std::pair{loadCaption->text(), load->currentText()},
-        std::pair{magnitudeCaption->text(), magnitude->currentText()},
-        std::pair{elementCaption->text(), element->currentText()}}) {
-    inputs << (caption + QStringLiteral(": ") + value).toHtmlEscaped();
+std::vector<ReportSection> BearingSeatWindow::reportSections() const {
+  std::vector<ReportSection> sections;
+  // A diameter that cannot be read answers nothing, on paper as on screen.
+  if (!answer_) return sections;
+  const LangTable& lang = language_.table();
+  const SeatCase c = currentCase();
+  ReportSection seatCase{diameterCaption->text() + QStringLiteral(": ") +
+                             diameter->text().trimmed() + QStringLiteral(" mm"),
+                         {}};
+  for (const auto& [caption, p] :
+       {std::pair{ringCaption, ring}, std::pair{loadCaption, load},
+        std::pair{magnitudeCaption, magnitude}, std::pair{elementCaption, element}}) {
+    seatCase.rows.push_back({caption->text(), p->currentText()});
   }
-  html += QStringLiteral("<p>%1</p>").arg(inputs.join(QStringLiteral("<br>")));
-  html += QStringLiteral("<h4>%1</h4>").arg(heading->text().toHtmlEscaped());
-  if (seats->rowCount() > 0) {
-    html += QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr "
-        "style=\"font-weight:bold; background:#e2e8f4\">");
-    for (int c = 0; c < seats->columnCount(); ++c) {
-      html +=
-          QStringLiteral("<td>%1</td>").arg(seats->horizontalHeaderItem(c)->text().toHtmlEscaped());
+  sections.push_back(std::move(seatCase));
+
+  ReportSection seatsSection{ringLine(diameterMm_, c.ring), {}};
+  if (!answer_->choices.empty()) {
+    seatsSection.rows.push_back(shownHeadings(lang));
+    for (const SeatChoice& choice : answer_->choices) {
+      seatsSection.rows.push_back(shownCells(lang, choice, NumberBlanks::NonBreaking));
     }
-    html += QStringLiteral("</tr>");
-    for (int r = 0; r < seats->rowCount(); ++r) {
-      html += QStringLiteral("<tr>");
-      for (int c = 0; c < seats->columnCount(); ++c) {
-        html += QStringLiteral("<td>%1</td>").arg(seats->item(r, c)->text().toHtmlEscaped());
-      }
-      html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
   }
-  html += QStringLiteral("<p>%1</p>")
-              .arg(notes->text().toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
-  return html;
+  for (const QString& note :
+       qs(seatNotes(lang, diameterMm_, c, *answer_)).split(u'\n', Qt::SkipEmptyParts)) {
+    seatsSection.rows.push_back({note});
+  }
+  sections.push_back(std::move(seatsSection));
+  return sections;
 }
 
-int BearingSeatWindow::writeReport(QPagedPaintDevice& device) const {
-  QTextDocument document;
-  document.setDefaultFont(windowFont());
-  document.setHtml(reportHtml());
-  document.setPageSize(device.pageLayout().paintRectPoints().size());
-  document.print(&device);
-  return document.pageCount();
+ReportDocument BearingSeatWindow::reportDocument() const {
+  // Six columns, two of them ranges of two numbers and a condition in words:
+  // on a portrait page the ranges would wrap.
+  ReportDocument document(reportHeader(language_, language_.text(TextId::BearingSeat), false),
+                          QPageLayout::Landscape);
+  document.addSections(reportSections());
+  return document;
 }
 
 }  // namespace kalmo

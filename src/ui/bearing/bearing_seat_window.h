@@ -2,13 +2,14 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "calc/tolerance_class.h"
 #include "mech/bearing_seat.h"
+#include "report/report_document.h"
 
 class QComboBox;
 class QLabel;
-class QPagedPaintDevice;
 class QPushButton;
 class QTableWidget;
 
@@ -16,6 +17,7 @@ namespace kalmo {
 
 class Language;
 class NumberField;
+class ReportButtons;
 class ResultSource;
 
 // The bearing-seat window: the ring's diameter (bore d or outside diameter
@@ -23,8 +25,8 @@ class ResultSource;
 // and the bearing type; then the recommended classes of ANSI/ABMA Standard 7
 // for that case, each with its fit against the ring of ISO 492 Normal class
 // (kind, limits, probable fit). A diameter that is not a number, or one the
-// ring's table lacks, shows no answer but the reason. Copy puts the answer
-// on the clipboard as text; print and PDF write it as a report; Apply hands
+// ring's table lacks, shows no answer but the reason. Copy, Print and PDF
+// give the answer as a report (landscape, for the table's six columns); Apply hands
 // the chosen row's fit to whoever listens (fitChosen). Esc closes the window.
 class BearingSeatWindow final : public QWidget {
   Q_OBJECT
@@ -42,12 +44,12 @@ class BearingSeatWindow final : public QWidget {
 
   // The last answer; nullopt while the diameter cannot be read.
   const std::optional<SeatAnswer>& answer() const { return answer_; }
-  // The answer as text, in the current language.
-  QString reportText() const;
-  void copyText() const;
-  QString reportHtml() const;
-  // The report on a device; returns the page count.
-  int writeReport(QPagedPaintDevice& device) const;
+  // The report's sections as the window shows them: the case, then the ring's
+  // limits over the recommended classes and the notes. None while the
+  // diameter cannot be read.
+  std::vector<ReportSection> reportSections() const;
+  // The sections under the report header, on landscape pages.
+  ReportDocument reportDocument() const;
   // Emits fitChosen for the selected row (the first when none is selected);
   // false without an answer.
   bool applyChoice();
@@ -66,10 +68,8 @@ class BearingSeatWindow final : public QWidget {
   QLabel* heading;      // the ring's deviations, or why there is no answer
   QTableWidget* seats;  // one row per recommended class (mech/bearing_seat_text.h columns)
   QLabel* notes;        // the source, and the notes of the case
-  QPushButton* copyButton;
-  QPushButton* printButton;
-  QPushButton* pdfButton;
   QPushButton* applyButton;
+  ReportButtons* reportButtons;  // Copy, Print…, Save as PDF…
 
  signals:
   // The chosen fit at the ring's diameter: bearing/k5 for an inner ring,

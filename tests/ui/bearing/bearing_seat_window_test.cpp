@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 
 #include "memory_store.h"
 #include "page_test_support.h"
+#include "report/report_buttons.h"
 #include "storage/language.h"
 #include "widgets/class_pickers.h"
 #include "widgets/number_field.h"
@@ -58,8 +60,13 @@ class BearingSeatWindowTest : public QObject {
         {BearingRing::Outer, RingLoad::Stationary, LoadMagnitude::Normal, RollingElement::Ball});
     QCOMPARE(w.seats->rowCount(), 5);
     QCOMPARE(w.heading->text(), QStringLiteral("bearing 0/-0.013 (ISO 492 Normal)"));
-    snapshot(w, QStringLiteral("bearing_seat_outer_") +
-                    QString::fromLatin1(LangResourceName(code).data(), 2));
+    const QString name = QString::fromLatin1(LangResourceName(code).data(), 2);
+    snapshot(w, QStringLiteral("bearing_seat_outer_") + name);
+    const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR");
+    if (!dir.isEmpty()) {
+      QVERIFY(w.reportDocument().pageImage(0).save(
+          QDir(dir).filePath(QStringLiteral("bearing_report_%1.png").arg(name))));
+    }
   }
 
   // A diameter that is no number, or one the ring's table lacks, shows the
@@ -99,7 +106,7 @@ class BearingSeatWindowTest : public QObject {
     }
   }
 
-  // Apply hands the chosen row's fit over; copy gives the answer as text.
+  // Apply hands the chosen row's fit over; Copy gives the report as text.
   void appliesTheChosenFitAndCopies() {
     MemoryStore store;
     Language lang(store);
@@ -112,10 +119,65 @@ class BearingSeatWindowTest : public QObject {
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen[0][0].toDouble(), 62.0);
     QCOMPARE(FitDesignation(chosen[0][1].value<FitClasses>()), std::string("N7/bearing"));
-    w.copyText();
+    QTest::mouseClick(w.reportButtons->copyButton, Qt::LeftButton);
     const QString copied = QApplication::clipboard()->text();
     QVERIFY(copied.contains(QStringLiteral("N7\t-0.009/-0.039\tTransition fit")));
     QVERIFY(copied.contains(QStringLiteral("ANSI/ABMA Standard 7")));
+  }
+
+  // The report holds the case, the ring's line, the table's rows cell for cell
+  // and the notes; a diameter that is no valid number gives no section, so
+  // nothing of the answer before reaches the paper.
+  void reportHoldsTheShownSeatsOnly_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<int>("seatRows");  // -1: no report
+    for (const LanguageCode code : {kLanguageEnglish, kLanguageGerman, kLanguageBulgarian}) {
+      const QByteArray name(LangResourceName(code).data(), 2);
+      for (const auto& [diameter, rows] :
+           {std::pair{"62", 5}, std::pair{"2500", 0}, std::pair{"3O", -1}, std::pair{"-5", -1}}) {
+        QTest::newRow(name + ' ' + diameter)
+            << static_cast<int>(code) << QString::fromLatin1(diameter) << rows;
+      }
+    }
+  }
+  void reportHoldsTheShownSeatsOnly() {
+    QFETCH(int, language);
+    QFETCH(QString, diameter);
+    QFETCH(int, seatRows);
+    MemoryStore store;
+    Language lang(store);
+    lang.SetLanguage(static_cast<LanguageCode>(language));
+    BearingSeatWindow w(lang, 62);
+    w.setCase(
+        {BearingRing::Outer, RingLoad::Stationary, LoadMagnitude::Normal, RollingElement::Ball});
+    w.setDiameterText(diameter);
+    const std::vector<ReportSection> sections = w.reportSections();
+    const QString text = w.reportDocument().text();
+    if (seatRows < 0) {
+      QVERIFY(sections.empty());
+      QVERIFY(!text.contains(QStringLiteral("ISO 492")) && !text.contains(QStringLiteral("ANSI")));
+      return;
+    }
+    QCOMPARE(sections.size(), std::size_t{2});
+    QVERIFY(sections[0].heading.endsWith(diameter + QStringLiteral(" mm")));
+    QCOMPARE(sections[0].rows.size(), std::size_t{4});
+    QCOMPARE(sections[0].rows[0], (QStringList{w.ringCaption->text(), w.ring->currentText()}));
+    QCOMPARE(sections[1].heading, w.heading->text());
+    const std::vector<QStringList>& rows = sections[1].rows;
+    QCOMPARE(w.seats->rowCount(), seatRows);
+    const std::size_t tableRows = seatRows > 0 ? static_cast<std::size_t>(seatRows) + 1 : 0;
+    for (int r = 0; r < seatRows; ++r) {
+      for (int c = 0; c < w.seats->columnCount(); ++c) {
+        // The report keeps a range on one line with no-break spaces.
+        const QString cell = rows[static_cast<std::size_t>(r) + 1][c];
+        QCOMPARE(QString(cell).replace(QChar(0x00A0), u' '), w.seats->item(r, c)->text());
+      }
+    }
+    QStringList notes;
+    for (std::size_t r = tableRows; r < rows.size(); ++r) notes << rows[r].join(u'\t');
+    QCOMPARE(notes.join(u'\n'), w.notes->text());
+    QVERIFY(text.contains(sectionText(sections[1])));
   }
 
   // "bearing" ends the letter pickers; it needs no grade, so the grade picker
