@@ -1,104 +1,71 @@
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
-#include <QPagedPaintDevice>
 #include <QTableWidget>
-#include <QTextDocument>
 
-#include "format/number_format.h"
-#include "general/general_text.h"
 #include "general/general_tolerances_window.h"
 #include "report/report_printer.h"
 #include "storage/language.h"
-#include "widgets/app_images.h"
-#include "widgets/number_field.h"
 
-// The general tolerances window's report: the answer and the whole table as
-// text for the clipboard, and as rich text for print and PDF.
+// The general tolerances window's report: the two tables as the window shows
+// them, for Copy, Print and Save as PDF.
 
 namespace kalmo {
 
 namespace {
 
-QString qs(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-QString htmlRow(const QStringList& cells, const QString& style = QString()) {
-  QString row =
-      style.isEmpty() ? QStringLiteral("<tr>") : QStringLiteral("<tr style=\"%1\">").arg(style);
-  for (const QString& c : cells) row += QStringLiteral("<td>%1</td>").arg(c.toHtmlEscaped());
-  return row + QStringLiteral("</tr>");
+QString cellText(const QTableWidget& table, int row, int column) {
+  const QTableWidgetItem* item = table.item(row, column);
+  return item ? item->text() : QString();
 }
 
 }  // namespace
 
-QString GeneralTolerancesWindow::reportText() const {
-  const LangTable& lang = language_.table();
-  const GeneralTextOptions options{inch_, localeDecimalSeparator()};
-  QString text;
-  if (answer_) text += qs(generalAnswerText(lang, *answer_, options)) + u'\n';
-  if (designation_) text += qs(generalTableText(lang, *designation_, options));
-  return text;
-}
-
-void GeneralTolerancesWindow::copyText() const {
-  QApplication::clipboard()->setText(reportText());
-}
-
-QString GeneralTolerancesWindow::reportHtml() const {
-  const Language& l = language_;
-  ReportHeader header = reportHeader(l, l.text(TextId::GeneralTolerances), inch_);
-  header.editions = l.text(TextId::GeneralEditions);
-  QString html = QStringLiteral("<p style=\"font-size:8pt\">%1</p><h3>%2</h3><p>%3</p>")
-                     .arg(header.program.toHtmlEscaped(), header.title.toHtmlEscaped(),
-                          QStringList{header.version, header.date, header.unit, header.editions}
-                              .join(QStringLiteral(" \u00B7 "))
-                              .toHtmlEscaped());
-  const auto tableOf = [](const QTableWidget& t) {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-    QStringList headings;
-    for (int c = 0; c < t.columnCount(); ++c) {
-      headings << t.horizontalHeaderItem(c)->text();
+std::vector<ReportSection> GeneralTolerancesWindow::reportSections() const {
+  std::vector<ReportSection> sections;
+  if (answer_) {
+    // kind | range | value. A reason that spans range and value on the
+    // screen follows its kind on a line of its own, as in the copied answer,
+    // so that its length does not squeeze the ranges of the other rows.
+    ReportSection s{heading->text(), {}};
+    for (int r = 0; r < answers->rowCount(); ++r) {
+      if (answers->columnSpan(r, 1) > 1) {
+        s.rows.push_back(
+            {cellText(*answers, r, 0) + QStringLiteral(": ") + cellText(*answers, r, 1)});
+      } else {
+        s.rows.push_back(
+            {cellText(*answers, r, 0), cellText(*answers, r, 1), cellText(*answers, r, 2)});
+      }
     }
-    out += htmlRow(headings, QStringLiteral("font-weight:bold; background:#e2e8f4"));
-    for (int r = 0; r < t.rowCount(); ++r) {
-      QStringList cells;
-      for (int c = 0; c < t.columnCount(); ++c) {
-        if (t.columnSpan(r, 0) > 1 && c > 0) break;
-        cells << (t.item(r, c) ? t.item(r, c)->text() : QString());
-      }
-      const QTableWidgetItem* first = t.item(r, 0);
-      QString style;
-      if (first && first->background().color() == kGeneralMarkedRow) {
-        style = QStringLiteral("font-weight:bold; background:#ffeca0");
-      }
-      QString row = htmlRow(cells, style);
-      if (cells.size() == 1) {
-        row.replace(QStringLiteral("<td>"),
-                    QStringLiteral("<td colspan=\"%1\"><b>").arg(t.columnCount()));
-        row.replace(QStringLiteral("</td>"), QStringLiteral("</b></td>"));
-      }
-      out += row;
-    }
-    return out + QStringLiteral("</table>");
-  };
-  html += QStringLiteral("<h4>%1</h4>").arg(heading->text().toHtmlEscaped());
-  if (answer_) html += tableOf(*answers);
-  if (designation_) {
-    html += QStringLiteral("<h4>%1</h4>").arg(tableHeading->text().toHtmlEscaped()) +
-            tableOf(*standard);
+    sections.push_back(std::move(s));
   }
-  return html;
+  if (designation_) {
+    // range | value under each kind's heading row, the ranges indented as in
+    // the command line's table. A kind without values gives its reason beside
+    // its heading; every row has two cells, so the columns line up.
+    ReportSection s{tableHeading->text(), {}};
+    for (const TableRow& row : tableRows()) {
+      switch (row.kind) {
+        case TableRow::Kind::Heading: s.rows.push_back({row.first, QString()}); break;
+        case TableRow::Kind::Reason:
+          s.rows.back()[1] = row.first;  // a reason follows its kind's heading
+          break;
+        case TableRow::Kind::Range:
+          s.rows.push_back({QStringLiteral("  ") + row.first, row.second});
+          break;
+      }
+    }
+    s.rows.push_back({editions->text()});
+    sections.push_back(std::move(s));
+  }
+  return sections;
 }
 
-int GeneralTolerancesWindow::writeReport(QPagedPaintDevice& device) const {
-  QTextDocument document;
-  document.setDefaultFont(windowFont());
-  document.setHtml(reportHtml());
-  document.setPageSize(device.pageLayout().paintRectPoints().size());
-  document.print(&device);
-  return document.pageCount();
+ReportDocument GeneralTolerancesWindow::reportDocument() const {
+  ReportHeader header = reportHeader(language_, language_.text(TextId::GeneralTolerances), inch_);
+  // The values come from ISO 2768, not from the fits' standards.
+  header.editions = language_.text(TextId::GeneralEditions);
+  ReportDocument document(header);
+  document.addSections(reportSections());
+  return document;
 }
 
 }  // namespace kalmo

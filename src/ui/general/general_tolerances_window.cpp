@@ -1,21 +1,16 @@
 #include "general/general_tolerances_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
-#include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,7 +19,7 @@
 #include "general/general_text.h"
 #include "help/help_command.h"
 #include "models/result_source.h"
-#include "report/report_printer.h"
+#include "report/report_buttons.h"
 #include "storage/language.h"
 #include "widgets/app_images.h"
 #include "widgets/number_field.h"
@@ -80,12 +75,6 @@ QTableWidgetItem* cell(const QString& text) {
   return item;
 }
 
-QPushButton* button(QWidget* parent, const char* name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
 }  // namespace
 
 GeneralTolerancesWindow::GeneralTolerancesWindow(const ResultSource& source, QWidget* parent)
@@ -109,9 +98,8 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
       tableHeading(new QLabel(this)),
       standard(table(this, "generalTable", 2)),
       editions(new QLabel(this)),
-      copyButton(button(this, "generalCopyButton")),
-      printButton(button(this, "generalPrintButton")),
-      pdfButton(button(this, "generalPdfButton")),
+      reportButtons(new ReportButtons(
+          QStringLiteral("general"), language, [this] { return reportDocument(); }, this)),
       compareBox(new QCheckBox(this)),
       language_(language),
       inch_(inch) {
@@ -182,17 +170,11 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   split->setStretchFactor(1, 2);
   split->setChildrenCollapsible(false);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(copyButton);
-  buttons->addStretch(1);
-  buttons->addWidget(printButton);
-  buttons->addWidget(pdfButton);
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(inputs);
   layout->addWidget(split, 1);
   layout->addWidget(editions);
-  layout->addLayout(buttons);
+  layout->addWidget(reportButtons);
   resize(kWindowWidth, kWindowHeight);
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -201,9 +183,6 @@ GeneralTolerancesWindow::GeneralTolerancesWindow(const Language& language, doubl
   connect(size, &QLineEdit::textChanged, this, [this] { recompute(); });
   compareBox->setObjectName(QStringLiteral("generalCompareBox"));
   connect(compareBox, &QCheckBox::toggled, this, [this] { announceCompared(); });
-  connect(copyButton, &QPushButton::clicked, this, &GeneralTolerancesWindow::copyText);
-  connectPrintButtons(*this, *printButton, *pdfButton, language_, QPageLayout::Portrait,
-                      [this](QPagedPaintDevice& device) { return writeReport(device); });
   addHelpKey(*this, HelpTopic::General, [this] { return languageNumber(language_.code()); });
   applyLanguage();
 }
@@ -227,13 +206,10 @@ void GeneralTolerancesWindow::applyLanguage() {
       {l.text(TextId::GeneralRangeHeading), l.text(TextId::GeneralValueHeading)});
   standard->setAccessibleDescription(l.text(TextId::GeneralTableHelp));
   editions->setText(l.text(TextId::GeneralEditions));
-  copyButton->setText(l.text(TextId::GeneralCopy));
   compareBox->setText(l.text(TextId::GeneralCompareInMain));
   compareBox->setToolTip(l.text(TextId::GeneralComparisonHelp));
   compareBox->setAccessibleDescription(compareBox->toolTip());
-  copyButton->setAccessibleDescription(l.text(TextId::CopyTableHelp));
-  printButton->setText(l.text(TextId::Print));
-  pdfButton->setText(l.text(TextId::SaveAsPdf));
+  reportButtons->applyLanguage();
   recompute();
 }
 
@@ -277,7 +253,7 @@ void GeneralTolerancesWindow::recompute() {
   heading->setText(answer_ ? qs(generalAnswerHeading(lang, *answer_, options)) : problem);
   heading->setStyleSheet(answer_ ? QString() : QStringLiteral("QLabel { color: #b00000; }"));
   fillAnswers();
-  fillStandard(designation_);
+  fillStandard();
   if (compareBox->isChecked()) announceCompared();
 }
 
@@ -318,58 +294,74 @@ void GeneralTolerancesWindow::fillAnswers() {
   answers->resizeRowsToContents();
 }
 
-void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignation>& d) {
-  standard->clearSpans();
-  standard->setRowCount(0);
-  if (!d) {
-    tableHeading->clear();
-    return;
-  }
+std::vector<GeneralTolerancesWindow::TableRow> GeneralTolerancesWindow::tableRows() const {
+  std::vector<TableRow> rows;
+  if (!designation_) return rows;
+  const GeneralDesignation& d = *designation_;
   const LangTable& lang = language_.table();
   const GeneralTextOptions options{inch_, localeDecimalSeparator()};
-  tableHeading->setText(QString::fromStdString(GetLangString(lang, TextId::GeneralTableHeading))
-                            .replace(QStringLiteral("%1"), qs(generalDesignationText(*d))));
-  standard->setAccessibleName(tableHeading->text());
-  const auto addRow = [this](const QString& first, const QString& second) {
-    const int r = standard->rowCount();
-    standard->insertRow(r);
-    standard->setItem(r, 0, cell(first));
-    standard->setItem(r, 1, cell(second));
-    return r;
-  };
-  const auto section = [&](const QString& text) {
-    const int r = addRow(text, QString());
-    standard->setSpan(r, 0, 1, 2);
-    QFont f = standard->item(r, 0)->font();
-    f.setBold(true);
-    standard->item(r, 0)->setFont(f);
-    standard->item(r, 0)->setBackground(kSectionRow);
-    return r;
-  };
   for (const GeneralKind kind : kGeneralKinds) {
-    const bool hasClass = isGeometricKind(kind) ? d->geometric.has_value() : d->linear.has_value();
+    const bool hasClass = isGeometricKind(kind) ? d.geometric.has_value() : d.linear.has_value();
     if (!hasClass) continue;
     const QString caption = qs(GetLangString(lang, generalKindText(kind)));
-    const std::vector<GeneralCell> cells = generalTable(kind, *d);
+    const std::vector<GeneralCell> cells = generalTable(kind, d);
     if (cells.empty()) {
-      section(caption);
-      const int r = addRow(qs(GetLangString(lang, TextId::GeneralNotConfirmed)), QString());
-      standard->setSpan(r, 0, 1, 2);
-      standard->item(r, 0)->setForeground(kReasonText);
+      rows.push_back({TableRow::Kind::Heading, caption, {}});
+      rows.push_back(
+          {TableRow::Kind::Reason, qs(GetLangString(lang, TextId::GeneralNotConfirmed)), {}});
       continue;
     }
-    const QChar letter =
-        QChar::fromLatin1(isGeometricKind(kind) ? geometricClassLetter(*d->geometric)
-                                                : linearClassLetter(*d->linear));
-    section(caption + QStringLiteral(", ") +
-            qs(GetLangString(lang, TextId::GeneralClass)).replace(QStringLiteral("%1"), letter));
+    const QChar letter = QChar::fromLatin1(
+        isGeometricKind(kind) ? geometricClassLetter(*d.geometric) : linearClassLetter(*d.linear));
+    rows.push_back(
+        {TableRow::Kind::Heading,
+         caption + QStringLiteral(", ") +
+             qs(GetLangString(lang, TextId::GeneralClass)).replace(QStringLiteral("%1"), letter),
+         {}});
     const std::optional<std::size_t> marked =
         answer_ ? (*answer_)[kind].row : std::optional<std::size_t>();
     for (std::size_t i = 0; i < cells.size(); ++i) {
       const std::string value = generalValueText(kind, cells[i], options);
-      const int r = addRow(qs(generalRangeText(lang, cells[i], options.decimalSeparator)),
-                           value.empty() ? QStringLiteral("\u2013") : qs(value));
-      if (marked == i) {
+      rows.push_back({TableRow::Kind::Range,
+                      qs(generalRangeText(lang, cells[i], options.decimalSeparator)),
+                      value.empty() ? QStringLiteral("\u2013") : qs(value), marked == i});
+    }
+  }
+  return rows;
+}
+
+void GeneralTolerancesWindow::fillStandard() {
+  standard->clearSpans();
+  standard->setRowCount(0);
+  if (!designation_) {
+    tableHeading->clear();
+    return;
+  }
+  tableHeading->setText(
+      QString::fromStdString(GetLangString(language_.table(), TextId::GeneralTableHeading))
+          .replace(QStringLiteral("%1"), qs(generalDesignationText(*designation_))));
+  standard->setAccessibleName(tableHeading->text());
+  for (const TableRow& row : tableRows()) {
+    const int r = standard->rowCount();
+    standard->insertRow(r);
+    standard->setItem(r, 0, cell(row.first));
+    standard->setItem(r, 1, cell(row.second));
+    QTableWidgetItem* first = standard->item(r, 0);
+    switch (row.kind) {
+      case TableRow::Kind::Heading: {
+        standard->setSpan(r, 0, 1, 2);
+        QFont f = first->font();
+        f.setBold(true);
+        first->setFont(f);
+        first->setBackground(kSectionRow);
+        break;
+      }
+      case TableRow::Kind::Reason:
+        standard->setSpan(r, 0, 1, 2);
+        first->setForeground(kReasonText);
+        break;
+      case TableRow::Kind::Range:
+        if (!row.marked) break;
         for (int c = 0; c < 2; ++c) {
           QTableWidgetItem* item = standard->item(r, c);
           item->setBackground(kGeneralMarkedRow);
@@ -377,7 +369,7 @@ void GeneralTolerancesWindow::fillStandard(const std::optional<GeneralDesignatio
           f.setBold(true);
           item->setFont(f);
         }
-      }
+        break;
     }
   }
 }

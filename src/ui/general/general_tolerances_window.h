@@ -3,23 +3,24 @@
 #include <QColor>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "general/general_tolerance.h"
+#include "report/report_document.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPagedPaintDevice;
-class QPushButton;
 class QTableWidget;
 
 namespace kalmo {
 
 class Language;
 class NumberField;
+class ReportButtons;
 class ResultSource;
 
-// The background of the size's rows in the table, on screen and in the report.
+// The background of the size's rows in the table.
 inline const QColor kGeneralMarkedRow(255, 236, 160);
 
 // The general tolerances window: the title block's designation (typed, or
@@ -52,13 +53,14 @@ class GeneralTolerancesWindow final : public QWidget {
 
   // The last answer; nullopt while the designation or the size cannot be read.
   const std::optional<GeneralAnswer>& answer() const { return answer_; }
-  // The answer and the whole table as text, in the current language.
-  QString reportText() const;
-  void copyText() const;
-  // The report as a rich text: header, the answer and the whole table.
-  QString reportHtml() const;
-  // The report on a device; returns the page count.
-  int writeReport(QPagedPaintDevice& device) const;
+  // What the window shows, for a report: the answer's kinds, ranges and
+  // values under its heading, then the table of the designation's classes,
+  // closed by the editions. No answer while the size is not a valid number
+  // and no table while the designation cannot be read.
+  std::vector<ReportSection> reportSections() const;
+  // The window's own report: its sections under the header "General
+  // tolerances", whose editions line names ISO 2768.
+  ReportDocument reportDocument() const;
 
   QLabel* designationCaption;
   QComboBox* designation;  // editable: the field, with the list of classes as its picker
@@ -70,9 +72,7 @@ class GeneralTolerancesWindow final : public QWidget {
   QLabel* tableHeading;    // "Table of ISO 2768-mK"
   QTableWidget* standard;  // range | value, a heading row per kind
   QLabel* editions;
-  QPushButton* copyButton;
-  QPushButton* printButton;
-  QPushButton* pdfButton;
+  ReportButtons* reportButtons;  // Copy, Print…, Save as PDF…
   QCheckBox* compareBox;  // the designation is compared with the fit under the main window's grid
 
  signals:
@@ -83,7 +83,18 @@ class GeneralTolerancesWindow final : public QWidget {
   void announceCompared();
   void recompute();
   void fillAnswers();
-  void fillStandard(const std::optional<GeneralDesignation>& designation);
+  // A row of the table of the designation's classes: a kind's heading, the
+  // reason why a kind has no values, or a range with its value (marked: the
+  // row the size falls in).
+  struct TableRow {
+    enum class Kind { Heading, Reason, Range };
+    Kind kind = Kind::Range;
+    QString first;
+    QString second;
+    bool marked = false;
+  };
+  std::vector<TableRow> tableRows() const;
+  void fillStandard();
 
   const Language& language_;
   bool inch_;

@@ -3,18 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QPageLayout>
-#include <QPainter>
-#include <QScreen>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 #include "memory_store.h"
 #include "page_test_support.h"
+#include "report/report_buttons.h"
 #include "report/report_printer.h"
 #include "storage/language.h"
 #include "widgets/number_field.h"
@@ -59,8 +57,12 @@ class GeneralTolerancesWindowTest : public QObject {
     // One screen of 1920 x 1080 at 200 %.
     QVERIFY(w.width() <= 960 && w.height() <= 540);
     QVERIFY(w.minimumSizeHint().width() <= 960 && w.minimumSizeHint().height() <= 540);
-    snapshot(w, QStringLiteral("general_tolerances_") +
-                    QString::fromLatin1(LangResourceName(code).data(), 2));
+    const QString tag = QString::fromLatin1(LangResourceName(code).data(), 2);
+    snapshot(w, QStringLiteral("general_tolerances_") + tag);
+    if (const QString dir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR"); !dir.isEmpty()) {
+      QVERIFY(w.reportDocument().pageImage(0).save(dir + QStringLiteral("/general_report_") + tag +
+                                                   QStringLiteral(".png")));
+    }
   }
 
   // Sizes and designations the window cannot answer show the reason and
@@ -98,6 +100,40 @@ class GeneralTolerancesWindowTest : public QObject {
     snapshot(w, QStringLiteral("general_tolerances_below_half_mm"));
   }
 
+  // The report holds the answer the window shows, and nothing of it while
+  // the size field holds no valid number: then only the class's table.
+  void reportHoldsOnlyTheShownAnswer() {
+    const struct {
+      const char* size;
+      bool answered;
+    } cases[] = {{"125", true},  {"0,3", true}, {"12,5.3", false},
+                 {"abc", false}, {"", false},   {"20000", false}};
+    for (const LanguageCode code : {kLanguageEnglish, kLanguageGerman, kLanguageBulgarian}) {
+      MemoryStore store;
+      Language lang(store);
+      lang.SetLanguage(code);
+      GeneralTolerancesWindow w(lang, 50, false);
+      for (const auto& c : cases) {
+        w.setSizeText(QString::fromLatin1(c.size));
+        const std::vector<ReportSection> sections = w.reportSections();
+        QCOMPARE(sections.size(), c.answered ? 2U : 1U);
+        const ReportSection& table = sections.back();
+        QCOMPARE(table.heading, w.tableHeading->text());
+        QCOMPARE(table.rows.back().join(QString()), w.editions->text());
+        for (const QStringList& row : table.rows) QVERIFY(row.size() <= 2);
+        if (!c.answered) continue;
+        const ReportSection& answer = sections.front();
+        QCOMPARE(answer.heading, w.heading->text());
+        QCOMPARE(static_cast<int>(answer.rows.size()), w.answers->rowCount());
+        for (int r = 0; r < w.answers->rowCount(); ++r) {
+          const QString printed = answer.rows[static_cast<std::size_t>(r)].join(u'|');
+          for (int col = 0; col < 3; ++col)
+            QVERIFY(printed.contains(w.answers->item(r, col)->text()));
+        }
+      }
+    }
+  }
+
   void copiesPrintsAndClosesWithEsc() {
     MemoryStore store;
     Language lang(store);
@@ -110,26 +146,18 @@ class GeneralTolerancesWindowTest : public QObject {
     QVERIFY(w.answer().has_value());
     QCOMPARE(*w.answer()->designation.geometric, GeometricClass::L);
     w.setDesignation(QStringLiteral("ISO 2768-mK"));
-    w.copyText();
+    w.reportButtons->copyButton->click();
     const QString copied = QApplication::clipboard()->text();
-    QVERIFY(copied.startsWith(QStringLiteral("ISO 2768-mK at 40 mm\n")));
-    QVERIFY(copied.contains(QStringLiteral("Table of ISO 2768-mK\n")));
+    QVERIFY(copied.startsWith(QStringLiteral("General tolerances\n\nISO 2768-mK at 40 mm\n")));
+    const QString sep = QString::fromStdString(localeDecimalSeparator());
+    QVERIFY(copied.contains(QStringLiteral("Linear dimension\tover 30 up to 120 mm\t\u00B10") +
+                            sep + QStringLiteral("3 mm\n")));
+    QVERIFY(copied.contains(QStringLiteral("\nTable of ISO 2768-mK\n")));
+    QVERIFY(copied.endsWith(w.editions->text() + u'\n'));
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("general.pdf"));
-    if (const QString snapDir = qEnvironmentVariable("KALMO_SNAPSHOT_DIR"); !snapDir.isEmpty()) {
-      // The printed report's content, as a picture to look at.
-      QTextDocument document;
-      document.setHtml(w.reportHtml());
-      document.setTextWidth(700);
-      QImage page(document.size().toSize(), QImage::Format_RGB32);
-      page.fill(Qt::white);
-      QPainter painter(&page);
-      document.drawContents(&painter);
-      painter.end();
-      QVERIFY(page.save(snapDir + QStringLiteral("/general_tolerances_report.png")));
-    }
-    QVERIFY(writePdf(pdf, QPageLayout::Portrait,
-                     [&w](QPagedPaintDevice& device) { return w.writeReport(device); }) >= 1);
+    const ReportDocument report = w.reportDocument();
+    QVERIFY(writePdf(dir.filePath(QStringLiteral("general.pdf")), QPageLayout::Portrait,
+                     [&report](QPagedPaintDevice& device) { return report.print(device); }) >= 1);
     w.size->setFocus();
     QTest::keyClick(w.size, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
