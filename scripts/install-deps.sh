@@ -11,6 +11,7 @@ packages=("$@")
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   xvfb xauth fonts-dejavu-core
   fp-utils libchm-dev
+  qt6-translations-l10n
   desktop-file-utils man-db
 )
 

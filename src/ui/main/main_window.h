@@ -12,6 +12,7 @@
 #include "pages/calc_host.h"
 #include "present/fit_view.h"
 #include "report/combined_report.h"
+#include "storage/qt_texts.h"
 #include "widgets/grid_cells.h"
 
 class QAction;
@@ -221,6 +222,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ToolTarget 
   // source carries each result and language out to the pages and windows.
   Language& language_;
   SettingsStore& store_;
+  QtTexts qtTexts_;  // the standard dialogs' texts in the language
   ResultSource results_{language_};
   CalcRecord record_;
   // The title block's general-tolerance class compared under the grid.

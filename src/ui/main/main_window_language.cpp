@@ -32,6 +32,7 @@ void MainWindow::chooseLanguage(LanguageCode code) {
 
 void MainWindow::applyLanguage() {
   const Language& l = language_;
+  qtTexts_.follow(l.code());
   setWindowTitle(l.text(TextId::WindowTitle));
   in_.nominalSizeLabel->setText(l.text(TextId::NominalSize));
   in_.holeLabel->setText(l.text(TextId::Hole));
