@@ -721,8 +721,9 @@ void MainWindowTest::pressFitFollowsTheFitOnScreen() {
            QStringLiteral("in"));
   part<QAction>(w, "Deutsch")->trigger();
   QCOMPARE(press->windowTitle(), QStringLiteral("Pressverband"));
+  // The shortcut in German key names, as the German help writes it.
   QCOMPARE(part<QAction>(w, "pressFitAction")->toolTip(),
-           QStringLiteral("Pressverband (Ctrl+Shift+P)"));
+           QStringLiteral("Pressverband (Strg+Umschalt+P)"));
 }
 
 void MainWindowTest::shapesTheAboutWindowLikeItsPicture() {
