@@ -39,8 +39,11 @@ QStringList shownCells(const QTableView& view, const Cell& cell) {
 std::vector<ReportSection> PressFitWindow::reportSections() const {
   std::vector<ReportSection> sections;
   if (!model_->result()) return sections;
-  const auto plain = [](const QString& rich) {
-    return QTextDocumentFragment::fromHtml(rich).toPlainText();
+  // A subscript is written after "_" as in the results' symbols: E_A, not EA.
+  const auto plain = [](QString rich) {
+    return QTextDocumentFragment::fromHtml(
+               rich.replace(QStringLiteral("<sub>"), QStringLiteral("_")))
+        .toPlainText();
   };
   ReportSection inputs{language_.text(TextId::PressFit) + QStringLiteral(": ") + fitLine->text(),
                        {}};
