@@ -89,7 +89,8 @@ struct PressOptions {
   std::string size;
   std::string fit;
   JointOptions joint;
-  std::optional<std::string> pressFriction, joiningClearance, holeTemp, shaftTemp;
+  std::optional<std::string> pressFriction, joiningClearance;
+  OperatingTexts operating;
 };
 
 // A number, or null where the method gives none.
@@ -243,17 +244,14 @@ int runPress(const PressOptions& o, Context& ctx) {
       optionalNumber("--press-friction", o.pressFriction);
   const Parsed<std::optional<double>> clearance =
       optionalNumber("--joining-clearance", o.joiningClearance);
-  const Parsed<std::optional<double>> holeTemp = optionalNumber("--hole-temp", o.holeTemp);
-  const Parsed<std::optional<double>> shaftTemp = optionalNumber("--shaft-temp", o.shaftTemp);
-  for (const auto* p : {&pressFriction, &clearance, &holeTemp, &shaftTemp}) {
+  for (const auto* p : {&pressFriction, &clearance}) {
     if (!p->value) return reportUsageError(ctx, p->error);
   }
+  const Parsed<std::optional<JointTemperatures>> operating = parseOperating(o.operating);
+  if (!operating.value) return reportUsageError(ctx, operating.error);
   in.pressFriction = *pressFriction.value;
   if (*clearance.value) in.joiningClearanceMm = mm(**clearance.value);
-  if (*holeTemp.value || *shaftTemp.value) {
-    in.operating = JointTemperatures{holeTemp.value->value_or(kReferenceTemperatureC),
-                                     shaftTemp.value->value_or(kReferenceTemperatureC)};
-  }
+  in.operating = *operating.value;
 
   const Evaluation e = *Evaluate(in.diameterMm, classes.hole, classes.shaft);
   in.hole = e.hole;
@@ -265,7 +263,8 @@ int runPress(const PressOptions& o, Context& ctx) {
                                        Designation(Side::Shaft, classes.shaft) +
                                        " is undefined at " + formatPlain(in.diameterMm) + " mm");
     }
-    const PressOnlyTexts texts{&o.pressFriction, &o.joiningClearance, &o.holeTemp, &o.shaftTemp};
+    const PressOnlyTexts texts{&o.pressFriction, &o.joiningClearance, &o.operating.hole,
+                               &o.operating.shaft};
     return reportUsageError(ctx, jointError(out.error, o.joint, texts, in.diameterMm));
   }
   if (o.joint.json) {
@@ -309,10 +308,7 @@ void registerPressCommand(CLI::App& app, Context& ctx) {
   addTextOption(*press, "--joining-clearance", o->joiningClearance,
                 "Clearance for shrinking on, default " + formatPlain(kJoiningClearancePerDiameter) +
                     " x size");
-  addTextOption(*press, "--hole-temp", o->holeTemp,
-                "Operating temperature of the hub in °C, default 20");
-  addTextOption(*press, "--shaft-temp", o->shaftTemp,
-                "Operating temperature of the shaft in °C, default 20");
+  addOperatingOptions(*press, o->operating);
   press->add_flag("--inch", o->joint.inch,
                   "SIZE, --hub-diameter, --bore, --length, --joining-clearance in inches");
   press->add_flag("--json", o->joint.json, "Write JSON instead of the table");

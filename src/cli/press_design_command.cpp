@@ -35,6 +35,15 @@ constexpr const char* kPressDesignFooter = R"(Method:
   (U_req + U_perm)/2. Each fit comes with p_min and p_max, the slip safety at
   U_min and the safeties of hub and shaft at U_max, all at 20 °C.
 
+In operation:
+  With --hole-temp and/or --shaft-temp (°C; the other part stays at 20 °C)
+  each fit also comes with its interferences, pressures, slip safety and
+  safeties of hub and shaft at those temperatures, each part growing with
+  its material's alpha, as press computes them. The window and the fits in it
+  are still found at 20 °C; --in-operation lists only the fits that also
+  carry the load there with S_R and keep hub and shaft below Re/S_F there,
+  and counts the others ("not_in_operation").
+
 Systems:
   hole (H of every grade in range with every shaft class, the default),
   shaft (every hole class with h), all (every pair).
@@ -59,9 +68,13 @@ Output:
      "yield_safety":1.1,"conventions":{...as press...},
      "required":{"force":..,"pressure":..,"interference":..},
      "permitted":{"pressure":..,"interference":..},"shortfall":null,
+     "operating":null or {"hub_temperature":..,"shaft_temperature":..},
+     "in_operation":false,"not_in_operation":0,
      "fits":[{"fit":"H8/u7","preferred":false,"u_min":..,"u_max":..,
      "tolerance":..,"p_min":..,"p_max":..,"slip_safety":..,"hub_safety":..,
-     "shaft_safety":..},...],"count":..}
+     "shaft_safety":..,"operating":null or {"u_min":..,"u_max":..,"p_min":..,
+     "p_max":..,"slip_safety":..,"hub_safety":..,"shaft_safety":..}},...],
+     "count":..}
   Lengths in mm (also with --inch), pressures in MPa, forces in N.)";
 
 constexpr const char* kPressDesignExamples = R"(Examples:
@@ -70,7 +83,10 @@ constexpr const char* kPressDesignExamples = R"(Examples:
     kalmo-cli press-design 50 --hub-diameter 80 --length 40 --friction 0.12 --torque 400
   F_res = 16000 N, p_req = 31.83 MPa, U_req = 0.0249 mm; the hub bounds
   p_perm = 98.33 MPa, U_perm = 0.0768 mm.
-  kalmo-cli press-design 50 --hub-diameter 80 --length 40 --friction 0.12 --torque 400 --system all --json)";
+  kalmo-cli press-design 50 --hub-diameter 80 --length 40 --friction 0.12 --torque 400 --system all --json
+  The same with the hub at 40 °C in operation, keeping the fits that carry
+  the load there too:
+    kalmo-cli press-design 50 --hub-diameter 80 --length 40 --friction 0.12 --torque 400 --hole-temp 40 --in-operation)";
 
 constexpr std::array<std::string_view, 3> kPressSystemNames = {"hole", "shaft", "all"};
 constexpr std::array<DesignSystem, 3> kPressSystems = {
@@ -82,6 +98,8 @@ struct PressDesignOptions {
   std::optional<std::string> slipSafety, yieldSafety;
   std::string system = "hole";
   std::string range = "precision";
+  OperatingTexts operating;
+  bool inOperation = false;
 };
 
 std::string fitText(const FitClasses& c) {
@@ -112,6 +130,19 @@ std::string answerJson(const PressDesignRequest& r, const PressDesignResult& res
     addOptional(o, "slip_safety", f.press.slipSafety);
     addOptional(o, "hub_safety", f.press.hubSafety);
     addOptional(o, "shaft_safety", f.press.shaftSafety);
+    if (const std::optional<PressAtTemperature>& hot = f.press.atOperating) {
+      JsonObject op;
+      op.add("u_min", hot->uMinMm)
+          .add("u_max", hot->uMaxMm)
+          .add("p_min", hot->pMinMpa)
+          .add("p_max", hot->pMaxMpa);
+      addOptional(op, "slip_safety", hot->slipSafety);
+      addOptional(op, "hub_safety", hot->hubSafety);
+      addOptional(op, "shaft_safety", hot->shaftSafety);
+      o.add("operating", op);
+    } else {
+      o.addNull("operating");
+    }
     fits += (fits.size() > 1 ? "," : "") + o.str();
   }
   fits += "]";
@@ -135,6 +166,15 @@ std::string answerJson(const PressDesignRequest& r, const PressDesignResult& res
   } else {
     answer.addNull("shortfall");
   }
+  if (in.operating) {
+    answer.add("operating", JsonObject()
+                                .add("hub_temperature", in.operating->hubC)
+                                .add("shaft_temperature", in.operating->shaftC));
+  } else {
+    answer.addNull("operating");
+  }
+  answer.add("in_operation", r.carryInOperation)
+      .add("not_in_operation", static_cast<double>(result.notInOperation));
   answer.addRaw("fits", fits).add("count", static_cast<double>(result.fits.size()));
   return answer.str() + "\n";
 }
@@ -163,12 +203,25 @@ std::string answerText(const PressDesignRequest& r, const PressDesignResult& res
          " times what the joint carries elastically\n";
     return t;
   }
-  t += "Fit\tU_min\tU_max\tp_min\tp_max\tSlip safety\tHub safety\tShaft safety\n";
+  if (in.operating) {
+    t += "In operation: hub\t" + formatPlain(in.operating->hubC) + " °C\tshaft " +
+         formatPlain(in.operating->shaftC) + " °C\n";
+  }
+  if (r.carryInOperation) {
+    t += "Left out: fits that do not carry the load in operation\t" +
+         std::to_string(result.notInOperation) + "\n";
+  }
+  t += "Fit\tU_min\tU_max\tp_min\tp_max\tSlip safety\tHub safety\tShaft safety";
+  t += in.operating ? "\tSlip safety in operation\n" : "\n";
   for (const PressDesignFit& f : result.fits) {
     t += fitText(f.classes) + (f.preferred ? "*" : "") + "\t" + lengthText(f.uMin.mm(), inch) +
          "\t" + lengthText(f.uMax.mm(), inch) + "\t" + formatFixed(f.press.pMinMpa, 2) + "\t" +
          formatFixed(f.press.pMaxMpa, 2) + "\t" + safety(f.press.slipSafety) + "\t" +
-         safety(f.press.hubSafety) + "\t" + safety(f.press.shaftSafety) + "\n";
+         safety(f.press.hubSafety) + "\t" + safety(f.press.shaftSafety);
+    if (const std::optional<PressAtTemperature>& hot = f.press.atOperating) {
+      t += "\t" + (hot->looseAtMin ? std::string("loose") : safety(hot->slipSafety));
+    }
+    t += "\n";
   }
   return t;
 }
@@ -185,6 +238,12 @@ int runPressDesign(const PressDesignOptions& o, Context& ctx) {
   if (!yield.value) return reportUsageError(ctx, yield.error);
   const Parsed<GradeBounds> grades = parseGradeRange(o.range);
   if (!grades.value) return reportUsageError(ctx, grades.error);
+  const Parsed<std::optional<JointTemperatures>> operating = parseOperating(o.operating);
+  if (!operating.value) return reportUsageError(ctx, operating.error);
+  if (o.inOperation && !*operating.value) {
+    return reportUsageError(ctx, "--in-operation needs --hole-temp or --shaft-temp");
+  }
+  joint.value->operating = *operating.value;
 
   PressDesignRequest request;
   request.joint = *joint.value;
@@ -195,6 +254,7 @@ int runPressDesign(const PressDesignOptions& o, Context& ctx) {
     if (kPressSystemNames[i] == o.system) request.system = kPressSystems[i];
   }
   request.grades = *grades.value;
+  request.carryInOperation = o.inOperation;
 
   const PressDesignOutcome out = designPressFit(request);
   const auto safetyError = [](const char* option, const std::optional<std::string>& text) {
@@ -204,7 +264,10 @@ int runPressDesign(const PressDesignOptions& o, Context& ctx) {
   switch (out.error) {
     case PressDesignError::None: break;
     case PressDesignError::Joint:
-      return reportUsageError(ctx, jointError(out.jointError, o.joint, {}, size.value->mm));
+      return reportUsageError(
+          ctx,
+          jointError(out.jointError, o.joint,
+                     {nullptr, nullptr, &o.operating.hole, &o.operating.shaft}, size.value->mm));
     case PressDesignError::NoLoad:
       return reportUsageError(
           ctx, "--torque and --axial-force give no load: one must be greater than 0");
@@ -223,6 +286,9 @@ int runPressDesign(const PressDesignOptions& o, Context& ctx) {
                "exceeds the permitted by "
             << formatFixed(*result.shortfallMm, 4) << " mm; the load is "
             << formatFixed(*result.loadFactor, 2) << " times what it carries\n";
+  } else if (result.fits.empty() && result.notInOperation > 0) {
+    ctx.err << "kalmo-cli: no fit carries the load in operation too; " << result.notInOperation
+            << " carry it at 20 °C only\n";
   } else if (result.fits.empty()) {
     ctx.err << "kalmo-cli: no fit of the system and grade range lies between the required and "
                "the permitted interference\n";
@@ -246,6 +312,9 @@ void registerPressDesignCommand(CLI::App& app, Context& ctx) {
                 "Safety against slip S_R, 1 to 100, default 1.5");
   addTextOption(*design, "--yield-safety", o->yieldSafety,
                 "Safety against yielding S_F, 1 to 100, default 1.1");
+  addOperatingOptions(*design, o->operating);
+  design->add_flag("--in-operation", o->inOperation,
+                   "List only the fits that also carry the load at the operating temperatures");
   design->add_option("--system", o->system, "hole (default), shaft or all")
       ->check(CLI::IsMember(
           std::vector<std::string>(kPressSystemNames.begin(), kPressSystemNames.end())));

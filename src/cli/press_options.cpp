@@ -221,4 +221,22 @@ std::string jointError(PressFitError e, const JointOptions& o, const PressOnlyTe
          " must be " + low + " and " + high;
 }
 
+void addOperatingOptions(CLI::App& command, OperatingTexts& texts) {
+  addTextOption(command, "--hole-temp", texts.hole,
+                "Operating temperature of the hub in °C, default 20");
+  addTextOption(command, "--shaft-temp", texts.shaft,
+                "Operating temperature of the shaft in °C, default 20");
+}
+
+Parsed<std::optional<JointTemperatures>> parseOperating(const OperatingTexts& texts) {
+  const Parsed<std::optional<double>> hole = optionalNumber("--hole-temp", texts.hole);
+  if (!hole.value) return {std::nullopt, hole.error};
+  const Parsed<std::optional<double>> shaft = optionalNumber("--shaft-temp", texts.shaft);
+  if (!shaft.value) return {std::nullopt, shaft.error};
+  if (!*hole.value && !*shaft.value) return {std::optional<JointTemperatures>{}, {}};
+  return {JointTemperatures{hole.value->value_or(kReferenceTemperatureC),
+                            shaft.value->value_or(kReferenceTemperatureC)},
+          {}};
+}
+
 }  // namespace kalmo::cli

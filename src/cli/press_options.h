@@ -43,6 +43,16 @@ Parsed<PressFitInput> parseJoint(const JointOptions& options, double sizeMm);
 Parsed<std::optional<double>> optionalNumber(std::string_view option,
                                              const std::optional<std::string>& text);
 
+// --hole-temp and --shaft-temp as typed: the operating temperatures of hub
+// and shaft, which press and press-design share.
+struct OperatingTexts {
+  std::optional<std::string> hole, shaft;
+};
+void addOperatingOptions(CLI::App& command, OperatingTexts& texts);
+// The temperatures; none while neither option is given (a part given none
+// stays at 20 °C). The error names the option.
+Parsed<std::optional<JointTemperatures>> parseOperating(const OperatingTexts& texts);
+
 // The option of an input the method rejected and its range, lengths in the
 // unit of the command line. Options of press alone are given as their text
 // (nullptr where the command has none); FitUndefined and Diameter are left

@@ -204,6 +204,9 @@ TEST(PressDesignCommand, BadInputIsOneLine) {
        "non-tolerated) nor FROM:TO with grades 01, 0, 1 to 18"},
       {{"--torque", "400", "--bore", "50"},
        "--bore \"50\" must be at least 0 and less than the size"},
+      {{"--torque", "400", "--in-operation"}, "--in-operation needs --hole-temp or --shaft-temp"},
+      {{"--torque", "400", "--shaft-temp", "-300"},
+       "--shaft-temp \"-300\" is below -273.15 °C"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.err);
@@ -215,6 +218,36 @@ TEST(PressDesignCommand, BadInputIsOneLine) {
     EXPECT_EQ(r.err, "kalmo-cli: " + std::string(c.err) + "\n");
     EXPECT_EQ(r.out, "");
   }
+}
+
+// The worked example with the hub at 40 °C: each fit carries its values in
+// operation (as press gives them for that fit); --in-operation keeps the four
+// fits whose slip safety there reaches 1.5 and counts the eight others.
+TEST(PressDesignCommand, InOperation) {
+  const std::vector<std::string> base = {
+      "press-design", "50",  "--hub-diameter", "80", "--length", "40", "--friction", "0.12",
+      "--torque",     "400", "--hole-temp",    "40", "--json"};
+  const CliRun all = run(base);
+  ASSERT_EQ(all.status, kExitOk);
+  EXPECT_NE(all.out.find(R"("operating":{"hub_temperature":40,"shaft_temperature":20},)"
+                         R"("in_operation":false,"not_in_operation":0,)"),
+            std::string::npos);
+  const CliRun press =
+      run({"press", "50", "H7/t6", "--hub-diameter", "80", "--length", "40", "--friction", "0.12",
+           "--torque", "400", "--hole-temp", "40", "--json"});
+  const std::size_t at = press.out.find(R"("operating":{"hub_temperature":40)");
+  ASSERT_NE(at, std::string::npos);
+  const std::size_t uMin = press.out.find(R"("u_min":)", at);
+  const std::string uMinText = press.out.substr(uMin, press.out.find(',', uMin) - uMin);
+  EXPECT_NE(all.out.find(R"({"fit":"H7/t6")"), std::string::npos);
+  EXPECT_NE(all.out.find(R"("operating":{)" + uMinText + ","), std::string::npos);
+
+  std::vector<std::string> kept = base;
+  kept.push_back("--in-operation");
+  const CliRun carried = run(kept);
+  EXPECT_NE(carried.out.find(R"("in_operation":true,"not_in_operation":8,)"), std::string::npos);
+  EXPECT_NE(carried.out.find(R"("count":4})"), std::string::npos);
+  EXPECT_EQ(carried.out.find(R"({"fit":"H7/t6")"), std::string::npos);
 }
 
 TEST(MaterialsCommand, ListsEveryPresetAsTextAndJson) {

@@ -49,6 +49,16 @@ void rank(std::vector<PressDesignFit>& fits, const PressDesignWindow& w) {
 
 }  // namespace
 
+bool carriesInOperation(const PressFitResult& press, double slipSafety, double yieldSafety) {
+  if (!press.atOperating) return true;
+  const PressAtTemperature& hot = *press.atOperating;
+  const auto atLeast = [](const std::optional<double>& safety, double asked) {
+    return !safety || *safety >= asked;  // no stress: nothing to yield
+  };
+  return !hot.looseAtMin && hot.slipSafety && *hot.slipSafety >= slipSafety &&
+         atLeast(hot.hubSafety, yieldSafety) && atLeast(hot.shaftSafety, yieldSafety);
+}
+
 PressDesignOutcome designPressFit(const PressDesignRequest& request) {
   PressFitInput joint = request.joint;
   // The undefined fit of the empty hole and shaft is no input error here.
@@ -95,6 +105,11 @@ PressDesignOutcome designPressFit(const PressDesignRequest& request) {
     joint.shaft = shaft.limits;
     const PressFitOutcome press = pressFit(joint);
     if (!press.value) continue;  // not reached: the inputs passed above
+    if (request.carryInOperation &&
+        !carriesInOperation(*press.value, request.slipSafety, request.yieldSafety)) {
+      ++result.notInOperation;
+      continue;
+    }
     result.fits.push_back(
         {{hole.cls, shaft.cls}, candidates.preferred(i), uMin, uMax, uMax - uMin, *press.value});
   }

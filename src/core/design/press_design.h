@@ -25,6 +25,10 @@ struct PressDesignRequest {
   // ShaftBasis or AllCombinations) and grade range, of type interference.
   DesignSystem system = DesignSystem::HoleBasis;
   GradeBounds grades;
+  // With operating temperatures in the joint: list only the fits that also
+  // carry the load there with S_R and keep hub and shaft below Re/S_F there.
+  // Without them there is nothing more to check.
+  bool carryInOperation = false;
 };
 
 inline constexpr double kPressMaxSafety = 100;
@@ -76,7 +80,15 @@ struct PressDesignResult {
   // by which the load exceeds what the joint carries elastically with S_R.
   std::optional<double> shortfallMm;
   std::optional<double> loadFactor;
+  // With carryInOperation: the fits of the window left out because they do
+  // not carry the load in operation.
+  std::size_t notInOperation = 0;
 };
+
+// The fit carries the load in operation: not loose there, S_R and both
+// safeties against yielding at the operating temperatures at least those
+// asked. True without operating temperatures.
+bool carriesInOperation(const PressFitResult& press, double slipSafety, double yieldSafety);
 
 struct PressDesignOutcome {
   std::optional<PressDesignResult> value;

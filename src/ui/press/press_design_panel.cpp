@@ -1,5 +1,6 @@
 #include "press/press_design_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -59,9 +60,6 @@ constexpr std::array<TextId, 3> kSystemTexts{TextId::HoleBasis, TextId::ShaftBas
 // The named IT application ranges; the free choice ("Select") has no pickers here.
 constexpr std::size_t kRangeCount = kItApplicationRanges.size() - 1;
 
-const QString kSystemKey = QStringLiteral("PressDesignSystem");
-const QString kRangeKey = QStringLiteral("PressDesignRange");
-
 enum Column { FitColumn, MaxColumn, MinColumn, SlipColumn, HubColumn, ShaftColumn, ColumnCount };
 
 }  // namespace
@@ -74,6 +72,7 @@ PressDesignPanel::PressDesignPanel(const Language& language, SettingsStore& stor
       status(new QLabel(this)),
       fits(new QTableView(this)),
       applyButton(new QPushButton(this)),
+      inOperation(new QCheckBox(this)),
       language_(language),
       store_(store),
       loadGroup_(new QGroupBox(this)),
@@ -88,6 +87,7 @@ PressDesignPanel::PressDesignPanel(const Language& language, SettingsStore& stor
   status->setObjectName(QStringLiteral("pressDesignStatus"));
   fits->setObjectName(QStringLiteral("pressDesignFits"));
   applyButton->setObjectName(QStringLiteral("pressApplyFit"));
+  inOperation->setObjectName(QStringLiteral("pressDesignInOperation"));
   for (std::size_t i = 0; i < kSystems.size(); ++i) system->addItem(QString());
   for (std::size_t i = 0; i < kRangeCount; ++i) range->addItem(QString());
 
@@ -113,6 +113,7 @@ PressDesignPanel::PressDesignPanel(const Language& language, SettingsStore& stor
   }
   fitsForm->addRow(systemCaption_, system);
   fitsForm->addRow(rangeCaption_, range);
+  fitsForm->addRow(inOperation);
 
   fits->setModel(model_);
   fits->verticalHeader()->setVisible(false);
@@ -148,6 +149,7 @@ PressDesignPanel::PressDesignPanel(const Language& language, SettingsStore& stor
   for (QComboBox* picker : {system, range}) {
     connect(picker, &QComboBox::currentIndexChanged, this, &PressDesignPanel::recalculate);
   }
+  connect(inOperation, &QCheckBox::toggled, this, &PressDesignPanel::recalculate);
   connect(fits, &QTableView::doubleClicked, this, &PressDesignPanel::chooseCurrent);
   connect(applyButton, &QPushButton::clicked, this, &PressDesignPanel::chooseCurrent);
   connect(fits->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -189,6 +191,9 @@ void PressDesignPanel::applyLanguage() {
   range->setAccessibleDescription(l.text(TextId::GradeRangeHelp));
   applyButton->setAccessibleDescription(l.text(TextId::PressApplyFitHelp));
   applyButton->setText(l.text(TextId::PressApplyFit));
+  inOperation->setText(l.text(TextId::PressCarryInOperation));
+  inOperation->setToolTip(l.text(TextId::PressCarryInOperationHelp));
+  inOperation->setAccessibleDescription(inOperation->toolTip());
   fits->setAccessibleName(l.text(TextId::PressFitsCarryingLoad));
   fits->setAccessibleDescription(l.text(TextId::PressFitsHelp));
   model_->setHorizontalHeaderLabels(
@@ -236,7 +241,10 @@ void PressDesignPanel::recalculate() {
 
   // The fits are found at 20 °C; with operating temperatures a last column
   // gives each one's slip safety at them.
-  fits->setColumnHidden(kOperatingSlipColumn, !(joint_ && joint_->operating));
+  const bool withOperating = joint_ && joint_->operating;
+  fits->setColumnHidden(kOperatingSlipColumn, !withOperating);
+  // Without operating temperatures there is nothing more to carry.
+  inOperation->setEnabled(withOperating);
   const std::optional<PressLoad> typed = load();
   bool anyMarked = false;
   for (const NumberField* f : fields_) anyMarked = anyMarked || f->marked();
@@ -271,6 +279,7 @@ void PressDesignPanel::recalculate() {
   request.system = kSystems[static_cast<std::size_t>(std::max(system->currentIndex(), 0))];
   request.grades =
       kItApplicationRanges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].bounds();
+  request.carryInOperation = withOperating && inOperation->isChecked();
   const PressDesignOutcome out = designPressFit(request);
   if (!out.value) {
     // A load of 0: nothing to carry.
@@ -285,7 +294,12 @@ void PressDesignPanel::recalculate() {
   }
   QString line = language_.text(TextId::PressInterferenceWindow)
                      .arg(length(result.window.requiredMm), length(result.window.permittedMm));
-  if (result.fits.empty()) line += u'\n' + language_.text(TextId::PressNoFitInRange);
+  if (result.notInOperation > 0) {
+    line += u'\n' + language_.text(TextId::PressNotInOperation).arg(result.notInOperation);
+  }
+  if (result.fits.empty() && result.notInOperation == 0) {
+    line += u'\n' + language_.text(TextId::PressNoFitInRange);
+  }
   status->setText(line);
   listed_ = result.fits;
   for (const PressDesignFit& f : listed_) {
@@ -333,16 +347,18 @@ void PressDesignPanel::readSettings() {
     const std::optional<int> i = store_.readInt(key);
     return i && *i >= 0 && *i < count ? *i : 0;
   };
-  system->setCurrentIndex(index(kSystemKey, static_cast<int>(kSystems.size())));
-  range->setCurrentIndex(index(kRangeKey, static_cast<int>(kRangeCount)));
+  system->setCurrentIndex(index(settings::kPressDesignSystem, static_cast<int>(kSystems.size())));
+  range->setCurrentIndex(index(settings::kPressDesignRange, static_cast<int>(kRangeCount)));
+  inOperation->setChecked(store_.readInt(settings::kPressDesignInOperation).value_or(0) == 1);
 }
 
 void PressDesignPanel::writeSettings() {
   for (const FieldDefinition& s : kFields) {
     store_.writeNumber(QString::fromLatin1(s.key), field(s.field)->value());
   }
-  store_.writeInt(kSystemKey, system->currentIndex());
-  store_.writeInt(kRangeKey, range->currentIndex());
+  store_.writeInt(settings::kPressDesignSystem, system->currentIndex());
+  store_.writeInt(settings::kPressDesignRange, range->currentIndex());
+  store_.writeInt(settings::kPressDesignInOperation, inOperation->isChecked() ? 1 : 0);
 }
 
 }  // namespace kalmo

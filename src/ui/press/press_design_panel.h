@@ -8,6 +8,7 @@
 #include "calc/tolerance_class.h"
 #include "design/press_design.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -52,6 +53,9 @@ class PressDesignPanel final : public QWidget {
   QLabel* status;     // the interference window, or why no fit is listed
   QTableView* fits;
   QPushButton* applyButton;
+  // Only the fits that also carry the load at the operating temperatures;
+  // enabled while the joint has them.
+  QCheckBox* inOperation;
 
   // The fits listed, best first.
   const std::vector<PressDesignFit>& listed() const { return listed_; }

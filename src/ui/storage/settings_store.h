@@ -124,6 +124,12 @@ inline const QString kPressStored = QStringLiteral("PressStored");
 // (0 maximum shear stress, 1 von Mises); missing or another number: 0.
 inline const QString kPressSmoothing = QStringLiteral("PressSmoothing");
 inline const QString kPressHubStress = QStringLiteral("PressHubStress");
+// Its load panel: the fit system and IT range entries, and whether the
+// fits must carry the load in operation too (0 or 1). The load fields are
+// stored under their object names (press/press_design_panel.cpp).
+inline const QString kPressDesignSystem = QStringLiteral("PressDesignSystem");
+inline const QString kPressDesignRange = QStringLiteral("PressDesignRange");
+inline const QString kPressDesignInOperation = QStringLiteral("PressDesignInOperation");
 // The general-tolerance class compared under the main window's grid: 10 ×
 // (class of dimensions f, m, c, v as 1..4) + geometrical class (H, K, L as
 // 1..3); 0 or missing for none.

@@ -134,6 +134,38 @@ TEST(PressDesign, RanksByToleranceThenPreferredThenCloseness) {
   }
 }
 
+// In operation, by hand on the worked example at 400 N·m (steel, α 12):
+// a hub at 40 °C grows by 50·12e-6·20 = 0.012 mm, so a fit carries the load
+// there when U_min − 0.012 >= U_req = 0.024874; a shaft at 40 °C adds
+// 0.012 mm, so it stays below Re/S_F when U_max + 0.012 <= U_perm =
+// 0.076840. The fits of the 20 °C window that fail are counted.
+TEST(PressDesign, CarriesTheLoadInOperationWhenAsked) {
+  struct Case {
+    double hubC, shaftC;
+    bool (*carries)(const PressDesignFit&);
+  };
+  const Case cases[] = {
+      {40, 20, [](const PressDesignFit& f) { return f.uMin.mm() - 0.012 >= 0.024874033; }},
+      {20, 40, [](const PressDesignFit& f) { return f.uMax.mm() + 0.012 <= 0.076839827; }},
+  };
+  const PressDesignResult at20 = *designPressFit(request(80, 0, MaterialId::Steel, {400, 0})).value;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hubC + c.shaftC);
+    PressDesignRequest r = request(80, 0, MaterialId::Steel, {400, 0});
+    r.joint.operating = JointTemperatures{c.hubC, c.shaftC};
+    r.carryInOperation = true;
+    const PressDesignResult hot = *designPressFit(r).value;
+    std::vector<std::string> expected;
+    for (const PressDesignFit& f : at20.fits) {
+      if (c.carries(f)) expected.push_back(designations({f}, 1).front());
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(designations(hot.fits, hot.fits.size()), expected);
+    EXPECT_EQ(hot.fits.size() + hot.notInOperation, at20.fits.size());
+    EXPECT_GT(hot.notInOperation, 0u);
+  }
+}
+
 TEST(PressDesign, RejectsWhatCannotBeDesignedFor) {
   struct Case {
     const char* name;

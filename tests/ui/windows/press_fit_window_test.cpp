@@ -1,6 +1,7 @@
 #include "windows/press_fit_window.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -410,9 +411,21 @@ class PressFitWindowTest : public QObject {
       }
       QVERIFY(w.designPanel->slipLine->text().contains("at operating temperature"));
       QVERIFY(!w.designPanel->fits->isColumnHidden(6));
+      // Asked to carry the load in operation too, the list keeps only those fits.
+      const std::size_t at20 = w.designPanel->listed().size();
+      w.designPanel->inOperation->setChecked(true);
+      const std::size_t kept = w.designPanel->listed().size();
+      for (const PressDesignFit& f : w.designPanel->listed()) {
+        QVERIFY(carriesInOperation(f.press, 1.5, 1.1));
+      }
+      QCOMPARE(w.designPanel->status->text().contains(
+                   QString("%1 more fits carry the load at 20 °C").arg(at20 - kept)),
+               kept < at20);
+      w.designPanel->inOperation->setChecked(false);
     } else {
       QVERIFY(!m.index(int(PressRow::UMin), hot).data().isValid() ||
               m.index(int(PressRow::UMin), hot).data().toString().isEmpty());
+      QVERIFY(!w.designPanel->inOperation->isEnabled());
       QCOMPARE(w.designPanel->slipLine->text(),
                QString("Safety of this fit against slip: %1")
                    .arg(QString::fromStdString(formatFixed(*r.slipSafety, 2))));
