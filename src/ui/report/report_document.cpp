@@ -154,7 +154,11 @@ std::vector<ReportPage> ReportDocument::paginate(const QRectF& area) const {
     const ReportSection& section = sections_[s];
     const int section_ = static_cast<int>(s);
     const SectionLayout layout = layoutSection(section, area.width());
-    const qreal firstRow = section.rows.empty() ? 0 : layout.heights.front();
+    const qreal pictureHeight =
+        section.picture ? pictureSize(*section.picture, area.width()).height() + kHeadingSpace / 2
+                        : 0;
+    // What a heading stays with: its first row, or the picture of a section without rows.
+    const qreal firstRow = section.rows.empty() ? pictureHeight : layout.heights.front();
     // A heading stays with its first row.
     if (y > top && y + kHeadingSpace + headingHeight() + firstRow > bottom) newPage();
     if (y > top) y += kHeadingSpace;
@@ -170,14 +174,14 @@ std::vector<ReportPage> ReportDocument::paginate(const QRectF& area) const {
       pages.back().runs.back().endRow = static_cast<int>(r) + 1;
     }
     if (section.picture) {
-      const qreal h = pictureSize(*section.picture, area.width()).height() + kHeadingSpace / 2;
+      // Under rows it may need a page of its own, continuing the section.
       const ReportRun& last = pages.back().runs.back();
-      if (y + h > bottom && (last.endRow > last.firstRow || last.withHeading == false)) {
+      if (y + pictureHeight > bottom && last.endRow > last.firstRow) {
         newPage();
         const int end = static_cast<int>(section.rows.size());
         pages.back().runs.push_back({section_, end, end, false});
       }
-      y += h;
+      y += pictureHeight;
       pages.back().runs.back().withPicture = true;
     }
   }
