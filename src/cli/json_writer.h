@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,10 @@ class JsonObject {
     return add(key, std::string_view(value));
   }
   JsonObject& add(std::string_view key, const JsonObject& value);
+  // The number, or null without one (a safety whose stress is 0).
+  JsonObject& add(std::string_view key, const std::optional<double>& value) {
+    return value ? add(key, *value) : addNull(key);
+  }
   JsonObject& addNull(std::string_view key);
   // A member whose value is already JSON text (an array built elsewhere).
   JsonObject& addRaw(std::string_view key, std::string_view json);

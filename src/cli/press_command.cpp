@@ -94,10 +94,6 @@ struct PressOptions {
 };
 
 // A number, or null where the method gives none.
-JsonObject& addSafety(JsonObject& o, std::string_view key, const std::optional<double>& value) {
-  return value ? o.add(key, *value) : o.addNull(key);
-}
-
 std::string answerJson(const std::string& fitJson, const PressFitInput& in,
                        const PressFitResult& r) {
   JsonObject press;
@@ -116,51 +112,36 @@ std::string answerJson(const std::string& fitJson, const PressFitInput& in,
       .add("press_force", r.pressForceN)
       .add("hub_stress", r.hubStressMpa)
       .add("shaft_stress", r.shaftStressMpa);
-  addSafety(press, "hub_safety", r.hubSafety);
-  addSafety(press, "shaft_safety", r.shaftSafety);
-  addSafety(press, "hub_temperature", r.hubTemperatureC);
-  addSafety(press, "shaft_temperature", r.shaftTemperatureC);
+  press.add("hub_safety", r.hubSafety);
+  press.add("shaft_safety", r.shaftSafety);
+  press.add("hub_temperature", r.hubTemperatureC);
+  press.add("shaft_temperature", r.shaftTemperatureC);
   press.add("loose_at_min", r.looseAtMin)
       .add("hub_yields", r.hubYields)
       .add("shaft_yields", r.shaftYields)
       .add("shaft_below_ln2", r.shaftBelowLn2)
       .add("no_interference", r.noInterference)
       .add("shaft_below_absolute_zero", r.shaftBelowAbsoluteZero);
-  JsonObject conventions;
-  conventions.add("smoothing", std::string(smoothingName(in.smoothing)))
-      .add("smoothing_source", std::string(smoothingSource(in.smoothing)))
-      .add("stress", std::string(stressName(in.hubStress)));
   JsonObject answer;
   answer.add("size", in.diameterMm)
       .addRaw("fit", fitJson)
       .add("press", press)
-      .add("conventions", conventions);
+      .add("conventions", conventionsJson(in));
   if (in.load) {
     JsonObject load;
     load.add("torque", in.load->torqueNm)
         .add("axial_force", in.load->axialForceN)
         .add("resultant_force", *r.resultantForceN);
-    addSafety(load, "slip_safety", r.slipSafety);
+    load.add("slip_safety", r.slipSafety);
     load.add("slips", r.slips);
     answer.add("load", load);
   } else {
     answer.addNull("load");
   }
   if (in.operating && r.atOperating) {
-    const PressAtTemperature& t = *r.atOperating;
     JsonObject op;
-    op.add("hub_temperature", in.operating->hubC)
-        .add("shaft_temperature", in.operating->shaftC)
-        .add("u_max", t.uMaxMm)
-        .add("u_min", t.uMinMm)
-        .add("p_max", t.pMaxMpa)
-        .add("p_min", t.pMinMpa)
-        .add("torque", t.torqueNm)
-        .add("axial_force", t.axialForceN);
-    addSafety(op, "slip_safety", t.slipSafety);
-    addSafety(op, "hub_safety", t.hubSafety);
-    addSafety(op, "shaft_safety", t.shaftSafety);
-    op.add("loose_at_min", t.looseAtMin);
+    op.add("hub_temperature", in.operating->hubC).add("shaft_temperature", in.operating->shaftC);
+    addJointAtTemperature(op, *r.atOperating);
     answer.add("operating", op);
   } else {
     answer.addNull("operating");
@@ -215,12 +196,7 @@ std::string answerText(const std::string& title, const PressFitInput& in, const 
       t += "  Slip safety\t" + slip(op.slipSafety, op.looseAtMin && op.slipSafety) + "\n";
     t += "  Hub / shaft safety\t" + safety(op.hubSafety) + "\t" + safety(op.shaftSafety) + "\n";
   }
-  t += "Smoothing\t" + std::string(smoothingName(in.smoothing)) + " x (Rz_hub + Rz_shaft), " +
-       std::string(smoothingSource(in.smoothing)) + "\n";
-  t +=
-      std::string("Hub stress\t") +
-      (in.hubStress == StressHypothesis::VonMises ? "von Mises" : "maximum shear stress (Tresca)") +
-      "\n";
+  t += conventionsText(in);
   // The window's warnings, in its English words.
   const LangTable lang = LoadLanguage(kLanguageEnglish);
   for (const PressFitWarning w : pressFitWarnings(r)) {

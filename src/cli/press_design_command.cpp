@@ -72,8 +72,9 @@ Output:
      "in_operation":false,"not_in_operation":0,
      "fits":[{"fit":"H8/u7","preferred":false,"u_min":..,"u_max":..,
      "tolerance":..,"p_min":..,"p_max":..,"slip_safety":..,"hub_safety":..,
-     "shaft_safety":..,"operating":null or {"u_min":..,"u_max":..,"p_min":..,
-     "p_max":..,"slip_safety":..,"hub_safety":..,"shaft_safety":..}},...],
+     "shaft_safety":..,"operating":null or {"u_max":..,"u_min":..,"p_max":..,
+     "p_min":..,"torque":..,"axial_force":..,"slip_safety":..,"hub_safety":..,
+     "shaft_safety":..,"loose_at_min":..}},...],
      "count":..}
   Lengths in mm (also with --inch), pressures in MPa, forces in N.)";
 
@@ -106,17 +107,9 @@ std::string fitText(const FitClasses& c) {
   return Designation(Side::Hole, c.hole) + "/" + Designation(Side::Shaft, c.shaft);
 }
 
-JsonObject& addOptional(JsonObject& o, std::string_view key, const std::optional<double>& v) {
-  return v ? o.add(key, *v) : o.addNull(key);
-}
-
 std::string answerJson(const PressDesignRequest& r, const PressDesignResult& result) {
   const PressFitInput& in = r.joint;
   const PressDesignWindow& w = result.window;
-  JsonObject conventions;
-  conventions.add("smoothing", smoothingName(in.smoothing))
-      .add("smoothing_source", smoothingSource(in.smoothing))
-      .add("stress", stressName(in.hubStress));
   std::string fits = "[";
   for (const PressDesignFit& f : result.fits) {
     JsonObject o;
@@ -127,18 +120,12 @@ std::string answerJson(const PressDesignRequest& r, const PressDesignResult& res
         .add("tolerance", f.tolerance.mm())
         .add("p_min", f.press.pMinMpa)
         .add("p_max", f.press.pMaxMpa);
-    addOptional(o, "slip_safety", f.press.slipSafety);
-    addOptional(o, "hub_safety", f.press.hubSafety);
-    addOptional(o, "shaft_safety", f.press.shaftSafety);
+    o.add("slip_safety", f.press.slipSafety);
+    o.add("hub_safety", f.press.hubSafety);
+    o.add("shaft_safety", f.press.shaftSafety);
     if (const std::optional<PressAtTemperature>& hot = f.press.atOperating) {
       JsonObject op;
-      op.add("u_min", hot->uMinMm)
-          .add("u_max", hot->uMaxMm)
-          .add("p_min", hot->pMinMpa)
-          .add("p_max", hot->pMaxMpa);
-      addOptional(op, "slip_safety", hot->slipSafety);
-      addOptional(op, "hub_safety", hot->hubSafety);
-      addOptional(op, "shaft_safety", hot->shaftSafety);
+      addJointAtTemperature(op, *hot);
       o.add("operating", op);
     } else {
       o.addNull("operating");
@@ -152,7 +139,7 @@ std::string answerJson(const PressDesignRequest& r, const PressDesignResult& res
            JsonObject().add("torque", in.load->torqueNm).add("axial_force", in.load->axialForceN))
       .add("slip_safety", r.slipSafety)
       .add("yield_safety", r.yieldSafety)
-      .add("conventions", conventions)
+      .add("conventions", conventionsJson(in))
       .add("required", JsonObject()
                            .add("force", w.forceN)
                            .add("pressure", w.requiredMpa)
@@ -191,12 +178,7 @@ std::string answerText(const PressDesignRequest& r, const PressDesignResult& res
        formatFixed(w.requiredMpa, 2) + " MPa\t" + length(w.requiredMm) + "\n";
   t += "Permitted (S_F " + formatPlain(r.yieldSafety) + "): pressure, interference\t" +
        formatFixed(w.permittedMpa, 2) + " MPa\t" + length(w.permittedMm) + "\n";
-  t += "Smoothing\t" + std::string(smoothingName(in.smoothing)) + " x (Rz_hub + Rz_shaft), " +
-       std::string(smoothingSource(in.smoothing)) + "\n";
-  t +=
-      std::string("Hub stress\t") +
-      (in.hubStress == StressHypothesis::VonMises ? "von Mises" : "maximum shear stress (Tresca)") +
-      "\n";
+  t += conventionsText(in);
   if (result.shortfallMm) {
     t += "No fit: the required interference exceeds the permitted by " +
          length(*result.shortfallMm) + "; the load is " + formatFixed(*result.loadFactor, 2) +

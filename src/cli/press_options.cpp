@@ -239,4 +239,33 @@ Parsed<std::optional<JointTemperatures>> parseOperating(const OperatingTexts& te
           {}};
 }
 
+JsonObject conventionsJson(const PressFitInput& in) {
+  JsonObject conventions;
+  conventions.add("smoothing", smoothingName(in.smoothing))
+      .add("smoothing_source", smoothingSource(in.smoothing))
+      .add("stress", stressName(in.hubStress));
+  return conventions;
+}
+
+std::string conventionsText(const PressFitInput& in) {
+  return "Smoothing\t" + std::string(smoothingName(in.smoothing)) + " x (Rz_hub + Rz_shaft), " +
+         std::string(smoothingSource(in.smoothing)) + "\nHub stress\t" +
+         (in.hubStress == StressHypothesis::VonMises ? "von Mises"
+                                                     : "maximum shear stress (Tresca)") +
+         "\n";
+}
+
+void addJointAtTemperature(JsonObject& o, const PressAtTemperature& joint) {
+  o.add("u_max", joint.uMaxMm)
+      .add("u_min", joint.uMinMm)
+      .add("p_max", joint.pMaxMpa)
+      .add("p_min", joint.pMinMpa)
+      .add("torque", joint.torqueNm)
+      .add("axial_force", joint.axialForceN)
+      .add("slip_safety", joint.slipSafety)
+      .add("hub_safety", joint.hubSafety)
+      .add("shaft_safety", joint.shaftSafety)
+      .add("loose_at_min", joint.looseAtMin);
+}
+
 }  // namespace kalmo::cli

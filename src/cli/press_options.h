@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli_common.h"
+#include "json_writer.h"
 #include "mech/press_fit.h"
 
 namespace kalmo::cli {
@@ -71,6 +72,16 @@ std::string jointError(PressFitError e, const JointOptions& o, const PressOnlyTe
 std::string_view smoothingName(SmoothingRule rule);
 std::string_view smoothingSource(SmoothingRule rule);
 std::string_view stressName(StressHypothesis hypothesis);
+
+// The conventions of the input as press and press-design name them: the
+// JSON object {"smoothing","smoothing_source","stress"} and the two text
+// lines "Smoothing ..." and "Hub stress ...".
+JsonObject conventionsJson(const PressFitInput& in);
+std::string conventionsText(const PressFitInput& in);
+// The joint at the operating temperatures as members of `o`: u_max, u_min,
+// p_max, p_min, torque, axial_force, slip_safety, hub_safety, shaft_safety,
+// loose_at_min.
+void addJointAtTemperature(JsonObject& o, const PressAtTemperature& joint);
 
 // The help section on the two conventions, shared by press and press-design.
 extern const char* const kConventionsHelp;

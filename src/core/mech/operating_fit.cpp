@@ -8,6 +8,11 @@ bool keepsReferenceLimits(const PartTemperature& part) {
   return part.temperatureC == kReferenceTemperatureC || part.alphaUmPerMK == 0;
 }
 
+bool bothAtReferenceTemperature(const OperatingConditions& conditions) {
+  return conditions.hole.temperatureC == kReferenceTemperatureC &&
+         conditions.shaft.temperatureC == kReferenceTemperatureC;
+}
+
 ConditionError checkPartTemperature(const PartTemperature& part) {
   if (!std::isfinite(part.temperatureC)) return ConditionError::TemperatureNotFinite;
   if (part.temperatureC < kAbsoluteZeroC) return ConditionError::BelowAbsoluteZero;

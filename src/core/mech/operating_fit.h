@@ -69,6 +69,8 @@ ZoneMm classAtTemperature(const ClassResult& cls, double sizeMm, const PartTempe
 // Whether a part keeps its 20 °C limits bit for bit: at exactly 20 °C or
 // with α = 0.
 bool keepsReferenceLimits(const PartTemperature& part);
+// Both parts at 20 °C: the conditions change nothing of the fit, whatever the α.
+bool bothAtReferenceTemperature(const OperatingConditions& conditions);
 
 // The fit of two zones at the operating temperatures. When neither part
 // changes it is EvaluateFit, exact ties included. Otherwise the kind is

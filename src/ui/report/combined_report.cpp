@@ -5,15 +5,6 @@
 
 namespace kalmo {
 
-namespace {
-
-bool atReferenceTemperature(const OperatingConditions& c) {
-  return c.hole.temperatureC == kReferenceTemperatureC &&
-         c.shaft.temperatureC == kReferenceTemperatureC;
-}
-
-}  // namespace
-
 ReportDocument combinedReport(const ReportParts& parts, const Language& language,
                               const ReportTitle& title) {
   ReportHeader header =
@@ -24,7 +15,7 @@ ReportDocument combinedReport(const ReportParts& parts, const Language& language
       [view = parts.fit, &language](QPainter& painter, const QRectF& area, qreal top) {
         drawResult(painter, area, top, view, language);
       });
-  if (parts.operatingConditions && !atReferenceTemperature(*parts.operatingConditions)) {
+  if (parts.operatingConditions && !bothAtReferenceTemperature(*parts.operatingConditions)) {
     document.addSections(parts.operating);
   }
   document.addSections(parts.pressFit);

@@ -58,8 +58,7 @@ std::optional<PressFitInput> PressFitWindow::input() const {
       stressPicker->currentIndex() == 1 ? StressHypothesis::VonMises : StressHypothesis::MaxShear;
   // The operating page's temperatures change the joint only where they differ from 20 °C.
   if (const std::optional<OperatingConditions>& op = source_.operating();
-      op && (op->hole.temperatureC != kReferenceTemperatureC ||
-             op->shaft.temperatureC != kReferenceTemperatureC)) {
+      op && !bothAtReferenceTemperature(*op)) {
     in.operating = JointTemperatures{op->hole.temperatureC, op->shaft.temperatureC};
   }
   return in;
