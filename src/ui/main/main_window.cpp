@@ -300,6 +300,13 @@ void MainWindow::showEvent(QShowEvent* event) {
   keepOnScreen();
 }
 
+MainWindow::~MainWindow() {
+  // Off the screen while the window is whole: hiding takes the focus from
+  // the size field, whose focus-out calls this window's slots. Left to the
+  // base class, that would happen after this window's own part is gone.
+  hide();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   saveSession();
   event->accept();

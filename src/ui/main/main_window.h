@@ -49,6 +49,7 @@ class MainWindow final : public QMainWindow, public CalcHost, public ToolTarget 
  public:
   // The language is loaded before the window exists and outlives it.
   MainWindow(Language& language, SettingsStore& store, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // CalcHost.
   void selectHoleClass(std::optional<ToleranceClass> cls) override;
