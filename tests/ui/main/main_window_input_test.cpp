@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "main/main_window.h"
+#include "main_window_session.h"
 #include "page_test_support.h"
 #include "storage/language.h"
 #include "storage/settings_store.h"
@@ -27,18 +28,9 @@ using namespace kalmo;
 
 namespace {
 
-struct Session {
-  QtSettingsStore store;
-  Language language{store};
-  std::unique_ptr<MainWindow> window;
-
-  Session() {
-    language.InitLanguage();
-    language.SetLanguage(kLanguageEnglish);
-    window = std::make_unique<MainWindow>(language, store);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-  }
+// Each test starts the program in English.
+struct Session : test::Session {
+  Session() : test::Session(kLanguageEnglish) {}
 };
 
 QString designationCell(const MainWindow& w) {

@@ -23,6 +23,7 @@
 
 #include "general/general_tolerances_window.h"
 #include "main/window_geometry.h"
+#include "main_window_session.h"
 #include "models/press_fit_results_model.h"
 #include "page_test_support.h"
 #include "pages/catalogue_page.h"
@@ -39,19 +40,7 @@ using namespace kalmo;
 
 namespace {
 
-// One run of the program: the language loaded first, then the window shown.
-struct Session {
-  QtSettingsStore store;
-  Language language{store};
-  std::unique_ptr<MainWindow> window;
-
-  Session() {
-    language.InitLanguage();
-    window = std::make_unique<MainWindow>(language, store);
-    window->show();
-  }
-  MainWindow& w() { return *window; }
-};
+using test::Session;
 
 QSettings storedSettings() {
   return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenholt", "ISO286");
@@ -373,7 +362,8 @@ void MainWindowTest::comparesWithTheGeneralClass() {
     QCOMPARE(w.height(), height + layout::kGeneralLineHeight);
     if (!line.isEmpty()) QCOMPARE(label->text(), line);
     if (size == QStringLiteral("5x")) QVERIFY(label->text().isEmpty());
-    if (size == QStringLiteral("0.3")) QVERIFY(label->text().startsWith(QStringLiteral("ISO 2768-mK")));
+    if (size == QStringLiteral("0.3"))
+      QVERIFY(label->text().startsWith(QStringLiteral("ISO 2768-mK")));
     snapshot(w, QStringLiteral("general_compared_") + QTest::currentDataTag());
   }
   Session again;  // kept for the next start, until the tick is cleared
