@@ -50,9 +50,6 @@ constexpr std::array<FieldDefinition, kLoadFieldCount> kFields{{
      "", 1, kPressMaxSafety, 1.1},
 }};
 
-// The column of the slip safety at the operating temperatures, the last.
-constexpr int kOperatingSlipColumn = 6;
-
 constexpr std::array<DesignSystem, 3> kSystems{DesignSystem::HoleBasis, DesignSystem::ShaftBasis,
                                                DesignSystem::AllCombinations};
 constexpr std::array<TextId, 3> kSystemTexts{TextId::HoleBasis, TextId::ShaftBasis,
@@ -60,7 +57,17 @@ constexpr std::array<TextId, 3> kSystemTexts{TextId::HoleBasis, TextId::ShaftBas
 // The named IT application ranges; the free choice ("Select") has no pickers here.
 constexpr std::size_t kRangeCount = kItApplicationRanges.size() - 1;
 
-enum Column { FitColumn, MaxColumn, MinColumn, SlipColumn, HubColumn, ShaftColumn, ColumnCount };
+// The last column, the slip safety at the operating temperatures, shows only with them.
+enum Column {
+  FitColumn,
+  MaxColumn,
+  MinColumn,
+  SlipColumn,
+  HubColumn,
+  ShaftColumn,
+  OperatingSlipColumn,
+  ColumnCount
+};
 
 }  // namespace
 
@@ -201,7 +208,7 @@ void PressDesignPanel::applyLanguage() {
        l.text(TextId::MinInterferenceShort).trimmed(), l.text(TextId::PressSlipSafety),
        l.text(TextId::PressHubSafetyShort), l.text(TextId::PressShaftSafetyShort),
        l.text(TextId::PressSlipSafetyOperating)});
-  model_->horizontalHeaderItem(kOperatingSlipColumn)
+  model_->horizontalHeaderItem(OperatingSlipColumn)
       ->setToolTip(l.text(TextId::PressOperatingColumnHelp));
   recalculate();
 }
@@ -242,7 +249,7 @@ void PressDesignPanel::recalculate() {
   // The fits are found at 20 °C; with operating temperatures a last column
   // gives each one's slip safety at them.
   const bool withOperating = joint_ && joint_->operating;
-  fits->setColumnHidden(kOperatingSlipColumn, !withOperating);
+  fits->setColumnHidden(OperatingSlipColumn, !withOperating);
   // Without operating temperatures there is nothing more to carry.
   inOperation->setEnabled(withOperating);
   const std::optional<PressLoad> typed = load();

@@ -430,10 +430,10 @@ void PressFitWindow::recalculate() {
 std::optional<PressFitResult> PressFitWindow::calculate(PressFitInput in,
                                                         QStringList& lines) const {
   PressFitOutcome out = pressFit(in);
-  const bool hubCold = out.error == PressFitError::HubTemperature;
-  if (hubCold || out.error == PressFitError::ShaftTemperature) {
+  const bool hub = out.error == PressFitError::HubTemperature;
+  if (hub || out.error == PressFitError::ShaftTemperature) {
     lines << language_.text(TextId::PressOperatingOutOfRange)
-                 .arg(language_.text(hubCold ? TextId::PressHub : TextId::PressShaft));
+                 .arg(language_.text(hub ? TextId::PressHub : TextId::PressShaft));
     in.operating.reset();
     out = pressFit(in);
   }
